@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, the Debian packages that building, running and testing need and that
+# are missing. Sourced by scripts/run and scripts/test; does nothing when all are present.
+htmlsim_packages=(
+    cmake ninja-build g++ ccache pkg-config
+    qt6-base-dev libgl-dev libcurl4-openssl-dev nlohmann-json3-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    python3-pyftpdlib
+    xvfb xauth fonts-liberation
+)
+
+htmlsim_install_missing() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+htmlsim_install_missing "${htmlsim_packages[@]}"

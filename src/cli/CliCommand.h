@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace htmlsim::cli {
+
+// Exit statuses of htmlsim-cli.
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;  // the command ran and failed; a message says why
+inline constexpr int kExitUsage = 2;    // bad usage; the usage text is printed
+
+// Thrown by a command that was called with the wrong arguments.
+struct UsageError {};
+
+using CliHandler = int (*)(const std::vector<std::string>& args);
+
+struct CliCommand {
+    std::string name;
+    std::string usage;  // arguments after the name, e.g. "PATH NAME"
+    std::string summary;
+    CliHandler run;
+};
+
+// The commands known to the program, in the order they registered.
+std::vector<CliCommand>& CliCommands();
+
+// Each command file defines one of these at namespace scope to make itself known.
+struct CliCommandRegistration {
+    explicit CliCommandRegistration(CliCommand command) {
+        CliCommands().push_back(std::move(command));
+    }
+};
+
+}  // namespace htmlsim::cli

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+
+namespace htmlsim {
+
+enum class MessageIcon { None, Information, Critical, Question, Exclamation };
+
+// What a file chooser is asked: the filter is the "description|pattern|..." text, filterIndex
+// the 1-based pattern to preselect (0 for none).
+struct FileDialogRequest {
+    std::string title;
+    std::string filter;
+    int filterIndex = 0;
+    std::string initialFolder;
+    std::string fileName;
+};
+
+// Every question and message the core puts to the user. The editor answers with real dialogs,
+// the CLI non-interactively, tests with a scripted fake.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A message box with an OK button. An empty title means the application's title.
+    virtual void Message(const std::string& text, const std::string& title = "",
+                         MessageIcon icon = MessageIcon::None) = 0;
+
+    // An input box; returns "" when cancelled, as an empty answer means the same to callers.
+    virtual std::string InputBox(const std::string& prompt, const std::string& title,
+                                 const std::string& defaultText) = 0;
+
+    // A question with Yes and No buttons; true for Yes.
+    virtual bool AskYesNo(const std::string& text, const std::string& title) = 0;
+
+    // File choosers; return "" when cancelled.
+    virtual std::string OpenFileName(const FileDialogRequest& request) = 0;
+    virtual std::string SaveFileName(const FileDialogRequest& request) = 0;
+
+    // A folder chooser; returns "" when cancelled.
+    virtual std::string BrowseForFolder(const std::string& title,
+                                        const std::string& startFolder) = 0;
+};
+
+}  // namespace htmlsim

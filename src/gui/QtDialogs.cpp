@@ -1,0 +1,100 @@
+#include "QtDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace htmlsim::gui {
+
+namespace {
+
+QString ToQ(const std::string& text) { return QString::fromStdString(text); }
+
+QString TitleOrApplication(const std::string& title) {
+    return title.empty() ? QApplication::applicationName() : ToQ(title);
+}
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// "All Files (*.*)|*.*|HTML Documents|*.html;*.htm" -> Qt's "All Files (*.*) (*.*);;..."
+QStringList ToQtFilters(const std::string& filter) {
+    const QStringList parts = ToQ(filter).split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        filters << parts[i] + " (" + patterns + ")";
+    }
+    return filters;
+}
+
+std::string RunFileDialog(QWidget* owner, const FileDialogRequest& request,
+                          QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(owner, ToQ(request.title), ToQ(request.initialFolder));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    const QStringList filters = ToQtFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size()) {
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    }
+    if (!request.fileName.empty()) {
+        dialog.selectFile(ToQ(request.fileName));
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().first().toStdString();
+}
+
+}  // namespace
+
+void QtDialogs::Message(const std::string& text, const std::string& title, MessageIcon icon) {
+    QMessageBox box(ToQtIcon(icon), TitleOrApplication(title), ToQ(text), QMessageBox::Ok,
+                    mOwner);
+    box.exec();
+}
+
+std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title,
+                                const std::string& defaultText) {
+    bool accepted = false;
+    const QString answer = QInputDialog::getText(mOwner, TitleOrApplication(title), ToQ(prompt),
+                                                 QLineEdit::Normal, ToQ(defaultText), &accepted);
+    return accepted ? answer.toStdString() : std::string();
+}
+
+bool QtDialogs::AskYesNo(const std::string& text, const std::string& title) {
+    return QMessageBox::question(mOwner, TitleOrApplication(title), ToQ(text),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::string QtDialogs::OpenFileName(const FileDialogRequest& request) {
+    return RunFileDialog(mOwner, request, QFileDialog::AcceptOpen);
+}
+
+std::string QtDialogs::SaveFileName(const FileDialogRequest& request) {
+    return RunFileDialog(mOwner, request, QFileDialog::AcceptSave);
+}
+
+std::string QtDialogs::BrowseForFolder(const std::string& title, const std::string& startFolder) {
+    return QFileDialog::getExistingDirectory(mOwner, ToQ(title), ToQ(startFolder)).toStdString();
+}
+
+}  // namespace htmlsim::gui

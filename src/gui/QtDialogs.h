@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+#include <QPointer>
+
+#include "services/Dialogs.h"
+
+namespace htmlsim::gui {
+
+// The core's questions and messages as real Qt dialogs, owned by the given window.
+class QtDialogs : public Dialogs {
+public:
+    explicit QtDialogs(QWidget* owner = nullptr) : mOwner(owner) {}
+    void SetOwner(QWidget* owner) { mOwner = owner; }
+
+    void Message(const std::string& text, const std::string& title, MessageIcon icon) override;
+    std::string InputBox(const std::string& prompt, const std::string& title,
+                         const std::string& defaultText) override;
+    bool AskYesNo(const std::string& text, const std::string& title) override;
+    std::string OpenFileName(const FileDialogRequest& request) override;
+    std::string SaveFileName(const FileDialogRequest& request) override;
+    std::string BrowseForFolder(const std::string& title, const std::string& startFolder) override;
+
+private:
+    QPointer<QWidget> mOwner;
+};
+
+}  // namespace htmlsim::gui

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace htmlsim::testing {
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return mPath; }
+    // The path of a file inside the folder, as a string.
+    std::string File(const std::string& name) const { return (mPath / name).string(); }
+
+private:
+    std::filesystem::path mPath;
+};
+
+// Whole-file helpers, bytes unchanged.
+std::string ReadFileBytes(const std::filesystem::path& path);
+void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);
+
+}  // namespace htmlsim::testing
