@@ -1,0 +1,30 @@
+#pragma once
+
+namespace htmlsim {
+
+class Picture;
+
+// How a picture is put onto the surface's persistent bitmap: painted, or its rectangle filled
+// white (how an image is erased before it moves).
+enum class RasterOp { Copy, White };
+
+// The design surface as the core sees it: a persistent bitmap that pictures are painted into,
+// and numbered outline rectangles (one per clickable area or balloon) lying over it.
+class Surface {
+public:
+    virtual ~Surface() = default;
+
+    // Stretch-paints the whole picture into the rectangle (Copy), or fills the rectangle white
+    // (White). A null picture leaves the bitmap unchanged for Copy.
+    virtual void PaintPicture(const Picture* picture, int left, int top, int width, int height,
+                              RasterOp op) = 0;
+    // The persistent bitmap becomes plain white.
+    virtual void ClearPicture() = 0;
+
+    // Outline element `index`: shown at a rectangle, hidden (kept for reuse), or removed.
+    virtual void ShowOutline(int index, int left, int top, int width, int height) = 0;
+    virtual void HideOutline(int index) = 0;
+    virtual void UnloadOutline(int index) = 0;
+};
+
+}  // namespace htmlsim
