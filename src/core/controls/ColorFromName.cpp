@@ -3,8 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "util/AsciiText.h"
 #include "util/Numbers.h"
+#include "util/Text.h"
+#include "util/TextCompare.h"
 
 namespace htmlsim {
 

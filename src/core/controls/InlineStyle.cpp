@@ -4,9 +4,10 @@
 
 #include "controls/ColorFromName.h"
 #include "services/Dialogs.h"
-#include "util/AsciiText.h"
 #include "util/Numbers.h"
 #include "util/RuntimeError.h"
+#include "util/Text.h"
+#include "util/TextCompare.h"
 #include "util/TextToNumber.h"
 
 namespace htmlsim {
@@ -55,7 +56,7 @@ StyleDeclarations ParseStyle(std::string& style, StyleForm form) {
     while (true) {
         const size_t end = style.find(';', start);
         const std::string_view part =
-            TrimSpaces(std::string_view(style).substr(start, end - start));
+            TrimBlanks(std::string_view(style).substr(start, end - start));
         const size_t colon = part.find(':');
         declarations.Keys.emplace_back(part.substr(0, colon));
         declarations.Values.emplace_back(colon == std::string_view::npos ? std::string_view()

@@ -6,7 +6,7 @@
 #include "controls/HtmlAttribute.h"
 #include "controls/Pixels.h"
 #include "services/Dialogs.h"
-#include "util/AsciiText.h"
+#include "util/Text.h"
 
 namespace htmlsim {
 

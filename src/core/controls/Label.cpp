@@ -1,7 +1,7 @@
 #include "controls/Label.h"
 
 #include "controls/HtmlAttribute.h"
-#include "util/AsciiText.h"
+#include "util/Text.h"
 
 namespace htmlsim {
 

@@ -2,13 +2,13 @@
 
 #include <charconv>
 
-#include "util/AsciiText.h"
 #include "util/RuntimeError.h"
+#include "util/Text.h"
 
 namespace htmlsim {
 
 double TextToNumber(std::string_view text) {
-    std::string_view number = TrimSpaces(text);
+    std::string_view number = TrimBlanks(text);
     if (!number.empty() && number.front() == '+') {
         number.remove_prefix(1);
     }
