@@ -100,6 +100,8 @@ void PageControl::RaiseClick() {
 }
 
 void PageControl::RaiseChangeSize(int16_t width, int16_t height) {
+    mReportedWidth = width;
+    mReportedHeight = height;
     Raise(Events.ChangeSize, width, height);
 }
 

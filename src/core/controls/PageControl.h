@@ -40,6 +40,10 @@ class PageControl {
 
     virtual std::string HTML() const = 0;
 
+    // The size the control last reported with ChangeSize.
+    int16_t ReportedWidth() const { return mReportedWidth; }
+    int16_t ReportedHeight() const { return mReportedHeight; }
+
     // The user's mouse on the control, in its own pixels. MouseDown answers whether the
     // control's pop-up menu is to be shown.
     bool MouseDown(MouseButton button, int16_t shift, float x, float y);
@@ -84,6 +88,8 @@ class PageControl {
     bool mDragged = false;
     int16_t mDownX = 0;
     int16_t mDownY = 0;
+    int16_t mReportedWidth = 0;
+    int16_t mReportedHeight = 0;
 };
 
 // Sets IsRefreshing for the bulk assignments in its scope and always clears it at the end,
