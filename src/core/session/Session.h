@@ -5,7 +5,10 @@
 
 #include "document/EditorText.h"
 #include "document/SectionDocument.h"
+#include "model/PageDesign.h"
 #include "services/Dialogs.h"
+#include "services/NoPictures.h"
+#include "services/NoSurface.h"
 #include "session/SessionView.h"
 
 namespace htmlsim {
@@ -34,6 +37,13 @@ class Session {
 
     void SetView(SessionView* view) { mView = view ? view : &mNoView; }
     Dialogs& GetDialogs() { return mDialogs; }
+
+    // The page's design, rebuilt from the document text on every switch to tab 0. Until a
+    // surface and a picture decoder are attached nothing is painted and no picture is read.
+    PageDesign& Design() { return mDesign; }
+    void AttachDesignServices(Surface& surface, Pictures& pictures);
+    Surface& DesignSurface() { return *mSurface; }
+    Pictures& GetPictures() { return *mPictures; }
 
     // Opens the document the command line names, or starts a new one; then shows tab 0.
     void Start(const std::string& commandLine);
@@ -106,6 +116,11 @@ class Session {
     Dialogs& mDialogs;
     SessionView mNoView;
     SessionView* mView = &mNoView;
+    PageDesign mDesign;
+    NoSurface mNoSurface;
+    NoPictures mNoPictures;
+    Surface* mSurface = &mNoSurface;
+    Pictures* mPictures = &mNoPictures;
 
     std::string mDocumentText;
     std::string mSavedText;
