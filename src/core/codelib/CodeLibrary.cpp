@@ -104,7 +104,7 @@ std::vector<ListEntry> CodeLibrary::FillListFromQuery(const std::string& stateme
         const auto display = static_cast<int16_t>(fields.FieldIndex(displayField));
         const auto id = idField.empty() ? -1 : static_cast<int16_t>(fields.FieldIndex(idField));
         while (!LibraryQuery.AtEnd() && display >= 0) {
-            ListEntry entry{std::string(TrimBlanks(fields.Item(display).Value())), 0};
+            ListEntry entry{std::string(TrimBlanksAndTabs(fields.Item(display).Value())), 0};
             if (id >= 0) {
                 entry.itemData = fields.Item(id).Number();
             }
@@ -133,7 +133,7 @@ std::vector<ListEntry> CodeLibrary::ProcedureEntries(int64_t snippetTypeId, int6
     }
     for (query.MoveFirst(); !query.AtEnd(); query.MoveNext()) {
         entries.push_back(
-            {std::string(TrimBlanks(query.Fields().Item("name").Value())), query.RecordNumber()});
+            {std::string(TrimBlanksAndTabs(query.Fields().Item("name").Value())), query.RecordNumber()});
     }
     return entries;
 }
@@ -189,7 +189,7 @@ std::vector<Snippet> CodeLibrary::AllSnippets() {
 std::optional<ListEntry> CodeLibrary::AddSnippet(const std::string& name, int64_t authorId,
                                                  int64_t snippetTypeId, const std::string& date) {
     // Names are kept trimmed, as the list shows them, so that a list entry finds its record.
-    const std::string trimmed(TrimBlanks(name));
+    const std::string trimmed(TrimBlanksAndTabs(name));
     if (trimmed.empty()) {
         return std::nullopt;
     }
@@ -222,7 +222,7 @@ bool CodeLibrary::StoreSnippet(const Snippet& edited) {
         return false;
     }
     auto fields = query.Fields();
-    fields.Item("Name").SetValue(std::string(TrimBlanks(edited.name)));
+    fields.Item("Name").SetValue(std::string(TrimBlanksAndTabs(edited.name)));
     fields.Item("CodeText").SetValue(edited.codeText);
     fields.Item("Date").SetValue(edited.date);
     fields.Item("AuthorsID").SetValue(edited.authorsId);

@@ -74,7 +74,7 @@ std::string TableDefinition::CreateStatement() const {
 std::string TableDefinition::NormalizedValue(size_t field, std::string_view value) const {
     const auto& definition = fields.at(field);
     if (definition.type == FieldType::Integer) {
-        const auto trimmed = TrimBlanks(value);
+        const auto trimmed = TrimBlanksAndTabs(value);
         int32_t number = 0;
         const auto* end = trimmed.data() + trimmed.size();
         const auto [stop, error] = std::from_chars(trimmed.data(), end, number);

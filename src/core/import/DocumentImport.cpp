@@ -7,7 +7,7 @@
 #include "import/ImageImport.h"
 #include "import/TagScanner.h"
 #include "surface/DesignOperations.h"
-#include "util/Text.h"
+#include "util/TextCompare.h"
 
 namespace htmlsim {
 

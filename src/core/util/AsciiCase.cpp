@@ -10,14 +10,6 @@ char LowerAscii(char c) {
 
 }  // namespace
 
-std::string ToLowerAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        c = LowerAscii(c);
-    }
-    return lower;
-}
-
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && CompareIgnoreCase(a, b) == 0;
 }
@@ -41,7 +33,7 @@ int CompareIgnoreCase(std::string_view a, std::string_view b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
+std::string_view TrimBlanksAndTabs(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) {
         return {};

@@ -11,9 +11,6 @@ namespace htmlsim {
 std::string ToUpperAscii(std::string_view text);
 std::string ToLowerAscii(std::string_view text);
 
-// Whether two texts are equal when ASCII letters are compared without their case.
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
-
 // The text without leading and trailing spaces (tabs and line breaks stay).
 std::string_view TrimBlanks(std::string_view text);
 
