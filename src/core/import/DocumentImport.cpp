@@ -7,7 +7,7 @@
 #include "import/ImageImport.h"
 #include "import/TagScanner.h"
 #include "surface/DesignOperations.h"
-#include "util/Text.h"
+#include "util/TextCompare.h"
 
 namespace htmlsim {
 
@@ -43,10 +43,10 @@ void ReportTagNotUnderstood(ImportContext& context, const std::string& tagName) 
 }
 
 void ImportMap(const TagPieces& map, AttributeTable& attributes, ImportContext& context) {
-    const std::string mapName = ToUpperAscii(GetAttribute(attributes, "Name"));
+    const std::string mapName = GetAttribute(attributes, "Name");
     const int imageCount = context.design.ImageCount();
     for (int i = 1; i <= imageCount; ++i) {
-        if (ToUpperAscii(context.design.Image(i).MapName) == mapName) {
+        if (EqualsIgnoringCase(context.design.Image(i).MapName, mapName)) {
             ImportMapAreas(map.inner, i, attributes, context);
         }
     }
