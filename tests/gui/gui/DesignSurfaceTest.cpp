@@ -51,6 +51,8 @@ TEST(DesignSurface, ScrollBarsRunFromTheNearEdgesToTheFarEdges) {
     const Shown end = ShownAt(surface, 100, 100);
     EXPECT_EQ(end.pallet.right(), end.container.width() - 1);
     EXPECT_EQ(end.pallet.bottom(), end.container.height() - 1);
+    surface.ScrollHome();
+    EXPECT_EQ(surface.pctPallet()->pos(), QPoint(0, 0));
 
     // Small steps by the arrow keys move the surface too.
     ShownAt(surface, 0, 0);
