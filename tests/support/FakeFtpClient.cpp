@@ -1,0 +1,111 @@
+#include "FakeFtpClient.h"
+
+#include "TempFolder.h"
+
+namespace htmlsim::testing {
+
+void FakeFtpClient::PutFile(const std::string& path, const std::string& bytes) {
+    files[path] = bytes;
+    for (auto slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
+        folders.insert(path.substr(0, slash + 1));
+    }
+}
+
+bool FakeFtpClient::OpenConnection(const FtpConnectionDetails& details) {
+    mConnected = false;
+    if (!serverUp) {
+        ReportFailure("Cannot reach the FTP server " + details.host + ".", true);
+        return false;
+    }
+    if (details.password != password) {
+        ReportFailure("The FTP server refused the login of user '" + details.user + "'.", true);
+        return false;
+    }
+    mConnected = true;
+    return true;
+}
+
+bool FakeFtpClient::RequireServer() {
+    BeginOperation();
+    return RequireConnection();
+}
+
+std::optional<std::vector<RemoteEntry>> FakeFtpClient::ListRemoteFolder(const std::string& folder) {
+    if (!RequireServer()) {
+        return std::nullopt;
+    }
+    const std::string path = NormalizeRemoteFolder(RemotePathOf(folder));
+    if (!folders.contains(path)) {
+        ReportFailure("The remote folder '" + path + "' does not exist.", false);
+        return std::nullopt;
+    }
+    std::vector<RemoteEntry> entries;
+    for (const auto& other : folders) {
+        if (other.size() > path.size() && other.starts_with(path) &&
+            other.find('/', path.size()) == other.size() - 1) {
+            entries.push_back({other.substr(path.size(), other.size() - path.size() - 1), true});
+        }
+    }
+    for (const auto& [file, bytes] : files) {
+        if (file.starts_with(path) && file.find('/', path.size()) == std::string::npos) {
+            entries.push_back({file.substr(path.size()), false});
+        }
+    }
+    return entries;
+}
+
+bool FakeFtpClient::RemoteFileExists(const std::string& name) {
+    return RequireServer() && files.contains(RemotePathOf(name));
+}
+
+std::optional<std::string> FakeFtpClient::Fetch(const std::string& name) {
+    if (!RequireServer()) {
+        return std::nullopt;
+    }
+    const auto file = files.find(RemotePathOf(name));
+    if (file == files.end()) {
+        ReportFailure("The remote file '" + RemotePathOf(name) + "' does not exist.", false);
+        return std::nullopt;
+    }
+    ++downloads;
+    return file->second;
+}
+
+bool FakeFtpClient::Store(const std::string& name, const std::string& bytes) {
+    if (!RequireServer()) {
+        return false;
+    }
+    if (readOnly) {
+        ReportFailure("Permission denied: cannot write '" + RemotePathOf(name) + "'.", false);
+        return false;
+    }
+    PutFile(RemotePathOf(name), bytes);
+    return true;
+}
+
+std::optional<std::string> FakeFtpClient::ReadRemoteText(const std::string& name) {
+    return Fetch(name);
+}
+
+bool FakeFtpClient::WriteRemoteText(const std::string& name, const std::string& text) {
+    return Store(name, text);
+}
+
+std::optional<std::string> FakeFtpClient::DownloadBytes(const std::string& path) {
+    return Fetch(path);
+}
+
+bool FakeFtpClient::Download(const std::string& localPath, const std::string& remotePath) {
+    const auto bytes = Fetch(remotePath);
+    if (bytes) {
+        WriteFileBytes(localPath, *bytes);
+    }
+    return bytes.has_value();
+}
+
+bool FakeFtpClient::Upload(const std::string& remotePath, const std::string& localPath) {
+    return Store(remotePath, ReadFileBytes(localPath));
+}
+
+}  // namespace htmlsim::testing

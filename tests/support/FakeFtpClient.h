@@ -1,0 +1,49 @@
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "components/FtpClient.h"
+
+namespace htmlsim::testing {
+
+// An FTP client over an in-memory server, for core tests: folders and files live in maps, the
+// test can take the server down, refuse a password or make it read-only, and counts downloads.
+class FakeFtpClient : public FtpClient {
+  public:
+    explicit FakeFtpClient(FtpDialogs& dialogs) : FtpClient(dialogs) {}
+
+    // The server's state; folders end with "/", "/" always exists.
+    std::set<std::string> folders{"/"};
+    std::map<std::string, std::string> files;
+    std::string password = "secret";
+    bool serverUp = true;
+    bool readOnly = false;
+    int downloads = 0;
+
+    // Adds a file and every folder above it.
+    void PutFile(const std::string& path, const std::string& bytes);
+
+    bool IsConnected() const override { return mConnected && serverUp; }
+    std::optional<std::vector<RemoteEntry>> ListRemoteFolder(const std::string& folder) override;
+    bool RemoteFileExists(const std::string& name) override;
+    std::optional<std::string> ReadRemoteText(const std::string& name) override;
+    bool WriteRemoteText(const std::string& name, const std::string& text) override;
+    std::optional<std::string> DownloadBytes(const std::string& path) override;
+    bool Download(const std::string& localPath, const std::string& remotePath) override;
+    bool Upload(const std::string& remotePath, const std::string& localPath) override;
+
+  protected:
+    bool OpenConnection(const FtpConnectionDetails& details) override;
+    std::string LoginFolder() const override { return "/"; }
+
+  private:
+    bool RequireServer();
+    std::optional<std::string> Fetch(const std::string& name);
+    bool Store(const std::string& name, const std::string& bytes);
+
+    bool mConnected = false;
+};
+
+}  // namespace htmlsim::testing
