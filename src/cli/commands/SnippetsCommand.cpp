@@ -8,8 +8,9 @@
 #include "codelib/CodeLibrary.h"
 #include "codelib/DataFolder.h"
 #include "codelib/SnippetDate.h"
-#include "util/AsciiCase.h"
-#include "util/AtomicFile.h"
+#include "util/Text.h"
+#include "util/TextCompare.h"
+#include "util/WholeFile.h"
 
 namespace htmlsim::cli {
 namespace {
@@ -46,7 +47,7 @@ std::optional<int64_t> IdByName(const std::vector<ListEntry>& entries,
         return CodeLibrary::kNoChoice;
     }
     for (const auto& entry : entries) {
-        if (EqualsIgnoreCase(entry.text, TrimBlanks(*name))) {
+        if (EqualsIgnoringCase(entry.text, TrimBlanks(*name))) {
             return entry.itemData;
         }
     }

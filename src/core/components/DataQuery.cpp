@@ -4,9 +4,9 @@
 #include <cmath>
 #include <map>
 
-#include "util/AsciiCase.h"
 #include "util/Numbers.h"
 #include "util/RuntimeError.h"
+#include "util/TextCompare.h"
 
 namespace htmlsim {
 
@@ -20,7 +20,7 @@ int CompareValues(const FieldDefinition& field, const std::string& a, const std:
         const auto y = std::stoll(b);
         return x < y ? -1 : (x > y ? 1 : 0);
     }
-    return CompareIgnoreCase(a, b);
+    return CompareIgnoringCase(a, b);
 }
 
 }  // namespace
@@ -66,7 +66,7 @@ void QueryField::SetValue(int64_t value) {
 int QueryFields::FieldIndex(const std::string& name) {
     if (mQuery.mTable) {
         for (size_t i = 0; i < mQuery.mColumns.size(); ++i) {
-            if (EqualsIgnoreCase(mQuery.mTable->fields[mQuery.mColumns[i]].name, name)) {
+            if (EqualsIgnoringCase(mQuery.mTable->fields[mQuery.mColumns[i]].name, name)) {
                 return static_cast<int>(i);
             }
         }

@@ -3,8 +3,8 @@
 #include <cctype>
 #include <charconv>
 
-#include "util/AsciiCase.h"
 #include "util/RuntimeError.h"
+#include "util/TextCompare.h"
 
 namespace htmlsim {
 
@@ -143,7 +143,7 @@ class Parser {
         return Peek().kind == TokenKind::Symbol && Peek().text == symbol;
     }
     bool IsWord(std::string_view word) const {
-        return Peek().kind == TokenKind::Word && EqualsIgnoreCase(Peek().text, word);
+        return Peek().kind == TokenKind::Word && EqualsIgnoringCase(Peek().text, word);
     }
     [[noreturn]] void Unexpected(const std::string& expected) const {
         Malformed(Peek().line, "expected " + expected + " but found " + Describe(Peek()));
@@ -251,7 +251,7 @@ class Parser {
             }
             ++mPos;
         }
-        if (EqualsIgnoreCase(format.extension, "def")) {
+        if (EqualsIgnoringCase(format.extension, "def")) {
             Malformed(line, "the extension \"def\" is kept for table definitions");
         }
         if (format.recordDelimiter.empty() || format.fieldDelimiter.empty() ||
@@ -264,19 +264,19 @@ class Parser {
     void ParseOption(TableFormat& format, size_t line) {
         const std::string option = Name("a table option");
         if (!IsSymbol("=")) {
-            if (!EqualsIgnoreCase(option, "delimited")) {
+            if (!EqualsIgnoringCase(option, "delimited")) {
                 format.extension = option;
             }
             return;
         }
         ++mPos;
-        if (EqualsIgnoreCase(option, "extension")) {
+        if (EqualsIgnoringCase(option, "extension")) {
             format.extension = Name("an extension");
-        } else if (EqualsIgnoreCase(option, "recorddelimiter")) {
+        } else if (EqualsIgnoringCase(option, "recorddelimiter")) {
             format.recordDelimiter = Characters();
-        } else if (EqualsIgnoreCase(option, "fielddelimiter")) {
+        } else if (EqualsIgnoringCase(option, "fielddelimiter")) {
             format.fieldDelimiter = Characters();
-        } else if (EqualsIgnoreCase(option, "textqualifier")) {
+        } else if (EqualsIgnoringCase(option, "textqualifier")) {
             format.textQualifier = Characters();
         } else {
             Malformed(line, "unknown table option '" + option + "'");

@@ -4,9 +4,10 @@
 #include <system_error>
 
 #include "components/StatementParser.h"
-#include "util/AsciiCase.h"
-#include "util/AtomicFile.h"
 #include "util/RuntimeError.h"
+#include "util/Text.h"
+#include "util/TextCompare.h"
+#include "util/WholeFile.h"
 
 namespace htmlsim {
 
@@ -44,7 +45,7 @@ size_t CharacterCount(std::string_view utf8) {
 
 std::optional<size_t> TableDefinition::FieldIndex(std::string_view fieldName) const {
     for (size_t i = 0; i < fields.size(); ++i) {
-        if (EqualsIgnoreCase(fields[i].name, fieldName)) {
+        if (EqualsIgnoringCase(fields[i].name, fieldName)) {
             return i;
         }
     }
@@ -103,7 +104,7 @@ std::optional<std::filesystem::path> FindDefinitionFile(const std::filesystem::p
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         const auto& path = entry.path();
         if (path.extension() != kDefinitionExtension ||
-            !EqualsIgnoreCase(path.stem().string(), tableName)) {
+            !EqualsIgnoringCase(path.stem().string(), tableName)) {
             continue;
         }
         if (!match || path.stem().string() == tableName) {
@@ -119,7 +120,7 @@ std::optional<TableDefinition> FindTableDefinition(const std::filesystem::path& 
     if (!match) {
         return std::nullopt;
     }
-    const auto text = ReadWholeFile(*match);
+    const auto text = ReadWholeFile(match->string());
     try {
         auto statements = ParseStatements(text);
         if (statements.size() == 1) {
@@ -134,10 +135,11 @@ std::optional<TableDefinition> FindTableDefinition(const std::filesystem::path& 
 }
 
 void WriteTableDefinition(const std::filesystem::path& folder, const TableDefinition& definition) {
-    WriteFileAtomically(definition.DefinitionFile(folder), definition.CreateStatement());
+    WriteWholeFileAtomically(definition.DefinitionFile(folder).string(),
+                             definition.CreateStatement());
     const auto dataFile = definition.DataFile(folder);
     if (!std::filesystem::exists(dataFile)) {
-        WriteFileAtomically(dataFile, "");
+        WriteWholeFileAtomically(dataFile.string(), "");
     }
 }
 

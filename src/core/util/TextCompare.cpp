@@ -13,4 +13,8 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
            EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
+int CompareIgnoringCase(std::string_view a, std::string_view b) {
+    return ToLowerAscii(a).compare(ToLowerAscii(b));
+}
+
 }  // namespace htmlsim

@@ -7,5 +7,7 @@ namespace htmlsim {
 // Comparisons that ignore the case of ASCII letters, as markup and style keys are matched.
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
+// Negative, zero or positive as a sorts before, with or after b, ignoring case.
+int CompareIgnoringCase(std::string_view a, std::string_view b);
 
 }  // namespace htmlsim

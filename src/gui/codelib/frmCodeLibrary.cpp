@@ -23,7 +23,8 @@
 #include "codelib/LineBreaks.h"
 #include "codelib/SnippetDate.h"
 #include "codelib/SnippetViewer.h"
-#include "util/AsciiCase.h"
+#include "util/Text.h"
+#include "util/TextCompare.h"
 
 namespace htmlsim::gui {
 
@@ -263,7 +264,7 @@ void frmCodeLibrary::SetListIndex(QWidget* control, int index) {
 
 void frmCodeLibrary::SelectListItem(const QString& text) {
     for (int i = 0; i < lstProcedures->count(); ++i) {
-        if (EqualsIgnoreCase(FromQ(lstProcedures->item(i)->text()), FromQ(text))) {
+        if (EqualsIgnoringCase(FromQ(lstProcedures->item(i)->text()), FromQ(text))) {
             SetListIndex(lstProcedures, i);
             return;
         }
@@ -535,7 +536,7 @@ void frmCodeLibrary::cmdAdd_Click() {
 
 void frmCodeLibrary::txtName_Enter() {
     const auto* item = SelectedProcedure();
-    if (item && StartsWithIgnoreCase(FromQ(item->text()), FromQ(txtName->text()))) {
+    if (item && StartsWithIgnoringCase(FromQ(item->text()), FromQ(txtName->text()))) {
         txtName->setText(item->text());
     }
     SelectListItem(txtName->text());
