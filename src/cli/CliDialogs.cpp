@@ -14,12 +14,20 @@ std::string CliDialogs::InputBox(const std::string&, const std::string&,
     return defaultText;
 }
 
-bool CliDialogs::AskYesNo(const std::string&, const std::string&) { return false; }
+bool CliDialogs::AskYesNo(const std::string&, const std::string&) {
+    return false;
+}
 
-std::string CliDialogs::OpenFileName(const FileDialogRequest&) { return {}; }
+std::string CliDialogs::OpenFileName(const FileDialogRequest&) {
+    return {};
+}
 
-std::string CliDialogs::SaveFileName(const FileDialogRequest&) { return {}; }
+std::string CliDialogs::SaveFileName(const FileDialogRequest&) {
+    return {};
+}
 
-std::string CliDialogs::BrowseForFolder(const std::string&, const std::string&) { return {}; }
+std::string CliDialogs::BrowseForFolder(const std::string&, const std::string&) {
+    return {};
+}
 
 }  // namespace htmlsim::cli

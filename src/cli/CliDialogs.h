@@ -7,7 +7,7 @@ namespace htmlsim::cli {
 // Answers the core without a person: every message goes to stderr as one line
 // "message: " + text, every input box takes its default, every chooser is cancelled.
 class CliDialogs : public Dialogs {
-public:
+  public:
     void Message(const std::string& text, const std::string& title, MessageIcon icon) override;
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
@@ -19,7 +19,7 @@ public:
     // How many messages were printed; commands use it to tell a failure from a success.
     int MessageCount() const { return mMessageCount; }
 
-private:
+  private:
     int mMessageCount = 0;
 };
 

@@ -50,8 +50,7 @@ int main(int argc, char** argv) {
             try {
                 return command.run(std::vector<std::string>(args.begin() + 1, args.end()));
             } catch (const UsageError&) {
-                std::cerr << "usage: htmlsim-cli " << command.name << ' ' << command.usage
-                          << '\n';
+                std::cerr << "usage: htmlsim-cli " << command.name << ' ' << command.usage << '\n';
                 return kExitUsage;
             }
         }

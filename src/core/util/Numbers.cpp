@@ -1,9 +1,9 @@
 #include "util/Numbers.h"
 
 #include <charconv>
-#include <string>
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "util/RuntimeError.h"
 
@@ -23,8 +23,12 @@ int16_t RoundToInt16(double value) {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 

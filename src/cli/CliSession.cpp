@@ -1,0 +1,41 @@
+#include "CliSession.h"
+
+#include <filesystem>
+
+#include "CliCommand.h"
+#include "components/FileHelper.h"
+
+namespace htmlsim::cli {
+
+namespace {
+
+std::string ProgramFolder() {
+    std::error_code error;
+    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : program.parent_path().string();
+}
+
+}  // namespace
+
+CliSession::CliSession() : mSession(mDialogs, ProgramFolder()) {}
+
+bool CliSession::OpenExisting(const std::string& path) {
+    if (!FileHelper::FileExists(path)) {
+        mDialogs.Message("File Does Not Exist: '" + path + "'", "", MessageIcon::Critical);
+        return false;
+    }
+    mSession.OpenDocument(path);
+    return mDialogs.MessageCount() == 0;
+}
+
+int CliSession::ExitStatus() const {
+    return mDialogs.MessageCount() == 0 ? kExitSuccess : kExitFailure;
+}
+
+std::string AbsolutePath(const std::string& argument) {
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(argument, error);
+    return (error ? std::filesystem::path(argument) : absolute).lexically_normal().string();
+}
+
+}  // namespace htmlsim::cli

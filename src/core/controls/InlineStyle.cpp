@@ -1,0 +1,127 @@
+#include "controls/InlineStyle.h"
+
+#include <optional>
+
+#include "controls/ColorFromName.h"
+#include "services/Dialogs.h"
+#include "util/Numbers.h"
+#include "util/RuntimeError.h"
+#include "util/Text.h"
+#include "util/TextCompare.h"
+#include "util/TextToNumber.h"
+
+namespace htmlsim {
+
+namespace {
+
+void StripWrapper(std::string& style, StyleForm form) {
+    if (form == StyleForm::Quoted) {
+        if (style.empty()) {
+            style = kQuotedDefaultStyle;
+        }
+        if (StartsWithIgnoringCase(style, "STYLE=")) {
+            style.erase(0, 6);
+        }
+        if (style.size() >= 2 && style.front() == '\'' && style.back() == '\'') {
+            style = style.substr(1, style.size() - 2);
+        }
+    } else if (style.size() >= 8 && StartsWithIgnoringCase(style, "STYLE='")) {
+        style = style.substr(7, style.size() - 8);
+    }
+}
+
+// A position value: pixels when it ends in "px" (exactly), a plain number otherwise.
+int16_t PixelValue(std::string_view value) {
+    if (value.size() >= 2 && value.substr(value.size() - 2) == "px") {
+        value.remove_suffix(2);
+    }
+    return RoundToInt16(TextToNumber(value));
+}
+
+double FontSizeValue(std::string_view value) {
+    const double size = TextToNumber(value);
+    // Beyond what a font can be drawn at, as the platform refuses it.
+    if (!(size > 0 && size <= 2048)) {
+        throw RuntimeError("Invalid property value");
+    }
+    return size;
+}
+
+}  // namespace
+
+StyleDeclarations ParseStyle(std::string& style, StyleForm form) {
+    StripWrapper(style, form);
+    StyleDeclarations declarations;
+    size_t start = 0;
+    while (true) {
+        const size_t end = style.find(';', start);
+        const std::string_view part =
+            TrimBlanks(std::string_view(style).substr(start, end - start));
+        const size_t colon = part.find(':');
+        declarations.Keys.emplace_back(part.substr(0, colon));
+        declarations.Values.emplace_back(colon == std::string_view::npos ? std::string_view()
+                                                                         : part.substr(colon + 1));
+        if (end == std::string::npos) {
+            break;
+        }
+        start = end + 1;
+    }
+    return declarations;
+}
+
+StylePosition ApplyStyleDeclarations(const StyleDeclarations& declarations,
+                                     ControlAppearance& appearance, Dialogs& dialogs) {
+    StylePosition position;
+    std::optional<std::string> firstFailure;
+    for (size_t i = 0; i < declarations.Keys.size(); ++i) {
+        const std::string key = ToUpperAscii(declarations.Keys[i]);
+        const std::string& value = declarations.Values[i];
+        try {
+            if (key == "LEFT") {
+                position.Left = PixelValue(value);
+            } else if (key == "TOP") {
+                position.Top = PixelValue(value);
+            } else if (key == "FONT-FAMILY") {
+                appearance.Font.Name = value;
+            } else if (key == "COLOR") {
+                appearance.ForeColor = ColorFromName(value).value_or(appearance.ForeColor);
+            } else if (key == "FONT-SIZE") {
+                appearance.Font.Size = FontSizeValue(value);
+            } else if (key == "FONT-WEIGHT") {
+                appearance.Font.Bold = value.starts_with("Bold");
+            } else if (key == "FONT-STYLE") {
+                appearance.Font.Italic = value == "Italic";
+            }
+        } catch (const std::exception& e) {
+            if (!firstFailure) {
+                firstFailure = e.what();
+            }
+        }
+    }
+    if (firstFailure) {
+        dialogs.Message(*firstFailure, "", MessageIcon::None);
+    }
+    return position;
+}
+
+std::string RewriteStylePosition(const StyleDeclarations& declarations, StylePosition position) {
+    std::string style;
+    for (size_t i = 0; i < declarations.Keys.size(); ++i) {
+        const std::string& key = declarations.Keys[i];
+        const std::string upperKey = ToUpperAscii(key);
+        style += key + ":";
+        if (upperKey == "LEFT") {
+            style += std::to_string(position.Left) + "px";
+        } else if (upperKey == "TOP") {
+            style += std::to_string(position.Top) + "px";
+        } else {
+            style += declarations.Values[i];
+        }
+        if (i + 1 < declarations.Keys.size()) {
+            style += "; ";
+        }
+    }
+    return style;
+}
+
+}  // namespace htmlsim

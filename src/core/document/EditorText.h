@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace htmlsim {
+
+// How a document's bytes become the text a person edits: UTF-8 documents stay UTF-8, any other
+// is read as Windows-1252; CR LF line breaks become "\n" while editing.
+struct EditorEncoding {
+    bool windows1252 = false;
+    bool crlfLineBreaks = true;
+};
+
+EditorEncoding DetectEditorEncoding(std::string_view document);
+
+// Document bytes -> UTF-8 with "\n" line breaks. Every byte maps to a character of its own, so
+// an unedited text converts back to the same bytes.
+std::string ToEditorText(std::string_view bytes, const EditorEncoding& encoding);
+
+// UTF-8 with "\n" line breaks -> document bytes. A character Windows-1252 cannot hold becomes "?".
+std::string FromEditorText(std::string_view text, const EditorEncoding& encoding);
+
+bool IsValidUtf8(std::string_view bytes);
+
+}  // namespace htmlsim

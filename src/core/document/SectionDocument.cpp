@@ -1,0 +1,195 @@
+#include "document/SectionDocument.h"
+
+#include <algorithm>
+
+#include "util/RuntimeError.h"
+
+namespace htmlsim {
+
+namespace {
+
+constexpr std::string_view kCommentEnd = "-->";
+constexpr std::string_view kLineBreak = "\r\n";
+
+std::string_view TrimBlanks(std::string_view text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string UpperAscii(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return upper;
+}
+
+}  // namespace
+
+std::string SectionStartMarker(const std::string& name) {
+    return "<!-- Section: " + name + " -->";
+}
+
+SectionTable::SectionTable(std::string listedText) : mListedText(std::move(listedText)) {
+    mEntries.push_back({kEntireDocument, 0, mListedText.size(), true});
+}
+
+std::vector<std::string> SectionTable::Names() const {
+    std::vector<std::string> names;
+    names.reserve(mEntries.size());
+    for (const auto& entry : mEntries) {
+        names.push_back(entry.name);
+    }
+    return names;
+}
+
+std::string_view SectionTable::Before(size_t index) const {
+    const auto& entry = Entry(index);
+    return entry.complete ? std::string_view(mListedText).substr(0, entry.bodyStart)
+                          : std::string_view();
+}
+
+std::string_view SectionTable::Body(size_t index) const {
+    const auto& entry = Entry(index);
+    return entry.complete ? std::string_view(mListedText)
+                                .substr(entry.bodyStart, entry.bodyEnd - entry.bodyStart)
+                          : std::string_view();
+}
+
+std::string_view SectionTable::After(size_t index) const {
+    const auto& entry = Entry(index);
+    return entry.complete ? std::string_view(mListedText).substr(entry.bodyEnd)
+                          : std::string_view();
+}
+
+std::string SectionTable::WithBody(size_t index, std::string_view newBody) const {
+    if (!Entry(index).complete) {
+        throw RuntimeError("The section '" + Name(index) + "' has no end marker '" +
+                           std::string(kSectionEndMarker) +
+                           "', so the edit cannot be put back. Add the end marker in " +
+                           kEntireDocument + " first.");
+    }
+    std::string document;
+    document.reserve(mListedText.size() - Body(index).size() + newBody.size());
+    document.append(Before(index)).append(newBody).append(After(index));
+    return document;
+}
+
+SectionTable ListSections(const std::string& document, Dialogs& dialogs) {
+    SectionTable table(document);
+    size_t searchFrom = 0;
+    for (;;) {
+        const size_t start = document.find(kSectionStartPrefix, searchFrom);
+        if (start == std::string::npos) {
+            break;
+        }
+        const size_t commentEnd = document.find(kCommentEnd, start + 1);
+        if (commentEnd == std::string::npos) {
+            dialogs.Message("Section Ending Comment Marker Not Found: '-->'");
+            break;
+        }
+        SectionEntry entry;
+        const size_t nameStart = start + kSectionStartPrefix.size();
+        if (commentEnd > nameStart) {
+            entry.name =
+                TrimBlanks(std::string_view(document).substr(nameStart, commentEnd - nameStart));
+        }
+        // The two characters after "-->" are taken as its line break, present or not.
+        const size_t bodyStart = commentEnd + kCommentEnd.size() + kLineBreak.size();
+        const size_t endMarker = document.find(kSectionEndMarker, bodyStart - 1);
+        if (endMarker == std::string::npos) {
+            entry.complete = false;
+            table.Add(std::move(entry));
+            dialogs.Message("End of Section Not Found: '" + std::string(kSectionEndMarker) + "'");
+            break;
+        }
+        // An end marker that begins inside the assumed line break ends an empty body there.
+        entry.bodyStart = std::min(bodyStart, endMarker);
+        entry.bodyEnd = endMarker;
+        table.Add(std::move(entry));
+        searchFrom = start + 1;
+    }
+    return table;
+}
+
+std::string GetSectionText(const std::string& document, const std::string& name,
+                           SectionPositions* where) {
+    SectionPositions found;
+    const std::string marker = SectionStartMarker(name);
+    const size_t markerAt = document.find(marker);
+    if (markerAt != std::string::npos) {
+        found.start = markerAt + marker.size();
+        if (document.compare(found.start, kLineBreak.size(), kLineBreak) == 0) {
+            found.start += kLineBreak.size();
+        }
+        const size_t endAt = document.find(kSectionEndMarker, found.start);
+        if (endAt != std::string::npos) {
+            found.end = endAt + 1;
+        }
+    }
+    if (where != nullptr) {
+        *where = found;
+    }
+    if (found.end == 0) {
+        return {};
+    }
+    return TrimBlankLines(
+        std::string_view(document).substr(found.start, found.end - 1 - found.start));
+}
+
+std::string TrimBlankLines(std::string_view text) {
+    for (;;) {
+        text = TrimBlanks(text);
+        bool removed = false;
+        if (text.size() >= 2) {
+            if (text.starts_with(kLineBreak)) {
+                text.remove_prefix(kLineBreak.size());
+                removed = true;
+            }
+            if (text.ends_with(kLineBreak)) {
+                text.remove_suffix(kLineBreak.size());
+                removed = true;
+            }
+        }
+        if (!removed) {
+            return std::string(text);
+        }
+    }
+}
+
+bool AddSection(std::string& document, const std::string& name, Dialogs& dialogs) {
+    const size_t bodyEnd = UpperAscii(document).find("</BODY>");
+    if (bodyEnd == std::string::npos) {
+        dialogs.Message("Does Not Exist: '<Body>'", "", MessageIcon::Information);
+        return false;
+    }
+    document.insert(bodyEnd, SectionStartMarker(name) + std::string(kLineBreak) +
+                                 std::string(kSectionEndMarker) + std::string(kLineBreak));
+    return true;
+}
+
+void ReplaceSectionBody(std::string& document, const std::string& name, const std::string& body,
+                        Dialogs& dialogs) {
+    std::string updated = document;
+    SectionPositions where;
+    GetSectionText(updated, name, &where);
+    if (where.start == 0) {
+        AddSection(updated, name, dialogs);
+        GetSectionText(updated, name, &where);
+    }
+    if (where.start == 0) {
+        throw RuntimeError("Section Not Found: '" + name + "'");
+    }
+    if (where.end == 0) {
+        throw RuntimeError("End of Section Not Found: '" + std::string(kSectionEndMarker) + "'");
+    }
+    updated.replace(where.start, where.end - 1 - where.start, body);
+    document = std::move(updated);
+}
+
+}  // namespace htmlsim

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "services/Dialogs.h"
+
+namespace htmlsim {
+
+// A document is divided into named sections by comment markers:
+//   "<!-- Section: NAME -->" CR LF  body  "<!-- Section End -->"
+inline constexpr std::string_view kSectionStartPrefix = "<!-- Section:";
+inline constexpr std::string_view kSectionEndMarker = "<!-- Section End -->";
+
+// The start marker of a section exactly as the program writes it (without the line break).
+std::string SectionStartMarker(const std::string& name);
+
+// One entry of the section table. Its texts are slices of the listed document:
+// Before = [0, bodyStart), Body = [bodyStart, bodyEnd), After = [bodyEnd, end).
+struct SectionEntry {
+    std::string name;
+    size_t bodyStart = 0;
+    size_t bodyEnd = 0;
+    // False for a section listed without its end marker: its texts are empty and an edit of it
+    // cannot be put back.
+    bool complete = true;
+};
+
+// The sections of a document as they were when it was listed; entry 0 is the whole document.
+// The table keeps one copy of the listed text, so even thousands of entries stay cheap.
+class SectionTable {
+  public:
+    SectionTable() : SectionTable(std::string()) {}
+    explicit SectionTable(std::string listedText);
+
+    size_t Count() const { return mEntries.size(); }
+    const SectionEntry& Entry(size_t index) const { return mEntries.at(index); }
+    const std::string& Name(size_t index) const { return Entry(index).name; }
+    std::vector<std::string> Names() const;
+    const std::string& ListedText() const { return mListedText; }
+
+    std::string_view Before(size_t index) const;
+    std::string_view Body(size_t index) const;
+    std::string_view After(size_t index) const;
+
+    // Before + newBody + After of the entry: the document with that entry's body edited.
+    // Throws RuntimeError for an entry listed without its end marker.
+    std::string WithBody(size_t index, std::string_view newBody) const;
+
+    void Add(SectionEntry entry) { mEntries.push_back(std::move(entry)); }
+
+  private:
+    std::string mListedText;
+    std::vector<SectionEntry> mEntries;
+};
+
+inline constexpr const char* kEntireDocument = "Entire Document";
+
+// Lists the sections of the document in order of their start markers. A start marker without
+// "-->" or without an end marker after it ends the listing with a message; what was listed
+// before stays.
+SectionTable ListSections(const std::string& document, Dialogs& dialogs);
+
+// Where GetSectionText found a section, in 1-based positions: start is the number of characters
+// before the body (0 when the start marker is missing), end the position of the end marker
+// (0 when there is none).
+struct SectionPositions {
+    size_t start = 0;
+    size_t end = 0;
+};
+
+// The body of the first section whose exact start marker is in the document, with blank lines
+// trimmed; "" when there is none.
+std::string GetSectionText(const std::string& document, const std::string& name,
+                           SectionPositions* where = nullptr);
+
+// Removes blanks and CR LF pairs from both ends, repeatedly.
+std::string TrimBlankLines(std::string_view text);
+
+// Inserts an empty section called name immediately before "</BODY>" (found ignoring case).
+// Without "</BODY>" it says so and returns false, the document unchanged.
+bool AddSection(std::string& document, const std::string& name, Dialogs& dialogs);
+
+// Replaces the whole body of the section, adding the section first when it is missing. Throws
+// RuntimeError, the document unchanged, when there is no body to replace.
+void ReplaceSectionBody(std::string& document, const std::string& name, const std::string& body,
+                        Dialogs& dialogs);
+
+}  // namespace htmlsim

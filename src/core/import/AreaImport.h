@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "import/AttributeTable.h"
+#include "import/ImportContext.h"
+#include "import/ScanText.h"
+
+namespace htmlsim {
+
+// Corners of an area relative to its image, as read from the document.
+struct AreaCorners {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// Adds an area on image `imageNumber` with its outline, named prefix + "_Area_" + its outline
+// number, and makes it the current area.
+ClickableArea& MakeArea(ImportContext& context, int imageNumber, const AreaCorners& corners,
+                        const std::string& prefix);
+
+// The AREA elements of a map's inner text become areas of image `imageNumber`; other elements
+// are passed over.
+void ImportMapAreas(const ScanText& mapInner, int imageNumber, AttributeTable& attributes,
+                    ImportContext& context);
+
+// The "Areas.push(...)" lines of a canvas area list become areas of the last canvas image
+// (image 1 when there is none).
+void ImportCanvasAreas(std::string_view areaList, ImportContext& context);
+
+// One balloon of image 1 from a DIV's attributes and inner text.
+void ImportBalloon(const AttributeTable& attributes, std::string_view innerText,
+                   ImportContext& context);
+
+}  // namespace htmlsim

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+#include "model/PageDesign.h"
+#include "services/Dialogs.h"
+#include "services/Pictures.h"
+#include "services/Surface.h"
+
+namespace htmlsim {
+
+// What reading a document into the design works with: the design it rebuilds, the services
+// it paints, loads pictures and reports through, and the folder of the document (with its
+// trailing separator), against which relative picture paths are resolved.
+struct ImportContext {
+    PageDesign& design;
+    Surface& surface;
+    Pictures& pictures;
+    Dialogs& dialogs;
+    std::string documentFolder;
+};
+
+}  // namespace htmlsim

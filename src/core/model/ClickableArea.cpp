@@ -1,0 +1,27 @@
+#include "model/ClickableArea.h"
+
+#include "util/Numbers.h"
+#include "util/Text.h"
+
+namespace htmlsim {
+
+namespace {
+
+int16_t Sum16(int16_t a, int16_t b) {
+    return RoundToInt16(static_cast<double>(a) + b);
+}
+
+}  // namespace
+
+bool ClickableArea::IsWithin(float x, float y) const {
+    const int16_t right = Sum16(Left, Width);
+    const int16_t bottom = Sum16(Top, Height);
+    return Left <= x && x <= right && Top <= y && y <= bottom;
+}
+
+void ClickableArea::SetClickType(std::string_view clickType) {
+    const std::string wanted = ToLowerAscii(TrimBlanks(clickType));
+    mClickType = wanted == "right" ? "right" : "left";
+}
+
+}  // namespace htmlsim

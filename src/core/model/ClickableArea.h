@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace htmlsim {
+
+// The kinds of rectangle drawn on an image.
+enum AreaKind : int32_t {
+    kAreaClickable = 0,
+    kAreaBalloon = 1,
+};
+
+// A rectangle on an image in page coordinates: a clickable area that demands a left or right
+// click, or a message balloon.
+class ClickableArea {
+  public:
+    std::string BackgroundColor;  // balloon only
+    std::string BorderRadius;     // balloon only, pixels as text
+    std::string InnerHTML;        // balloon only
+    int16_t PageNumber = 0;       // used while the walk-through script is written
+    int16_t TargetPage = 0;       // used while the walk-through script is written
+    int32_t AreaType = kAreaClickable;
+    std::string Title;
+    int16_t Index = 0;  // the outline element that shows the area
+    int16_t Left = 0;
+    int16_t Top = 0;
+    int16_t Width = 0;
+    int16_t Height = 0;
+    std::string LinkAddress;
+    std::string Name;
+    bool isLinkable = false;
+    int16_t ImageID = 0;  // Index of the image the area lies on
+
+    // Inclusive on all four edges. The edge sums are 16-bit: OverflowError beyond.
+    bool IsWithin(float x, float y) const;
+
+    const std::string& ClickType() const { return mClickType; }
+    // Blanks and case do not matter; anything but "left" or "right" is taken as "left".
+    void SetClickType(std::string_view clickType);
+
+  private:
+    std::string mClickType = "left";
+};
+
+}  // namespace htmlsim

@@ -1,0 +1,92 @@
+#include "model/ClickableAreas.h"
+
+#include <algorithm>
+
+#include "util/RuntimeError.h"
+
+namespace htmlsim {
+
+std::string AreaKey(int index) {
+    return "shapeindex=" + std::to_string(index);
+}
+
+ClickableAreaPtr ClickableAreas::Add(const std::string& name, int16_t height, int16_t width,
+                                     int16_t top, int16_t left, int16_t index,
+                                     const std::string& key, int16_t imageID) {
+    if (!key.empty() && KeyExists(key)) {
+        throw RuntimeError("This key is already associated with an element of this collection: '" +
+                           key + "'");
+    }
+    auto area = std::make_shared<ClickableArea>();
+    area->Name = name;
+    area->Height = height;
+    area->Width = width;
+    area->Top = top;
+    area->Left = left;
+    area->Index = index;
+    area->ImageID = imageID;
+    mAreas.push_back(area);
+    mKeys.push_back(key);
+    if (!key.empty()) {
+        mByKey.emplace(key, area);
+    }
+    return area;
+}
+
+ClickableAreaPtr ClickableAreas::GetItem(const std::string& name) const {
+    const auto found =
+        std::find_if(mAreas.begin(), mAreas.end(),
+                     [&](const ClickableAreaPtr& area) { return area->Name == name; });
+    return found == mAreas.end() ? nullptr : *found;
+}
+
+bool ClickableAreas::NameExists(const std::string& name) const {
+    return GetItem(name) != nullptr;
+}
+
+size_t ClickableAreas::CheckedOffset(size_t position) const {
+    if (position < 1 || position > mAreas.size()) {
+        throw RuntimeError("Subscript out of range: no area at position " +
+                           std::to_string(position));
+    }
+    return position - 1;
+}
+
+const ClickableAreaPtr& ClickableAreas::Item(size_t position) const {
+    return mAreas[CheckedOffset(position)];
+}
+
+const ClickableAreaPtr& ClickableAreas::Item(const std::string& key) const {
+    const auto found = mByKey.find(key);
+    if (found == mByKey.end()) {
+        throw RuntimeError("No area under the key '" + key + "'");
+    }
+    return found->second;
+}
+
+bool ClickableAreas::KeyExists(const std::string& key) const {
+    return mByKey.count(key) > 0;
+}
+
+void ClickableAreas::Remove(size_t position) {
+    const size_t offset = CheckedOffset(position);
+    mByKey.erase(mKeys[offset]);
+    mAreas.erase(mAreas.begin() + static_cast<std::ptrdiff_t>(offset));
+    mKeys.erase(mKeys.begin() + static_cast<std::ptrdiff_t>(offset));
+}
+
+void ClickableAreas::Remove(const std::string& key) {
+    const auto found = std::find(mKeys.begin(), mKeys.end(), key);
+    if (key.empty() || found == mKeys.end()) {
+        throw RuntimeError("No area under the key '" + key + "'");
+    }
+    Remove(static_cast<size_t>(found - mKeys.begin()) + 1);
+}
+
+void ClickableAreas::Clear() {
+    mAreas.clear();
+    mKeys.clear();
+    mByKey.clear();
+}
+
+}  // namespace htmlsim

@@ -1,0 +1,76 @@
+#include "model/ImagesSectionWriter.h"
+
+#include <exception>
+#include <optional>
+
+#include "document/SectionDocument.h"
+#include "model/SectionBodies.h"
+#include "util/RuntimeError.h"
+
+namespace htmlsim {
+
+namespace {
+
+bool SectionIsComplete(const std::string& documentText, const std::string& name) {
+    SectionPositions where;
+    GetSectionText(documentText, name, &where);
+    return where.start != 0 && where.end != 0;
+}
+
+// Unlike ReplaceSectionBody alone, never adds the section.
+void ReplaceExistingSectionBody(std::string& documentText, const std::string& name,
+                                const std::string& body, Dialogs& dialogs) {
+    if (!SectionIsComplete(documentText, name)) {
+        throw RuntimeError("Section Not Found: '" + name + "'");
+    }
+    ReplaceSectionBody(documentText, name, body, dialogs);
+}
+
+// Each canvas image overwrites the scripts of the one before, so only the last one's are
+// written: the same document at a fraction of the cost. A failure while the bodies are built
+// leaves the scripts of the canvases before it, as writing them one by one would.
+void WriteCanvasScripts(std::string& documentText, const PageDesign& design, Dialogs& dialogs) {
+    std::optional<std::string> bottom;
+    std::optional<std::string> top;
+    auto write = [&] {
+        if (bottom) {
+            ReplaceExistingSectionBody(documentText, "CanvasScript_Bottom", *bottom, dialogs);
+        }
+        if (top) {
+            ReplaceExistingSectionBody(documentText, "CanvasScript_Top", *top, dialogs);
+        }
+    };
+    try {
+        for (int i = 1; i <= design.ImageCount(); ++i) {
+            const ImageProperties& image = design.Image(i);
+            if (image.ImageType == kImageCanvas) {
+                bottom = CanvasScriptBottomBody(image);
+                top = CanvasScriptTopBody(design, image);
+            }
+        }
+    } catch (const std::exception&) {
+        write();
+        throw;
+    }
+    write();
+}
+
+}  // namespace
+
+void DocumentUpdateSectionImages(std::string& documentText, PageDesign& design, Dialogs& dialogs) {
+    try {
+        AssignCanvasIds(design);
+        const std::string images = ImagesSectionBody(design);
+        if (SectionIsComplete(documentText, "Images")) {
+            ReplaceSectionBody(documentText, "Images", images, dialogs);
+        }
+        WriteCanvasScripts(documentText, design, dialogs);
+        if (SectionIsComplete(documentText, "Balloons")) {
+            ReplaceSectionBody(documentText, "Balloons", BalloonsSectionBody(design), dialogs);
+        }
+    } catch (const std::exception& e) {
+        dialogs.Message(e.what(), "", MessageIcon::None);
+    }
+}
+
+}  // namespace htmlsim

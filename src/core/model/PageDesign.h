@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "model/ClickableAreas.h"
+#include "model/ImageProperties.h"
+#include "surface/ShapePool.h"
+
+namespace htmlsim {
+
+using ImagePtr = std::shared_ptr<ImageProperties>;
+
+// The design of the page being edited: its images (numbered from 1 in painting order), the
+// areas and balloons of all images, the outline elements that show them, and the items the
+// user last worked on. Rebuilt from the document by the import.
+class PageDesign {
+  public:
+    int16_t ImageCount() const { return static_cast<int16_t>(mImages.size()); }
+    // Image `index`, 1-based; a RuntimeError outside 1 to ImageCount.
+    ImageProperties& Image(int index) const;
+    const ImagePtr& ImagePointer(int index) const;
+    // A new, empty image at position ImageCount + 1, its Index set.
+    ImageProperties& AppendImage();
+    void ClearImages();
+
+    ClickableAreas Areas;
+    ShapePool Shapes;
+    ImagePtr CurrentImage;
+    ClickableAreaPtr CurrentClickableArea = std::make_shared<ClickableArea>();
+
+  private:
+    std::vector<ImagePtr> mImages;
+};
+
+}  // namespace htmlsim

@@ -1,0 +1,371 @@
+#include "session/Session.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "components/FileHelper.h"
+#include "document/DocumentTemplate.h"
+#include "document/SupportFiles.h"
+#include "session/TemporaryFolder.h"
+#include "util/WholeFile.h"
+
+namespace htmlsim {
+
+namespace {
+
+constexpr int kInitialHistoryEntries = 21;
+
+bool EqualIgnoringCase(const std::string& a, const std::string& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+// Leading and trailing blanks go, and so does every line break at the end: the file is written
+// with exactly one.
+std::string NormalisedForSaving(const std::string& text) {
+    std::string_view view = text;
+    for (;;) {
+        const size_t first = view.find_first_not_of(' ');
+        view = first == std::string_view::npos
+                   ? std::string_view()
+                   : view.substr(first, view.find_last_not_of(' ') - first + 1);
+        if (!view.ends_with("\r\n")) {
+            return std::string(view);
+        }
+        view.remove_suffix(2);
+    }
+}
+
+}  // namespace
+
+class Session::BusyPointer {
+  public:
+    explicit BusyPointer(SessionView& view) : mView(view) { mView.SetBusy(true); }
+    ~BusyPointer() { mView.SetBusy(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+  private:
+    SessionView& mView;
+};
+
+int FilterIndexForExtension(const std::string& filter, const std::string& extension) {
+    if (extension.empty()) {
+        return 0;
+    }
+    const std::string wanted = "*." + extension;
+    int pattern = 0;
+    size_t itemStart = 0;
+    for (size_t item = 0; itemStart <= filter.size(); ++item) {
+        const size_t itemEnd = std::min(filter.find('|', itemStart), filter.size());
+        if (item % 2 == 1) {
+            ++pattern;
+            if (EqualIgnoringCase(filter.substr(itemStart, itemEnd - itemStart), wanted)) {
+                return pattern;
+            }
+        }
+        itemStart = itemEnd + 1;
+    }
+    return 0;
+}
+
+Session::Session(Dialogs& dialogs, const std::string& programFolder)
+    : mDialogs(dialogs),
+      mTemporaryFolder(PrepareTemporaryFolder(programFolder)),
+      mHistory(kInitialHistoryEntries) {}
+
+void Session::Start(const std::string& commandLine) {
+    const std::string path = FileHelper::CommandLinePath(commandLine);
+    if (FileHelper::FileExists(path)) {
+        OpenDocument(path);
+    } else {
+        CreateNewDocument();
+        // A missing document keeps its name for the first save; a folder becomes the working
+        // folder.
+        if (FileHelper::FolderExists(path)) {
+            SetPathAndName(path.ends_with('/') ? path : path + "/");
+        } else if (!path.empty()) {
+            SetPathAndName(path);
+        }
+    }
+    UpdateCaption();
+    SwitchTab(mCurrentTab);
+}
+
+void Session::SetPathAndName(const std::string& path) {
+    mPathAndName = path;
+    PathParts parts = FileHelper::SplitPath(path);
+    mPathOnly = std::move(parts.folder);
+    mFileNameOnly = std::move(parts.name);
+    mExtension = std::move(parts.extension);
+}
+
+void Session::OpenDocument(const std::string& path) {
+    BusyPointer busy(*mView);
+    try {
+        if (FileHelper::FileExists(path)) {
+            // Read first: a file that cannot be read leaves the open document as it was.
+            std::string text = ReadWholeFile(path);
+            SetPathAndName(path);
+            ClearDesign();
+            UpdateCaption();
+            LoadDocumentText(std::move(text));
+            RecordInHistory();
+            mView->ScrollDesignHome();
+        } else {
+            SetPathAndName(path);
+            CreateNewDocument();
+            SaveDocument();
+            UpdateCaption();
+        }
+    } catch (const std::exception& failure) {
+        ReportFailure(failure);
+    }
+}
+
+bool Session::SaveDocument() {
+    BusyPointer busy(*mView);
+    if (mPathAndName.empty()) {
+        return true;
+    }
+    try {
+        WriteMissingSupportFiles(mPathOnly);
+        if (mSectionEdited) {
+            CommitSectionEdit();
+        }
+        if (!HasDocumentFile()) {
+            return true;
+        }
+        mDocumentText = NormalisedForSaving(mDocumentText);
+        WriteWholeFileAtomically(mPathAndName, mDocumentText + "\r\n");
+        mSavedText = mDocumentText;
+        RecordInHistory();
+        return true;
+    } catch (const std::exception& failure) {
+        ReportFailure(failure);
+        return false;
+    }
+}
+
+void Session::CreateNewDocument() {
+    ClearDesign();
+    LoadDocumentText(NewDocumentTemplate());
+}
+
+void Session::ClearDesign() {
+    mView->ClearDesign();
+}
+
+void Session::ImportDocumentIntoDesign() {
+    mView->ImportDocument();
+}
+
+void Session::UpdateCaption() {
+    mView->SetCaption(mPathAndName);
+}
+
+void Session::SwitchTab(int tab) {
+    BusyPointer busy(*mView);
+    mCurrentTab = tab;
+    if (mSectionEdited) {
+        CommitSectionEdit();
+    }
+    if (tab == kImageDesignTab) {
+        ImportDocumentIntoDesign();
+    } else {
+        ListSections();
+        ChooseSection(0);
+    }
+}
+
+void Session::NewLocalDocument() {
+    const std::string folder = FileHelper::BrowseForFolder(mDialogs, "Set Working Folder", "");
+    if (folder.empty() || !KeepWork()) {
+        return;
+    }
+    mDocumentSource = kLocalDocument;
+    SetPathAndName(folder);
+    UpdateCaption();
+    CreateNewDocument();
+}
+
+void Session::OpenCommand() {
+    FileDialogRequest request;
+    request.title = "Open";
+    request.filter = kDocumentFilter;
+    request.initialFolder = mPathOnly;
+    std::string path;
+    try {
+        path = mDialogs.OpenFileName(request);
+    } catch (const std::exception& failure) {
+        ReportFailure(failure);
+    }
+    if (path.empty() || !KeepWork()) {
+        return;
+    }
+    OpenDocument(path);
+    SwitchTab(mCurrentTab);
+}
+
+void Session::SaveCommand() {
+    if (mDocumentSource == kLocalDocument && !FileHelper::FileExists(mPathAndName)) {
+        SaveAsCommand();
+    } else {
+        SaveDocument();
+    }
+}
+
+bool Session::SaveAsCommand() {
+    FileDialogRequest request;
+    request.title = "Save As";
+    request.filter = kDocumentFilter;
+    request.filterIndex = FilterIndexForExtension(request.filter, mExtension);
+    const size_t folderEnd = mPathAndName.find_last_of("/\\");
+    const size_t nameStart = folderEnd == std::string::npos ? 0 : folderEnd + 1;
+    request.initialFolder = mPathAndName.substr(0, nameStart);
+    request.fileName = mPathAndName.substr(nameStart);
+    try {
+        const std::string path = mDialogs.SaveFileName(request);
+        if (path.empty()) {
+            return true;
+        }
+        SetPathAndName(path);
+        const bool saved = SaveDocument();
+        UpdateCaption();
+        return saved;
+    } catch (const std::exception& failure) {
+        ReportFailure(failure);
+        return false;
+    }
+}
+
+bool Session::PrepareToClose() {
+    return KeepWork();
+}
+
+bool Session::KeepWork() {
+    if (mSectionEdited) {
+        CommitSectionEdit();
+    }
+    if (!ChangedSinceSaved()) {
+        return true;
+    }
+    const bool saved =
+        mDocumentSource == kFtpDocument || HasDocumentFile() ? SaveDocument() : SaveAsCommand();
+    return saved || mDialogs.AskYesNo("The document was not saved. Continue without saving it?",
+                                      "Not Saved");
+}
+
+void Session::ListSections() {
+    try {
+        mSections = htmlsim::ListSections(mDocumentText, mDialogs);
+        mView->ShowSectionNames(mSections.Names());
+    } catch (const std::exception& failure) {
+        ReportFailure(failure);
+    }
+}
+
+void Session::SelectSection(size_t index) {
+    if (mSectionEdited) {
+        CommitSectionEdit();
+    }
+    if (index < mSections.Count()) {
+        mSelectedSection = index;
+        ShowSelectedBody();
+    }
+}
+
+void Session::EditorTextChanged() {
+    if (!mLoadingSection) {
+        mSectionEdited = true;
+    }
+}
+
+void Session::SectionListFocused() {
+    if (mSectionEdited) {
+        CommitSectionEdit();
+    }
+}
+
+void Session::AddSectionCommand() {
+    if (mSectionEdited) {
+        CommitSectionEdit();
+    }
+    const std::string name = mDialogs.InputBox("Section Name?", "Name", "NewSection");
+    if (name.empty()) {
+        return;
+    }
+    AddSection(mDocumentText, name, mDialogs);
+    ListSections();
+    for (size_t k = 0; k < mSections.Count(); ++k) {
+        if (mSections.Name(k) == name) {
+            ChooseSection(k);
+            return;
+        }
+    }
+}
+
+bool Session::CommitSectionEdit() {
+    const size_t index = mSelectedSection;
+    mSectionEdited = false;
+    try {
+        mDocumentText =
+            mSections.WithBody(index, FromEditorText(mView->EditorText(), mEditorEncoding));
+    } catch (const std::exception& failure) {
+        ReportFailure(failure, MessageIcon::Exclamation);
+        return false;
+    }
+    ListSections();
+    mSelectedSection = std::min(index, mSections.Count() - 1);
+    mView->SelectSectionQuietly(mSelectedSection);
+    return true;
+}
+
+void Session::LoadDocumentText(std::string text) {
+    mDocumentText = std::move(text);
+    mSavedText = mDocumentText;
+    mEditorEncoding = DetectEditorEncoding(mDocumentText);
+    mSectionEdited = false;
+    mSelectedSection = 0;
+    if (mCurrentTab == kDocumentEditorTab) {
+        ListSections();
+        ChooseSection(0);
+    } else {
+        mSections = SectionTable(mDocumentText);
+    }
+}
+
+void Session::ChooseSection(size_t index) {
+    mView->SelectSectionQuietly(index);
+    SelectSection(index);
+}
+
+void Session::ShowSelectedBody() {
+    const bool wasLoading = mLoadingSection;
+    mLoadingSection = true;
+    mView->ShowEditorText(ToEditorText(mSections.Body(mSelectedSection), mEditorEncoding));
+    mLoadingSection = wasLoading;
+}
+
+void Session::RecordInHistory() {
+    if (mHistory[mHistoryIndex] == mPathAndName) {
+        return;
+    }
+    ++mHistoryIndex;
+    if (static_cast<size_t>(mHistoryIndex) >= mHistory.size()) {
+        mHistory.resize(mHistoryIndex + 1);
+    }
+    mHistory[mHistoryIndex] = mPathAndName;
+}
+
+bool Session::HasDocumentFile() const {
+    return !mPathAndName.empty() && mPathAndName.back() != '/';
+}
+
+void Session::ReportFailure(const std::exception& failure, MessageIcon icon) {
+    mDialogs.Message(failure.what(), "", icon);
+}
+
+}  // namespace htmlsim

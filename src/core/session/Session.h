@@ -1,0 +1,129 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "document/EditorText.h"
+#include "document/SectionDocument.h"
+#include "services/Dialogs.h"
+#include "session/SessionView.h"
+
+namespace htmlsim {
+
+inline constexpr int kLocalDocument = 1;
+inline constexpr int kFtpDocument = 2;
+inline constexpr int kImageDesignTab = 0;
+inline constexpr int kDocumentEditorTab = 1;
+
+// The open and save dialogs' filter in local mode.
+inline constexpr const char* kDocumentFilter =
+    "All Files (*.*)|*.*|HTML Documents|*.html;*.htm|Text Files|*.txt|ASP Documents|*.asp|"
+    "PHP Documents|*.php|Images|*.jpg;*.gif;*.ico;*.bmp";
+
+// The 1-based pattern of a "description|pattern|..." filter equal, ignoring case, to
+// "*." + extension; 0 when there is none.
+int FilterIndexForExtension(const std::string& filter, const std::string& extension);
+
+// The editor's state for the program's life: the document, where it lives, the navigation
+// history and the Document Editor; and the document commands.
+class Session {
+  public:
+    // The temporary folder is made under programFolder, or under the user's cache folder when
+    // programFolder cannot be written.
+    Session(Dialogs& dialogs, const std::string& programFolder);
+
+    void SetView(SessionView* view) { mView = view ? view : &mNoView; }
+    Dialogs& GetDialogs() { return mDialogs; }
+
+    // Opens the document the command line names, or starts a new one; then shows tab 0.
+    void Start(const std::string& commandLine);
+
+    const std::string& DocumentText() const { return mDocumentText; }
+    void SetDocumentText(std::string text) { mDocumentText = std::move(text); }
+
+    const std::string& PathAndName() const { return mPathAndName; }
+    void SetPathAndName(const std::string& path);
+    const std::string& PathOnly() const { return mPathOnly; }
+    const std::string& FileNameOnly() const { return mFileNameOnly; }
+    const std::string& Extension() const { return mExtension; }
+    int DocumentSource() const { return mDocumentSource; }
+    const std::string& TemporaryFolder() const { return mTemporaryFolder; }
+
+    const std::vector<std::string>& History() const { return mHistory; }
+    int HistoryIndex() const { return mHistoryIndex; }
+    void SetHistoryIndex(int index) { mHistoryIndex = index; }
+
+    bool SectionEdited() const { return mSectionEdited; }
+    bool LoadingSection() const { return mLoadingSection; }
+    void SetLoadingSection(bool loading) { mLoadingSection = loading; }
+    // True when the document text differs from what was last opened, saved or created.
+    bool ChangedSinceSaved() const { return mDocumentText != mSavedText; }
+
+    void OpenDocument(const std::string& path);
+    // False when writing failed (the failure was shown).
+    bool SaveDocument();
+    void CreateNewDocument();
+    void ClearDesign();
+    void UpdateCaption();
+
+    int CurrentTab() const { return mCurrentTab; }
+    // Commits a pending edit, then rebuilds the design (tab 0) or relists the sections (tab 1).
+    void SwitchTab(int tab);
+
+    // The File menu.
+    void NewLocalDocument();
+    void OpenCommand();
+    void SaveCommand();
+    // False when writing failed; a cancelled dialog is no failure.
+    bool SaveAsCommand();
+    // Keeps the work before the window closes: a changed document is saved where it lives, or
+    // the user is offered Save As. False when the user chose to keep the window open.
+    bool PrepareToClose();
+
+    // The Document Editor.
+    const SectionTable& Sections() const { return mSections; }
+    size_t SelectedSection() const { return mSelectedSection; }
+    void ListSections();
+    void SelectSection(size_t index);
+    void EditorTextChanged();
+    void SectionListFocused();
+    void AddSectionCommand();
+    // Puts the edited text back into the document; false (with a message) when it cannot.
+    bool CommitSectionEdit();
+
+  private:
+    class BusyPointer;
+
+    void ImportDocumentIntoDesign();
+    void LoadDocumentText(std::string text);
+    void ChooseSection(size_t index);
+    void ShowSelectedBody();
+    void RecordInHistory();
+    bool HasDocumentFile() const;
+    void ReportFailure(const std::exception& failure, MessageIcon icon = MessageIcon::Critical);
+    bool KeepWork();
+
+    Dialogs& mDialogs;
+    SessionView mNoView;
+    SessionView* mView = &mNoView;
+
+    std::string mDocumentText;
+    std::string mSavedText;
+    EditorEncoding mEditorEncoding;
+    std::string mPathAndName;
+    std::string mPathOnly;
+    std::string mFileNameOnly;
+    std::string mExtension;
+    int mDocumentSource = kLocalDocument;
+    std::string mTemporaryFolder;
+    std::vector<std::string> mHistory;
+    int mHistoryIndex = 0;
+    int mCurrentTab = kImageDesignTab;
+
+    SectionTable mSections;
+    size_t mSelectedSection = 0;
+    bool mSectionEdited = false;
+    bool mLoadingSection = false;
+};
+
+}  // namespace htmlsim

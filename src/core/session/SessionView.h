@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace htmlsim {
+
+// What the session asks of the window that shows it. Every member does nothing by default, so
+// a headless user (the CLI, a test) overrides only what it needs.
+class SessionView {
+  public:
+    virtual ~SessionView() = default;
+
+    virtual void SetCaption(const std::string& /*caption*/) {}
+    // The hourglass pointer while a command runs.
+    virtual void SetBusy(bool /*busy*/) {}
+
+    // The design surface: everything drawn is removed; both scroll bars go home.
+    virtual void ClearDesign() {}
+    virtual void ScrollDesignHome() {}
+    // The design is rebuilt from the document text.
+    virtual void ImportDocument() {}
+
+    // The Document Editor: the list of sections, the quiet selection of one of them (no reload
+    // of the text), and the text being edited (UTF-8, "\n" line breaks).
+    virtual void ShowSectionNames(const std::vector<std::string>& /*names*/) {}
+    virtual void SelectSectionQuietly(size_t /*index*/) {}
+    virtual void ShowEditorText(const std::string& /*text*/) {}
+    virtual std::string EditorText() const { return {}; }
+};
+
+}  // namespace htmlsim

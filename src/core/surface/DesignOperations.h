@@ -1,0 +1,22 @@
+#pragma once
+
+#include "model/PageDesign.h"
+#include "services/Surface.h"
+
+namespace htmlsim {
+
+// Paints image `imageIndex` of the design at its place and size (Copy), or fills its rectangle
+// white (White). A RuntimeError when there is no such image.
+void DrawImage(const PageDesign& design, Surface& surface, int imageIndex, RasterOp op);
+
+// Brings the outline of the current area into line with it; an area narrower or lower than
+// 5 pixels is widened to 5 first, in the model as well.
+void RefreshShape(PageDesign& design, Surface& surface);
+
+// Drops every area and its outline and clears the surface's picture.
+void ClearAreasAndPicture(PageDesign& design, Surface& surface);
+
+// Empties the design before another document is read in.
+void ClearDesign(PageDesign& design, Surface& surface);
+
+}  // namespace htmlsim

@@ -1,0 +1,147 @@
+#include "surface/PageControls.h"
+
+#include <limits>
+
+#include "services/Dialogs.h"
+#include "util/Numbers.h"
+
+namespace htmlsim {
+
+PageControls::PageControls(const TextMeasurer& measurer, Dialogs& dialogs,
+                           SectionWriter writeSection)
+    : Anchor1("Anchor1", measurer, dialogs),
+      Input1("Input1", measurer, dialogs),
+      Label1("Label1", measurer, dialogs),
+      mDialogs(dialogs),
+      mWriteSection(std::move(writeSection)) {
+    Anchor1.Click = [this](int index) {
+        const std::string href = Anchor1[index].HREF();
+        if (!href.empty() && FollowLink) {
+            FollowLink(href);
+        }
+    };
+    Label1.Click = [this](int) { mDialogs.Message("click", "", MessageIcon::None); };
+    Anchor1.ChangeHasBeenMade = [this](int) { UpdateAnchorsSection(); };
+    Input1.ChangeHasBeenMade = [this](int) { UpdateInputsSection(); };
+    Label1.ChangeHasBeenMade = [this](int) { UpdateLabelsSection(); };
+}
+
+template <typename Control>
+int PageControls::NextElement(ControlArray<Control>& array) {
+    if (array.Count() == std::numeric_limits<int16_t>::max()) {
+        throw OverflowError();
+    }
+    array.SetCount(static_cast<int16_t>(array.Count() + 1));
+    const int index = array.Count() - 1;
+    if (!array.IsLoaded(index)) {
+        array.Load(index);
+    }
+    return index;
+}
+
+template int PageControls::NextElement(ControlArray<Anchor>&);
+template int PageControls::NextElement(ControlArray<Input>&);
+template int PageControls::NextElement(ControlArray<Label>&);
+
+template <typename Control, typename SetText>
+void PageControls::Add(ControlArray<Control>& array, SetText setText,
+                       void (PageControls::*updateSection)()) {
+    try {
+        const int index = NextElement(array);
+        const int16_t count = array.Count();
+        Control& control = array[index];
+        try {
+            RefreshingScope refreshing(control);
+            // Stacked in a column: each new control one control's height below the last.
+            const int16_t top =
+                RoundToInt16(static_cast<double>(array.Placement(index).Height) * (count - 1) + 50);
+            control.SetStyle("position:absolute; left:50px; top:" + std::to_string(top) + "px");
+        } catch (...) {
+            // No control is counted that the page does not show.
+            array.SetCount(static_cast<int16_t>(count - 1));
+            throw;
+        }
+        setText(control, std::to_string(count));
+        array.SetVisible(index, true);
+        (this->*updateSection)();
+    } catch (const std::exception& e) {
+        mDialogs.Message(e.what(), "", MessageIcon::None);
+    }
+}
+
+void PageControls::AddAnchor() {
+    Add(
+        Anchor1, [](Anchor& anchor, const std::string& n) { anchor.SetValue("Anchor " + n); },
+        &PageControls::UpdateAnchorsSection);
+}
+
+void PageControls::AddInput() {
+    Add(
+        Input1, [](Input& input, const std::string& n) { input.SetValue("Input " + n); },
+        &PageControls::UpdateInputsSection);
+}
+
+void PageControls::AddLabel() {
+    Add(
+        Label1, [](Label& label, const std::string& n) { label.SetInnerHTML("Label " + n); },
+        &PageControls::UpdateLabelsSection);
+}
+
+template <typename Control>
+void PageControls::UpdateSection(const ControlArray<Control>& array, const std::string& section) {
+    try {
+        std::string body;
+        for (int index = 0; index < array.Count(); ++index) {
+            body += array[index].HTML() + "\r\n";
+        }
+        mWriteSection(section, body);
+    } catch (const std::exception& e) {
+        mDialogs.Message(e.what(), "", MessageIcon::None);
+    }
+}
+
+void PageControls::UpdateAnchorsSection() {
+    UpdateSection(Anchor1, "Anchors");
+}
+void PageControls::UpdateLabelsSection() {
+    UpdateSection(Label1, "Labels");
+}
+void PageControls::UpdateInputsSection() {
+    UpdateSection(Input1, "Inputs");
+}
+
+template <typename Control>
+void PageControls::RemoveAll(ControlArray<Control>& array) {
+    UnloadAbove(array, 0);
+    array.SetVisible(0, false);
+    array.SetCount(0);
+}
+
+void PageControls::RemoveAllAnchors() {
+    RemoveAll(Anchor1);
+}
+void PageControls::RemoveAllLabels() {
+    RemoveAll(Label1);
+}
+void PageControls::RemoveAllInputs() {
+    RemoveAll(Input1);
+}
+
+template <typename Control>
+void PageControls::UnloadAbove(ControlArray<Control>& array, int number) {
+    for (int index = array.LoadedBound() - 1; index > number; --index) {
+        array.Unload(index);
+    }
+}
+
+void PageControls::UnloadControlsAbove(const std::string& arrayName, int number) {
+    if (arrayName == Anchor1.Name()) {
+        UnloadAbove(Anchor1, number);
+    } else if (arrayName == Label1.Name()) {
+        UnloadAbove(Label1, number);
+    } else if (arrayName == Input1.Name()) {
+        UnloadAbove(Input1, number);
+    }
+}
+
+}  // namespace htmlsim

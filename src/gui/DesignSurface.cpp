@@ -1,0 +1,107 @@
+#include "DesignSurface.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace htmlsim::gui {
+
+namespace {
+
+QScrollBar* MakeScrollBar(Qt::Orientation orientation, QWidget* parent) {
+    auto* bar = new QScrollBar(orientation, parent);
+    bar->setRange(0, DesignSurface::kScrollMaximum);
+    bar->setSingleStep(DesignSurface::kScrollSmallStep);
+    bar->setPageStep(DesignSurface::kScrollLargeStep);
+    return bar;
+}
+
+QRect InPixels(const LayoutRect& twips, const TabMetrics& metrics) {
+    return QRect(twips.left / metrics.twipsPerPixelX, twips.top / metrics.twipsPerPixelY,
+                 twips.width / metrics.twipsPerPixelX, twips.height / metrics.twipsPerPixelY);
+}
+
+}  // namespace
+
+PalletWidget::PalletWidget(const ImageSurface& content, QWidget* parent)
+    : QWidget(parent), mContent(content) {
+    setObjectName("pctPallet");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PalletWidget::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    mContent.Render(painter, event->rect());
+}
+
+DesignSurface::DesignSurface(QWidget* parent)
+    : QWidget(parent),
+      mContainer(new QWidget(this)),
+      mPallet(new PalletWidget(mCanvas, mContainer)),
+      mVScroll(MakeScrollBar(Qt::Vertical, this)),
+      mHScroll(MakeScrollBar(Qt::Horizontal, this)) {
+    mContainer->setObjectName("pctContainer");
+    mContainer->setAutoFillBackground(true);
+    QPalette background = mContainer->palette();
+    background.setColor(QPalette::Window, QColor(255, 224, 192));
+    mContainer->setPalette(background);
+    mVScroll->setObjectName("VScroll1");
+    mHScroll->setObjectName("HScroll1");
+    mPallet->move(0, 0);
+
+    // Dragging the thumb, the arrows and the track all change the value.
+    connect(mHScroll, &QScrollBar::valueChanged, this, &DesignSurface::HScroll1_Scroll);
+    connect(mVScroll, &QScrollBar::valueChanged, this, &DesignSurface::VScroll1_Scroll);
+    mCanvas.SetChangeHandler([this](const QRect& rect) { mPallet->update(rect); });
+}
+
+TabMetrics DesignSurface::Metrics() const {
+    TabMetrics metrics;
+    metrics.tabWidth = width();
+    metrics.tabHeight = height();
+    // The tab page already lies below the tab strip.
+    metrics.tabStripHeight = 0;
+    metrics.twipsPerPixelX = TwipsPerPixel(logicalDpiX());
+    metrics.twipsPerPixelY = TwipsPerPixel(logicalDpiY());
+    return metrics;
+}
+
+void DesignSurface::LayoutTab() {
+    const TabMetrics metrics = Metrics();
+    mVScroll->setVisible(true);
+    mHScroll->setVisible(true);
+    mLayout = LayoutImageDesignTab(metrics, mVScroll->sizeHint().width() * metrics.twipsPerPixelX,
+                                   mHScroll->sizeHint().height() * metrics.twipsPerPixelY);
+    mContainer->setGeometry(InPixels(mLayout.container, metrics));
+    mPallet->resize(mLayout.palletWidth, mLayout.palletHeight);
+    mVScroll->setGeometry(InPixels(mLayout.vScroll, metrics));
+    mHScroll->setGeometry(InPixels(mLayout.hScroll, metrics));
+    HScroll1_Scroll();
+    VScroll1_Scroll();
+}
+
+void DesignSurface::HScroll1_Scroll() {
+    const TabMetrics metrics = Metrics();
+    mPallet->move(
+        ScrolledOffset(mHScroll->value(), mHScroll->minimum(), mHScroll->maximum(),
+                       mLayout.palletWidth, mLayout.container.width, metrics.twipsPerPixelX),
+        mPallet->y());
+}
+
+void DesignSurface::VScroll1_Scroll() {
+    const TabMetrics metrics = Metrics();
+    mPallet->move(mPallet->x(), ScrolledOffset(mVScroll->value(), mVScroll->minimum(),
+                                               mVScroll->maximum(), mLayout.palletHeight,
+                                               mLayout.container.height, metrics.twipsPerPixelY));
+}
+
+void DesignSurface::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayoutTab();
+}
+
+void DesignSurface::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    LayoutTab();
+}
+
+}  // namespace htmlsim::gui

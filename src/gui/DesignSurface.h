@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QScrollBar>
+#include <QWidget>
+
+#include "ImageSurface.h"
+#include "surface/SurfaceLayout.h"
+
+namespace htmlsim::gui {
+
+// The drawing surface: shows the surface's bitmap and outlines at their true pixel size.
+// Mouse and drop handling are added on top of it by the editor.
+class PalletWidget : public QWidget {
+    Q_OBJECT
+  public:
+    PalletWidget(const ImageSurface& content, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    const ImageSurface& mContent;
+};
+
+// The "Image Design" tab's content: a window (`pctContainer`) onto a surface (`pctPallet`)
+// that is larger than the window and is scrolled under it with `VScroll1` and `HScroll1`.
+class DesignSurface : public QWidget {
+    Q_OBJECT
+  public:
+    // The scroll bars' settings; the scrolling formula works for any range.
+    static constexpr int kScrollMaximum = 100;
+    static constexpr int kScrollSmallStep = 5;
+    static constexpr int kScrollLargeStep = 20;
+
+    explicit DesignSurface(QWidget* parent = nullptr);
+
+    // What the core paints into: the bitmap and outlines shown on `pctPallet`.
+    ImageSurface& Canvas() { return mCanvas; }
+    const ImageSurface& Canvas() const { return mCanvas; }
+
+    QWidget* pctContainer() const { return mContainer; }
+    PalletWidget* pctPallet() const { return mPallet; }
+    QScrollBar* VScroll1() const { return mVScroll; }
+    QScrollBar* HScroll1() const { return mHScroll; }
+
+    // Arranges the window, surface and bars for the widget's size (the size of the tab page).
+    void LayoutTab();
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void HScroll1_Scroll();
+    void VScroll1_Scroll();
+    TabMetrics Metrics() const;
+
+    ImageSurface mCanvas;
+    QWidget* mContainer;
+    PalletWidget* mPallet;
+    QScrollBar* mVScroll;
+    QScrollBar* mHScroll;
+    ImageDesignLayout mLayout;
+};
+
+}  // namespace htmlsim::gui

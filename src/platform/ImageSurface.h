@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <functional>
+#include <map>
+
+#include "services/Surface.h"
+
+class QPainter;
+
+namespace htmlsim {
+
+// The design surface's content: one persistent bitmap that pictures are painted into, and the
+// numbered outline rectangles lying over it. The editor's widget shows it and the command line
+// renders it, so both draw the same pixels.
+//
+// The bitmap starts empty (white) and grows to hold what is painted, up to kMaxSide pixels a
+// side; painting beyond that is cut off.
+class ImageSurface : public Surface {
+  public:
+    static constexpr int kMaxSide = 8192;
+
+    struct Outline {
+        QRect rect;
+        bool visible = true;
+    };
+
+    void PaintPicture(const Picture* picture, int left, int top, int width, int height,
+                      RasterOp op) override;
+    void ClearPicture() override;
+    void ShowOutline(int index, int left, int top, int width, int height) override;
+    void HideOutline(int index) override;
+    void UnloadOutline(int index) override;
+
+    // The loaded outlines by index, hidden ones included.
+    const std::map<int, Outline>& Outlines() const { return mOutlines; }
+
+    // The smallest size from the origin that holds every picture painted since the last clear
+    // and every visible outline.
+    QSize Extent() const;
+
+    // Draws the bitmap and then the visible outlines; `area` limits the work to what is exposed.
+    void Render(QPainter& painter, const QRect& area) const;
+    // The surface as a picture of at least `minimum` size and at least its extent.
+    QImage RenderImage(QSize minimum = {}) const;
+
+    // Called with the rectangle that changed, so a widget can repaint just that.
+    void SetChangeHandler(std::function<void(const QRect&)> handler) {
+        mChanged = std::move(handler);
+    }
+
+    // What an outline looks like: a dashed dark and light line, visible on any picture.
+    static void DrawOutline(QPainter& painter, const QRect& rect);
+
+  private:
+    void GrowToHold(const QRect& rect);
+    void Changed(const QRect& rect) const;
+
+    QImage mBitmap;
+    QRect mPainted;  // union of the pictures painted since the last clear
+    std::map<int, Outline> mOutlines;
+    std::function<void(const QRect&)> mChanged;
+};
+
+}  // namespace htmlsim

@@ -1,0 +1,197 @@
+#include "codelib/CodeLibrary.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "FakeDialogs.h"
+#include "TempFolder.h"
+#include "codelib/SnippetDate.h"
+
+namespace htmlsim {
+namespace {
+
+using testing::FakeDialogs;
+using testing::ReadFileBytes;
+using testing::TempFolder;
+using testing::WriteFileBytes;
+
+constexpr int64_t kHtml = 2;
+constexpr int64_t kPhp = 3;
+constexpr int64_t kBrenx = 2;
+const std::string kDate = "03/05/2026";
+
+class CodeLibraryTest : public ::testing::Test {
+  protected:
+    CodeLibraryTest() { Open(); }
+
+    // Opens the library as the window does: tables first, then the queries.
+    void Open() {
+        library = std::make_unique<CodeLibrary>(dialogs, folder.Path() / "Data");
+        library->CreateLibraryTables();
+        library->OpenLibraryQueries();
+    }
+    std::string File(const std::string& name) {
+        return ReadFileBytes(folder.Path() / "Data" / name);
+    }
+    ListEntry Add(const std::string& name, int64_t author = kBrenx, int64_t type = kHtml) {
+        return library->AddSnippet(name, author, type, kDate).value();
+    }
+
+    TempFolder folder;
+    FakeDialogs dialogs;
+    std::unique_ptr<CodeLibrary> library;
+};
+
+TEST_F(CodeLibraryTest, FirstStartMakesTheThreeTablesWithTheirFirstRows) {
+    EXPECT_EQ(File("SnippetTypes.dat"),
+              "2,\"HTML\"\r\n3,\"PHP\"\r\n4,\"JavaScript\"\r\n5,\"ASP\"\r\n6,\"VB6\"\r\n");
+    EXPECT_EQ(File("Authors.dat"), "2,\"Brenx\"\r\n");
+    EXPECT_EQ(File("ProcedureLib.dat"), "");
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    EXPECT_EQ(library->FillListFromQuery("select * from authors", "name", "id"),
+              (std::vector<ListEntry>{{"Brenx", 2}}));
+    EXPECT_EQ(library->FillListFromQuery("select * from SnippetTypes order by name", "name", "id"),
+              (std::vector<ListEntry>{
+                  {"ASP", 5}, {"HTML", 2}, {"JavaScript", 4}, {"PHP", 3}, {"VB6", 6}}));
+    EXPECT_EQ(library->GetAuthorName(2), "Brenx");
+    EXPECT_EQ(library->GetSnippetTypeName(4), "JavaScript");
+    EXPECT_EQ(library->GetSnippetTypeName(1), "");
+
+    // A second start changes nothing.
+    Open();
+    EXPECT_EQ(File("Authors.dat"), "2,\"Brenx\"\r\n");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(CodeLibraryTest, AwkwardCodeIsStoredInTheLibraryFormatAndReadBackUnchanged) {
+    const std::string code =
+        "Function Q(a, b)\r\n  Q = \"it's\" & 'x' & chr$(253)\r\nEnd Function, done;\r\n";
+    const auto entry = Add("Quote  ");
+    EXPECT_EQ(entry, (ListEntry{"Quote", 1}));
+    EXPECT_EQ(library->CurrentProcID(), 1);
+    Snippet edited{1, "Quote", code, "12/31/2025", kBrenx, kPhp};
+    ASSERT_TRUE(library->StoreSnippet(edited));
+
+    EXPECT_EQ(File("ProcedureLib.dat"), "1\xFD\xFCQuote\xFC\xFD\xFC" + code +
+                                            "\xFC\xFD\xFC"
+                                            "12/31/2025\xFC\xFD"
+                                            "2\xFD"
+                                            "3\xFF\xFE");
+    Open();
+    const auto listed = library->ProcedureEntries(kPhp, kBrenx);
+    ASSERT_EQ(listed, (std::vector<ListEntry>{{"Quote", 1}}));
+    library->SelectProcedure(listed[0].itemData);
+    const auto snippet = library->CurrentSnippet().value();
+    EXPECT_EQ(snippet.codeText, code);
+    EXPECT_EQ(snippet.date, "12/31/2025");
+    EXPECT_EQ(snippet.name, "Quote");
+}
+
+TEST_F(CodeLibraryTest, AddingAnExistingNameAddsNoRecordAndSelectsIt) {
+    Add("First");
+    const auto second = Add("Second", kBrenx, kPhp);
+    const auto bytes = File("ProcedureLib.dat");
+    EXPECT_EQ(library->CurrentProcID(), 2);
+
+    EXPECT_EQ(Add("First", kBrenx, kPhp), (ListEntry{"First", 1}));
+    EXPECT_EQ(library->CurrentProcID(), 1);
+    EXPECT_EQ(File("ProcedureLib.dat"), bytes);
+    EXPECT_EQ(library->AllSnippets().size(), 2u);
+    EXPECT_EQ(second.itemData, 2);
+    EXPECT_FALSE(library->AddSnippet("  ", kBrenx, kHtml, kDate).has_value());
+}
+
+TEST_F(CodeLibraryTest, DeletingEitherOfTwoSnippetsOfOneNameDeletesTheFirst) {
+    Add("Twin");
+    Add("Other");
+    Add("Keep");
+    library->SelectProcedure(2);
+    ASSERT_TRUE(library->StoreSnippet({2, "Twin", "second twin", kDate, kBrenx, kHtml}));
+
+    EXPECT_EQ(library->ProcedureEntries(kHtml, kBrenx),
+              (std::vector<ListEntry>{{"Twin", 1}, {"Twin", 2}, {"Keep", 3}}));
+    ASSERT_TRUE(library->DeleteSnippet("Twin"));
+    EXPECT_EQ(library->CurrentProcID(), 0);
+    const auto left = library->AllSnippets();
+    ASSERT_EQ(left.size(), 2u);
+    EXPECT_EQ(left[0].id, 2);
+    EXPECT_EQ(left[0].codeText, "second twin");
+    EXPECT_EQ(library->ProcedureEntries(kHtml, kBrenx),
+              (std::vector<ListEntry>{{"Twin", 2}, {"Keep", 3}}));
+    EXPECT_FALSE(library->DeleteSnippet("Nobody"));
+}
+
+TEST_F(CodeLibraryTest, SnippetWithoutAuthorAndTypeGetsMinusOneAndNoFilterShowsIt) {
+    Add("Loose", CodeLibrary::kNoChoice, CodeLibrary::kNoChoice);
+    const auto snippet = library->AllSnippets().at(0);
+    EXPECT_EQ(snippet.authorsId, -1);
+    EXPECT_EQ(snippet.snippetTypesId, -1);
+    EXPECT_EQ(snippet.date, kDate);
+    for (int64_t type = 2; type <= 6; ++type) {
+        EXPECT_TRUE(library->ProcedureEntries(type, kBrenx).empty());
+    }
+    EXPECT_TRUE(library->ProcedureEntries(0, 0).empty());
+}
+
+TEST_F(CodeLibraryTest, NewIdsFollowTheLastRecordAndEditedSnippetsChangeGroup) {
+    Add("a");
+    Add("b");
+    library->SelectProcedure(2);
+    ASSERT_TRUE(library->StoreSnippet({2, " b2 ", "", kDate, kBrenx, kPhp}));
+    EXPECT_EQ(library->ProcedureEntries(kPhp, kBrenx), (std::vector<ListEntry>{{"b2", 2}}));
+    EXPECT_EQ(library->ProcedureEntries(kHtml, kBrenx), (std::vector<ListEntry>{{"a", 1}}));
+    Add("c");
+    EXPECT_EQ(library->CurrentProcID(), 3);
+}
+
+TEST_F(CodeLibraryTest, StoringWhileTheQueryIsElsewhereIsRefused) {
+    Add("a");
+    Add("b");
+    library->SelectProcedure(1);
+    library->ProcedureEntries(kHtml, kBrenx);  // walks the query past its records
+    const auto bytes = File("ProcedureLib.dat");
+    EXPECT_FALSE(library->StoreSnippet({1, "x", "", kDate, kBrenx, kHtml}));
+    EXPECT_EQ(dialogs.MessageTexts(),
+              std::vector<std::string>{"Procedures Query is not on the correct record."});
+    EXPECT_EQ(File("ProcedureLib.dat"), bytes);
+}
+
+TEST_F(CodeLibraryTest, UnreadableTablesAreReportedAndKept) {
+    const auto data = folder.Path() / "Data";
+    WriteFileBytes(data / "Authors.dat", "2,\"Brenx\r\n");
+    WriteFileBytes(data / "SnippetTypes.dat", "");
+    Open();
+    EXPECT_EQ(dialogs.MessageTexts(),
+              (std::vector<std::string>{"The table file '" + (data / "Authors.dat").string() +
+                                            "' is corrupt at line 1: a text is not closed.",
+                                        "Failed to Initialize the Authors table.",
+                                        "Failed to Initialize the SnippetTypes table."}));
+    EXPECT_EQ(dialogs.messages[1].icon, MessageIcon::Critical);
+    EXPECT_EQ(ReadFileBytes(data / "Authors.dat"), "2,\"Brenx\r\n");
+}
+
+TEST_F(CodeLibraryTest, ALibraryFileWithoutItsDefinitionIsAdopted) {
+    TempFolder other;
+    const std::string record =
+        "7\xFD\xFCOld\xFC\xFD\xFC\x63ode\xFC\xFD\xFC"
+        "01/02/2003\xFC\xFD"
+        "2\xFD"
+        "2\xFF\xFE";
+    WriteFileBytes(other.Path() / "ProcedureLib.dat", record);
+    CodeLibrary adopted(dialogs, other.Path());
+    adopted.CreateLibraryTables();
+    adopted.OpenLibraryQueries();
+    EXPECT_EQ(ReadFileBytes(other.Path() / "ProcedureLib.dat"), record);
+    EXPECT_EQ(adopted.ProcedureEntries(kHtml, kBrenx), (std::vector<ListEntry>{{"Old", 1}}));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST(SnippetDate, IsMonthFirstWithSlashes) {
+    EXPECT_EQ(FormatSnippetDate({2026, 3, 5}), "03/05/2026");
+    EXPECT_EQ(FormatSnippetDate({987, 12, 31}), "12/31/0987");
+}
+
+}  // namespace
+}  // namespace htmlsim

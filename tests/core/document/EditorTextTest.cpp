@@ -1,0 +1,53 @@
+#include "document/EditorText.h"
+
+#include <gtest/gtest.h>
+
+namespace htmlsim {
+namespace {
+
+TEST(EditorText, Utf8DocumentsAreEditedAsTheyAreWithPlainLineBreaks) {
+    const std::string document = "<P>caf\xC3\xA9 \xE2\x82\xAC</P>\r\n<P>2</P>\r\n";
+    const EditorEncoding encoding = DetectEditorEncoding(document);
+    EXPECT_FALSE(encoding.windows1252);
+    EXPECT_TRUE(encoding.crlfLineBreaks);
+    EXPECT_EQ(ToEditorText(document, encoding), "<P>caf\xC3\xA9 \xE2\x82\xAC</P>\n<P>2</P>\n");
+    EXPECT_EQ(FromEditorText(ToEditorText(document, encoding), encoding), document);
+}
+
+TEST(EditorText, OtherDocumentsAreWindows1252AndEveryByteSurvivesARoundTrip) {
+    std::string document;
+    for (int i = 1; i < 256; ++i) {
+        document += i == '\n' ? std::string("\r\n") : std::string(1, static_cast<char>(i));
+    }
+    const EditorEncoding encoding = DetectEditorEncoding(document);
+    EXPECT_TRUE(encoding.windows1252);
+    const std::string text = ToEditorText(document, encoding);
+    EXPECT_TRUE(IsValidUtf8(text));
+    EXPECT_EQ(FromEditorText(text, encoding), document);
+
+    EXPECT_EQ(ToEditorText("caf\xE9 \x80", encoding), "caf\xC3\xA9 \xE2\x82\xAC");
+    // Typed characters that Windows-1252 has are written as its bytes, the others as "?".
+    EXPECT_EQ(FromEditorText("\xE2\x80\x9Cx\xE2\x80\x9D \xE4\xB8\xAD", encoding), "\x93x\x94 ?");
+}
+
+TEST(EditorText, LineBreaksFollowTheDocument) {
+    const EditorEncoding unix = DetectEditorEncoding("a\nb\n");
+    EXPECT_FALSE(unix.crlfLineBreaks);
+    EXPECT_EQ(ToEditorText("a\nb\n", unix), "a\nb\n");
+    const std::string mixed = "a\r\nb\nc\r\r\n";
+    const EditorEncoding mixedEncoding = DetectEditorEncoding(mixed);
+    EXPECT_FALSE(mixedEncoding.crlfLineBreaks);
+    EXPECT_EQ(FromEditorText(ToEditorText(mixed, mixedEncoding), mixedEncoding), mixed);
+    EXPECT_TRUE(DetectEditorEncoding("one line").crlfLineBreaks);
+}
+
+TEST(EditorText, RecognisesMalformedUtf8) {
+    EXPECT_TRUE(IsValidUtf8("plain \xF0\x9F\x98\x80"));
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));          // overlong
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));      // surrogate
+    EXPECT_FALSE(IsValidUtf8("\xE2\x82"));          // cut short
+    EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80"));  // beyond U+10FFFF
+}
+
+}  // namespace
+}  // namespace htmlsim

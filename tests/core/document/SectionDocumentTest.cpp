@@ -1,0 +1,197 @@
+#include "document/SectionDocument.h"
+
+#include <gtest/gtest.h>
+
+#include "FakeDialogs.h"
+#include "util/RuntimeError.h"
+
+namespace htmlsim {
+namespace {
+
+using testing::FakeDialogs;
+
+const std::string kDocument =
+    "<HTML>\r\n<BODY>\r\n"
+    "<!-- Section: Images -->\r\n<IMG src='a.jpg'>\r\n<!-- Section End -->\r\n"
+    "<!-- Section:Tight-->\r\n<!-- Section End -->\r\n"
+    "<!-- section: Lower -->\r\nx\r\n<!-- Section End -->\r\n"
+    "</BODY>\r\n</HTML>\r\n";
+
+void ExpectEntriesRebuildTheDocument(const SectionTable& table, const std::string& document) {
+    for (size_t k = 0; k < table.Count(); ++k) {
+        EXPECT_EQ(
+            std::string(table.Before(k)) + std::string(table.Body(k)) + std::string(table.After(k)),
+            document)
+            << "entry " << k;
+    }
+}
+
+TEST(ListSections, ListsEveryStartMarkerInOrderAndEachEntryRebuildsTheDocument) {
+    FakeDialogs dialogs;
+    const SectionTable table = ListSections(kDocument, dialogs);
+    EXPECT_EQ(table.Names(), (std::vector<std::string>{"Entire Document", "Images", "Tight"}));
+    EXPECT_EQ(table.Body(0), kDocument);
+    EXPECT_EQ(table.Body(1), "<IMG src='a.jpg'>\r\n");
+    EXPECT_EQ(table.Body(2), "");
+    EXPECT_TRUE(dialogs.messages.empty());
+    ExpectEntriesRebuildTheDocument(table, kDocument);
+
+    EXPECT_EQ(ListSections("<HTML></HTML>", dialogs).Names(),
+              std::vector<std::string>{"Entire Document"});
+}
+
+TEST(ListSections, NestedAndDuplicateStartMarkersAreEntriesOfTheirOwn) {
+    FakeDialogs dialogs;
+    const std::string document =
+        "<!-- Section: A -->\r\n<!-- Section: B -->\r\nb\r\n<!-- Section End -->\r\n"
+        "<!-- Section: A -->\r\n<!-- Section End -->\r\n";
+    const SectionTable table = ListSections(document, dialogs);
+    EXPECT_EQ(table.Names(), (std::vector<std::string>{"Entire Document", "A", "B", "A"}));
+    EXPECT_EQ(table.Body(1), "<!-- Section: B -->\r\nb\r\n");
+    EXPECT_EQ(table.Body(2), "b\r\n");
+    ExpectEntriesRebuildTheDocument(table, document);
+}
+
+TEST(ListSections, MissingMarkersEndTheListingWithTheirMessages) {
+    FakeDialogs dialogs;
+    SectionTable table = ListSections(
+        "<!-- Section: A -->\r\n<!-- Section End -->\r\n"
+        "<!-- Section: Broken\r\n",
+        dialogs);
+    EXPECT_EQ(table.Names(), (std::vector<std::string>{"Entire Document", "A"}));
+    EXPECT_EQ(dialogs.MessageTexts(),
+              std::vector<std::string>{"Section Ending Comment Marker Not Found: '-->'"});
+
+    dialogs.messages.clear();
+    table = ListSections(
+        "<!-- Section: A -->\r\n<!-- Section End -->\r\n"
+        "<!-- Section: Open -->\r\ntext\r\n<!-- Section: Later -->\r\n",
+        dialogs);
+    EXPECT_EQ(table.Names(), (std::vector<std::string>{"Entire Document", "A", "Open"}));
+    EXPECT_EQ(dialogs.MessageTexts(),
+              std::vector<std::string>{"End of Section Not Found: '<!-- Section End -->'"});
+    // The unfinished entry shows nothing and refuses to take an edit back.
+    EXPECT_EQ(table.Body(2), "");
+    EXPECT_FALSE(table.Entry(2).complete);
+    EXPECT_THROW(table.WithBody(2, "edited"), RuntimeError);
+    EXPECT_EQ(table.WithBody(1, "new\r\n"),
+              "<!-- Section: A -->\r\nnew\r\n<!-- Section End -->\r\n"
+              "<!-- Section: Open -->\r\ntext\r\n<!-- Section: Later -->\r\n");
+}
+
+TEST(ListSections, AnEndMarkerInsideTheAssumedLineBreakGivesAnEmptyBody) {
+    FakeDialogs dialogs;
+    const std::string document = "<!-- Section: A -->\r<!-- Section End -->";
+    const SectionTable table = ListSections(document, dialogs);
+    ASSERT_EQ(table.Count(), 2u);
+    EXPECT_EQ(table.Body(1), "");
+    ExpectEntriesRebuildTheDocument(table, document);
+}
+
+TEST(ListSections, HasNoLimitOnSectionsOrLength) {
+    FakeDialogs dialogs;
+    std::string document = "<HTML><BODY>\r\n";
+    for (int i = 0; i < 150; ++i) {
+        document += "<!-- Section: S" + std::to_string(i) + " -->\r\n" + std::string(300, 'x') +
+                    "\r\n<!-- Section End -->\r\n";
+    }
+    const SectionTable table = ListSections(document, dialogs);
+    ASSERT_EQ(table.Count(), 151u);
+    EXPECT_EQ(table.Name(150), "S149");
+    EXPECT_EQ(table.Body(150), std::string(300, 'x') + "\r\n");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST(GetSectionText, FindsOnlyTheExactMarkerAndTrimsTheBody) {
+    SectionPositions where;
+    EXPECT_EQ(GetSectionText(kDocument, "Images", &where), "<IMG src='a.jpg'>");
+    EXPECT_EQ(kDocument.substr(0, where.start).substr(where.start - 26),
+              "<!-- Section: Images -->\r\n");
+    EXPECT_EQ(kDocument.substr(where.end - 1, 20), "<!-- Section End -->");
+
+    EXPECT_EQ(GetSectionText(kDocument, "Tight", &where), "");
+    EXPECT_EQ(where.start, 0u);
+    EXPECT_EQ(where.end, 0u);
+    EXPECT_EQ(GetSectionText(kDocument, "Lower"), "");
+    EXPECT_EQ(GetSectionText(kDocument, "images"), "");
+
+    const std::string blanks =
+        "<!-- Section: W -->\r\n  \r\n\r\nword \r\n <!-- Section End -->\r\n";
+    EXPECT_EQ(GetSectionText(blanks, "W"), "word");
+
+    const std::string noBreak = "<!-- Section: N -->x<!-- Section End -->";
+    EXPECT_EQ(GetSectionText(noBreak, "N"), "x");
+
+    const std::string unfinished = "<!-- Section: U -->\r\nbody";
+    EXPECT_EQ(GetSectionText(unfinished, "U", &where), "");
+    EXPECT_EQ(where.start, 21u);
+    EXPECT_EQ(where.end, 0u);
+}
+
+TEST(TrimBlankLines, RemovesBlanksAndLineBreakPairsFromBothEnds) {
+    EXPECT_EQ(TrimBlankLines("  \r\n\r\nword \r\n "), "word");
+    EXPECT_EQ(TrimBlankLines("\tword\t"), "\tword\t");
+    EXPECT_EQ(TrimBlankLines("\r\n"), "");
+    EXPECT_EQ(TrimBlankLines("\n\r"), "\n\r");
+    EXPECT_EQ(TrimBlankLines("a\r\nb"), "a\r\nb");
+    EXPECT_EQ(TrimBlankLines(""), "");
+}
+
+TEST(AddSection, InsertsAnEmptySectionBeforeTheBodyEndIgnoringCase) {
+    FakeDialogs dialogs;
+    std::string document = "<html><body>\r\n</body></html>";
+    ASSERT_TRUE(AddSection(document, "Labels", dialogs));
+    ASSERT_TRUE(AddSection(document, "Labels", dialogs));
+    EXPECT_EQ(document,
+              "<html><body>\r\n"
+              "<!-- Section: Labels -->\r\n<!-- Section End -->\r\n"
+              "<!-- Section: Labels -->\r\n<!-- Section End -->\r\n"
+              "</body></html>");
+
+    std::string headless = "<HTML></HTML>";
+    EXPECT_FALSE(AddSection(headless, "X", dialogs));
+    EXPECT_EQ(headless, "<HTML></HTML>");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Does Not Exist: '<Body>'");
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
+}
+
+TEST(ReplaceSectionBody, ReplacesTheFirstBodyWholeOrAddsTheSection) {
+    FakeDialogs dialogs;
+    std::string document =
+        "<BODY>\r\n<!-- Section: A -->\r\nold\r\n<!-- Section End -->\r\n"
+        "<!-- Section: A -->\r\nsecond\r\n<!-- Section End -->\r\n</BODY>";
+    ReplaceSectionBody(document, "A", "new 1\r\nnew 2\r\n", dialogs);
+    EXPECT_EQ(document,
+              "<BODY>\r\n<!-- Section: A -->\r\nnew 1\r\nnew 2\r\n<!-- Section End -->\r\n"
+              "<!-- Section: A -->\r\nsecond\r\n<!-- Section End -->\r\n</BODY>");
+    ReplaceSectionBody(document, "A", "", dialogs);
+    EXPECT_TRUE(document.starts_with(
+        "<BODY>\r\n<!-- Section: A -->\r\n<!-- Section End -->\r\n<!-- Section: A -->"));
+
+    std::string fresh = "<BODY>\r\n</BODY>";
+    ReplaceSectionBody(fresh, "Inputs", "<INPUT>\r\n", dialogs);
+    EXPECT_EQ(fresh,
+              "<BODY>\r\n<!-- Section: Inputs -->\r\n<INPUT>\r\n<!-- Section End -->\r\n</BODY>");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST(ReplaceSectionBody, FailsWithoutChangingTheDocument) {
+    FakeDialogs dialogs;
+    std::string headless = "<HTML></HTML>";
+    EXPECT_THROW(ReplaceSectionBody(headless, "Images", "x", dialogs), RuntimeError);
+    EXPECT_EQ(headless, "<HTML></HTML>");
+    EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"Does Not Exist: '<Body>'"});
+
+    std::string unfinished = "<BODY><!-- Section: Images -->\r\nold</BODY>";
+    try {
+        ReplaceSectionBody(unfinished, "Images", "x", dialogs);
+        FAIL() << "expected a failure";
+    } catch (const RuntimeError& e) {
+        EXPECT_STREQ(e.what(), "End of Section Not Found: '<!-- Section End -->'");
+    }
+    EXPECT_EQ(unfinished, "<BODY><!-- Section: Images -->\r\nold</BODY>");
+}
+
+}  // namespace
+}  // namespace htmlsim

@@ -1,0 +1,113 @@
+#include "ImportFixture.h"
+
+namespace htmlsim::testing {
+namespace {
+
+using ImageImport = ImportFixture;
+
+TEST_F(ImageImport, ImgFieldsStyleAndPicture) {
+    ImportImages(
+        "<IMG SRC='a.jpg' Name='Shot' BORDER='2' Width='200' Height='150' Title='T' "
+        "STYLE='position:absolute; left:12.5px; top:13.5px; transform:rotate(5deg)'/>\r\n");
+    EXPECT_TRUE(dialogs.messages.empty());
+    ASSERT_EQ(design.ImageCount(), 1);
+    const ImageProperties& image = Image(1);
+    EXPECT_EQ(image.Index, 1);
+    EXPECT_EQ(image.SRC, "a.jpg");
+    EXPECT_EQ(image.Name, "Shot");
+    EXPECT_EQ(image.Border, 2);
+    EXPECT_EQ(image.Title, "T");
+    EXPECT_EQ(image.Left, 12);  // halves to even
+    EXPECT_EQ(image.Top, 14);
+    EXPECT_EQ(image.Position, "absolute");
+    EXPECT_EQ(image.Transform, "rotate(5deg)");
+    EXPECT_EQ(image.ImageType, kImagePlain);
+    EXPECT_EQ(image.PathAndName(), "/doc/a.jpg");  // relative to the document, not the process
+    EXPECT_EQ(image.PictureWidth, 400);
+    EXPECT_EQ(image.PictureHeight, 300);
+    ASSERT_EQ(surface.paints.size(), 1u);
+    EXPECT_EQ(surface.paints[0].picture, image.PCT.get());
+    EXPECT_EQ(surface.paints[0].left, 12);
+    EXPECT_EQ(surface.paints[0].width, 200);
+    EXPECT_EQ(surface.paints[0].op, RasterOp::Copy);
+}
+
+TEST_F(ImageImport, MissingSizeFollowsThePictureProportions) {
+    ImportImages(
+        "<IMG SRC='a.jpg' Width='200'/>\r\n"
+        "<IMG SRC='./a.jpg' Height='150'/>\r\n"
+        "<IMG SRC='/doc/a.jpg'/>\r\n"
+        "<IMG SRC='a.jpg' Width='3' Height='7'/>\r\n"
+        "<CANVAS SRC='a.jpg' Width='200'></CANVAS>\r\n");
+    EXPECT_TRUE(dialogs.messages.empty());
+    ASSERT_EQ(design.ImageCount(), 5);
+    EXPECT_EQ(Image(1).Height, 150);
+    EXPECT_EQ(Image(2).Width, 200);
+    EXPECT_EQ(Image(3).Width, 0);
+    EXPECT_EQ(Image(3).Height, 0);
+    EXPECT_EQ(Image(4).Width, 3);
+    EXPECT_EQ(Image(4).Height, 7);
+    EXPECT_EQ(Image(5).Height, 0);  // a canvas completes nothing
+    EXPECT_EQ(Image(5).PictureHeight, 300);
+    EXPECT_EQ(surface.paints.size(), 5u);
+    EXPECT_EQ(pictures.loadedPaths, (std::vector<std::string>(5, "/doc/a.jpg")));
+}
+
+TEST_F(ImageImport, UseMapWithAndWithoutHash) {
+    ImportImages("<IMG SRC='a.jpg' UseMap='#Map1'/>\r\n<IMG SRC='a.jpg' UseMap='Map2'/>\r\n");
+    EXPECT_EQ(Image(1).MapName, "Map1");
+    EXPECT_EQ(Image(1).ImageType, kImageMap);
+    EXPECT_EQ(Image(2).MapName, "Map2");  // a name without "#" is kept whole
+    EXPECT_EQ(Image(2).ImageType, kImageMap);
+}
+
+TEST_F(ImageImport, CanvasReadsItsOwnAttributesOnly) {
+    ImportImages(
+        "<canvas id='Back' SRC='b.png' Name='x' BORDER='3' width='100' Height='50' "
+        "style='position:absolute; left:5px; top:6px' OnMouseUp='Canvas_MouseUp(this, event)'>"
+        "</canvas>\r\n");
+    ASSERT_EQ(design.ImageCount(), 1);
+    const ImageProperties& canvas = Image(1);
+    EXPECT_EQ(canvas.ImageType, kImageCanvas);
+    EXPECT_EQ(canvas.Id, "Back");
+    EXPECT_EQ(canvas.Name, "");
+    EXPECT_EQ(canvas.Border, 0);
+    EXPECT_EQ(canvas.Position, "");
+    EXPECT_EQ(canvas.Left, 5);
+    EXPECT_EQ(canvas.Top, 6);
+    EXPECT_EQ(canvas.PathAndName(), "/doc/b.png");
+    EXPECT_EQ(canvas.PictureWidth, 100);
+}
+
+TEST_F(ImageImport, FailuresEndOnlyTheirElement) {
+    ImportImages(
+        "<IMG SRC='a.jpg' Width='10' STYLE='left:auto; top:5px'/>\r\n"
+        "<IMG SRC='missing.jpg' Width='10'/>\r\n"
+        "<IMG SRC='a.jpg' Width='99999'/>\r\n"
+        "<IMG SRC='b.png' Width='10'/>\r\n");
+    EXPECT_EQ(dialogs.MessageTexts(),
+              (std::vector<std::string>{
+                  "Type mismatch", "Picture cannot be loaded: '/doc/missing.jpg'", "Overflow"}));
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::None);
+    ASSERT_EQ(design.ImageCount(), 4);  // every element leaves its entry
+    EXPECT_EQ(Image(1).Left, 0);
+    EXPECT_EQ(Image(1).Top, 0);  // items after the failure are not read
+    EXPECT_EQ(Image(1).PCT, nullptr);
+    EXPECT_EQ(Image(2).PCT, nullptr);
+    EXPECT_EQ(Image(4).Height, 5);
+    ASSERT_EQ(surface.paints.size(), 1u);  // only the last one is painted
+}
+
+TEST_F(ImageImport, ATagWithManyAttributesImportsNormally) {
+    std::string tag = "<IMG SRC='b.png'";
+    for (int i = 0; i < 20; ++i) {
+        tag += " data-" + std::to_string(i) + "='x'";
+    }
+    ImportImages(tag + " Width='20'/>\r\n");
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(Image(1).Width, 20);
+    EXPECT_EQ(Image(1).Height, 10);
+}
+
+}  // namespace
+}  // namespace htmlsim::testing

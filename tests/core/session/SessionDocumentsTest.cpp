@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "SessionTestSupport.h"
+#include "document/DocumentTemplate.h"
+#include "session/TemporaryFolder.h"
+
+namespace htmlsim::testing {
+namespace {
+
+using Documents = SessionTest;
+
+TEST_F(Documents, StartsOnANewDocumentOrTheOneTheCommandLineNames) {
+    session.Start("");
+    EXPECT_EQ(session.DocumentText(), NewDocumentTemplate());
+    EXPECT_EQ(session.PathAndName(), "");
+    EXPECT_EQ(view.imports, 1);
+    EXPECT_EQ(view.captions.back(), "");
+
+    Write("page.html", "<HTML>mine</HTML>\r\n");
+    Session other(dialogs, File("program"));
+    other.SetView(&view);
+    other.Start("\"" + File("page.html") + "\"");
+    EXPECT_EQ(other.DocumentText(), "<HTML>mine</HTML>\r\n");
+    EXPECT_EQ(other.History()[1], File("page.html"));
+    EXPECT_EQ(view.captions.back(), File("page.html"));
+    EXPECT_EQ(view.imports, 2);
+    EXPECT_EQ(view.busyDepth, 0);
+}
+
+TEST_F(Documents, AMissingCommandLineDocumentShowsTheTemplateAndKeepsItsNameForSaving) {
+    session.Start(File("later.html"));
+    EXPECT_EQ(session.DocumentText(), NewDocumentTemplate());
+    EXPECT_EQ(session.PathAndName(), File("later.html"));
+    EXPECT_FALSE(std::filesystem::exists(File("later.html")));
+    session.SaveCommand();  // no file yet: Save As, proposing the name
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].request.fileName, "later.html");
+}
+
+TEST_F(Documents, OpeningAMissingFileCreatesItWithItsSupportFiles) {
+    session.OpenDocument(File("new.html"));
+    EXPECT_EQ(Read("new.html"), NewDocumentTemplate());
+    EXPECT_EQ(Read("MyStyle.css"), StyleSheetText());
+    EXPECT_EQ(Read("HTMLSimulation.js"), ScriptText());
+    EXPECT_EQ(session.PathOnly(), folder.Path().string() + "/");
+    EXPECT_EQ(session.FileNameOnly(), "new");
+    EXPECT_EQ(session.Extension(), "html");
+    EXPECT_FALSE(session.ChangedSinceSaved());
+}
+
+TEST_F(Documents, OpeningTheSameFileTwiceAddsOneHistoryEntry) {
+    Write("a.html", "a");
+    Write("b.html", "b");
+    session.OpenDocument(File("a.html"));
+    session.OpenDocument(File("a.html"));
+    session.OpenDocument(File("b.html"));
+    EXPECT_EQ(session.HistoryIndex(), 2);
+    EXPECT_EQ(session.History()[1], File("a.html"));
+    EXPECT_EQ(session.History()[2], File("b.html"));
+    EXPECT_EQ(session.History().size(), 21u);
+    EXPECT_EQ(view.designClears, 3);
+    EXPECT_EQ(view.scrollsHome, 3);
+}
+
+TEST_F(Documents, AnUnreadableFileLeavesTheOpenDocumentAsItWas) {
+    Write("a.html", "a");
+    Write("locked.html", "secret");
+    std::filesystem::permissions(File("locked.html"), std::filesystem::perms::none);
+    if (std::ifstream(File("locked.html")).good()) {
+        GTEST_SKIP() << "running with permission to read everything";
+    }
+    session.OpenDocument(File("a.html"));
+    session.OpenDocument(File("locked.html"));
+    EXPECT_EQ(session.DocumentText(), "a");
+    EXPECT_EQ(session.PathAndName(), File("a.html"));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+TEST_F(Documents, SavingWritesOneFinalLineBreakAndTheSupportFilesOnlyWhenMissing) {
+    session.OpenDocument(File("page.html"));
+    session.SetDocumentText("  <HTML>\r\n</HTML> \r\n \r\n\r\n  ");
+    EXPECT_TRUE(session.ChangedSinceSaved());
+    Write("HTMLSimulation.js", "// edited by hand");
+    std::filesystem::remove(File("MyStyle.css"));
+    ASSERT_TRUE(session.SaveDocument());
+    EXPECT_EQ(Read("page.html"), "<HTML>\r\n</HTML>\r\n");
+    EXPECT_EQ(session.DocumentText(), "<HTML>\r\n</HTML>");
+    EXPECT_EQ(Read("HTMLSimulation.js"), "// edited by hand");
+    EXPECT_EQ(Read("MyStyle.css"), StyleSheetText());
+    EXPECT_FALSE(session.ChangedSinceSaved());
+}
+
+TEST_F(Documents, AFailedSaveShowsWhyAndReportsIt) {
+    std::filesystem::create_directory(File("taken.html"));
+    session.SetPathAndName(File("taken.html"));
+    session.SetDocumentText("text");
+    EXPECT_FALSE(session.SaveDocument());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].text.find("taken.html"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_directory(File("taken.html")));
+    EXPECT_TRUE(session.ChangedSinceSaved());
+}
+
+TEST_F(Documents, SaveAsPreselectsTheFilterOfTheExtension) {
+    EXPECT_EQ(FilterIndexForExtension(kDocumentFilter, "txt"), 3);
+    EXPECT_EQ(FilterIndexForExtension(kDocumentFilter, "TXT"), 3);
+    EXPECT_EQ(FilterIndexForExtension(kDocumentFilter, "php"), 5);
+    EXPECT_EQ(FilterIndexForExtension(kDocumentFilter, "*"), 1);
+    EXPECT_EQ(FilterIndexForExtension(kDocumentFilter, "html"), 0);
+    EXPECT_EQ(FilterIndexForExtension(kDocumentFilter, "jpg"), 0);
+    EXPECT_EQ(FilterIndexForExtension(kDocumentFilter, ""), 0);
+
+    session.SetPathAndName(File("notes.txt"));
+    dialogs.fileAnswers = {File("saved.html")};
+    ASSERT_TRUE(session.SaveAsCommand());
+    const auto& request = dialogs.asked.at(0).request;
+    EXPECT_EQ(request.filter, kDocumentFilter);
+    EXPECT_EQ(request.filterIndex, 3);
+    EXPECT_EQ(request.initialFolder, folder.Path().string() + "/");
+    EXPECT_EQ(request.fileName, "notes.txt");
+    EXPECT_EQ(session.PathAndName(), File("saved.html"));
+    EXPECT_EQ(view.captions.back(), File("saved.html"));
+    EXPECT_TRUE(std::filesystem::exists(File("saved.html")));
+
+    session.SaveAsCommand();
+    EXPECT_EQ(dialogs.asked.at(1).request.filterIndex, 0);
+}
+
+TEST_F(Documents, NewAsksForTheWorkingFolder) {
+    session.Start("");
+    session.SetDocumentText("changed");
+    dialogs.folderAnswers = {""};
+    session.NewLocalDocument();
+    EXPECT_EQ(session.DocumentText(), "changed");
+    EXPECT_TRUE(dialogs.fileAnswers.empty());
+
+    dialogs.folderAnswers = {folder.Path().string()};
+    session.NewLocalDocument();  // the unsaved change is offered Save As, which is cancelled
+    EXPECT_EQ(dialogs.asked.at(0).title, "Set Working Folder");
+    EXPECT_EQ(dialogs.asked.back().kind, "save");
+    EXPECT_EQ(session.DocumentText(), NewDocumentTemplate());
+    EXPECT_EQ(session.PathOnly(), folder.Path().string() + "/");
+    EXPECT_EQ(session.FileNameOnly(), "");
+    EXPECT_EQ(view.captions.back(), folder.Path().string() + "/");
+    session.SaveCommand();  // no file name yet
+    EXPECT_EQ(dialogs.asked.back().request.initialFolder, folder.Path().string() + "/");
+    EXPECT_EQ(dialogs.asked.back().request.fileName, "");
+}
+
+TEST_F(Documents, OpenCommandLoadsTheChosenFileAndRefreshesTheShowingTab) {
+    Write("a.html", "<HTML>a</HTML>");
+    session.Start("");
+    dialogs.fileAnswers = {File("a.html")};
+    session.OpenCommand();
+    EXPECT_EQ(dialogs.asked.at(0).request.filter, kDocumentFilter);
+    EXPECT_EQ(session.DocumentText(), "<HTML>a</HTML>");
+    EXPECT_EQ(view.imports, 2);
+}
+
+TEST_F(Documents, ClosingKeepsTheWork) {
+    session.Start("");
+    EXPECT_TRUE(session.PrepareToClose());
+    EXPECT_TRUE(dialogs.asked.empty());
+
+    session.SetDocumentText("<HTML>typed</HTML>");
+    EXPECT_TRUE(session.PrepareToClose());  // Save As cancelled: close without saving
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].kind, "save");
+
+    dialogs.fileAnswers = {File("kept.html")};
+    EXPECT_TRUE(session.PrepareToClose());
+    EXPECT_EQ(Read("kept.html"), "<HTML>typed</HTML>\r\n");
+
+    session.SetDocumentText("<HTML>more</HTML>");
+    EXPECT_TRUE(session.PrepareToClose());
+    EXPECT_EQ(Read("kept.html"), "<HTML>more</HTML>\r\n");
+    EXPECT_EQ(dialogs.asked.size(), 2u);
+}
+
+TEST_F(Documents, AFailedSaveOnCloseAsksBeforeClosing) {
+    std::filesystem::create_directory(File("taken.html"));
+    session.Start("");
+    session.SetPathAndName(File("taken.html"));
+    session.SetDocumentText("text");
+    dialogs.yesNoAnswers = {false, true};
+    EXPECT_FALSE(session.PrepareToClose());
+    EXPECT_TRUE(session.PrepareToClose());
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+}
+
+TEST(TemporaryFolder, IsBesideTheProgramOrInTheUserCache) {
+    TempFolder folder;
+    EXPECT_EQ(PrepareTemporaryFolder(folder.Path().string()), folder.File("Temp"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.File("Temp")));
+
+    WriteFileBytes(folder.File("file"), "not a folder");
+    ::setenv("XDG_CACHE_HOME", folder.File("cache").c_str(), 1);
+    EXPECT_EQ(PrepareTemporaryFolder(folder.File("file")), folder.File("cache/htmlsim/Temp"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.File("cache/htmlsim/Temp")));
+    ::unsetenv("XDG_CACHE_HOME");
+}
+
+}  // namespace
+}  // namespace htmlsim::testing

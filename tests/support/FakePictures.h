@@ -1,0 +1,39 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "services/Pictures.h"
+
+namespace htmlsim::testing {
+
+// Pictures of given sizes, found by exact path; every other path fails to load.
+class FakePictures : public Pictures {
+  public:
+    class FakePicture : public Picture {
+      public:
+        FakePicture(int width, int height) : mWidth(width), mHeight(height) {}
+        int Width() const override { return mWidth; }
+        int Height() const override { return mHeight; }
+
+      private:
+        int mWidth;
+        int mHeight;
+    };
+
+    // Makes `path` load as a picture of this size.
+    void Add(const std::string& path, int width, int height);
+
+    std::vector<std::string> loadedPaths;  // every path asked for, in order
+
+    PicturePtr LoadFile(const std::string& path) override;
+    PicturePtr LoadBytes(const std::string& bytes) override;
+    void SaveJpeg(const Picture& picture, const std::string& path, int quality) override;
+
+  private:
+    std::map<std::string, PicturePtr> mPictures;
+};
+
+}  // namespace htmlsim::testing

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "services/Surface.h"
+
+namespace htmlsim::testing {
+
+// Records what the core paints and where it puts the outlines.
+class FakeSurface : public Surface {
+  public:
+    struct Paint {
+        const Picture* picture;
+        int left, top, width, height;
+        RasterOp op;
+    };
+    struct Outline {
+        bool visible;
+        int left, top, width, height;
+        bool operator==(const Outline&) const = default;
+    };
+
+    std::vector<Paint> paints;  // since the last ClearPicture
+    int clearCount = 0;
+    std::map<int, Outline> outlines;  // loaded elements only
+
+    void PaintPicture(const Picture* picture, int left, int top, int width, int height,
+                      RasterOp op) override;
+    void ClearPicture() override;
+    void ShowOutline(int index, int left, int top, int width, int height) override;
+    void HideOutline(int index) override;
+    void UnloadOutline(int index) override;
+
+    // The numbers of the visible outlines, ascending.
+    std::vector<int> VisibleOutlines() const;
+};
+
+}  // namespace htmlsim::testing
