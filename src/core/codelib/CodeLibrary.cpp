@@ -2,7 +2,7 @@
 
 #include <system_error>
 
-#include "util/AsciiCase.h"
+#include "util/Text.h"
 #include "util/RuntimeError.h"
 
 namespace htmlsim {

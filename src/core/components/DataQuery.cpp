@@ -4,7 +4,7 @@
 #include <cmath>
 #include <map>
 
-#include "util/AsciiCase.h"
+#include "util/Text.h"
 #include "util/Numbers.h"
 #include "util/RuntimeError.h"
 

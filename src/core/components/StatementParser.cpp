@@ -3,7 +3,7 @@
 #include <cctype>
 #include <charconv>
 
-#include "util/AsciiCase.h"
+#include "util/Text.h"
 #include "util/RuntimeError.h"
 
 namespace htmlsim {

@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "components/StatementParser.h"
-#include "util/AsciiCase.h"
+#include "util/Text.h"
 #include "util/AtomicFile.h"
 #include "util/RuntimeError.h"
 
