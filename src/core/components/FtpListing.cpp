@@ -1,7 +1,8 @@
 #include "components/FtpListing.h"
 
-#include <cctype>
 #include <sstream>
+
+#include "util/Text.h"
 
 namespace htmlsim {
 
@@ -22,13 +23,6 @@ std::vector<std::string> LinesOf(const std::string& text) {
     return lines;
 }
 
-std::string Lowered(std::string text) {
-    for (auto& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
-
 bool IsNavigationEntry(const std::string& name) {
     return name == "." || name == "..";
 }
@@ -43,7 +37,7 @@ std::vector<RemoteEntry> ParseMachineListing(const std::string& listing) {
         if (space == std::string::npos) {
             continue;
         }
-        const std::string facts = Lowered(line.substr(0, space));
+        const std::string facts = ToLowerAscii(line.substr(0, space));
         const std::string name = line.substr(space + 1);
         if (facts.find("type=cdir;") != std::string::npos ||
             facts.find("type=pdir;") != std::string::npos || IsNavigationEntry(name)) {

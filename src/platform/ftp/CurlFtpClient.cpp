@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "components/FtpListing.h"
+#include "remote/PathNames.h"
 
 namespace htmlsim::platform {
 
@@ -74,10 +75,6 @@ bool IsConnectionFailure(CURLcode code) {
 // FTP commands end at a line break: a name holding one could smuggle in a command.
 bool IsSafeRemotePath(const std::string& path) {
     return path.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
-}
-
-std::string NameOfPath(const std::string& path) {
-    return path.substr(path.rfind('/') + 1);
 }
 
 void EnsureCurlInitialised() {
@@ -272,8 +269,8 @@ bool CurlFtpClient::Store(const std::string& remotePath, const std::string& byte
     if (!BeginRemoteOperation(remotePath)) {
         return false;
     }
-    const std::string folder = RemoteFolderOfPath(remotePath);
-    const std::string partPath = folder + "." + NameOfPath(remotePath) + ".part";
+    const std::string folder = SplitFTPPath(remotePath).folder;
+    const std::string partPath = folder + "." + remotePath.substr(folder.size()) + ".part";
     Request request;
     request.remotePath = partPath;
     request.sent = &bytes;
@@ -381,7 +378,7 @@ void CurlFtpClient::ReportCurlFailure(int code, const FtpConnectionDetails& deta
             break;
         case CURLE_REMOTE_ACCESS_DENIED:
             description =
-                "The remote folder '" + RemoteFolderOfPath(remotePath) + "' does not exist.";
+                "The remote folder '" + SplitFTPPath(remotePath).folder + "' does not exist.";
             break;
         case CURLE_REMOTE_FILE_NOT_FOUND:
         case CURLE_FTP_COULDNT_RETR_FILE:

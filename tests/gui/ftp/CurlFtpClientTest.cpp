@@ -193,9 +193,9 @@ TEST_F(CurlFtpClientCutOffTest, ATransferCutOffLeavesTheOldFileWhole) {
     cutter.join();
     EXPECT_TRUE(client.StatusFlag());
     ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0], "The connection to the FTP server 127.0.0.1:" +
-                             std::to_string(server.Port()) +
-                             " was lost while writing '/site/index.html'.");
+    EXPECT_EQ(errors[0],
+              "The connection to the FTP server 127.0.0.1:" + std::to_string(server.Port()) +
+                  " was lost while writing '/site/index.html'.");
     EXPECT_EQ(ReadFileBytes(server.LocalPath("/site/index.html")), "old page\r\n");
 }
 
