@@ -4,9 +4,9 @@
 #include <system_error>
 
 #include "components/StatementParser.h"
-#include "util/Text.h"
 #include "util/AtomicFile.h"
 #include "util/RuntimeError.h"
+#include "util/Text.h"
 
 namespace htmlsim {
 
