@@ -37,6 +37,7 @@ frmHTMLImage::frmHTMLImage(Dialogs& dialogs, const std::string& programFolder, Q
     BuildTabs();
     BuildMenus();
     resize(1000, 720);
+    mSession.AttachDesignServices(mDesignTab->Canvas(), mPictures);
     mSession.SetView(this);
 }
 
@@ -48,12 +49,7 @@ void frmHTMLImage::BuildTabs() {
     mTabs = new QTabWidget(this);
     mTabs->setObjectName("SSTab1");
 
-    mDesignTab = new QWidget(mTabs);
-    mDesignTab->setObjectName("pctPallet");
-    mDesignTab->setAutoFillBackground(true);
-    QPalette white = mDesignTab->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    mDesignTab->setPalette(white);
+    mDesignTab = new DesignSurface(mTabs);
     mTabs->addTab(mDesignTab, "Image Design");
 
     auto* editor = new QWidget(mTabs);
@@ -151,11 +147,12 @@ void frmHTMLImage::ClearDesign() {
 }
 
 void frmHTMLImage::ScrollDesignHome() {
+    mDesignTab->ScrollHome();
     emit designScrolledHome();
 }
 
-void frmHTMLImage::ImportDocument() {
-    emit documentImportRequested();
+void frmHTMLImage::DesignRebuilt() {
+    emit designRebuilt();
 }
 
 void frmHTMLImage::ShowSectionNames(const std::vector<std::string>& names) {

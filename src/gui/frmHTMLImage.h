@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "DesignSurface.h"
+#include "QtPictures.h"
 #include "services/Dialogs.h"
 #include "session/Session.h"
 #include "session/SessionView.h"
@@ -27,7 +29,7 @@ class frmHTMLImage : public QMainWindow, public SessionView {
 
     Session& GetSession() { return mSession; }
     QTabWidget* SSTab1() const { return mTabs; }
-    QWidget* DesignTab() const { return mDesignTab; }
+    DesignSurface* DesignTab() const { return mDesignTab; }
     QComboBox* cboSections() const { return mSections; }
     QPlainTextEdit* txtDocument() const { return mDocument; }
     QPushButton* cmdAddSection() const { return mAddSection; }
@@ -39,7 +41,7 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     void SetBusy(bool busy) override;
     void ClearDesign() override;
     void ScrollDesignHome() override;
-    void ImportDocument() override;
+    void DesignRebuilt() override;
     void ShowSectionNames(const std::vector<std::string>& names) override;
     void SelectSectionQuietly(size_t index) override;
     void ShowEditorText(const std::string& text) override;
@@ -48,7 +50,7 @@ class frmHTMLImage : public QMainWindow, public SessionView {
   signals:
     void designCleared();
     void designScrolledHome();
-    void documentImportRequested();
+    void designRebuilt();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -60,9 +62,10 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption);
     void ShowAbout();
 
+    QtPictures mPictures;
     Session mSession;
     QTabWidget* mTabs = nullptr;
-    QWidget* mDesignTab = nullptr;
+    DesignSurface* mDesignTab = nullptr;
     QComboBox* mSections = nullptr;
     QPlainTextEdit* mDocument = nullptr;
     QPushButton* mAddSection = nullptr;
