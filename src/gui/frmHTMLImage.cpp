@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "DesignSurface.h"
 #include "frmAbout.h"
 
 namespace htmlsim::gui {
@@ -48,13 +49,9 @@ void frmHTMLImage::BuildTabs() {
     mTabs = new QTabWidget(this);
     mTabs->setObjectName("SSTab1");
 
-    mDesignTab = new QWidget(mTabs);
-    mDesignTab->setObjectName("pctPallet");
-    mDesignTab->setAutoFillBackground(true);
-    QPalette white = mDesignTab->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    mDesignTab->setPalette(white);
+    mDesignTab = new DesignSurface(mTabs);
     mTabs->addTab(mDesignTab, "Image Design");
+    mSession.AttachDesignServices(mDesignTab->Canvas(), mPictures);
 
     auto* editor = new QWidget(mTabs);
     auto* layout = new QVBoxLayout(editor);
@@ -147,15 +144,15 @@ void frmHTMLImage::SetBusy(bool busy) {
 }
 
 void frmHTMLImage::ClearDesign() {
-    emit designCleared();
+    mDesignTab->update();
 }
 
 void frmHTMLImage::ScrollDesignHome() {
-    emit designScrolledHome();
+    mDesignTab->ScrollHome();
 }
 
-void frmHTMLImage::ImportDocument() {
-    emit documentImportRequested();
+void frmHTMLImage::DesignRebuilt() {
+    mDesignTab->LayoutTab();
 }
 
 void frmHTMLImage::ShowSectionNames(const std::vector<std::string>& names) {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "QtPictures.h"
 #include "services/Dialogs.h"
 #include "session/Session.h"
 #include "session/SessionView.h"
@@ -13,6 +14,10 @@ class QComboBox;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
+
+namespace htmlsim::gui {
+class DesignSurface;
+}
 
 namespace htmlsim::gui {
 
@@ -27,7 +32,7 @@ class frmHTMLImage : public QMainWindow, public SessionView {
 
     Session& GetSession() { return mSession; }
     QTabWidget* SSTab1() const { return mTabs; }
-    QWidget* DesignTab() const { return mDesignTab; }
+    DesignSurface* DesignTab() const { return mDesignTab; }
     QComboBox* cboSections() const { return mSections; }
     QPlainTextEdit* txtDocument() const { return mDocument; }
     QPushButton* cmdAddSection() const { return mAddSection; }
@@ -39,16 +44,11 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     void SetBusy(bool busy) override;
     void ClearDesign() override;
     void ScrollDesignHome() override;
-    void ImportDocument() override;
+    void DesignRebuilt() override;
     void ShowSectionNames(const std::vector<std::string>& names) override;
     void SelectSectionQuietly(size_t index) override;
     void ShowEditorText(const std::string& text) override;
     std::string EditorText() const override;
-
-  signals:
-    void designCleared();
-    void designScrolledHome();
-    void documentImportRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -61,8 +61,9 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     void ShowAbout();
 
     Session mSession;
+    QtPictures mPictures;
     QTabWidget* mTabs = nullptr;
-    QWidget* mDesignTab = nullptr;
+    DesignSurface* mDesignTab = nullptr;
     QComboBox* mSections = nullptr;
     QPlainTextEdit* mDocument = nullptr;
     QPushButton* mAddSection = nullptr;
