@@ -8,8 +8,8 @@
 #include "import/DocumentImport.h"
 #include "session/TemporaryFolder.h"
 #include "surface/DesignOperations.h"
+#include "util/AtomicFile.h"
 #include "util/Text.h"
-#include "util/WholeFile.h"
 
 namespace htmlsim {
 
@@ -48,17 +48,11 @@ int FilterIndexForExtension(const std::string& filter, const std::string& extens
         return 0;
     }
     const std::string wanted = "*." + extension;
-    int pattern = 0;
-    size_t itemStart = 0;
-    for (size_t item = 0; itemStart <= filter.size(); ++item) {
-        const size_t itemEnd = std::min(filter.find('|', itemStart), filter.size());
-        if (item % 2 == 1) {
-            ++pattern;
-            if (EqualsIgnoreCase(filter.substr(itemStart, itemEnd - itemStart), wanted)) {
-                return pattern;
-            }
+    const auto items = SplitText(filter, "|");
+    for (size_t item = 1; item < items.size(); item += 2) {
+        if (EqualsIgnoreCase(items[item], wanted)) {
+            return static_cast<int>(item + 1) / 2;
         }
-        itemStart = itemEnd + 1;
     }
     return 0;
 }
@@ -131,7 +125,7 @@ bool Session::SaveDocument() {
             return true;
         }
         mDocumentText = NormalisedForSaving(mDocumentText);
-        WriteWholeFileAtomically(mPathAndName, mDocumentText + "\r\n");
+        WriteFileAtomically(mPathAndName, mDocumentText + "\r\n");
         mSavedText = mDocumentText;
         RecordInHistory();
         return true;

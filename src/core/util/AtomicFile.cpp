@@ -1,9 +1,14 @@
 #include "util/AtomicFile.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <system_error>
+
+#include <unistd.h>
 
 #include "util/RuntimeError.h"
 
@@ -11,47 +16,77 @@ namespace htmlsim {
 
 namespace {
 
-std::filesystem::path TemporaryBeside(const std::filesystem::path& target) {
-    std::random_device random;
-    auto name = target.filename().string() + ".tmp" + std::to_string(random() % 1000000);
-    return target.parent_path() / name;
+RuntimeError FileError(const std::string& action, const std::string& path, int error) {
+    return RuntimeError(action + " '" + path + "': " + std::strerror(error));
+}
+
+// A name in the target's folder that no other save uses at the same time.
+std::string TemporaryNameBeside(const std::string& path) {
+    static unsigned counter = 0;
+    return path + ".saving-" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
+}
+
+// A link is followed, so the file it names is replaced, not the link.
+std::string FinalTarget(const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::is_symlink(path, error)) {
+        const auto target = std::filesystem::weakly_canonical(path, error);
+        if (!error) {
+            return target.string();
+        }
+    }
+    return path;
+}
+
+void KeepPermissionsOf(const std::string& existing, const std::string& replacement) {
+    std::error_code error;
+    const auto status = std::filesystem::status(existing, error);
+    if (!error && std::filesystem::exists(status)) {
+        std::filesystem::permissions(replacement, status.permissions(), error);
+    }
 }
 
 }  // namespace
 
-void WriteFileAtomically(const std::filesystem::path& target, const std::string& bytes) {
-    const auto temporary = TemporaryBeside(target);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            throw RuntimeError("Cannot write the file '" + target.string() + "'.");
-        }
-    }
+std::string ReadWholeFile(const std::filesystem::path& file) {
+    const std::string path = file.string();
     std::error_code error;
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        throw RuntimeError("Cannot write the file '" + target.string() + "': " + error.message() +
-                           ".");
+    if (std::filesystem::is_directory(path, error)) {
+        throw FileError("Cannot read", path, EISDIR);
     }
-}
-
-std::string ReadWholeFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        throw RuntimeError("Cannot read the file '" + path.string() + "'.");
+        throw FileError("Cannot read", path, errno);
     }
     std::ostringstream bytes;
     bytes << in.rdbuf();
     if (in.bad()) {
-        throw RuntimeError("Cannot read the file '" + path.string() + "'.");
+        throw FileError("Cannot read", path, errno);
     }
     return bytes.str();
+}
+
+void WriteFileAtomically(const std::filesystem::path& target, const std::string& bytes) {
+    const std::string path = FinalTarget(target.string());
+    const std::string temporary = TemporaryNameBeside(path);
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (file == nullptr) {
+        throw FileError("Cannot write", path, errno);
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const int writeError = errno;
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !closed) {
+        const int error = written ? errno : writeError;
+        std::remove(temporary.c_str());
+        throw FileError("Cannot write", path, error);
+    }
+    KeepPermissionsOf(path, temporary);
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        const int error = errno;
+        std::remove(temporary.c_str());
+        throw FileError("Cannot write", path, error);
+    }
 }
 
 }  // namespace htmlsim

@@ -7,7 +7,8 @@ namespace htmlsim {
 
 // Writes the bytes to a temporary file beside the target and renames it over the target, so a
 // reader sees either the old file or the whole new one, and a failed write leaves the old file as
-// it was. Throws RuntimeError naming the file when it cannot be written.
+// it was. A link is followed and the file's permissions are kept. Throws RuntimeError naming the
+// file and the reason when it cannot be written.
 void WriteFileAtomically(const std::filesystem::path& target, const std::string& bytes);
 
 // The whole file as bytes. Throws RuntimeError naming the file when it cannot be read.
