@@ -154,8 +154,8 @@ void frmHTMLImage::ScrollDesignHome() {
     emit designScrolledHome();
 }
 
-void frmHTMLImage::ImportDocument() {
-    emit documentImportRequested();
+void frmHTMLImage::DesignRebuilt() {
+    emit designRebuilt();
 }
 
 void frmHTMLImage::ShowSectionNames(const std::vector<std::string>& names) {

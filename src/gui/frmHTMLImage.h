@@ -39,7 +39,7 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     void SetBusy(bool busy) override;
     void ClearDesign() override;
     void ScrollDesignHome() override;
-    void ImportDocument() override;
+    void DesignRebuilt() override;
     void ShowSectionNames(const std::vector<std::string>& names) override;
     void SelectSectionQuietly(size_t index) override;
     void ShowEditorText(const std::string& text) override;
@@ -48,7 +48,7 @@ class frmHTMLImage : public QMainWindow, public SessionView {
   signals:
     void designCleared();
     void designScrolledHome();
-    void documentImportRequested();
+    void designRebuilt();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -133,7 +133,7 @@ TEST_F(MainWindow, AddSectionWithANameInUseSelectsTheFirstOfThem) {
 
 TEST_F(MainWindow, SwitchingToTheDesignCommitsTheEditedSection) {
     int imports = 0;
-    QObject::connect(&window, &frmHTMLImage::documentImportRequested, [&] { ++imports; });
+    QObject::connect(&window, &frmHTMLImage::designRebuilt, [&] { ++imports; });
     window.Start("");
     EXPECT_EQ(imports, 1);
     ShowEditor();

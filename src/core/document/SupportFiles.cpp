@@ -2,7 +2,7 @@
 
 #include "components/FileHelper.h"
 #include "document/DocumentTemplate.h"
-#include "util/AtomicFile.h"
+#include "util/WholeFile.h"
 
 namespace htmlsim {
 
@@ -10,7 +10,7 @@ namespace {
 
 void WriteIfMissing(const std::string& path, const std::string& text) {
     if (!FileHelper::FileExists(path)) {
-        WriteFileAtomically(path, text);
+        WriteWholeFileAtomically(path, text);
     }
 }
 

@@ -6,10 +6,11 @@
 #include "document/DocumentTemplate.h"
 #include "document/SupportFiles.h"
 #include "import/DocumentImport.h"
+#include "remote/PathNames.h"
 #include "session/TemporaryFolder.h"
 #include "surface/DesignOperations.h"
-#include "util/AtomicFile.h"
 #include "util/Text.h"
+#include "util/WholeFile.h"
 
 namespace htmlsim {
 
@@ -48,11 +49,17 @@ int FilterIndexForExtension(const std::string& filter, const std::string& extens
         return 0;
     }
     const std::string wanted = "*." + extension;
-    const auto items = SplitText(filter, "|");
-    for (size_t item = 1; item < items.size(); item += 2) {
-        if (EqualsIgnoreCase(items[item], wanted)) {
-            return static_cast<int>(item + 1) / 2;
+    int pattern = 0;
+    size_t itemStart = 0;
+    for (size_t item = 0; itemStart <= filter.size(); ++item) {
+        const size_t itemEnd = std::min(filter.find('|', itemStart), filter.size());
+        if (item % 2 == 1) {
+            ++pattern;
+            if (EqualsIgnoreCase(filter.substr(itemStart, itemEnd - itemStart), wanted)) {
+                return pattern;
+            }
         }
+        itemStart = itemEnd + 1;
     }
     return 0;
 }
@@ -82,6 +89,13 @@ void Session::Start(const std::string& commandLine) {
 
 void Session::SetPathAndName(const std::string& path) {
     mPathAndName = path;
+    if (mDocumentSource == kFtpDocument) {
+        FTPPathParts parts = SplitFTPPath(path);
+        mPathOnly = std::move(parts.folder);
+        mFileNameOnly = std::move(parts.name);
+        mExtension = std::move(parts.extension);
+        return;
+    }
     PathParts parts = FileHelper::SplitPath(path);
     mPathOnly = std::move(parts.folder);
     mFileNameOnly = std::move(parts.name);
@@ -90,6 +104,10 @@ void Session::SetPathAndName(const std::string& path) {
 
 void Session::OpenDocument(const std::string& path) {
     BusyPointer busy(*mView);
+    if (mDocumentSource == kFtpDocument) {
+        OpenFtpDocument(path);
+        return;
+    }
     try {
         if (FileHelper::FileExists(path)) {
             // Read first: a file that cannot be read leaves the open document as it was.
@@ -113,6 +131,9 @@ void Session::OpenDocument(const std::string& path) {
 
 bool Session::SaveDocument() {
     BusyPointer busy(*mView);
+    if (mDocumentSource == kFtpDocument) {
+        return SaveFtpDocument();
+    }
     if (mPathAndName.empty()) {
         return true;
     }
@@ -125,7 +146,7 @@ bool Session::SaveDocument() {
             return true;
         }
         mDocumentText = NormalisedForSaving(mDocumentText);
-        WriteFileAtomically(mPathAndName, mDocumentText + "\r\n");
+        WriteWholeFileAtomically(mPathAndName, mDocumentText + "\r\n");
         mSavedText = mDocumentText;
         RecordInHistory();
         return true;
@@ -157,7 +178,8 @@ void Session::ImportDocumentIntoDesign() {
 }
 
 void Session::UpdateCaption() {
-    mView->SetCaption(mPathAndName);
+    mView->SetCaption(mDocumentSource == kFtpDocument && mFTP ? mFTP->File().CaptionText()
+                                                              : mPathAndName);
 }
 
 void Session::SwitchTab(int tab) {
@@ -192,7 +214,9 @@ void Session::OpenCommand() {
     request.initialFolder = mPathOnly;
     std::string path;
     try {
-        path = mDialogs.OpenFileName(request);
+        path = mDocumentSource == kFtpDocument
+                   ? mFTP->ShowOpenDialog(kDocumentFilter, FtpClient::kOpenDocumentMode)
+                   : mDialogs.OpenFileName(request);
     } catch (const std::exception& failure) {
         ReportFailure(failure);
     }
@@ -212,6 +236,9 @@ void Session::SaveCommand() {
 }
 
 bool Session::SaveAsCommand() {
+    if (mDocumentSource == kFtpDocument) {
+        return SaveAsFtpFileCommand();
+    }
     FileDialogRequest request;
     request.title = "Save As";
     request.filter = kDocumentFilter;

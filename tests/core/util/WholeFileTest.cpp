@@ -1,4 +1,4 @@
-#include "util/AtomicFile.h"
+#include "util/WholeFile.h"
 
 #include <gtest/gtest.h>
 
@@ -12,26 +12,26 @@ namespace {
 
 using testing::TempFolder;
 
-TEST(AtomicFile, EveryByteSurvivesAWriteAndARead) {
+TEST(WholeFile, EveryByteSurvivesAWriteAndARead) {
     TempFolder folder;
     std::string bytes;
     for (int i = 0; i < 256; ++i) {
         bytes += static_cast<char>(i);
     }
     bytes += "\r\n\r\r\n";
-    WriteFileAtomically(folder.File("a.bin"), bytes);
+    WriteWholeFileAtomically(folder.File("a.bin"), bytes);
     EXPECT_EQ(ReadWholeFile(folder.File("a.bin")), bytes);
-    WriteFileAtomically(folder.File("a.bin"), "short");
+    WriteWholeFileAtomically(folder.File("a.bin"), "short");
     EXPECT_EQ(ReadWholeFile(folder.File("a.bin")), "short");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 }
 
-TEST(AtomicFile, FailuresDescribeThemselvesAndKeepTheOldFile) {
+TEST(WholeFile, FailuresDescribeThemselvesAndKeepTheOldFile) {
     TempFolder folder;
     EXPECT_THROW(ReadWholeFile(folder.File("missing")), RuntimeError);
     EXPECT_THROW(ReadWholeFile(folder.Path().string()), RuntimeError);
     try {
-        WriteFileAtomically(folder.File("no/such/folder.html"), "x");
+        WriteWholeFileAtomically(folder.File("no/such/folder.html"), "x");
         FAIL();
     } catch (const RuntimeError& e) {
         EXPECT_NE(std::string(e.what()).find("no/such/folder.html"), std::string::npos);
@@ -39,7 +39,7 @@ TEST(AtomicFile, FailuresDescribeThemselvesAndKeepTheOldFile) {
     // A folder standing where the file should go: the rename fails, nothing is left behind.
     std::filesystem::create_directory(folder.File("taken"));
     testing::WriteFileBytes(folder.File("taken/inner"), "keep");
-    EXPECT_THROW(WriteFileAtomically(folder.File("taken"), "x"), RuntimeError);
+    EXPECT_THROW(WriteWholeFileAtomically(folder.File("taken"), "x"), RuntimeError);
     EXPECT_EQ(testing::ReadFileBytes(folder.File("taken/inner")), "keep");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 }

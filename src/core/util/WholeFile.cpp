@@ -1,4 +1,4 @@
-#include "util/AtomicFile.h"
+#include "util/WholeFile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -48,8 +48,7 @@ void KeepPermissionsOf(const std::string& existing, const std::string& replaceme
 
 }  // namespace
 
-std::string ReadWholeFile(const std::filesystem::path& file) {
-    const std::string path = file.string();
+std::string ReadWholeFile(const std::string& path) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
         throw FileError("Cannot read", path, EISDIR);
@@ -66,8 +65,8 @@ std::string ReadWholeFile(const std::filesystem::path& file) {
     return bytes.str();
 }
 
-void WriteFileAtomically(const std::filesystem::path& target, const std::string& bytes) {
-    const std::string path = FinalTarget(target.string());
+void WriteWholeFileAtomically(const std::string& requestedPath, const std::string& bytes) {
+    const std::string path = FinalTarget(requestedPath);
     const std::string temporary = TemporaryNameBeside(path);
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (file == nullptr) {
