@@ -9,7 +9,7 @@
 #include "codelib/DataFolder.h"
 #include "codelib/SnippetDate.h"
 #include "util/Text.h"
-#include "util/TextCompare.h"
+#include "util/Text.h"
 #include "util/WholeFile.h"
 
 namespace htmlsim::cli {
@@ -47,7 +47,7 @@ std::optional<int64_t> IdByName(const std::vector<ListEntry>& entries,
         return CodeLibrary::kNoChoice;
     }
     for (const auto& entry : entries) {
-        if (EqualsIgnoringCase(entry.text, TrimBlanks(*name))) {
+        if (EqualsIgnoreCase(entry.text, TrimBlanks(*name))) {
             return entry.itemData;
         }
     }

@@ -6,7 +6,7 @@
 
 #include "util/Numbers.h"
 #include "util/RuntimeError.h"
-#include "util/TextCompare.h"
+#include "util/Text.h"
 
 namespace htmlsim {
 
@@ -20,7 +20,7 @@ int CompareValues(const FieldDefinition& field, const std::string& a, const std:
         const auto y = std::stoll(b);
         return x < y ? -1 : (x > y ? 1 : 0);
     }
-    return CompareIgnoringCase(a, b);
+    return CompareIgnoreCase(a, b);
 }
 
 }  // namespace
@@ -66,7 +66,7 @@ void QueryField::SetValue(int64_t value) {
 int QueryFields::FieldIndex(const std::string& name) {
     if (mQuery.mTable) {
         for (size_t i = 0; i < mQuery.mColumns.size(); ++i) {
-            if (EqualsIgnoringCase(mQuery.mTable->fields[mQuery.mColumns[i]].name, name)) {
+            if (EqualsIgnoreCase(mQuery.mTable->fields[mQuery.mColumns[i]].name, name)) {
                 return static_cast<int>(i);
             }
         }

@@ -4,7 +4,7 @@
 #include <charconv>
 
 #include "util/RuntimeError.h"
-#include "util/TextCompare.h"
+#include "util/Text.h"
 
 namespace htmlsim {
 
@@ -143,7 +143,7 @@ class Parser {
         return Peek().kind == TokenKind::Symbol && Peek().text == symbol;
     }
     bool IsWord(std::string_view word) const {
-        return Peek().kind == TokenKind::Word && EqualsIgnoringCase(Peek().text, word);
+        return Peek().kind == TokenKind::Word && EqualsIgnoreCase(Peek().text, word);
     }
     [[noreturn]] void Unexpected(const std::string& expected) const {
         Malformed(Peek().line, "expected " + expected + " but found " + Describe(Peek()));
@@ -251,7 +251,7 @@ class Parser {
             }
             ++mPos;
         }
-        if (EqualsIgnoringCase(format.extension, "def")) {
+        if (EqualsIgnoreCase(format.extension, "def")) {
             Malformed(line, "the extension \"def\" is kept for table definitions");
         }
         if (format.recordDelimiter.empty() || format.fieldDelimiter.empty() ||
@@ -264,19 +264,19 @@ class Parser {
     void ParseOption(TableFormat& format, size_t line) {
         const std::string option = Name("a table option");
         if (!IsSymbol("=")) {
-            if (!EqualsIgnoringCase(option, "delimited")) {
+            if (!EqualsIgnoreCase(option, "delimited")) {
                 format.extension = option;
             }
             return;
         }
         ++mPos;
-        if (EqualsIgnoringCase(option, "extension")) {
+        if (EqualsIgnoreCase(option, "extension")) {
             format.extension = Name("an extension");
-        } else if (EqualsIgnoringCase(option, "recorddelimiter")) {
+        } else if (EqualsIgnoreCase(option, "recorddelimiter")) {
             format.recordDelimiter = Characters();
-        } else if (EqualsIgnoringCase(option, "fielddelimiter")) {
+        } else if (EqualsIgnoreCase(option, "fielddelimiter")) {
             format.fieldDelimiter = Characters();
-        } else if (EqualsIgnoringCase(option, "textqualifier")) {
+        } else if (EqualsIgnoreCase(option, "textqualifier")) {
             format.textQualifier = Characters();
         } else {
             Malformed(line, "unknown table option '" + option + "'");

@@ -4,9 +4,9 @@
 #include <system_error>
 
 #include "components/StatementParser.h"
+#include "util/AtomicFile.h"
 #include "util/RuntimeError.h"
 #include "util/Text.h"
-#include "util/TextCompare.h"
 #include "util/WholeFile.h"
 
 namespace htmlsim {
@@ -45,7 +45,7 @@ size_t CharacterCount(std::string_view utf8) {
 
 std::optional<size_t> TableDefinition::FieldIndex(std::string_view fieldName) const {
     for (size_t i = 0; i < fields.size(); ++i) {
-        if (EqualsIgnoringCase(fields[i].name, fieldName)) {
+        if (EqualsIgnoreCase(fields[i].name, fieldName)) {
             return i;
         }
     }
@@ -104,7 +104,7 @@ std::optional<std::filesystem::path> FindDefinitionFile(const std::filesystem::p
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         const auto& path = entry.path();
         if (path.extension() != kDefinitionExtension ||
-            !EqualsIgnoringCase(path.stem().string(), tableName)) {
+            !EqualsIgnoreCase(path.stem().string(), tableName)) {
             continue;
         }
         if (!match || path.stem().string() == tableName) {

@@ -5,7 +5,6 @@
 
 #include "util/Numbers.h"
 #include "util/Text.h"
-#include "util/TextCompare.h"
 
 namespace htmlsim {
 
@@ -50,7 +49,7 @@ std::optional<ColorNumber> ColorFromName(std::string_view value) {
         return static_cast<ColorNumber>(number);
     }
     for (const ColorRecord& row : CssColors().Rows()) {
-        if (EqualsIgnoringCase(row.Name, value)) {
+        if (EqualsIgnoreCase(row.Name, value)) {
             return RgbColor(row.R, row.G, row.B);
         }
     }

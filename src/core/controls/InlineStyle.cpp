@@ -7,7 +7,6 @@
 #include "util/Numbers.h"
 #include "util/RuntimeError.h"
 #include "util/Text.h"
-#include "util/TextCompare.h"
 #include "util/TextToNumber.h"
 
 namespace htmlsim {
@@ -19,13 +18,13 @@ void StripWrapper(std::string& style, StyleForm form) {
         if (style.empty()) {
             style = kQuotedDefaultStyle;
         }
-        if (StartsWithIgnoringCase(style, "STYLE=")) {
+        if (StartsWithIgnoreCase(style, "STYLE=")) {
             style.erase(0, 6);
         }
         if (style.size() >= 2 && style.front() == '\'' && style.back() == '\'') {
             style = style.substr(1, style.size() - 2);
         }
-    } else if (style.size() >= 8 && StartsWithIgnoringCase(style, "STYLE='")) {
+    } else if (style.size() >= 8 && StartsWithIgnoreCase(style, "STYLE='")) {
         style = style.substr(7, style.size() - 8);
     }
 }

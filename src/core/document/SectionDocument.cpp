@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "util/RuntimeError.h"
+#include "util/Text.h"
 
 namespace htmlsim {
 
@@ -10,24 +11,6 @@ namespace {
 
 constexpr std::string_view kCommentEnd = "-->";
 constexpr std::string_view kLineBreak = "\r\n";
-
-std::string_view TrimBlanks(std::string_view text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-std::string UpperAscii(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return upper;
-}
 
 }  // namespace
 
@@ -163,7 +146,7 @@ std::string TrimBlankLines(std::string_view text) {
 }
 
 bool AddSection(std::string& document, const std::string& name, Dialogs& dialogs) {
-    const size_t bodyEnd = UpperAscii(document).find("</BODY>");
+    const size_t bodyEnd = ToUpperAscii(document).find("</BODY>");
     if (bodyEnd == std::string::npos) {
         dialogs.Message("Does Not Exist: '<Body>'", "", MessageIcon::Information);
         return false;

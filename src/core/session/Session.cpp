@@ -1,12 +1,15 @@
 #include "session/Session.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "components/FileHelper.h"
 #include "document/DocumentTemplate.h"
 #include "document/SupportFiles.h"
+#include "import/DocumentImport.h"
+#include "remote/PathNames.h"
 #include "session/TemporaryFolder.h"
+#include "surface/DesignOperations.h"
+#include "util/Text.h"
 #include "util/WholeFile.h"
 
 namespace htmlsim {
@@ -15,22 +18,12 @@ namespace {
 
 constexpr int kInitialHistoryEntries = 21;
 
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 // Leading and trailing blanks go, and so does every line break at the end: the file is written
 // with exactly one.
 std::string NormalisedForSaving(const std::string& text) {
     std::string_view view = text;
     for (;;) {
-        const size_t first = view.find_first_not_of(' ');
-        view = first == std::string_view::npos
-                   ? std::string_view()
-                   : view.substr(first, view.find_last_not_of(' ') - first + 1);
+        view = TrimBlanks(view);
         if (!view.ends_with("\r\n")) {
             return std::string(view);
         }
@@ -62,7 +55,7 @@ int FilterIndexForExtension(const std::string& filter, const std::string& extens
         const size_t itemEnd = std::min(filter.find('|', itemStart), filter.size());
         if (item % 2 == 1) {
             ++pattern;
-            if (EqualIgnoringCase(filter.substr(itemStart, itemEnd - itemStart), wanted)) {
+            if (EqualsIgnoreCase(filter.substr(itemStart, itemEnd - itemStart), wanted)) {
                 return pattern;
             }
         }
@@ -96,6 +89,13 @@ void Session::Start(const std::string& commandLine) {
 
 void Session::SetPathAndName(const std::string& path) {
     mPathAndName = path;
+    if (mDocumentSource == kFtpDocument) {
+        FTPPathParts parts = SplitFTPPath(path);
+        mPathOnly = std::move(parts.folder);
+        mFileNameOnly = std::move(parts.name);
+        mExtension = std::move(parts.extension);
+        return;
+    }
     PathParts parts = FileHelper::SplitPath(path);
     mPathOnly = std::move(parts.folder);
     mFileNameOnly = std::move(parts.name);
@@ -104,6 +104,10 @@ void Session::SetPathAndName(const std::string& path) {
 
 void Session::OpenDocument(const std::string& path) {
     BusyPointer busy(*mView);
+    if (mDocumentSource == kFtpDocument) {
+        OpenFtpDocument(path);
+        return;
+    }
     try {
         if (FileHelper::FileExists(path)) {
             // Read first: a file that cannot be read leaves the open document as it was.
@@ -127,6 +131,9 @@ void Session::OpenDocument(const std::string& path) {
 
 bool Session::SaveDocument() {
     BusyPointer busy(*mView);
+    if (mDocumentSource == kFtpDocument) {
+        return SaveFtpDocument();
+    }
     if (mPathAndName.empty()) {
         return true;
     }
@@ -154,16 +161,25 @@ void Session::CreateNewDocument() {
     LoadDocumentText(NewDocumentTemplate());
 }
 
+void Session::AttachDesignServices(Surface& surface, Pictures& pictures) {
+    mSurface = &surface;
+    mPictures = &pictures;
+}
+
 void Session::ClearDesign() {
+    htmlsim::ClearDesign(mDesign, *mSurface);
     mView->ClearDesign();
 }
 
 void Session::ImportDocumentIntoDesign() {
-    mView->ImportDocument();
+    ImportContext context{mDesign, *mSurface, *mPictures, mDialogs, mPathOnly};
+    ImportDocument(mDocumentText, context);
+    mView->DesignRebuilt();
 }
 
 void Session::UpdateCaption() {
-    mView->SetCaption(mPathAndName);
+    mView->SetCaption(mDocumentSource == kFtpDocument && mFTP ? mFTP->File().CaptionText()
+                                                              : mPathAndName);
 }
 
 void Session::SwitchTab(int tab) {
@@ -198,7 +214,9 @@ void Session::OpenCommand() {
     request.initialFolder = mPathOnly;
     std::string path;
     try {
-        path = mDialogs.OpenFileName(request);
+        path = mDocumentSource == kFtpDocument
+                   ? mFTP->ShowOpenDialog(kDocumentFilter, FtpClient::kOpenDocumentMode)
+                   : mDialogs.OpenFileName(request);
     } catch (const std::exception& failure) {
         ReportFailure(failure);
     }
@@ -218,6 +236,9 @@ void Session::SaveCommand() {
 }
 
 bool Session::SaveAsCommand() {
+    if (mDocumentSource == kFtpDocument) {
+        return SaveAsFtpFileCommand();
+    }
     FileDialogRequest request;
     request.title = "Save As";
     request.filter = kDocumentFilter;

@@ -24,7 +24,7 @@
 #include "codelib/SnippetDate.h"
 #include "codelib/SnippetViewer.h"
 #include "util/Text.h"
-#include "util/TextCompare.h"
+#include "util/Text.h"
 
 namespace htmlsim::gui {
 
@@ -264,7 +264,7 @@ void frmCodeLibrary::SetListIndex(QWidget* control, int index) {
 
 void frmCodeLibrary::SelectListItem(const QString& text) {
     for (int i = 0; i < lstProcedures->count(); ++i) {
-        if (EqualsIgnoringCase(FromQ(lstProcedures->item(i)->text()), FromQ(text))) {
+        if (EqualsIgnoreCase(FromQ(lstProcedures->item(i)->text()), FromQ(text))) {
             SetListIndex(lstProcedures, i);
             return;
         }
@@ -536,7 +536,7 @@ void frmCodeLibrary::cmdAdd_Click() {
 
 void frmCodeLibrary::txtName_Enter() {
     const auto* item = SelectedProcedure();
-    if (item && StartsWithIgnoringCase(FromQ(item->text()), FromQ(txtName->text()))) {
+    if (item && StartsWithIgnoreCase(FromQ(item->text()), FromQ(txtName->text()))) {
         txtName->setText(item->text());
     }
     SelectListItem(txtName->text());
