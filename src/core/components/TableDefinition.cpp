@@ -4,7 +4,6 @@
 #include <system_error>
 
 #include "components/StatementParser.h"
-#include "util/AtomicFile.h"
 #include "util/RuntimeError.h"
 #include "util/Text.h"
 #include "util/WholeFile.h"
