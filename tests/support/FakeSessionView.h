@@ -24,7 +24,7 @@ class FakeSessionView : public SessionView {
     void SetBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
     void ClearDesign() override { ++designClears; }
     void ScrollDesignHome() override { ++scrollsHome; }
-    void ImportDocument() override { ++imports; }
+    void DesignRebuilt() override { ++imports; }
     void ShowSectionNames(const std::vector<std::string>& names) override { sectionNames = names; }
     void SelectSectionQuietly(size_t index) override { quietSelection = index; }
     void ShowEditorText(const std::string& text) override {

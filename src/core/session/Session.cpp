@@ -1,13 +1,15 @@
 #include "session/Session.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "components/FileHelper.h"
 #include "document/DocumentTemplate.h"
 #include "document/SupportFiles.h"
+#include "import/DocumentImport.h"
 #include "remote/PathNames.h"
 #include "session/TemporaryFolder.h"
+#include "surface/DesignOperations.h"
+#include "util/Text.h"
 #include "util/WholeFile.h"
 
 namespace htmlsim {
@@ -16,22 +18,12 @@ namespace {
 
 constexpr int kInitialHistoryEntries = 21;
 
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 // Leading and trailing blanks go, and so does every line break at the end: the file is written
 // with exactly one.
 std::string NormalisedForSaving(const std::string& text) {
     std::string_view view = text;
     for (;;) {
-        const size_t first = view.find_first_not_of(' ');
-        view = first == std::string_view::npos
-                   ? std::string_view()
-                   : view.substr(first, view.find_last_not_of(' ') - first + 1);
+        view = TrimBlanks(view);
         if (!view.ends_with("\r\n")) {
             return std::string(view);
         }
@@ -63,7 +55,7 @@ int FilterIndexForExtension(const std::string& filter, const std::string& extens
         const size_t itemEnd = std::min(filter.find('|', itemStart), filter.size());
         if (item % 2 == 1) {
             ++pattern;
-            if (EqualIgnoringCase(filter.substr(itemStart, itemEnd - itemStart), wanted)) {
+            if (EqualsIgnoreCase(filter.substr(itemStart, itemEnd - itemStart), wanted)) {
                 return pattern;
             }
         }
@@ -169,12 +161,20 @@ void Session::CreateNewDocument() {
     LoadDocumentText(NewDocumentTemplate());
 }
 
+void Session::AttachDesignServices(Surface& surface, Pictures& pictures) {
+    mSurface = &surface;
+    mPictures = &pictures;
+}
+
 void Session::ClearDesign() {
+    htmlsim::ClearDesign(mDesign, *mSurface);
     mView->ClearDesign();
 }
 
 void Session::ImportDocumentIntoDesign() {
-    mView->ImportDocument();
+    ImportContext context{mDesign, *mSurface, *mPictures, mDialogs, mPathOnly};
+    ImportDocument(mDocumentText, context);
+    mView->DesignRebuilt();
 }
 
 void Session::UpdateCaption() {

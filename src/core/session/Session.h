@@ -6,7 +6,10 @@
 #include "components/FtpClient.h"
 #include "document/EditorText.h"
 #include "document/SectionDocument.h"
+#include "model/PageDesign.h"
 #include "services/Dialogs.h"
+#include "services/NoPictures.h"
+#include "services/NoSurface.h"
 #include "session/SessionView.h"
 
 namespace htmlsim {
@@ -38,6 +41,13 @@ class Session {
     // The FTP client of the remote documents; its failures are shown through mFTP_Error.
     void SetFtpClient(FtpClient& client);
     FtpClient* FTP() { return mFTP; }
+
+    // The page's design, rebuilt from the document text on every switch to tab 0. Until a
+    // surface and a picture decoder are attached nothing is painted and no picture is read.
+    PageDesign& Design() { return mDesign; }
+    void AttachDesignServices(Surface& surface, Pictures& pictures);
+    Surface& DesignSurface() { return *mSurface; }
+    Pictures& GetPictures() { return *mPictures; }
 
     // Opens the document the command line names, or starts a new one; then shows tab 0.
     void Start(const std::string& commandLine);
@@ -123,6 +133,11 @@ class Session {
     FtpClient* mFTP = nullptr;
     SessionView mNoView;
     SessionView* mView = &mNoView;
+    PageDesign mDesign;
+    NoSurface mNoSurface;
+    NoPictures mNoPictures;
+    Surface* mSurface = &mNoSurface;
+    Pictures* mPictures = &mNoPictures;
 
     std::string mDocumentText;
     std::string mSavedText;

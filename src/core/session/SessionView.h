@@ -15,11 +15,11 @@ class SessionView {
     // The hourglass pointer while a command runs.
     virtual void SetBusy(bool /*busy*/) {}
 
-    // The design surface: everything drawn is removed; both scroll bars go home.
+    // The design surface: the design was emptied; both scroll bars go home.
     virtual void ClearDesign() {}
     virtual void ScrollDesignHome() {}
-    // The design is rebuilt from the document text.
-    virtual void ImportDocument() {}
+    // The design has been rebuilt from the document text: show it anew.
+    virtual void DesignRebuilt() {}
 
     // The Document Editor: the list of sections, the quiet selection of one of them (no reload
     // of the text), and the text being edited (UTF-8, "\n" line breaks).
