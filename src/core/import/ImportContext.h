@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "components/FtpClient.h"
 #include "model/PageDesign.h"
 #include "services/Dialogs.h"
 #include "services/Pictures.h"
@@ -18,6 +19,10 @@ struct ImportContext {
     Pictures& pictures;
     Dialogs& dialogs;
     std::string documentFolder;
+    // Set while the document lives on the FTP server: pictures come from there, through a
+    // download cache in the temporary folder (no trailing "/").
+    FtpClient* ftp = nullptr;
+    std::string temporaryFolder = {};
 };
 
 }  // namespace htmlsim
