@@ -17,9 +17,10 @@ find_program(HTMLSIM_RSVG_CONVERT rsvg-convert REQUIRED)
 set(HTMLSIM_ICON_FILES)
 foreach(size IN LISTS HTMLSIM_ICON_SIZES)
     set(png ${CMAKE_BINARY_DIR}/icons/${size}x${size}/htmlsim.png)
+    file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/icons/${size}x${size})
     add_custom_command(OUTPUT ${png}
-                       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/icons/${size}x${size}
-                       COMMAND ${HTMLSIM_RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${HTMLSIM_ICON_SVG}
+                       COMMAND ${HTMLSIM_RSVG_CONVERT} -w ${size} -h ${size} -o ${png}
+                               ${HTMLSIM_ICON_SVG}
                        DEPENDS ${HTMLSIM_ICON_SVG}
                        COMMENT "Drawing the ${size}x${size} icon")
     list(APPEND HTMLSIM_ICON_FILES ${png})

@@ -49,7 +49,8 @@ check_installed_files() {
     for file in "${installed_files[@]}"; do
         [ -f "$prefix/$file" ] || fail "not installed: $file"
     done
-    [ -x "$prefix/bin/htmlsim" ] && [ -x "$prefix/bin/htmlsim-cli" ] || fail "programs not executable"
+    [ -x "$prefix/bin/htmlsim" ] && [ -x "$prefix/bin/htmlsim-cli" ] ||
+        fail "programs not executable"
     for size in "${icon_sizes[@]}"; do
         local png=$prefix/share/icons/hicolor/${size}x${size}/apps/htmlsim.png
         [ "$(png_size "$png")" = "${size}x${size}" ] || fail "icon $png is $(png_size "$png")"
@@ -78,12 +79,14 @@ check_manual_pages() {
         warnings=$(groff -man -Tutf8 -ww -z <<<"$text" 2>&1)
         [ -z "$warnings" ] || fail "groff warns about $page(1): $warnings"
         mandoc -T lint -W warning <<<"$text" || fail "mandoc warns about $page(1)"
-        grep -qF "\"htmlsim $version\"" <<<"$text" || fail "$page(1) does not carry version $version"
+        grep -qF "\"htmlsim $version\"" <<<"$text" ||
+            fail "$page(1) does not carry version $version"
     done
     # Every command the program offers has its entry in the manual.
     text=$(zcat "$prefix/share/man/man1/htmlsim-cli.1.gz")
     for command in $("$prefix/bin/htmlsim-cli" --help | sed -n 's/^  \([a-z][a-z-]*\) .*/\1/p'); do
-        grep -qE "^\.BI? \"?$command[ \"]" <<<"$text" || fail "htmlsim-cli(1) lacks the command $command"
+        grep -qE "^\.BI? \"?$command[ \"]" <<<"$text" ||
+            fail "htmlsim-cli(1) lacks the command $command"
     done
 }
 
@@ -93,18 +96,19 @@ check_per_user_folders() {
     local home=$work/home
     mkdir -p "$home"
     chmod a-w "$prefix/bin"
-    local as_user=()
+    local installed_cli=()
     if [ "$(id -u)" -eq 0 ]; then
         chmod 755 "$work"
         chown nobody "$home"
-        as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+        installed_cli=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
     fi
-    env -i PATH=/usr/bin:/bin HOME="$home" XDG_CACHE_HOME="$home/cache" \
-        XDG_DATA_HOME="$home/data" "${as_user[@]}" "$prefix/bin/htmlsim-cli" new "$home/page.html" ||
-        fail "the installed htmlsim-cli cannot make a document"
+    installed_cli+=(env -i PATH=/usr/bin:/bin HOME="$home" XDG_CACHE_HOME="$home/cache"
+        XDG_DATA_HOME="$home/data" "$prefix/bin/htmlsim-cli")
+    "${installed_cli[@]}" new "$home/page.html" || fail "the installed htmlsim-cli cannot make a document"
     [ -f "$home/page.html" ] || fail "htmlsim-cli new wrote no document"
     [ -d "$home/cache/htmlsim/Temp" ] || fail "no temporary folder in \$XDG_CACHE_HOME/htmlsim/Temp"
-    [ "$(ls "$prefix/bin")" = "$(printf 'htmlsim\nhtmlsim-cli')" ] || fail "files beside the program"
+    [ "$(ls "$prefix/bin")" = "$(printf 'htmlsim\nhtmlsim-cli')" ] ||
+        fail "the program wrote files beside itself"
     chmod u+w "$prefix/bin"
 }
 
