@@ -9,6 +9,8 @@
 
 namespace htmlsim {
 
+class PageControls;
+
 // What reading a document into the design works with: the design it rebuilds, the services
 // it paints, loads pictures and reports through, and the folder of the document (with its
 // trailing separator), against which relative picture paths are resolved.
@@ -18,6 +20,8 @@ struct ImportContext {
     Pictures& pictures;
     Dialogs& dialogs;
     std::string documentFolder;
+    // The anchors, labels and inputs to rebuild; none when the caller shows no page controls.
+    PageControls* controls = nullptr;
 };
 
 }  // namespace htmlsim
