@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "DesignSurface.h"
 #include "frmAbout.h"
 
 namespace htmlsim::gui {
@@ -37,7 +38,6 @@ frmHTMLImage::frmHTMLImage(Dialogs& dialogs, const std::string& programFolder, Q
     BuildTabs();
     BuildMenus();
     resize(1000, 720);
-    mSession.AttachDesignServices(mDesignTab->Canvas(), mPictures);
     mSession.SetView(this);
 }
 
@@ -51,6 +51,7 @@ void frmHTMLImage::BuildTabs() {
 
     mDesignTab = new DesignSurface(mTabs);
     mTabs->addTab(mDesignTab, "Image Design");
+    mSession.AttachDesignServices(mDesignTab->Canvas(), mPictures);
 
     auto* editor = new QWidget(mTabs);
     auto* layout = new QVBoxLayout(editor);
@@ -143,16 +144,15 @@ void frmHTMLImage::SetBusy(bool busy) {
 }
 
 void frmHTMLImage::ClearDesign() {
-    emit designCleared();
+    mDesignTab->update();
 }
 
 void frmHTMLImage::ScrollDesignHome() {
     mDesignTab->ScrollHome();
-    emit designScrolledHome();
 }
 
 void frmHTMLImage::DesignRebuilt() {
-    emit designRebuilt();
+    mDesignTab->LayoutTab();
 }
 
 void frmHTMLImage::ShowSectionNames(const std::vector<std::string>& names) {

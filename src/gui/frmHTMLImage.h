@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 
-#include "DesignSurface.h"
 #include "QtPictures.h"
 #include "services/Dialogs.h"
 #include "session/Session.h"
@@ -15,6 +14,10 @@ class QComboBox;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
+
+namespace htmlsim::gui {
+class DesignSurface;
+}
 
 namespace htmlsim::gui {
 
@@ -47,11 +50,6 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     void ShowEditorText(const std::string& text) override;
     std::string EditorText() const override;
 
-  signals:
-    void designCleared();
-    void designScrolledHome();
-    void designRebuilt();
-
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,8 +60,8 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption);
     void ShowAbout();
 
-    QtPictures mPictures;
     Session mSession;
+    QtPictures mPictures;
     QTabWidget* mTabs = nullptr;
     DesignSurface* mDesignTab = nullptr;
     QComboBox* mSections = nullptr;

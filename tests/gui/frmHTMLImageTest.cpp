@@ -132,10 +132,7 @@ TEST_F(MainWindow, AddSectionWithANameInUseSelectsTheFirstOfThem) {
 }
 
 TEST_F(MainWindow, SwitchingToTheDesignCommitsTheEditedSection) {
-    int imports = 0;
-    QObject::connect(&window, &frmHTMLImage::designRebuilt, [&] { ++imports; });
     window.Start("");
-    EXPECT_EQ(imports, 1);
     ShowEditor();
     ChooseEntry(3);
     EXPECT_EQ(window.cboSections()->currentText(), "Style");
@@ -146,7 +143,6 @@ TEST_F(MainWindow, SwitchingToTheDesignCommitsTheEditedSection) {
     EXPECT_NE(Document().find("<!-- Section: Style -->\r\n/* mine */\r\n<STYLE>\r\n</STYLE>\r\n"
                               "<!-- Section End -->"),
               std::string::npos);
-    EXPECT_EQ(imports, 2);
 }
 
 TEST_F(MainWindow, ClosingSavesTheTypedWorkWhereTheDocumentLives) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "components/FtpClient.h"
 #include "model/PageDesign.h"
 #include "services/Dialogs.h"
 #include "services/Pictures.h"
@@ -22,6 +23,11 @@ struct ImportContext {
     std::string documentFolder;
     // The anchors, labels and inputs to rebuild; none when the caller shows no page controls.
     PageControls* controls = nullptr;
+
+    // Set while the document lives on the FTP server: pictures come from there, through a
+    // download cache in the temporary folder (no trailing "/").
+    FtpClient* ftp = nullptr;
+    std::string temporaryFolder = {};
 };
 
 }  // namespace htmlsim

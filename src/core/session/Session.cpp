@@ -173,6 +173,10 @@ void Session::ClearDesign() {
 
 void Session::ImportDocumentIntoDesign() {
     ImportContext context{mDesign, *mSurface, *mPictures, mDialogs, mPathOnly};
+    if (mDocumentSource == kFtpDocument) {
+        context.ftp = mFTP;
+        context.temporaryFolder = mTemporaryFolder;
+    }
     ImportDocument(mDocumentText, context);
     mView->DesignRebuilt();
 }

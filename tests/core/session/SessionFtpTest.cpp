@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "FakeFtpClient.h"
 #include "FakeFtpDialogs.h"
+#include "FakePictures.h"
+#include "FakeSurface.h"
 #include "SessionTestSupport.h"
 #include "document/DocumentTemplate.h"
 
@@ -124,6 +128,39 @@ TEST_F(SessionFtp, ConnectionFailuresKeepTheDocumentAndAreShownOnce) {
               "Permission denied: cannot write '/www/site/HTMLSimulation.js'.");
     EXPECT_EQ(dialogs.messages.size(), 4u);
     EXPECT_EQ(ftp.files["/www/site/index.html"], "<HTML>index</HTML>");
+}
+
+TEST_F(SessionFtp, RemotePicturesAreDownloadedOnceIntoTheTemporaryFolder) {
+    FakeSurface surface;
+    FakePictures pictures;
+    session.AttachDesignServices(surface, pictures);
+    pictures.AddBytes("JPEG a", 40, 30);
+    const std::string cacheFile = session.TemporaryFolder() + "/a.jpg";
+    pictures.Add(cacheFile, 40, 30);
+    ftp.PutFile("/www/site/img/a.jpg", "JPEG a");
+    ftp.PutFile(
+        "/www/site/pics.html",
+        "<!-- Section: Images -->\r\n"
+        "<IMG SRC='./img/a.jpg' Name='a' STYLE='position:absolute; left:0px; top:0px;'/>\r\n"
+        "<IMG SRC='./img/none.jpg' Name='b' STYLE='position:absolute; left:0px; "
+        "top:0px;'/>\r\n"
+        "<!-- Section End -->\r\n");
+    session.Start("");
+    EnterFtpModeAt("/www/site/");
+    ftpDialogs.connectionAnswers.push_back(Details());
+    ftpDialogs.fileAnswers.push_back("/www/site/pics.html");
+    session.OpenFtpFileCommand();
+    ASSERT_EQ(session.Design().ImageCount(), 2);
+    EXPECT_EQ(session.Design().Image(1).PathAndName(), "/www/site/img/a.jpg");
+    EXPECT_EQ(Read("program/Temp/a.jpg"), "JPEG a");
+    EXPECT_EQ(surface.paints.size(), 1u);
+    EXPECT_EQ(dialogs.MessageTexts(),
+              (std::vector<std::string>{"File Does Not Exist: '/www/site/img/none.jpg'",
+                                        "Picture cannot be loaded: '/www/site/img/none.jpg'"}));
+
+    session.SwitchTab(kImageDesignTab);  // the second import reads the picture from the cache
+    EXPECT_EQ(std::count(ftp.fetched.begin(), ftp.fetched.end(), "/www/site/img/a.jpg"), 1);
+    EXPECT_EQ(surface.paints.size(), 1u);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "../OverlappingPage.h"
+#include "DesignSurface.h"
 #include "FakeDialogs.h"
 #include "TempFolder.h"
 #include "frmHTMLImage.h"
