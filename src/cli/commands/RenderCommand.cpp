@@ -2,10 +2,10 @@
 #include <algorithm>
 
 #include "CliCommand.h"
+#include "CliDesign.h"
 #include "CliSession.h"
 #include "ImageSurface.h"
 #include "QtPictures.h"
-#include "import/DocumentImport.h"
 
 namespace htmlsim::cli {
 
@@ -57,13 +57,11 @@ bool SavePng(const QImage& image, const std::string& path, Dialogs& dialogs) {
 int RunRender(const std::vector<std::string>& args) {
     const RenderArguments arguments = ParseArguments(args);
     CliSession session;
-    if (session.OpenExisting(AbsolutePath(arguments.document))) {
-        PageDesign design;
-        ImageSurface canvas;
-        QtPictures pictures;
-        ImportContext context{design, canvas, pictures, session.Dialogs(),
-                              session.Get().PathOnly()};
-        ImportDocument(session.Get().DocumentText(), context);
+    PageDesign design;
+    ImageSurface canvas;
+    QtPictures pictures;
+    if (OpenAndImportDesign(session, arguments.document, design, canvas, pictures,
+                            session.Dialogs())) {
         SavePng(canvas.RenderImage(ImagesExtent(design)), arguments.output, session.Dialogs());
     }
     return session.ExitStatus();
