@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "DesignSurface.h"
+#include "codelib/frmCodeLibrary.h"
 #include "frmAbout.h"
 
 namespace htmlsim::gui {
@@ -112,7 +113,8 @@ void frmHTMLImage::BuildMenus() {
     connect(AddMenuItem(file, "mnuFileExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
 
     QMenu* tools = menuBar()->addMenu("&Tools");
-    AddMenuItem(tools, "mnuCodeLibrary", "Code Library")->setEnabled(false);
+    connect(AddMenuItem(tools, "mnuCodeLibrary", "Code Library"), &QAction::triggered, this,
+            [this] { frmCodeLibrary::ShowModal(this); });
     AddMenuItem(tools, "mnuRefreshDrawing", "Refresh Drawing");
     AddMenuItem(tools, "mnuToolsRecordSimulation", "Create Sim.js")->setEnabled(false);
 

@@ -74,7 +74,7 @@ TEST_F(MainWindow, HasBothTabsAndEveryMenuItemWithItsCaption) {
         {"mnuSaveAsFTPFile", "Save As FTP File...", false},
         {"mnuFileSave", "&Save", true},
         {"mnuFileExit", "E&xit", true},
-        {"mnuCodeLibrary", "Code Library", false},
+        {"mnuCodeLibrary", "Code Library", true},
         {"mnuRefreshDrawing", "Refresh Drawing", true},
         {"mnuToolsRecordSimulation", "Create Sim.js", false},
         {"mnuAbout", "&About", true}};

@@ -194,7 +194,12 @@ std::optional<ListEntry> CodeLibrary::AddSnippet(const std::string& name, int64_
         return std::nullopt;
     }
     auto& query = mQ_Procedures;
-    if (query.Find("name", trimmed)) {
+    mErrorFlag = false;
+    const bool exists = query.Find("name", trimmed);
+    if (mErrorFlag) {
+        return std::nullopt;  // the snippet table could not be read; that was shown
+    }
+    if (exists) {
         mCurrentProcID = query.Fields().Item("Id").Number();
         return ListEntry{trimmed, query.RecordNumber()};
     }

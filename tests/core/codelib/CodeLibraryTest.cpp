@@ -173,6 +173,18 @@ TEST_F(CodeLibraryTest, UnreadableTablesAreReportedAndKept) {
     EXPECT_EQ(ReadFileBytes(data / "Authors.dat"), "2,\"Brenx\r\n");
 }
 
+TEST_F(CodeLibraryTest, ACorruptLibraryFileIsReportedOnceAndAddingChangesNothing) {
+    const auto file = folder.Path() / "Data" / "ProcedureLib.dat";
+    WriteFileBytes(file, "1\xFD\xFCunclosed");
+    Open();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "The table file '" + file.string() + "' is corrupt at line 1: a text is not closed.");
+    EXPECT_FALSE(library->AddSnippet("New", kBrenx, kHtml, kDate).has_value());
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(ReadFileBytes(file), "1\xFD\xFCunclosed");
+}
+
 TEST_F(CodeLibraryTest, ALibraryFileWithoutItsDefinitionIsAdopted) {
     TempFolder other;
     const std::string record =
