@@ -10,6 +10,8 @@
 
 namespace htmlsim {
 
+class PageControls;
+
 // What reading a document into the design works with: the design it rebuilds, the services
 // it paints, loads pictures and reports through, and the folder of the document (with its
 // trailing separator), against which relative picture paths are resolved.
@@ -19,6 +21,8 @@ struct ImportContext {
     Pictures& pictures;
     Dialogs& dialogs;
     std::string documentFolder;
+    // The anchors, labels and inputs to rebuild; none when the caller shows no page controls.
+    PageControls* controls = nullptr;
     // Set while the document lives on the FTP server: pictures come from there, through a
     // download cache in the temporary folder (no trailing "/").
     FtpClient* ftp = nullptr;
