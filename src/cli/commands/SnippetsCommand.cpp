@@ -9,7 +9,6 @@
 #include "codelib/DataFolder.h"
 #include "codelib/SnippetDate.h"
 #include "util/Text.h"
-#include "util/Text.h"
 #include "util/WholeFile.h"
 
 namespace htmlsim::cli {

@@ -23,6 +23,7 @@ struct ImportContext {
     std::string documentFolder;
     // The anchors, labels and inputs to rebuild; none when the caller shows no page controls.
     PageControls* controls = nullptr;
+
     // Set while the document lives on the FTP server: pictures come from there, through a
     // download cache in the temporary folder (no trailing "/").
     FtpClient* ftp = nullptr;

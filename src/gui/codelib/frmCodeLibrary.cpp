@@ -24,7 +24,6 @@
 #include "codelib/SnippetDate.h"
 #include "codelib/SnippetViewer.h"
 #include "util/Text.h"
-#include "util/Text.h"
 
 namespace htmlsim::gui {
 

@@ -241,10 +241,15 @@ TEST_F(CodeLibraryWindowTest, EnterInTheNameBoxCompletesFromTheSelectedItem) {
 
 TEST_F(CodeLibraryWindowTest, DoubleClickDeletesAfterConfirming) {
     auto* list = Child<QListWidget>("lstProcedures");
+    const auto doubleClick = [list](int row) {
+        const QRect place = list->visualItemRect(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place.center());
+    };
     dialogs.yesNoAnswers = {false, true};
-    emit list->itemDoubleClicked(list->item(1));
+    doubleClick(1);
     EXPECT_EQ(ListTexts(), (QStringList{"Abacus", "Beta"}));
-    emit list->itemDoubleClicked(list->item(1));
+    doubleClick(1);
     EXPECT_EQ(dialogs.asked.at(1).prompt, "Are you sure you want to delete 'Beta'");
     EXPECT_EQ(ListTexts(), (QStringList{"Abacus"}));
     EXPECT_EQ(StoredCode("Beta"), "<none>");
