@@ -6,10 +6,11 @@ namespace htmlsim::cli {
 
 bool OpenAndImportDesign(CliSession& session, const std::string& path, PageDesign& design,
                          Surface& surface, Pictures& pictures, Dialogs& dialogs) {
-    if (!session.OpenExisting(AbsolutePath(path))) {
+    if (!session.OpenExisting(session.DocumentPath(path))) {
         return false;
     }
     ImportContext context{design, surface, pictures, dialogs, session.Get().PathOnly()};
+    session.Get().UseRemotePictures(context);
     ImportDocument(session.Get().DocumentText(), context);
     return true;
 }

@@ -34,8 +34,9 @@ QFont EditorFont() {
 }  // namespace
 
 frmHTMLImage::frmHTMLImage(Dialogs& dialogs, const std::string& programFolder, QWidget* parent)
-    : QMainWindow(parent), mSession(dialogs, programFolder) {
+    : QMainWindow(parent), mFtpDialogs(this), mFTP(mFtpDialogs), mSession(dialogs, programFolder) {
     setObjectName("frmHTMLImage");
+    mSession.SetFtpClient(mFTP);
     BuildTabs();
     BuildMenus();
     resize(1000, 720);
@@ -99,13 +100,16 @@ void frmHTMLImage::BuildMenus() {
     workFolder->menuAction()->setObjectName("mnuSetWorkFolder");
     connect(AddMenuItem(workFolder, "mnuFileNew", "Network"), &QAction::triggered, this,
             [this] { mSession.NewLocalDocument(); });
-    AddMenuItem(workFolder, "mnuFileNewFTPProject", "FTP")->setEnabled(false);
+    connect(AddMenuItem(workFolder, "mnuFileNewFTPProject", "FTP"), &QAction::triggered, this,
+            [this] { mSession.NewFtpProjectCommand(); });
     connect(AddMenuItem(file, "mnuFileOpen", "&Open File..."), &QAction::triggered, this,
             [this] { mSession.OpenCommand(); });
     connect(AddMenuItem(file, "mnuFileSaveAs", "Sav&e As..."), &QAction::triggered, this,
             [this] { mSession.SaveAsCommand(); });
-    AddMenuItem(file, "mnuOpenFTPFile", "Open FTP File...")->setEnabled(false);
-    AddMenuItem(file, "mnuSaveAsFTPFile", "Save As FTP File...")->setEnabled(false);
+    connect(AddMenuItem(file, "mnuOpenFTPFile", "Open FTP File..."), &QAction::triggered, this,
+            [this] { mSession.OpenFtpFileCommand(); });
+    connect(AddMenuItem(file, "mnuSaveAsFTPFile", "Save As FTP File..."), &QAction::triggered, this,
+            [this] { mSession.SaveAsFtpFileCommand(); });
     QAction* save = AddMenuItem(file, "mnuFileSave", "&Save");
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] { mSession.SaveCommand(); });

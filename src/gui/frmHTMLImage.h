@@ -5,6 +5,8 @@
 #include <string>
 
 #include "QtPictures.h"
+#include "ftp/CurlFtpClient.h"
+#include "ftp/QtFtpDialogs.h"
 #include "services/Dialogs.h"
 #include "session/Session.h"
 #include "session/SessionView.h"
@@ -60,6 +62,8 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption);
     void ShowAbout();
 
+    QtFtpDialogs mFtpDialogs;
+    platform::CurlFtpClient mFTP;
     Session mSession;
     QtPictures mPictures;
     QTabWidget* mTabs = nullptr;

@@ -173,10 +173,7 @@ void Session::ClearDesign() {
 
 void Session::ImportDocumentIntoDesign() {
     ImportContext context{mDesign, *mSurface, *mPictures, mDialogs, mPathOnly};
-    if (mDocumentSource == kFtpDocument) {
-        context.ftp = mFTP;
-        context.temporaryFolder = mTemporaryFolder;
-    }
+    UseRemotePictures(context);
     ImportDocument(mDocumentText, context);
     mView->DesignRebuilt();
 }

@@ -6,6 +6,7 @@
 #include "components/FtpClient.h"
 #include "document/EditorText.h"
 #include "document/SectionDocument.h"
+#include "import/ImportContext.h"
 #include "model/PageDesign.h"
 #include "services/Dialogs.h"
 #include "services/NoPictures.h"
@@ -96,6 +97,8 @@ class Session {
     void NewFtpProjectCommand();
     void OpenFtpFileCommand();
     bool SaveAsFtpFileCommand();
+    // Lets an import of an FTP document load its pictures from the server and its cache.
+    void UseRemotePictures(ImportContext& context) const;
     // Shows an error of the FTP client and tells it that the user was told.
     void mFTP_Error(const std::string& description, bool& handled);
 

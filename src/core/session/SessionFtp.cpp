@@ -13,6 +13,13 @@ void Session::SetFtpClient(FtpClient& client) {
     };
 }
 
+void Session::UseRemotePictures(ImportContext& context) const {
+    if (mDocumentSource == kFtpDocument) {
+        context.ftp = mFTP;
+        context.temporaryFolder = mTemporaryFolder;
+    }
+}
+
 void Session::mFTP_Error(const std::string& description, bool& handled) {
     mDialogs.Message(description, "", MessageIcon::None);
     handled = true;
