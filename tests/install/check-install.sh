@@ -90,8 +90,8 @@ check_manual_pages() {
     done
 }
 
-# An installed program cannot write its own folder: its temporary folder goes to the user's cache.
-# Run as an ordinary user, since root may write anywhere.
+# An installed program cannot write its own folder: its temporary folder goes to the user's cache
+# and its code library to the user's data. Run as an ordinary user, since root may write anywhere.
 check_per_user_folders() {
     local home=$work/home
     mkdir -p "$home"
@@ -107,6 +107,9 @@ check_per_user_folders() {
     "${installed_cli[@]}" new "$home/page.html" || fail "the installed htmlsim-cli cannot make a document"
     [ -f "$home/page.html" ] || fail "htmlsim-cli new wrote no document"
     [ -d "$home/cache/htmlsim/Temp" ] || fail "no temporary folder in \$XDG_CACHE_HOME/htmlsim/Temp"
+    "${installed_cli[@]}" snippets >/dev/null || fail "the installed htmlsim-cli cannot list snippets"
+    [ -f "$home/data/htmlsim/Data/Authors.dat" ] ||
+        fail "no code library in \$XDG_DATA_HOME/htmlsim/Data"
     [ "$(ls "$prefix/bin")" = "$(printf 'htmlsim\nhtmlsim-cli')" ] ||
         fail "the program wrote files beside itself"
     chmod u+w "$prefix/bin"
@@ -126,7 +129,7 @@ check_package() {
     done
     dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//' |
         expect_lines "the package's Depends" libqt6widgets6 libqt6gui6 libqt6core6 \
-            fonts-liberation
+            libcurl4 fonts-liberation
     local contents=("${installed_files[@]/#/./usr/}")
     dpkg-deb -c "$deb" | awk '{ print $6 }' | expect_lines "the package" "${contents[@]}"
 }
