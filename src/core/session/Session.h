@@ -36,6 +36,7 @@ class Session {
     Session(Dialogs& dialogs, const std::string& programFolder);
 
     void SetView(SessionView* view) { mView = view ? view : &mNoView; }
+    SessionView& View() { return *mView; }
     Dialogs& GetDialogs() { return mDialogs; }
 
     // The page's design, rebuilt from the document text on every switch to tab 0. Until a
