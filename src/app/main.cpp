@@ -1,14 +1,20 @@
 #include <QApplication>
-#include <QMainWindow>
+#include <QStringList>
 
+#include "QtDialogs.h"
 #include "Version.h"
+#include "frmHTMLImage.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("htmlsim");
     QApplication::setApplicationVersion(htmlsim::kVersion);
-    QMainWindow window;
-    window.setWindowTitle("htmlsim");
+
+    htmlsim::gui::QtDialogs dialogs;
+    htmlsim::gui::frmHTMLImage window(dialogs, QApplication::applicationDirPath().toStdString());
+    dialogs.SetOwner(&window);
     window.show();
+    // The document may be named by several arguments when its path has blanks.
+    window.Start(QApplication::arguments().mid(1).join(' ').toStdString());
     return QApplication::exec();
 }

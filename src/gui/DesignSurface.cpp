@@ -79,6 +79,11 @@ void DesignSurface::LayoutTab() {
     VScroll1_Scroll();
 }
 
+void DesignSurface::ScrollHome() {
+    mHScroll->setValue(mHScroll->minimum());
+    mVScroll->setValue(mVScroll->minimum());
+}
+
 void DesignSurface::HScroll1_Scroll() {
     const TabMetrics metrics = Metrics();
     mPallet->move(

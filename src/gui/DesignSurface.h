@@ -45,6 +45,8 @@ class DesignSurface : public QWidget {
 
     // Arranges the window, surface and bars for the widget's size (the size of the tab page).
     void LayoutTab();
+    // Both bars back to their minimum: the surface's top left corner in the window's.
+    void ScrollHome();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

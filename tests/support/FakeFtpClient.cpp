@@ -68,7 +68,7 @@ std::optional<std::string> FakeFtpClient::Fetch(const std::string& name) {
         ReportFailure("The remote file '" + RemotePathOf(name) + "' does not exist.", false);
         return std::nullopt;
     }
-    ++downloads;
+    fetched.push_back(file->first);
     return file->second;
 }
 

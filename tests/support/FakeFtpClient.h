@@ -3,13 +3,14 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "components/FtpClient.h"
 
 namespace htmlsim::testing {
 
 // An FTP client over an in-memory server, for core tests: folders and files live in maps, the
-// test can take the server down, refuse a password or make it read-only, and counts downloads.
+// test can take the server down, refuse a password or make it read-only, and sees every fetch.
 class FakeFtpClient : public FtpClient {
   public:
     explicit FakeFtpClient(FtpDialogs& dialogs) : FtpClient(dialogs) {}
@@ -20,7 +21,7 @@ class FakeFtpClient : public FtpClient {
     std::string password = "secret";
     bool serverUp = true;
     bool readOnly = false;
-    int downloads = 0;
+    std::vector<std::string> fetched;  // every file read or downloaded, in order
 
     // Adds a file and every folder above it.
     void PutFile(const std::string& path, const std::string& bytes);

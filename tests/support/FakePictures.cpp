@@ -14,8 +14,13 @@ PicturePtr FakePictures::LoadFile(const std::string& path) {
     return found == mPictures.end() ? nullptr : found->second;
 }
 
-PicturePtr FakePictures::LoadBytes(const std::string&) {
-    return nullptr;
+void FakePictures::AddBytes(const std::string& bytes, int width, int height) {
+    mPicturesByBytes[bytes] = std::make_shared<FakePicture>(width, height);
+}
+
+PicturePtr FakePictures::LoadBytes(const std::string& bytes) {
+    const auto found = mPicturesByBytes.find(bytes);
+    return found == mPicturesByBytes.end() ? nullptr : found->second;
 }
 
 void FakePictures::SaveJpeg(const Picture&, const std::string& path, int) {

@@ -25,6 +25,8 @@ class FakePictures : public Pictures {
 
     // Makes `path` load as a picture of this size.
     void Add(const std::string& path, int width, int height);
+    // Makes these bytes decode as a picture of this size.
+    void AddBytes(const std::string& bytes, int width, int height);
 
     std::vector<std::string> loadedPaths;  // every path asked for, in order
 
@@ -34,6 +36,7 @@ class FakePictures : public Pictures {
 
   private:
     std::map<std::string, PicturePtr> mPictures;
+    std::map<std::string, PicturePtr> mPicturesByBytes;
 };
 
 }  // namespace htmlsim::testing

@@ -1,6 +1,5 @@
 #include "CliCommand.h"
 #include "CliSession.h"
-#include "components/FileHelper.h"
 
 namespace htmlsim::cli {
 
@@ -10,9 +9,12 @@ int RunNew(const std::vector<std::string>& args) {
     if (args.size() != 1) {
         throw UsageError();
     }
-    const std::string path = AbsolutePath(args[0]);
     CliSession session;
-    if (FileHelper::FileExists(path)) {
+    const std::string path = session.DocumentPath(args[0]);
+    if (path.empty()) {
+        return session.ExitStatus();
+    }
+    if (session.DocumentExists(path)) {
         session.Dialogs().Message("File Already Exists: '" + path + "'", "", MessageIcon::Critical);
     } else {
         session.Get().OpenDocument(path);

@@ -14,7 +14,7 @@ int RunSection(const std::vector<std::string>& args) {
     }
     const std::string& name = args[1];
     CliSession session;
-    if (session.OpenExisting(AbsolutePath(args[0]))) {
+    if (session.OpenExisting(session.DocumentPath(args[0]))) {
         SectionPositions where;
         const std::string body = GetSectionText(session.Get().DocumentText(), name, &where);
         if (where.start == 0) {

@@ -12,7 +12,7 @@ int RunSections(const std::vector<std::string>& args) {
         throw UsageError();
     }
     CliSession session;
-    if (session.OpenExisting(AbsolutePath(args[0]))) {
+    if (session.OpenExisting(session.DocumentPath(args[0]))) {
         session.Get().ListSections();
         const SectionTable& sections = session.Get().Sections();
         for (size_t k = 0; k < sections.Count(); ++k) {

@@ -2,8 +2,8 @@
 
 #include <system_error>
 
-#include "util/Text.h"
 #include "util/RuntimeError.h"
+#include "util/Text.h"
 
 namespace htmlsim {
 

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <map>
 
-#include "util/Text.h"
 #include "util/Numbers.h"
 #include "util/RuntimeError.h"
+#include "util/Text.h"
 
 namespace htmlsim {
 

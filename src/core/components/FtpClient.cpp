@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "remote/PathNames.h"
+
 namespace htmlsim {
 
 namespace {
@@ -61,14 +63,16 @@ std::string NormalizeRemoteFolder(const std::string& folder) {
     return normalized;
 }
 
-std::string RemoteFolderOfPath(const std::string& path) {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? "/" : path.substr(0, slash + 1);
+std::string JoinRemotePath(const std::string& folder, const std::string& name) {
+    std::string combined = !name.empty() && name.front() == '/' ? name : folder + name;
+    if (combined.empty() || combined.front() != '/') {
+        combined.insert(combined.begin(), '/');
+    }
+    return WithoutDotSegments(combined);
 }
 
 std::string FtpClient::RemotePathOf(const std::string& name) const {
-    return WithoutDotSegments(!name.empty() && name.front() == '/' ? name
-                                                                   : mFile.RemoteFolder + name);
+    return JoinRemotePath(mFile.RemoteFolder, name);
 }
 
 bool FtpClient::Connect(const std::string& host, const std::string& user) {
@@ -146,7 +150,7 @@ std::string FtpClient::ShowSaveDialog(const std::string& filter, const std::stri
     const std::string chosen = mDialogs.ChooseRemoteFile(*this, request);
     if (!chosen.empty()) {
         mFile.RemoteFilePath = chosen;
-        mFile.RemoteFolder = RemoteFolderOfPath(chosen);
+        mFile.RemoteFolder = NormalizeRemoteFolder(SplitFTPPath(chosen).folder);
     }
     return chosen;
 }

@@ -100,9 +100,10 @@ class FtpClient : public RemoteFolderLister {
     std::string mLastError;
 };
 
+// The absolute path a name stands for inside a folder: a name starting with "/" as it is,
+// others after the folder; "." and ".." segments are resolved.
+std::string JoinRemotePath(const std::string& folder, const std::string& name);
 // A remote folder as the client keeps it: absolute and ending with "/".
 std::string NormalizeRemoteFolder(const std::string& folder);
-// The folder part of an absolute remote path, ending with "/".
-std::string RemoteFolderOfPath(const std::string& path);
 
 }  // namespace htmlsim

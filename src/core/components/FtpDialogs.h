@@ -21,6 +21,8 @@ struct FtpConnectionDetails {
 struct RemoteEntry {
     std::string name;
     bool isFolder = false;
+
+    bool operator==(const RemoteEntry&) const = default;
 };
 
 // What the remote choosers browse: the entries of a remote folder ("/" separated, absolute),

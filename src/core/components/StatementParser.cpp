@@ -3,8 +3,8 @@
 #include <cctype>
 #include <charconv>
 
-#include "util/Text.h"
 #include "util/RuntimeError.h"
+#include "util/Text.h"
 
 namespace htmlsim {
 

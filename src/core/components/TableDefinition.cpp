@@ -4,9 +4,9 @@
 #include <system_error>
 
 #include "components/StatementParser.h"
-#include "util/Text.h"
-#include "util/AtomicFile.h"
 #include "util/RuntimeError.h"
+#include "util/Text.h"
+#include "util/WholeFile.h"
 
 namespace htmlsim {
 
@@ -119,7 +119,7 @@ std::optional<TableDefinition> FindTableDefinition(const std::filesystem::path& 
     if (!match) {
         return std::nullopt;
     }
-    const auto text = ReadWholeFile(*match);
+    const auto text = ReadWholeFile(match->string());
     try {
         auto statements = ParseStatements(text);
         if (statements.size() == 1) {
@@ -134,10 +134,11 @@ std::optional<TableDefinition> FindTableDefinition(const std::filesystem::path& 
 }
 
 void WriteTableDefinition(const std::filesystem::path& folder, const TableDefinition& definition) {
-    WriteFileAtomically(definition.DefinitionFile(folder), definition.CreateStatement());
+    WriteWholeFileAtomically(definition.DefinitionFile(folder).string(),
+                             definition.CreateStatement());
     const auto dataFile = definition.DataFile(folder);
     if (!std::filesystem::exists(dataFile)) {
-        WriteFileAtomically(dataFile, "");
+        WriteWholeFileAtomically(dataFile.string(), "");
     }
 }
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "util/AtomicFile.h"
 #include "util/RuntimeError.h"
+#include "util/WholeFile.h"
 
 namespace htmlsim {
 
@@ -163,12 +163,13 @@ std::vector<TableRow> ReadTableRows(const std::filesystem::path& folder,
     if (!std::filesystem::exists(file)) {
         return {};
     }
-    return DecodeTableRows(ReadWholeFile(file), definition, file.string());
+    return DecodeTableRows(ReadWholeFile(file.string()), definition, file.string());
 }
 
 void WriteTableRows(const std::filesystem::path& folder, const TableDefinition& definition,
                     const std::vector<TableRow>& rows) {
-    WriteFileAtomically(definition.DataFile(folder), EncodeTableRows(rows, definition));
+    WriteWholeFileAtomically(definition.DataFile(folder).string(),
+                             EncodeTableRows(rows, definition));
 }
 
 }  // namespace htmlsim

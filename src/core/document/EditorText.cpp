@@ -14,6 +14,9 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+constexpr char32_t kCarriageReturnSymbol = 0x240D;
+constexpr std::string_view kCarriageReturnSymbolUtf8 = "\xE2\x90\x8D";
+
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
         out += static_cast<char>(c);
@@ -95,6 +98,8 @@ bool IsValidUtf8(std::string_view bytes) {
 EditorEncoding DetectEditorEncoding(std::string_view document) {
     EditorEncoding encoding;
     encoding.windows1252 = !IsValidUtf8(document);
+    encoding.markCarriageReturns =
+        document.find(kCarriageReturnSymbolUtf8) == std::string_view::npos;
     // Mixed line breaks are edited as they stand, so that none of them changes.
     for (size_t at = document.find('\n'); at != std::string_view::npos;
          at = document.find('\n', at + 1)) {
@@ -115,7 +120,9 @@ std::string ToEditorText(std::string_view bytes, const EditorEncoding& encoding)
             bytes[i + 1] == '\n') {
             continue;
         }
-        if (encoding.windows1252 && byte >= 0x80) {
+        if (byte == '\r' && encoding.markCarriageReturns) {
+            AppendUtf8(text, kCarriageReturnSymbol);
+        } else if (encoding.windows1252 && byte >= 0x80) {
             AppendUtf8(text, byte < 0xA0 ? kHighControls[byte - 0x80] : char32_t(byte));
         } else {
             text += static_cast<char>(byte);
@@ -135,6 +142,8 @@ std::string FromEditorText(std::string_view text, const EditorEncoding& encoding
             bytes += text[i];
         } else if (c == '\n' && encoding.crlfLineBreaks) {
             bytes += "\r\n";
+        } else if (c == kCarriageReturnSymbol && encoding.markCarriageReturns) {
+            bytes += '\r';
         } else if (encoding.windows1252) {
             bytes += static_cast<char>(Windows1252Byte(c));
         } else {

@@ -6,10 +6,12 @@
 namespace htmlsim {
 
 // How a document's bytes become the text a person edits: UTF-8 documents stay UTF-8, any other
-// is read as Windows-1252; CR LF line breaks become "\n" while editing.
+// is read as Windows-1252; CR LF line breaks become "\n" while editing. A text box takes every
+// CR for a line break, so any other CR is shown as the symbol U+240D.
 struct EditorEncoding {
     bool windows1252 = false;
     bool crlfLineBreaks = true;
+    bool markCarriageReturns = true;  // false when the document holds the symbol itself
 };
 
 EditorEncoding DetectEditorEncoding(std::string_view document);

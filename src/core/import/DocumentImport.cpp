@@ -4,9 +4,11 @@
 
 #include "document/SectionDocument.h"
 #include "import/AreaImport.h"
+#include "import/ControlImport.h"
 #include "import/ImageImport.h"
 #include "import/TagScanner.h"
 #include "surface/DesignOperations.h"
+#include "surface/PageControls.h"
 #include "util/Text.h"
 
 namespace htmlsim {
@@ -43,10 +45,10 @@ void ReportTagNotUnderstood(ImportContext& context, const std::string& tagName) 
 }
 
 void ImportMap(const TagPieces& map, AttributeTable& attributes, ImportContext& context) {
-    const std::string mapName = ToUpperAscii(GetAttribute(attributes, "Name"));
+    const std::string mapName = GetAttribute(attributes, "Name");
     const int imageCount = context.design.ImageCount();
     for (int i = 1; i <= imageCount; ++i) {
-        if (ToUpperAscii(context.design.Image(i).MapName) == mapName) {
+        if (EqualsIgnoreCase(context.design.Image(i).MapName, mapName)) {
             ImportMapAreas(map.inner, i, attributes, context);
         }
     }
@@ -91,6 +93,46 @@ bool ImportImagesSection(const std::string& documentText, AttributeTable& attrib
     });
 }
 
+using ControlImporter = void (*)(const AttributeTable&, std::string_view, PageControls&, Dialogs&);
+
+// One page-control section: the old controls of its kind go, then one control per element.
+void ImportControlSection(const std::string& documentText, const std::string& section,
+                          const std::string& tagName, ControlImporter importOne,
+                          AttributeTable& attributes, ImportContext& context) {
+    const SectionScan body(GetSectionText(documentText, section));
+    if (body.text.empty()) {
+        return;
+    }
+    ForEachElement(body.Whole(), attributes, [&](const TagPieces& element) {
+        if (element.tagName == tagName) {
+            importOne(attributes, element.inner.Text, *context.controls, context.dialogs);
+        } else {
+            ReportTagNotUnderstood(context, element.tagName);
+        }
+        return true;
+    });
+}
+
+void ImportControlSections(const std::string& documentText, AttributeTable& attributes,
+                           ImportContext& context) {
+    PageControls& controls = *context.controls;
+    controls.SetReadingDocument(true);
+    try {
+        controls.RemoveAllLabels();
+        ImportControlSection(documentText, "Labels", "LABEL", ImportLabel, attributes, context);
+        controls.UnloadControlsAbove("Label1", controls.LabelCount());
+        controls.RemoveAllAnchors();
+        ImportControlSection(documentText, "Anchors", "A", ImportAnchor, attributes, context);
+        controls.UnloadControlsAbove("Anchor1", controls.AnchorCount());
+        controls.RemoveAllInputs();
+        ImportControlSection(documentText, "Inputs", "INPUT", ImportInput, attributes, context);
+    } catch (...) {
+        controls.SetReadingDocument(false);
+        throw;
+    }
+    controls.SetReadingDocument(false);
+}
+
 void ImportBalloonsSection(const std::string& documentText, AttributeTable& attributes,
                            ImportContext& context) {
     const SectionScan body(GetSectionText(documentText, "Balloons"));
@@ -116,6 +158,9 @@ void ImportDocument(const std::string& documentText, ImportContext& context) {
         AttributeTable attributes;
         if (!ImportImagesSection(documentText, attributes, context)) {
             return;
+        }
+        if (context.controls != nullptr) {
+            ImportControlSections(documentText, attributes, context);
         }
         ImportCanvasAreas(GetSectionText(documentText, "CanvasScript_Top"), context);
         ImportBalloonsSection(documentText, attributes, context);

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "components/FileHelper.h"
+#include "import/RemotePicture.h"
 #include "import/StyleItems.h"
 #include "surface/DesignOperations.h"
 #include "util/Numbers.h"
@@ -76,8 +77,12 @@ std::string LocalPicturePath(const std::string& documentFolder, const std::strin
 
 void LoadImagePicture(ImportContext& context, int imageNumber) {
     ImageProperties& image = context.design.Image(imageNumber);
-    image.SetPathAndName(LocalPicturePath(context.documentFolder, image.SRC));
-    image.PCT = context.pictures.LoadFile(image.PathAndName());
+    if (context.ftp) {
+        image.PCT = LoadRemotePicture(context, image);
+    } else {
+        image.SetPathAndName(LocalPicturePath(context.documentFolder, image.SRC));
+        image.PCT = context.pictures.LoadFile(image.PathAndName());
+    }
     if (!image.PCT) {
         throw RuntimeError("Picture cannot be loaded: '" + image.PathAndName() + "'");
     }

@@ -2,12 +2,15 @@
 
 #include <string>
 
+#include "components/FtpClient.h"
 #include "model/PageDesign.h"
 #include "services/Dialogs.h"
 #include "services/Pictures.h"
 #include "services/Surface.h"
 
 namespace htmlsim {
+
+class PageControls;
 
 // What reading a document into the design works with: the design it rebuilds, the services
 // it paints, loads pictures and reports through, and the folder of the document (with its
@@ -18,6 +21,13 @@ struct ImportContext {
     Pictures& pictures;
     Dialogs& dialogs;
     std::string documentFolder;
+    // The anchors, labels and inputs to rebuild; none when the caller shows no page controls.
+    PageControls* controls = nullptr;
+
+    // Set while the document lives on the FTP server: pictures come from there, through a
+    // download cache in the temporary folder (no trailing "/").
+    FtpClient* ftp = nullptr;
+    std::string temporaryFolder = {};
 };
 
 }  // namespace htmlsim

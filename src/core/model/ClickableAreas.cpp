@@ -13,11 +13,11 @@ std::string AreaKey(int index) {
 ClickableAreaPtr ClickableAreas::Add(const std::string& name, int16_t height, int16_t width,
                                      int16_t top, int16_t left, int16_t index,
                                      const std::string& key, int16_t imageID) {
-    if (!key.empty() && KeyExists(key)) {
+    auto area = std::make_shared<ClickableArea>();
+    if (!key.empty() && !mByKey.try_emplace(key, area).second) {
         throw RuntimeError("This key is already associated with an element of this collection: '" +
                            key + "'");
     }
-    auto area = std::make_shared<ClickableArea>();
     area->Name = name;
     area->Height = height;
     area->Width = width;
@@ -27,9 +27,6 @@ ClickableAreaPtr ClickableAreas::Add(const std::string& name, int16_t height, in
     area->ImageID = imageID;
     mAreas.push_back(area);
     mKeys.push_back(key);
-    if (!key.empty()) {
-        mByKey.emplace(key, area);
-    }
     return area;
 }
 

@@ -31,6 +31,21 @@ bool IsClickableAreaOf(const ClickableArea& area, const ImageProperties& image) 
     return area.AreaType == kAreaClickable && area.ImageID == image.Index;
 }
 
+// The clickable areas of each image in collection order, indexed by image number, so that a
+// page with many image maps walks its areas once.
+using AreasByImage = std::vector<std::vector<const ClickableArea*>>;
+
+AreasByImage ClickableAreasByImage(const PageDesign& design) {
+    AreasByImage byImage(static_cast<size_t>(design.ImageCount()) + 1);
+    for (const ClickableAreaPtr& area : design.Areas) {
+        if (area->AreaType == kAreaClickable && area->ImageID >= 1 &&
+            area->ImageID <= design.ImageCount()) {
+            byImage[static_cast<size_t>(area->ImageID)].push_back(area.get());
+        }
+    }
+    return byImage;
+}
+
 std::string SizeAttributes(const ImageProperties& image) {
     return "' BORDER='" + Number(image.Border) + "' Width='" + Number(image.Width) + "' Height='" +
            Number(image.Height) + "' STYLE='position:absolute; left:" + Number(image.Left) +
@@ -41,14 +56,12 @@ std::string ImgStart(const ImageProperties& image) {
     return "<IMG SRC='" + image.SRC + "' Name='" + image.Name;
 }
 
-void AppendImageMap(const PageDesign& design, const ImageProperties& image, std::string& body) {
+void AppendImageMap(const std::vector<const ClickableArea*>& areas, const ImageProperties& image,
+                    std::string& body) {
     body +=
         ImgStart(image) + SizeAttributes(image) + " UseMap='#" + image.MapName + "'/>" + kLineEnd;
     body += "<map name='" + image.MapName + "'>" + kLineEnd;
-    for (const ClickableAreaPtr& area : design.Areas) {
-        if (!IsClickableAreaOf(*area, image)) {
-            continue;
-        }
+    for (const ClickableArea* area : areas) {
         body += "<AREA SHAPE='rect' COORDS='" + JoinedCorners(CornersOn(*area, image)) +
                 "' Title='" + area->Title + "'";
         if (!area->LinkAddress.empty()) {
@@ -59,7 +72,8 @@ void AppendImageMap(const PageDesign& design, const ImageProperties& image, std:
     body += std::string("</map>") + kLineEnd;
 }
 
-void AppendImage(const PageDesign& design, const ImageProperties& image, std::string& body) {
+void AppendImage(const std::vector<const ClickableArea*>& areas, const ImageProperties& image,
+                 std::string& body) {
     switch (image.ImageType) {
         case kImagePlain:
             body += ImgStart(image) + SizeAttributes(image) + "/>" + kLineEnd;
@@ -69,7 +83,7 @@ void AppendImage(const PageDesign& design, const ImageProperties& image, std::st
                     SizeAttributes(image) + "/></a>" + kLineEnd;
             break;
         case kImageMap:
-            AppendImageMap(design, image, body);
+            AppendImageMap(areas, image, body);
             break;
         case kImageCanvas:
             body += "<canvas id='" + image.Id + "' SRC='" + image.SRC + "' width='" +
@@ -97,9 +111,10 @@ void AssignCanvasIds(PageDesign& design) {
 }
 
 std::string ImagesSectionBody(const PageDesign& design) {
+    const AreasByImage areas = ClickableAreasByImage(design);
     std::string body;
     for (int i = 1; i <= design.ImageCount(); ++i) {
-        AppendImage(design, design.Image(i), body);
+        AppendImage(areas[static_cast<size_t>(i)], design.Image(i), body);
     }
     return body;
 }

@@ -1,30 +1,14 @@
 #include "remote/PathNames.h"
 
 #include <algorithm>
-#include <cctype>
 #include <vector>
 
 #include "services/Dialogs.h"
+#include "util/Text.h"
 
 namespace htmlsim {
 
 namespace {
-
-std::string TrimSpaces(std::string_view text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return "";
-    }
-    const size_t last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 std::string_view WithoutTrailingSlash(std::string_view folder) {
     if (!folder.empty() && folder.back() == '/') {
@@ -120,7 +104,7 @@ FTPPathParts SplitFTPPath(std::string_view full) {
         parts.extension = std::string(rest.substr(dot + 1));
         parts.name = std::string(rest.substr(0, dot));
     } else {
-        parts.name = TrimSpaces(rest);
+        parts.name = std::string(TrimBlanks(rest));
     }
     return parts;
 }
@@ -139,12 +123,12 @@ std::string priInterpretFTPRelativePathName(std::string_view basePath,
                                             std::string_view relativePath, Dialogs& dialogs) {
     std::string relative(relativePath);
     std::replace(relative.begin(), relative.end(), '\\', '/');
-    if (TrimSpaces(relative).empty()) {
+    if (TrimBlanks(relative).empty()) {
         return "";
     }
-    const std::string base = TrimSpaces(SplitFTPPath(basePath).folder);
+    const std::string base = std::string(TrimBlanks(SplitFTPPath(basePath).folder));
     const FTPPathParts target = SplitFTPPath(relative);
-    const std::string relativeFolder = TrimSpaces(target.folder);
+    const std::string relativeFolder = std::string(TrimBlanks(target.folder));
 
     std::string folder;
     if (relativeFolder.starts_with("./") || HasParentStep(relativeFolder)) {
@@ -154,7 +138,7 @@ std::string priInterpretFTPRelativePathName(std::string_view basePath,
                             "", MessageIcon::Critical);
             return "";
         }
-    } else if (EqualIgnoringCase(relativeFolder, base)) {
+    } else if (EqualsIgnoreCase(relativeFolder, base)) {
         folder = relativeFolder;
     } else {
         folder = base + relativeFolder;
@@ -177,7 +161,7 @@ std::string FTPCreateRelativePathName(std::string_view basePath, std::string_vie
 
     size_t common = 0;
     while (common < baseParts.size() && common < targetParts.size() &&
-           EqualIgnoringCase(baseParts[common], targetParts[common])) {
+           EqualsIgnoreCase(baseParts[common], targetParts[common])) {
         ++common;
     }
 

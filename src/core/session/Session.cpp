@@ -6,6 +6,7 @@
 #include "document/DocumentTemplate.h"
 #include "document/SupportFiles.h"
 #include "import/DocumentImport.h"
+#include "remote/PathNames.h"
 #include "session/TemporaryFolder.h"
 #include "surface/DesignOperations.h"
 #include "util/Text.h"
@@ -88,6 +89,13 @@ void Session::Start(const std::string& commandLine) {
 
 void Session::SetPathAndName(const std::string& path) {
     mPathAndName = path;
+    if (mDocumentSource == kFtpDocument) {
+        FTPPathParts parts = SplitFTPPath(path);
+        mPathOnly = std::move(parts.folder);
+        mFileNameOnly = std::move(parts.name);
+        mExtension = std::move(parts.extension);
+        return;
+    }
     PathParts parts = FileHelper::SplitPath(path);
     mPathOnly = std::move(parts.folder);
     mFileNameOnly = std::move(parts.name);
@@ -96,6 +104,10 @@ void Session::SetPathAndName(const std::string& path) {
 
 void Session::OpenDocument(const std::string& path) {
     BusyPointer busy(*mView);
+    if (mDocumentSource == kFtpDocument) {
+        OpenFtpDocument(path);
+        return;
+    }
     try {
         if (FileHelper::FileExists(path)) {
             // Read first: a file that cannot be read leaves the open document as it was.
@@ -119,6 +131,9 @@ void Session::OpenDocument(const std::string& path) {
 
 bool Session::SaveDocument() {
     BusyPointer busy(*mView);
+    if (mDocumentSource == kFtpDocument) {
+        return SaveFtpDocument();
+    }
     if (mPathAndName.empty()) {
         return true;
     }
@@ -158,12 +173,17 @@ void Session::ClearDesign() {
 
 void Session::ImportDocumentIntoDesign() {
     ImportContext context{mDesign, *mSurface, *mPictures, mDialogs, mPathOnly};
+    if (mDocumentSource == kFtpDocument) {
+        context.ftp = mFTP;
+        context.temporaryFolder = mTemporaryFolder;
+    }
     ImportDocument(mDocumentText, context);
     mView->DesignRebuilt();
 }
 
 void Session::UpdateCaption() {
-    mView->SetCaption(mPathAndName);
+    mView->SetCaption(mDocumentSource == kFtpDocument && mFTP ? mFTP->File().CaptionText()
+                                                              : mPathAndName);
 }
 
 void Session::SwitchTab(int tab) {
@@ -198,7 +218,9 @@ void Session::OpenCommand() {
     request.initialFolder = mPathOnly;
     std::string path;
     try {
-        path = mDialogs.OpenFileName(request);
+        path = mDocumentSource == kFtpDocument
+                   ? mFTP->ShowOpenDialog(kDocumentFilter, FtpClient::kOpenDocumentMode)
+                   : mDialogs.OpenFileName(request);
     } catch (const std::exception& failure) {
         ReportFailure(failure);
     }
@@ -218,6 +240,9 @@ void Session::SaveCommand() {
 }
 
 bool Session::SaveAsCommand() {
+    if (mDocumentSource == kFtpDocument) {
+        return SaveAsFtpFileCommand();
+    }
     FileDialogRequest request;
     request.title = "Save As";
     request.filter = kDocumentFilter;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "components/FtpClient.h"
 #include "document/EditorText.h"
 #include "document/SectionDocument.h"
 #include "model/PageDesign.h"
@@ -38,6 +39,9 @@ class Session {
     void SetView(SessionView* view) { mView = view ? view : &mNoView; }
     SessionView& View() { return *mView; }
     Dialogs& GetDialogs() { return mDialogs; }
+    // The FTP client of the remote documents; its failures are shown through mFTP_Error.
+    void SetFtpClient(FtpClient& client);
+    FtpClient* FTP() { return mFTP; }
 
     // The page's design, rebuilt from the document text on every switch to tab 0. Until a
     // surface and a picture decoder are attached nothing is painted and no picture is read.
@@ -87,6 +91,15 @@ class Session {
     void SaveCommand();
     // False when writing failed; a cancelled dialog is no failure.
     bool SaveAsCommand();
+    // The FTP commands of the File menu: "FTP" connects and sets the remote working folder,
+    // "Open FTP File..." and "Save As FTP File..." choose a remote document. A remote document
+    // makes the session work on the server. FTP mode is only entered with a client set.
+    void NewFtpProjectCommand();
+    void OpenFtpFileCommand();
+    bool SaveAsFtpFileCommand();
+    // Shows an error of the FTP client and tells it that the user was told.
+    void mFTP_Error(const std::string& description, bool& handled);
+
     // Keeps the work before the window closes: a changed document is saved where it lives, or
     // the user is offered Save As. False when the user chose to keep the window open.
     bool PrepareToClose();
@@ -113,8 +126,12 @@ class Session {
     bool HasDocumentFile() const;
     void ReportFailure(const std::exception& failure, MessageIcon icon = MessageIcon::Critical);
     bool KeepWork();
+    void OpenFtpDocument(const std::string& path);
+    bool SaveFtpDocument();
+    bool WriteMissingRemoteSupportFiles(const std::string& folder);
 
     Dialogs& mDialogs;
+    FtpClient* mFTP = nullptr;
     SessionView mNoView;
     SessionView* mView = &mNoView;
     PageDesign mDesign;

@@ -21,9 +21,21 @@ PageControls::PageControls(const TextMeasurer& measurer, Dialogs& dialogs,
         }
     };
     Label1.Click = [this](int) { mDialogs.Message("click", "", MessageIcon::None); };
-    Anchor1.ChangeHasBeenMade = [this](int) { UpdateAnchorsSection(); };
-    Input1.ChangeHasBeenMade = [this](int) { UpdateInputsSection(); };
-    Label1.ChangeHasBeenMade = [this](int) { UpdateLabelsSection(); };
+    Anchor1.ChangeHasBeenMade = [this](int) {
+        if (!mReadingDocument) {
+            UpdateAnchorsSection();
+        }
+    };
+    Input1.ChangeHasBeenMade = [this](int) {
+        if (!mReadingDocument) {
+            UpdateInputsSection();
+        }
+    };
+    Label1.ChangeHasBeenMade = [this](int) {
+        if (!mReadingDocument) {
+            UpdateLabelsSection();
+        }
+    };
 }
 
 template <typename Control>

@@ -46,6 +46,9 @@ class PageControls {
     void UpdateLabelsSection();
     void UpdateInputsSection();
 
+    // While a document is read in, the controls' changes are not written back into it.
+    void SetReadingDocument(bool reading) { mReadingDocument = reading; }
+
     // Before another document is read: element 0 hidden, the others unloaded, count 0.
     void RemoveAllAnchors();
     void RemoveAllLabels();
@@ -70,6 +73,7 @@ class PageControls {
 
     Dialogs& mDialogs;
     SectionWriter mWriteSection;
+    bool mReadingDocument = false;
 };
 
 }  // namespace htmlsim

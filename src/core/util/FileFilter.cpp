@@ -1,35 +1,13 @@
 #include "util/FileFilter.h"
 
-#include <cctype>
+#include "util/Text.h"
 
 namespace htmlsim {
 
 namespace {
 
-std::vector<std::string> SplitAt(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    size_t start = 0;
-    while (true) {
-        const auto end = text.find(separator, start);
-        parts.push_back(text.substr(start, end == std::string::npos ? end : end - start));
-        if (end == std::string::npos) {
-            return parts;
-        }
-        start = end + 1;
-    }
-}
-
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return "";
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 bool SameLetter(char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) ==
-           std::tolower(static_cast<unsigned char>(b));
+    return EqualsIgnoreCase({&a, 1}, {&b, 1});
 }
 
 }  // namespace
@@ -39,13 +17,13 @@ std::vector<FileFilterChoice> ParseFileFilter(const std::string& filter) {
     if (filter.empty()) {
         return choices;
     }
-    const auto items = SplitAt(filter, '|');
+    const auto items = SplitText(filter, "|");
     for (size_t i = 0; i < items.size(); i += 2) {
-        FileFilterChoice choice{items[i], {}};
+        FileFilterChoice choice{std::string(items[i]), {}};
         if (i + 1 < items.size()) {
-            for (const auto& pattern : SplitAt(items[i + 1], ';')) {
-                if (!Trimmed(pattern).empty()) {
-                    choice.patterns.push_back(Trimmed(pattern));
+            for (const auto pattern : SplitText(items[i + 1], ";")) {
+                if (!TrimBlanks(pattern).empty()) {
+                    choice.patterns.emplace_back(TrimBlanks(pattern));
                 }
             }
         }

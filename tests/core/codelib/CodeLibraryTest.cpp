@@ -6,6 +6,7 @@
 
 #include "FakeDialogs.h"
 #include "TempFolder.h"
+#include "codelib/LineBreaks.h"
 #include "codelib/SnippetDate.h"
 
 namespace htmlsim {
@@ -186,6 +187,13 @@ TEST_F(CodeLibraryTest, ALibraryFileWithoutItsDefinitionIsAdopted) {
     EXPECT_EQ(ReadFileBytes(other.Path() / "ProcedureLib.dat"), record);
     EXPECT_EQ(adopted.ProcedureEntries(kHtml, kBrenx), (std::vector<ListEntry>{{"Old", 1}}));
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST(LineBreaks, EditedCodeGetsBackTheLineBreaksItWasStoredWith) {
+    EXPECT_EQ(WithStoredLineBreaks("a\nb\n", "x\r\ny"), "a\r\nb\r\n");
+    EXPECT_EQ(WithStoredLineBreaks("a\nb", ""), "a\r\nb");
+    EXPECT_EQ(WithStoredLineBreaks("a\r\nb\n", "x"), "a\r\nb\r\n");
+    EXPECT_EQ(WithStoredLineBreaks("a\nb", "x\ny"), "a\nb");
 }
 
 TEST(SnippetDate, IsMonthFirstWithSlashes) {

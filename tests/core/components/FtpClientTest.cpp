@@ -128,10 +128,11 @@ TEST_F(FtpClientTest, ChoosersLeaveOrSetTheDocumentAsTheirModeSays) {
 
 TEST(RemoteFolders, AreAbsoluteAndEndWithASlash) {
     EXPECT_EQ(NormalizeRemoteFolder(""), "/");
+    EXPECT_EQ(JoinRemotePath("", "www"), "/www");
+    EXPECT_EQ(JoinRemotePath("/www/site/", ".."), "/www/");
+    EXPECT_EQ(JoinRemotePath("/www/", "/x/./y"), "/x/y");
     EXPECT_EQ(NormalizeRemoteFolder("www"), "/www/");
     EXPECT_EQ(NormalizeRemoteFolder("/www/"), "/www/");
-    EXPECT_EQ(RemoteFolderOfPath("/www/site/a.html"), "/www/site/");
-    EXPECT_EQ(RemoteFolderOfPath("a.html"), "/");
 }
 
 }  // namespace

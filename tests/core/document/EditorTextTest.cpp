@@ -37,6 +37,20 @@ TEST(EditorText, LineBreaksFollowTheDocument) {
     const std::string mixed = "a\r\nb\nc\r\r\n";
     const EditorEncoding mixedEncoding = DetectEditorEncoding(mixed);
     EXPECT_FALSE(mixedEncoding.crlfLineBreaks);
+    // A text box breaks lines at every CR, so the ones that are no line break show as a symbol.
+    EXPECT_EQ(ToEditorText(mixed, mixedEncoding), "a\xE2\x90\x8D\nb\nc\xE2\x90\x8D\xE2\x90\x8D\n");
+    const EditorEncoding crlf = DetectEditorEncoding("a\rb\r\n");
+    EXPECT_EQ(ToEditorText("a\rb\r\n", crlf),
+              "a\xE2\x90\x8D"
+              "b\n");
+    EXPECT_EQ(FromEditorText("a\xE2\x90\x8D"
+                             "b\n",
+                             crlf),
+              "a\rb\r\n");
+    const std::string withSymbol = "\xE2\x90\x8D\r\n";
+    const EditorEncoding symbol = DetectEditorEncoding(withSymbol);
+    EXPECT_FALSE(symbol.markCarriageReturns);
+    EXPECT_EQ(FromEditorText(ToEditorText(withSymbol, symbol), symbol), withSymbol);
     EXPECT_EQ(FromEditorText(ToEditorText(mixed, mixedEncoding), mixedEncoding), mixed);
     EXPECT_TRUE(DetectEditorEncoding("one line").crlfLineBreaks);
 }

@@ -4,7 +4,11 @@
 
 #include <QTest>
 
+#include "../OverlappingPage.h"
+#include "FakeDialogs.h"
 #include "QtPictures.h"
+#include "import/DocumentImport.h"
+#include "surface/ShapePool.h"
 
 namespace htmlsim::gui {
 
@@ -47,6 +51,8 @@ TEST(DesignSurface, ScrollBarsRunFromTheNearEdgesToTheFarEdges) {
     const Shown end = ShownAt(surface, 100, 100);
     EXPECT_EQ(end.pallet.right(), end.container.width() - 1);
     EXPECT_EQ(end.pallet.bottom(), end.container.height() - 1);
+    surface.ScrollHome();
+    EXPECT_EQ(surface.pctPallet()->pos(), QPoint(0, 0));
 
     // Small steps by the arrow keys move the surface too.
     ShownAt(surface, 0, 0);
@@ -89,6 +95,57 @@ TEST(DesignSurface, ShowsWhatIsPaintedAndOutlinedOnTheCanvas) {
     EXPECT_NE(shown.pixel(100, 120), qRgb(255, 255, 255));
     EXPECT_NE(shown.pixel(139, 120), qRgb(255, 255, 255));
     EXPECT_EQ(shown.pixel(120, 120), qRgb(255, 255, 255));
+}
+
+}  // namespace htmlsim::gui
+
+namespace htmlsim::gui {
+
+TEST(DesignSurface, ShowsAnImportedPageWithItsImagesInIndexOrderAndItsOutlines) {
+    testing::TempFolder folder;
+    const std::string page = testing::WriteOverlappingPage(folder);
+    DesignSurface surface;
+    surface.resize(600, 400);
+    surface.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&surface));
+
+    PageDesign design;
+    QtPictures pictures;
+    testing::FakeDialogs dialogs;
+    ImportContext context{design, surface.Canvas(), pictures, dialogs,
+                          folder.Path().string() + "/"};
+    ImportDocument(testing::ReadFileBytes(page), context);
+    EXPECT_TRUE(dialogs.messages.empty());
+    testing::ExpectOverlappingPage(surface.pctPallet()->grab().toImage());
+}
+
+TEST(DesignSurface, AFreedOutlineElementIsReusedBeforeTheArrayGrows) {
+    DesignSurface surface;
+    surface.resize(600, 400);
+    surface.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&surface));
+    ImageSurface& canvas = surface.Canvas();
+    ShapePool shapes;
+    for (int expected = 0; expected < 3; ++expected) {
+        const int index = shapes.NextFreeShapeIndex(canvas);
+        EXPECT_EQ(index, expected);
+        shapes.Place(canvas, index, 10 + 40 * index, 10, 20, 20);
+    }
+    const auto shownAt = [&](int x, int y) {
+        return surface.pctPallet()->grab().toImage().pixel(x, y) != qRgb(255, 255, 255);
+    };
+    EXPECT_TRUE(shownAt(50, 10));
+
+    shapes.Unload(canvas, 1);
+    EXPECT_FALSE(shownAt(50, 10));
+    EXPECT_EQ(canvas.Outlines().size(), 2u);
+
+    EXPECT_EQ(shapes.NextFreeShapeIndex(canvas), 1);
+    shapes.Place(canvas, 1, 200, 100, 20, 20);
+    EXPECT_TRUE(shownAt(200, 100));
+    EXPECT_FALSE(shownAt(50, 10));
+    EXPECT_TRUE(shownAt(90, 10));  // element 2 stays where it was
+    EXPECT_EQ(shapes.NextFreeShapeIndex(canvas), 3);
 }
 
 }  // namespace htmlsim::gui

@@ -1,0 +1,37 @@
+#include <iostream>
+
+#include "CliCommand.h"
+#include "CliDesign.h"
+#include "QtPictures.h"
+#include "model/ImagesSectionWriter.h"
+
+namespace htmlsim::cli {
+
+namespace {
+
+int RunRegenerate(const std::vector<std::string>& args) {
+    if (args.size() != 1) {
+        throw UsageError();
+    }
+    CliSession session;
+    PageDesign design;
+    UnpaintedSurface surface;
+    QtPictures pictures;
+    if (!OpenAndImportDesign(session, args[0], design, surface, pictures, session.Dialogs())) {
+        return kExitFailure;
+    }
+    std::string document = session.Get().DocumentText();
+    DocumentUpdateSectionImages(document, design, session.Dialogs());
+    std::cout.write(document.data(), static_cast<std::streamsize>(document.size()));
+    std::cout.flush();
+    return session.ExitStatus();
+}
+
+const CliCommandRegistration kRegenerate(
+    {"regenerate", "PATH",
+     "reads the design of the document at PATH and prints the document with its Images, "
+     "canvas script and Balloons sections written anew (nothing is saved)",
+     RunRegenerate});
+
+}  // namespace
+}  // namespace htmlsim::cli

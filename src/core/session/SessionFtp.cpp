@@ -1,0 +1,138 @@
+// The session's side of documents held on an FTP server.
+#include "document/DocumentTemplate.h"
+#include "remote/PathNames.h"
+#include "session/Session.h"
+#include "util/Text.h"
+
+namespace htmlsim {
+
+void Session::SetFtpClient(FtpClient& client) {
+    mFTP = &client;
+    mFTP->Error = [this](const std::string& description, bool& handled) {
+        mFTP_Error(description, handled);
+    };
+}
+
+void Session::mFTP_Error(const std::string& description, bool& handled) {
+    mDialogs.Message(description, "", MessageIcon::None);
+    handled = true;
+}
+
+void Session::NewFtpProjectCommand() {
+    // Without a connection there is no remote folder to work in: FTP mode is not entered.
+    if (!mFTP || !mFTP->Connect("", "")) {
+        return;
+    }
+    mFTP->SelectRemoteFolder();
+    // The open document is not on the server yet: its first save asks for a remote name
+    // instead of writing over the document of an earlier visit.
+    mFTP->File().RemoteFilePath.clear();
+    mDocumentSource = kFtpDocument;
+    UpdateCaption();
+}
+
+void Session::OpenFtpFileCommand() {
+    if (!mFTP) {
+        return;
+    }
+    mFTP->Connect("", "");
+    if (!mFTP->IsConnected()) {
+        return;
+    }
+    const std::string path = mFTP->ShowOpenDialog(kDocumentFilter, FtpClient::kOpenDocumentMode);
+    if (path.empty() || !KeepWork()) {
+        return;
+    }
+    mDocumentSource = kFtpDocument;
+    OpenDocument(path);
+    SwitchTab(kImageDesignTab);
+}
+
+bool Session::SaveAsFtpFileCommand() {
+    if (!mFTP) {
+        return false;
+    }
+    const std::string proposed = mFileNameOnly + (mExtension.empty() ? "" : "." + mExtension);
+    const std::string path = mFTP->ShowSaveDialog(kDocumentFilter, proposed, 0);
+    if (path.empty()) {
+        return true;
+    }
+    mDocumentSource = kFtpDocument;
+    SetPathAndName(path);
+    const bool saved = SaveDocument();
+    UpdateCaption();
+    SwitchTab(kImageDesignTab);
+    return saved;
+}
+
+void Session::OpenFtpDocument(const std::string& path) {
+    if (!mFTP->RemoteFileExists(path)) {
+        if (mFTP->StatusFlag()) {
+            return;  // no connection: the client has told the user
+        }
+        SetPathAndName(path);
+        CreateNewDocument();
+        mFTP->File().RemoteFilePath = mPathAndName;
+        SaveDocument();
+        UpdateCaption();
+        return;
+    }
+    const std::string folder = SplitFTPPath(path).folder;
+    if (!EqualsIgnoreCase(mFTP->File().RemoteFolder, folder) && !mFTP->ChangeRemoteFolder(folder)) {
+        return;
+    }
+    // Read before anything changes: a failed read leaves the open document as it was.
+    auto text = mFTP->ReadRemoteText(path);
+    if (!text) {
+        return;
+    }
+    SetPathAndName(path);
+    ClearDesign();
+    mFTP->File().RemoteFilePath = mPathAndName;
+    UpdateCaption();
+    LoadDocumentText(std::move(*text));
+    RecordInHistory();
+    mView->ScrollDesignHome();
+}
+
+bool Session::SaveFtpDocument() {
+    const std::string path = mFTP->File().RemoteFilePath;
+    if (path.empty()) {
+        return SaveAsFtpFileCommand();
+    }
+    if (path != mPathAndName) {
+        SetPathAndName(path);
+    }
+    if (!WriteMissingRemoteSupportFiles(SplitFTPPath(path).folder)) {
+        return false;
+    }
+    if (mSectionEdited) {
+        CommitSectionEdit();
+    }
+    if (!mFTP->WriteRemoteText(path, mDocumentText)) {
+        return false;
+    }
+    mSavedText = mDocumentText;
+    RecordInHistory();
+    return true;
+}
+
+// The pages need their script and style sheet beside them; a file already there is the user's
+// and stays as it is.
+bool Session::WriteMissingRemoteSupportFiles(const std::string& folder) {
+    const std::pair<std::string, std::string> files[] = {
+        {kScriptFileName, ScriptText()},
+        {kStyleSheetFileName, StyleSheetText()},
+    };
+    for (const auto& [name, text] : files) {
+        if (mFTP->RemoteFileExists(folder + name)) {
+            continue;
+        }
+        if (mFTP->StatusFlag() || !mFTP->WriteRemoteText(folder + name, text)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace htmlsim

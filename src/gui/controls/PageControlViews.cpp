@@ -1,0 +1,66 @@
+#include "controls/PageControlViews.h"
+
+#include <QWidget>
+
+#include "controls/InputWidget.h"
+#include "controls/TextControlWidget.h"
+
+namespace htmlsim {
+
+PageControlViews::PageControlViews(PageControls& controls, QWidget* surface)
+    : QObject(surface), mControls(controls), mSurface(surface) {
+    Bind<Anchor, TextControlWidget>(mControls.Anchor1, mAnchors);
+    Bind<Input, InputWidget>(mControls.Input1, mInputs);
+    Bind<Label, TextControlWidget>(mControls.Label1, mLabels);
+}
+
+PageControlViews::~PageControlViews() {
+    for (auto* array : {&mControls.Anchor1.ElementLoaded, &mControls.Input1.ElementLoaded,
+                        &mControls.Label1.ElementLoaded, &mControls.Anchor1.ElementUnloaded,
+                        &mControls.Input1.ElementUnloaded, &mControls.Label1.ElementUnloaded,
+                        &mControls.Anchor1.PlacementChanged, &mControls.Input1.PlacementChanged,
+                        &mControls.Label1.PlacementChanged}) {
+        *array = nullptr;
+    }
+    for (Views* views : {&mAnchors, &mInputs, &mLabels}) {
+        for (const auto& view : *views) {
+            delete view.data();
+        }
+    }
+}
+
+template <typename Control, typename Widget>
+void PageControlViews::Bind(ControlArray<Control>& array, Views& views) {
+    auto load = [this, &array, &views](int index) {
+        if (static_cast<int>(views.size()) <= index) {
+            views.resize(index + 1);
+        }
+        auto* widget = new Widget(array[index], mSurface);
+        widget->setObjectName(QString::fromStdString(array.Name()) + "_" + QString::number(index));
+        widget->ApplyPlacement(array.Placement(index));
+        views[index] = widget;
+    };
+    array.ElementLoaded = load;
+    array.ElementUnloaded = [&views](int index) {
+        if (index < static_cast<int>(views.size())) {
+            delete views[index].data();
+            views[index] = nullptr;
+        }
+    };
+    array.PlacementChanged = [&array, &views](int index) {
+        if (index < static_cast<int>(views.size()) && views[index]) {
+            views[index]->ApplyPlacement(array.Placement(index));
+        }
+    };
+    for (int index = 0; index < array.LoadedBound(); ++index) {
+        if (array.IsLoaded(index)) {
+            load(index);
+        }
+    }
+}
+
+PageControlWidget* PageControlViews::Find(const Views& views, int index) {
+    return index >= 0 && index < static_cast<int>(views.size()) ? views[index].data() : nullptr;
+}
+
+}  // namespace htmlsim

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+#include "surface/ControlArray.h"
+
+class QMenu;
+
+namespace htmlsim {
+
+class PageControl;
+
+// The surface view of one page control: it hands the user's mouse to the control, which
+// tracks its own drags, and shows the control's pop-up menu when the control asks for it.
+class PageControlWidget : public QWidget {
+    Q_OBJECT
+  public:
+    PageControlWidget(PageControl& control, QWidget* parent);
+    ~PageControlWidget() override;
+
+    // Follows the element's place, size and visibility as the host keeps them.
+    void ApplyPlacement(const ControlPlacement& placement);
+
+    // The pop-up menu of an anchor or an input ("Properties" waits for its dialog).
+    QMenu* PopupMenu() const { return mMenu; }
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+    // Brings the view up to date after the control redrew.
+    virtual void Redraw() { update(); }
+
+    PageControl& mControl;
+
+  private:
+    QMenu* mMenu = nullptr;
+};
+
+}  // namespace htmlsim

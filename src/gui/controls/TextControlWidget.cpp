@@ -1,0 +1,23 @@
+#include "controls/TextControlWidget.h"
+
+#include <QPainter>
+
+#include "QtControlStyle.h"
+#include "controls/TextControl.h"
+
+namespace htmlsim {
+
+TextControlWidget::TextControlWidget(TextControl& control, QWidget* parent)
+    : PageControlWidget(control, parent), mTextControl(control) {}
+
+void TextControlWidget::paintEvent(QPaintEvent*) {
+    const TextDrawing& drawing = mTextControl.Drawing();
+    QPainter painter(this);
+    painter.fillRect(rect(), ToQColor(drawing.Appearance.BackColor));
+    painter.setFont(ToQFont(drawing.Appearance.Font));
+    painter.setPen(ToQColor(drawing.Appearance.ForeColor));
+    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                     QString::fromUtf8(drawing.Text.c_str()));
+}
+
+}  // namespace htmlsim

@@ -1,0 +1,197 @@
+#include "frmHTMLImage.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "DesignSurface.h"
+#include "frmAbout.h"
+
+namespace htmlsim::gui {
+
+namespace {
+
+QFont EditorFont() {
+    // "Courier New" resolves to Liberation Mono, which has the same metrics.
+    QFont font("Courier New");
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    if (!QFontInfo(font).fixedPitch()) {
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    }
+    return font;
+}
+
+}  // namespace
+
+frmHTMLImage::frmHTMLImage(Dialogs& dialogs, const std::string& programFolder, QWidget* parent)
+    : QMainWindow(parent), mSession(dialogs, programFolder) {
+    setObjectName("frmHTMLImage");
+    BuildTabs();
+    BuildMenus();
+    resize(1000, 720);
+    mSession.SetView(this);
+}
+
+void frmHTMLImage::Start(const std::string& commandLine) {
+    mSession.Start(commandLine);
+}
+
+void frmHTMLImage::BuildTabs() {
+    mTabs = new QTabWidget(this);
+    mTabs->setObjectName("SSTab1");
+
+    mDesignTab = new DesignSurface(mTabs);
+    mTabs->addTab(mDesignTab, "Image Design");
+    mSession.AttachDesignServices(mDesignTab->Canvas(), mPictures);
+
+    auto* editor = new QWidget(mTabs);
+    auto* layout = new QVBoxLayout(editor);
+    auto* row = new QHBoxLayout;
+    mSections = new QComboBox(editor);
+    mSections->setObjectName("cboSections");
+    mSections->setMinimumContentsLength(30);
+    mSections->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    mSections->installEventFilter(this);
+    mAddSection = new QPushButton("Add Section", editor);
+    mAddSection->setObjectName("cmdAddSection");
+    row->addWidget(mSections);
+    row->addWidget(mAddSection);
+    row->addStretch();
+    layout->addLayout(row);
+    mDocument = new QPlainTextEdit(editor);
+    mDocument->setObjectName("txtDocument");
+    mDocument->setFont(EditorFont());
+    mDocument->setLineWrapMode(QPlainTextEdit::NoWrap);
+    layout->addWidget(mDocument);
+    mTabs->addTab(editor, "Document Editor");
+    setCentralWidget(mTabs);
+
+    connect(mTabs, &QTabWidget::currentChanged, this, [this](int tab) { mSession.SwitchTab(tab); });
+    connect(mSections, &QComboBox::activated, this, [this](int index) {
+        if (index >= 0) {
+            mSession.SelectSection(static_cast<size_t>(index));
+        }
+    });
+    connect(mDocument, &QPlainTextEdit::textChanged, this,
+            [this] { mSession.EditorTextChanged(); });
+    connect(mAddSection, &QPushButton::clicked, this, [this] { mSession.AddSectionCommand(); });
+}
+
+QAction* frmHTMLImage::AddMenuItem(QMenu* menu, const char* name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+void frmHTMLImage::BuildMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    QMenu* workFolder = file->addMenu("Set Working Folder");
+    workFolder->menuAction()->setObjectName("mnuSetWorkFolder");
+    connect(AddMenuItem(workFolder, "mnuFileNew", "Network"), &QAction::triggered, this,
+            [this] { mSession.NewLocalDocument(); });
+    AddMenuItem(workFolder, "mnuFileNewFTPProject", "FTP")->setEnabled(false);
+    connect(AddMenuItem(file, "mnuFileOpen", "&Open File..."), &QAction::triggered, this,
+            [this] { mSession.OpenCommand(); });
+    connect(AddMenuItem(file, "mnuFileSaveAs", "Sav&e As..."), &QAction::triggered, this,
+            [this] { mSession.SaveAsCommand(); });
+    AddMenuItem(file, "mnuOpenFTPFile", "Open FTP File...")->setEnabled(false);
+    AddMenuItem(file, "mnuSaveAsFTPFile", "Save As FTP File...")->setEnabled(false);
+    QAction* save = AddMenuItem(file, "mnuFileSave", "&Save");
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, [this] { mSession.SaveCommand(); });
+    file->addSeparator();
+    connect(AddMenuItem(file, "mnuFileExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* tools = menuBar()->addMenu("&Tools");
+    AddMenuItem(tools, "mnuCodeLibrary", "Code Library")->setEnabled(false);
+    AddMenuItem(tools, "mnuRefreshDrawing", "Refresh Drawing");
+    AddMenuItem(tools, "mnuToolsRecordSimulation", "Create Sim.js")->setEnabled(false);
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    connect(AddMenuItem(help, "mnuAbout", "&About"), &QAction::triggered, this,
+            &frmHTMLImage::ShowAbout);
+}
+
+QAction* frmHTMLImage::MenuItem(const QString& name) const {
+    return findChild<QAction*>(name);
+}
+
+void frmHTMLImage::ShowAbout() {
+    frmAbout about(this);
+    about.exec();
+}
+
+void frmHTMLImage::SetCaption(const std::string& caption) {
+    setWindowTitle(caption.empty() ? QApplication::applicationName()
+                                   : QString::fromStdString(caption));
+}
+
+void frmHTMLImage::SetBusy(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void frmHTMLImage::ClearDesign() {
+    mDesignTab->update();
+}
+
+void frmHTMLImage::ScrollDesignHome() {
+    mDesignTab->ScrollHome();
+}
+
+void frmHTMLImage::DesignRebuilt() {
+    mDesignTab->LayoutTab();
+}
+
+void frmHTMLImage::ShowSectionNames(const std::vector<std::string>& names) {
+    const QSignalBlocker quiet(mSections);
+    mSections->clear();
+    for (const auto& name : names) {
+        mSections->addItem(QString::fromStdString(name));
+    }
+}
+
+void frmHTMLImage::SelectSectionQuietly(size_t index) {
+    const QSignalBlocker quiet(mSections);
+    mSections->setCurrentIndex(static_cast<int>(index));
+}
+
+void frmHTMLImage::ShowEditorText(const std::string& text) {
+    mDocument->setPlainText(QString::fromStdString(text));
+}
+
+std::string frmHTMLImage::EditorText() const {
+    // The raw text keeps non-breaking spaces; only the paragraph ends become line breaks.
+    QString text = mDocument->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QChar('\n'));
+    return text.toStdString();
+}
+
+void frmHTMLImage::closeEvent(QCloseEvent* event) {
+    if (mSession.PrepareToClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+bool frmHTMLImage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mSections && event->type() == QEvent::FocusIn) {
+        mSession.SectionListFocused();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace htmlsim::gui

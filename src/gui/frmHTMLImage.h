@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+#include <string>
+
+#include "QtPictures.h"
+#include "services/Dialogs.h"
+#include "session/Session.h"
+#include "session/SessionView.h"
+
+class QAction;
+class QComboBox;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+
+namespace htmlsim::gui {
+class DesignSurface;
+}
+
+namespace htmlsim::gui {
+
+// The main window: the design tab and the Document Editor tab over one session, and the menus.
+class frmHTMLImage : public QMainWindow, public SessionView {
+    Q_OBJECT
+  public:
+    frmHTMLImage(Dialogs& dialogs, const std::string& programFolder, QWidget* parent = nullptr);
+
+    // Opens the document the command line names, or a new one, and shows its design.
+    void Start(const std::string& commandLine);
+
+    Session& GetSession() { return mSession; }
+    QTabWidget* SSTab1() const { return mTabs; }
+    DesignSurface* DesignTab() const { return mDesignTab; }
+    QComboBox* cboSections() const { return mSections; }
+    QPlainTextEdit* txtDocument() const { return mDocument; }
+    QPushButton* cmdAddSection() const { return mAddSection; }
+    // Menu items by their names ("mnuFileSave" ...).
+    QAction* MenuItem(const QString& name) const;
+
+    // SessionView
+    void SetCaption(const std::string& caption) override;
+    void SetBusy(bool busy) override;
+    void ClearDesign() override;
+    void ScrollDesignHome() override;
+    void DesignRebuilt() override;
+    void ShowSectionNames(const std::vector<std::string>& names) override;
+    void SelectSectionQuietly(size_t index) override;
+    void ShowEditorText(const std::string& text) override;
+    std::string EditorText() const override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildTabs();
+    void BuildMenus();
+    QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption);
+    void ShowAbout();
+
+    Session mSession;
+    QtPictures mPictures;
+    QTabWidget* mTabs = nullptr;
+    DesignSurface* mDesignTab = nullptr;
+    QComboBox* mSections = nullptr;
+    QPlainTextEdit* mDocument = nullptr;
+    QPushButton* mAddSection = nullptr;
+};
+
+}  // namespace htmlsim::gui

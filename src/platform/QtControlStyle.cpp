@@ -1,0 +1,21 @@
+#include "QtControlStyle.h"
+
+#include <QString>
+
+namespace htmlsim {
+
+QFont ToQFont(const TextFont& font) {
+    QFont qfont(QString::fromStdString(font.Name));
+    qfont.setPointSizeF(font.Size);
+    qfont.setBold(font.Bold);
+    qfont.setItalic(font.Italic);
+    qfont.setUnderline(font.Underline);
+    return qfont;
+}
+
+QColor ToQColor(ColorNumber color) {
+    const auto bits = static_cast<uint32_t>(color);
+    return QColor(bits & 0xFF, (bits >> 8) & 0xFF, (bits >> 16) & 0xFF);
+}
+
+}  // namespace htmlsim

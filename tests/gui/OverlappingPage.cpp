@@ -1,0 +1,69 @@
+#include "OverlappingPage.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "PageDocument.h"
+
+namespace htmlsim::testing {
+
+namespace {
+
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kRed = qRgb(255, 0, 0);
+const QRgb kGreen = qRgb(0, 255, 0);
+const QRgb kBlue = qRgb(0, 0, 255);
+
+void WritePicture(const TempFolder& folder, const std::string& name, int width, int height,
+                  QRgb color) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(color);
+    ASSERT_TRUE(image.save(QString::fromStdString(folder.File(name))));
+}
+
+}  // namespace
+
+std::string WriteOverlappingPage(const TempFolder& folder) {
+    std::filesystem::create_directory(folder.File("pictures"));
+    WritePicture(folder, "red.png", 50, 40, kRed);
+    WritePicture(folder, "green.png", 100, 80, kGreen);
+    WritePicture(folder, "pictures/blue.png", 80, 60, kBlue);
+    WriteFileBytes(
+        folder.File("page.html"),
+        DesignDocument(
+            "<IMG SRC='red.png' Width='100' Height='80' STYLE='position:absolute; left:0px; "
+            "top:0px' UseMap='#M1'/>\r\n"
+            "<map name='M1'>\r\n"
+            "<AREA SHAPE='rect' COORDS='10,10,30,30' Title='' HREF='next.htm'/> \r\n"
+            "</map>\r\n"
+            "<IMG SRC='green.png' Width='100' Height='80' STYLE='position:absolute; "
+            "left:50px; top:40px'/>\r\n"
+            "<IMG SRC='./pictures/blue.png' Width='80' Height='60' STYLE='position:absolute; "
+            "left:120px; top:100px'/>\r\n",
+            "",
+            "<div id='Balloon_1' style='position:absolute; left:20px; top:50px; width:20px; "
+            "height:20px;background-color:salmon; border-radius:5px;'>Hi</div>\r\n"));
+    return folder.File("page.html");
+}
+
+void ExpectOverlappingPage(const QImage& shown) {
+    ASSERT_GE(shown.width(), 200);
+    ASSERT_GE(shown.height(), 160);
+    EXPECT_EQ(shown.pixel(5, 5), kRed);
+    EXPECT_EQ(shown.pixel(99, 79), kGreen);  // the second image covers the first
+    EXPECT_EQ(shown.pixel(140, 105), kBlue);
+    EXPECT_EQ(shown.pixel(130, 99), kGreen);
+    EXPECT_EQ(shown.pixel(5, 150), kWhite);
+    EXPECT_EQ(shown.pixel(199, 159), kBlue);
+
+    // Outlines run along the edges of the area and the balloon; their insides stay as painted.
+    for (const QPoint edge : {QPoint(10, 10), QPoint(29, 20), QPoint(20, 60), QPoint(30, 69)}) {
+        EXPECT_NE(shown.pixel(edge), kRed) << edge.x() << "," << edge.y();
+    }
+    for (const QPoint inside : {QPoint(20, 20), QPoint(30, 20), QPoint(30, 60)}) {
+        EXPECT_EQ(shown.pixel(inside), kRed) << inside.x() << "," << inside.y();
+    }
+}
+
+}  // namespace htmlsim::testing

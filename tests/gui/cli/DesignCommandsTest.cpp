@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <nlohmann/json.hpp>
+
+#include "CliRunner.h"
+#include "PageDocument.h"
+#include "TempFolder.h"
+
+namespace htmlsim::testing {
+namespace {
+
+// A folder with a 400 x 300 picture and a page that shows it three ways.
+class CliDesignPage : public ::testing::Test {
+  protected:
+    CliDesignPage() {
+        QImage picture(400, 300, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        EXPECT_TRUE(picture.save(QString::fromStdString(folder.File("shot.png"))));
+        WriteFileBytes(
+            folder.File("page.html"),
+            DesignDocument(
+                "<P>stray</P>\r\n"
+                "<IMG SRC='shot.png' Name='Shot' Width='200' STYLE='position:absolute; "
+                "left:12.5px; top:13.5px' UseMap='#Map1'/>\r\n"
+                "<map name='Map1'>\r\n"
+                "<AREA SHAPE='rect' COORDS='10,10,50,40' Title='Next' HREF='p2.htm'/> \r\n"
+                "</map>\r\n"
+                "<a HREF='p3.htm'><IMG SRC='./shot.png' TITLE='Go' Height='30'/></a>\r\n",
+                "",
+                "<div id='Balloon_1' style='position:absolute; left:1px; top:2px; width:30; "
+                "height:20px;background-color:salmon; border-radius:4px;'>Hi</div>\r\n"));
+    }
+
+    TempFolder folder;
+};
+
+TEST_F(CliDesignPage, DesignPrintsTheImportedModelAndItsMessages) {
+    const CliResult result = RunCli({"design", "page.html"}, folder.Path().string());
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    const auto design = nlohmann::ordered_json::parse(result.out);
+    std::vector<std::string> keys;
+    for (const auto& item : design.items()) {
+        keys.push_back(item.key());
+    }
+    EXPECT_EQ(keys, (std::vector<std::string>{"images", "areas", "labels", "anchors", "inputs",
+                                              "messages"}));
+    EXPECT_TRUE(result.out.starts_with("{\n  \"images\": [\n    {\n      \"Index\": 1,"));
+
+    ASSERT_EQ(design["images"].size(), 2u);
+    const auto& shot = design["images"][0];
+    EXPECT_EQ(shot["Index"], 1);
+    EXPECT_EQ(shot["Left"], 12);
+    EXPECT_EQ(shot["Top"], 14);
+    EXPECT_EQ(shot["Width"], 200);
+    EXPECT_EQ(shot["Height"], 150);
+    EXPECT_EQ(shot["ImageType"], 2);
+    EXPECT_EQ(shot["MapName"], "Map1");
+    EXPECT_EQ(shot["PathAndName"], folder.File("shot.png"));
+    EXPECT_EQ(shot["PictureWidth"], 400);
+    EXPECT_EQ(shot["PictureHeight"], 300);
+    EXPECT_EQ(shot.size(), 18u);
+    const auto& linked = design["images"][1];
+    EXPECT_EQ(linked["ImageType"], 1);
+    EXPECT_EQ(linked["HREF"], "p3.htm");
+    EXPECT_EQ(linked["Width"], 40);
+
+    ASSERT_EQ(design["areas"].size(), 2u);
+    const auto& area = design["areas"][0];
+    EXPECT_EQ(area["Name"], "Map1_Area_0");
+    EXPECT_EQ(area["Left"], 22);
+    EXPECT_EQ(area["Top"], 24);
+    EXPECT_EQ(area["ClickType"], "left");
+    EXPECT_EQ(area["isLinkable"], false);
+    EXPECT_EQ(area.size(), 15u);
+    EXPECT_EQ(design["areas"][1]["AreaType"], 1);
+    EXPECT_EQ(design["areas"][1]["BackgroundColor"], "salmon");
+
+    EXPECT_EQ(design["labels"], nlohmann::json::array());
+    EXPECT_EQ(design["messages"],
+              nlohmann::ordered_json::parse(
+                  R"([{"text": "Tag Not Understood: 'P'", "title": "", "icon": "none"}])"));
+
+    const CliResult missing = RunCli({"design", folder.File("none.html")});
+    EXPECT_EQ(missing.exitStatus, 1);
+    EXPECT_EQ(missing.out, "");
+}
+
+TEST_F(CliDesignPage, RegenerateOfItsOwnOutputIsByteIdentical) {
+    const CliResult first = RunCli({"regenerate", folder.File("page.html")});
+    EXPECT_EQ(first.exitStatus, 1);  // the stray paragraph was reported
+    EXPECT_EQ(first.err, "message: Tag Not Understood: 'P'\n");
+    EXPECT_EQ(first.out.find("<P>"), std::string::npos);
+    EXPECT_NE(first.out.find("<a HREF='p3.htm'><IMG SRC='./shot.png' Name='' TITLE='Go' "
+                             "BORDER='0' Width='40' Height='30'"),
+              std::string::npos);
+    EXPECT_EQ(ReadFileBytes(folder.File("page.html")).find("Width='40'"), std::string::npos);
+
+    WriteFileBytes(folder.File("again.html"), first.out);
+    const CliResult second = RunCli({"regenerate", folder.File("again.html")});
+    EXPECT_EQ(second.exitStatus, 0) << second.err;
+    EXPECT_EQ(second.out, first.out);
+
+    EXPECT_EQ(RunCli({"regenerate"}).exitStatus, 2);
+}
+
+}  // namespace
+}  // namespace htmlsim::testing

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <filesystem>
+
+#include "../OverlappingPage.h"
+#include "CliRunner.h"
+#include "PageDocument.h"
+#include "TempFolder.h"
+
+namespace htmlsim::testing {
+namespace {
+
+QImage Rendered(const std::string& path) {
+    return QImage(QString::fromStdString(path));
+}
+
+TEST(CliRender, PaintsImagesInIndexOrderAndOutlinesOverThem) {
+    TempFolder folder;
+    WriteOverlappingPage(folder);
+    const CliResult result = RunCli({"render", "page.html", "-o", "page.png"}, folder.Path());
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    const QImage shown = Rendered(folder.File("page.png"));
+    EXPECT_EQ(shown.size(), QSize(200, 160));
+    ExpectOverlappingPage(shown);
+}
+
+TEST(CliRender, AMissingPictureStillGetsItsRoomAndFailuresAreReported) {
+    TempFolder folder;
+    WriteFileBytes(folder.File("page.html"),
+                   DesignDocument("<IMG SRC='gone.png' Width='70' Height='50' "
+                                  "STYLE='position:absolute; left:30px; top:20px'/>\r\n"));
+    CliResult result = RunCli({"render", "-o", folder.File("out.png"), folder.File("page.html")});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.err, "message: Picture cannot be loaded: '" + folder.File("gone.png") + "'\n");
+    const QImage shown = Rendered(folder.File("out.png"));
+    EXPECT_EQ(shown.size(), QSize(100, 70));
+    EXPECT_EQ(shown.pixel(50, 40), qRgb(255, 255, 255));
+
+    result = RunCli({"render", folder.File("none.html"), "-o", folder.File("none.png")});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_FALSE(std::filesystem::exists(folder.File("none.png")));
+
+    result = RunCli({"render", folder.File("page.html"), "-o", folder.File("no/such/x.png")});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_NE(result.err.find("message: Cannot write '" + folder.File("no/such/x.png")),
+              std::string::npos)
+        << result.err;
+
+    for (const std::vector<std::string>& wrong : std::vector<std::vector<std::string>>{
+             {"render", "page.html"},
+             {"render", "-o", "x.png"},
+             {"render", "page.html", "-o"},
+             {"render", "a.html", "b.html", "-o", "x.png"},
+             {"render", "page.html", "-o", "x.png", "-o", "y.png"}}) {
+        EXPECT_EQ(RunCli(wrong, folder.Path()).exitStatus, 2) << wrong.size();
+    }
+}
+
+}  // namespace
+}  // namespace htmlsim::testing

@@ -1,0 +1,269 @@
+#include "codelib/frmCodeLibrary.h"
+
+#include <gtest/gtest.h>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+
+#include <memory>
+
+#include "FakeDialogs.h"
+#include "TempFolder.h"
+#include "codelib/SnippetViewer.h"
+
+namespace htmlsim::gui {
+namespace {
+
+using testing::FakeDialogs;
+using testing::TempFolder;
+
+constexpr int64_t kBrenx = 2;
+constexpr int64_t kHtml = 2;
+constexpr int64_t kPhp = 3;
+const std::string kAbacusCode = "<b>\r\n  'x', \"y\"\r\n</b>";
+
+class CodeLibraryWindowTest : public ::testing::Test {
+  protected:
+    CodeLibraryWindowTest() {
+        FakeDialogs quiet;
+        CodeLibrary library(quiet, folder.Path());
+        library.CreateLibraryTables();
+        library.OpenLibraryQueries();
+        AddSnippet(library, "Abacus", kHtml, kAbacusCode);
+        AddSnippet(library, "Beta", kHtml, "beta");
+        AddSnippet(library, "Php one", kPhp, "<?php ?>");
+        std::string wide;
+        for (int line = 0; line < 200; ++line) {
+            wide += "line " + std::to_string(line) + "\r\n";
+        }
+        AddSnippet(library, "Wide", kPhp, wide + std::string(300, 'w'));
+        library.Close();
+        window = std::make_unique<frmCodeLibrary>(dialogs, folder.Path());
+        window->show();
+    }
+
+    static void AddSnippet(CodeLibrary& library, const std::string& name, int64_t type,
+                           const std::string& code) {
+        library.AddSnippet(name, kBrenx, type, "03/05/2026");
+        library.StoreSnippet({library.CurrentProcID(), name, code, "03/05/2026", kBrenx, type});
+    }
+
+    template <typename T>
+    T* Child(const char* name) {
+        auto* child = window->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+    QStringList ListTexts() {
+        QStringList texts;
+        auto* list = Child<QListWidget>("lstProcedures");
+        for (int i = 0; i < list->count(); ++i) {
+            texts << list->item(i)->text();
+        }
+        return texts;
+    }
+    void SelectAndShow(int row) {
+        Child<QListWidget>("lstProcedures")->setCurrentRow(row);
+        Child<QPushButton>("cmdShow")->click();
+    }
+    std::string StoredCode(const std::string& name) {
+        FakeDialogs quiet;
+        CodeLibrary library(quiet, folder.Path());
+        for (const auto& snippet : library.AllSnippets()) {
+            if (snippet.name == name) {
+                return snippet.codeText;
+            }
+        }
+        return "<none>";
+    }
+    bool Pending() { return !Child<QPushButton>("cmdUpdate")->isHidden(); }
+
+    TempFolder folder;
+    FakeDialogs dialogs;
+    std::unique_ptr<frmCodeLibrary> window;
+};
+
+TEST_F(CodeLibraryWindowTest, FilterListsChooseTheSnippetsShown) {
+    EXPECT_EQ(window->windowTitle(), "Code Library");
+    auto* types = Child<QComboBox>("cboSnippetTypes");
+    EXPECT_EQ(Child<QComboBox>("cboauthors")->currentText(), "Brenx");
+    EXPECT_EQ(types->currentText(), "HTML");
+    EXPECT_EQ(ListTexts(), (QStringList{"Abacus", "Beta"}));
+    types->setCurrentIndex(types->findText("PHP"));
+    EXPECT_EQ(ListTexts(), (QStringList{"Php one", "Wide"}));
+    types->setCurrentIndex(types->findText("VB6"));
+    EXPECT_TRUE(ListTexts().isEmpty());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(CodeLibraryWindowTest, ShowPrintsCaptionsAndCodeAndCopyTakesTheCode) {
+    auto* frame1 = Child<QGroupBox>("Frame1");
+    auto* frame2 = Child<QGroupBox>("Frame2");
+    EXPECT_FALSE(frame2->isVisible());
+    SelectAndShow(0);
+    auto* viewer = Child<SnippetViewer>("pctOutput");
+    EXPECT_EQ(viewer->Lines(),
+              (QStringList{"Author: Brenx", "Date: 03/05/2026", "Name: Abacus", "Type: HTML", "",
+                           "Code:", "<b>", "  'x', \"y\"", "</b>"}));
+    EXPECT_EQ(viewer->ColorAt(0, 0), QColor(0, 0, 255));
+    EXPECT_EQ(viewer->ColorAt(0, 1), QColor(Qt::black));
+    EXPECT_TRUE(frame2->isVisible());
+    EXPECT_EQ(frame2->height(), frame2->property("Tag").toInt());
+    EXPECT_EQ(frame1->height(), qRound(frame1->property("Tag").toInt() * 0.07));
+    EXPECT_TRUE(viewer->hasFocus());
+    EXPECT_FALSE(Child<QScrollBar>("VScroll1")->isVisible());
+
+    Child<QPushButton>("cmdCpyToClpBrd")->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), kAbacusCode);
+
+    // A click on the index frame folds the viewer away; a key in the list shows again.
+    QTest::mouseClick(frame1, Qt::LeftButton, {}, QPoint(20, 8));
+    EXPECT_FALSE(frame2->isVisible());
+    EXPECT_EQ(frame1->height(), frame1->property("Tag").toInt());
+    Child<QListWidget>("lstProcedures")->setCurrentRow(1);
+    QTest::keyClick(Child<QListWidget>("lstProcedures"), Qt::Key_Space);
+    EXPECT_EQ(viewer->Lines().at(2), "Name: Beta");
+    EXPECT_TRUE(frame2->isVisible());
+}
+
+TEST_F(CodeLibraryWindowTest, ArrowKeysMoveTheScrollBarsWithinTheirLimits) {
+    auto* types = Child<QComboBox>("cboSnippetTypes");
+    types->setCurrentIndex(types->findText("PHP"));
+    SelectAndShow(1);
+    auto* viewer = Child<SnippetViewer>("pctOutput");
+    auto* vertical = Child<QScrollBar>("VScroll1");
+    auto* horizontal = Child<QScrollBar>("HScroll1");
+    ASSERT_TRUE(vertical->isVisible());
+    ASSERT_TRUE(horizontal->isVisible());
+    EXPECT_GT(viewer->width(), Child<QWidget>("pctcontainer")->width());
+
+    QTest::keyClick(viewer, Qt::Key_Up);
+    EXPECT_EQ(vertical->value(), 0);
+    QTest::keyClick(viewer, Qt::Key_Down);
+    EXPECT_EQ(vertical->value(), vertical->singleStep());
+    EXPECT_LT(viewer->y(), 0);
+    QTest::keyClick(viewer, Qt::Key_Left);
+    EXPECT_EQ(horizontal->value(), 0);
+    for (int i = 0; i < 1000 && horizontal->value() < horizontal->maximum(); ++i) {
+        QTest::keyClick(viewer, Qt::Key_Right);
+    }
+    QTest::keyClick(viewer, Qt::Key_Right);
+    EXPECT_EQ(horizontal->value(), horizontal->maximum());
+    // At the end the last column of the widest line is in view.
+    const int innerWidth = Child<QWidget>("pctcontainer")->contentsRect().width();
+    EXPECT_LE(viewer->x() + viewer->width(), innerWidth + 4);
+    EXPECT_GE(viewer->x() + viewer->width(), innerWidth);
+    EXPECT_TRUE(viewer->hasFocus());
+}
+
+TEST_F(CodeLibraryWindowTest, LeavingTheModifyTabStoresPendingEditsWithoutAsking) {
+    Child<QListWidget>("lstProcedures")->setCurrentRow(0);
+    auto* tabs = Child<QTabWidget>("SSTab1");
+    tabs->setCurrentIndex(1);
+    EXPECT_EQ(Child<QLineEdit>("txtName")->text(), "Abacus");
+    EXPECT_EQ(Child<QLineEdit>("txtDate")->text(), "03/05/2026");
+    EXPECT_EQ(Child<QComboBox>("cboauthors2")->currentText(), "Brenx");
+    EXPECT_EQ(Child<QComboBox>("cboSnippetTypes2")->currentText(), "HTML");
+    EXPECT_EQ(Child<QPlainTextEdit>("txtWindow")->toPlainText(), "<b>\n  'x', \"y\"\n</b>");
+    EXPECT_FALSE(Pending());
+
+    Child<QPlainTextEdit>("txtWindow")->setPlainText("new\ncode");
+    EXPECT_TRUE(Pending());
+    tabs->setCurrentIndex(0);
+    EXPECT_FALSE(Pending());
+    EXPECT_TRUE(dialogs.asked.empty());
+    EXPECT_EQ(StoredCode("Abacus"), "new\r\ncode");
+    EXPECT_FALSE(Child<QGroupBox>("Frame2")->isVisible());
+
+    // A renamed snippet is listed under its new name.
+    tabs->setCurrentIndex(1);
+    Child<QLineEdit>("txtName")->setText("Abacus 2");
+    Child<QPushButton>("cmdUpdate")->click();
+    EXPECT_FALSE(Pending());
+    EXPECT_EQ(ListTexts(), (QStringList{"Abacus 2", "Beta"}));
+    EXPECT_EQ(StoredCode("Abacus 2"), "new\r\ncode");
+}
+
+TEST_F(CodeLibraryWindowTest, AddAsksAboutPendingChangesThenForTheName) {
+    Child<QListWidget>("lstProcedures")->setCurrentRow(1);
+    Child<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    Child<QPlainTextEdit>("txtWindow")->setPlainText("beta 2");
+    dialogs.yesNoAnswers = {true};
+    dialogs.inputAnswers = {"Gamma"};
+    Child<QPushButton>("cmdAdd")->click();
+    ASSERT_EQ(dialogs.asked.size(), 2u);
+    EXPECT_EQ(dialogs.asked[0].kind, "yesno");
+    EXPECT_EQ(dialogs.asked[0].prompt, "Would you like to update any previous changes?");
+    EXPECT_EQ(dialogs.asked[0].title, "Update Changes?");
+    EXPECT_EQ(dialogs.asked[1].kind, "input");
+    EXPECT_EQ(dialogs.asked[1].prompt, "What is the name of the new code snippet?");
+    EXPECT_EQ(dialogs.asked[1].title, "Name");
+    EXPECT_EQ(StoredCode("Beta"), "beta 2");
+    EXPECT_EQ(ListTexts(), (QStringList{"Abacus", "Beta", "Gamma"}));
+    EXPECT_EQ(Child<QListWidget>("lstProcedures")->currentItem()->text(), "Gamma");
+    EXPECT_EQ(StoredCode("Gamma"), "");
+
+    // No keeps the edits unstored and still asks for the name; an empty name adds nothing.
+    Child<QListWidget>("lstProcedures")->setCurrentRow(0);
+    Child<QTabWidget>("SSTab1")->setCurrentIndex(0);
+    Child<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    Child<QPlainTextEdit>("txtWindow")->setPlainText("unsaved");
+    dialogs.asked.clear();
+    dialogs.yesNoAnswers = {false};
+    Child<QPushButton>("cmdAdd")->click();
+    EXPECT_EQ(dialogs.asked.size(), 2u);
+    EXPECT_EQ(StoredCode("Abacus"), kAbacusCode);
+    EXPECT_EQ(ListTexts().size(), 3);
+}
+
+TEST_F(CodeLibraryWindowTest, EnterInTheNameBoxCompletesFromTheSelectedItem) {
+    auto* list = Child<QListWidget>("lstProcedures");
+    list->setCurrentRow(0);
+    Child<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    auto* name = Child<QLineEdit>("txtName");
+    name->setText("ab");
+    QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_EQ(name->text(), "Abacus");
+
+    name->setText("BETA");
+    QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_EQ(name->text(), "BETA");  // not the start of the selected item
+    EXPECT_EQ(list->currentItem()->text(), "Beta");
+}
+
+TEST_F(CodeLibraryWindowTest, DoubleClickDeletesAfterConfirming) {
+    auto* list = Child<QListWidget>("lstProcedures");
+    const auto doubleClick = [list](int row) {
+        const QRect place = list->visualItemRect(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place.center());
+    };
+    dialogs.yesNoAnswers = {false, true};
+    doubleClick(1);
+    EXPECT_EQ(ListTexts(), (QStringList{"Abacus", "Beta"}));
+    doubleClick(1);
+    EXPECT_EQ(dialogs.asked.at(1).prompt, "Are you sure you want to delete 'Beta'");
+    EXPECT_EQ(ListTexts(), (QStringList{"Abacus"}));
+    EXPECT_EQ(StoredCode("Beta"), "<none>");
+}
+
+TEST_F(CodeLibraryWindowTest, SetListIndexWorksOnListsAndCombosOnly) {
+    window->SetListIndex(Child<QListWidget>("lstProcedures"), 1);
+    EXPECT_EQ(Child<QListWidget>("lstProcedures")->currentRow(), 1);
+    window->SetListIndex(Child<QLineEdit>("txtName"), 0);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "SetListIndex function does not work with the supplied control.");
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
+}
+
+}  // namespace
+}  // namespace htmlsim::gui

@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <map>
+
+#include "FakeDialogs.h"
+#include "QtTextMeasurer.h"
+#include "controls/InputWidget.h"
+#include "controls/PageControlViews.h"
+#include "controls/PageControlWidget.h"
+#include "surface/PageControls.h"
+
+namespace htmlsim {
+namespace {
+
+void SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, QPointF at) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+    QMouseEvent event(type, at, widget->mapToGlobal(at),
+                      type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+// Presses at `from` inside the widget and lets go after moving by `by`.
+void Drag(QWidget* widget, QPointF from, QPointF by) {
+    SendMouse(widget, QEvent::MouseButtonPress, Qt::LeftButton, from);
+    SendMouse(widget, QEvent::MouseMove, Qt::LeftButton, from + by / 2);
+    // The widget has moved under the pointer by the first half.
+    SendMouse(widget, QEvent::MouseMove, Qt::LeftButton, from + by / 2);
+    SendMouse(widget, QEvent::MouseButtonRelease, Qt::LeftButton, from + by / 2);
+}
+
+bool HasColor(const QImage& image, QRgb color) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == color) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+class PageControlWidgetsTest : public ::testing::Test {
+  protected:
+    QtTextMeasurer measurer;
+    testing::FakeDialogs dialogs;
+    std::map<std::string, std::string> sections;
+    PageControls controls{
+        measurer, dialogs,
+        [this](const std::string& name, const std::string& body) { sections[name] = body; }};
+    QWidget surface;
+    PageControlViews* views = new PageControlViews(controls, &surface);
+
+    void SetUp() override {
+        surface.resize(800, 600);
+        surface.show();
+    }
+    void TearDown() override { delete views; }
+};
+
+TEST_F(PageControlWidgetsTest, DraggingALabelWritesItsNewPositionIntoTheSection) {
+    controls.AddLabel();
+    QWidget* label = views->LabelView(0);
+    ASSERT_NE(label, nullptr);
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_EQ(label->pos(), QPoint(50, 50));
+    EXPECT_EQ(label->width(), controls.Label1.Placement(0).Width);
+    EXPECT_GT(label->height(), 10);
+
+    Drag(label, QPointF(5, 5), QPointF(40, 20));
+    EXPECT_EQ(label->pos(), QPoint(90, 70));
+    EXPECT_EQ(sections["Labels"],
+              "<Label style='position:absolute; left:90px; top:70px'>Label 1</Label>\r\n");
+}
+
+TEST_F(PageControlWidgetsTest, TheAnchorDrawsItsStyledTextAndUnderlinesItOnlyWithALink) {
+    controls.AddAnchor();
+    Anchor& anchor = controls.Anchor1[0];
+    QWidget* view = views->AnchorView(0);
+    anchor.SetStyle("left:10px; top:10px; color:Red; font-size:20");
+    const QImage plain = view->grab().toImage();
+    EXPECT_TRUE(HasColor(plain, qRgb(255, 0, 0)));
+    EXPECT_EQ(view->pos(), QPoint(10, 10));
+
+    anchor.SetHREF("Next.htm");
+    EXPECT_EQ(view->grab().toImage(), plain);  // the underline waits for a redraw
+    anchor.SetValue(anchor.Value());
+    EXPECT_NE(view->grab().toImage(), plain);
+}
+
+TEST_F(PageControlWidgetsTest, TheRightButtonOpensTheAnchorMenuWithPropertiesDisabled) {
+    controls.AddAnchor();
+    controls.AddLabel();
+    auto* anchor = views->AnchorView(0);
+    SendMouse(anchor, QEvent::MouseButtonPress, Qt::RightButton, QPointF(3, 3));
+    ASSERT_TRUE(anchor->PopupMenu()->isVisible());
+    EXPECT_EQ(anchor->PopupMenu()->actions().at(0)->text(), "Properties");
+    EXPECT_FALSE(anchor->PopupMenu()->actions().at(0)->isEnabled());
+    anchor->PopupMenu()->hide();
+
+    auto* label = views->LabelView(0);
+    SendMouse(label, QEvent::MouseButtonPress, Qt::RightButton, QPointF(3, 3));
+    EXPECT_FALSE(label->PopupMenu()->isVisible());
+}
+
+TEST_F(PageControlWidgetsTest, TheInputShowsTheMiniatureOfItsType) {
+    controls.AddInput();
+    auto* view = static_cast<InputWidget*>(views->InputView(0));
+    Input& input = controls.Input1[0];
+    EXPECT_TRUE(view->Text1()->isVisible());
+    EXPECT_EQ(view->Text1()->text(), "Input 1");
+    EXPECT_EQ(view->Text1()->geometry(), QRect(7, 7, 120, input.Layout().ChildBounds.Height));
+    EXPECT_EQ(view->width(), 134);
+
+    input.SetIsRefreshing(true);
+    input.SetType2("PASSWORD");
+    input.SetIsRefreshing(false);
+    input.SetValue("abcde");
+    EXPECT_EQ(view->Text1()->displayText(), "*****");
+
+    QTest::keyClicks(view->Text1(), "f");
+    EXPECT_EQ(input.Value(), "abcdef");
+    EXPECT_NE(sections["Inputs"].find("value='abcdef'"), std::string::npos);
+
+    input.SetType2("checkbox");
+    input.SetCaption("Remember");
+    input.SetValue("on");
+    EXPECT_FALSE(view->Text1()->isVisible());
+    EXPECT_TRUE(view->Check1()->isVisible());
+    EXPECT_TRUE(view->CaptionLabel()->isVisible());
+    EXPECT_EQ(view->CaptionLabel()->text(), "Remember");
+    view->Check1()->click();
+    EXPECT_TRUE(input.Checked());
+    EXPECT_NE(sections["Inputs"].find("Checked='Checked'"), std::string::npos);
+
+    input.SetType2("Submit");
+    input.SetValue("Send");
+    EXPECT_TRUE(view->Command1()->isVisible());
+    EXPECT_EQ(view->Command1()->text(), "Submit");
+}
+
+TEST(QtTextMeasurer, MeasuresWithTheControlsFont) {
+    QtTextMeasurer measurer;
+    TextFont font;
+    const TextExtent regular = measurer.Measure("WWWW", font);
+    EXPECT_GT(regular.Width, 30);
+    EXPECT_GT(regular.Height, 12);
+    font.Bold = true;
+    EXPECT_GT(measurer.Measure("WWWW", font).Width, regular.Width);
+    font.Size = 24;
+    EXPECT_GT(measurer.Measure("WWWW", font).Height, regular.Height * 1.5);
+    EXPECT_EQ(measurer.Measure("", font).Width, 0);
+}
+
+}  // namespace
+}  // namespace htmlsim

@@ -1,0 +1,203 @@
+#include "ftp/CurlFtpClient.h"
+
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+
+#include "FakeFtpDialogs.h"
+#include "FtpServerFixture.h"
+#include "TempFolder.h"
+
+namespace htmlsim::platform {
+namespace {
+
+using testing::FakeFtpDialogs;
+using testing::FtpServerFixture;
+using testing::ReadFileBytes;
+using testing::WriteFileBytes;
+
+// Short timeouts keep the fault tests quick. The server delays its answer to a wrong password
+// by three seconds, as servers do against guessing; libcurl counts the login in the connect time.
+constexpr FtpTimeouts kTestTimeouts{5, 5, 5};
+
+class CurlFtpClientTest : public ::testing::Test {
+  protected:
+    explicit CurlFtpClientTest(int uploadBytesPerSecond = 0) : server(uploadBytesPerSecond) {
+        client.Error = [this](const std::string& description, bool& handled) {
+            errors.push_back(description);
+            handled = true;
+        };
+        std::filesystem::create_directories(server.LocalPath("/site/img"));
+        WriteFileBytes(server.LocalPath("/site/index.html"), "old page\r\n");
+    }
+
+    bool ConnectAs(const FtpConnectionDetails& details) {
+        dialogs.connectionAnswers.push_back(details);
+        return client.Connect();
+    }
+
+    FtpServerFixture server;
+    FakeFtpDialogs dialogs;
+    CurlFtpClient client{dialogs, kTestTimeouts};
+    std::vector<std::string> errors;
+};
+
+TEST_F(CurlFtpClientTest, TransfersEveryByteUnchangedAndListsFolders) {
+    ASSERT_TRUE(ConnectAs(server.Writer()));
+    EXPECT_EQ(client.File().RemoteFolder, "/");
+    EXPECT_EQ(client.File().ServerAddress,
+              "ftp://writer@127.0.0.1:" + std::to_string(server.Port()));
+    ASSERT_TRUE(client.ChangeRemoteFolder("site"));
+    EXPECT_EQ(client.File().RemoteFolder, "/site/");
+
+    std::string text = "<html>\r\n\xe9t\xe9 \x80\x00 end\n";
+    text += std::string(1, '\0') + "\r";
+    ASSERT_TRUE(client.WriteRemoteText("my page.html", text));
+    EXPECT_EQ(ReadFileBytes(server.LocalPath("/site/my page.html")), text);
+    EXPECT_EQ(client.ReadRemoteText("/site/my page.html"), text);
+    ASSERT_TRUE(client.WriteRemoteText("index.html", "new page"));  // renamed over the old one
+    EXPECT_EQ(ReadFileBytes(server.LocalPath("/site/index.html")), "new page");
+
+    EXPECT_TRUE(client.RemoteFileExists("index.html"));
+    EXPECT_FALSE(client.RemoteFileExists("missing.html"));
+    EXPECT_FALSE(client.RemoteFileExists("/site/img"));  // a folder is not a file
+
+    const auto entries = client.ListRemoteFolder("/site/");
+    ASSERT_TRUE(entries.has_value());
+    std::vector<RemoteEntry> sorted = *entries;
+    std::sort(sorted.begin(), sorted.end(),
+              [](const RemoteEntry& a, const RemoteEntry& b) { return a.name < b.name; });
+    const std::vector<RemoteEntry> expected{
+        {"img", true}, {"index.html", false}, {"my page.html", false}};
+    EXPECT_EQ(sorted, expected);  // no temporary upload left behind
+
+    testing::TempFolder local;
+    const std::string picture = "\x89PNG\r\n\x1a\n" + std::string(70000, '\x07');
+    WriteFileBytes(local.File("a.png"), picture);
+    ASSERT_TRUE(client.Upload("/site/img/a.png", local.File("a.png")));
+    EXPECT_EQ(client.DownloadBytes("img/a.png"), picture);
+    ASSERT_TRUE(client.Download(local.File("copy.png"), "/site/img/a.png"));
+    EXPECT_EQ(ReadFileBytes(local.File("copy.png")), picture);
+    EXPECT_TRUE(errors.empty()) << errors.front();
+}
+
+TEST_F(CurlFtpClientTest, LoginFailuresAreReportedOnceWithoutThePassword) {
+    auto wrong = server.Writer();
+    wrong.password = "not-the-password";
+    EXPECT_FALSE(ConnectAs(wrong));
+    EXPECT_TRUE(client.StatusFlag());
+    EXPECT_FALSE(client.IsConnected());
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0], "The FTP server 127.0.0.1:" + std::to_string(server.Port()) +
+                             " refused the login of user 'writer'. Check the user name and "
+                             "password.");
+    EXPECT_EQ(errors[0].find("not-the-password"), std::string::npos);
+
+    EXPECT_FALSE(client.ReadRemoteText("/site/index.html"));
+    EXPECT_TRUE(client.StatusFlag());
+    EXPECT_EQ(errors.back(), "Not connected to an FTP server. Connect first with File, FTP.");
+    EXPECT_EQ(errors.size(), 2u);
+}
+
+TEST_F(CurlFtpClientTest, ReadOnlyUserCanReadButNotWrite) {
+    ASSERT_TRUE(ConnectAs(server.Reader()));
+    EXPECT_EQ(client.ReadRemoteText("/site/index.html"), "old page\r\n");
+    EXPECT_FALSE(client.WriteRemoteText("/site/index.html", "overwritten"));
+    EXPECT_FALSE(client.StatusFlag());  // the connection is fine, the right is missing
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0],
+              "Permission denied: the FTP server does not let user 'reader' write "
+              "'/site/index.html'.");
+    EXPECT_EQ(ReadFileBytes(server.LocalPath("/site/index.html")), "old page\r\n");
+    EXPECT_FALSE(std::filesystem::exists(server.LocalPath("/site/.index.html.part")));
+}
+
+TEST_F(CurlFtpClientTest, MissingFoldersAndFilesAreNamedInTheMessage) {
+    ASSERT_TRUE(ConnectAs(server.Writer()));
+    ASSERT_TRUE(client.ChangeRemoteFolder("/site"));
+    EXPECT_FALSE(client.ChangeRemoteFolder("/gone"));
+    EXPECT_EQ(client.File().RemoteFolder, "/site/");
+    EXPECT_FALSE(client.ReadRemoteText("missing.html"));
+    EXPECT_FALSE(client.WriteRemoteText("/gone/page.html", "x"));
+    EXPECT_FALSE(client.StatusFlag());
+    const std::vector<std::string> expected{
+        "The remote folder '/gone/' does not exist.",
+        "The remote file '/site/missing.html' does not exist.",
+        "The remote folder '/gone/' does not exist.",
+    };
+    EXPECT_EQ(errors, expected);
+}
+
+TEST_F(CurlFtpClientTest, ServerStoppedMidSessionThenBackAgain) {
+    ASSERT_TRUE(ConnectAs(server.Writer()));
+    ASSERT_TRUE(client.RemoteFileExists("/site/index.html"));
+    server.Stop();
+
+    EXPECT_FALSE(client.RemoteFileExists("/site/index.html"));
+    EXPECT_TRUE(client.StatusFlag());  // callers end silently instead of "missing file"
+    EXPECT_FALSE(client.WriteRemoteText("/site/index.html", "lost"));
+    EXPECT_TRUE(client.StatusFlag());
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_EQ(errors[0], "Cannot reach the FTP server 127.0.0.1:" + std::to_string(server.Port()) +
+                             ". Check the address and that the server is running.");
+
+    server.Start();  // the next operation logs in again by itself
+    EXPECT_EQ(client.ReadRemoteText("/site/index.html"), "old page\r\n");
+    EXPECT_FALSE(client.StatusFlag());
+    EXPECT_EQ(errors.size(), 2u);
+}
+
+TEST(CurlFtpClientTimeouts, AServerThatNeverAnswersIsGivenUp) {
+    // A socket that listens but never speaks: the connection opens, the greeting never comes.
+    const int silent = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(bind(silent, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(silent, 1), 0);
+    socklen_t length = sizeof address;
+    getsockname(silent, reinterpret_cast<sockaddr*>(&address), &length);
+
+    FakeFtpDialogs dialogs;
+    CurlFtpClient client(dialogs, FtpTimeouts{2, 2, 2});
+    FtpConnectionDetails details;
+    details.host = "127.0.0.1";
+    details.port = ntohs(address.sin_port);
+    dialogs.connectionAnswers.push_back(details);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(client.Connect());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_TRUE(client.StatusFlag());
+    EXPECT_EQ(client.LastError(), "The FTP server 127.0.0.1:" + std::to_string(details.port) +
+                                      " did not answer in time.");
+    close(silent);
+}
+
+class CurlFtpClientCutOffTest : public CurlFtpClientTest {
+  protected:
+    CurlFtpClientCutOffTest() : CurlFtpClientTest(256 * 1024) {}
+};
+
+TEST_F(CurlFtpClientCutOffTest, ATransferCutOffLeavesTheOldFileWhole) {
+    ASSERT_TRUE(ConnectAs(server.Writer()));
+    std::thread cutter([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(600));
+        server.Stop();
+    });
+    const std::string large(8 * 1024 * 1024, 'x');  // half a minute at the throttled rate
+    EXPECT_FALSE(client.WriteRemoteText("/site/index.html", large));
+    cutter.join();
+    EXPECT_TRUE(client.StatusFlag());
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0],
+              "The connection to the FTP server 127.0.0.1:" + std::to_string(server.Port()) +
+                  " was lost while writing '/site/index.html'.");
+    EXPECT_EQ(ReadFileBytes(server.LocalPath("/site/index.html")), "old page\r\n");
+}
+
+}  // namespace
+}  // namespace htmlsim::platform
