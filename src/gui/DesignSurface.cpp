@@ -1,5 +1,6 @@
 #include "DesignSurface.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -26,11 +27,48 @@ PalletWidget::PalletWidget(const ImageSurface& content, QWidget* parent)
     : QWidget(parent), mContent(content) {
     setObjectName("pctPallet");
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The pointer's place is followed without a button too: a click acts where it lies.
+    setMouseTracking(true);
 }
 
 void PalletWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     mContent.Render(painter, event->rect());
+}
+
+namespace {
+
+// The surface's button numbers: 1 left, 2 right, 4 middle, OR-ed for the buttons held.
+int ButtonCode(Qt::MouseButtons buttons) {
+    return (buttons & Qt::LeftButton ? kLeftButton : 0) |
+           (buttons & Qt::RightButton ? kRightButton : 0) |
+           (buttons & Qt::MiddleButton ? kMiddleButton : 0);
+}
+
+}  // namespace
+
+void PalletWidget::mousePressEvent(QMouseEvent* event) {
+    if (mMouse) {
+        const QPointF at = event->position();
+        mMouse->MouseDown(ButtonCode(event->button()), at.x(), at.y());
+    }
+}
+
+void PalletWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (mMouse) {
+        const QPointF at = event->position();
+        mMouse->MouseMove(ButtonCode(event->buttons()), at.x(), at.y());
+    }
+}
+
+void PalletWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (mMouse) {
+        const QPointF at = event->position();
+        mMouse->MouseUp(ButtonCode(event->button()), at.x(), at.y());
+        if (event->button() == Qt::LeftButton) {
+            mMouse->Click();
+        }
+    }
 }
 
 DesignSurface::DesignSurface(QWidget* parent)

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "ImageSurface.h"
+#include "session/DesignMouse.h"
 #include "surface/SurfaceLayout.h"
 
 namespace htmlsim::gui {
@@ -15,11 +16,18 @@ class PalletWidget : public QWidget {
   public:
     PalletWidget(const ImageSurface& content, QWidget* parent);
 
+    // The mouse behaviour the surface's mouse events go to; none by default.
+    void SetMouse(DesignMouse* mouse) { mMouse = mouse; }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     const ImageSurface& mContent;
+    DesignMouse* mMouse = nullptr;
 };
 
 // The "Image Design" tab's content: a window (`pctContainer`) onto a surface (`pctPallet`)

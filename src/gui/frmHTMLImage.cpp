@@ -54,6 +54,11 @@ void frmHTMLImage::BuildTabs() {
     mDesignTab = new DesignSurface(mTabs);
     mTabs->addTab(mDesignTab, "Image Design");
     mSession.AttachDesignServices(mDesignTab->Canvas(), mPictures);
+    mForms = std::make_unique<QtDesignForms>(this);
+    mMenus = std::make_unique<SurfaceMenus>(*mDesignTab->pctPallet());
+    mInteraction = std::make_unique<DesignInteraction>(mSession, *mMenus, *mForms);
+    mMenus->SetInteraction(mInteraction.get());
+    mDesignTab->pctPallet()->SetMouse(&mInteraction->Mouse());
 
     auto* editor = new QWidget(mTabs);
     auto* layout = new QVBoxLayout(editor);

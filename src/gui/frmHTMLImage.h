@@ -4,10 +4,14 @@
 #include <memory>
 #include <string>
 
+#include "QtDesignForms.h"
 #include "QtPictures.h"
 #include "ftp/CurlFtpClient.h"
 #include "ftp/QtFtpDialogs.h"
+
+#include "SurfaceMenus.h"
 #include "services/Dialogs.h"
+#include "session/DesignInteraction.h"
 #include "session/Session.h"
 #include "session/SessionView.h"
 
@@ -33,6 +37,9 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     void Start(const std::string& commandLine);
 
     Session& GetSession() { return mSession; }
+    // The mouse, the links and the pop-up menus of the design surface.
+    DesignInteraction& Interaction() { return *mInteraction; }
+    SurfaceMenus& Menus() { return *mMenus; }
     QTabWidget* SSTab1() const { return mTabs; }
     DesignSurface* DesignTab() const { return mDesignTab; }
     QComboBox* cboSections() const { return mSections; }
@@ -71,6 +78,9 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     QComboBox* mSections = nullptr;
     QPlainTextEdit* mDocument = nullptr;
     QPushButton* mAddSection = nullptr;
+    std::unique_ptr<QtDesignForms> mForms;
+    std::unique_ptr<SurfaceMenus> mMenus;
+    std::unique_ptr<DesignInteraction> mInteraction;
 };
 
 }  // namespace htmlsim::gui

@@ -38,6 +38,7 @@ class Session {
     Session(Dialogs& dialogs, const std::string& programFolder);
 
     void SetView(SessionView* view) { mView = view ? view : &mNoView; }
+    SessionView& View() { return *mView; }
     Dialogs& GetDialogs() { return mDialogs; }
     // The FTP client of the remote documents; its failures are shown through mFTP_Error.
     void SetFtpClient(FtpClient& client);

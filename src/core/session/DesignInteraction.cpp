@@ -1,0 +1,107 @@
+#include "session/DesignInteraction.h"
+
+#include "session/ImagesSectionUpdate.h"
+#include "surface/AreaPropertiesModel.h"
+#include "surface/BalloonPropertiesModel.h"
+#include "surface/DesignOperations.h"
+#include "surface/ImagePropertiesModel.h"
+
+namespace htmlsim {
+
+DesignInteraction::DesignInteraction(Session& session, DesignMouseView& view, DesignForms& forms,
+                                     SecondsClock clock)
+    : mSession(session),
+      mView(view),
+      mForms(forms),
+      mNavigation(session),
+      mMouse(session, mNavigation, *this, std::move(clock)) {
+    SetCommand("mnuBack", [this] { mNavigation.Back(); });
+    SetCommand("mnuForward", [this] { mNavigation.Forward(); });
+    SetCommand("mnuAreaRightClick", [this] { mMouse.PerformRightClick(); });
+    SetCommand("mnuAreaProperties", [this] { ShowAreaProperties(); });
+    SetCommand("mnuAreaRemove", [this] { RemoveArea(); });
+    SetCommand("mnuImageProperties", [this] { ShowImageProperties(); });
+    SetCommand("mnuPalDefineClickableArea", [this] { mMouse.DrawImageMap(); });
+    SetCommand("mnuImageDrawBalloon", [this] { mMouse.DrawBalloon(); });
+}
+
+void DesignInteraction::SetCommand(const std::string& itemName, Command command) {
+    mCommands[itemName] = std::move(command);
+}
+
+bool DesignInteraction::HasCommand(const std::string& itemName) const {
+    return mCommands.contains(itemName);
+}
+
+bool DesignInteraction::RunCommand(const std::string& itemName) {
+    const auto found = mCommands.find(itemName);
+    if (found == mCommands.end()) {
+        return false;
+    }
+    found->second();
+    return true;
+}
+
+void DesignInteraction::ShowPopupMenu(const PopupMenu& menu, float x, float y) {
+    PopupMenu shown = menu;
+    for (MenuItem& item : shown.items) {
+        item.enabled = item.enabled && (item.IsSeparator() || HasCommand(item.name));
+    }
+    mView.ShowPopupMenu(shown, x, y);
+}
+
+void DesignInteraction::RemoveArea() {
+    PageDesign& design = mSession.Design();
+    try {
+        const int n = design.CurrentClickableArea->Index;
+        design.Shapes.Unload(mSession.DesignSurface(), n);
+        design.Areas.Remove(AreaKey(n));
+    } catch (const std::exception& failure) {
+        ReportFailure(failure);
+        return;
+    }
+    UpdateImagesSection(mSession);
+}
+
+void DesignInteraction::ShowAreaProperties() {
+    PageDesign& design = mSession.Design();
+    ClickableArea& area = *design.CurrentClickableArea;
+    if (area.AreaType != kAreaClickable) {
+        BalloonPropertiesModel model(area);
+        mForms.ShowBalloonProperties(model);
+    } else {
+        const bool onCanvas = area.ImageID >= 1 && area.ImageID <= design.ImageCount() &&
+                              design.Image(area.ImageID).ImageType == kImageCanvas;
+        AreaPropertiesModel model(area, onCanvas, mSession.PathOnly(), mSavedAreaValueSets,
+                                  mSession.GetDialogs(), [this] { ApplyArea(); });
+        mForms.ShowAreaProperties(model);
+    }
+    UpdateImagesSection(mSession);
+}
+
+// The outline follows at once; the smallest outline is applied before the document is written,
+// so the document shows what the surface shows.
+void DesignInteraction::ApplyArea() {
+    try {
+        RefreshShape(mSession.Design(), mSession.DesignSurface());
+    } catch (const std::exception& failure) {
+        ReportFailure(failure);
+    }
+    UpdateImagesSection(mSession);
+}
+
+void DesignInteraction::ShowImageProperties() {
+    if (!mSession.Design().CurrentImage) {
+        return;
+    }
+    ImagePropertiesModel model(*mSession.Design().CurrentImage, mSession.PathOnly(),
+                               mSession.Extension());
+    mForms.ShowImageProperties(model);
+    UpdateImagesSection(mSession);
+}
+
+void DesignInteraction::ReportFailure(const std::exception& failure) {
+    mSession.GetDialogs().Message(failure.what(), "", MessageIcon::Critical);
+}
+
+}  // namespace htmlsim

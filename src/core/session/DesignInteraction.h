@@ -1,0 +1,61 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "model/ClickableAreas.h"
+#include "services/DesignForms.h"
+#include "session/DesignMouse.h"
+#include "session/Navigation.h"
+#include "session/Session.h"
+
+namespace htmlsim {
+
+// Everything the user does on the design surface, over one session: the mouse, link
+// navigation, and the commands of the three pop-up menus by their item names. A menu is shown
+// with the items that have no command disabled, so features that come later can register theirs.
+class DesignInteraction : private DesignMouseView {
+  public:
+    using Command = std::function<void()>;
+
+    DesignInteraction(Session& session, DesignMouseView& view, DesignForms& forms,
+                      SecondsClock clock = SteadySeconds);
+    DesignInteraction(const DesignInteraction&) = delete;
+    DesignInteraction& operator=(const DesignInteraction&) = delete;
+
+    DesignMouse& Mouse() { return mMouse; }
+    Navigation& GetNavigation() { return mNavigation; }
+
+    void SetCommand(const std::string& itemName, Command command);
+    bool HasCommand(const std::string& itemName) const;
+    // Runs the item's command; false when it has none.
+    bool RunCommand(const std::string& itemName);
+
+    // "Remove" on the area menu: the area or balloon the menu was opened on goes, with its
+    // outline.
+    void RemoveArea();
+    // "Properties" on the area menu: the area dialog, or the balloon dialog for a balloon.
+    void ShowAreaProperties();
+    // "Properties" on the image menu.
+    void ShowImageProperties();
+
+    // The area dialog's saved value sets, kept while the program runs.
+    ClickableAreas& SavedAreaValueSets() { return mSavedAreaValueSets; }
+
+  private:
+    void ShowPopupMenu(const PopupMenu& menu, float x, float y) override;
+    void RepaintSurface() override { mView.RepaintSurface(); }
+    void ApplyArea();
+    void ReportFailure(const std::exception& failure);
+
+    Session& mSession;
+    DesignMouseView& mView;
+    DesignForms& mForms;
+    Navigation mNavigation;
+    DesignMouse mMouse;
+    std::map<std::string, Command> mCommands;
+    ClickableAreas mSavedAreaValueSets;
+};
+
+}  // namespace htmlsim

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "session/Navigation.h"
+#include "session/Session.h"
+#include "surface/PopupMenus.h"
+#include "util/SecondsClock.h"
+
+namespace htmlsim {
+
+// Mouse buttons as the surface reports them; a move reports the buttons held, OR-ed.
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+inline constexpr int kMiddleButton = 4;
+
+// A press released within this many seconds is a click on the image, not a drag.
+inline constexpr double kClickSeconds = 0.3;
+// The pointer must leave this many pixels (horizontal plus vertical) around the grab point
+// before a pressed image moves.
+inline constexpr float kDragDeadZone = 4.0f;
+
+// What the mouse asks of the window that shows the surface.
+class DesignMouseView {
+  public:
+    virtual ~DesignMouseView() = default;
+    // Shows a pop-up menu at the pointer, surface coordinates.
+    virtual void ShowPopupMenu(const PopupMenu& menu, float x, float y) = 0;
+    // The surface's bitmap changed in the middle of a drag: show it now.
+    virtual void RepaintSurface() {}
+};
+
+// The mouse on the design surface: drawing a new area or balloon on an image, dragging an image
+// (an image map takes its areas along), clicking an image as a visitor of the page would, and
+// the pop-up menus of the right button. Works on the session's design and writes it back into
+// the document when a drawing or a drag ends.
+class DesignMouse {
+  public:
+    DesignMouse(Session& session, Navigation& navigation, DesignMouseView& view,
+                SecondsClock clock = SteadySeconds);
+
+    void MouseDown(int button, float x, float y);
+    void MouseMove(int buttons, float x, float y);
+    void MouseUp(int button, float x, float y);
+    // The click that follows a left release: it ends the drawing mode.
+    void Click();
+
+    // The image menu's commands: the next left press draws one area, or one balloon, on the
+    // image the menu was opened on.
+    void DrawImageMap();
+    void DrawBalloon();
+    // The area menu's command: follows the link of the area the menu was opened on.
+    void PerformRightClick();
+
+    bool DrawMode() const { return mDrawMode; }
+    int DrawKind() const { return mDrawKind; }
+    int16_t DragImageIndex() const { return mDragImageIndex; }
+    float GrabOffsetX() const { return mGrabOffsetX; }
+    float GrabOffsetY() const { return mGrabOffsetY; }
+    double PressTime() const { return mPressTime; }
+    float LastMouseX() const { return mLastMouseX; }
+    float LastMouseY() const { return mLastMouseY; }
+
+  private:
+    void RightPress(float x, float y);
+    void StartDrawing(float x, float y);
+    void PressImage(float x, float y);
+    void ResizeDrawing(float x, float y);
+    void DragImage(float x, float y);
+    void DropImage(float x, float y);
+    void ClickImage(int button);
+    // The area a click with this button on the image reaches, where the image has areas.
+    ClickableAreaPtr ClickedArea(const ImageProperties& image, int button);
+    void ReportFailure(const std::exception& failure);
+
+    Session& mSession;
+    Navigation& mNavigation;
+    DesignMouseView& mView;
+    SecondsClock mClock;
+
+    bool mDrawMode = false;
+    int mDrawKind = kAreaClickable;
+    int16_t mDragImageIndex = 0;
+    float mGrabOffsetX = 0;
+    float mGrabOffsetY = 0;
+    double mPressTime = 0;
+    float mLastMouseX = 0;
+    float mLastMouseY = 0;
+};
+
+}  // namespace htmlsim

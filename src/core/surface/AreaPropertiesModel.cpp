@@ -1,0 +1,125 @@
+#include "surface/AreaPropertiesModel.h"
+
+#include "components/FileHelper.h"
+#include "surface/LinkChoices.h"
+#include "util/WholeNumber.h"
+
+namespace htmlsim {
+
+namespace {
+
+constexpr const char* kLinkFilter =
+    "HTML Documents|*.html;*.htm|Text Documents|*.txt|ASP Documents|*.asp|All Documents "
+    "(*.*)|*.*";
+
+std::array<int16_t*, kAreaBoxCount> BoxFields(ClickableArea& area) {
+    return {&area.Left, &area.Top, &area.Width, &area.Height};
+}
+
+}  // namespace
+
+AreaPropertiesModel::AreaPropertiesModel(ClickableArea& area, bool onCanvas,
+                                         std::string documentFolder, ClickableAreas& savedSets,
+                                         Dialogs& dialogs, std::function<void()> applied)
+    : mArea(area),
+      mDocumentFolder(std::move(documentFolder)),
+      mSavedSets(savedSets),
+      mDialogs(dialogs),
+      mApplied(std::move(applied)) {
+    LinkList = LinkChoices(mDocumentFolder, "html");
+    ShowBoxesOf(area);
+    Title = area.Title;
+    LinkAddressEnabled = area.isLinkable;
+    LinkAddress = area.LinkAddress;
+    LinkShown();
+    CanvasFrameVisible = onCanvas;
+    RightClick = onCanvas && area.ClickType() != "left";
+    for (const ClickableAreaPtr& set : mSavedSets) {
+        NameList.push_back(set->Name);
+    }
+    Name = area.Name;
+}
+
+bool AreaPropertiesModel::IsValid(AreaBox box) const {
+    return WholeNumber16(Boxes[box]).has_value();
+}
+
+void AreaPropertiesModel::LinkableClicked() {
+    LinkAddressEnabled = Linkable;
+}
+
+void AreaPropertiesModel::Apply() {
+    WriteBoxesInto(mArea);
+    mArea.LinkAddress = LinkAddress;
+    mArea.Name = Name;
+    mArea.isLinkable = Linkable;
+    mArea.Title = Title;
+    // Only a canvas area shows the options; any other keeps the left click.
+    mArea.SetClickType(RightClick && CanvasFrameVisible ? "right" : "left");
+    mApplied();
+    // The area may have been corrected (the smallest outline), so show what it holds now.
+    const auto corrected = BoxFields(mArea);
+    for (int box = 0; box < kAreaBoxCount; ++box) {
+        if (IsValid(static_cast<AreaBox>(box))) {
+            Boxes[box] = std::to_string(*corrected[box]);
+        }
+    }
+}
+
+void AreaPropertiesModel::Save() {
+    ClickableAreaPtr set = mSavedSets.GetItem(Name);
+    if (!set) {
+        set = mSavedSets.Add(Name, 0, 0, 0, 0, 0, "", 0);
+        NameList.push_back(Name);
+    }
+    WriteBoxesInto(*set);
+    set->isLinkable = Linkable;
+    set->LinkAddress = LinkAddress;
+    set->Name = Name;
+}
+
+void AreaPropertiesModel::NameChosen() {
+    ClickableAreaPtr set = mSavedSets.GetItem(Name);
+    if (!set) {
+        mDialogs.Message("Item Does Not Exist");
+        return;
+    }
+    ShowBoxesOf(*set);
+    LinkAddressEnabled = set->isLinkable;
+    LinkAddress = set->LinkAddress;
+    LinkShown();
+}
+
+void AreaPropertiesModel::Browse() {
+    FileDialogRequest request;
+    request.filter = kLinkFilter;
+    request.initialFolder = mDocumentFolder;
+    const std::string chosen = mDialogs.OpenFileName(request);
+    if (!chosen.empty()) {
+        LinkAddress = FileHelper::RelativePath(mDocumentFolder, chosen);
+    }
+}
+
+void AreaPropertiesModel::ShowBoxesOf(ClickableArea& area) {
+    const auto fields = BoxFields(area);
+    for (int box = 0; box < kAreaBoxCount; ++box) {
+        Boxes[box] = std::to_string(*fields[box]);
+    }
+}
+
+// Text that is not a whole 16-bit number leaves its field as it was.
+void AreaPropertiesModel::WriteBoxesInto(ClickableArea& area) const {
+    const auto fields = BoxFields(area);
+    for (int box = 0; box < kAreaBoxCount; ++box) {
+        if (auto value = WholeNumber16(Boxes[box])) {
+            *fields[box] = *value;
+        }
+    }
+}
+
+// The check box shows whether a link is present, whatever enables the link box.
+void AreaPropertiesModel::LinkShown() {
+    Linkable = !LinkAddress.empty();
+}
+
+}  // namespace htmlsim

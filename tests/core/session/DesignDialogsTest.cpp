@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include "DesignTestSupport.h"
+
+namespace htmlsim::testing {
+namespace {
+
+class DesignDialogs : public DesignTest {
+  protected:
+    // Opens the area menu on image 1's area and chooses "Properties".
+    void OpenMapAreaDialog() {
+        Mouse().MouseDown(kRightButton, 120, 70);
+        interaction.RunCommand("mnuAreaProperties");
+    }
+};
+
+TEST_F(DesignDialogs, ApplyWritesEveryFieldShowsTheSmallestOutlineAndRewritesTheSection) {
+    Write("b.html", "");
+    Write("a.html", "");
+    Write("c.htm", "");
+    forms.onArea = [&](AreaPropertiesModel& model) {
+        EXPECT_EQ(model.LinkList, (std::vector<std::string>{"javascript:history.back()", "a.html",
+                                                            "b.html", "index.html"}));
+        EXPECT_EQ(model.Name, "Map1_Area_0");
+        EXPECT_EQ(model.Boxes, (std::array<std::string, 4>{"110", "60", "50", "30"}));
+        EXPECT_EQ(model.LinkAddress, "next.html");
+        EXPECT_TRUE(model.Linkable);
+        EXPECT_FALSE(model.CanvasFrameVisible);
+        model.Name = "Start";
+        model.Boxes = {"120", " 70 ", "3", "40"};
+        model.Title = "Go on";
+        model.LinkAddress = "b.html";
+        model.RightClick = true;  // hidden option: the area still demands a left click
+        model.Apply();
+        EXPECT_EQ(model.Boxes[kAreaWidth], "5");
+        const std::string images = Section("Images");
+        EXPECT_NE(images.find("COORDS='20,20,25,60' Title='Go on' HREF='b.html'/>"),
+                  std::string::npos)
+            << images;
+    };
+    OpenMapAreaDialog();
+    ASSERT_EQ(forms.areaDialogs, 1);
+    const ClickableArea& area = *session.Design().Areas.Item(1);
+    EXPECT_EQ(area.Name, "Start");
+    EXPECT_EQ(area.Left, 120);
+    EXPECT_EQ(area.Top, 70);
+    EXPECT_EQ(area.Width, 5);
+    EXPECT_EQ(area.ClickType(), "left");
+    EXPECT_EQ(surface.outlines.at(0), (FakeSurface::Outline{true, 120, 70, 5, 40}));
+    EXPECT_TRUE(session.ChangedSinceSaved());
+}
+
+TEST_F(DesignDialogs, TextThatIsNoWhole16BitNumberIsRefusedAndNotWritten) {
+    forms.onArea = [&](AreaPropertiesModel& model) {
+        model.Boxes = {"", "12.5", "40000", "7px"};
+        for (AreaBox box : {kAreaLeft, kAreaTop, kAreaWidth, kAreaHeight}) {
+            EXPECT_FALSE(model.IsValid(box));
+        }
+        model.Boxes[kAreaHeight] = "-7";
+        EXPECT_TRUE(model.IsValid(kAreaHeight));
+        model.Apply();
+        EXPECT_EQ(model.Boxes[kAreaTop], "12.5");  // left for the user to mend
+        EXPECT_EQ(model.Boxes[kAreaHeight], "5");
+    };
+    OpenMapAreaDialog();
+    const ClickableArea& area = *session.Design().Areas.Item(1);
+    EXPECT_EQ(area.Left, 110);
+    EXPECT_EQ(area.Top, 60);
+    EXPECT_EQ(area.Width, 50);
+    EXPECT_EQ(area.Height, 5);
+}
+
+TEST_F(DesignDialogs, SavedValueSetsAreRecalledInLaterDialogsAndReplacedByName) {
+    forms.onArea = [&](AreaPropertiesModel& model) {
+        model.Name = "Button";
+        model.Boxes = {"1", "2", "30", "40"};
+        model.LinkAddress = "";
+        model.Linkable = true;
+        model.Save();
+        model.Boxes[kAreaLeft] = "9";
+        model.Save();
+        EXPECT_EQ(model.NameList, std::vector<std::string>{"Button"});
+    };
+    OpenMapAreaDialog();
+    EXPECT_EQ(session.Design().Areas.Item(1)->Left, 110);  // saving leaves the area alone
+
+    forms.onArea = [&](AreaPropertiesModel& model) {
+        EXPECT_EQ(model.NameList, std::vector<std::string>{"Button"});
+        model.Name = "Nothing";
+        model.NameChosen();
+        EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"Item Does Not Exist"});
+        model.Name = "Button";
+        model.NameChosen();
+        EXPECT_EQ(model.Boxes, (std::array<std::string, 4>{"9", "2", "30", "40"}));
+        EXPECT_TRUE(model.LinkAddressEnabled);
+        EXPECT_FALSE(model.Linkable);  // shows that no link is present
+    };
+    Mouse().MouseDown(kRightButton, 120, 320);  // an area of another image
+    interaction.RunCommand("mnuAreaProperties");
+    EXPECT_EQ(forms.areaDialogs, 2);
+}
+
+TEST_F(DesignDialogs, CanvasAreasChooseTheirClickTypeAndBrowsingLinksRelatively) {
+    std::filesystem::create_directories(File("more"));
+    dialogs.fileAnswers.push_back(File("more/page.htm"));
+    forms.onArea = [&](AreaPropertiesModel& model) {
+        EXPECT_TRUE(model.CanvasFrameVisible);
+        EXPECT_TRUE(model.RightClick);
+        model.RightClick = false;
+        model.Browse();
+        EXPECT_EQ(model.LinkAddress, "./more/page.htm");
+        model.Apply();
+    };
+    Mouse().MouseDown(kRightButton, 160, 320);
+    interaction.RunCommand("mnuAreaProperties");
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].request.filter,
+              "HTML Documents|*.html;*.htm|Text Documents|*.txt|ASP Documents|*.asp|All "
+              "Documents (*.*)|*.*");
+    EXPECT_EQ(dialogs.asked[0].request.initialFolder, session.PathOnly());
+    EXPECT_NE(Section("CanvasScript_Top").find(",./more/page.htm,left');"), std::string::npos);
+}
+
+TEST_F(DesignDialogs, TheBalloonDialogEditsTheContentLive) {
+    Mouse().MouseDown(kRightButton, 250, 150);
+    interaction.RunCommand("mnuImageDrawBalloon");
+    LeftDrag(150, 100, 250, 160, 1.0);
+    forms.onBalloon = [&](BalloonPropertiesModel& model) {
+        EXPECT_EQ(model.InnerHTML(), "</br><center>Message Goes</br>Here</center>");
+        EXPECT_EQ(model.BackgroundColor(), "salmon");
+        model.InnerHTMLChanged("Press <b>OK</b>");
+    };
+    Mouse().MouseDown(kRightButton, 200, 130);
+    interaction.RunCommand("mnuAreaProperties");
+    EXPECT_EQ(forms.balloonDialogs, 1);
+    EXPECT_EQ(forms.areaDialogs, 0);
+    EXPECT_NE(Section("Balloons").find("visible';>Press <b>OK</b></div>"), std::string::npos);
+}
+
+TEST_F(DesignDialogs, RemovingAnAreaDropsItsOutlineAndItsLine) {
+    Mouse().MouseDown(kRightButton, 120, 70);  // shown by element 0
+    interaction.RunCommand("mnuAreaRemove");
+    EXPECT_FALSE(surface.outlines.at(0).visible);
+    EXPECT_EQ(session.Design().Areas.Count(), 2u);
+    EXPECT_EQ(Section("Images").find("<AREA"), std::string::npos);
+
+    Mouse().MouseDown(kRightButton, 120, 320);  // element 1
+    interaction.RunCommand("mnuAreaRemove");
+    EXPECT_EQ(surface.outlines.count(1), 0u);
+    // The freed elements are reused lowest first.
+    Mouse().MouseDown(kRightButton, 250, 150);
+    interaction.RunCommand("mnuPalDefineClickableArea");
+    LeftDrag(250, 150, 260, 160, 1.0);
+    EXPECT_EQ(session.Design().CurrentClickableArea->Index, 0);
+}
+
+TEST_F(DesignDialogs, TheImageDialogChangesTheImageOnlyWhenTheUserDoes) {
+    Write("other.htm", "");
+    Write("page.html", "");
+    forms.onImage = [&](ImagePropertiesModel& model) {
+        EXPECT_EQ(model.ImageType(), kImageMap);
+        EXPECT_TRUE(model.MapFrameVisible());
+        EXPECT_FALSE(model.LinkFrameVisible());
+        EXPECT_EQ(model.LinkList(), (std::vector<std::string>{"javascript:history.back()",
+                                                              "index.html", "page.html"}));
+        EXPECT_EQ(model.Left(), "100");
+    };
+    Mouse().MouseDown(kRightButton, 250, 150);
+    interaction.RunCommand("mnuImageProperties");
+    const ImageProperties& image = session.Design().Image(1);
+    EXPECT_EQ(image.ImageType, kImageMap);
+    EXPECT_EQ(image.Left, 100);
+    EXPECT_EQ(image.MapName, "Map1");
+    EXPECT_EQ(image.HREF, "");
+
+    forms.onImage = [&](ImagePropertiesModel& model) {
+        model.TypeChosen(kImageHyperlink);
+        EXPECT_TRUE(model.LinkFrameVisible());
+        model.HREFChanged("page.html");
+        model.TitleChanged("Page");
+        model.LeftChanged("");
+        EXPECT_FALSE(model.LeftValid());
+        model.LeftChanged("-20");
+        model.TopChanged("x");
+        EXPECT_FALSE(model.TopValid());
+    };
+    interaction.RunCommand("mnuImageProperties");
+    EXPECT_NE(Section("Images").find("<a HREF='page.html'><IMG SRC='shot.png' Name='Map1' "
+                                     "TITLE='Page' BORDER='0' Width='200' Height='150' "
+                                     "STYLE='position:absolute; left:-20px; top:50px'/></a>"),
+              std::string::npos);
+    // The map's area stays in the model, no longer followed.
+    EXPECT_EQ(session.Design().Areas.Count(), 3u);
+}
+
+}  // namespace
+}  // namespace htmlsim::testing

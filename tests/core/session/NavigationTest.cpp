@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "SessionTestSupport.h"
+#include "components/FileHelper.h"
+#include "document/DocumentTemplate.h"
+#include "session/Navigation.h"
+
+namespace htmlsim::testing {
+namespace {
+
+// Pages a.html to d.html in one folder, a.html open.
+class NavigationTest : public SessionTest {
+  protected:
+    NavigationTest() : navigation(session) {
+        for (const char* name : {"a", "b", "c", "d"}) {
+            Write(std::string(name) + ".html", std::string("<HTML>") + name + "</HTML>\r\n");
+        }
+        session.Start(File("a.html"));
+    }
+
+    std::string Current() const { return session.PathAndName().substr(session.PathOnly().size()); }
+    std::string Entry(int offset) const {
+        const auto& history = session.History();
+        const size_t index = session.HistoryIndex() + offset;
+        return index < history.size() ? history[index] : "";
+    }
+
+    Navigation navigation;
+};
+
+TEST_F(NavigationTest, AMissingPageIsCreatedFromTheTemplateSavedAndRecorded) {
+    session.SetDocumentText("<HTML>a changed</HTML>");
+    navigation.FollowLink("Map1_Area_1.html");
+    EXPECT_EQ(Read("a.html"), "<HTML>a changed</HTML>\r\n");  // saved before leaving
+    EXPECT_EQ(Current(), "Map1_Area_1.html");
+    ASSERT_TRUE(FileHelper::FileExists(File("Map1_Area_1.html")));
+    EXPECT_NE(Read("Map1_Area_1.html").find("<!-- Section: Images -->"), std::string::npos);
+    EXPECT_EQ(session.HistoryIndex(), 2);
+    EXPECT_EQ(Entry(0), File("Map1_Area_1.html"));
+    EXPECT_EQ(Entry(-1), File("a.html"));
+    EXPECT_EQ(view.captions.back(), File("Map1_Area_1.html"));
+    EXPECT_FALSE(session.LoadingSection());
+    EXPECT_EQ(view.busyDepth, 0);
+    EXPECT_GE(view.imports, 2);
+}
+
+TEST_F(NavigationTest, TheBackLinkSavesAndGoesBackInAnyCase) {
+    navigation.FollowLink("b.html");
+    session.SetDocumentText("<HTML>b changed</HTML>");
+    navigation.FollowLink("JavaScript:History.Back()");
+    EXPECT_EQ(Read("b.html"), "<HTML>b changed</HTML>\r\n");
+    EXPECT_EQ(Current(), "a.html");
+    EXPECT_EQ(session.HistoryIndex(), 1);
+    EXPECT_EQ(session.DocumentText(), "<HTML>a</HTML>\r\n");
+}
+
+TEST_F(NavigationTest, ANewLinkAfterGoingBackKeepsTheEntryBeyondForForward) {
+    navigation.FollowLink("b.html");
+    navigation.FollowLink("c.html");
+    navigation.FollowLink("d.html");
+    navigation.Back();
+    navigation.Back();
+    EXPECT_EQ(Current(), "b.html");
+    navigation.FollowLink("new.html");
+    EXPECT_EQ(session.HistoryIndex(), 3);
+    EXPECT_EQ(Entry(1), File("d.html"));
+    navigation.Forward();
+    EXPECT_EQ(Current(), "d.html");
+    EXPECT_EQ(session.HistoryIndex(), 4);
+    // At the end of the history Forward does nothing; at the start Back does nothing.
+    navigation.Forward();
+    EXPECT_EQ(Current(), "d.html");
+    for (int i = 0; i < 5; ++i) {
+        navigation.Back();
+    }
+    EXPECT_EQ(Current(), "a.html");
+    EXPECT_EQ(session.HistoryIndex(), 1);
+}
+
+TEST_F(NavigationTest, ForwardSavesButDoesNothingWhenTheNextPageIsGone) {
+    navigation.FollowLink("b.html");
+    navigation.Back();
+    session.SetDocumentText("<HTML>a changed</HTML>");
+    std::filesystem::remove(File("b.html"));
+    navigation.Forward();
+    EXPECT_EQ(Current(), "a.html");
+    EXPECT_EQ(Read("a.html"), "<HTML>a</HTML>\r\n");
+
+    Write("b.html", "<HTML>b again</HTML>\r\n");
+    navigation.Forward();
+    EXPECT_EQ(Read("a.html"), "<HTML>a changed</HTML>\r\n");
+    EXPECT_EQ(session.DocumentText(), "<HTML>b again</HTML>\r\n");
+}
+
+TEST_F(NavigationTest, AnEmptyLinkOnlySaves) {
+    session.SetDocumentText("<HTML>a changed</HTML>");
+    const auto history = session.History();
+    navigation.FollowLink("");
+    EXPECT_EQ(Read("a.html"), "<HTML>a changed</HTML>\r\n");
+    EXPECT_EQ(Current(), "a.html");
+    EXPECT_EQ(session.History(), history);
+    EXPECT_EQ(session.HistoryIndex(), 1);
+}
+
+TEST_F(NavigationTest, LinksFromTheDocumentFolderAreResolved) {
+    std::filesystem::create_directories(File("sub"));
+    Write("sub/e.html", "<HTML>e</HTML>\r\n");
+    navigation.FollowLink("./sub/e.html");
+    EXPECT_EQ(session.PathAndName(), File("sub/e.html"));
+    navigation.FollowLink("../b.html");
+    EXPECT_EQ(session.DocumentText(), "<HTML>b</HTML>\r\n");
+}
+
+// A window that follows another link while the first one's page is being shown.
+class ImpatientView : public FakeSessionView {
+  public:
+    Navigation* navigation = nullptr;
+    Session* session = nullptr;
+    bool loadingSeen = false;
+
+    void DesignRebuilt() override {
+        FakeSessionView::DesignRebuilt();
+        if (navigation && navigation->Following()) {
+            loadingSeen = session->LoadingSection();
+            navigation->FollowLink("c.html");
+        }
+    }
+};
+
+TEST_F(NavigationTest, ALinkIsIgnoredWhileAnotherIsFollowed) {
+    ImpatientView impatient;
+    impatient.navigation = &navigation;
+    impatient.session = &session;
+    session.SetView(&impatient);
+    navigation.FollowLink("b.html");
+    EXPECT_TRUE(impatient.loadingSeen);
+    EXPECT_EQ(Current(), "b.html");
+    EXPECT_FALSE(navigation.Following());
+    EXPECT_FALSE(session.LoadingSection());
+    navigation.FollowLink("c.html");
+    EXPECT_EQ(Current(), "c.html");
+}
+
+}  // namespace
+}  // namespace htmlsim::testing
