@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "UnexpectedMessageDialogs.h"
 #include "model/ImagesSectionWriter.h"
 #include "model/PageDesign.h"
 #include "services/Dialogs.h"
@@ -36,21 +37,6 @@ class AnyPictures : public Pictures {
 
   private:
     PicturePtr mPicture = std::make_shared<SizedPicture>();
-};
-
-// A benchmark must not meet a message: any is a fault of the generated page.
-class FailingDialogs : public Dialogs {
-  public:
-    void Message(const std::string& text, const std::string&, MessageIcon) override {
-        throw std::logic_error("unexpected message: " + text);
-    }
-    std::string InputBox(const std::string&, const std::string&, const std::string&) override {
-        return "";
-    }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    std::string OpenFileName(const FileDialogRequest&) override { return ""; }
-    std::string SaveFileName(const FileDialogRequest&) override { return ""; }
-    std::string BrowseForFolder(const std::string&, const std::string&) override { return ""; }
 };
 
 // `images` image maps, each with `areasPerImage` linked areas.
@@ -92,7 +78,7 @@ inline std::string GeneratedDocument(int images, int areasPerImage) {
     PageDesign design;
     GenerateDesign(design, images, areasPerImage);
     std::string document = EmptyDesignDocument();
-    FailingDialogs dialogs;
+    UnexpectedMessageDialogs dialogs;
     DocumentUpdateSectionImages(document, design, dialogs);
     return document;
 }

@@ -5,25 +5,11 @@
 #include <filesystem>
 #include <vector>
 
+#include "UnexpectedMessageDialogs.h"
 #include "session/DesignMouse.h"
 
 namespace htmlsim {
 namespace {
-
-// The drag must not ask anything: any message would be a fault.
-class SilentDialogs : public Dialogs {
-  public:
-    void Message(const std::string& text, const std::string&, MessageIcon) override {
-        throw std::logic_error("unexpected message: " + text);
-    }
-    std::string InputBox(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    std::string OpenFileName(const FileDialogRequest&) override { return {}; }
-    std::string SaveFileName(const FileDialogRequest&) override { return {}; }
-    std::string BrowseForFolder(const std::string&, const std::string&) override { return {}; }
-};
 
 class PixelPicture : public Picture {
   public:
@@ -88,7 +74,7 @@ class NoMenus : public DesignMouseView {
 // One step of dragging a 1920 x 1080 picture that carries ten areas: erase, move with its
 // areas, repaint, through the mouse handler itself.
 void BM_ImageDragStep(benchmark::State& state) {
-    SilentDialogs dialogs;
+    UnexpectedMessageDialogs dialogs;
     const auto folder = std::filesystem::temp_directory_path() / "htmlsim-bench";
     Session session(dialogs, folder.string());
     PixelSurface surface(2400, 1500);

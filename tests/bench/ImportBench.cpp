@@ -12,7 +12,7 @@ void BM_ImportDocument(benchmark::State& state) {
     const std::string document = GeneratedDocument(200 * size, 50);
     NullSurface surface;
     AnyPictures pictures;
-    FailingDialogs dialogs;
+    UnexpectedMessageDialogs dialogs;
     for (auto _ : state) {
         auto design = std::make_unique<PageDesign>();
         ImportContext context{*design, surface, pictures, dialogs, "/work/"};

@@ -2,25 +2,11 @@
 
 #include <string>
 
+#include "UnexpectedMessageDialogs.h"
 #include "document/SectionDocument.h"
 
 namespace htmlsim {
 namespace {
-
-// Listing must not ask anything of a well-formed document; any message would be a fault.
-class NoDialogs : public Dialogs {
-  public:
-    void Message(const std::string& text, const std::string&, MessageIcon) override {
-        throw std::logic_error("unexpected message: " + text);
-    }
-    std::string InputBox(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    std::string OpenFileName(const FileDialogRequest&) override { return {}; }
-    std::string SaveFileName(const FileDialogRequest&) override { return {}; }
-    std::string BrowseForFolder(const std::string&, const std::string&) override { return {}; }
-};
 
 // About 1 MB in 2,000 sections, each body a few lines of markup.
 std::string LargeDocument() {
@@ -38,7 +24,7 @@ std::string LargeDocument() {
 
 void ListSectionsOfALargeDocument(benchmark::State& state) {
     const std::string document = LargeDocument();
-    NoDialogs dialogs;
+    UnexpectedMessageDialogs dialogs;
     size_t sections = 0;
     for (auto _ : state) {
         const SectionTable table = ListSections(document, dialogs);

@@ -10,7 +10,7 @@ void BM_DocumentUpdateSectionImages(benchmark::State& state) {
     PageDesign design;
     GenerateDesign(design, 200, 50);
     const std::string empty = EmptyDesignDocument();
-    FailingDialogs dialogs;
+    UnexpectedMessageDialogs dialogs;
     size_t written = 0;
     for (auto _ : state) {
         std::string document = empty;
