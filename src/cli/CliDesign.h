@@ -3,8 +3,10 @@
 #include <string>
 
 #include "CliSession.h"
+#include "QtTextMeasurer.h"
 #include "import/ImportContext.h"
 #include "services/Surface.h"
+#include "surface/PageControls.h"
 
 namespace htmlsim::cli {
 
@@ -18,10 +20,31 @@ class UnpaintedSurface : public Surface {
     void UnloadOutline(int) override {}
 };
 
-// Opens the document at `path` as the editor does and reads its design through the given
-// surface, pictures and dialogs, as switching to the Image Design tab does. False (with a
-// message) when the document cannot be opened.
+// The anchors, labels and inputs of a headless command: measured with the editor's fonts on an
+// offscreen display, their section writers writing into the session's document.
+class CliPageControls {
+  public:
+    CliPageControls(CliSession& session, Dialogs& dialogs);
+
+    PageControls& Get() { return mControls; }
+
+  private:
+    // Fonts are measured and widgets painted only with an application object; no display is
+    // needed, so the commands run the same with or without one.
+    struct OffscreenApplication {
+        OffscreenApplication();
+    };
+
+    OffscreenApplication mApplication;
+    QtTextMeasurer mMeasurer;
+    PageControls mControls;
+};
+
+// Opens the document at `path` as the editor does and reads its design, page controls
+// included, through the given surface, pictures and dialogs, as switching to the Image Design
+// tab does. False (with a message) when the document cannot be opened.
 bool OpenAndImportDesign(CliSession& session, const std::string& path, PageDesign& design,
-                         Surface& surface, Pictures& pictures, Dialogs& dialogs);
+                         Surface& surface, Pictures& pictures, Dialogs& dialogs,
+                         PageControls& controls);
 
 }  // namespace htmlsim::cli

@@ -14,7 +14,10 @@
 
 #include "DesignSurface.h"
 #include "codelib/frmCodeLibrary.h"
+#include "controls/PageControlViews.h"
 #include "frmAbout.h"
+#include "session/PageControlCommands.h"
+#include "session/SessionSectionWriter.h"
 
 namespace htmlsim::gui {
 
@@ -43,6 +46,8 @@ frmHTMLImage::frmHTMLImage(Dialogs& dialogs, const std::string& programFolder, Q
     mSession.SetView(this);
 }
 
+frmHTMLImage::~frmHTMLImage() = default;
+
 void frmHTMLImage::Start(const std::string& commandLine) {
     mSession.Start(commandLine);
 }
@@ -59,6 +64,10 @@ void frmHTMLImage::BuildTabs() {
     mInteraction = std::make_unique<DesignInteraction>(mSession, *mMenus, *mForms);
     mMenus->SetInteraction(mInteraction.get());
     mDesignTab->pctPallet()->SetMouse(&mInteraction->Mouse());
+    mControls = std::make_unique<PageControls>(mMeasurer, mSession.GetDialogs(),
+                                               SessionSectionWriter(mSession));
+    ConnectPageControls(*mInteraction, *mControls);
+    mControlViews = std::make_unique<PageControlViews>(*mControls, mDesignTab->pctPallet());
 
     auto* editor = new QWidget(mTabs);
     auto* layout = new QVBoxLayout(editor);

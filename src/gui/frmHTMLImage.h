@@ -6,6 +6,7 @@
 
 #include "QtDesignForms.h"
 #include "QtPictures.h"
+#include "QtTextMeasurer.h"
 #include "ftp/CurlFtpClient.h"
 #include "ftp/QtFtpDialogs.h"
 
@@ -14,6 +15,7 @@
 #include "session/DesignInteraction.h"
 #include "session/Session.h"
 #include "session/SessionView.h"
+#include "surface/PageControls.h"
 
 class QAction;
 class QComboBox;
@@ -21,6 +23,9 @@ class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 
+namespace htmlsim {
+class PageControlViews;
+}
 namespace htmlsim::gui {
 class DesignSurface;
 }
@@ -32,6 +37,7 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     Q_OBJECT
   public:
     frmHTMLImage(Dialogs& dialogs, const std::string& programFolder, QWidget* parent = nullptr);
+    ~frmHTMLImage() override;
 
     // Opens the document the command line names, or a new one, and shows its design.
     void Start(const std::string& commandLine);
@@ -40,6 +46,8 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     // The mouse, the links and the pop-up menus of the design surface.
     DesignInteraction& Interaction() { return *mInteraction; }
     SurfaceMenus& Menus() { return *mMenus; }
+    // The anchors, inputs and labels on the design surface.
+    PageControls& Controls() { return *mControls; }
     QTabWidget* SSTab1() const { return mTabs; }
     DesignSurface* DesignTab() const { return mDesignTab; }
     QComboBox* cboSections() const { return mSections; }
@@ -73,6 +81,7 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     platform::CurlFtpClient mFTP;
     Session mSession;
     QtPictures mPictures;
+    QtTextMeasurer mMeasurer;
     QTabWidget* mTabs = nullptr;
     DesignSurface* mDesignTab = nullptr;
     QComboBox* mSections = nullptr;
@@ -81,6 +90,9 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     std::unique_ptr<QtDesignForms> mForms;
     std::unique_ptr<SurfaceMenus> mMenus;
     std::unique_ptr<DesignInteraction> mInteraction;
+    std::unique_ptr<PageControls> mControls;
+    // Goes before the controls it shows (members are destroyed in reverse order).
+    std::unique_ptr<PageControlViews> mControlViews;
 };
 
 }  // namespace htmlsim::gui

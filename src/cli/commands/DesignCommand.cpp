@@ -76,6 +76,35 @@ Json AreaJson(const ClickableArea& area) {
             {"InnerHTML", area.InnerHTML}};
 }
 
+Json LabelJson(const Label& label) {
+    return {{"Style", label.Style()}, {"InnerHTML", label.InnerHTML()}, {"ID", label.ID()}};
+}
+
+Json AnchorJson(const Anchor& anchor) {
+    return {{"Style", anchor.Style()}, {"HREF", anchor.HREF()},   {"Target", anchor.Target()},
+            {"Name2", anchor.Name2()}, {"Class", anchor.Class()}, {"Value", anchor.Value()}};
+}
+
+Json InputJson(const Input& input) {
+    return {{"Style", input.Style()},       {"Accept", input.Accept()},
+            {"Title", input.Title()},       {"Checked", input.Checked()},
+            {"Disabled", input.Disabled()}, {"MaxLength", input.MaxLength()},
+            {"Name2", input.Name2()},       {"ReadOnly", input.ReadOnly()},
+            {"Size", input.Size()},         {"SRC", input.SRC()},
+            {"Type2", input.Type2()},       {"Caption", input.Caption()},
+            {"Value", input.Value()}};
+}
+
+// The counted controls of one kind, in element order.
+template <typename Control>
+Json ControlsJson(const ControlArray<Control>& array, Json (*toJson)(const Control&)) {
+    Json controls = Json::array();
+    for (int index = 0; index < array.Count(); ++index) {
+        controls.push_back(toJson(array[index]));
+    }
+    return controls;
+}
+
 int RunDesign(const std::vector<std::string>& args) {
     if (args.size() != 1) {
         throw UsageError();
@@ -85,7 +114,9 @@ int RunDesign(const std::vector<std::string>& args) {
     UnpaintedSurface surface;
     QtPictures pictures;
     RecordingDialogs dialogs;
-    if (!OpenAndImportDesign(session, args[0], design, surface, pictures, dialogs)) {
+    CliPageControls controls(session, dialogs);
+    if (!OpenAndImportDesign(session, args[0], design, surface, pictures, dialogs,
+                             controls.Get())) {
         return kExitFailure;
     }
     Json images = Json::array();
@@ -96,9 +127,13 @@ int RunDesign(const std::vector<std::string>& args) {
     for (const ClickableAreaPtr& area : design.Areas) {
         areas.push_back(AreaJson(*area));
     }
-    const Json result = {{"images", images},        {"areas", areas},
-                         {"labels", Json::array()}, {"anchors", Json::array()},
-                         {"inputs", Json::array()}, {"messages", dialogs.messages}};
+    const PageControls& page = controls.Get();
+    const Json result = {{"images", images},
+                         {"areas", areas},
+                         {"labels", ControlsJson(page.Label1, LabelJson)},
+                         {"anchors", ControlsJson(page.Anchor1, AnchorJson)},
+                         {"inputs", ControlsJson(page.Input1, InputJson)},
+                         {"messages", dialogs.messages}};
     // Texts of a Latin-1 document are not UTF-8: such bytes are shown replaced, not refused.
     std::cout << result.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
     return kExitSuccess;

@@ -17,11 +17,19 @@ int RunRegenerate(const std::vector<std::string>& args) {
     PageDesign design;
     UnpaintedSurface surface;
     QtPictures pictures;
-    if (!OpenAndImportDesign(session, args[0], design, surface, pictures, session.Dialogs())) {
+    CliPageControls controls(session, session.Dialogs());
+    if (!OpenAndImportDesign(session, args[0], design, surface, pictures, session.Dialogs(),
+                             controls.Get())) {
         return kExitFailure;
     }
     std::string document = session.Get().DocumentText();
     DocumentUpdateSectionImages(document, design, session.Dialogs());
+    // The control writers write into the session's document, as in the editor.
+    session.Get().SetDocumentText(std::move(document));
+    controls.Get().UpdateLabelsSection();
+    controls.Get().UpdateAnchorsSection();
+    controls.Get().UpdateInputsSection();
+    document = session.Get().DocumentText();
     std::cout.write(document.data(), static_cast<std::streamsize>(document.size()));
     std::cout.flush();
     return session.ExitStatus();
@@ -30,7 +38,8 @@ int RunRegenerate(const std::vector<std::string>& args) {
 const CliCommandRegistration kRegenerate(
     {"regenerate", "PATH",
      "reads the design of the document at PATH and prints the document with its Images, "
-     "canvas script and Balloons sections written anew (nothing is saved)",
+     "canvas script, Balloons, Labels, Anchors and Inputs sections written anew (nothing is "
+     "saved)",
      RunRegenerate});
 
 }  // namespace

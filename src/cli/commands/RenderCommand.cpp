@@ -1,4 +1,6 @@
+#include <QPainter>
 #include <QSaveFile>
+#include <QWidget>
 #include <algorithm>
 
 #include "CliCommand.h"
@@ -6,6 +8,7 @@
 #include "CliSession.h"
 #include "ImageSurface.h"
 #include "QtPictures.h"
+#include "controls/PageControlViews.h"
 
 namespace htmlsim::cli {
 
@@ -33,15 +36,38 @@ RenderArguments ParseArguments(const std::vector<std::string>& args) {
     return parsed;
 }
 
-// Room for every image, painted or not, so that a missing picture still shows its place.
-QSize ImagesExtent(const PageDesign& design) {
+template <typename Control>
+QSize ControlsExtent(const ControlArray<Control>& array) {
+    QSize extent;
+    for (int index = 0; index < array.Count(); ++index) {
+        const ControlPlacement& place = array.Placement(index);
+        extent = extent.expandedTo(QSize(place.Left + place.Width, place.Top + place.Height));
+    }
+    return extent;
+}
+
+// Room for every image, painted or not, so that a missing picture still shows its place, and
+// for every page control.
+QSize PageExtent(const PageDesign& design, const PageControls& controls) {
     QSize extent;
     for (int k = 1; k <= design.ImageCount(); ++k) {
         const ImageProperties& image = design.Image(k);
         extent = extent.expandedTo(QSize(image.Left + image.Width, image.Top + image.Height));
     }
+    extent = extent.expandedTo(ControlsExtent(controls.Anchor1))
+                 .expandedTo(ControlsExtent(controls.Label1))
+                 .expandedTo(ControlsExtent(controls.Input1));
     const int limit = ImageSurface::kMaxSide;
     return extent.boundedTo(QSize(limit, limit));
+}
+
+// The page controls drawn over the painted surface by the widgets the editor shows them with.
+void PaintControls(QImage& image, PageControls& controls) {
+    QWidget surface;
+    surface.resize(image.size());
+    const PageControlViews views(controls, &surface);
+    QPainter painter(&image);
+    surface.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
 }
 
 bool SavePng(const QImage& image, const std::string& path, Dialogs& dialogs) {
@@ -60,9 +86,12 @@ int RunRender(const std::vector<std::string>& args) {
     PageDesign design;
     ImageSurface canvas;
     QtPictures pictures;
+    CliPageControls controls(session, session.Dialogs());
     if (OpenAndImportDesign(session, arguments.document, design, canvas, pictures,
-                            session.Dialogs())) {
-        SavePng(canvas.RenderImage(ImagesExtent(design)), arguments.output, session.Dialogs());
+                            session.Dialogs(), controls.Get())) {
+        QImage image = canvas.RenderImage(PageExtent(design, controls.Get()));
+        PaintControls(image, controls.Get());
+        SavePng(image, arguments.output, session.Dialogs());
     }
     return session.ExitStatus();
 }
@@ -70,7 +99,8 @@ int RunRender(const std::vector<std::string>& args) {
 const CliCommandRegistration kRender({"render", "PATH -o OUT.png",
                                       "paints the design of the document at PATH as the Image "
                                       "Design tab shows it (images, then area and balloon "
-                                      "outlines) into the PNG file OUT.png",
+                                      "outlines, then anchors, labels and inputs) into the PNG "
+                                      "file OUT.png",
                                       RunRender});
 
 }  // namespace

@@ -24,6 +24,7 @@ class DesignInteraction : private DesignMouseView {
     DesignInteraction(const DesignInteraction&) = delete;
     DesignInteraction& operator=(const DesignInteraction&) = delete;
 
+    Session& GetSession() { return mSession; }
     DesignMouse& Mouse() { return mMouse; }
     Navigation& GetNavigation() { return mNavigation; }
 

@@ -9,6 +9,7 @@
 #include "remote/PathNames.h"
 #include "session/TemporaryFolder.h"
 #include "surface/DesignOperations.h"
+#include "surface/PageControls.h"
 #include "util/Text.h"
 #include "util/WholeFile.h"
 
@@ -168,11 +169,16 @@ void Session::AttachDesignServices(Surface& surface, Pictures& pictures) {
 
 void Session::ClearDesign() {
     htmlsim::ClearDesign(mDesign, *mSurface);
+    if (mControls) {
+        mControls->RemoveAllAnchors();
+        mControls->RemoveAllInputs();
+    }
     mView->ClearDesign();
 }
 
 void Session::ImportDocumentIntoDesign() {
     ImportContext context{mDesign, *mSurface, *mPictures, mDialogs, mPathOnly};
+    context.controls = mControls;
     UseRemotePictures(context);
     ImportDocument(mDocumentText, context);
     mView->DesignRebuilt();

@@ -50,6 +50,10 @@ class Session {
     void AttachDesignServices(Surface& surface, Pictures& pictures);
     Surface& DesignSurface() { return *mSurface; }
     Pictures& GetPictures() { return *mPictures; }
+    // The page's anchors, labels and inputs, read in and cleared with the design; a session
+    // without them (a headless one) reads only images and areas.
+    void AttachPageControls(PageControls& controls) { mControls = &controls; }
+    PageControls* Controls() { return mControls; }
 
     // Opens the document the command line names, or starts a new one; then shows tab 0.
     void Start(const std::string& commandLine);
@@ -142,6 +146,7 @@ class Session {
     NoPictures mNoPictures;
     Surface* mSurface = &mNoSurface;
     Pictures* mPictures = &mNoPictures;
+    PageControls* mControls = nullptr;
 
     std::string mDocumentText;
     std::string mSavedText;

@@ -11,11 +11,15 @@
 #include <QTest>
 #include <map>
 
+#include "DesignSurface.h"
 #include "FakeDialogs.h"
 #include "QtTextMeasurer.h"
+#include "TempFolder.h"
 #include "controls/InputWidget.h"
 #include "controls/PageControlViews.h"
 #include "controls/PageControlWidget.h"
+#include "document/SectionDocument.h"
+#include "frmHTMLImage.h"
 #include "surface/PageControls.h"
 
 namespace htmlsim {
@@ -145,6 +149,34 @@ TEST_F(PageControlWidgetsTest, TheInputShowsTheMiniatureOfItsType) {
     input.SetValue("Send");
     EXPECT_TRUE(view->Command1()->isVisible());
     EXPECT_EQ(view->Command1()->text(), "Submit");
+}
+
+TEST(EditorPageControls, APagesControlsShowOnTheSurfaceAndADragRewritesTheirSection) {
+    testing::TempFolder folder;
+    testing::FakeDialogs dialogs;
+    gui::frmHTMLImage window(dialogs, folder.File("program"));
+    window.show();
+    testing::WriteFileBytes(folder.File("page.html"),
+                            "<HTML>\r\n<BODY>\r\n<!-- Section: Labels -->\r\n"
+                            "<Label style='position:absolute; left:30px; top:40px'>Hi</Label>\r\n"
+                            "<!-- Section End -->\r\n</BODY>\r\n</HTML>\r\n");
+    window.Start(folder.File("page.html"));
+    ASSERT_EQ(window.Controls().LabelCount(), 1);
+    auto* label = window.DesignTab()->pctPallet()->findChild<QWidget*>("Label1_0");
+    ASSERT_NE(label, nullptr);
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_EQ(label->pos(), QPoint(30, 40));
+
+    Drag(label, QPointF(3, 3), QPointF(20, 10));
+    EXPECT_EQ(GetSectionText(window.GetSession().DocumentText(), "Labels"),
+              "<Label style='position:absolute; left:50px; top:50px'>Hi</Label>");
+    EXPECT_TRUE(window.GetSession().ChangedSinceSaved());
+
+    window.Interaction().RunCommand("mnuPalAddAnchor");
+    auto* anchor = window.DesignTab()->pctPallet()->findChild<QWidget*>("Anchor1_0");
+    ASSERT_NE(anchor, nullptr);
+    EXPECT_TRUE(anchor->isVisible());
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST(QtTextMeasurer, MeasuresWithTheControlsFont) {

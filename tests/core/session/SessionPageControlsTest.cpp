@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include "FakeDesignForms.h"
+#include "FakeDesignMouseView.h"
+#include "FakeTextMeasurer.h"
+#include "PageDocument.h"
+#include "SessionTestSupport.h"
+#include "document/SectionDocument.h"
+#include "session/DesignInteraction.h"
+#include "session/PageControlCommands.h"
+#include "session/SessionSectionWriter.h"
+
+namespace htmlsim::testing {
+namespace {
+
+// A session whose design surface carries page controls, over a page with two anchors (the
+// second linking to next.html), one label and one input.
+class SessionPageControlsTest : public SessionTest {
+  protected:
+    SessionPageControlsTest()
+        : interaction(session, mouseView, forms),
+          controls(measurer, dialogs, SessionSectionWriter(session)) {
+        ConnectPageControls(interaction, controls);
+        Write("page.html",
+              PageDocument({{"Images", ""},
+                            {"Labels", "<Label style='left:5px; top:6px'>Hello</Label>\r\n"},
+                            {"Anchors",
+                             "<A style='left:10px; top:20px'>One</A>\r\n"
+                             "<A style='left:10px; top:90px' HREF='next.html'>Two</A>\r\n"},
+                            {"Inputs", "<Input type='text' style='left:1px; top:2px'/>\r\n"}}));
+        session.Start(File("page.html"));
+    }
+
+    std::string Section(const std::string& name) const {
+        return GetSectionText(session.DocumentText(), name);
+    }
+
+    FakeDesignMouseView mouseView;
+    FakeDesignForms forms;
+    FakeTextMeasurer measurer;
+    DesignInteraction interaction;
+    PageControls controls;
+};
+
+TEST_F(SessionPageControlsTest, OpeningAPageReadsItsControlsAndTheMenuAddsBelowThem) {
+    EXPECT_EQ(controls.AnchorCount(), 2);
+    EXPECT_EQ(controls.LabelCount(), 1);
+    EXPECT_EQ(controls.InputCount(), 1);
+    EXPECT_EQ(controls.Anchor1[1].HREF(), "next.html");
+    EXPECT_FALSE(session.ChangedSinceSaved());  // reading writes nothing back
+
+    ASSERT_TRUE(interaction.RunCommand("mnuPalAddAnchor"));
+    EXPECT_EQ(controls.AnchorCount(), 3);
+    EXPECT_EQ(controls.Anchor1[2].Value(), "Anchor 3");
+    const int height = controls.Anchor1.Placement(2).Height;
+    EXPECT_EQ(controls.Anchor1.Placement(2).Top, 50 + 2 * height);
+    EXPECT_NE(Section("Anchors").find(">Anchor 3</a>"), std::string::npos);
+    EXPECT_TRUE(session.ChangedSinceSaved());
+
+    ASSERT_TRUE(interaction.RunCommand("mnuPalAddLabel"));
+    ASSERT_TRUE(interaction.RunCommand("mnuPalAddInput"));
+    EXPECT_NE(Section("Labels").find(">Label 2</Label>"), std::string::npos);
+    EXPECT_EQ(controls.Input1[1].Value(), "Input 2");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(SessionPageControlsTest, AnAnchorClickFollowsItsLinkAndTheNewPageStartsWithoutControls) {
+    controls.Anchor1.Click(0);  // no HREF: nothing happens
+    EXPECT_EQ(session.FileNameOnly(), "page");
+
+    controls.Anchor1.Click(1);
+    EXPECT_EQ(session.FileNameOnly(), "next");
+    EXPECT_EQ(controls.AnchorCount(), 0);
+    EXPECT_EQ(controls.LabelCount(), 0);
+    EXPECT_EQ(controls.InputCount(), 0);
+    EXPECT_FALSE(controls.Anchor1.Placement(0).Visible);
+}
+
+TEST_F(SessionPageControlsTest, ANewDocumentClearsAnchorsAndInputs) {
+    session.CreateNewDocument();
+    EXPECT_EQ(controls.AnchorCount(), 0);
+    EXPECT_EQ(controls.InputCount(), 0);
+    EXPECT_FALSE(controls.Input1.Placement(0).Visible);
+}
+
+}  // namespace
+}  // namespace htmlsim::testing
