@@ -7,7 +7,7 @@
 
 namespace htmlsim::cli {
 
-CliPageControls::OffscreenApplication::OffscreenApplication() {
+OffscreenApplication::OffscreenApplication() {
     if (QCoreApplication::instance()) {
         return;
     }

@@ -20,6 +20,12 @@ class UnpaintedSurface : public Surface {
     void UnloadOutline(int) override {}
 };
 
+// Fonts are measured and text and widgets painted only with an application object; this one
+// needs no display, so the commands run the same with or without one.
+struct OffscreenApplication {
+    OffscreenApplication();
+};
+
 // The anchors, labels and inputs of a headless command: measured with the editor's fonts on an
 // offscreen display, their section writers writing into the session's document.
 class CliPageControls {
@@ -29,12 +35,6 @@ class CliPageControls {
     PageControls& Get() { return mControls; }
 
   private:
-    // Fonts are measured and widgets painted only with an application object; no display is
-    // needed, so the commands run the same with or without one.
-    struct OffscreenApplication {
-        OffscreenApplication();
-    };
-
     OffscreenApplication mApplication;
     QtTextMeasurer mMeasurer;
     PageControls mControls;

@@ -1,0 +1,150 @@
+#include "example/ExampleSimulation.h"
+
+#include "CliDesign.h"
+#include "QtPictures.h"
+#include "document/SectionDocument.h"
+#include "example/ExamplePictures.h"
+#include "services/DesignForms.h"
+#include "session/DesignInteraction.h"
+#include "session/ImagesSectionUpdate.h"
+#include "session/PageControlCommands.h"
+
+namespace htmlsim::cli {
+
+namespace {
+
+// The user's hand on the surface: menus are "seen" and their commands chosen by name; the
+// dialogs' edits are made on the drawn area directly, as their Apply would.
+class ScriptedHand : public DesignMouseView, public DesignForms {
+  public:
+    void ShowPopupMenu(const PopupMenu&, float, float) override {}
+    void ShowAreaProperties(AreaPropertiesModel&) override {}
+    void ShowBalloonProperties(BalloonPropertiesModel&) override {}
+    void ShowImageProperties(ImagePropertiesModel&) override {}
+};
+
+class ExampleBuilder {
+  public:
+    ExampleBuilder(CliSession& session, const std::string& folder)
+        : mSession(session),
+          mFolder(folder),
+          mControls(session, session.Dialogs()),
+          mInteraction(session.Get(), mHand, mHand) {
+        mSession.Get().AttachDesignServices(mSurface, mPictures);
+        ConnectPageControls(mInteraction, mControls.Get());
+    }
+
+    bool Build() {
+        Session& session = mSession.Get();
+        session.Start(mFolder + "login.html");
+        BuildLoginPage();
+        // A page never saved would be offered Save As by the link; it has its name already.
+        session.SaveDocument();
+        mInteraction.GetNavigation().FollowLink("dashboard.html");
+        BuildDashboardPage();
+        mInteraction.GetNavigation().FollowLink("settings.html");
+        BuildSettingsPage();
+        return session.SaveDocument() && mSession.ExitStatus() == 0;
+    }
+
+  private:
+    void BuildLoginPage() {
+        TypeImages(
+            "<IMG SRC='login.png' Name='Login' BORDER='0' Width='800' Height='500' "
+            "STYLE='position:absolute; left:0px; "
+            "top:0px' UseMap='#Login'/>\r\n<map name='Login'>\r\n</map>\r\n");
+        DrawArea("mnuPalDefineClickableArea", kLoginButton);
+        LinkDrawnArea("dashboard.html", "Log in");
+        DrawArea("mnuImageDrawBalloon", {560, 250, 220, 70});
+        mInteraction.GetSession().Design().CurrentClickableArea->InnerHTML =
+            "Type any name, then click <b>Log in</b>.";
+        UpdateImagesSection(mSession.Get());
+
+        PageControls& controls = mControls.Get();
+        controls.AddLabel();
+        controls.Label1[0].SetStyle(
+            "position:absolute; left:20px; top:520px; color:Navy; "
+            "font-size:16; font-weight:Bold");
+        controls.Label1[0].SetInnerHTML("Welcome to the Acme Portal simulation");
+        controls.AddAnchor();
+        controls.Anchor1[0].SetHREF("dashboard.html");
+        controls.Anchor1[0].SetStyle("position:absolute; left:20px; top:560px");
+        controls.Anchor1[0].SetValue("Skip to the dashboard");
+        controls.AddInput();
+        controls.Input1[0].SetStyle("position:absolute; left:20px; top:600px");
+        controls.Input1[0].SetValue("jane.doe");
+        controls.AddInput();
+        controls.Input1[1].SetType2("checkbox");
+        controls.Input1[1].SetStyle("position:absolute; left:20px; top:640px");
+        controls.Input1[1].SetValue("remember");
+        controls.Input1[1].SetChecked(true);
+        controls.UpdateInputsSection();
+    }
+
+    void BuildDashboardPage() {
+        TypeImages(
+            "<canvas id='Canvas_1' SRC='dashboard.png' width='800' Height='500' "
+            "style='position:absolute; left:0px; top:0px'></canvas>\r\n");
+        DrawArea("mnuPalDefineClickableArea", kSettingsButton);
+        LinkDrawnArea("settings.html", "Settings");
+        DrawArea("mnuPalDefineClickableArea", kReportCard);
+        LinkDrawnArea("login.html", "Log out");
+        mInteraction.GetSession().Design().CurrentClickableArea->SetClickType("right");
+        UpdateImagesSection(mSession.Get());
+    }
+
+    void BuildSettingsPage() {
+        TypeImages(
+            "<IMG SRC='settings.png' Name='Settings' BORDER='0' Width='800' "
+            "Height='500' STYLE='position:absolute; "
+            "left:0px; top:0px' UseMap='#Settings'/>\r\n<map name='Settings'>\r\n</map>\r\n");
+        DrawArea("mnuPalDefineClickableArea", kBackButton);
+        LinkDrawnArea("javascript:history.back()", "Back");
+    }
+
+    // What typing the body into the Document Editor and going back to the design does.
+    void TypeImages(const std::string& body) {
+        Session& session = mSession.Get();
+        std::string document = session.DocumentText();
+        ReplaceSectionBody(document, "Images", body, session.GetDialogs());
+        session.SetDocumentText(std::move(document));
+        session.SwitchTab(kImageDesignTab);
+    }
+
+    // A right press on the image, the menu's drawing command, then a left drag over the place.
+    void DrawArea(const std::string& command, const ScreenButton& place) {
+        DesignMouse& mouse = mInteraction.Mouse();
+        const auto left = static_cast<float>(place.left);
+        const auto top = static_cast<float>(place.top);
+        mouse.MouseDown(kRightButton, left, top);
+        mouse.MouseUp(kRightButton, left, top);
+        mInteraction.RunCommand(command);
+        mouse.MouseDown(kLeftButton, left, top);
+        mouse.MouseMove(kLeftButton, left + place.width, top + place.height);
+        mouse.MouseUp(kLeftButton, left + place.width, top + place.height);
+        mouse.Click();
+    }
+
+    void LinkDrawnArea(const std::string& link, const std::string& title) {
+        ClickableArea& area = *mSession.Get().Design().CurrentClickableArea;
+        area.LinkAddress = link;
+        area.Title = title;
+        UpdateImagesSection(mSession.Get());
+    }
+
+    CliSession& mSession;
+    std::string mFolder;
+    UnpaintedSurface mSurface;
+    QtPictures mPictures;
+    CliPageControls mControls;
+    ScriptedHand mHand;
+    DesignInteraction mInteraction;
+};
+
+}  // namespace
+
+bool BuildExampleSimulation(CliSession& session, const std::string& folder) {
+    return ExampleBuilder(session, folder).Build();
+}
+
+}  // namespace htmlsim::cli
