@@ -170,8 +170,11 @@ std::string BalloonsSectionBody(const PageDesign& design) {
             continue;
         }
         const Corners c = CornersOn(*area, design.Image(1));
+        // Raised above the images, which follow the Balloons section on the page and would
+        // otherwise cover every balloon.
         body += "<div id='Balloon_" + Number(area->ImageID) +
-                "' style='position:absolute; left:" + Number(c.x1) + "px; top:" + Number(c.y1) +
+                "' style='position:absolute; z-index:1; left:" + Number(c.x1) +
+                "px; top:" + Number(c.y1) +
                 "px; width:" + Number(c.x2 - c.x1) + "; height:" + Number(c.y2 - c.y1) +
                 "px;background-color:" + area->BackgroundColor +
                 "; border-radius:" + area->BorderRadius +

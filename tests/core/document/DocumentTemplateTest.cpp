@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "FakeDialogs.h"
@@ -20,8 +19,7 @@ using testing::TempFolder;
 using testing::WriteFileBytes;
 
 std::string Reference(const std::string& name) {
-    return ReadFileBytes(std::filesystem::path(std::getenv("HTMLSIM_TEST_DATA")) / "templates" /
-                         name);
+    return ReadFileBytes(std::filesystem::path(HTMLSIM_TEST_DATA) / "templates" / name);
 }
 
 TEST(DocumentTemplate, TextsAreByteForByteTheReferenceFiles) {

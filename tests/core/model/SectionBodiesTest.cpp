@@ -118,15 +118,16 @@ TEST(SectionBodies, BalloonsOfImageOneOnly) {
     AddArea(design, 1, 50, 60, kAreaBalloon);
     AddArea(design, 2, 50, 60, kAreaBalloon);  // image 2's balloons are not written
     AddArea(design, 1, 50, 60);                // nor clickable areas
-    EXPECT_EQ(BalloonsSectionBody(design),
-              "<div id='Balloon_1' style='position:absolute; left:10px; top:20px; width:40; "
-              "height:30px;background-color:salmon; border-radius:5px;' "
-              "OnMouseDown=this.style.visibility='hidden'; "
-              "OnMouseOut=this.style.visibility='visible';>Click <b>here</b></div>\r\n"
-              "<div id='Balloon_1' style='position:absolute; left:0px; top:0px; width:40; "
-              "height:30px;background-color:; border-radius:px;' "
-              "OnMouseDown=this.style.visibility='hidden'; "
-              "OnMouseOut=this.style.visibility='visible';></div>\r\n");
+    EXPECT_EQ(
+        BalloonsSectionBody(design),
+        "<div id='Balloon_1' style='position:absolute; z-index:1; left:10px; top:20px; width:40; "
+        "height:30px;background-color:salmon; border-radius:5px;' "
+        "OnMouseDown=this.style.visibility='hidden'; "
+        "OnMouseOut=this.style.visibility='visible';>Click <b>here</b></div>\r\n"
+        "<div id='Balloon_1' style='position:absolute; z-index:1; left:0px; top:0px; width:40; "
+        "height:30px;background-color:; border-radius:px;' "
+        "OnMouseDown=this.style.visibility='hidden'; "
+        "OnMouseOut=this.style.visibility='visible';></div>\r\n");
 }
 
 }  // namespace

@@ -79,12 +79,13 @@ TEST_F(DesignMouseTest, ABalloonGetsItsDefaultsInTheBalloonsSection) {
     const ClickableArea& balloon = *session.Design().CurrentClickableArea;
     EXPECT_EQ(balloon.AreaType, kAreaBalloon);
     EXPECT_FALSE(balloon.isLinkable);
-    EXPECT_EQ(Section("Balloons"),
-              "<div id='Balloon_1' style='position:absolute; left:50px; top:50px; width:100; "
-              "height:60px;background-color:salmon; border-radius:5px;' "
-              "OnMouseDown=this.style.visibility='hidden'; "
-              "OnMouseOut=this.style.visibility='visible';></br><center>Message "
-              "Goes</br>Here</center></div>");
+    EXPECT_EQ(
+        Section("Balloons"),
+        "<div id='Balloon_1' style='position:absolute; z-index:1; left:50px; top:50px; width:100; "
+        "height:60px;background-color:salmon; border-radius:5px;' "
+        "OnMouseDown=this.style.visibility='hidden'; "
+        "OnMouseOut=this.style.visibility='visible';></br><center>Message "
+        "Goes</br>Here</center></div>");
     // A balloon is no area of the map.
     EXPECT_EQ(Section("Images").find("COORDS='50,50"), std::string::npos);
 }

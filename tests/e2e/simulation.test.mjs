@@ -1,0 +1,155 @@
+// The example simulation as htmlsim-cli writes it, clicked through in headless Chromium.
+import { after, before, describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { tmpdir } from 'node:os';
+import { extname, join, normalize } from 'node:path';
+import { chromium } from 'playwright-core';
+
+const cli = process.env.HTMLSIM_CLI;
+const browserPath = process.env.HTMLSIM_CHROMIUM || '/usr/bin/chromium';
+// The canvas script draws the picture, and hit-tests its areas, at this scale.
+const canvasScale = 0.7;
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.png': 'image/png' };
+
+let folder;
+let server;
+let origin;
+let browser;
+
+before(async () => {
+  assert.ok(cli, 'HTMLSIM_CLI names the htmlsim-cli to write the pages with');
+  folder = mkdtempSync(join(tmpdir(), 'htmlsim-e2e-'));
+  execFileSync(cli, ['example', folder]);
+  server = createServer((request, response) => {
+    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
+    try {
+      const body = readFileSync(join(folder, path));
+      response.writeHead(200, { 'Content-Type': types[extname(path)] || 'application/octet-stream' });
+      response.end(body);
+    } catch {
+      response.writeHead(404);
+      response.end();
+    }
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  origin = `http://127.0.0.1:${server.address().port}`;
+  browser = await chromium.launch({ executablePath: browserPath, args: ['--no-sandbox'] });
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+  rmSync(folder, { recursive: true, force: true });
+});
+
+// A page of the simulation with its script errors and alerts recorded.
+async function open(name) {
+  const page = await browser.newPage({ viewport: { width: 1000, height: 800 } });
+  page.errors = [];
+  page.alerts = [];
+  page.on('pageerror', (error) => page.errors.push(error.message));
+  page.on('dialog', async (dialog) => {
+    page.alerts.push(dialog.message());
+    await dialog.dismiss();
+  });
+  await page.goto(`${origin}/${name}`);
+  await page.waitForLoadState('load');
+  return page;
+}
+
+// The middle of an area given by its picture coordinates on a canvas at the page's origin.
+function onCanvas(x1, y1, x2, y2) {
+  return { x: ((x1 + x2) / 2) * canvasScale, y: ((y1 + y2) / 2) * canvasScale };
+}
+
+describe('image map', () => {
+  test('a left click on an area goes to its page', async () => {
+    const page = await open('login.html');
+    await page.mouse.click(400, 352);
+    await page.waitForURL(/dashboard\.html$/);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+});
+
+describe('canvas', () => {
+  const settings = onCanvas(640, 20, 770, 56);
+  const logOut = onCanvas(40, 110, 380, 270);
+
+  test('the pointer becomes a hand over an area only', async () => {
+    const page = await open('dashboard.html');
+    const cursor = () => page.$eval('canvas', (canvas) => canvas.style.cursor);
+    await page.mouse.move(settings.x, settings.y);
+    assert.equal(await cursor(), 'pointer');
+    await page.mouse.move(600 * canvasScale, 420 * canvasScale);
+    assert.equal(await cursor(), 'auto');
+    // Beyond the scaled area, though still inside it unscaled, is no area.
+    await page.mouse.move(700, 30);
+    assert.equal(await cursor(), 'auto');
+    await page.close();
+  });
+
+  test('a right click on a left-click area is refused with an alert and stays', async () => {
+    const page = await open('dashboard.html');
+    await page.mouse.click(settings.x, settings.y, { button: 'right' });
+    await page.waitForTimeout(200);
+    assert.deepEqual(page.alerts, ['This area needs a left click.']);
+    assert.match(page.url(), /dashboard\.html$/);
+    await page.close();
+  });
+
+  test('the click each area needs goes to its page', async () => {
+    const page = await open('dashboard.html');
+    await page.mouse.click(settings.x, settings.y);
+    await page.waitForURL(/settings\.html$/);
+    await page.goto(`${origin}/dashboard.html`);
+    await page.mouse.click(logOut.x, logOut.y, { button: 'right' });
+    await page.waitForURL(/login\.html$/);
+    assert.deepEqual(page.alerts, []);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+});
+
+describe('balloon', () => {
+  test('is shown, hides while pressed and comes back when the mouse leaves', async () => {
+    const page = await open('login.html');
+    const balloon = page.locator('#Balloon_1');
+    const visibility = () => balloon.evaluate((element) => getComputedStyle(element).visibility);
+    assert.equal(await visibility(), 'visible');
+    assert.match(await balloon.innerText(), /Type any name/);
+    const box = await balloon.boundingBox();
+    assert.deepEqual([box.x, box.y], [560, 250]);
+    await page.mouse.move(box.x + 20, box.y + 20);
+    await page.mouse.down();
+    assert.equal(await visibility(), 'hidden');
+    await page.mouse.up();
+    await page.mouse.move(box.x - 100, box.y - 100);
+    assert.equal(await visibility(), 'visible');
+    await page.close();
+  });
+});
+
+describe('page controls', () => {
+  test('the label, the anchor and the inputs stand where their styles place them', async () => {
+    const page = await open('login.html');
+    // The corner of the element's margin box, where "left" and "top" place it.
+    const corner = (selector) =>
+      page.$eval(selector, (element) => {
+        const box = element.getBoundingClientRect();
+        const style = getComputedStyle(element);
+        return [box.left - parseFloat(style.marginLeft), box.top - parseFloat(style.marginTop)];
+      });
+    assert.deepEqual(await corner('label'), [20, 520]);
+    assert.deepEqual(await corner('a'), [20, 560]);
+    assert.deepEqual(await corner('input[type=Text]'), [20, 600]);
+    assert.deepEqual(await corner('input[type=checkbox]'), [20, 640]);
+    assert.equal(await page.$eval('input[type=checkbox]', (box) => box.checked), true);
+    await page.click('a');
+    await page.waitForURL(/dashboard\.html$/);
+    await page.close();
+  });
+});
