@@ -81,7 +81,7 @@ QImage DashboardScreen() {
     QImage image = Screen("Acme Portal - Dashboard");
     QPainter painter(&image);
     Button(painter, kSettingsButton, "Settings", QColor(90, 120, 170));
-    Card(painter, kReportCard, "Open orders (right-click for the report)", "128");
+    Card(painter, kReportCard, "Open orders (right-click here to log out)", "128");
     Card(painter, {420, 110, 340, 160}, "Revenue this month", "$ 42,500");
     Card(painter, {40, 300, 720, 150}, "Messages", "3 new");
     return image;
