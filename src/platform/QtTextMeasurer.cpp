@@ -8,9 +8,18 @@
 namespace htmlsim {
 
 TextExtent QtTextMeasurer::Measure(std::string_view text, const TextFont& font) const {
+    Key key{std::string(text), font.Name, font.Size, font.Bold, font.Italic, font.Underline};
+    if (const auto known = mAnswers.find(key); known != mAnswers.end()) {
+        return known->second;
+    }
     const QFontMetricsF metrics(ToQFont(font));
     const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    return {metrics.horizontalAdvance(qtext), metrics.height()};
+    const TextExtent extent{metrics.horizontalAdvance(qtext), metrics.height()};
+    if (mAnswers.size() == kKeptAnswers) {
+        mAnswers.clear();
+    }
+    mAnswers.emplace(std::move(key), extent);
+    return extent;
 }
 
 }  // namespace htmlsim

@@ -35,8 +35,8 @@ int16_t NumberAttribute(const AttributeTable& attributes, std::string_view name)
 
 void ImportLabel(const AttributeTable& attributes, std::string_view innerText,
                  PageControls& controls, Dialogs& dialogs) {
+    const int index = controls.NextElement(controls.Label1);
     ImportOne(dialogs, [&] {
-        const int index = controls.NextElement(controls.Label1);
         Label& label = controls.Label1[index];
         RefreshingScope refreshing(label);
         label.SetStyle(GetAttribute(attributes, "style"));
@@ -47,8 +47,8 @@ void ImportLabel(const AttributeTable& attributes, std::string_view innerText,
 
 void ImportAnchor(const AttributeTable& attributes, std::string_view innerText,
                   PageControls& controls, Dialogs& dialogs) {
+    const int index = controls.NextElement(controls.Anchor1);
     ImportOne(dialogs, [&] {
-        const int index = controls.NextElement(controls.Anchor1);
         Anchor& anchor = controls.Anchor1[index];
         RefreshingScope refreshing(anchor);
         anchor.SetStyle(GetAttribute(attributes, "style"));
@@ -63,8 +63,8 @@ void ImportAnchor(const AttributeTable& attributes, std::string_view innerText,
 
 void ImportInput(const AttributeTable& attributes, std::string_view innerText,
                  PageControls& controls, Dialogs& dialogs) {
+    const int index = controls.NextElement(controls.Input1);
     ImportOne(dialogs, [&] {
-        const int index = controls.NextElement(controls.Input1);
         Input& input = controls.Input1[index];
         {
             RefreshingScope refreshing(input);

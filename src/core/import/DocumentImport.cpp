@@ -9,6 +9,7 @@
 #include "import/TagScanner.h"
 #include "surface/DesignOperations.h"
 #include "surface/PageControls.h"
+#include "util/RuntimeError.h"
 #include "util/Text.h"
 
 namespace htmlsim {
@@ -103,14 +104,20 @@ void ImportControlSection(const std::string& documentText, const std::string& se
     if (body.text.empty()) {
         return;
     }
-    ForEachElement(body.Whole(), attributes, [&](const TagPieces& element) {
-        if (element.tagName == tagName) {
-            importOne(attributes, element.inner.Text, *context.controls, context.dialogs);
-        } else {
-            ReportTagNotUnderstood(context, element.tagName);
-        }
-        return true;
-    });
+    // A full page says so once and reads no more of the section, instead of refusing every
+    // further element with a message of its own.
+    try {
+        ForEachElement(body.Whole(), attributes, [&](const TagPieces& element) {
+            if (element.tagName == tagName) {
+                importOne(attributes, element.inner.Text, *context.controls, context.dialogs);
+            } else {
+                ReportTagNotUnderstood(context, element.tagName);
+            }
+            return true;
+        });
+    } catch (const OverflowError& full) {
+        context.dialogs.Message(full.what(), "", MessageIcon::None);
+    }
 }
 
 void ImportControlSections(const std::string& documentText, AttributeTable& attributes,
