@@ -72,7 +72,9 @@ void WriteWholeFileAtomically(const std::string& requestedPath, const std::strin
     if (file == nullptr) {
         throw FileError("Cannot write", path, errno);
     }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    // On the disk before the rename: a crash just after it must not leave an empty file.
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
+                         std::fflush(file) == 0 && fsync(fileno(file)) == 0;
     const int writeError = errno;
     const bool closed = std::fclose(file) == 0;
     if (!written || !closed) {
