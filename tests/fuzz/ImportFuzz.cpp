@@ -4,6 +4,7 @@
 
 #include "FakeTextMeasurer.h"
 #include "FuzzDialogs.h"
+#include "document/SectionDocument.h"
 #include "import/DocumentImport.h"
 #include "model/ImagesSectionWriter.h"
 #include "services/NoSurface.h"
