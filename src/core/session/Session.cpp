@@ -351,9 +351,31 @@ bool Session::CommitSectionEdit() {
     return true;
 }
 
+void Session::UndoCommand() {
+    RestoreEdit(&UndoHistory::Undo);
+}
+
+void Session::RedoCommand() {
+    RestoreEdit(&UndoHistory::Redo);
+}
+
+void Session::RestoreEdit(std::optional<std::string> (UndoHistory::*step)()) {
+    if (mSectionEdited && !CommitSectionEdit()) {
+        return;
+    }
+    RecordEdit();
+    std::optional<std::string> text = (mEdits.*step)();
+    if (!text) {
+        return;
+    }
+    mDocumentText = std::move(*text);
+    SwitchTab(mCurrentTab);
+}
+
 void Session::LoadDocumentText(std::string text) {
     mDocumentText = std::move(text);
     mSavedText = mDocumentText;
+    mEdits.Reset(mDocumentText);
     mEditorEncoding = DetectEditorEncoding(mDocumentText);
     mSectionEdited = false;
     mSelectedSection = 0;

@@ -12,6 +12,7 @@
 #include "services/NoPictures.h"
 #include "services/NoSurface.h"
 #include "session/SessionView.h"
+#include "session/UndoHistory.h"
 
 namespace htmlsim {
 
@@ -76,8 +77,19 @@ class Session {
     bool SectionEdited() const { return mSectionEdited; }
     bool LoadingSection() const { return mLoadingSection; }
     void SetLoadingSection(bool loading) { mLoadingSection = loading; }
-    // True when the document text differs from what was last opened, saved or created.
+    // True when the document text differs from what was last opened, saved or created (so
+    // undoing every change since a save counts as unchanged).
     bool ChangedSinceSaved() const { return mDocumentText != mSavedText; }
+
+    // Undo and Redo over the document's text. The window records after every action of the
+    // user; opening or creating a document starts a new history.
+    void RecordEdit() { mEdits.Record(mDocumentText); }
+    bool CanUndo() const { return mEdits.CanUndo(); }
+    bool CanRedo() const { return mEdits.CanRedo(); }
+    // Puts the text back as it was before the last change (after the next undone one) and
+    // shows it anew on the current tab.
+    void UndoCommand();
+    void RedoCommand();
 
     void OpenDocument(const std::string& path);
     // False when writing failed (the failure was shown).
@@ -127,6 +139,7 @@ class Session {
 
     void ImportDocumentIntoDesign();
     void LoadDocumentText(std::string text);
+    void RestoreEdit(std::optional<std::string> (UndoHistory::*step)());
     void ChooseSection(size_t index);
     void ShowSelectedBody();
     void RecordInHistory();
@@ -150,6 +163,7 @@ class Session {
 
     std::string mDocumentText;
     std::string mSavedText;
+    UndoHistory mEdits;
     EditorEncoding mEditorEncoding;
     std::string mPathAndName;
     std::string mPathOnly;
