@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "CreateSimJs.h"
 #include "DesignSurface.h"
 #include "codelib/frmCodeLibrary.h"
 #include "controls/PageControlViews.h"
@@ -134,7 +135,8 @@ void frmHTMLImage::BuildMenus() {
     connect(AddMenuItem(tools, "mnuCodeLibrary", "Code Library"), &QAction::triggered, this,
             [this] { frmCodeLibrary::ShowModal(this); });
     AddMenuItem(tools, "mnuRefreshDrawing", "Refresh Drawing");
-    AddMenuItem(tools, "mnuToolsRecordSimulation", "Create Sim.js")->setEnabled(false);
+    connect(AddMenuItem(tools, "mnuToolsRecordSimulation", "Create Sim.js"), &QAction::triggered,
+            this, [this] { CreateSimJs(mSession, this); });
 
     QMenu* help = menuBar()->addMenu("&Help");
     connect(AddMenuItem(help, "mnuAbout", "&About"), &QAction::triggered, this,

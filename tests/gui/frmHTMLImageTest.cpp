@@ -76,7 +76,7 @@ TEST_F(MainWindow, HasBothTabsAndEveryMenuItemWithItsCaption) {
         {"mnuFileExit", "E&xit", true},
         {"mnuCodeLibrary", "Code Library", true},
         {"mnuRefreshDrawing", "Refresh Drawing", true},
-        {"mnuToolsRecordSimulation", "Create Sim.js", false},
+        {"mnuToolsRecordSimulation", "Create Sim.js", true},
         {"mnuAbout", "&About", true}};
     for (const auto& [name, caption, enabled] : items) {
         QAction* action = window.MenuItem(name);

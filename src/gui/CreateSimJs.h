@@ -1,0 +1,15 @@
+#pragma once
+
+class QWidget;
+
+namespace htmlsim {
+class Session;
+}
+
+namespace htmlsim::gui {
+
+// "Create Sim.js" of the Tools menu: the walk over the session's pages, with a progress dialog
+// over the window that shows how many pages have been visited and which one is being read.
+void CreateSimJs(Session& session, QWidget* window);
+
+}  // namespace htmlsim::gui

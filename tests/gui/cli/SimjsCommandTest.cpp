@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <chrono>
+#include <filesystem>
+#include <iostream>
+
+#include "CliRunner.h"
+#include "MapImage.h"
+#include "PageDocument.h"
+#include "TempFolder.h"
+
+namespace htmlsim::testing {
+namespace {
+
+void WriteJpeg(const std::string& path) {
+    QImage picture(800, 600, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    ASSERT_TRUE(picture.save(QString::fromStdString(path), "JPG"));
+}
+
+TEST(CliSimjs, WritesTheScriptAndSaysSo) {
+    TempFolder folder;
+    WriteJpeg(folder.File("a.jpg"));
+    WriteFileBytes(folder.File("a.html"),
+                   DesignDocument(MapImage("a.jpg", "Map1", 0, 0, {{"0,0,9,9", "b.html"}})));
+    CliResult result = RunCli({"simjs", "a.html"}, folder.Path());
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(result.err, "message: Sim.js has been created.\n");
+    EXPECT_EQ(ReadFileBytes(folder.File("Sim.js")),
+              "function buildSimulation(){\r\n"
+              "  Areas.push(\"0, 0, 9, 9, b.html, left, 2\");\r\n"
+              "  walk.push(new page(1, \"a\", \"a.jpg\", Areas));\r\n"
+              "  walk.push(new page(2, \"b\", \"\", Areas));\r\n"
+              "}\r\n");
+
+    WriteFileBytes(folder.File("a.html"),
+                   DesignDocument(MapImage("a.jpg", "Map1", 0, 0, {{"0,0,9,9", "x/b.html"}})));
+    result = RunCli({"simjs", "a.html"}, folder.Path());
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.err, "message: The link 'x/b.html' cannot be opened: there is no folder '" +
+                              folder.File("x/") + "'. Sim.js has not been created.\n");
+
+    EXPECT_EQ(RunCli({"simjs", "missing.html"}, folder.Path()).exitStatus, 1);
+    EXPECT_EQ(RunCli({"simjs"}, folder.Path()).exitStatus, 2);
+}
+
+// The figure the walk must keep: 300 pages, each with one 800 x 600 JPEG and three areas,
+// walked in under five seconds.
+TEST(CliSimjs, WalksAChainOfThreeHundredPagesQuickly) {
+    constexpr int kPages = 300;
+    TempFolder folder;
+    WriteJpeg(folder.File("p1.jpg"));
+    for (int n = 1; n <= kPages; ++n) {
+        const std::string page = "p" + std::to_string(n);
+        if (n > 1) {
+            std::filesystem::copy_file(folder.File("p1.jpg"), folder.File(page + ".jpg"));
+        }
+        const std::string next = n < kPages ? "p" + std::to_string(n + 1) + ".html" : "";
+        WriteFileBytes(folder.File(page + ".html"),
+                       DesignDocument(MapImage(page + ".jpg", "Map1", 0, 0,
+                                               {{"0,0,10,10", next},
+                                                {"10,0,20,10", "javascript:history.back()"},
+                                                {"20,0,30,10", "p1.html"}})));
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const CliResult result = RunCli({"simjs", "p1.html"}, folder.Path());
+    const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+    std::cout << "simjs: " << kPages << " pages in " << seconds.count() << " s\n";
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_LT(seconds.count(), 5.0);
+    EXPECT_NE(ReadFileBytes(folder.File("Sim.js"))
+                  .find("  walk.push(new page(300, \"p300\", \"p300.jpg\", Areas));\r\n}\r\n"),
+              std::string::npos);
+}
+
+}  // namespace
+}  // namespace htmlsim::testing
