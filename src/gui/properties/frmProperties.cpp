@@ -99,6 +99,7 @@ QGroupBox* frmProperties::MakeStyleFrame() {
             [this](size_t color) { PanelChanged(mPanel.ColorPicked(color)); });
     mSample = new QLineEdit("This is a font sample...", frame);
     mSample->setObjectName("txtFontSample");
+    mSample->setFont(ToQFont(mPanel.SampleFont()));
 
     auto* layout = new QVBoxLayout(frame);
     layout->addLayout(form);
@@ -132,7 +133,7 @@ void frmProperties::RefreshForm(const std::vector<std::string>& names,
             mEditStyle->show();
             mStyleRow = static_cast<int>(i);
             mPanel.Load(value);
-            ShowPanel();
+            ShowStyleInLists();
         }
     }
 }
@@ -166,12 +167,12 @@ void frmProperties::AddRow() {
 void frmProperties::RowEdited(int index) {
     if (mStyleRow == index) {
         mPanel.Load(mRows[index].value->text().toStdString());
-        ShowPanel();
+        ShowStyleInLists();
     }
 }
 
 // The panel's lists show the loaded style's texts with no entry picked.
-void frmProperties::ShowPanel() {
+void frmProperties::ShowStyleInLists() {
     for (int list = 0; list < kFontListCount; ++list) {
         mLists[list]->setCurrentIndex(-1);
         mLists[list]->setEditText(FromBytes(mPanel.Lists()[list].Text));

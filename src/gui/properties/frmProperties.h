@@ -57,7 +57,7 @@ class frmProperties : public QDialog, public PropertiesDialog {
     QGroupBox* MakeStyleFrame();
     void AddRow();
     void RowEdited(int index);
-    void ShowPanel();
+    void ShowStyleInLists();
     void PanelChanged(bool rebuilt);
 
     std::vector<Row> mRows;
