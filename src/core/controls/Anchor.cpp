@@ -1,6 +1,8 @@
 #include "controls/Anchor.h"
 
 #include "controls/HtmlAttribute.h"
+#include "controls/PropertiesDialog.h"
+#include "util/Text.h"
 
 namespace htmlsim {
 
@@ -35,6 +37,32 @@ void Anchor::SetTarget(std::string target) {
 
 void Anchor::SetValue(std::string value) {
     mValue = std::move(value);
+    RedrawText();
+    RaiseChangeHasBeenMade();
+}
+
+void Anchor::ShowProperties(PropertiesDialog& dialog) {
+    dialog.RefreshForm({"Name", "HREF", "Target", "Style", "Value"},
+                       {mName2, mHREF, mTarget, Style(), mValue});
+    dialog.ShowModal();
+    {
+        RefreshingScope refreshing(*this);
+        for (int i = 0; i < dialog.NumberOfItems(); ++i) {
+            const std::string name = ToUpperAscii(dialog.ItemName(i));
+            std::string value = dialog.ItemValue(i);
+            if (name == "NAME") {
+                SetName2(std::move(value));
+            } else if (name == "HREF") {
+                SetHREF(std::move(value));
+            } else if (name == "STYLE") {
+                SetStyle(std::move(value));
+            } else if (name == "TARGET") {
+                SetTarget(std::move(value));
+            } else if (name == "VALUE") {
+                SetValue(std::move(value));
+            }
+        }
+    }
     RedrawText();
     RaiseChangeHasBeenMade();
 }

@@ -6,6 +6,8 @@
 
 namespace htmlsim {
 
+class PropertiesDialog;
+
 // A link (an "a" element) on the page: draws its text, underlined when it has a target.
 class Anchor : public TextControl {
   public:
@@ -25,6 +27,10 @@ class Anchor : public TextControl {
     const std::string& Value() const { return mValue; }
     // Redraws even while IsRefreshing.
     void SetValue(std::string value);
+
+    // The menu's "Properties": shows the properties in the dialog and writes every row back,
+    // announcing the change once at the end.
+    void ShowProperties(PropertiesDialog& dialog);
 
   protected:
     void RedrawForStyle() override { RedrawText(); }

@@ -37,6 +37,8 @@ int16_t PixelValue(std::string_view value) {
     return RoundToInt16(TextToNumber(value));
 }
 
+}  // namespace
+
 double FontSizeValue(std::string_view value) {
     const double size = TextToNumber(value);
     // Beyond what a font can be drawn at, as the platform refuses it.
@@ -45,8 +47,6 @@ double FontSizeValue(std::string_view value) {
     }
     return size;
 }
-
-}  // namespace
 
 StyleDeclarations ParseStyle(std::string& style, StyleForm form) {
     StripWrapper(style, form);

@@ -29,6 +29,10 @@ struct StyleDeclarations {
 // Normalises `style` in place (default, STYLE= prefix, quotes) and splits it.
 StyleDeclarations ParseStyle(std::string& style, StyleForm form);
 
+// A font-size value in points. Throws RuntimeError for a text that is not a number and for a
+// size no font can be drawn at.
+double FontSizeValue(std::string_view value);
+
 struct StylePosition {
     int16_t Left = 0;
     int16_t Top = 0;

@@ -8,6 +8,8 @@
 
 namespace htmlsim {
 
+class PropertiesDialog;
+
 // An input element (or, for SELECT, a drop-down list) on the page, shown as a miniature of
 // the element with its caption beside it.
 class Input : public PageControl {
@@ -45,6 +47,10 @@ class Input : public PageControl {
     const std::string& Value() const { return mValue; }
     void SetValue(std::string value);
 
+    // The menu's "Properties": the rows its type offers, each written back when the dialog
+    // closes; the input is laid out and announces the change once at the end.
+    void ShowProperties(PropertiesDialog& dialog);
+
     // The user working the miniature.
     void TextBoxEdited(std::string text);
     void CheckBoxClicked(bool checked);
@@ -60,6 +66,7 @@ class Input : public PageControl {
     void ResetDefaults();
     void LayoutChildren();
     int16_t PlaceCaption(InputLayout& layout) const;
+    void WritePropertyRow(const std::string& upperName, std::string value);
 
     std::string mCaption;
     std::string mAccept;

@@ -3,9 +3,20 @@
 #include <QWidget>
 
 #include "controls/InputWidget.h"
+#include "controls/PropertiesDialog.h"
 #include "controls/TextControlWidget.h"
 
 namespace htmlsim {
+
+namespace {
+
+// Anchors and inputs have a properties dialog; labels do not.
+template <typename Control>
+concept HasProperties = requires(Control& control, PropertiesDialog& dialog) {
+    control.ShowProperties(dialog);
+};
+
+}  // namespace
 
 PageControlViews::PageControlViews(PageControls& controls, QWidget* surface)
     : QObject(surface), mControls(controls), mSurface(surface) {
@@ -38,6 +49,7 @@ void PageControlViews::Bind(ControlArray<Control>& array, Views& views) {
         auto* widget = new Widget(array[index], mSurface);
         widget->setObjectName(QString::fromStdString(array.Name()) + "_" + QString::number(index));
         widget->ApplyPlacement(array.Placement(index));
+        OfferProperties(array[index], *widget);
         views[index] = widget;
     };
     array.ElementLoaded = load;
@@ -55,6 +67,33 @@ void PageControlViews::Bind(ControlArray<Control>& array, Views& views) {
     for (int index = 0; index < array.LoadedBound(); ++index) {
         if (array.IsLoaded(index)) {
             load(index);
+        }
+    }
+}
+
+void PageControlViews::SetPropertiesDialog(PropertiesDialog* dialog) {
+    mPropertiesDialog = dialog;
+    OfferPropertiesToAll(mControls.Anchor1, mAnchors);
+    OfferPropertiesToAll(mControls.Input1, mInputs);
+}
+
+template <typename Control>
+void PageControlViews::OfferProperties(Control& control, PageControlWidget& widget) const {
+    if constexpr (HasProperties<Control>) {
+        std::function<void()> command;
+        if (mPropertiesDialog) {
+            command = [&control, dialog = mPropertiesDialog] { control.ShowProperties(*dialog); };
+        }
+        widget.SetPropertiesCommand(std::move(command));
+    }
+}
+
+template <typename Control>
+void PageControlViews::OfferPropertiesToAll(ControlArray<Control>& array,
+                                            const Views& views) const {
+    for (int index = 0; index < static_cast<int>(views.size()); ++index) {
+        if (views[index]) {
+            OfferProperties(array[index], *views[index]);
         }
     }
 }

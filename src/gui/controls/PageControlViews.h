@@ -11,6 +11,7 @@ class QWidget;
 namespace htmlsim {
 
 class PageControlWidget;
+class PropertiesDialog;
 
 // Shows the page's anchors, inputs and labels on the design surface: one widget for each
 // loaded element, placed where the host keeps the element.
@@ -25,11 +26,19 @@ class PageControlViews : public QObject {
     PageControlWidget* InputView(int index) const { return Find(mInputs, index); }
     PageControlWidget* LabelView(int index) const { return Find(mLabels, index); }
 
+    // The dialog that the "Properties" item of the anchors' and inputs' menus opens (the
+    // caller keeps it alive); without one the item stays disabled.
+    void SetPropertiesDialog(PropertiesDialog* dialog);
+
   private:
     using Views = std::vector<QPointer<PageControlWidget>>;
 
     template <typename Control, typename Widget>
     void Bind(ControlArray<Control>& array, Views& views);
+    template <typename Control>
+    void OfferProperties(Control& control, PageControlWidget& widget) const;
+    template <typename Control>
+    void OfferPropertiesToAll(ControlArray<Control>& array, const Views& views) const;
     static PageControlWidget* Find(const Views& views, int index);
 
     PageControls& mControls;
@@ -37,6 +46,7 @@ class PageControlViews : public QObject {
     Views mAnchors;
     Views mInputs;
     Views mLabels;
+    PropertiesDialog* mPropertiesDialog = nullptr;
 };
 
 }  // namespace htmlsim

@@ -35,14 +35,24 @@ PageControlWidget::PageControlWidget(PageControl& control, QWidget* parent)
     hide();
     mMenu = new QMenu(this);
     mMenu->setObjectName("mnuLinkProperties");
-    QAction* properties = mMenu->addAction("Properties");
-    properties->setObjectName("mnuProperties");
-    properties->setEnabled(false);
+    mProperties = mMenu->addAction("Properties");
+    mProperties->setObjectName("mnuProperties");
+    mProperties->setEnabled(false);
+    connect(mProperties, &QAction::triggered, this, [this] {
+        if (mPropertiesCommand) {
+            mPropertiesCommand();
+        }
+    });
     mControl.Redrawn = [this] { Redraw(); };
 }
 
 PageControlWidget::~PageControlWidget() {
     mControl.Redrawn = nullptr;
+}
+
+void PageControlWidget::SetPropertiesCommand(std::function<void()> command) {
+    mPropertiesCommand = std::move(command);
+    mProperties->setEnabled(static_cast<bool>(mPropertiesCommand));
 }
 
 void PageControlWidget::ApplyPlacement(const ControlPlacement& placement) {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 #include "surface/ControlArray.h"
 
+class QAction;
 class QMenu;
 
 namespace htmlsim {
@@ -21,8 +23,10 @@ class PageControlWidget : public QWidget {
     // Follows the element's place, size and visibility as the host keeps them.
     void ApplyPlacement(const ControlPlacement& placement);
 
-    // The pop-up menu of an anchor or an input ("Properties" waits for its dialog).
+    // The pop-up menu of an anchor or an input.
     QMenu* PopupMenu() const { return mMenu; }
+    // What the menu's "Properties" runs; the item is enabled only while there is a command.
+    void SetPropertiesCommand(std::function<void()> command);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -36,6 +40,8 @@ class PageControlWidget : public QWidget {
 
   private:
     QMenu* mMenu = nullptr;
+    QAction* mProperties = nullptr;
+    std::function<void()> mPropertiesCommand;
 };
 
 }  // namespace htmlsim

@@ -1,0 +1,195 @@
+#include "properties/frmProperties.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "QtControlStyle.h"
+#include "properties/ColorPaletteWidget.h"
+#include "util/Text.h"
+
+namespace htmlsim::gui {
+
+namespace {
+
+QString FromBytes(const std::string& text) {
+    return QString::fromUtf8(text.c_str());
+}
+
+void AddEntries(QComboBox* list, const std::vector<std::string>& entries) {
+    for (const std::string& entry : entries) {
+        list->addItem(FromBytes(entry));
+    }
+}
+
+}  // namespace
+
+frmProperties::frmProperties(QWidget* parent)
+    : QDialog(parent),
+      mRowsLayout(new QGridLayout),
+      mEditStyle(new QPushButton("-->", this)),
+      mOK(new QPushButton("OK", this)) {
+    mStyleFrame = MakeStyleFrame();
+    setObjectName("frmProperties");
+    setWindowTitle("Properties");
+    mEditStyle->setObjectName("cmdEditStyle");
+    mEditStyle->setFixedWidth(mEditStyle->fontMetrics().horizontalAdvance("-->") + 16);
+    mEditStyle->hide();
+    mOK->setObjectName("cmdOK");
+    mOK->setDefault(true);
+
+    auto* rowsSide = new QVBoxLayout;
+    rowsSide->addLayout(mRowsLayout);
+    rowsSide->addStretch();
+    rowsSide->addWidget(mOK, 0, Qt::AlignLeft);
+    auto* layout = new QHBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addLayout(rowsSide);
+    layout->addWidget(mStyleFrame, 0, Qt::AlignTop);
+    mStyleFrame->hide();
+
+    connect(mEditStyle, &QPushButton::clicked, this, [this] {
+        const bool opening = mEditStyle->text() == "-->";
+        mStyleFrame->setVisible(opening);
+        mEditStyle->setText(opening ? "<--" : "-->");
+    });
+    connect(mOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QGroupBox* frmProperties::MakeStyleFrame() {
+    auto* frame = new QGroupBox("Style Properties", this);
+    frame->setObjectName("fraStyle");
+    auto* form = new QGridLayout;
+    const std::array<const char*, kFontListCount> captions = {"font-family", "font-size",
+                                                              "font-weight", "font-style"};
+    const std::array<const char*, kFontListCount> names = {"cbofontfamily", "cboFontSize",
+                                                           "cboFontWeight", "cboFontStyle"};
+    for (int list = 0; list < kFontListCount; ++list) {
+        auto* combo = new QComboBox(frame);
+        combo->setObjectName(names[list]);
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        form->addWidget(new QLabel(captions[list], frame), 0, list);
+        form->addWidget(combo, 1, list);
+        mLists[list] = combo;
+        connect(combo, &QComboBox::activated, this, [this, list, combo](int index) {
+            PanelChanged(mPanel.ListChanged(static_cast<FontList>(list),
+                                            combo->itemText(index).toStdString(), true));
+        });
+        connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, list](const QString& text) {
+            PanelChanged(
+                mPanel.ListChanged(static_cast<FontList>(list), text.toStdString(), false));
+        });
+    }
+    for (const QString& family : QFontDatabase::families()) {
+        mLists[kFontFamily]->addItem(family);
+    }
+    AddEntries(mLists[kFontSize], StylePanel::FontSizes());
+    AddEntries(mLists[kFontWeight], StylePanel::FontWeights());
+    AddEntries(mLists[kFontStyle], StylePanel::FontStyles());
+
+    mPalette = new ColorPaletteWidget(frame);
+    connect(mPalette, &ColorPaletteWidget::ColorClicked, this,
+            [this](size_t color) { PanelChanged(mPanel.ColorPicked(color)); });
+    mSample = new QLineEdit("This is a font sample...", frame);
+    mSample->setObjectName("txtFontSample");
+    mSample->setFont(ToQFont(mPanel.SampleFont()));
+
+    auto* layout = new QVBoxLayout(frame);
+    layout->addLayout(form);
+    layout->addWidget(mPalette);
+    layout->addWidget(mSample);
+    return frame;
+}
+
+void frmProperties::RefreshForm(const std::vector<std::string>& names,
+                                const std::vector<std::string>& values) {
+    mNumberOfItems = static_cast<int16_t>(names.size());
+    mStyleRow.reset();
+    mEditStyle->hide();
+    while (mRows.size() < names.size()) {
+        AddRow();
+    }
+    for (size_t i = 0; i < mRows.size(); ++i) {
+        const Row& row = mRows[i];
+        const bool used = i < names.size();
+        row.name->setVisible(used);
+        row.value->setVisible(used);
+        if (!used) {
+            continue;
+        }
+        const std::string value = i < values.size() ? values[i] : std::string();
+        row.name->setText(FromBytes(names[i]));
+        row.value->setText(FromBytes(value));
+        if (ToUpperAscii(names[i]) == "STYLE") {
+            mRowsLayout->removeWidget(mEditStyle);
+            mRowsLayout->addWidget(mEditStyle, static_cast<int>(2 * i + 1), 1);
+            mEditStyle->show();
+            mStyleRow = static_cast<int>(i);
+            mPanel.Load(value);
+            ShowStyleInLists();
+        }
+    }
+}
+
+void frmProperties::ShowModal() {
+    exec();
+}
+
+std::string frmProperties::ItemName(int index) const {
+    return mRows.at(index).name->text().toStdString();
+}
+
+std::string frmProperties::ItemValue(int index) const {
+    return mRows.at(index).value->text().toStdString();
+}
+
+// A row is its name above its value; the style button stands to the right of the value.
+void frmProperties::AddRow() {
+    const int index = static_cast<int>(mRows.size());
+    Row row{new QLabel(this), new QLineEdit(this)};
+    row.name->setObjectName("lblName");
+    row.value->setObjectName("txtValue");
+    row.value->setMinimumWidth(300);
+    mRowsLayout->addWidget(row.name, 2 * index, 0);
+    mRowsLayout->addWidget(row.value, 2 * index + 1, 0);
+    connect(row.value, &QLineEdit::textEdited, this, [this, index] { RowEdited(index); });
+    mRows.push_back(row);
+}
+
+// Typing into the Style row shows the typed style in the panel; other rows just keep the text.
+void frmProperties::RowEdited(int index) {
+    if (mStyleRow == index) {
+        mPanel.Load(mRows[index].value->text().toStdString());
+        ShowStyleInLists();
+    }
+}
+
+// The panel's lists show the loaded style's texts with no entry picked.
+void frmProperties::ShowStyleInLists() {
+    for (int list = 0; list < kFontListCount; ++list) {
+        mLists[list]->setCurrentIndex(-1);
+        mLists[list]->setEditText(FromBytes(mPanel.Lists()[list].Text));
+    }
+}
+
+void frmProperties::PanelChanged(bool rebuilt) {
+    if (!rebuilt) {
+        return;
+    }
+    if (mStyleRow) {
+        mRows[*mStyleRow].value->setText(FromBytes(mPanel.Style()));
+    }
+    mSample->setFont(ToQFont(mPanel.SampleFont()));
+    QPalette palette = mSample->palette();
+    palette.setColor(QPalette::Text, ToQColor(mPanel.SampleColor()));
+    mSample->setPalette(palette);
+}
+
+}  // namespace htmlsim::gui

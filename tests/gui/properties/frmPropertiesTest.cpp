@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
+#include <functional>
+#include <map>
+
+#include "FakeDialogs.h"
+#include "QtTextMeasurer.h"
+#include "controls/PageControlViews.h"
+#include "controls/PageControlWidget.h"
+#include "properties/ColorPaletteWidget.h"
+#include "properties/frmProperties.h"
+#include "surface/PageControls.h"
+
+namespace htmlsim {
+namespace {
+
+constexpr const char* kPositionOnly = "position:absolute; left:0px; top:0px";
+
+size_t ColorIndex(const std::string& name) {
+    const auto& rows = CssColors().Rows();
+    size_t index = 0;
+    while (index < rows.size() && rows[index].Name != name) {
+        ++index;
+    }
+    return index;
+}
+
+// A left click on the palette at a point between pixels, as a mouse may report it.
+void ClickPalette(gui::frmProperties& form, QPointF at) {
+    QWidget* palette = form.pctColor();
+    QMouseEvent press(QEvent::MouseButtonPress, at, palette->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(palette, &press);
+}
+
+// A point inside the named colour's cell, `down` pixels below its top edge.
+QPointF PaletteAt(const gui::frmProperties& form, const std::string& name, double down = 2) {
+    const PaletteCell& cell = form.pctColor()->Layout().Cells().at(ColorIndex(name));
+    return QPointF(cell.X + 2, cell.Y + down);
+}
+
+TEST(frmPropertiesTest, RowsAreReusedAndThePanelRewritesTheStyleRowAtEveryPick) {
+    gui::frmProperties form;
+    form.RefreshForm({"Name", "HREF", "Target", "Style", "Value"},
+                     {"n", "a.htm", "", kPositionOnly, "Go"});
+    form.show();
+    EXPECT_EQ(form.windowTitle(), "Properties");
+    EXPECT_EQ(form.NumberOfItems(), 5);
+    EXPECT_EQ(form.findChildren<QLineEdit*>("txtValue").size(), 5);
+    EXPECT_EQ(form.lblName(1)->text(), "HREF");
+    QLineEdit* style = form.txtValue(3);
+    EXPECT_EQ(form.ItemValue(3), kPositionOnly);
+    EXPECT_EQ(form.cbofontfamily()->count() > 0, true);
+    EXPECT_EQ(form.cboFontSize()->itemText(0), "9");
+    EXPECT_EQ(form.cboFontSize()->count(), 22);
+
+    EXPECT_TRUE(form.cmdEditStyle()->isVisible());
+    EXPECT_FALSE(form.fraStyle()->isVisible());
+    QTest::mouseClick(form.cmdEditStyle(), Qt::LeftButton);
+    EXPECT_TRUE(form.fraStyle()->isVisible());
+    EXPECT_EQ(form.cmdEditStyle()->text(), "<--");
+    EXPECT_EQ(form.fraStyle()->title(), "Style Properties");
+    EXPECT_EQ(form.txtFontSample()->text(), "This is a font sample...");
+
+    emit form.cboFontWeight()->activated(1);
+    EXPECT_EQ(style->text().toStdString(), std::string(kPositionOnly) + "; font-weight:Bold");
+    EXPECT_TRUE(form.txtFontSample()->font().bold());
+
+    ClickPalette(form, PaletteAt(form, "AliceBlue"));
+    EXPECT_EQ(style->text().toStdString(),
+              std::string(kPositionOnly) + "; font-weight:Bold; color:AliceBlue");
+    EXPECT_EQ(form.txtFontSample()->palette().color(QPalette::Text), QColor(240, 248, 255));
+    ClickPalette(form, PaletteAt(form, "AntiqueWhite", 3));
+    EXPECT_TRUE(style->text().endsWith("color:AntiqueWhite"));
+    // Where AliceBlue's bottom edge and AntiqueWhite's top edge meet, AliceBlue comes first.
+    const PaletteLayout& layout = form.pctColor()->Layout();
+    ClickPalette(form, QPointF(2, std::min(layout.Cells()[1].Y, layout.RowHeight())));
+    EXPECT_TRUE(style->text().endsWith("color:AliceBlue"));
+
+    // A typed size counts only where the style has a font-size already.
+    QTest::keyClicks(form.cboFontSize()->lineEdit(), "14");
+    EXPECT_FALSE(style->text().contains("font-size"));
+    QTest::keyClicks(style, "; font-size:10");
+    EXPECT_EQ(form.cboFontSize()->currentText(), "10");
+    QTest::keyClicks(form.cboFontSize()->lineEdit(), "2");
+    EXPECT_TRUE(style->text().endsWith("font-size:102"));
+
+    QTest::mouseClick(form.cmdEditStyle(), Qt::LeftButton);
+    EXPECT_FALSE(form.fraStyle()->isVisible());
+    EXPECT_EQ(form.cmdEditStyle()->text(), "-->");
+
+    form.RefreshForm({"A", "B"}, {"1", "2"});
+    EXPECT_EQ(form.NumberOfItems(), 2);
+    EXPECT_EQ(form.txtValue(1)->text(), "2");
+    EXPECT_EQ(form.findChildren<QLineEdit*>("txtValue").size(), 5);
+    EXPECT_EQ(form.txtValue(3), style);
+    EXPECT_FALSE(style->isVisible());
+    EXPECT_FALSE(form.cmdEditStyle()->isVisible());
+}
+
+// The real dialog, answered by a script in place of the user instead of a modal loop.
+class ScriptedProperties : public gui::frmProperties {
+  public:
+    std::function<void(gui::frmProperties&)> user;
+    void ShowModal() override { user(*this); }
+};
+
+bool HasColor(const QImage& image, QRgb color) {
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) == color) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+TEST(frmPropertiesTest, TheAnchorMenuOpensTheDialogAndTheSectionAndSurfaceFollow) {
+    QtTextMeasurer measurer;
+    testing::FakeDialogs dialogs;
+    std::map<std::string, std::string> sections;
+    PageControls controls(measurer, dialogs, [&](const std::string& name, const std::string& body) {
+        sections[name] = body;
+    });
+    QWidget surface;
+    surface.resize(600, 400);
+    surface.show();
+    PageControlViews views(controls, &surface);
+    ScriptedProperties form;
+    views.SetPropertiesDialog(&form);
+    controls.AddAnchor();
+    const std::string style = controls.Anchor1[0].Style();
+
+    int changes = 0;
+    const auto announced = controls.Anchor1.ChangeHasBeenMade;
+    controls.Anchor1.ChangeHasBeenMade = [&](int index) {
+        ++changes;
+        announced(index);
+    };
+    form.user = [](gui::frmProperties& shown) {
+        QTest::mouseClick(shown.cmdEditStyle(), Qt::LeftButton);
+        emit shown.cboFontWeight()->activated(1);
+        ClickPalette(shown, PaletteAt(shown, "Red"));
+        shown.txtValue(4)->setText("Next");
+    };
+    PageControlWidget* view = views.AnchorView(0);
+    QAction* properties = view->PopupMenu()->findChild<QAction*>("mnuProperties");
+    ASSERT_NE(properties, nullptr);
+    EXPECT_TRUE(properties->isEnabled());
+    properties->trigger();
+
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(sections["Anchors"],
+              "<a style='" + style + "; font-weight:Bold; color:Red'>Next</a>\r\n");
+    EXPECT_TRUE(HasColor(view->grab().toImage(), qRgb(255, 0, 0)));
+
+    views.SetPropertiesDialog(nullptr);
+    EXPECT_FALSE(properties->isEnabled());
+}
+
+}  // namespace
+}  // namespace htmlsim
