@@ -17,6 +17,7 @@
 #include "codelib/frmCodeLibrary.h"
 #include "controls/PageControlViews.h"
 #include "frmAbout.h"
+#include "properties/frmProperties.h"
 #include "session/PageControlCommands.h"
 #include "session/SessionSectionWriter.h"
 
@@ -69,6 +70,7 @@ void frmHTMLImage::BuildTabs() {
                                                SessionSectionWriter(mSession));
     ConnectPageControls(*mInteraction, *mControls);
     mControlViews = std::make_unique<PageControlViews>(*mControls, mDesignTab->pctPallet());
+    mControlViews->SetPropertiesDialog(new frmProperties(this));
 
     auto* editor = new QWidget(mTabs);
     auto* layout = new QVBoxLayout(editor);
