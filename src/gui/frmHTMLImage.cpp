@@ -33,11 +33,12 @@ QFont EditorFont() {
 
 }  // namespace
 
-frmHTMLImage::frmHTMLImage(Dialogs& dialogs, const std::string& programFolder, QWidget* parent)
+frmHTMLImage::frmHTMLImage(Dialogs& dialogs, const std::string& programFolder, QWidget* parent,
+                           SecondsClock clock)
     : QMainWindow(parent), mFtpDialogs(this), mFTP(mFtpDialogs), mSession(dialogs, programFolder) {
     setObjectName("frmHTMLImage");
     mSession.SetFtpClient(mFTP);
-    BuildTabs();
+    BuildTabs(std::move(clock));
     BuildMenus();
     resize(1000, 720);
     mSession.SetView(this);
@@ -47,7 +48,7 @@ void frmHTMLImage::Start(const std::string& commandLine) {
     mSession.Start(commandLine);
 }
 
-void frmHTMLImage::BuildTabs() {
+void frmHTMLImage::BuildTabs(SecondsClock clock) {
     mTabs = new QTabWidget(this);
     mTabs->setObjectName("SSTab1");
 
@@ -56,7 +57,8 @@ void frmHTMLImage::BuildTabs() {
     mSession.AttachDesignServices(mDesignTab->Canvas(), mPictures);
     mForms = std::make_unique<QtDesignForms>(this);
     mMenus = std::make_unique<SurfaceMenus>(*mDesignTab->pctPallet());
-    mInteraction = std::make_unique<DesignInteraction>(mSession, *mMenus, *mForms);
+    mInteraction =
+        std::make_unique<DesignInteraction>(mSession, *mMenus, *mForms, std::move(clock));
     mMenus->SetInteraction(mInteraction.get());
     mDesignTab->pctPallet()->SetMouse(&mInteraction->Mouse());
 

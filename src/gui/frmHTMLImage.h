@@ -31,7 +31,9 @@ namespace htmlsim::gui {
 class frmHTMLImage : public QMainWindow, public SessionView {
     Q_OBJECT
   public:
-    frmHTMLImage(Dialogs& dialogs, const std::string& programFolder, QWidget* parent = nullptr);
+    // The clock times mouse presses on the surface (a quick press on a link follows it).
+    frmHTMLImage(Dialogs& dialogs, const std::string& programFolder, QWidget* parent = nullptr,
+                 SecondsClock clock = SteadySeconds);
 
     // Opens the document the command line names, or a new one, and shows its design.
     void Start(const std::string& commandLine);
@@ -64,7 +66,7 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void BuildTabs();
+    void BuildTabs(SecondsClock clock);
     void BuildMenus();
     QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption);
     void ShowAbout();
