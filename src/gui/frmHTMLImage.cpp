@@ -15,6 +15,8 @@
 #include "DesignSurface.h"
 #include "codelib/frmCodeLibrary.h"
 #include "frmAbout.h"
+#include "insert/ImageInsertion.h"
+#include "insert/ImageInsertionCommands.h"
 
 namespace htmlsim::gui {
 
@@ -61,6 +63,9 @@ void frmHTMLImage::BuildTabs(SecondsClock clock) {
         std::make_unique<DesignInteraction>(mSession, *mMenus, *mForms, std::move(clock));
     mMenus->SetInteraction(mInteraction.get());
     mDesignTab->pctPallet()->SetMouse(&mInteraction->Mouse());
+    AddImageInsertionCommands(*mInteraction, mSession, mClipboard);
+    mDesignTab->pctPallet()->SetFileDrop(
+        [this](const std::vector<std::string>& paths) { DropFiles(mSession, paths); });
 
     auto* editor = new QWidget(mTabs);
     auto* layout = new QVBoxLayout(editor);

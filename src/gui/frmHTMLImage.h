@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "QtClipboard.h"
 #include "QtDesignForms.h"
 #include "QtPictures.h"
 #include "ftp/CurlFtpClient.h"
@@ -75,6 +76,7 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     platform::CurlFtpClient mFTP;
     Session mSession;
     QtPictures mPictures;
+    QtClipboard mClipboard;
     QTabWidget* mTabs = nullptr;
     DesignSurface* mDesignTab = nullptr;
     QComboBox* mSections = nullptr;
