@@ -5,6 +5,7 @@
 #include "components/FileHelper.h"
 #include "insert/InsertImageTag.h"
 #include "insert/SaveJPG.h"
+#include "session/BusyPointer.h"
 #include "session/ImagesSectionUpdate.h"
 #include "session/Session.h"
 #include "surface/DesignOperations.h"
@@ -14,18 +15,6 @@
 namespace htmlsim {
 
 namespace {
-
-// The hourglass for the length of a command.
-class BusyPointer {
-  public:
-    explicit BusyPointer(Session& session) : mView(session.View()) { mView.SetBusy(true); }
-    ~BusyPointer() { mView.SetBusy(false); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-  private:
-    SessionView& mView;
-};
 
 bool IsPictureToCopy(const std::string& upperExtension) {
     return upperExtension == "JPG" || upperExtension == "GIF" || upperExtension == "PNG" ||
@@ -84,7 +73,7 @@ void InsertImageFromFile(Session& session) {
     if (chosen.empty()) {
         return;
     }
-    BusyPointer busy(session);
+    BusyPointer busy(session.View());
     if (!FileHelper::FileExists(chosen)) {
         session.GetDialogs().Message("File Does Not Exist: '" + chosen, "", MessageIcon::Critical);
         return;

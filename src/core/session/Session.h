@@ -119,8 +119,6 @@ class Session {
     bool CommitSectionEdit();
 
   private:
-    class BusyPointer;
-
     void ImportDocumentIntoDesign();
     void LoadDocumentText(std::string text);
     void ChooseSection(size_t index);
