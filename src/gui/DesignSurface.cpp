@@ -1,5 +1,8 @@
 #include "DesignSurface.h"
 
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -68,6 +71,41 @@ void PalletWidget::mouseReleaseEvent(QMouseEvent* event) {
         if (event->button() == Qt::LeftButton) {
             mMouse->Click();
         }
+    }
+}
+
+namespace {
+
+std::vector<std::string> DroppedFiles(const QMimeData* data) {
+    std::vector<std::string> paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            paths.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+        }
+    }
+    return paths;
+}
+
+}  // namespace
+
+void PalletWidget::SetFileDrop(FileDrop drop) {
+    mFileDrop = std::move(drop);
+    setAcceptDrops(static_cast<bool>(mFileDrop));
+}
+
+void PalletWidget::dragEnterEvent(QDragEnterEvent* event) {
+    if (mFileDrop && !DroppedFiles(event->mimeData()).empty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void PalletWidget::dropEvent(QDropEvent* event) {
+    const std::vector<std::string> paths = DroppedFiles(event->mimeData());
+    if (mFileDrop && !paths.empty()) {
+        event->acceptProposedAction();
+        // After the drop has ended, so the file manager is not held while dialogs are open.
+        QMetaObject::invokeMethod(
+            this, [this, paths] { mFileDrop(paths); }, Qt::QueuedConnection);
     }
 }
 

@@ -2,6 +2,9 @@
 
 #include <QScrollBar>
 #include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "ImageSurface.h"
 #include "session/DesignMouse.h"
@@ -18,16 +21,23 @@ class PalletWidget : public QWidget {
 
     // The mouse behaviour the surface's mouse events go to; none by default.
     void SetMouse(DesignMouse* mouse) { mMouse = mouse; }
+    // Where the paths of files dropped on the surface go, in the order dropped. The surface
+    // takes file drops once it has one.
+    using FileDrop = std::function<void(const std::vector<std::string>& paths)>;
+    void SetFileDrop(FileDrop drop);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     const ImageSurface& mContent;
     DesignMouse* mMouse = nullptr;
+    FileDrop mFileDrop;
 };
 
 // The "Image Design" tab's content: a window (`pctContainer`) onto a surface (`pctPallet`)

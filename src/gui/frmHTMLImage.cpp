@@ -20,6 +20,8 @@
 #include "properties/frmProperties.h"
 #include "session/PageControlCommands.h"
 #include "session/SessionSectionWriter.h"
+#include "insert/ImageInsertion.h"
+#include "insert/ImageInsertionCommands.h"
 
 namespace htmlsim::gui {
 
@@ -38,11 +40,12 @@ QFont EditorFont() {
 
 }  // namespace
 
-frmHTMLImage::frmHTMLImage(Dialogs& dialogs, const std::string& programFolder, QWidget* parent)
+frmHTMLImage::frmHTMLImage(Dialogs& dialogs, const std::string& programFolder, QWidget* parent,
+                           SecondsClock clock)
     : QMainWindow(parent), mFtpDialogs(this), mFTP(mFtpDialogs), mSession(dialogs, programFolder) {
     setObjectName("frmHTMLImage");
     mSession.SetFtpClient(mFTP);
-    BuildTabs();
+    BuildTabs(std::move(clock));
     BuildMenus();
     resize(1000, 720);
     mSession.SetView(this);
@@ -54,7 +57,7 @@ void frmHTMLImage::Start(const std::string& commandLine) {
     mSession.Start(commandLine);
 }
 
-void frmHTMLImage::BuildTabs() {
+void frmHTMLImage::BuildTabs(SecondsClock clock) {
     mTabs = new QTabWidget(this);
     mTabs->setObjectName("SSTab1");
 
@@ -63,7 +66,8 @@ void frmHTMLImage::BuildTabs() {
     mSession.AttachDesignServices(mDesignTab->Canvas(), mPictures);
     mForms = std::make_unique<QtDesignForms>(this);
     mMenus = std::make_unique<SurfaceMenus>(*mDesignTab->pctPallet());
-    mInteraction = std::make_unique<DesignInteraction>(mSession, *mMenus, *mForms);
+    mInteraction =
+        std::make_unique<DesignInteraction>(mSession, *mMenus, *mForms, std::move(clock));
     mMenus->SetInteraction(mInteraction.get());
     mDesignTab->pctPallet()->SetMouse(&mInteraction->Mouse());
     mControls = std::make_unique<PageControls>(mMeasurer, mSession.GetDialogs(),
@@ -71,6 +75,9 @@ void frmHTMLImage::BuildTabs() {
     ConnectPageControls(*mInteraction, *mControls);
     mControlViews = std::make_unique<PageControlViews>(*mControls, mDesignTab->pctPallet());
     mControlViews->SetPropertiesDialog(new frmProperties(this));
+    AddImageInsertionCommands(*mInteraction, mSession, mClipboard);
+    mDesignTab->pctPallet()->SetFileDrop(
+        [this](const std::vector<std::string>& paths) { DropFiles(mSession, paths); });
 
     auto* editor = new QWidget(mTabs);
     auto* layout = new QVBoxLayout(editor);

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "QtClipboard.h"
 #include "QtDesignForms.h"
 #include "QtPictures.h"
 #include "QtTextMeasurer.h"
@@ -36,7 +37,9 @@ namespace htmlsim::gui {
 class frmHTMLImage : public QMainWindow, public SessionView {
     Q_OBJECT
   public:
-    frmHTMLImage(Dialogs& dialogs, const std::string& programFolder, QWidget* parent = nullptr);
+    // The clock times mouse presses on the surface (a quick press on a link follows it).
+    frmHTMLImage(Dialogs& dialogs, const std::string& programFolder, QWidget* parent = nullptr,
+                 SecondsClock clock = SteadySeconds);
     ~frmHTMLImage() override;
 
     // Opens the document the command line names, or a new one, and shows its design.
@@ -72,7 +75,7 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void BuildTabs();
+    void BuildTabs(SecondsClock clock);
     void BuildMenus();
     QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption);
     void ShowAbout();
@@ -82,6 +85,7 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     Session mSession;
     QtPictures mPictures;
     QtTextMeasurer mMeasurer;
+    QtClipboard mClipboard;
     QTabWidget* mTabs = nullptr;
     DesignSurface* mDesignTab = nullptr;
     QComboBox* mSections = nullptr;

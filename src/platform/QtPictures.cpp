@@ -33,7 +33,23 @@ QImage OpaqueOnWhite(const QImage& image) {
     return opaque;
 }
 
+// A failure of the writer, told by its error number.
+RuntimeError WriteFailure(QImageWriter::ImageWriterError error) {
+    return RuntimeError("Cannot save the image. GDI+ Error:" +
+                        std::to_string(static_cast<int>(error)));
+}
+
 }  // namespace
+
+PicturePtr PictureFromImage(const QImage& image) {
+    if (image.isNull()) {
+        return nullptr;
+    }
+    // One pixel format for every picture keeps painting fast and uniform.
+    const QImage::Format format =
+        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    return std::make_shared<QtPicture>(image.convertToFormat(format));
+}
 
 const QImage& PictureImage(const Picture& picture) {
     static const QImage none;
@@ -64,14 +80,7 @@ PicturePtr QtPictures::LoadBytes(const std::string& bytes) {
     if (!IsAcceptedFormat(reader.format())) {
         return nullptr;
     }
-    QImage image = reader.read();
-    if (image.isNull()) {
-        return nullptr;
-    }
-    // One pixel format for every picture keeps painting fast and uniform.
-    const QImage::Format format =
-        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
-    return std::make_shared<QtPicture>(image.convertToFormat(format));
+    return PictureFromImage(reader.read());
 }
 
 void QtPictures::SaveJpeg(const Picture& picture, const std::string& path, int quality) {
@@ -81,15 +90,15 @@ void QtPictures::SaveJpeg(const Picture& picture, const std::string& path, int q
     }
     QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));
     if (!file.open(QIODevice::WriteOnly)) {
-        throw RuntimeError(file.errorString().toStdString());
+        throw WriteFailure(QImageWriter::DeviceError);
     }
     QImageWriter writer(&file, "jpg");
     writer.setQuality(quality);
     if (!writer.write(OpaqueOnWhite(image))) {
-        throw RuntimeError(writer.errorString().toStdString());
+        throw WriteFailure(writer.error());
     }
     if (!file.commit()) {
-        throw RuntimeError(file.errorString().toStdString());
+        throw WriteFailure(QImageWriter::DeviceError);
     }
 }
 

@@ -18,6 +18,10 @@ class QtPicture : public Picture {
     QImage mImage;
 };
 
+// A picture of these pixels in the one format every picture is kept in; nullptr for a null
+// image.
+PicturePtr PictureFromImage(const QImage& image);
+
 // The pixels of a picture made by QtPictures; a null image for any other kind of picture.
 const QImage& PictureImage(const Picture& picture);
 

@@ -7,6 +7,7 @@
 #include "document/SupportFiles.h"
 #include "import/DocumentImport.h"
 #include "remote/PathNames.h"
+#include "session/BusyPointer.h"
 #include "session/TemporaryFolder.h"
 #include "surface/DesignOperations.h"
 #include "surface/PageControls.h"
@@ -33,17 +34,6 @@ std::string NormalisedForSaving(const std::string& text) {
 }
 
 }  // namespace
-
-class Session::BusyPointer {
-  public:
-    explicit BusyPointer(SessionView& view) : mView(view) { mView.SetBusy(true); }
-    ~BusyPointer() { mView.SetBusy(false); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-  private:
-    SessionView& mView;
-};
 
 int FilterIndexForExtension(const std::string& filter, const std::string& extension) {
     if (extension.empty()) {

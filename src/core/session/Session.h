@@ -135,8 +135,6 @@ class Session {
     bool CommitSectionEdit();
 
   private:
-    class BusyPointer;
-
     void ImportDocumentIntoDesign();
     void LoadDocumentText(std::string text);
     void RestoreEdit(std::optional<std::string> (UndoHistory::*step)());

@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "../OverlappingPage.h"
 #include "DesignSurface.h"
 #include "FakeDialogs.h"
-#include "../OverlappingPage.h"
 #include "document/SectionDocument.h"
 #include "frmAreaProperties.h"
 #include "frmHTMLImage.h"
@@ -39,9 +39,7 @@ class SurfaceMouse : public ::testing::Test {
     }
 
     QWidget* Pallet() { return window.DesignTab()->pctPallet(); }
-    std::string Images() {
-        return GetSectionText(window.GetSession().DocumentText(), "Images");
-    }
+    std::string Images() { return GetSectionText(window.GetSession().DocumentText(), "Images"); }
 
     testing::TempFolder folder;
     testing::FakeDialogs dialogs;

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "../session/SessionTestSupport.h"
+#include "FakePictures.h"
+#include "FakeSurface.h"
+#include "PageDocument.h"
+#include "document/SectionDocument.h"
+#include "insert/ImageInsertion.h"
+#include "insert/InsertImageTag.h"
+
+namespace htmlsim::testing {
+namespace {
+
+class FakeClipboard : public Clipboard {
+  public:
+    PicturePtr picture;
+    PicturePtr GetPicture() override { return picture; }
+};
+
+// page.html with one image, open in a session that paints on a fake surface.
+class ImageInsertion : public SessionTest {
+  protected:
+    ImageInsertion() {
+        session.AttachDesignServices(surface, pictures);
+        std::filesystem::create_directories(File("pics"));
+        Write("pics/a.gif", "gif");
+        pictures.Add(File("pics/a.gif"), 30, 20);
+        Write("b.png", "png");
+        pictures.Add(File("b.png"), 7, 9);
+    }
+    void Open(const std::string& document) {
+        Write("page.html", document);
+        session.Start(File("page.html"));
+    }
+    std::string Images() const { return GetSectionText(session.DocumentText(), "Images"); }
+
+    FakeSurface surface;
+    FakePictures pictures;
+    FakeClipboard clipboard;
+};
+
+TEST_F(ImageInsertion, TheTagIsAppendedToTheImagesSectionAndTheRecordAdded) {
+    Open(DesignDocument("<IMG SRC='b.png' Width='7' Height='9'/>\r\n"));
+    InsertImageTag(session, File("pics/a.gif"));
+    InsertImageTag(session, File("b.png"));
+    EXPECT_EQ(session.DocumentText(),
+              DesignDocument(
+                  "<IMG SRC='b.png' Width='7' Height='9'/>\r\n"
+                  "<IMG SRC='./pics/a.gif' Name='a' BORDER='0' Width='30' Height='20' "
+                  "STYLE='position:absolute; left:0px; top:0px; transform: rotate(90deg);'/>\r\n"
+                  "<IMG SRC='b.png' Name='b' BORDER='0' Width='7' Height='9' "
+                  "STYLE='position:absolute; left:0px; top:0px; transform: rotate(90deg);'/>\r\n"));
+    const PageDesign& design = session.Design();
+    ASSERT_EQ(design.ImageCount(), 3);
+    const ImageProperties& image = design.Image(2);
+    EXPECT_EQ(image.ImageType, kImageCanvas);
+    EXPECT_EQ(image.MapName, "a");
+    EXPECT_EQ(image.Index, 2);
+    EXPECT_EQ(image.Left, 0);
+    EXPECT_EQ(design.CurrentImage.get(), &design.Image(3));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ImageInsertion, AMissingSectionIsAddedAndAMissingMarkerLeavesTheDocumentAlone) {
+    Open("<HTML>\r\n<BODY>\r\n</BODY>\r\n</HTML>\r\n");
+    InsertImageTag(session, File("b.png"));
+    EXPECT_EQ(Images().find("<IMG SRC='b.png' Name='b'"), 0u) << session.DocumentText();
+
+    const std::string noEnd = "<HTML>\r\n<!-- Section: Images -->\r\n</HTML>\r\n";
+    Open(noEnd);
+    InsertImageTag(session, File("b.png"));
+    const std::string noBody = "<HTML>\r\n</HTML>\r\n";
+    Open(noBody);
+    dialogs.messages.clear();
+    InsertImageTag(session, File("b.png"));
+    EXPECT_EQ(session.DocumentText(), noBody);
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.messages.back().text, "Cannot Find '<!-- Section: Images -->'");
+
+    Open(noEnd);
+    dialogs.messages.clear();
+    InsertImageTag(session, File("b.png"));
+    EXPECT_EQ(session.DocumentText(), noEnd);
+    EXPECT_EQ(dialogs.MessageTexts(),
+              std::vector<std::string>{"Cannot Find <!-- Section End -->'"});
+    EXPECT_EQ(session.Design().ImageCount(), 1);  // the record stays
+}
+
+TEST_F(ImageInsertion, InsertingFromAFileAsksWithTheFilterAndChecksTheFile) {
+    Open(DesignDocument(""));
+    InsertImageFromFile(session);  // cancelled
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].request.filter, "Images|*.bmp;*.jpg;*.gif|PNG Images|*.png");
+    EXPECT_EQ(dialogs.asked[0].request.initialFolder, session.PathOnly());
+    EXPECT_EQ(dialogs.asked[0].request.fileName, "");
+    EXPECT_EQ(session.Design().ImageCount(), 0);
+
+    dialogs.fileAnswers.push_back(File("gone.jpg"));
+    InsertImageFromFile(session);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "File Does Not Exist: '" + File("gone.jpg"));
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(view.busyDepth, 0);
+
+    dialogs.fileAnswers.push_back(File("b.png"));
+    InsertImageFromFile(session);
+    ASSERT_EQ(session.Design().ImageCount(), 1);
+    ASSERT_FALSE(surface.paints.empty());
+    EXPECT_EQ(surface.paints.back().width, 7);
+}
+
+TEST_F(ImageInsertion, PastingNeedsAPictureAFolderAndAName) {
+    session.Start("");  // a new document that has no file yet
+    PasteImageFromClipboard(session, clipboard);
+    EXPECT_EQ(dialogs.messages.back().text, "No image in the clipboard to retrieve.");
+    EXPECT_EQ(dialogs.messages.back().icon, MessageIcon::Critical);
+
+    // Save As cancelled: there is no folder to put the picture in, so nothing is asked.
+    clipboard.picture = std::make_shared<FakePictures::FakePicture>(4, 3);
+    dialogs.asked.clear();
+    PasteImageFromClipboard(session, clipboard);
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].kind, "save");
+
+    // An empty name ends the command quietly.
+    Open(DesignDocument(""));
+    const std::string before = session.DocumentText();
+    dialogs.asked.clear();
+    dialogs.messages.clear();
+    PasteImageFromClipboard(session, clipboard);
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].kind, "input");
+    EXPECT_EQ(dialogs.asked[0].title, "Name?");
+    EXPECT_EQ(dialogs.asked[0].prompt, "What would you like to name your image?");
+    EXPECT_EQ(dialogs.asked[0].request.fileName, "page_Image");
+    EXPECT_EQ(session.DocumentText(), before);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ImageInsertion, DroppedPicturesAreKeptWhenAPageDroppedAfterThemIsOpened) {
+    Open(DesignDocument(""));
+    pictures.Add(File("a.gif"), 30, 20);
+    Write("next.html", DesignDocument(""));
+    DropFiles(session, {File("pics/a.gif"), File("notes.txt"), File("b.png"), File("next.html"),
+                        File("pics/a.gif")});
+    EXPECT_EQ(session.PathAndName(), File("next.html"));
+    EXPECT_EQ(session.Design().ImageCount(), 0);
+    // Copied beside the page they were dropped on, which was saved with them before it closed.
+    EXPECT_TRUE(std::filesystem::exists(File("a.gif")));
+    const std::string saved = GetSectionText(Read("page.html"), "Images");
+    const size_t first = saved.find("a.gif");
+    ASSERT_NE(first, std::string::npos) << saved;
+    EXPECT_LT(first, saved.find("b.png"));
+    EXPECT_EQ(saved.find("transform"), std::string::npos);  // rewritten after the drop
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+}  // namespace
+}  // namespace htmlsim::testing

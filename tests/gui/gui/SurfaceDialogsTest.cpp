@@ -1,0 +1,123 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "DesignedPageWindow.h"
+
+namespace htmlsim::gui::testing {
+namespace {
+
+using SurfaceDialogs = DesignedPageWindow;
+
+void Retype(QLineEdit* box, const QString& text) {
+    ASSERT_NE(box, nullptr);
+    box->selectAll();
+    QTest::keyClicks(box, text);
+}
+
+TEST_F(SurfaceDialogs, TheAreaDialogAppliesEveryFieldAndRecallsSavedValueSets) {
+    htmlsim::testing::WriteFileBytes(folder.File("b.html"), "");
+    bool checked = false;
+    WhenDialogOpens([&](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Clickable Area Properties");
+        Retype(Find<QComboBox>(dialog, "cboName")->lineEdit(), "Start");
+        Retype(Find<QLineEdit>(dialog, "txtLeft"), "120");
+        Retype(Find<QLineEdit>(dialog, "txtTop"), "70");
+        Retype(Find<QLineEdit>(dialog, "txtWidth"), "3");
+        Retype(Find<QLineEdit>(dialog, "txtHeight"), "40");
+        Retype(Find<QLineEdit>(dialog, "txtTitle"), "Go on");
+        // An area read from the page opens with its link shown but not editable until the
+        // user says it links.
+        auto* link = Find<QComboBox>(dialog, "cboLinkAddress");
+        auto* linkable = Find<QCheckBox>(dialog, "chkLinkable");
+        EXPECT_TRUE(linkable->isChecked());
+        EXPECT_FALSE(link->isEnabled());
+        linkable->click();
+        linkable->click();
+        EXPECT_TRUE(link->isEnabled());
+        Retype(link->lineEdit(), "b.html");
+        QTest::mouseClick(Find<QPushButton>(dialog, "cmdApply"), Qt::LeftButton);
+        EXPECT_EQ(Find<QLineEdit>(dialog, "txtWidth")->text(), "5");
+        EXPECT_NE(Section("Images").find("COORDS='20,20,25,60' Title='Go on' HREF='b.html'/>"),
+                  std::string::npos)
+            << Section("Images");
+        QTest::mouseClick(Find<QPushButton>(dialog, "cmdSave"), Qt::LeftButton);
+        checked = true;
+    });
+    Choose(QPoint(120, 70), "mnuAreaProperties");
+    ASSERT_TRUE(checked);
+    const ClickableArea& area = *Design().Areas.Item(1);
+    EXPECT_EQ(area.Name, "Start");
+    EXPECT_EQ(area.Title, "Go on");
+    EXPECT_EQ(area.LinkAddress, "b.html");
+    EXPECT_EQ(window.DesignTab()->Canvas().Outlines().at(0).rect, QRect(120, 70, 5, 40));
+    EXPECT_TRUE(GetSession().ChangedSinceSaved());
+
+    // Another area's dialog offers the saved set; closing without Apply changes nothing.
+    checked = false;
+    WhenDialogOpens([&](QDialog& dialog) {
+        auto* name = Find<QComboBox>(dialog, "cboName");
+        ASSERT_EQ(name->count(), 1);
+        emit name->activated(0);
+        EXPECT_EQ(Find<QLineEdit>(dialog, "txtLeft")->text(), "120");
+        EXPECT_EQ(Find<QLineEdit>(dialog, "txtWidth")->text(), "5");
+        EXPECT_EQ(Find<QComboBox>(dialog, "cboLinkAddress")->currentText(), "b.html");
+        EXPECT_TRUE(Find<QCheckBox>(dialog, "chkLinkable")->isChecked());
+        EXPECT_TRUE(dialogs.messages.empty());
+        name->addItem("Nothing");
+        emit name->activated(1);
+        EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"Item Does Not Exist"});
+        checked = true;
+    });
+    Choose(QPoint(120, 320), "mnuAreaProperties");
+    ASSERT_TRUE(checked);
+    EXPECT_EQ(Design().Areas.Item(2)->Left, 110);
+}
+
+TEST_F(SurfaceDialogs, TheBalloonDialogsTextReachesTheBalloonsSection) {
+    Choose(QPoint(250, 150), "mnuImageDrawBalloon");
+    LeftDrag(QPoint(150, 100), QPoint(250, 160), 1.0);
+    WhenDialogOpens([&](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Options");
+        auto* text = Find<QPlainTextEdit>(dialog, "txtInnerHTML");
+        text->selectAll();
+        QTest::keyClicks(text, "Press <b>OK</b>");
+    });
+    Choose(QPoint(200, 130), "mnuAreaProperties");
+    EXPECT_NE(Section("Balloons").find("visible';>Press <b>OK</b></div>"), std::string::npos)
+        << Section("Balloons");
+}
+
+TEST_F(SurfaceDialogs, TheImageDialogChangesTheTypeOnlyWhenTheUserDoes) {
+    WhenDialogOpens([&](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Image Properties");
+        EXPECT_TRUE(Find<QRadioButton>(dialog, "optImageType2")->isChecked());
+        EXPECT_TRUE(Find<QGroupBox>(dialog, "fraMap")->isVisibleTo(&dialog));
+        EXPECT_FALSE(Find<QGroupBox>(dialog, "fraLink")->isVisibleTo(&dialog));
+    });
+    Choose(QPoint(250, 150), "mnuImageProperties");
+    EXPECT_EQ(Design().Image(1).ImageType, kImageMap);
+    EXPECT_EQ(Design().Image(1).HREF, "");
+    EXPECT_EQ(Design().Image(1).MapName, "Map1");
+    EXPECT_EQ(Design().Image(1).Left, 100);
+    EXPECT_NE(Section("Images").find("UseMap='#Map1'"), std::string::npos);
+
+    WhenDialogOpens([&](QDialog& dialog) {
+        Find<QRadioButton>(dialog, "optImageType1")->click();
+        EXPECT_TRUE(Find<QGroupBox>(dialog, "fraLink")->isVisibleTo(&dialog));
+        EXPECT_FALSE(Find<QGroupBox>(dialog, "fraMap")->isVisibleTo(&dialog));
+        Retype(Find<QComboBox>(dialog, "cboHREF")->lineEdit(), "b.html");
+    });
+    Choose(QPoint(250, 150), "mnuImageProperties");
+    EXPECT_EQ(Design().Image(1).ImageType, kImageHyperlink);
+    EXPECT_NE(Section("Images").find("<a HREF='b.html'><IMG SRC='shot.png' Name='Map1'"),
+              std::string::npos)
+        << Section("Images");
+}
+
+}  // namespace
+}  // namespace htmlsim::gui::testing

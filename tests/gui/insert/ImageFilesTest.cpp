@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QImage>
+#include <QImageReader>
+#include <QImageWriter>
+#include <algorithm>
+#include <filesystem>
+
+#include "FakeDialogs.h"
+#include "ImageSurface.h"
+#include "PageDocument.h"
+#include "QtPictures.h"
+#include "TempFolder.h"
+#include "document/SectionDocument.h"
+#include "insert/ImageInsertion.h"
+#include "insert/SaveJPG.h"
+#include "session/Session.h"
+
+namespace htmlsim::testing {
+namespace {
+
+QImage Filled(int width, int height, QRgb color) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(color);
+    return image;
+}
+
+void Save(const QImage& image, const std::string& path) {
+    ASSERT_TRUE(image.save(QString::fromStdString(path)));
+}
+
+// site/page.html open in a session that decodes, writes and paints real pictures; other/ is a
+// folder elsewhere.
+class ImageFiles : public ::testing::Test {
+  protected:
+    ImageFiles() : session(dialogs, folder.File("program")) {
+        std::filesystem::create_directories(folder.File("site"));
+        std::filesystem::create_directories(folder.File("other"));
+        WriteFileBytes(folder.File("site/page.html"), DesignDocument(""));
+        session.AttachDesignServices(surface, pictures);
+        session.Start(folder.File("site/page.html"));
+    }
+    void InsertFile(const std::string& name) {
+        dialogs.fileAnswers.push_back(folder.File(name));
+        InsertImageFromFile(session);
+    }
+    std::string Images() const { return GetSectionText(session.DocumentText(), "Images"); }
+    std::vector<std::string> SiteFiles() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.File("site"))) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    TempFolder folder;
+    FakeDialogs dialogs;
+    Session session;
+    ImageSurface surface;
+    QtPictures pictures;
+};
+
+TEST_F(ImageFiles, ABitmapFromElsewhereBecomesAJpegOfQuality80BesideTheDocument) {
+    const QImage bitmap = Filled(40, 30, qRgb(200, 40, 40));
+    Save(bitmap, folder.File("other/logo.bmp"));
+    InsertFile("other/logo.bmp");
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text;
+    EXPECT_EQ(SiteFiles(), (std::vector<std::string>{"logo.jpg", "page.html"}));
+
+    QImageReader written(QString::fromStdString(folder.File("site/logo.jpg")));
+    EXPECT_EQ(written.format(), "jpeg");
+    EXPECT_EQ(written.size(), QSize(40, 30));
+    QByteArray expected;
+    QBuffer buffer(&expected);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpg");
+    writer.setQuality(80);
+    ASSERT_TRUE(writer.write(bitmap));
+    EXPECT_EQ(ReadFileBytes(folder.File("site/logo.jpg")), expected.toStdString());
+
+    EXPECT_EQ(session.DocumentText(),
+              DesignDocument("<IMG SRC='logo.jpg' Name='logo' BORDER='0' Width='40' Height='30' "
+                             "STYLE='position:absolute; left:0px; top:0px; transform: "
+                             "rotate(90deg);'/>\r\n"));
+    const QColor painted = surface.RenderImage().pixel(20, 15);
+    EXPECT_NEAR(painted.red(), 200, 8);
+    EXPECT_NEAR(painted.green(), 40, 8);
+}
+
+TEST_F(ImageFiles, AJpegIsUsedWhereItLiesOrCopiedOverTheOneBesideTheDocument) {
+    Save(Filled(10, 10, qRgb(0, 0, 255)), folder.File("site/photo.jpg"));
+    Save(Filled(12, 8, qRgb(0, 255, 0)), folder.File("other/photo.jpg"));
+    const std::string before = ReadFileBytes(folder.File("site/photo.jpg"));
+    InsertFile("site/photo.jpg");
+    EXPECT_EQ(ReadFileBytes(folder.File("site/photo.jpg")), before);
+    EXPECT_EQ(session.Design().Image(1).Width, 10);
+
+    InsertFile("other/photo.jpg");
+    EXPECT_EQ(ReadFileBytes(folder.File("site/photo.jpg")),
+              ReadFileBytes(folder.File("other/photo.jpg")));
+    EXPECT_EQ(session.Design().Image(2).Width, 12);
+    EXPECT_EQ(SiteFiles(), (std::vector<std::string>{"page.html", "photo.jpg"}));
+    EXPECT_NE(Images().find("<IMG SRC='photo.jpg' Name='photo' BORDER='0' Width='12' Height='8'"),
+              std::string::npos);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ImageFiles, AJpegThatCannotBeWrittenIsReportedWithTheWritersErrorNumber) {
+    const PicturePtr picture = PictureFromImage(Filled(4, 4, qRgb(1, 2, 3)));
+    SaveJPG(pictures, dialogs, *picture, folder.File("missing/x.jpg"), kJpegQuality);
+    EXPECT_EQ(dialogs.MessageTexts(),
+              std::vector<std::string>{"Cannot save the image. GDI+ Error:" +
+                                       std::to_string(QImageWriter::DeviceError)});
+}
+
+}  // namespace
+}  // namespace htmlsim::testing
