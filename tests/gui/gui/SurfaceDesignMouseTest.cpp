@@ -10,12 +10,13 @@ using SurfaceDesignMouse = DesignedPageWindow;
 TEST_F(SurfaceDesignMouse, DrawingABalloonAndABackwardsArea) {
     Choose(QPoint(250, 150), "mnuImageDrawBalloon");
     LeftDrag(QPoint(150, 100), QPoint(250, 160), 1.0);
-    EXPECT_EQ(Section("Balloons"),
-              "<div id='Balloon_1' style='position:absolute; left:50px; top:50px; width:100; "
-              "height:60px;background-color:salmon; border-radius:5px;' "
-              "OnMouseDown=this.style.visibility='hidden'; "
-              "OnMouseOut=this.style.visibility='visible';></br><center>Message "
-              "Goes</br>Here</center></div>");
+    EXPECT_EQ(
+        Section("Balloons"),
+        "<div id='Balloon_1' style='position:absolute; z-index:1; left:50px; top:50px; width:100; "
+        "height:60px;background-color:salmon; border-radius:5px;' "
+        "OnMouseDown=this.style.visibility='hidden'; "
+        "OnMouseOut=this.style.visibility='visible';></br><center>Message "
+        "Goes</br>Here</center></div>");
 
     // Dragged from right to left, the area keeps its press point and the smallest size.
     Choose(QPoint(250, 150), "mnuPalDefineClickableArea");
