@@ -12,7 +12,12 @@ const cli = process.env.HTMLSIM_CLI;
 const browserPath = process.env.HTMLSIM_CHROMIUM || '/usr/bin/chromium';
 // The canvas script draws the picture, and hit-tests its areas, at this scale.
 const canvasScale = 0.7;
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.png': 'image/png' };
+const types = {
+  '.html': 'text/html',
+  '.js': 'text/javascript',
+  '.css': 'text/css',
+  '.png': 'image/png',
+};
 
 let folder;
 let server;
@@ -150,6 +155,16 @@ describe('page controls', () => {
     assert.equal(await page.$eval('input[type=checkbox]', (box) => box.checked), true);
     await page.click('a');
     await page.waitForURL(/dashboard\.html$/);
+    await page.close();
+  });
+});
+
+describe('walk-through script', () => {
+  test('Sim.js loads without a script error and defines buildSimulation', async () => {
+    const page = await open('login.html');
+    await page.addScriptTag({ url: `${origin}/Sim.js` });
+    assert.equal(await page.evaluate(() => typeof buildSimulation), 'function');
+    assert.deepEqual(page.errors, []);
     await page.close();
   });
 });

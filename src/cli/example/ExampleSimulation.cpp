@@ -8,6 +8,7 @@
 #include "session/DesignInteraction.h"
 #include "session/ImagesSectionUpdate.h"
 #include "session/PageControlCommands.h"
+#include "simulation/SimulationWalk.h"
 
 namespace htmlsim::cli {
 
@@ -44,7 +45,14 @@ class ExampleBuilder {
         BuildDashboardPage();
         mInteraction.GetNavigation().FollowLink("settings.html");
         BuildSettingsPage();
-        return session.SaveDocument() && mSession.ExitStatus() == 0;
+        if (!session.SaveDocument() || mSession.ExitStatus() != 0) {
+            return false;
+        }
+        // The walk-through script, made from the first page as Tools > Create Sim.js does.
+        session.OpenDocument(mFolder + "login.html");
+        session.SwitchTab(kImageDesignTab);
+        NoSimulationProgress progress;
+        return SimulationWalk(session, progress).RecordSimulation();
     }
 
   private:

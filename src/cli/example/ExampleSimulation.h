@@ -11,8 +11,8 @@ class CliSession;
 // mouse, links set, page controls added from the surface menu, and each next page reached by
 // following its link. Pages: "login.html" (an image map, a balloon, a label, an anchor and two
 // inputs), "dashboard.html" (a canvas with a left-click and a right-click area) and
-// "settings.html" (an image map whose area goes back). False when a step failed (with a
-// message).
+// "settings.html" (an image map whose area goes back), and its walk-through script "Sim.js".
+// False when a step failed (with a message).
 bool BuildExampleSimulation(CliSession& session, const std::string& folder);
 
 }  // namespace htmlsim::cli

@@ -13,11 +13,11 @@ TEST(CliExample, BuildsTheBundledExampleAndRefusesToOverwriteIt) {
     TempFolder folder;
     const CliResult result = RunCli({"example", folder.File("sim")});
     ASSERT_EQ(result.exitStatus, 0) << result.err;
-    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.err, "message: Sim.js has been created.\n");
     const std::filesystem::path bundled =
         std::filesystem::path(HTMLSIM_SOURCE_DIR) / "examples" / "acme-portal";
     for (const char* page : {"login.html", "dashboard.html", "settings.html", "MyStyle.css",
-                             "HTMLSimulation.js"}) {
+                             "HTMLSimulation.js", "Sim.js"}) {
         EXPECT_EQ(ReadFileBytes(folder.File("sim/") + page), ReadFileBytes(bundled / page))
             << page;
     }
