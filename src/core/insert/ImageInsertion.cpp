@@ -3,12 +3,12 @@
 #include <filesystem>
 
 #include "components/FileHelper.h"
-#include "insert/InsertImageTag.h"
+#include "insert/PlacedPicture.h"
+#include "insert/RemoteImageInsertion.h"
 #include "insert/SaveJPG.h"
 #include "session/BusyPointer.h"
 #include "session/ImagesSectionUpdate.h"
 #include "session/Session.h"
-#include "surface/DesignOperations.h"
 #include "util/RuntimeError.h"
 #include "util/Text.h"
 
@@ -21,14 +21,16 @@ bool IsPictureToCopy(const std::string& upperExtension) {
            upperExtension == "BMP";
 }
 
-// Pictures of a remote document are placed on the server; those routes are not built here.
+// Dropped files would be copied into a local folder named like the remote one: a page on the
+// server takes its pictures through the menu, which uploads them.
 bool RefuseRemoteDocument(Session& session) {
     if (session.DocumentSource() != kFtpDocument) {
         return false;
     }
     session.GetDialogs().Message(
-        "Pictures can only be added this way to a document in a local or network folder.", "",
-        MessageIcon::Information);
+        "Pictures can only be dropped on a document in a local or network folder; use \"Insert "
+        "Image From File\" for a document on the FTP server.",
+        "", MessageIcon::Information);
     return true;
 }
 
@@ -49,26 +51,14 @@ std::string BesideDocument(Session& session, const std::string& source) {
     return target;
 }
 
-void InsertAndPaint(Session& session, const std::string& path) {
-    InsertImageTag(session, path);
-    PageDesign& design = session.Design();
-    DrawImage(design, session.DesignSurface(), design.ImageCount(), RasterOp::Copy);
-}
-
-void ReportFailure(Session& session, const std::exception& failure) {
-    session.GetDialogs().Message(failure.what(), "", MessageIcon::Critical);
-}
-
 }  // namespace
 
 void InsertImageFromFile(Session& session) {
-    if (RefuseRemoteDocument(session)) {
-        return;
-    }
+    const bool remote = session.DocumentSource() == kFtpDocument && session.FTP();
     FileDialogRequest request;
     request.title = "Insert Image From File";
     request.filter = kInsertImageFilter;
-    request.initialFolder = session.PathOnly();
+    request.initialFolder = remote ? "" : session.PathOnly();
     const std::string chosen = session.GetDialogs().OpenFileName(request);
     if (chosen.empty()) {
         return;
@@ -76,6 +66,10 @@ void InsertImageFromFile(Session& session) {
     BusyPointer busy(session.View());
     if (!FileHelper::FileExists(chosen)) {
         session.GetDialogs().Message("File Does Not Exist: '" + chosen, "", MessageIcon::Critical);
+        return;
+    }
+    if (remote) {
+        InsertLocalFileIntoRemoteDocument(session, chosen);
         return;
     }
     try {
@@ -94,19 +88,20 @@ void InsertImageFromFile(Session& session) {
         }
         InsertAndPaint(session, target);
     } catch (const std::exception& failure) {
-        ReportFailure(session, failure);
+        ReportInsertionFailure(session, failure);
     }
 }
 
 void PasteImageFromClipboard(Session& session, Clipboard& clipboard) {
-    if (RefuseRemoteDocument(session)) {
-        return;
-    }
     Dialogs& dialogs = session.GetDialogs();
     try {
         const PicturePtr picture = clipboard.GetPicture();
         if (!picture) {
             dialogs.Message("No image in the clipboard to retrieve.", "", MessageIcon::Critical);
+            return;
+        }
+        if (session.DocumentSource() == kFtpDocument && session.FTP()) {
+            PasteIntoRemoteDocument(session, *picture);
             return;
         }
         // The picture goes beside the document, so the document needs a folder first; without
@@ -126,7 +121,7 @@ void PasteImageFromClipboard(Session& session, Clipboard& clipboard) {
         SaveJPG(session.GetPictures(), dialogs, *picture, target, kJpegQuality);
         InsertAndPaint(session, target);
     } catch (const std::exception& failure) {
-        ReportFailure(session, failure);
+        ReportInsertionFailure(session, failure);
     }
 }
 
@@ -156,7 +151,7 @@ void DropFiles(Session& session, const std::vector<std::string>& paths) {
             }
         }
     } catch (const std::exception& failure) {
-        ReportFailure(session, failure);
+        ReportInsertionFailure(session, failure);
     }
     if (inserted) {
         UpdateImagesSection(session);

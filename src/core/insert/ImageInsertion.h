@@ -13,9 +13,9 @@ class Session;
 // mostly PNG files today.
 inline constexpr const char* kInsertImageFilter = "Images|*.bmp;*.jpg;*.gif|PNG Images|*.png";
 
-// The ways a picture reaches the page of a local document. Each places the picture file beside
-// the document, adds its tag (InsertImageTag) and paints it. Failures are shown and end the
-// command. A document on the FTP server is told that these routes are not open to it.
+// The ways a picture reaches the page. For a local document each places the picture file beside
+// the document, adds its tag (InsertImageTag) and paints it; a document on the FTP server takes
+// the routes of RemoteImageInsertion.h. Failures are shown and end the command.
 
 // "Insert Image From File": a bitmap becomes a JPEG beside the document; any other picture is
 // copied there unless it already lies in the document's folder.
@@ -25,7 +25,8 @@ void InsertImageFromFile(Session& session);
 void PasteImageFromClipboard(Session& session, Clipboard& clipboard);
 
 // Files dropped on the surface, in order: pictures are copied beside the document and
-// inserted, an HTML page is opened instead (ending the drop), anything else is skipped.
+// inserted, an HTML page is opened instead (ending the drop), anything else is skipped. A
+// document on the FTP server refuses drops with a message.
 void DropFiles(Session& session, const std::vector<std::string>& paths);
 
 }  // namespace htmlsim

@@ -7,8 +7,7 @@ namespace htmlsim {
 class DesignInteraction;
 class Session;
 
-// Gives the surface menu's image items their commands. "Insert Image From FTP" is left without
-// one (shown disabled) until pictures can be placed on the server.
+// Gives the surface menu's image items their commands.
 void AddImageInsertionCommands(DesignInteraction& interaction, Session& session,
                                Clipboard& clipboard);
 

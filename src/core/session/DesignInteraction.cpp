@@ -25,20 +25,21 @@ DesignInteraction::DesignInteraction(Session& session, DesignMouseView& view, De
     SetCommand("mnuImageDrawBalloon", [this] { mMouse.DrawBalloon(); });
 }
 
-void DesignInteraction::SetCommand(const std::string& itemName, Command command) {
-    mCommands[itemName] = std::move(command);
+void DesignInteraction::SetCommand(const std::string& itemName, Command command,
+                                   std::function<bool()> available) {
+    mCommands[itemName] = {std::move(command), std::move(available)};
 }
 
 bool DesignInteraction::HasCommand(const std::string& itemName) const {
-    return mCommands.contains(itemName);
+    const auto found = mCommands.find(itemName);
+    return found != mCommands.end() && (!found->second.available || found->second.available());
 }
 
 bool DesignInteraction::RunCommand(const std::string& itemName) {
-    const auto found = mCommands.find(itemName);
-    if (found == mCommands.end()) {
+    if (!HasCommand(itemName)) {
         return false;
     }
-    found->second();
+    mCommands.at(itemName).run();
     return true;
 }
 

@@ -28,9 +28,13 @@ class DesignInteraction : private DesignMouseView {
     DesignMouse& Mouse() { return mMouse; }
     Navigation& GetNavigation() { return mNavigation; }
 
-    void SetCommand(const std::string& itemName, Command command);
+    // `available` tells, when a menu opens, whether the item may be chosen now; without it the
+    // item always may.
+    void SetCommand(const std::string& itemName, Command command,
+                    std::function<bool()> available = {});
+    // True when the item has a command that is available now.
     bool HasCommand(const std::string& itemName) const;
-    // Runs the item's command; false when it has none.
+    // Runs the item's command; false when it has none available.
     bool RunCommand(const std::string& itemName);
 
     // "Remove" on the area menu: the area or balloon the menu was opened on goes, with its
@@ -55,7 +59,11 @@ class DesignInteraction : private DesignMouseView {
     DesignForms& mForms;
     Navigation mNavigation;
     DesignMouse mMouse;
-    std::map<std::string, Command> mCommands;
+    struct MenuCommand {
+        Command run;
+        std::function<bool()> available;
+    };
+    std::map<std::string, MenuCommand> mCommands;
     ClickableAreas mSavedAreaValueSets;
 };
 
