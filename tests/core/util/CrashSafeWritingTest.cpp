@@ -9,9 +9,14 @@
 #include <thread>
 
 #include "FakeDialogs.h"
+#include "FakePictures.h"
+#include "FakeSurface.h"
+#include "MapImage.h"
+#include "PageDocument.h"
 #include "TempFolder.h"
 #include "components/TableFile.h"
 #include "session/Session.h"
+#include "simulation/SimulationWalk.h"
 #include "util/WholeFile.h"
 
 namespace htmlsim::testing {
@@ -86,6 +91,33 @@ TEST(CrashSafeWriting, AKilledTableWriteLeavesTheOldTableOrTheNewOneWhole) {
     const std::string after = ReadFileBytes(path);
     ExpectOldOrNewWhatever(path, "1,\"old\"\r\n", after,
                            [&] { WriteTableRows(folder.Path(), table, rows); });
+}
+
+TEST(CrashSafeWriting, AKilledWalkLeavesTheOldScriptOrTheNewOneWhole) {
+    TempFolder folder;
+    FakeDialogs dialogs;
+    FakeSurface surface;
+    FakePictures pictures;
+    pictures.Add(folder.File("shot.jpg"), 400, 300);
+    // A chain of pages, each linking to the next, so that the walk takes a while.
+    for (int k = 0; k < 150; ++k) {
+        WriteFileBytes(
+            folder.File("p" + std::to_string(k) + ".html"),
+            DesignDocument(
+                MapImage("shot.jpg", "Map", 0, 0,
+                         {{"10,10,50,50", k < 149 ? "p" + std::to_string(k + 1) + ".html" : ""}})));
+    }
+    Session session(dialogs, folder.File("program"));
+    session.AttachDesignServices(surface, pictures);
+    session.Start(folder.File("p0.html"));
+    const auto walk = [&] {
+        NoSimulationProgress progress;
+        SimulationWalk(session, progress).RecordSimulation();
+    };
+    walk();
+    const std::string script = ReadFileBytes(folder.File("Sim.js"));
+    ASSERT_NE(script.find("p149"), std::string::npos);
+    ExpectOldOrNewWhatever(folder.File("Sim.js"), "older script", script, walk);
 }
 
 }  // namespace
