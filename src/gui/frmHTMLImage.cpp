@@ -14,14 +14,15 @@
 
 #include "CreateSimJs.h"
 #include "DesignSurface.h"
+#include "EditMenu.h"
 #include "codelib/frmCodeLibrary.h"
 #include "controls/PageControlViews.h"
 #include "frmAbout.h"
+#include "insert/ImageInsertion.h"
+#include "insert/ImageInsertionCommands.h"
 #include "properties/frmProperties.h"
 #include "session/PageControlCommands.h"
 #include "session/SessionSectionWriter.h"
-#include "insert/ImageInsertion.h"
-#include "insert/ImageInsertionCommands.h"
 
 namespace htmlsim::gui {
 
@@ -139,6 +140,7 @@ void frmHTMLImage::BuildMenus() {
     connect(save, &QAction::triggered, this, [this] { mSession.SaveCommand(); });
     file->addSeparator();
     connect(AddMenuItem(file, "mnuFileExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
+    AddEditMenu(*menuBar(), mSession, *this);
 
     QMenu* tools = menuBar()->addMenu("&Tools");
     connect(AddMenuItem(tools, "mnuCodeLibrary", "Code Library"), &QAction::triggered, this,
