@@ -8,6 +8,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("htmlsim");
+    QApplication::setOrganizationName("htmlsim");  // settings in ~/.config/htmlsim/htmlsim.conf
     QApplication::setApplicationVersion(htmlsim::kVersion);
 
     htmlsim::gui::QtDialogs dialogs;

@@ -10,7 +10,9 @@ namespace htmlsim::gui {
 
 namespace {
 
-QString ToQ(const std::string& text) { return QString::fromStdString(text); }
+QString ToQ(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 QString TitleOrApplication(const std::string& title) {
     return title.empty() ? QApplication::applicationName() : ToQ(title);
@@ -67,8 +69,7 @@ std::string RunFileDialog(QWidget* owner, const FileDialogRequest& request,
 }  // namespace
 
 void QtDialogs::Message(const std::string& text, const std::string& title, MessageIcon icon) {
-    QMessageBox box(ToQtIcon(icon), TitleOrApplication(title), ToQ(text), QMessageBox::Ok,
-                    mOwner);
+    QMessageBox box(ToQtIcon(icon), TitleOrApplication(title), ToQ(text), QMessageBox::Ok, mOwner);
     box.exec();
 }
 

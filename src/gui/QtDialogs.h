@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QWidget>
 #include <QPointer>
+#include <QWidget>
 
 #include "services/Dialogs.h"
 
@@ -9,7 +9,7 @@ namespace htmlsim::gui {
 
 // The core's questions and messages as real Qt dialogs, owned by the given window.
 class QtDialogs : public Dialogs {
-public:
+  public:
     explicit QtDialogs(QWidget* owner = nullptr) : mOwner(owner) {}
     void SetOwner(QWidget* owner) { mOwner = owner; }
 
@@ -21,7 +21,7 @@ public:
     std::string SaveFileName(const FileDialogRequest& request) override;
     std::string BrowseForFolder(const std::string& title, const std::string& startFolder) override;
 
-private:
+  private:
     QPointer<QWidget> mOwner;
 };
 

@@ -15,6 +15,8 @@
 #include "CreateSimJs.h"
 #include "DesignSurface.h"
 #include "EditMenu.h"
+#include "PreviewInBrowser.h"
+#include "RecentFilesMenu.h"
 #include "codelib/frmCodeLibrary.h"
 #include "controls/PageControlViews.h"
 #include "frmAbout.h"
@@ -139,6 +141,8 @@ void frmHTMLImage::BuildMenus() {
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] { mSession.SaveCommand(); });
     file->addSeparator();
+    mRecentFiles = new RecentFilesMenu(*file, mSession);
+    file->addSeparator();
     connect(AddMenuItem(file, "mnuFileExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
     AddEditMenu(*menuBar(), mSession, *this);
 
@@ -148,6 +152,9 @@ void frmHTMLImage::BuildMenus() {
     AddMenuItem(tools, "mnuRefreshDrawing", "Refresh Drawing");
     connect(AddMenuItem(tools, "mnuToolsRecordSimulation", "Create Sim.js"), &QAction::triggered,
             this, [this] { CreateSimJs(mSession, this); });
+    QAction* preview = AddMenuItem(tools, "mnuPreviewInBrowser", "Preview in Browser");
+    preview->setShortcut(Qt::Key_F5);
+    connect(preview, &QAction::triggered, this, [this] { PreviewInBrowser(mSession); });
 
     QMenu* help = menuBar()->addMenu("&Help");
     connect(AddMenuItem(help, "mnuAbout", "&About"), &QAction::triggered, this,
@@ -166,6 +173,10 @@ void frmHTMLImage::ShowAbout() {
 void frmHTMLImage::SetCaption(const std::string& caption) {
     setWindowTitle(caption.empty() ? QApplication::applicationName()
                                    : QString::fromStdString(caption));
+}
+
+void frmHTMLImage::DocumentKept(const std::string& path) {
+    mRecentFiles->Remember(path);
 }
 
 void frmHTMLImage::SetBusy(bool busy) {

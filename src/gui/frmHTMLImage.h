@@ -29,7 +29,8 @@ class PageControlViews;
 }
 namespace htmlsim::gui {
 class DesignSurface;
-}
+class RecentFilesMenu;
+}  // namespace htmlsim::gui
 
 namespace htmlsim::gui {
 
@@ -61,6 +62,7 @@ class frmHTMLImage : public QMainWindow, public SessionView {
 
     // SessionView
     void SetCaption(const std::string& caption) override;
+    void DocumentKept(const std::string& path) override;
     void SetBusy(bool busy) override;
     void ClearDesign() override;
     void ScrollDesignHome() override;
@@ -86,6 +88,7 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     QtPictures mPictures;
     QtTextMeasurer mMeasurer;
     QtClipboard mClipboard;
+    RecentFilesMenu* mRecentFiles = nullptr;
     QTabWidget* mTabs = nullptr;
     DesignSurface* mDesignTab = nullptr;
     QComboBox* mSections = nullptr;

@@ -108,6 +108,7 @@ void Session::OpenDocument(const std::string& path) {
             UpdateCaption();
             LoadDocumentText(std::move(text));
             RecordInHistory();
+            mView->DocumentKept(mPathAndName);
             mView->ScrollDesignHome();
         } else {
             SetPathAndName(path);
@@ -140,6 +141,7 @@ bool Session::SaveDocument() {
         WriteWholeFileAtomically(mPathAndName, mDocumentText + "\r\n");
         mSavedText = mDocumentText;
         RecordInHistory();
+        mView->DocumentKept(mPathAndName);
         return true;
     } catch (const std::exception& failure) {
         ReportFailure(failure);
@@ -202,6 +204,19 @@ void Session::NewLocalDocument() {
     SetPathAndName(folder);
     UpdateCaption();
     CreateNewDocument();
+}
+
+void Session::OpenRecentDocument(const std::string& path) {
+    if (!FileHelper::FileExists(path)) {
+        mDialogs.Message("File Does Not Exist: '" + path + "'", "", MessageIcon::Critical);
+        return;
+    }
+    if (!KeepWork()) {
+        return;
+    }
+    mDocumentSource = kLocalDocument;
+    OpenDocument(path);
+    SwitchTab(mCurrentTab);
 }
 
 void Session::OpenCommand() {

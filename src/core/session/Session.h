@@ -105,6 +105,8 @@ class Session {
     // The File menu.
     void NewLocalDocument();
     void OpenCommand();
+    // A local document of the recent files, after the current one's work is kept.
+    void OpenRecentDocument(const std::string& path);
     void SaveCommand();
     // False when writing failed; a cancelled dialog is no failure.
     bool SaveAsCommand();

@@ -12,6 +12,8 @@ class SessionView {
     virtual ~SessionView() = default;
 
     virtual void SetCaption(const std::string& /*caption*/) {}
+    // A local document was opened or saved under this path (for the recent files).
+    virtual void DocumentKept(const std::string& /*path*/) {}
     // The hourglass pointer while a command runs.
     virtual void SetBusy(bool /*busy*/) {}
 
