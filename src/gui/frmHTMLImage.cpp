@@ -15,6 +15,7 @@
 #include "DesignSurface.h"
 #include "codelib/frmCodeLibrary.h"
 #include "controls/PageControlViews.h"
+#include "flowmap/CheckLinksCommand.h"
 #include "frmAbout.h"
 #include "session/PageControlCommands.h"
 #include "session/SessionSectionWriter.h"
@@ -135,6 +136,8 @@ void frmHTMLImage::BuildMenus() {
             [this] { frmCodeLibrary::ShowModal(this); });
     AddMenuItem(tools, "mnuRefreshDrawing", "Refresh Drawing");
     AddMenuItem(tools, "mnuToolsRecordSimulation", "Create Sim.js")->setEnabled(false);
+    connect(AddMenuItem(tools, "mnuToolsCheckLinks", "Check Links"), &QAction::triggered, this,
+            [this] { ShowCheckLinks(*this); });
 
     QMenu* help = menuBar()->addMenu("&Help");
     connect(AddMenuItem(help, "mnuAbout", "&About"), &QAction::triggered, this,
