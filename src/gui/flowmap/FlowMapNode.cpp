@@ -18,9 +18,12 @@ constexpr qreal kMargin = 7;
 
 // Only as many pixels as the thumbnail shows are decoded, so fifty screenshots load quickly.
 QPixmap Thumbnail(const std::string& path) {
+    if (path.empty()) {
+        return {};
+    }
     QImageReader reader(QString::fromStdString(path));
     const QSize size = reader.size();
-    if (path.empty() || !size.isValid()) {
+    if (!size.isValid()) {
         return {};
     }
     reader.setScaledSize(size.scaled(kThumbWidth, kThumbHeight, Qt::KeepAspectRatio));

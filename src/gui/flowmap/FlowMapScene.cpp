@@ -93,8 +93,8 @@ void FlowMapScene::AddArrow(const FlowLink& link, bool reverseExists) {
     const QRectF from = mNodes[link.from]->sceneBoundingRect();
     const QRectF to = mNodes[link.to]->sceneBoundingRect();
     QLineF line(from.center(), to.center());
+    const QPointF normal = line.normalVector().unitVector().p2() - line.p1();
     if (reverseExists) {
-        const QPointF normal = line.normalVector().unitVector().p2() - line.p1();
         line.translate(normal * kSideOffset);
     }
     const QPointF start = BorderPoint(from.translated(line.p1() - from.center()), line.p2());
@@ -104,7 +104,8 @@ void FlowMapScene::AddArrow(const FlowLink& link, bool reverseExists) {
     path.lineTo(tip);
     addPath(path, QPen(colour, 1.4));
     addPath(ArrowHead(tip, start), QPen(colour), QBrush(colour));
-    AddLabel(QString::fromStdString(link.clickType), (start + tip) / 2, colour);
+    AddLabel(QString::fromStdString(link.clickType), (start + tip) / 2, colour,
+             reverseExists ? normal : QPointF());
 }
 
 void FlowMapScene::AddLoop(const FlowLink& link) {
@@ -120,11 +121,14 @@ void FlowMapScene::AddLoop(const FlowLink& link) {
              colour);
 }
 
-void FlowMapScene::AddLabel(const QString& text, QPointF at, const QColor& colour) {
+void FlowMapScene::AddLabel(const QString& text, QPointF at, const QColor& colour, QPointF aside) {
     auto* label = addSimpleText(text);
     label->setBrush(colour);
     const QRectF box = label->boundingRect();
-    label->setPos(at - box.center());
+    // Beside its arrow, clear of the arrow running the other way, when asked to.
+    const qreal reach = std::abs(aside.x()) * box.width() / 2 +
+                        std::abs(aside.y()) * box.height() / 2 + (aside.isNull() ? 0 : 3);
+    label->setPos(at + aside * reach - box.center());
     auto* back = addRect(label->sceneBoundingRect().adjusted(-2, 0, 2, 0), Qt::NoPen,
                          QColor(255, 255, 255, 220));
     back->setZValue(2);

@@ -24,7 +24,8 @@ class FlowMapScene : public QGraphicsScene {
   private:
     void AddArrow(const FlowLink& link, bool reverseExists);
     void AddLoop(const FlowLink& link);
-    void AddLabel(const QString& text, QPointF at, const QColor& colour);
+    // `aside`: a unit vector the label is moved along, off its arrow; null for on it.
+    void AddLabel(const QString& text, QPointF at, const QColor& colour, QPointF aside = {});
 
     std::vector<FlowMapNode*> mNodes;
     int mArrowCount = 0;
