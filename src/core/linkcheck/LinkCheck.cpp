@@ -42,6 +42,14 @@ std::string_view FilePart(std::string_view link) {
     return link.substr(0, link.find_first_of("#?"));
 }
 
+// Pages are known by their real path, so a link through a symbolic link that loops back into
+// its own folder cannot lead the walk on forever.
+std::string PageKey(const fs::path& path) {
+    std::error_code error;
+    const fs::path resolved = fs::weakly_canonical(path, error);
+    return (error ? path : resolved).generic_string();
+}
+
 class LinkWalk {
   public:
     LinkWalk(const std::string& startPath, const LinkCheckServices& services)
@@ -76,13 +84,13 @@ class LinkWalk {
 
     // The node of a path, made on first sight; a walked page is queued once.
     size_t PageFor(const fs::path& path, FlowPageState state) {
-        const std::string key = path.generic_string();
+        const std::string key = PageKey(path);
         const auto known = mPages.find(key);
         if (known != mPages.end()) {
             return known->second;
         }
         const size_t index = mReport.graph.pages.size();
-        mReport.graph.pages.push_back({key, NameOf(path), "", state});
+        mReport.graph.pages.push_back({path.generic_string(), NameOf(path), "", state});
         mPages.emplace(key, index);
         if (state == FlowPageState::Walked && index > 0) {
             mQueue.push_back(index);
@@ -156,7 +164,7 @@ class LinkWalk {
         for (const fs::directory_entry& entry : fs::directory_iterator(mFolder, error)) {
             const fs::path path = entry.path().lexically_normal();
             if (entry.is_regular_file(error) && IsPageFile(path) &&
-                !mPages.contains(path.generic_string())) {
+                !mPages.contains(PageKey(path))) {
                 orphans.push_back(path);
             }
         }

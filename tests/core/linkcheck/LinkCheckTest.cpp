@@ -7,6 +7,7 @@
 #include "FakePictures.h"
 #include "FakeTextMeasurer.h"
 #include "LinkSimulation.h"
+#include "PageDocument.h"
 #include "TempFolder.h"
 #include "linkcheck/FlowGraphDot.h"
 #include "linkcheck/LinkCheck.h"
@@ -86,6 +87,21 @@ TEST_F(LinkCheckTest, CleanSimulationReportsNothingAndAMissingStartPageFails) {
     EXPECT_EQ(report.graph.pages.size(), 2u);
     EXPECT_EQ(report.graph.links.size(), 2u);
     EXPECT_THROW(Check("nowhere.html"), RuntimeError);
+}
+
+TEST_F(LinkCheckTest, ALinkLoopingThroughASymbolicLinkIsWalkedOnce) {
+    std::filesystem::create_directory_symlink(folder.Path(), folder.Path() / "loop");
+    WriteWholeFileAtomically(
+        folder.File("self.html"),
+        DesignDocument("<IMG SRC='start.png' Name='M' Width='400' Height='300' "
+                       "STYLE='position:absolute; left:0px; top:0px' UseMap='#M'/>\r\n"
+                       "<map name='M'>\r\n<AREA SHAPE='rect' COORDS='1,1,5,5' Title='Me' "
+                       "HREF='loop/self.html'/> \r\n</map>\r\n"));
+    const LinkReport report = Check("self.html");
+    EXPECT_TRUE(report.problems.empty());
+    ASSERT_EQ(report.graph.pages.size(), 1u);
+    ASSERT_EQ(report.graph.links.size(), 1u);
+    EXPECT_EQ(report.graph.links[0].to, 0u);
 }
 
 TEST(FlowGraphDot, WritesNodesArrowsAndProblemColours) {
