@@ -12,6 +12,7 @@
 #include <QSplitter>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include "flowmap/FlowMapScene.h"
 #include "linkcheck/FlowGraphDot.h"
@@ -49,6 +50,8 @@ frmFlowMap::frmFlowMap(LinkReport report, Dialogs& dialogs, QWidget* parent)
     mView->setRenderHint(QPainter::Antialiasing);
     mView->setDragMode(QGraphicsView::ScrollHandDrag);
     mView->setBackgroundBrush(QColor(246, 246, 246));
+    mView->setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
+    mView->viewport()->installEventFilter(this);
 
     mProblems = new QTreeWidget;
     mProblems->setObjectName("lstProblems");
@@ -76,6 +79,18 @@ frmFlowMap::frmFlowMap(LinkReport report, Dialogs& dialogs, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter, 1);
     layout->addLayout(buttons);
+}
+
+bool frmFlowMap::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mView->viewport() && event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            const qreal factor = wheel->angleDelta().y() > 0 ? 1.2 : 1 / 1.2;
+            mView->scale(factor, factor);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmFlowMap::FillProblems() {

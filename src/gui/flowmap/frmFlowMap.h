@@ -34,6 +34,10 @@ class frmFlowMap : public QWidget {
     bool ExportPng(const std::string& path);
     bool ExportDot(const std::string& path);
 
+  protected:
+    // Ctrl and the mouse wheel zoom the map.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void FillProblems();
     void AskAndExport(const char* title, const char* filter, bool png);
