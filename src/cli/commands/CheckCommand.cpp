@@ -14,6 +14,18 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+const char* PageStateName(FlowPageState state) {
+    switch (state) {
+        case FlowPageState::Missing:
+            return "missing";
+        case FlowPageState::Orphan:
+            return "orphan";
+        case FlowPageState::Walked:
+            break;
+    }
+    return "walked";
+}
+
 Json ReportJson(const LinkReport& report) {
     Json problems = Json::array();
     for (const LinkProblem& problem : report.problems) {
@@ -28,7 +40,7 @@ Json ReportJson(const LinkReport& report) {
     }
     Json pages = Json::array();
     for (const FlowPage& page : report.graph.pages) {
-        pages.push_back({{"page", page.name}});
+        pages.push_back({{"page", page.name}, {"state", PageStateName(page.state)}});
     }
     Json links = Json::array();
     for (const FlowLink& link : report.graph.links) {

@@ -107,7 +107,11 @@ void frmFlowMap::AskAndExport(const char* title, const char* filter, bool png) {
     if (path.empty()) {
         return;
     }
-    png ? ExportPng(path) : ExportDot(path);
+    if (png) {
+        ExportPng(path);
+    } else {
+        ExportDot(path);
+    }
 }
 
 bool frmFlowMap::ExportPng(const std::string& path) {
