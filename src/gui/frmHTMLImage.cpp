@@ -19,6 +19,7 @@
 #include "RecentFilesMenu.h"
 #include "codelib/frmCodeLibrary.h"
 #include "controls/PageControlViews.h"
+#include "flowmap/CheckLinksCommand.h"
 #include "frmAbout.h"
 #include "insert/ImageInsertion.h"
 #include "insert/ImageInsertionCommands.h"
@@ -155,6 +156,8 @@ void frmHTMLImage::BuildMenus() {
     QAction* preview = AddMenuItem(tools, "mnuPreviewInBrowser", "Preview in Browser");
     preview->setShortcut(Qt::Key_F5);
     connect(preview, &QAction::triggered, this, [this] { PreviewInBrowser(mSession); });
+    connect(AddMenuItem(tools, "mnuToolsCheckLinks", "Check Links"), &QAction::triggered, this,
+            [this] { ShowCheckLinks(*this); });
 
     QMenu* help = menuBar()->addMenu("&Help");
     connect(AddMenuItem(help, "mnuAbout", "&About"), &QAction::triggered, this,

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+#include <tuple>
+
+#include "FakePictures.h"
+#include "FakeTextMeasurer.h"
+#include "LinkSimulation.h"
+#include "PageDocument.h"
+#include "TempFolder.h"
+#include "linkcheck/FlowGraphDot.h"
+#include "linkcheck/LinkCheck.h"
+#include "util/RuntimeError.h"
+#include "util/WholeFile.h"
+
+namespace htmlsim::testing {
+namespace {
+
+using Finding = std::tuple<std::string, std::string, LinkProblemKind>;
+
+std::set<std::string> PagesOf(const LinkReport& report) {
+    std::set<std::string> names;
+    for (const FlowPage& page : report.graph.pages) {
+        names.insert(page.name);
+    }
+    return names;
+}
+
+class LinkCheckTest : public ::testing::Test {
+  protected:
+    LinkReport Check(const std::string& start) {
+        for (const char* page : {"start", "next", "dead", "orphan"}) {
+            pictures.Add(folder.File(std::string(page) + ".png"), 400, 300);
+        }
+        return CheckLinks(folder.File(start), {pictures, &measurer});
+    }
+
+    TempFolder folder;
+    FakePictures pictures;
+    FakeTextMeasurer measurer;
+};
+
+TEST_F(LinkCheckTest, FindsEachProblemOnceAndNothingElse) {
+    WriteFlawedSimulation(folder.Path());
+    const std::string before = ReadWholeFile(folder.File("start.html"));
+    const LinkReport report = Check("start.html");
+
+    std::multiset<Finding> found;
+    for (const LinkProblem& problem : report.problems) {
+        found.emplace(problem.page, problem.element, problem.kind);
+    }
+    const std::multiset<Finding> expected{
+        {"start.html", "Map1_Area_1", LinkProblemKind::MissingFile},
+        {"start.html", "Map1_Area_2", LinkProblemKind::EmptyLink},
+        {"start.html", "Map1_Area_3", LinkProblemKind::MissingTitle},
+        {"start.html", "Map1_Area_4", LinkProblemKind::OutsideImage},
+        {"dead.html", "", LinkProblemKind::DeadEnd},
+        {"orphan.html", "", LinkProblemKind::Orphan},
+    };
+    EXPECT_EQ(found, expected);
+    EXPECT_TRUE(report.HasMissingFiles());
+    EXPECT_TRUE(report.importNotes.empty());
+
+    // Nodes: the walked pages, the missing target and the orphan; arrows: one per page pair
+    // and click type, the anchor and the areas to next.html giving one.
+    EXPECT_EQ(PagesOf(report), (std::set<std::string>{"start.html", "next.html", "missing.html",
+                                                      "dead.html", "orphan.html"}));
+    EXPECT_EQ(report.graph.pages[0].name, "start.html");
+    EXPECT_EQ(report.graph.pages[0].picturePath, folder.File("start.png"));
+    ASSERT_EQ(report.graph.links.size(), 4u);
+    const FlowLink& back = report.graph.links.back();
+    EXPECT_EQ(report.graph.pages[back.from].name, "next.html");
+    EXPECT_EQ(report.graph.pages[back.to].name, "start.html");
+    EXPECT_EQ(back.clickType, "right");
+
+    // Read-only: nothing written, nothing created.
+    EXPECT_EQ(ReadWholeFile(folder.File("start.html")), before);
+    EXPECT_FALSE(std::filesystem::exists(folder.File("missing.html")));
+    EXPECT_FALSE(std::filesystem::exists(folder.File("Sim.js")));
+}
+
+TEST_F(LinkCheckTest, CleanSimulationReportsNothingAndAMissingStartPageFails) {
+    WriteCleanSimulation(folder.Path());
+    const LinkReport report = Check("start.html");
+    EXPECT_TRUE(report.problems.empty());
+    EXPECT_EQ(report.graph.pages.size(), 2u);
+    EXPECT_EQ(report.graph.links.size(), 2u);
+    EXPECT_THROW(Check("nowhere.html"), RuntimeError);
+}
+
+TEST_F(LinkCheckTest, ALinkLoopingThroughASymbolicLinkIsWalkedOnce) {
+    std::filesystem::create_directory_symlink(folder.Path(), folder.Path() / "loop");
+    WriteWholeFileAtomically(
+        folder.File("self.html"),
+        DesignDocument("<IMG SRC='start.png' Name='M' Width='400' Height='300' "
+                       "STYLE='position:absolute; left:0px; top:0px' UseMap='#M'/>\r\n"
+                       "<map name='M'>\r\n<AREA SHAPE='rect' COORDS='1,1,5,5' Title='Me' "
+                       "HREF='loop/self.html'/> \r\n</map>\r\n"));
+    const LinkReport report = Check("self.html");
+    EXPECT_TRUE(report.problems.empty());
+    ASSERT_EQ(report.graph.pages.size(), 1u);
+    ASSERT_EQ(report.graph.links.size(), 1u);
+    EXPECT_EQ(report.graph.links[0].to, 0u);
+}
+
+TEST(FlowGraphDot, WritesNodesArrowsAndProblemColours) {
+    LinkReport report;
+    report.graph.pages = {{"/s/a.html", "a.html", "", FlowPageState::Walked},
+                          {"/s/b \"x\".html", "b \"x\".html", "", FlowPageState::Missing},
+                          {"/s/c.html", "c.html", "", FlowPageState::Orphan}};
+    report.graph.links = {{0, 1, "left"}, {0, 0, "right"}};
+    report.problems = {{"c.html", "", LinkProblemKind::Orphan, "No page links to this page."}};
+    EXPECT_EQ(FlowGraphDot(report),
+              "digraph flow {\n"
+              "  node [shape=box];\n"
+              "  p0 [label=\"a.html\"];\n"
+              "  p1 [label=\"b \\\"x\\\".html\", color=red, fontcolor=red, style=dashed];\n"
+              "  p2 [label=\"c.html\", style=dotted, color=orange];\n"
+              "  p0 -> p1 [label=\"left\"];\n"
+              "  p0 -> p0 [label=\"right\"];\n"
+              "}\n");
+}
+
+}  // namespace
+}  // namespace htmlsim::testing

@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "CliRunner.h"
+#include "LinkSimulation.h"
+#include "TempFolder.h"
+
+namespace htmlsim::testing {
+namespace {
+
+TEST(CheckCommand, OneLinePerProblemFailingOnMissingFilesAndSilentWhenClean) {
+    TempFolder flawed;
+    WriteFlawedSimulation(flawed.Path());
+    const CliResult text = RunCli({"check", flawed.File("start.html")});
+    EXPECT_EQ(text.exitStatus, 1);
+    EXPECT_EQ(std::ranges::count(text.out, '\n'), 6);
+    EXPECT_NE(text.out.find("start.html\tMap1_Area_1\tThe link leads to a missing file: "
+                            "'missing.html'.\n"),
+              std::string::npos);
+    EXPECT_NE(text.out.find("orphan.html\t\tNo page links to this page.\n"), std::string::npos);
+    EXPECT_EQ(text.err, "");
+
+    const CliResult json = RunCli({"check", "--json", flawed.File("start.html")});
+    EXPECT_EQ(json.exitStatus, 1);
+    EXPECT_NE(json.out.find("\"kind\": \"dead-end\""), std::string::npos);
+    EXPECT_NE(json.out.find("\"click\": \"right\""), std::string::npos);
+
+    TempFolder clean;
+    WriteCleanSimulation(clean.Path());
+    const CliResult quiet = RunCli({"check", clean.File("start.html")});
+    EXPECT_EQ(quiet.exitStatus, 0);
+    EXPECT_EQ(quiet.out, "");
+    EXPECT_EQ(RunCli({"check", clean.File("gone.html")}).exitStatus, 1);
+}
+
+}  // namespace
+}  // namespace htmlsim::testing

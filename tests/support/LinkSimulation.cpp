@@ -1,0 +1,80 @@
+#include "LinkSimulation.h"
+
+#include <string>
+
+#include "PageDocument.h"
+#include "TempFolder.h"
+
+namespace htmlsim::testing {
+
+namespace {
+
+// A valid 1 x 1 PNG: the pages give their pictures' sizes themselves.
+const std::string kPixelPng(
+    "\x89\x50\x4e\x47\x0d\x0a\x1a\x0a\x00\x00\x00\x0d\x49\x48\x44\x52\x00\x00"
+    "\x00\x01\x00\x00\x00\x01\x08\x06\x00\x00\x00\x1f\x15\xc4\x89\x00\x00\x00"
+    "\x0b\x49\x44\x41\x54\x78\x9c\x63\xf8\x0f\x04\x00\x09\xfb\x03\xfd\xfb\x5e"
+    "\x6b\x2b\x00\x00\x00\x00\x49\x45\x4e\x44\xae\x42\x60\x82",
+    68);
+
+std::string MapImage(const std::string& picture, const std::string& areas) {
+    return "<IMG SRC='" + picture +
+           "' Name='Map1' BORDER='0' Width='400' Height='300' STYLE='position:absolute; "
+           "left:0px; top:0px' UseMap='#Map1'/>\r\n<map name='Map1'>\r\n" +
+           areas + "</map>\r\n";
+}
+
+std::string Area(const std::string& coords, const std::string& title, const std::string& href) {
+    return "<AREA SHAPE='rect' COORDS='" + coords + "' Title='" + title + "'" +
+           (href.empty() ? "" : " HREF='" + href + "'") + "/> \r\n";
+}
+
+std::string Canvas(const std::string& picture) {
+    return "<canvas id='Canvas_1' SRC='" + picture +
+           "' width='400' Height='300' style='position:absolute; left:0px; top:0px'></canvas>\r\n";
+}
+
+std::string PlainImage(const std::string& picture) {
+    return "<IMG SRC='" + picture +
+           "' Name='Plain' BORDER='0' Width='400' Height='300' STYLE='position:absolute; "
+           "left:0px; top:0px'/>\r\n";
+}
+
+void WritePage(const std::filesystem::path& folder, const std::string& name,
+               const std::string& images, const std::string& canvasTop = "",
+               const std::string& anchors = "") {
+    WriteFileBytes(folder / (name + ".png"), kPixelPng);
+    WriteFileBytes(folder / (name + ".html"), PageDocument({{"CanvasScript_Top", canvasTop},
+                                                            {"Images", images},
+                                                            {"Labels", ""},
+                                                            {"Anchors", anchors},
+                                                            {"Inputs", ""},
+                                                            {"Balloons", ""}}));
+}
+
+}  // namespace
+
+void WriteFlawedSimulation(const std::filesystem::path& folder) {
+    WritePage(folder, "start",
+              MapImage("start.png", Area("10,10,50,50", "Next", "next.html") +
+                                        Area("60,10,90,50", "Gone", "missing.html") +
+                                        Area("100,10,140,50", "Nothing", "") +
+                                        Area("150,10,190,50", "", "next.html") +
+                                        Area("380,10,450,50", "Wide", "next.html#top") +
+                                        Area("200,10,240,50", "Dead", "./dead.html") +
+                                        Area("250,10,290,50", "Web", "http://example.com/")),
+              "", "<a href='next.html' style='position:absolute; left:20px; top:320px'>On</a>\r\n");
+    WritePage(folder, "next", Canvas("next.png"),
+              "var Areas = new Array();\r\nAreas.push('10,10,50,50,start.html,right');\r\n");
+    WritePage(folder, "dead", PlainImage("dead.png"));
+    WritePage(folder, "orphan", MapImage("orphan.png", Area("10,10,50,50", "Start", "start.html")));
+}
+
+void WriteCleanSimulation(const std::filesystem::path& folder) {
+    WritePage(folder, "start", MapImage("start.png", Area("10,10,50,50", "Next", "next.html")));
+    WritePage(folder, "next",
+              MapImage("next.png", Area("10,10,50,50", "Start", "start.html") +
+                                       Area("60,10,90,50", "Back", "JavaScript:History.Back()")));
+}
+
+}  // namespace htmlsim::testing

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <filesystem>
+
+namespace htmlsim::testing {
+
+// Small simulations on disk for the link check, each with a 400 x 300 picture per page.
+//
+// Flawed: start.html (an image map) links to next.html, to missing.html, to dead.html, has one
+// area without a link, one without a Title and one reaching past its image's right edge, and an
+// anchor and an http link; next.html (a canvas) leads back to start.html with a right click;
+// dead.html has no link at all; orphan.html is linked by no page. One problem of each kind.
+void WriteFlawedSimulation(const std::filesystem::path& folder);
+
+// Clean: start.html and next.html lead to each other, next.html also back.
+void WriteCleanSimulation(const std::filesystem::path& folder);
+
+}  // namespace htmlsim::testing
