@@ -4,24 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "SilentDialogs.h"
 #include "codelib/CodeLibrary.h"
 #include "components/TableFile.h"
-#include "services/Dialogs.h"
 
 namespace htmlsim {
 namespace {
-
-class SilentDialogs : public Dialogs {
-  public:
-    void Message(const std::string&, const std::string&, MessageIcon) override {}
-    std::string InputBox(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-    std::string OpenFileName(const FileDialogRequest&) override { return {}; }
-    std::string SaveFileName(const FileDialogRequest&) override { return {}; }
-    std::string BrowseForFolder(const std::string&, const std::string&) override { return {}; }
-};
 
 // A library of the given number of snippets of about 2 KB of code each, spread over the five
 // types of the first author.
@@ -31,7 +19,7 @@ std::filesystem::path MakeLibrary(int snippets) {
     if (std::filesystem::exists(folder / "ProcedureLib.dat")) {
         return folder;
     }
-    SilentDialogs dialogs;
+    testing::SilentDialogs dialogs;
     CodeLibrary library(dialogs, folder);
     library.CreateLibraryTables();
     library.OpenLibraryQueries();
@@ -51,7 +39,7 @@ std::filesystem::path MakeLibrary(int snippets) {
 // Opening the window: tables checked, the three queries run, one type's list filled.
 void BM_OpenLibraryAndListOneType(benchmark::State& state) {
     const auto folder = MakeLibrary(static_cast<int>(state.range(0)));
-    SilentDialogs dialogs;
+    testing::SilentDialogs dialogs;
     for (auto _ : state) {
         CodeLibrary library(dialogs, folder);
         library.CreateLibraryTables();
@@ -64,7 +52,7 @@ BENCHMARK(BM_OpenLibraryAndListOneType)->Arg(1000)->Arg(5000)->Unit(benchmark::k
 // Storing an edit rewrites the whole table file.
 void BM_StoreOneSnippet(benchmark::State& state) {
     const auto folder = MakeLibrary(static_cast<int>(state.range(0)));
-    SilentDialogs dialogs;
+    testing::SilentDialogs dialogs;
     CodeLibrary library(dialogs, folder);
     library.OpenLibraryQueries();
     library.SelectProcedure(1);

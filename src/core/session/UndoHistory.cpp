@@ -24,22 +24,21 @@ bool UndoHistory::Record(const std::string& text) {
 }
 
 std::optional<std::string> UndoHistory::Undo() {
-    if (mUndo.empty()) {
-        return std::nullopt;
-    }
-    mCurrent = Apply(mCurrent, mUndo.back(), false);
-    mRedo.push_back(std::move(mUndo.back()));
-    mUndo.pop_back();
-    return mCurrent;
+    return Move(mUndo, mRedo, false);
 }
 
 std::optional<std::string> UndoHistory::Redo() {
-    if (mRedo.empty()) {
+    return Move(mRedo, mUndo, true);
+}
+
+template <typename From, typename To>
+std::optional<std::string> UndoHistory::Move(From& from, To& to, bool forward) {
+    if (from.empty()) {
         return std::nullopt;
     }
-    mCurrent = Apply(mCurrent, mRedo.back(), true);
-    mUndo.push_back(std::move(mRedo.back()));
-    mRedo.pop_back();
+    mCurrent = Apply(mCurrent, from.back(), forward);
+    to.push_back(std::move(from.back()));
+    from.pop_back();
     return mCurrent;
 }
 

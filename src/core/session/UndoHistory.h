@@ -37,6 +37,9 @@ class UndoHistory {
 
     static Step Difference(const std::string& before, const std::string& after);
     static std::string Apply(const std::string& text, const Step& step, bool forward);
+    // Takes the last step of `from` (forward: redone, else undone) onto `to`.
+    template <typename From, typename To>
+    std::optional<std::string> Move(From& from, To& to, bool forward);
 
     std::string mCurrent;
     std::deque<Step> mUndo;

@@ -2,34 +2,15 @@
 
 #include <filesystem>
 
-#include "FakeDesignForms.h"
-#include "FakeDesignMouseView.h"
-#include "FakeTextMeasurer.h"
-#include "SessionTestSupport.h"
-#include "session/DesignInteraction.h"
-#include "session/PageControlCommands.h"
-#include "session/SessionSectionWriter.h"
+#include "ControlsSessionTest.h"
 
 namespace htmlsim::testing {
 namespace {
 
+using BrokenDocuments = ControlsSessionTest;
+
 // Every broken or hostile document of the corpus is opened, read into the design with its
 // page controls, listed in the Document Editor and saved unchanged: the same bytes come back.
-class BrokenDocuments : public SessionTest {
-  protected:
-    BrokenDocuments()
-        : interaction(session, mouseView, forms),
-          controls(measurer, dialogs, SessionSectionWriter(session)) {
-        ConnectPageControls(interaction, controls);
-    }
-
-    FakeDesignMouseView mouseView;
-    FakeDesignForms forms;
-    FakeTextMeasurer measurer;
-    DesignInteraction interaction;
-    PageControls controls;
-};
-
 TEST_F(BrokenDocuments, AreReadAndSavedBackByteForByte) {
     const std::filesystem::path corpus = std::filesystem::path(HTMLSIM_TEST_DATA) / "broken";
     size_t documents = 0;

@@ -1,26 +1,16 @@
 #include <gtest/gtest.h>
 
-#include "FakeDesignForms.h"
-#include "FakeDesignMouseView.h"
-#include "FakeTextMeasurer.h"
+#include "ControlsSessionTest.h"
 #include "PageDocument.h"
-#include "SessionTestSupport.h"
 #include "document/SectionDocument.h"
-#include "session/DesignInteraction.h"
-#include "session/PageControlCommands.h"
-#include "session/SessionSectionWriter.h"
 
 namespace htmlsim::testing {
 namespace {
 
-// A session whose design surface carries page controls, over a page with two anchors (the
-// second linking to next.html), one label and one input.
-class SessionPageControlsTest : public SessionTest {
+// A page with two anchors (the second linking to next.html), one label and one input.
+class SessionPageControlsTest : public ControlsSessionTest {
   protected:
-    SessionPageControlsTest()
-        : interaction(session, mouseView, forms),
-          controls(measurer, dialogs, SessionSectionWriter(session)) {
-        ConnectPageControls(interaction, controls);
+    SessionPageControlsTest() {
         Write("page.html",
               PageDocument({{"Images", ""},
                             {"Labels", "<Label style='left:5px; top:6px'>Hello</Label>\r\n"},
@@ -34,12 +24,6 @@ class SessionPageControlsTest : public SessionTest {
     std::string Section(const std::string& name) const {
         return GetSectionText(session.DocumentText(), name);
     }
-
-    FakeDesignMouseView mouseView;
-    FakeDesignForms forms;
-    FakeTextMeasurer measurer;
-    DesignInteraction interaction;
-    PageControls controls;
 };
 
 TEST_F(SessionPageControlsTest, OpeningAPageReadsItsControlsAndTheMenuAddsBelowThem) {
