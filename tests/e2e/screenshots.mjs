@@ -1,0 +1,27 @@
+// Regenerates docs/images/browser-<page>.png and docs/images/editor-<page>.png for every page of
+// the bundled example: how a browser shows it, and how the editor's design surface shows it
+// (`htmlsim-cli render`). Usage: node tests/e2e/screenshots.mjs [path of htmlsim-cli]
+import { execFileSync } from 'node:child_process';
+import { dirname, join } from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+import { chromium } from 'playwright-core';
+
+const root = join(dirname(fileURLToPath(import.meta.url)), '..', '..');
+const cli = process.argv[2] || join(root, 'build', 'src', 'cli', 'htmlsim-cli');
+const example = join(root, 'examples', 'acme-portal');
+const images = join(root, 'docs', 'images');
+
+const browser = await chromium.launch({
+  executablePath: process.env.HTMLSIM_CHROMIUM || '/usr/bin/chromium',
+  args: ['--no-sandbox'],
+});
+for (const name of ['login', 'dashboard', 'settings']) {
+  const page = await browser.newPage({ viewport: { width: 820, height: 680 } });
+  await page.goto(pathToFileURL(join(example, `${name}.html`)).href);
+  await page.waitForLoadState('load');
+  await page.waitForTimeout(300); // the canvas draws its picture once it has loaded
+  await page.screenshot({ path: join(images, `browser-${name}.png`) });
+  await page.close();
+  execFileSync(cli, ['render', join(example, `${name}.html`), '-o', join(images, `editor-${name}.png`)]);
+}
+await browser.close();
