@@ -25,6 +25,7 @@ class FakeSurface : public Surface {
     std::vector<Paint> paints;  // since the last ClearPicture
     int clearCount = 0;
     std::map<int, Outline> outlines;  // loaded elements only
+    int highlighted = -1;
 
     void PaintPicture(const Picture* picture, int left, int top, int width, int height,
                       RasterOp op) override;
@@ -32,6 +33,7 @@ class FakeSurface : public Surface {
     void ShowOutline(int index, int left, int top, int width, int height) override;
     void HideOutline(int index) override;
     void UnloadOutline(int index) override;
+    void HighlightOutline(int index) override { highlighted = index; }
 
     // The numbers of the visible outlines, ascending.
     std::vector<int> VisibleOutlines() const;

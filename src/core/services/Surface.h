@@ -11,7 +11,7 @@ enum class RasterOp { Copy, White };
 // The design surface as the core sees it: a persistent bitmap that pictures are painted into,
 // and numbered outline rectangles (one per clickable area or balloon) lying over it.
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     // Stretch-paints the whole picture into the rectangle (Copy), or fills the rectangle white
@@ -25,6 +25,9 @@ public:
     virtual void ShowOutline(int index, int left, int top, int width, int height) = 0;
     virtual void HideOutline(int index) = 0;
     virtual void UnloadOutline(int index) = 0;
+    // Marks outline element `index` as the selected one (-1: none); a surface nobody sees
+    // ignores it. Hiding or unloading the element ends the mark.
+    virtual void HighlightOutline(int index) { (void)index; }
 };
 
 }  // namespace htmlsim

@@ -14,7 +14,8 @@ DesignInteraction::DesignInteraction(Session& session, DesignMouseView& view, De
       mView(view),
       mForms(forms),
       mNavigation(session),
-      mMouse(session, mNavigation, *this, std::move(clock)) {
+      mMouse(session, mNavigation, *this, std::move(clock)),
+      mSelection(session, [this] { RemoveArea(); }) {
     SetCommand("mnuBack", [this] { mNavigation.Back(); });
     SetCommand("mnuForward", [this] { mNavigation.Forward(); });
     SetCommand("mnuAreaRightClick", [this] { mMouse.PerformRightClick(); });
@@ -62,6 +63,14 @@ void DesignInteraction::RemoveArea() {
         return;
     }
     UpdateImagesSection(mSession);
+}
+
+void DesignInteraction::KeyDown(SurfaceKey key, KeyModifiers modifiers) {
+    try {
+        PressSurfaceKey(mSelection, key, modifiers);
+    } catch (const std::exception& failure) {
+        ReportFailure(failure);
+    }
 }
 
 void DesignInteraction::ShowAreaProperties() {

@@ -6,9 +6,11 @@
 
 #include "model/ClickableAreas.h"
 #include "services/DesignForms.h"
+#include "session/AreaSelection.h"
 #include "session/DesignMouse.h"
 #include "session/Navigation.h"
 #include "session/Session.h"
+#include "session/SurfaceKeyboard.h"
 
 namespace htmlsim {
 
@@ -27,6 +29,10 @@ class DesignInteraction : private DesignMouseView {
     Session& GetSession() { return mSession; }
     DesignMouse& Mouse() { return mMouse; }
     Navigation& GetNavigation() { return mNavigation; }
+    // The area or balloon last pressed or stepped to, for the keyboard.
+    AreaSelection& Selection() { return mSelection; }
+    // A key pressed on the surface; a failure is reported, the document stays as it was.
+    void KeyDown(SurfaceKey key, KeyModifiers modifiers);
 
     // `available` tells, when a menu opens, whether the item may be chosen now; without it the
     // item always may.
@@ -51,6 +57,7 @@ class DesignInteraction : private DesignMouseView {
   private:
     void ShowPopupMenu(const PopupMenu& menu, float x, float y) override;
     void RepaintSurface() override { mView.RepaintSurface(); }
+    void AreaPressed(const ClickableAreaPtr& area) override { mSelection.Select(area); }
     void ApplyArea();
     void ReportFailure(const std::exception& failure);
 
@@ -59,6 +66,7 @@ class DesignInteraction : private DesignMouseView {
     DesignForms& mForms;
     Navigation mNavigation;
     DesignMouse mMouse;
+    AreaSelection mSelection;
     struct MenuCommand {
         Command run;
         std::function<bool()> available;

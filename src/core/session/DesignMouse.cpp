@@ -53,11 +53,14 @@ void DesignMouse::RightPress(float x, float y) {
     PageDesign& design = mSession.Design();
     const int16_t index = HitTestImage(design, x, y);
     if (index == 0) {
+        mView.AreaPressed(nullptr);
         mView.ShowPopupMenu(PalletMenu(), x, y);
         return;
     }
     design.CurrentImage = design.ImagePointer(index);
-    if (ClickableAreaPtr area = AreaAt(design, index, x, y)) {
+    ClickableAreaPtr area = AreaAt(design, index, x, y);
+    mView.AreaPressed(area);
+    if (area) {
         design.CurrentClickableArea = area;
         mView.ShowPopupMenu(AreaMenu(*area), x, y);
     } else {
@@ -87,11 +90,13 @@ void DesignMouse::StartDrawing(float x, float y) {
         area->BorderRadius = kBalloonRadius;
         area->InnerHTML = kBalloonContent;
     }
+    mView.AreaPressed(area);
 }
 
 void DesignMouse::PressImage(float x, float y) {
     const PageDesign& design = mSession.Design();
     mDragImageIndex = HitTestImage(design, x, y);
+    mView.AreaPressed(mDragImageIndex == 0 ? nullptr : AreaAt(design, mDragImageIndex, x, y));
     if (mDragImageIndex == 0) {
         mGrabOffsetX = mGrabOffsetY = 0;
         return;

@@ -29,6 +29,8 @@ class DesignMouseView {
     virtual void ShowPopupMenu(const PopupMenu& menu, float x, float y) = 0;
     // The surface's bitmap changed in the middle of a drag: show it now.
     virtual void RepaintSurface() {}
+    // A press landed on this area or balloon, or on none (nullptr); a new drawing counts too.
+    virtual void AreaPressed(const ClickableAreaPtr& area) { (void)area; }
 };
 
 // The mouse on the design surface: drawing a new area or balloon on an image, dragging an image

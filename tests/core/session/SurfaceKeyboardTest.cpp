@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include "DesignTestSupport.h"
+
+namespace htmlsim::testing {
+namespace {
+
+// The page of DesignTest, worked with the keyboard after areas are pressed or drawn.
+class SurfaceKeyboardTest : public DesignTest {
+  protected:
+    void Key(SurfaceKey key, bool shift = false, bool control = false) {
+        interaction.KeyDown(key, KeyModifiers{shift, control});
+    }
+    void DrawArea(float x1, float y1, float x2, float y2) {
+        Mouse().MouseDown(kRightButton, x1, y1);
+        ASSERT_TRUE(interaction.RunCommand("mnuPalDefineClickableArea"));
+        LeftDrag(x1, y1, x2, y2, 1.0);
+    }
+    ClickableAreaPtr Selected() { return interaction.Selection().Selected(); }
+};
+
+TEST_F(SurfaceKeyboardTest, NudgingAnAreaWritesWhatDrawingItThereWouldHave) {
+    DrawArea(150, 100, 180, 120);
+    ASSERT_EQ(Selected(), session.Design().CurrentClickableArea);
+    Key(SurfaceKey::Right, true);
+    Key(SurfaceKey::Down);
+    Key(SurfaceKey::Down);
+    Key(SurfaceKey::Left);
+    const std::string nudged = session.DocumentText();
+    EXPECT_NE(Section("Images").find("COORDS='59,52,89,72' Title='' HREF='Map1_Area_3.html'"),
+              std::string::npos);
+    EXPECT_EQ(surface.outlines.at(3), (FakeSurface::Outline{true, 159, 102, 30, 20}));
+
+    // Removed, its outline is free again: drawn at the nudged place it is the same area.
+    Key(SurfaceKey::Delete);
+    EXPECT_EQ(Section("Images").find("Map1_Area_3"), std::string::npos);
+    EXPECT_EQ(Selected(), nullptr);
+    DrawArea(159, 102, 189, 122);
+    EXPECT_EQ(session.DocumentText(), nudged);
+}
+
+TEST_F(SurfaceKeyboardTest, ResizingKeepsTheSmallestOutlineAndMovesStopAtThePageEdge) {
+    DrawArea(150, 100, 180, 120);
+    Key(SurfaceKey::Right, true, true);
+    Key(SurfaceKey::Down, false, true);
+    EXPECT_EQ(Selected()->Width, 40);
+    EXPECT_EQ(Selected()->Height, 21);
+    for (int i = 0; i < 5; ++i) {
+        Key(SurfaceKey::Up, true, true);
+    }
+    EXPECT_EQ(Selected()->Height, 5);
+    EXPECT_NE(Section("Images").find("COORDS='50,50,90,55'"), std::string::npos);
+
+    for (int i = 0; i < 20; ++i) {
+        Key(SurfaceKey::Left, true);
+    }
+    EXPECT_EQ(Selected()->Left, 0);
+    EXPECT_EQ(Selected()->Top, 100);
+}
+
+TEST_F(SurfaceKeyboardTest, TabStepsThroughTheAreasAndThePressedOneIsHighlighted) {
+    const ClickableAreas& areas = session.Design().Areas;
+    ASSERT_EQ(areas.Count(), 3u);
+    Key(SurfaceKey::Tab);
+    EXPECT_EQ(Selected(), areas.Item(1));
+    EXPECT_EQ(surface.highlighted, areas.Item(1)->Index);
+    Key(SurfaceKey::Tab);
+    Key(SurfaceKey::Tab);
+    Key(SurfaceKey::Tab);
+    EXPECT_EQ(Selected(), areas.Item(1));
+    Key(SurfaceKey::BackTab);
+    EXPECT_EQ(Selected(), areas.Item(3));
+
+    // A press on an area selects it, a press beside every area selects none.
+    Mouse().MouseDown(kLeftButton, 120, 70);
+    EXPECT_EQ(Selected(), areas.Item(1));
+    now += 1;  // a slow press: no link is followed
+    Mouse().MouseUp(kLeftButton, 120, 70);
+    Mouse().MouseDown(kLeftButton, 250, 150);
+    EXPECT_EQ(Selected(), nullptr);
+    EXPECT_EQ(surface.highlighted, -1);
+    Mouse().MouseDown(kRightButton, 115, 315);
+    EXPECT_EQ(Selected(), areas.Item(2));
+    Key(SurfaceKey::Escape);
+    EXPECT_EQ(Selected(), nullptr);
+}
+
+TEST_F(SurfaceKeyboardTest, AfterAnUndoRebuildsThePageTheOldSelectionIsNotWorkedOn) {
+    session.RecordEdit();
+    DrawArea(150, 100, 180, 120);
+    session.RecordEdit();
+    const std::string drawn = session.DocumentText();
+    session.UndoCommand();
+    session.RedoCommand();
+    ASSERT_EQ(session.DocumentText(), drawn);
+    EXPECT_EQ(Selected(), nullptr);
+    Key(SurfaceKey::Right);
+    Key(SurfaceKey::Delete);
+    EXPECT_EQ(session.DocumentText(), drawn);
+}
+
+TEST_F(SurfaceKeyboardTest, ABalloonMovesInTheBalloonsSection) {
+    Mouse().MouseDown(kRightButton, 250, 150);
+    interaction.RunCommand("mnuImageDrawBalloon");
+    LeftDrag(150, 100, 250, 160, 1.0);
+    Key(SurfaceKey::Down, true);
+    EXPECT_NE(Section("Balloons").find("left:50px; top:60px"), std::string::npos)
+        << Section("Balloons");
+}
+
+}  // namespace
+}  // namespace htmlsim::testing
