@@ -2,10 +2,12 @@
 
 #include <QDropEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <optional>
 
 namespace htmlsim::gui {
 
@@ -55,6 +57,7 @@ void PalletWidget::mousePressEvent(QMouseEvent* event) {
         const QPointF at = event->position();
         mMouse->MouseDown(ButtonCode(event->button()), at.x(), at.y());
     }
+    emit worked();
 }
 
 void PalletWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -62,6 +65,7 @@ void PalletWidget::mouseMoveEvent(QMouseEvent* event) {
         const QPointF at = event->position();
         mMouse->MouseMove(ButtonCode(event->buttons()), at.x(), at.y());
     }
+    emit pointerMoved(event->position());
 }
 
 void PalletWidget::mouseReleaseEvent(QMouseEvent* event) {
@@ -72,6 +76,67 @@ void PalletWidget::mouseReleaseEvent(QMouseEvent* event) {
             mMouse->Click();
         }
     }
+    emit worked();
+}
+
+void PalletWidget::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    emit pointerLeft();
+}
+
+void PalletWidget::SetKeyHandler(KeyHandler handler) {
+    mKeys = std::move(handler);
+    setFocusPolicy(mKeys ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+namespace {
+
+std::optional<SurfaceKey> SurfaceKeyOf(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+            return SurfaceKey::Left;
+        case Qt::Key_Right:
+            return SurfaceKey::Right;
+        case Qt::Key_Up:
+            return SurfaceKey::Up;
+        case Qt::Key_Down:
+            return SurfaceKey::Down;
+        case Qt::Key_Delete:
+            return SurfaceKey::Delete;
+        case Qt::Key_Tab:
+            return SurfaceKey::Tab;
+        case Qt::Key_Backtab:
+            return SurfaceKey::BackTab;
+        case Qt::Key_Escape:
+            return SurfaceKey::Escape;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+bool PalletWidget::event(QEvent* event) {
+    // Tab steps through the areas here instead of moving the focus to the next widget.
+    if (mKeys && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            keyPressEvent(static_cast<QKeyEvent*>(event));
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void PalletWidget::keyPressEvent(QKeyEvent* event) {
+    const std::optional<SurfaceKey> key = SurfaceKeyOf(event->key());
+    if (!mKeys || !key) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const Qt::KeyboardModifiers held = event->modifiers();
+    mKeys(*key, KeyModifiers{held.testFlag(Qt::ShiftModifier), held.testFlag(Qt::ControlModifier)});
+    emit worked();
 }
 
 namespace {

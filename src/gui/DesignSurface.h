@@ -8,6 +8,7 @@
 
 #include "ImageSurface.h"
 #include "session/DesignMouse.h"
+#include "session/SurfaceKeyboard.h"
 #include "surface/SurfaceLayout.h"
 
 namespace htmlsim::gui {
@@ -25,8 +26,22 @@ class PalletWidget : public QWidget {
     // takes file drops once it has one.
     using FileDrop = std::function<void(const std::vector<std::string>& paths)>;
     void SetFileDrop(FileDrop drop);
+    // Where the surface's keys go (arrows, Delete, Tab, Escape); the surface takes the focus
+    // on a click once it has a handler.
+    using KeyHandler = std::function<void(SurfaceKey key, KeyModifiers modifiers)>;
+    void SetKeyHandler(KeyHandler handler);
+
+  signals:
+    // The pointer is over the surface at this page point, or has left it.
+    void pointerMoved(QPointF at);
+    void pointerLeft();
+    // A press, release or key has been handled: what is selected or drawn may have changed.
+    void worked();
 
   protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -38,6 +53,7 @@ class PalletWidget : public QWidget {
     const ImageSurface& mContent;
     DesignMouse* mMouse = nullptr;
     FileDrop mFileDrop;
+    KeyHandler mKeys;
 };
 
 // The "Image Design" tab's content: a window (`pctContainer`) onto a surface (`pctPallet`)

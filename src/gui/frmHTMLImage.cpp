@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "CreateSimJs.h"
+#include "DesignStatusBar.h"
 #include "DesignSurface.h"
 #include "EditMenu.h"
 #include "PreviewInBrowser.h"
@@ -74,6 +75,9 @@ void frmHTMLImage::BuildTabs(SecondsClock clock) {
         std::make_unique<DesignInteraction>(mSession, *mMenus, *mForms, std::move(clock));
     mMenus->SetInteraction(mInteraction.get());
     mDesignTab->pctPallet()->SetMouse(&mInteraction->Mouse());
+    mDesignTab->pctPallet()->SetKeyHandler(
+        [this](SurfaceKey key, KeyModifiers modifiers) { mInteraction->KeyDown(key, modifiers); });
+    AddDesignStatusBar(*this, *mDesignTab->pctPallet(), *mInteraction);
     mControls = std::make_unique<PageControls>(mMeasurer, mSession.GetDialogs(),
                                                SessionSectionWriter(mSession));
     ConnectPageControls(*mInteraction, *mControls);
@@ -126,14 +130,18 @@ void frmHTMLImage::BuildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     QMenu* workFolder = file->addMenu("Set Working Folder");
     workFolder->menuAction()->setObjectName("mnuSetWorkFolder");
-    connect(AddMenuItem(workFolder, "mnuFileNew", "Network"), &QAction::triggered, this,
-            [this] { mSession.NewLocalDocument(); });
+    QAction* newDocument = AddMenuItem(workFolder, "mnuFileNew", "Network");
+    newDocument->setShortcut(QKeySequence::New);
+    connect(newDocument, &QAction::triggered, this, [this] { mSession.NewLocalDocument(); });
     connect(AddMenuItem(workFolder, "mnuFileNewFTPProject", "FTP"), &QAction::triggered, this,
             [this] { mSession.NewFtpProjectCommand(); });
-    connect(AddMenuItem(file, "mnuFileOpen", "&Open File..."), &QAction::triggered, this,
-            [this] { mSession.OpenCommand(); });
-    connect(AddMenuItem(file, "mnuFileSaveAs", "Sav&e As..."), &QAction::triggered, this,
-            [this] { mSession.SaveAsCommand(); });
+    QAction* open = AddMenuItem(file, "mnuFileOpen", "&Open File...");
+    open->setShortcut(QKeySequence::Open);
+    connect(open, &QAction::triggered, this, [this] { mSession.OpenCommand(); });
+    QAction* saveAs = AddMenuItem(file, "mnuFileSaveAs", "Sav&e As...");
+    // Not every desktop's key scheme has these two; the README promises them everywhere.
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(saveAs, &QAction::triggered, this, [this] { mSession.SaveAsCommand(); });
     connect(AddMenuItem(file, "mnuOpenFTPFile", "Open FTP File..."), &QAction::triggered, this,
             [this] { mSession.OpenFtpFileCommand(); });
     connect(AddMenuItem(file, "mnuSaveAsFTPFile", "Save As FTP File..."), &QAction::triggered, this,
@@ -144,7 +152,9 @@ void frmHTMLImage::BuildMenus() {
     file->addSeparator();
     mRecentFiles = new RecentFilesMenu(*file, mSession);
     file->addSeparator();
-    connect(AddMenuItem(file, "mnuFileExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
+    QAction* exit = AddMenuItem(file, "mnuFileExit", "E&xit");
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
     AddEditMenu(*menuBar(), mSession, *this);
 
     QMenu* tools = menuBar()->addMenu("&Tools");

@@ -68,6 +68,7 @@ void ImageSurface::ShowOutline(int index, int left, int top, int width, int heig
 void ImageSurface::HideOutline(int index) {
     const auto found = mOutlines.find(index);
     if (found != mOutlines.end() && found->second.visible) {
+        EndHighlightOf(index);
         found->second.visible = false;
         Changed(found->second.rect);
     }
@@ -76,9 +77,27 @@ void ImageSurface::HideOutline(int index) {
 void ImageSurface::UnloadOutline(int index) {
     const auto found = mOutlines.find(index);
     if (found != mOutlines.end()) {
+        EndHighlightOf(index);
         const QRect old = found->second.rect;
         mOutlines.erase(found);
         Changed(old);
+    }
+}
+
+void ImageSurface::HighlightOutline(int index) {
+    const int old = mHighlighted;
+    mHighlighted = index;
+    for (const int changed : {old, index}) {
+        const auto found = mOutlines.find(changed);
+        if (found != mOutlines.end()) {
+            Changed(found->second.rect);
+        }
+    }
+}
+
+void ImageSurface::EndHighlightOf(int index) {
+    if (index == mHighlighted) {
+        mHighlighted = -1;
     }
 }
 
@@ -100,7 +119,11 @@ void ImageSurface::Render(QPainter& painter, const QRect& area) const {
     }
     for (const auto& [index, outline] : mOutlines) {
         if (outline.visible && outline.rect.intersects(area)) {
-            DrawOutline(painter, outline.rect);
+            if (index == mHighlighted) {
+                DrawHighlightedOutline(painter, outline.rect);
+            } else {
+                DrawOutline(painter, outline.rect);
+            }
         }
     }
 }
@@ -123,6 +146,18 @@ void ImageSurface::DrawOutline(QPainter& painter, const QRect& rect) {
     painter.drawRect(edge);
     painter.setPen(QPen(QColor(255, 255, 0), 0, Qt::DashLine));
     painter.drawRect(edge);
+    painter.restore();
+}
+
+void ImageSurface::DrawHighlightedOutline(QPainter& painter, const QRect& rect) {
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(QColor::fromRgb(kHighlightColor), 0));
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.drawRect(rect.adjusted(1, 1, -2, -2));
+    painter.setPen(QPen(QColor(0, 0, 0), 0));
+    painter.drawRect(rect.adjusted(2, 2, -3, -3));
     painter.restore();
 }
 

@@ -32,9 +32,12 @@ class ImageSurface : public Surface {
     void ShowOutline(int index, int left, int top, int width, int height) override;
     void HideOutline(int index) override;
     void UnloadOutline(int index) override;
+    void HighlightOutline(int index) override;
 
     // The loaded outlines by index, hidden ones included.
     const std::map<int, Outline>& Outlines() const { return mOutlines; }
+    // The highlighted outline's index, -1 for none.
+    int Highlighted() const { return mHighlighted; }
 
     // The smallest size from the origin that holds every picture painted since the last clear
     // and every visible outline.
@@ -52,14 +55,20 @@ class ImageSurface : public Surface {
 
     // What an outline looks like: a dashed dark and light line, visible on any picture.
     static void DrawOutline(QPainter& painter, const QRect& rect);
+    // The selected outline: a double line in the selection colour with a dark line inside it,
+    // so it stands out on light and dark pictures alike.
+    static void DrawHighlightedOutline(QPainter& painter, const QRect& rect);
+    static constexpr QRgb kHighlightColor = 0xFFFF8000;
 
   private:
     void GrowToHold(const QRect& rect);
     void Changed(const QRect& rect) const;
+    void EndHighlightOf(int index);
 
     QImage mBitmap;
     QRect mPainted;  // union of the pictures painted since the last clear
     std::map<int, Outline> mOutlines;
+    int mHighlighted = -1;
     std::function<void(const QRect&)> mChanged;
 };
 

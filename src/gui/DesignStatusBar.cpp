@@ -1,0 +1,35 @@
+#include "DesignStatusBar.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
+
+#include "DesignSurface.h"
+#include "session/DesignInteraction.h"
+#include "surface/PointerReport.h"
+
+namespace htmlsim::gui {
+
+void AddDesignStatusBar(QMainWindow& window, PalletWidget& pallet, DesignInteraction& interaction) {
+    QStatusBar* bar = window.statusBar();
+    auto* pointer = new QLabel(bar);
+    pointer->setObjectName("lblPointer");
+    auto* selection = new QLabel(bar);
+    selection->setObjectName("lblSelection");
+    bar->addWidget(pointer, 1);
+    bar->addPermanentWidget(selection);
+
+    QObject::connect(
+        &pallet, &PalletWidget::pointerMoved, pointer, [pointer, &interaction](QPointF at) {
+            pointer->setText(QString::fromStdString(DescribePoint(interaction.GetSession().Design(),
+                                                                  static_cast<float>(at.x()),
+                                                                  static_cast<float>(at.y()))));
+        });
+    QObject::connect(&pallet, &PalletWidget::pointerLeft, pointer, &QLabel::clear);
+    QObject::connect(&pallet, &PalletWidget::worked, selection, [selection, &interaction] {
+        const ClickableAreaPtr area = interaction.Selection().Selected();
+        selection->setText(area ? QString::fromStdString(DescribeSelection(*area)) : QString());
+    });
+}
+
+}  // namespace htmlsim::gui
