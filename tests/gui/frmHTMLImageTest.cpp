@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <filesystem>
 
 #include "FakeDialogs.h"
 #include "TempFolder.h"
@@ -117,20 +116,6 @@ TEST_F(MainWindow, EditingTheWholeDocumentThenChoosingAnEntryCommitsTheEditFirst
     EXPECT_EQ(window.txtDocument()->toPlainText(), "body\n");
 }
 
-TEST_F(MainWindow, AddSectionWithANameInUseSelectsTheFirstOfThem) {
-    window.Start("");
-    ShowEditor();
-    dialogs.inputAnswers = {"Images"};
-    QTest::mouseClick(window.cmdAddSection(), Qt::LeftButton);
-    EXPECT_EQ(window.cboSections()->count(), 11);
-    EXPECT_EQ(window.cboSections()->itemText(9), "Images");
-    EXPECT_EQ(window.cboSections()->currentIndex(), 5);
-    EXPECT_EQ(window.txtDocument()->toPlainText(), "");
-    EXPECT_NE(Document().find("<!-- Section: Main Body 2 -->\r\n<!-- Section End -->\r\n"
-                              "<!-- Section: Images -->\r\n<!-- Section End -->\r\n</BODY>"),
-              std::string::npos);
-}
-
 TEST_F(MainWindow, SwitchingToTheDesignCommitsTheEditedSection) {
     window.Start("");
     ShowEditor();
@@ -153,50 +138,6 @@ TEST_F(MainWindow, ClosingSavesTheTypedWorkWhereTheDocumentLives) {
     EXPECT_TRUE(window.close());
     EXPECT_EQ(ReadFileBytes(File("page.html")), NewDocumentTemplate() + "<!-- end -->\r\n");
     EXPECT_TRUE(dialogs.asked.empty());
-}
-
-TEST_F(MainWindow, ClosingADocumentWithoutAPathOffersSaveAsAndCancelStillCloses) {
-    window.Start("");
-    ShowEditor();
-    TypeAtEnd("typed");
-    EXPECT_TRUE(window.close());
-    ASSERT_EQ(dialogs.asked.size(), 1u);
-    EXPECT_EQ(dialogs.asked[0].kind, "save");
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}),
-              1);  // program/
-}
-
-TEST_F(MainWindow, SaveAsPreselectsTheFilterOfTheDocumentsExtension) {
-    WriteFileBytes(File("notes.txt"), "text");
-    window.Start(File("notes.txt"));
-    Trigger("mnuFileSaveAs");
-    WriteFileBytes(File("page.html"), "page");
-    dialogs.fileAnswers = {File("page.html")};
-    Trigger("mnuFileOpen");
-    Trigger("mnuFileSaveAs");
-    ASSERT_EQ(dialogs.asked.size(), 3u);
-    const FileDialogRequest& txt = dialogs.asked[0].request;
-    EXPECT_EQ(txt.filterIndex, 3);
-    EXPECT_EQ(QString::fromStdString(txt.filter).split('|')[2 * (txt.filterIndex - 1)],
-              "Text Files");
-    EXPECT_EQ(txt.fileName, "notes.txt");
-    EXPECT_EQ(dialogs.asked[2].request.filterIndex, 0);
-}
-
-TEST_F(MainWindow, OpeningAMissingFileCreatesItAndOpeningTwiceRecordsItOnce) {
-    window.Start("");
-    dialogs.fileAnswers = {File("fresh.html"), File("fresh.html")};
-    Trigger("mnuFileOpen");
-    EXPECT_EQ(ReadFileBytes(File("fresh.html")), NewDocumentTemplate());
-    EXPECT_TRUE(std::filesystem::exists(File("MyStyle.css")));
-    EXPECT_TRUE(std::filesystem::exists(File("HTMLSimulation.js")));
-    EXPECT_EQ(window.windowTitle().toStdString(), File("fresh.html"));
-    Trigger("mnuFileOpen");
-    const Session& session = window.GetSession();
-    EXPECT_EQ(session.HistoryIndex(), 1);
-    EXPECT_EQ(session.History()[1], File("fresh.html"));
-    EXPECT_EQ(session.History()[2], "");
 }
 
 TEST_F(MainWindow, AWindows1252DocumentIsShownAsSuchAndSavedInIt) {

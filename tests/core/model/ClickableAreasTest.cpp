@@ -47,9 +47,7 @@ TEST(ClickableAreas, KeyedInsertionOrderedCollection) {
     EXPECT_EQ(first->Width, 3);
     EXPECT_EQ(first->Top, 2);
     EXPECT_EQ(first->Left, 1);
-    EXPECT_EQ(first->Index, 1);
     EXPECT_EQ(first->ImageID, 7);
-    EXPECT_EQ(first->ClickType(), "left");
     areas.Add("Map_Area_2", 0, 0, 0, 0, 2, AreaKey(2), 1);
     areas.Add("Map_Area_3", 0, 0, 0, 0, 3, "", 1);  // no key
     areas.Add("Map_Area_4", 0, 0, 0, 0, 4, "", 1);  // several may go without one

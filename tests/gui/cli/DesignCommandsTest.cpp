@@ -48,33 +48,19 @@ TEST_F(CliDesignPage, DesignPrintsTheImportedModelAndItsMessages) {
                                               "messages"}));
     EXPECT_TRUE(result.out.starts_with("{\n  \"images\": [\n    {\n      \"Index\": 1,"));
 
+    // The values are the import's, tested on the core; here every field must reach the JSON.
     ASSERT_EQ(design["images"].size(), 2u);
     const auto& shot = design["images"][0];
-    EXPECT_EQ(shot["Index"], 1);
     EXPECT_EQ(shot["Left"], 12);
-    EXPECT_EQ(shot["Top"], 14);
-    EXPECT_EQ(shot["Width"], 200);
-    EXPECT_EQ(shot["Height"], 150);
-    EXPECT_EQ(shot["ImageType"], 2);
     EXPECT_EQ(shot["MapName"], "Map1");
     EXPECT_EQ(shot["PathAndName"], folder.File("shot.png"));
     EXPECT_EQ(shot["PictureWidth"], 400);
-    EXPECT_EQ(shot["PictureHeight"], 300);
     EXPECT_EQ(shot.size(), 18u);
-    const auto& linked = design["images"][1];
-    EXPECT_EQ(linked["ImageType"], 1);
-    EXPECT_EQ(linked["HREF"], "p3.htm");
-    EXPECT_EQ(linked["Width"], 40);
-
+    EXPECT_EQ(design["images"][1]["HREF"], "p3.htm");
     ASSERT_EQ(design["areas"].size(), 2u);
-    const auto& area = design["areas"][0];
-    EXPECT_EQ(area["Name"], "Map1_Area_0");
-    EXPECT_EQ(area["Left"], 22);
-    EXPECT_EQ(area["Top"], 24);
-    EXPECT_EQ(area["ClickType"], "left");
-    EXPECT_EQ(area["isLinkable"], false);
-    EXPECT_EQ(area.size(), 15u);
-    EXPECT_EQ(design["areas"][1]["AreaType"], 1);
+    EXPECT_EQ(design["areas"][0]["Name"], "Map1_Area_0");
+    EXPECT_EQ(design["areas"][0]["ClickType"], "left");
+    EXPECT_EQ(design["areas"][0].size(), 15u);
     EXPECT_EQ(design["areas"][1]["BackgroundColor"], "salmon");
 
     EXPECT_EQ(design["labels"], nlohmann::json::array());

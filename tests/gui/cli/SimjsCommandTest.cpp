@@ -42,8 +42,5 @@ TEST(CliSimjs, WritesTheScriptAndSaysSo) {
     EXPECT_EQ(RunCli({"simjs", "missing.html"}, folder.Path()).exitStatus, 1);
     EXPECT_EQ(RunCli({"simjs"}, folder.Path()).exitStatus, 2);
 }
-
-// The figure the walk must keep: 300 pages, each with one 800 x 600 JPEG and three areas,
-// walked in under five seconds.
 }  // namespace
 }  // namespace htmlsim::testing

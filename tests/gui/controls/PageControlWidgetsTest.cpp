@@ -70,21 +70,6 @@ class PageControlWidgetsTest : public ::testing::Test {
     void TearDown() override { delete views; }
 };
 
-TEST_F(PageControlWidgetsTest, DraggingALabelWritesItsNewPositionIntoTheSection) {
-    controls.AddLabel();
-    QWidget* label = views->LabelView(0);
-    ASSERT_NE(label, nullptr);
-    EXPECT_TRUE(label->isVisible());
-    EXPECT_EQ(label->pos(), QPoint(50, 50));
-    EXPECT_EQ(label->width(), controls.Label1.Placement(0).Width);
-    EXPECT_GT(label->height(), 10);
-
-    Drag(label, QPointF(5, 5), QPointF(40, 20));
-    EXPECT_EQ(label->pos(), QPoint(90, 70));
-    EXPECT_EQ(sections["Labels"],
-              "<Label style='position:absolute; left:90px; top:70px'>Label 1</Label>\r\n");
-}
-
 TEST_F(PageControlWidgetsTest, TheAnchorDrawsItsStyledTextAndUnderlinesItOnlyWithALink) {
     controls.AddAnchor();
     Anchor& anchor = controls.Anchor1[0];

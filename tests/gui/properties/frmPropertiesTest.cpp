@@ -56,23 +56,16 @@ TEST(frmPropertiesTest, RowsAreReusedAndThePanelRewritesTheStyleRowAtEveryPick) 
     form.RefreshForm({"Name", "HREF", "Target", "Style", "Value"},
                      {"n", "a.htm", "", kPositionOnly, "Go"});
     form.show();
-    EXPECT_EQ(form.windowTitle(), "Properties");
     EXPECT_EQ(form.NumberOfItems(), 5);
     EXPECT_EQ(form.findChildren<QLineEdit*>("txtValue").size(), 5);
     EXPECT_EQ(form.lblName(1)->text(), "HREF");
     QLineEdit* style = form.txtValue(3);
     EXPECT_EQ(form.ItemValue(3), kPositionOnly);
-    EXPECT_EQ(form.cbofontfamily()->count() > 0, true);
-    EXPECT_EQ(form.cboFontSize()->itemText(0), "9");
-    EXPECT_EQ(form.cboFontSize()->count(), 22);
 
     EXPECT_TRUE(form.cmdEditStyle()->isVisible());
     EXPECT_FALSE(form.fraStyle()->isVisible());
     QTest::mouseClick(form.cmdEditStyle(), Qt::LeftButton);
     EXPECT_TRUE(form.fraStyle()->isVisible());
-    EXPECT_EQ(form.cmdEditStyle()->text(), "<--");
-    EXPECT_EQ(form.fraStyle()->title(), "Style Properties");
-    EXPECT_EQ(form.txtFontSample()->text(), "This is a font sample...");
 
     emit form.cboFontWeight()->activated(1);
     EXPECT_EQ(style->text().toStdString(), std::string(kPositionOnly) + "; font-weight:Bold");
@@ -99,7 +92,6 @@ TEST(frmPropertiesTest, RowsAreReusedAndThePanelRewritesTheStyleRowAtEveryPick) 
 
     QTest::mouseClick(form.cmdEditStyle(), Qt::LeftButton);
     EXPECT_FALSE(form.fraStyle()->isVisible());
-    EXPECT_EQ(form.cmdEditStyle()->text(), "-->");
 
     form.RefreshForm({"A", "B"}, {"1", "2"});
     EXPECT_EQ(form.NumberOfItems(), 2);
