@@ -4,6 +4,21 @@
 
 namespace htmlsim::testing {
 
+FtpConnectionDetails FakeFtpClient::Login(const std::string& password) {
+    FtpConnectionDetails details;
+    details.host = "example.org";
+    details.user = "ann";
+    details.password = password;
+    return details;
+}
+
+void CollectErrors(FtpClient& client, std::vector<std::string>& errors) {
+    client.Error = [&errors](const std::string& description, bool& handled) {
+        errors.push_back(description);
+        handled = true;
+    };
+}
+
 void FakeFtpClient::PutFile(const std::string& path, const std::string& bytes) {
     files[path] = bytes;
     for (auto slash = path.find('/', 1); slash != std::string::npos;

@@ -23,6 +23,9 @@ class FakeFtpClient : public FtpClient {
     bool readOnly = false;
     std::vector<std::string> fetched;  // every file read or downloaded, in order
 
+    // The login this server takes: user "ann" at example.org.
+    static FtpConnectionDetails Login(const std::string& password = "secret");
+
     // Adds a file and every folder above it.
     void PutFile(const std::string& path, const std::string& bytes);
 
@@ -46,5 +49,8 @@ class FakeFtpClient : public FtpClient {
 
     bool mConnected = false;
 };
+
+// Keeps every error the client reports, as handled, for the test to compare.
+void CollectErrors(FtpClient& client, std::vector<std::string>& errors);
 
 }  // namespace htmlsim::testing

@@ -8,30 +8,20 @@
 namespace htmlsim {
 namespace {
 
+using testing::CollectErrors;
 using testing::FakeFtpClient;
 using testing::FakeFtpDialogs;
 
 class FtpClientTest : public ::testing::Test {
   protected:
     FtpClientTest() {
-        client.Error = [this](const std::string& description, bool& handled) {
-            errors.push_back(description);
-            handled = true;
-        };
+        CollectErrors(client, errors);
         client.PutFile("/www/site/index.html", "<html>");
         client.PutFile("/www/other/b.html", "b");
     }
 
-    FtpConnectionDetails Details(const std::string& password = "secret") {
-        FtpConnectionDetails details;
-        details.host = "example.org";
-        details.user = "ann";
-        details.password = password;
-        return details;
-    }
-
     void ConnectAt(const std::string& folder) {
-        dialogs.connectionAnswers.push_back(Details());
+        dialogs.connectionAnswers.push_back(FakeFtpClient::Login());
         ASSERT_TRUE(client.Connect());
         ASSERT_TRUE(client.ChangeRemoteFolder(folder));
     }
@@ -46,7 +36,7 @@ TEST_F(FtpClientTest, ConnectCancelledOrRefusedLeavesTheClientDisconnectedWithTh
     EXPECT_TRUE(client.StatusFlag());
     EXPECT_TRUE(errors.empty());  // cancelling is not an error
 
-    dialogs.connectionAnswers.push_back(Details("wrong"));
+    dialogs.connectionAnswers.push_back(FakeFtpClient::Login("wrong"));
     EXPECT_FALSE(client.Connect("example.org", ""));
     EXPECT_TRUE(client.StatusFlag());
     EXPECT_EQ(errors, std::vector<std::string>{"The FTP server refused the login of user 'ann'."});
@@ -61,13 +51,13 @@ TEST_F(FtpClientTest, ReconnectingToTheSameServerKeepsTheDocumentAndFolder) {
     client.File().RemoteFilePath = "/www/site/index.html";
     EXPECT_EQ(client.File().CaptionText(), "ftp://ann@example.org:21/www/site/index.html");
 
-    dialogs.connectionAnswers.push_back(Details());
+    dialogs.connectionAnswers.push_back(FakeFtpClient::Login());
     EXPECT_TRUE(client.Connect());
     // The details of the last connection are proposed, password included (memory only).
     EXPECT_EQ(dialogs.proposedConnections.back().password, "secret");
     EXPECT_EQ(client.File().RemoteFilePath, "/www/site/index.html");
 
-    auto other = Details();
+    auto other = FakeFtpClient::Login();
     other.user = "bob";
     dialogs.connectionAnswers.push_back(other);
     EXPECT_TRUE(client.Connect());
@@ -124,15 +114,6 @@ TEST_F(FtpClientTest, ChoosersLeaveOrSetTheDocumentAsTheirModeSays) {
     EXPECT_EQ(client.File().RemoteFilePath, "/www/other/new.html");
     EXPECT_EQ(client.File().RemoteFolder, "/www/other/");
     EXPECT_TRUE(errors.empty());
-}
-
-TEST(RemoteFolders, AreAbsoluteAndEndWithASlash) {
-    EXPECT_EQ(NormalizeRemoteFolder(""), "/");
-    EXPECT_EQ(JoinRemotePath("", "www"), "/www");
-    EXPECT_EQ(JoinRemotePath("/www/site/", ".."), "/www/");
-    EXPECT_EQ(JoinRemotePath("/www/", "/x/./y"), "/x/y");
-    EXPECT_EQ(NormalizeRemoteFolder("www"), "/www/");
-    EXPECT_EQ(NormalizeRemoteFolder("/www/"), "/www/");
 }
 
 }  // namespace

@@ -20,16 +20,8 @@ class SessionFtp : public SessionTest {
         ftp.PutFile("/www/other/b.html", "<HTML>b</HTML>\r\n\r\n");
     }
 
-    FtpConnectionDetails Details(const std::string& password = "secret") const {
-        FtpConnectionDetails details;
-        details.host = "example.org";
-        details.user = "ann";
-        details.password = password;
-        return details;
-    }
-
     void EnterFtpModeAt(const std::string& folder) {
-        ftpDialogs.connectionAnswers.push_back(Details());
+        ftpDialogs.connectionAnswers.push_back(FakeFtpClient::Login());
         ftpDialogs.folderAnswers.push_back(folder);
         session.NewFtpProjectCommand();
         ASSERT_EQ(session.DocumentSource(), kFtpDocument);
@@ -70,7 +62,7 @@ TEST_F(SessionFtp, ANewPageSavedWritesItAndItsSupportFilesOnce) {
 TEST_F(SessionFtp, OpeningARemotePageInAnotherFolderMovesThereFirst) {
     session.Start("");
     EnterFtpModeAt("/www/site/");
-    ftpDialogs.connectionAnswers.push_back(Details());
+    ftpDialogs.connectionAnswers.push_back(FakeFtpClient::Login());
     ftpDialogs.fileAnswers.push_back("/www/other/b.html");
     session.OpenFtpFileCommand();
     EXPECT_EQ(ftp.File().RemoteFolder, "/www/other/");
@@ -81,13 +73,13 @@ TEST_F(SessionFtp, OpeningARemotePageInAnotherFolderMovesThereFirst) {
     EXPECT_EQ(ftpDialogs.fileRequests.back().filter, kDocumentFilter);
 
     // Cancelling the chooser keeps the document as it is.
-    ftpDialogs.connectionAnswers.push_back(Details());
+    ftpDialogs.connectionAnswers.push_back(FakeFtpClient::Login());
     session.OpenFtpFileCommand();
     EXPECT_EQ(session.PathAndName(), "/www/other/b.html");
     EXPECT_EQ(session.DocumentText(), "<HTML>b</HTML>\r\n\r\n");
 
     // A name that is not on the server yet becomes a new page there.
-    ftpDialogs.connectionAnswers.push_back(Details());
+    ftpDialogs.connectionAnswers.push_back(FakeFtpClient::Login());
     ftpDialogs.fileAnswers.push_back("/www/other/c.html");
     session.OpenFtpFileCommand();
     EXPECT_EQ(ftp.files["/www/other/c.html"], NewDocumentTemplate());
@@ -97,7 +89,7 @@ TEST_F(SessionFtp, OpeningARemotePageInAnotherFolderMovesThereFirst) {
 
 TEST_F(SessionFtp, ConnectionFailuresKeepTheDocumentAndAreShownOnce) {
     session.Start("");
-    ftpDialogs.connectionAnswers.push_back(Details("wrong"));
+    ftpDialogs.connectionAnswers.push_back(FakeFtpClient::Login("wrong"));
     session.NewFtpProjectCommand();
     EXPECT_EQ(session.DocumentSource(), kLocalDocument);
     EXPECT_EQ(dialogs.MessageTexts(),
@@ -106,7 +98,7 @@ TEST_F(SessionFtp, ConnectionFailuresKeepTheDocumentAndAreShownOnce) {
     EXPECT_EQ(dialogs.messages.size(), 1u);
 
     EnterFtpModeAt("/www/site/");
-    ftpDialogs.connectionAnswers.push_back(Details());
+    ftpDialogs.connectionAnswers.push_back(FakeFtpClient::Login());
     ftpDialogs.fileAnswers.push_back("/www/site/index.html");
     session.OpenFtpFileCommand();
     session.SetDocumentText("<HTML>changed</HTML>");
@@ -147,7 +139,7 @@ TEST_F(SessionFtp, RemotePicturesAreDownloadedOnceIntoTheTemporaryFolder) {
         "<!-- Section End -->\r\n");
     session.Start("");
     EnterFtpModeAt("/www/site/");
-    ftpDialogs.connectionAnswers.push_back(Details());
+    ftpDialogs.connectionAnswers.push_back(FakeFtpClient::Login());
     ftpDialogs.fileAnswers.push_back("/www/site/pics.html");
     session.OpenFtpFileCommand();
     ASSERT_EQ(session.Design().ImageCount(), 2);

@@ -8,6 +8,7 @@
 #include <chrono>
 #include <thread>
 
+#include "FakeFtpClient.h"
 #include "FakeFtpDialogs.h"
 #include "FtpServerFixture.h"
 #include "TempFolder.h"
@@ -15,6 +16,7 @@
 namespace htmlsim::platform {
 namespace {
 
+using testing::CollectErrors;
 using testing::FakeFtpDialogs;
 using testing::FtpServerFixture;
 using testing::ReadFileBytes;
@@ -27,10 +29,7 @@ constexpr FtpTimeouts kTestTimeouts{5, 5, 5};
 class CurlFtpClientTest : public ::testing::Test {
   protected:
     explicit CurlFtpClientTest(int uploadBytesPerSecond = 0) : server(uploadBytesPerSecond) {
-        client.Error = [this](const std::string& description, bool& handled) {
-            errors.push_back(description);
-            handled = true;
-        };
+        CollectErrors(client, errors);
         std::filesystem::create_directories(server.LocalPath("/site/img"));
         WriteFileBytes(server.LocalPath("/site/index.html"), "old page\r\n");
     }

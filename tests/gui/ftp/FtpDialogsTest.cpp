@@ -56,19 +56,14 @@ TEST(FtpConnectDialog, StartsPassiveWithoutTlsAndNeedsAHost) {
 class RemoteChooserTest : public ::testing::Test {
   protected:
     RemoteChooserTest() {
-        client.Error = [this](const std::string& description, bool& handled) {
-            errors.push_back(description);
-            handled = true;
-        };
+        testing::CollectErrors(client, errors);
         client.PutFile("/www/site/index.html", "");
         client.PutFile("/www/site/Page2.HTM", "");
         client.PutFile("/www/site/back.jpg", "");
         client.PutFile("/www/site/img/a.jpg", "");
         client.PutFile("/www/readme.txt", "");
         client.folders.insert("/www/site/Archive/");
-        FtpConnectionDetails details;
-        details.password = client.password;
-        dialogs.connectionAnswers.push_back(details);
+        dialogs.connectionAnswers.push_back(testing::FakeFtpClient::Login());
         client.Connect();
     }
 
