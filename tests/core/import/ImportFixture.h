@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "FakeDialogs.h"
 #include "FakePictures.h"
 #include "FakeSurface.h"
@@ -9,6 +11,12 @@
 #include "import/DocumentImport.h"
 
 namespace htmlsim::testing {
+
+// Left, top, width and height of an image or area, to check a placement in one line.
+template <typename Placed>
+std::array<int, 4> Box(const Placed& placed) {
+    return {placed.Left, placed.Top, placed.Width, placed.Height};
+}
 
 // A design, the fakes it is imported through, and a document folder "/doc/" with pictures
 // "/doc/a.jpg" (400 x 300) and "/doc/b.png" (100 x 50).

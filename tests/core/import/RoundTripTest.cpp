@@ -70,10 +70,7 @@ void ExpectSameImages(const PageDesign& expected, const PageDesign& actual) {
         EXPECT_EQ(a.Name, e.ImageType == kImageCanvas ? "" : e.Name);
         EXPECT_EQ(a.Id, e.ImageType == kImageCanvas ? e.Id : "");
         EXPECT_EQ(a.Border, e.ImageType == kImageCanvas ? 0 : e.Border);
-        EXPECT_EQ(a.Left, e.Left);
-        EXPECT_EQ(a.Top, e.Top);
-        EXPECT_EQ(a.Width, e.Width);
-        EXPECT_EQ(a.Height, e.Height);
+        EXPECT_EQ(Box(a), Box(e));
         EXPECT_EQ(a.MapName, e.ImageType == kImageMap ? e.MapName : "");
         EXPECT_EQ(a.HREF, e.ImageType == kImageHyperlink ? e.HREF : "");
         EXPECT_EQ(a.Title, e.ImageType == kImageHyperlink ? e.Title : "");
@@ -108,10 +105,7 @@ void ExpectSameAreas(const PageDesign& expected, const PageDesign& actual) {
         SCOPED_TRACE("area " + e->Name);
         EXPECT_EQ(a.ImageID, e->ImageID);
         EXPECT_EQ(a.AreaType, e->AreaType);
-        EXPECT_EQ(a.Left, e->Left);
-        EXPECT_EQ(a.Top, e->Top);
-        EXPECT_EQ(a.Width, e->Width);
-        EXPECT_EQ(a.Height, e->Height);
+        EXPECT_EQ(Box(a), Box(*e));
         EXPECT_EQ(a.LinkAddress, e->LinkAddress);
         EXPECT_EQ(a.Title, e->Title);
         EXPECT_EQ(a.ClickType(), e->ClickType());
