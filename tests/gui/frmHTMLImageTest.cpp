@@ -111,5 +111,16 @@ TEST_F(MainWindow, TheEditorGivesBackExactlyWhatItShows) {
     }
 }
 
+TEST_F(MainWindow, AnEditKeepsEveryOtherLineBreakAsItWas) {
+    const std::string bytes = "<BODY>\r\nLF\nCR\rCRCRLF\r\r\n</BODY>\r\n";
+    WriteFileBytes(File("mixed.html"), bytes);
+    window.Start(File("mixed.html"));
+    ShowEditor();
+    window.txtDocument()->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(window.txtDocument(), "x");
+    Trigger("mnuFileSave");
+    EXPECT_EQ(ReadFileBytes(File("mixed.html")), "x" + bytes);
+}
+
 }  // namespace
 }  // namespace htmlsim::gui
