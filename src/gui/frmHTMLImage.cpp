@@ -19,6 +19,7 @@
 #include "RecentFilesMenu.h"
 #include "codelib/frmCodeLibrary.h"
 #include "controls/PageControlViews.h"
+#include "editor/DocumentTextEdit.h"
 #include "flowmap/CheckLinksCommand.h"
 #include "frmAbout.h"
 #include "insert/ImageInsertion.h"
@@ -97,7 +98,7 @@ void frmHTMLImage::BuildTabs(SecondsClock clock) {
     row->addWidget(mAddSection);
     row->addStretch();
     layout->addLayout(row);
-    mDocument = new QPlainTextEdit(editor);
+    mDocument = new DocumentTextEdit(editor);
     mDocument->setObjectName("txtDocument");
     mDocument->setFont(EditorFont());
     mDocument->setLineWrapMode(QPlainTextEdit::NoWrap);
