@@ -20,6 +20,7 @@
 #include "codelib/frmCodeLibrary.h"
 #include "controls/PageControlViews.h"
 #include "editor/DocumentTextEdit.h"
+#include "editor/FindBar.h"
 #include "flowmap/CheckLinksCommand.h"
 #include "frmAbout.h"
 #include "insert/ImageInsertion.h"
@@ -103,6 +104,7 @@ void frmHTMLImage::BuildTabs(SecondsClock clock) {
     mDocument->setFont(EditorFont());
     mDocument->setLineWrapMode(QPlainTextEdit::NoWrap);
     layout->addWidget(mDocument);
+    layout->addWidget(new FindBar(*mDocument, editor));
     mTabs->addTab(editor, "Document Editor");
     setCentralWidget(mTabs);
 
