@@ -20,6 +20,8 @@
 #include "RecentFilesMenu.h"
 #include "codelib/frmCodeLibrary.h"
 #include "controls/PageControlViews.h"
+#include "editor/DocumentTextEdit.h"
+#include "editor/FindBar.h"
 #include "flowmap/CheckLinksCommand.h"
 #include "frmAbout.h"
 #include "insert/ImageInsertion.h"
@@ -101,11 +103,12 @@ void frmHTMLImage::BuildTabs(SecondsClock clock) {
     row->addWidget(mAddSection);
     row->addStretch();
     layout->addLayout(row);
-    mDocument = new QPlainTextEdit(editor);
+    mDocument = new DocumentTextEdit(editor);
     mDocument->setObjectName("txtDocument");
     mDocument->setFont(EditorFont());
     mDocument->setLineWrapMode(QPlainTextEdit::NoWrap);
     layout->addWidget(mDocument);
+    layout->addWidget(new FindBar(*mDocument, editor));
     mTabs->addTab(editor, "Document Editor");
     setCentralWidget(mTabs);
 

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBlock>
+
+#include "FakeDialogs.h"
+#include "TempFolder.h"
+#include "frmHTMLImage.h"
+
+namespace htmlsim::gui {
+namespace {
+
+class DocumentEditor : public ::testing::Test {
+  protected:
+    DocumentEditor() : window(dialogs, folder.File("program")) {
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    void Open(const std::string& text) {
+        testing::WriteFileBytes(folder.File("page.html"), text);
+        window.Start(folder.File("page.html"));
+        window.SSTab1()->setCurrentIndex(kDocumentEditorTab);
+        editor()->setFocus();
+    }
+    QPlainTextEdit* editor() const { return window.txtDocument(); }
+    QLineEdit* term() const { return window.findChild<QLineEdit*>("txtFind"); }
+    void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+    }
+    QTextCharFormat FormatAt(int line, int column) const {
+        const QTextBlock block = editor()->document()->findBlockByNumber(line);
+        for (const auto& range : block.layout()->formats()) {
+            if (column >= range.start && column < range.start + range.length) {
+                return range.format;
+            }
+        }
+        return {};
+    }
+
+    testing::TempFolder folder;
+    testing::FakeDialogs dialogs;
+    frmHTMLImage window;
+};
+
+TEST_F(DocumentEditor, ColoursTheHtmlAndMarksSectionLinesWithoutTouchingTheText) {
+    const std::string page =
+        "<BODY>\r\n<!-- a note\r\n  over two lines -->\r\n<!-- Section: Main -->\r\n"
+        "<a href=\"x.html\">&amp;\xc2\xa0</a>\r\n<!-- Section End -->\r\n</BODY>\r\n";
+    Open(page);
+    const QTextCharFormat comment = FormatAt(1, 2);
+    EXPECT_EQ(FormatAt(2, 2), comment);  // the comment goes on over the line break
+    EXPECT_NE(FormatAt(3, 5), comment);
+    EXPECT_EQ(FormatAt(3, 5), FormatAt(5, 5));
+    EXPECT_EQ(FormatAt(3, 5).fontWeight(), QFont::Bold);
+    const QTextCharFormat tag = FormatAt(4, 1);
+    EXPECT_NE(FormatAt(4, 4), tag);                 // href
+    EXPECT_NE(FormatAt(4, 10), FormatAt(4, 4));     // "x.html"
+    EXPECT_NE(FormatAt(4, 18), FormatAt(4, 10));    // &amp;
+    EXPECT_EQ(FormatAt(4, 16), tag);                // >
+    EXPECT_EQ(FormatAt(4, 22), QTextCharFormat());  // the non-breaking space is plain text
+
+    window.SSTab1()->setCurrentIndex(0);
+    EXPECT_EQ(window.GetSession().DocumentText(), page);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(DocumentEditor, FindIgnoresCaseWrapsAroundAndMarksAMissingTerm) {
+    Open("Alpha beta\r\nALPHA gamma\r\nalpha\r\n");
+    ASSERT_FALSE(term()->isVisible());
+    Press(Qt::Key_F3);  // with nothing to find, F3 opens the bar
+    ASSERT_TRUE(term()->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), term());
+    Press(Qt::Key_Escape);
+    EXPECT_FALSE(term()->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), editor());
+
+    Press(Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClicks(term(), "alpha");
+    const auto selected = [this] { return editor()->textCursor().selectionStart(); };
+    EXPECT_EQ(selected(), 0);
+    Press(Qt::Key_Return);
+    EXPECT_EQ(selected(), 11);
+    Press(Qt::Key_F3);
+    EXPECT_EQ(selected(), 23);
+    Press(Qt::Key_F3);
+    EXPECT_EQ(selected(), 0);
+    Press(Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(selected(), 23);
+    Press(Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(selected(), 11);
+    EXPECT_EQ(editor()->textCursor().selectedText(), "ALPHA");
+
+    const QColor normal = term()->palette().color(QPalette::Base);
+    QTest::keyClicks(term(), "z");
+    EXPECT_NE(term()->palette().color(QPalette::Base), normal);
+    EXPECT_EQ(window.findChild<QLabel*>("lblFindStatus")->text(), "Not found");
+    EXPECT_EQ(selected(), 11);
+
+    window.SSTab1()->setCurrentIndex(0);  // the keys belong to the editor's tab only
+    Press(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_FALSE(term()->isVisible());
+}
+
+TEST_F(DocumentEditor, LineNumberGutterWidensWithTheLineCount) {
+    editor()->setPlainText(QString("line\n").repeated(20));
+    const int twoDigits = editor()->viewport()->x();
+    EXPECT_GT(twoDigits, 0);
+    editor()->setPlainText(QString("line\n").repeated(2000));
+    EXPECT_GT(editor()->viewport()->x(), twoDigits);
+}
+
+}  // namespace
+}  // namespace htmlsim::gui
