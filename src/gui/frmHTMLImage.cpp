@@ -112,7 +112,13 @@ void frmHTMLImage::BuildTabs(SecondsClock clock) {
     mTabs->addTab(editor, "Document Editor");
     setCentralWidget(mTabs);
 
-    connect(mTabs, &QTabWidget::currentChanged, this, [this](int tab) { mSession.SwitchTab(tab); });
+    connect(mTabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        mSession.SwitchTab(tab);
+        // The text takes the keys at once (typing, Ctrl+F) instead of a widget of the other tab.
+        if (mTabs->currentWidget() != mDesignTab) {
+            mDocument->setFocus();
+        }
+    });
     connect(mSections, &QComboBox::activated, this, [this](int index) {
         if (index >= 0) {
             mSession.SelectSection(static_cast<size_t>(index));

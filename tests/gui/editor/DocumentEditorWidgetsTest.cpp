@@ -27,7 +27,7 @@ class DocumentEditor : public ::testing::Test {
         testing::WriteFileBytes(folder.File("page.html"), text);
         window.Start(folder.File("page.html"));
         window.SSTab1()->setCurrentIndex(kDocumentEditorTab);
-        editor()->setFocus();
+        EXPECT_EQ(QApplication::focusWidget(), editor());  // the tab hands its keys to the text
     }
     QPlainTextEdit* editor() const { return window.txtDocument(); }
     QLineEdit* term() const { return window.findChild<QLineEdit*>("txtFind"); }
