@@ -93,7 +93,6 @@ void AreaSelection::Changed(const ClickableAreaPtr& area) {
     PageDesign& design = mSession.Design();
     design.CurrentClickableArea = area;
     RefreshShape(design, mSession.DesignSurface());
-    mSession.DesignSurface().HighlightOutline(area->Index);
     UpdateImagesSection(mSession);
 }
 
