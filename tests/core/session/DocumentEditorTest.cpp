@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "SessionTestSupport.h"
-#include "document/DocumentTemplate.h"
-#include "document/SectionDocument.h"
 
 namespace htmlsim::testing {
 namespace {
@@ -19,20 +17,6 @@ class DocumentEditor : public SessionTest {
 const std::string kPage =
     "<HTML><BODY>\r\n<!-- Section: A -->\r\na\r\n<!-- Section End -->\r\n"
     "<!-- Section: B -->\r\nb\r\n<!-- Section End -->\r\n</BODY></HTML>";
-
-TEST_F(DocumentEditor, SwitchingToTheEditorListsTheSectionsAndShowsTheWholeDocument) {
-    session.Start("");
-    session.SwitchTab(kDocumentEditorTab);
-    EXPECT_EQ(view.sectionNames,
-              (std::vector<std::string>{"Entire Document", "CanvasScript_Top", "Scripts", "Style",
-                                        "Balloons", "Images", "Anchors", "Main Body 1",
-                                        "Main Body 2", "CanvasScript_Bottom"}));
-    EXPECT_EQ(view.editorText.substr(0, 13), "<HTML>\n<HEAD>");
-
-    session.SelectSection(3);
-    EXPECT_EQ(view.editorText, "<STYLE>\n</STYLE>\n");
-    EXPECT_FALSE(session.SectionEdited());
-}
 
 TEST_F(DocumentEditor, AnEditOfOneSectionReplacesItsBodyOnlyAndKeepsItSelected) {
     ShowDocument(kPage);

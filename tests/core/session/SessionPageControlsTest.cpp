@@ -26,7 +26,7 @@ class SessionPageControlsTest : public ControlsSessionTest {
     }
 };
 
-TEST_F(SessionPageControlsTest, OpeningAPageReadsItsControlsAndTheMenuAddsBelowThem) {
+TEST_F(SessionPageControlsTest, ControlsAreReadAddedAndClearedWithThePage) {
     EXPECT_EQ(controls.AnchorCount(), 2);
     EXPECT_EQ(controls.LabelCount(), 1);
     EXPECT_EQ(controls.Anchor1[1].HREF(), "next.html");
@@ -36,11 +36,9 @@ TEST_F(SessionPageControlsTest, OpeningAPageReadsItsControlsAndTheMenuAddsBelowT
     EXPECT_EQ(controls.AnchorCount(), 3);
     EXPECT_NE(Section("Anchors").find(">Anchor 3</a>"), std::string::npos);
     EXPECT_TRUE(session.ChangedSinceSaved());
-
     EXPECT_TRUE(dialogs.messages.empty());
-}
 
-TEST_F(SessionPageControlsTest, AnAnchorClickOrANewDocumentLeavesNoControlsOfTheOldPage) {
+    // An anchor click or a new document leaves no controls of the old page.
     controls.Anchor1.Click(0);  // no HREF: nothing happens
     EXPECT_EQ(session.FileNameOnly(), "page");
 
