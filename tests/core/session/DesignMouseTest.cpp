@@ -131,9 +131,6 @@ TEST_F(DesignMouseTest, TheRightButtonOpensTheMenuOfWhatLiesUnderThePointer) {
 
     Mouse().MouseDown(kRightButton, 120, 70);
     EXPECT_EQ(VisibleItems(mouseView.menus[2]), (std::vector<std::string>{"Properties", "Remove"}));
-    Mouse().MouseDown(kRightButton, 160, 320);
-    EXPECT_EQ(VisibleItems(mouseView.menus[3]),
-              (std::vector<std::string>{"Perform Right Click", "Properties", "Remove"}));
 
     // Only an image map offers to draw an area.
     Mouse().MouseDown(kRightButton, 250, 150);
