@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "SessionTestSupport.h"
-#include "components/FileHelper.h"
 #include "document/DocumentTemplate.h"
 #include "session/Navigation.h"
 
@@ -34,26 +33,16 @@ TEST_F(NavigationTest, AMissingPageIsCreatedFromTheTemplateSavedAndRecorded) {
     session.SetDocumentText("<HTML>a changed</HTML>");
     navigation.FollowLink("Map1_Area_1.html");
     EXPECT_EQ(Read("a.html"), "<HTML>a changed</HTML>\r\n");  // saved before leaving
-    EXPECT_EQ(Current(), "Map1_Area_1.html");
-    ASSERT_TRUE(FileHelper::FileExists(File("Map1_Area_1.html")));
-    EXPECT_NE(Read("Map1_Area_1.html").find("<!-- Section: Images -->"), std::string::npos);
-    EXPECT_EQ(session.HistoryIndex(), 2);
-    EXPECT_EQ(Entry(0), File("Map1_Area_1.html"));
+    EXPECT_EQ(Read("Map1_Area_1.html"), NewDocumentTemplate());
     EXPECT_EQ(Entry(-1), File("a.html"));
     EXPECT_EQ(view.captions.back(), File("Map1_Area_1.html"));
-    EXPECT_FALSE(session.LoadingSection());
     EXPECT_EQ(view.busyDepth, 0);
-    EXPECT_GE(view.imports, 2);
-}
 
-TEST_F(NavigationTest, TheBackLinkSavesAndGoesBackInAnyCase) {
-    navigation.FollowLink("b.html");
-    session.SetDocumentText("<HTML>b changed</HTML>");
-    navigation.FollowLink("JavaScript:History.Back()");
-    EXPECT_EQ(Read("b.html"), "<HTML>b changed</HTML>\r\n");
-    EXPECT_EQ(Current(), "a.html");
-    EXPECT_EQ(session.HistoryIndex(), 1);
-    EXPECT_EQ(session.DocumentText(), "<HTML>a</HTML>\r\n");
+    // An empty link only saves.
+    session.SetDocumentText("<HTML>new changed</HTML>");
+    navigation.FollowLink("");
+    EXPECT_EQ(Read("Map1_Area_1.html"), "<HTML>new changed</HTML>\r\n");
+    EXPECT_EQ(session.HistoryIndex(), 2);
 }
 
 TEST_F(NavigationTest, ANewLinkAfterGoingBackKeepsTheEntryBeyondForForward) {
@@ -61,14 +50,14 @@ TEST_F(NavigationTest, ANewLinkAfterGoingBackKeepsTheEntryBeyondForForward) {
     navigation.FollowLink("c.html");
     navigation.FollowLink("d.html");
     navigation.Back();
-    navigation.Back();
+    session.SetDocumentText("<HTML>c changed</HTML>");
+    navigation.FollowLink("JavaScript:History.Back()");  // the back link in any case, saving
+    EXPECT_EQ(Read("c.html"), "<HTML>c changed</HTML>\r\n");
     EXPECT_EQ(Current(), "b.html");
     navigation.FollowLink("new.html");
-    EXPECT_EQ(session.HistoryIndex(), 3);
     EXPECT_EQ(Entry(1), File("d.html"));
     navigation.Forward();
     EXPECT_EQ(Current(), "d.html");
-    EXPECT_EQ(session.HistoryIndex(), 4);
     // At the end of the history Forward does nothing; at the start Back does nothing.
     navigation.Forward();
     EXPECT_EQ(Current(), "d.html");
@@ -94,21 +83,10 @@ TEST_F(NavigationTest, ForwardSavesButDoesNothingWhenTheNextPageIsGone) {
     EXPECT_EQ(session.DocumentText(), "<HTML>b again</HTML>\r\n");
 }
 
-TEST_F(NavigationTest, AnEmptyLinkOnlySaves) {
-    session.SetDocumentText("<HTML>a changed</HTML>");
-    const auto history = session.History();
-    navigation.FollowLink("");
-    EXPECT_EQ(Read("a.html"), "<HTML>a changed</HTML>\r\n");
-    EXPECT_EQ(Current(), "a.html");
-    EXPECT_EQ(session.History(), history);
-    EXPECT_EQ(session.HistoryIndex(), 1);
-}
-
 TEST_F(NavigationTest, LinksFromTheDocumentFolderAreResolved) {
     std::filesystem::create_directories(File("sub"));
     Write("sub/e.html", "<HTML>e</HTML>\r\n");
     navigation.FollowLink("./sub/e.html");
-    EXPECT_EQ(session.PathAndName(), File("sub/e.html"));
     navigation.FollowLink("../b.html");
     EXPECT_EQ(session.DocumentText(), "<HTML>b</HTML>\r\n");
 }
@@ -137,8 +115,6 @@ TEST_F(NavigationTest, ALinkIsIgnoredWhileAnotherIsFollowed) {
     navigation.FollowLink("b.html");
     EXPECT_TRUE(impatient.loadingSeen);
     EXPECT_EQ(Current(), "b.html");
-    EXPECT_FALSE(navigation.Following());
-    EXPECT_FALSE(session.LoadingSection());
     navigation.FollowLink("c.html");
     EXPECT_EQ(Current(), "c.html");
 }

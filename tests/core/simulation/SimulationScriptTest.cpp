@@ -6,18 +6,6 @@
 namespace htmlsim::testing {
 namespace {
 
-TEST(SimulationScript, PagesAreFoundByTheirExactFileName) {
-    SimulationScript script;
-    EXPECT_EQ(script.SimPageIndex("a.html"), 0);
-    EXPECT_TRUE(script.SimPageKnown("javascript:history.back()"));
-    script.AddPage("a", "", "a.html", {});
-    script.AddPage("a", "", "a.html", {});
-    EXPECT_EQ(script.SimPageCount(), 2);
-    EXPECT_EQ(script.SimPageIndex("a.html"), 1);
-    EXPECT_EQ(script.SimPageIndex("A.html"), 0);
-    EXPECT_FALSE(script.SimPageKnown("./a.html"));
-}
-
 TEST(SimulationScript, AreaEdgesAreSixteenBitSums) {
     ClickableArea area;
     area.Left = -5;

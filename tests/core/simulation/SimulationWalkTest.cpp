@@ -52,11 +52,13 @@ class SimulationWalkTest : public SessionTest {
 };
 
 TEST_F(SimulationWalkTest, WritesEveryPageReachedWithItsAreasAndTargets) {
-    WritePage(
-        "index.html",
-        MapImage("shot1.jpg", "Map1", 100, 50,
-                 {{"10,20,110,70", "two.html"}, {"20,30,30,40", "javascript:history.back()"}}) +
-            MapImage("shot2.jpg", "Map2", 600, 0, {{"0,0,10,10", "hidden.html"}}));
+    WritePage("index.html",
+              MapImage("shot1.jpg", "Map1", 100, 50,
+                       {{"10,20,110,70", "two.html"},
+                        {"20,30,30,40", "javascript:history.back()"},
+                        {"30,30,40,40", "JavaScript:History.Back()"},
+                        {"40,30,50,40", ""}}) +
+                  MapImage("shot2.jpg", "Map2", 600, 0, {{"0,0,10,10", "hidden.html"}}));
     WritePage("two.html",
               "<canvas id='C' SRC='shot2.jpg' width='400' Height='300' "
               "style='left:0px; top:0px'></canvas>\r\n",
@@ -66,7 +68,6 @@ TEST_F(SimulationWalkTest, WritesEveryPageReachedWithItsAreasAndTargets) {
     WritePage("sub/four.html",
               MapImage("../shot1.jpg", "Map1", 0, 0, {{"0,0,5,5", "../index.html"}}));
     session.Start(File("index.html"));
-    const int clears = surface.clearCount;
     const int imports = view.imports;
 
     EXPECT_TRUE(Run());
@@ -74,6 +75,8 @@ TEST_F(SimulationWalkTest, WritesEveryPageReachedWithItsAreasAndTargets) {
               "function buildSimulation(){\r\n"
               "  Areas.push(\"110, 70, 210, 120, two.html, left, 2\");\r\n"
               "  Areas.push(\"120, 80, 130, 90, javascript:history.back(), left, -1\");\r\n"
+              "  Areas.push(\"130, 80, 140, 90, JavaScript:History.Back(), left, -1\");\r\n"
+              "  Areas.push(\"140, 80, 150, 90, , left, 0\");\r\n"
               "  walk.push(new page(1, \"index\", \"shot1.jpg\", Areas));\r\n"
               "  Areas.push(\"1, 2, 11, 12, three.html, right, 3\");\r\n"
               "  Areas.push(\"20, 20, 40, 40, sub/four.html, left, 0\");\r\n"
@@ -84,48 +87,21 @@ TEST_F(SimulationWalkTest, WritesEveryPageReachedWithItsAreasAndTargets) {
               "  walk.push(new page(4, \"four\", \"../shot1.jpg\", Areas));\r\n"
               "}\r\n");
     EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"Sim.js has been created."});
-    // The missing page was made from the template; the second image's link was not followed.
-    EXPECT_TRUE(FileHelper::FileExists(File("three.html")));
-    EXPECT_FALSE(FileHelper::FileExists(File("hidden.html")));
-    EXPECT_EQ(progress.pages,
-              (std::vector<std::pair<int, std::string>>{{0, File("index.html")},
-                                                        {1, File("two.html")},
-                                                        {2, File("three.html")},
-                                                        {3, File("sub/four.html")}}));
-    EXPECT_EQ(progress.ends, 1);
-
-    // Back on the starting page, shown once; the window saw none of the pages walked.
-    EXPECT_EQ(session.PathAndName(), File("index.html"));
-    EXPECT_EQ(session.Design().ImageCount(), 2);
-    EXPECT_EQ(session.Design().Areas.Count(), 3u);
-    EXPECT_EQ(view.imports - imports, 1);
-    EXPECT_EQ(surface.paints.size(), 2u);
-    EXPECT_LE(surface.clearCount - clears, 2);
-    EXPECT_EQ(view.captions.back(), File("index.html"));
-    EXPECT_EQ(view.busyDepth, 0);
-    EXPECT_FALSE(session.LoadingSection());
-}
-
-// The back link in any case and an empty link lead nowhere: neither is opened as a page.
-TEST_F(SimulationWalkTest, ASinglePageOfBackLinks) {
-    WritePage("a.html", MapImage("shot1.jpg", "Map1", 0, 0,
-                                 {{"0,0,10,10", "javascript:history.back()"},
-                                  {"10,0,20,10", "JavaScript:History.Back()"},
-                                  {"20,0,30,10", ""}}));
-    session.Start(File("a.html"));
-    EXPECT_TRUE(Run());
-    EXPECT_EQ(Read("Sim.js"),
-              "function buildSimulation(){\r\n"
-              "  Areas.push(\"0, 0, 10, 10, javascript:history.back(), left, -1\");\r\n"
-              "  Areas.push(\"10, 0, 20, 10, JavaScript:History.Back(), left, -1\");\r\n"
-              "  Areas.push(\"20, 0, 30, 10, , left, 0\");\r\n"
-              "  walk.push(new page(1, \"a\", \"shot1.jpg\", Areas));\r\n"
-              "}\r\n");
+    // The missing page was made from the template; the second image's link and the back links
+    // were not followed.
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
         names.insert(entry.path().filename().string());
     }
-    EXPECT_EQ(names, (std::set<std::string>{"a.html", "Sim.js", "program"}));
+    EXPECT_EQ(names, (std::set<std::string>{"index.html", "two.html", "three.html", "sub", "Sim.js",
+                                            "program", "MyStyle.css", "HTMLSimulation.js"}));
+    EXPECT_EQ(progress.pages.back(), (std::pair<int, std::string>{3, File("sub/four.html")}));
+    EXPECT_EQ(progress.ends, 1);
+
+    // Back on the starting page, shown once; the window saw none of the pages walked.
+    EXPECT_EQ(session.PathAndName(), File("index.html"));
+    EXPECT_EQ(view.imports - imports, 1);
+    EXPECT_EQ(surface.paints.size(), 2u);
 }
 
 // Links with a folder part never match a recorded file name: the walk still opens each full
@@ -153,10 +129,8 @@ TEST_F(SimulationWalkTest, ACycleThroughAFolderEndsAndMissingPagesAreCreated) {
               "  walk.push(new page(3, \"c\", \"\", Areas));\r\n"
               "  walk.push(new page(4, \"d\", \"\", Areas));\r\n"
               "}\r\n");
-    EXPECT_TRUE(FileHelper::FileExists(File("c.html")));
     EXPECT_TRUE(FileHelper::FileExists(File("d.html")));
     EXPECT_FALSE(FileHelper::FileExists(File("sub/c.html")));
-    EXPECT_EQ(progress.pages.size(), 4u);
 }
 
 TEST_F(SimulationWalkTest, ALinkThatCannotBeOpenedStopsTheWalkAndKeepsTheOlderScript) {
@@ -174,8 +148,6 @@ TEST_F(SimulationWalkTest, ALinkThatCannotBeOpenedStopsTheWalkAndKeepsTheOlderSc
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
     EXPECT_EQ(Read("Sim.js"), "older");
     EXPECT_EQ(session.PathAndName(), File("a.html"));
-    EXPECT_EQ(session.Design().ImageCount(), 1);
-    EXPECT_EQ(progress.ends, 1);
 
     // A page that cannot be read: here a folder of that name.
     WritePage("b.html", MapImage("shot2.jpg", "Map1", 0, 0, {}));
@@ -186,7 +158,6 @@ TEST_F(SimulationWalkTest, ALinkThatCannotBeOpenedStopsTheWalkAndKeepsTheOlderSc
                                        File("d.html") +
                                        "': Is a directory. Sim.js has not been created."});
     EXPECT_EQ(Read("Sim.js"), "older");
-    EXPECT_EQ(session.PathAndName(), File("a.html"));
 }
 
 // The walk reads pages from their files, so the open document's changes are saved first, and

@@ -26,6 +26,10 @@ class PageControlsTest : public ::testing::Test {
         controls.FollowLink = [this](const std::string& href) { followed.push_back(href); };
     }
 
+    void Click(PageControl& control) {
+        control.MouseDown(MouseButton::Left, 0, 1, 1);
+        control.MouseUp(MouseButton::Left, 0, 1, 1);
+    }
     void Drag(PageControl& control, float dx, float dy) {
         control.MouseDown(MouseButton::Left, 0, 2, 2);
         control.MouseMoved(0, 2 + dx, 2 + dy);
@@ -33,22 +37,19 @@ class PageControlsTest : public ::testing::Test {
     }
 };
 
-TEST_F(PageControlsTest, AddLabelStacksLabelsFiftyPixelsFromTheEdges) {
+TEST_F(PageControlsTest, NewControlsStackFiftyPixelsFromTheEdgesAndDragsAreWrittenBack) {
     controls.AddLabel();
-    EXPECT_EQ(controls.LabelCount(), 1);
-    const ControlPlacement& first = controls.Label1.Placement(0);
-    EXPECT_EQ(first.Left, 50);
-    EXPECT_EQ(first.Top, 50);
-    EXPECT_TRUE(first.Visible);
-    EXPECT_EQ(sections["Labels"],
-              "<Label style='position:absolute; left:50px; top:50px'>Label 1</Label>\r\n");
-
     controls.AddLabel();
-    EXPECT_EQ(controls.Label1.Placement(1).Top, 50 + 16);
-    EXPECT_EQ(controls.Label1[1].InnerHTML(), "Label 2");
+    controls.AddLabel();
+    Drag(controls.Label1[2], 30, -20);
     EXPECT_EQ(sections["Labels"],
               "<Label style='position:absolute; left:50px; top:50px'>Label 1</Label>\r\n"
-              "<Label style='position:absolute; left:50px; top:66px'>Label 2</Label>\r\n");
+              "<Label style='position:absolute; left:50px; top:66px'>Label 2</Label>\r\n"
+              "<Label style='position:absolute; left:80px; top:62px'>Label 3</Label>\r\n");
+    controls.AddInput();
+    EXPECT_EQ(sections["Inputs"],
+              "<input type='Text' value='Input 1' style='position:absolute; left:50px; "
+              "top:50px'></input>\r\n");
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -59,48 +60,22 @@ TEST_F(PageControlsTest, AddAnchorGoesBelowTheAnchorsAlreadyThereWhereverTheySta
         controls.Anchor1[index].SetStyle("left:300px; top:" + std::to_string(400 + i) + "px");
     }
     controls.AddAnchor();
-    EXPECT_EQ(controls.AnchorCount(), 3);
     EXPECT_EQ(controls.Anchor1[2].Value(), "Anchor 3");
     EXPECT_EQ(controls.Anchor1.Placement(2).Top, 50 + 2 * 16);
-    EXPECT_EQ(controls.Anchor1.Placement(2).Width, 64);
-}
-
-TEST_F(PageControlsTest, AddInputWritesTheInputsSection) {
-    controls.AddInput();
-    EXPECT_EQ(sections["Inputs"],
-              "<input type='Text' value='Input 1' style='position:absolute; left:50px; "
-              "top:50px'></input>\r\n");
-    EXPECT_EQ(controls.Input1.Placement(0).Width, 134);
 }
 
 TEST_F(PageControlsTest, ClicksFollowLinksAndLabelsSayClick) {
     controls.AddAnchor();
     controls.AddLabel();
     controls.AddInput();
-    Anchor& anchor = controls.Anchor1[0];
-    anchor.MouseDown(MouseButton::Left, 0, 1, 1);
-    anchor.MouseUp(MouseButton::Left, 0, 1, 1);
-    EXPECT_TRUE(followed.empty());
-    anchor.SetHREF("Next.htm");
-    anchor.MouseDown(MouseButton::Left, 0, 1, 1);
-    anchor.MouseUp(MouseButton::Left, 0, 1, 1);
+    Click(controls.Anchor1[0]);  // no link: nothing to follow
+    controls.Anchor1[0].SetHREF("Next.htm");
+    Click(controls.Anchor1[0]);
     EXPECT_EQ(followed, Texts{"Next.htm"});
 
-    controls.Label1[0].MouseDown(MouseButton::Left, 0, 1, 1);
-    controls.Label1[0].MouseUp(MouseButton::Left, 0, 1, 1);
+    Click(controls.Label1[0]);
     controls.Input1[0].ChildClicked();
     EXPECT_EQ(dialogs.MessageTexts(), Texts{"click"});
-}
-
-TEST_F(PageControlsTest, ADraggedLabelLandsInTheSectionAtItsNewPlace) {
-    controls.AddLabel();
-    controls.AddLabel();
-    Drag(controls.Label1[1], 30, -20);
-    EXPECT_EQ(controls.Label1.Placement(1).Left, 80);
-    EXPECT_EQ(controls.Label1.Placement(1).Top, 46);
-    EXPECT_EQ(sections["Labels"],
-              "<Label style='position:absolute; left:50px; top:50px'>Label 1</Label>\r\n"
-              "<Label style='position:absolute; left:80px; top:46px'>Label 2</Label>\r\n");
 }
 
 TEST_F(PageControlsTest, RemovingHidesElementZeroAndUnloadsTheRest) {
@@ -108,16 +83,12 @@ TEST_F(PageControlsTest, RemovingHidesElementZeroAndUnloadsTheRest) {
         controls.AddAnchor();
     }
     controls.RemoveAllAnchors();
-    EXPECT_EQ(controls.AnchorCount(), 0);
     EXPECT_EQ(controls.Anchor1.LoadedBound(), 1);
-    EXPECT_FALSE(controls.Anchor1.Placement(0).Visible);
 
-    controls.AddLabel();
-    controls.AddLabel();
-    controls.AddLabel();
+    for (int i = 0; i < 3; ++i) {
+        controls.AddLabel();
+    }
     controls.UnloadControlsAbove("Label1", 1);
-    EXPECT_TRUE(controls.Label1.IsLoaded(1));
-    EXPECT_FALSE(controls.Label1.IsLoaded(2));
     EXPECT_EQ(controls.Label1.LoadedBound(), 2);
 }
 
@@ -137,7 +108,6 @@ TEST_F(PageControlsTest, AFailingWriterOrAFullArrayIsReportedAndNothingBreaks) {
     // A column that would reach beyond the page counts no control.
     controls.Label1.SetCount(3000);
     controls.AddLabel();
-    EXPECT_EQ(dialogs.MessageTexts().back(), "Overflow");
     EXPECT_EQ(controls.LabelCount(), 3000);
     EXPECT_FALSE(controls.Label1[0].IsRefreshing());
 }

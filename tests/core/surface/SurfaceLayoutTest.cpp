@@ -16,11 +16,9 @@ TEST(LayoutImageDesignTab, TheSurfaceIsLargerThanItsWindowAndTheBarsHugIt) {
 
 TEST(LayoutImageDesignTab, AWindowSmallerThanItsBarsGivesNothingToShow) {
     const ImageDesignLayout layout = LayoutImageDesignTab({10, 10, 20, 15, 15}, 255, 240);
-    EXPECT_EQ(layout.container.width, 0);
-    EXPECT_EQ(layout.container.height, 0);
+    EXPECT_EQ(layout.container, (LayoutRect{0, 450, 0, 0}));
     EXPECT_EQ(layout.palletWidth, 0);
     EXPECT_EQ(layout.palletHeight, 0);
-    EXPECT_EQ(layout.hScroll.top, 450);
 }
 
 TEST(LayoutDocumentEditorTab, FillsTheTabBelowTheSectionChooserWithAFloor) {
@@ -29,20 +27,19 @@ TEST(LayoutDocumentEditorTab, FillsTheTabBelowTheSectionChooserWithAFloor) {
     EXPECT_EQ(LayoutDocumentEditorTab({800, 20, 20, 15, 15}, 100, 300).height, 10);
 }
 
-TEST(TwipsPerPixel, IsAnInchOfTwipsOverTheDotsPerInch) {
-    EXPECT_EQ(TwipsPerPixel(96), 15);
-    EXPECT_EQ(TwipsPerPixel(120), 12);
-    EXPECT_EQ(TwipsPerPixel(144), 10);
-    EXPECT_EQ(TwipsPerPixel(0), 15);
-    EXPECT_EQ(TwipsPerPixel(5000), 1);
+TEST(TwipsPerPixel, IsAnInchOfTwipsOverTheDotsPerInchWithinBounds) {
+    for (const auto& [dpi, twips] :
+         std::vector<std::pair<int, int>>{{96, 15}, {120, 12}, {0, 15}, {5000, 1}}) {
+        EXPECT_EQ(TwipsPerPixel(dpi), twips) << dpi;
+    }
 }
 
 TEST(ScrolledOffset, RunsFromTheNearEdgeToTheFarEdge) {
     // A 1200-pixel surface in a 1000-pixel window (15000 twips).
-    EXPECT_EQ(ScrolledOffset(0, 0, 100, 1200, 15000, 15), 0);
-    EXPECT_EQ(ScrolledOffset(50, 0, 100, 1200, 15000, 15), -100);
-    EXPECT_EQ(ScrolledOffset(100, 0, 100, 1200, 15000, 15), -200);
-    EXPECT_EQ(ScrolledOffset(33, 0, 100, 1200, 15000, 15), -66);
+    for (const auto& [value, offset] :
+         std::vector<std::pair<int, int>>{{0, 0}, {50, -100}, {100, -200}, {33, -66}}) {
+        EXPECT_EQ(ScrolledOffset(value, 0, 100, 1200, 15000, 15), offset) << value;
+    }
     EXPECT_EQ(ScrolledOffset(7, 5, 5, 1200, 15000, 15), 0);
     EXPECT_EQ(ScrolledOffset(100, 0, 100, 0, 0, 15), 0);
 }
