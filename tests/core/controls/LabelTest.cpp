@@ -30,17 +30,6 @@ TEST_F(LabelTest, HtmlOfANewLabelOfOneWithEveryFieldAndAfterClear) {
     EXPECT_EQ(label.Key(), 4);
 }
 
-TEST_F(LabelTest, GetPropertyValueQuotesTheValueAndTellsWhetherItIsEmpty) {
-    bool isEmpty = false;
-    EXPECT_EQ(label.GetPropertyValue("id", isEmpty), "''");
-    EXPECT_TRUE(isEmpty);
-    label.SetID("x");
-    EXPECT_EQ(label.GetPropertyValue("Id", isEmpty), "'x'");
-    EXPECT_FALSE(isEmpty);
-    EXPECT_EQ(label.GetPropertyValue("title", isEmpty), "");
-    EXPECT_TRUE(isEmpty);
-}
-
 TEST_F(LabelTest, InnerHtmlAnnouncesThenRedrawsAndRedrawsEvenWhileRefreshing) {
     label.SetInnerHTML("Label 1");
     EXPECT_EQ(log.Take(), (Texts{"ChangeHasBeenMade", "ChangeSize(56,16)"}));
