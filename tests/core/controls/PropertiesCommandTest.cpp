@@ -76,11 +76,6 @@ TEST_F(PropertiesCommandTest, InputRowsFollowTheTypeAndTheNewTypeShowsAtTheNextO
               "<input type='CHECKBOX' size='12' readonly='True' value='Input' "
               "Checked='Checked' style='position:absolute; left:0px; top:0px'>Remember</input>");
 
-    dialog.edits = {{"Checked", "maybe"}};
-    input.ShowProperties(dialog);
-    EXPECT_FALSE(input.Checked());
-    EXPECT_EQ(dialogs.messages.size(), 1u);
-
     input.SetType2("image");
     input.ShowProperties(dialog);
     EXPECT_EQ(dialog.names, (Texts{"Name", "Type", "Value", "SRC", "Size", "ReadOnly", "Style",

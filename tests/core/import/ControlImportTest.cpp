@@ -119,9 +119,7 @@ TEST_F(ControlImport, WhatTheWritersProduceReadsBackTheSame) {
     input.SetIsRefreshing(true);
     input.SetType2("CHECKBOX");  // the type is read back in upper case
     input.SetSize(4);
-    input.SetMaxLength(8);
     input.SetReadOnly(true);
-    input.SetTitle("tip");
     input.SetChecked(true);
     input.SetCaption("Agree");
     input.SetIsRefreshing(false);
