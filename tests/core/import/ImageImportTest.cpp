@@ -5,20 +5,22 @@ namespace {
 
 using ImageImport = ImportFixture;
 
-TEST_F(ImageImport, ImgFieldsStyleAndPicture) {
+TEST_F(ImageImport, ImgFieldsStyleMapAndPicture) {
     ImportImages(
         "<IMG SRC='a.jpg' Name='Shot' BORDER='2' Width='200' Height='150' Title='T' "
-        "STYLE='position:absolute; left:12.5px; top:13.5px; transform:rotate(5deg)'/>\r\n");
+        "STYLE='position:absolute; left:12.5px; top:13.5px; transform:rotate(5deg)'/>\r\n"
+        "<IMG SRC='a.jpg' UseMap='Map2'/>\r\n");
     EXPECT_TRUE(dialogs.messages.empty());
-    ASSERT_EQ(design.ImageCount(), 1);
+    ASSERT_EQ(design.ImageCount(), 2);
     // The fields the writer writes are checked by the round trip.
     const ImageProperties& image = Image(1);
     EXPECT_EQ(image.Title, "T");                                    // kept on a plain image too
     EXPECT_EQ(Box(image), (std::array<int, 4>{12, 14, 200, 150}));  // halves to even
     EXPECT_EQ(image.Transform, "rotate(5deg)");
     EXPECT_EQ(image.PathAndName(), "/doc/a.jpg");  // relative to the document, not the process
-    ASSERT_EQ(surface.paints.size(), 1u);
-    EXPECT_EQ(surface.paints[0].picture, image.PCT.get());
+    EXPECT_EQ(surface.paints.at(0).picture, image.PCT.get());
+    EXPECT_EQ(Image(2).MapName, "Map2");  // a name without "#" is kept whole
+    EXPECT_EQ(Image(2).ImageType, kImageMap);
 }
 
 TEST_F(ImageImport, MissingSizeFollowsThePictureProportions) {
@@ -36,13 +38,6 @@ TEST_F(ImageImport, MissingSizeFollowsThePictureProportions) {
     EXPECT_EQ(Box(Image(4)), (std::array<int, 4>{0, 0, 3, 7}));
     EXPECT_EQ(Image(5).Height, 0);  // a canvas completes nothing
     EXPECT_EQ(pictures.loadedPaths, (std::vector<std::string>(5, "/doc/a.jpg")));
-}
-
-TEST_F(ImageImport, UseMapWithAndWithoutHash) {
-    ImportImages("<IMG SRC='a.jpg' UseMap='#Map1'/>\r\n<IMG SRC='a.jpg' UseMap='Map2'/>\r\n");
-    EXPECT_EQ(Image(1).MapName, "Map1");
-    EXPECT_EQ(Image(2).MapName, "Map2");  // a name without "#" is kept whole
-    EXPECT_EQ(Image(2).ImageType, kImageMap);
 }
 
 TEST_F(ImageImport, CanvasReadsItsOwnAttributesOnly) {
