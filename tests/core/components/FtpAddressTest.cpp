@@ -5,7 +5,7 @@
 namespace htmlsim {
 namespace {
 
-TEST(FtpAddress, ReadsUserPasswordHostPortAndPath) {
+TEST(FtpAddress, ReadsUserPasswordHostPortAndPathAndRefusesTheRest) {
     const auto full = ParseFtpAddress("ftp://ann:s%3Acret@pw@example.org:2121/www/my%20page.html");
     ASSERT_TRUE(full.has_value());
     EXPECT_EQ(full->details.user, "ann");
@@ -21,9 +21,7 @@ TEST(FtpAddress, ReadsUserPasswordHostPortAndPath) {
     const auto ipv6 = ParseFtpAddress("ftp://u:p@[::1]:21/a.html");
     ASSERT_TRUE(ipv6.has_value());
     EXPECT_EQ(ipv6->details.host, "::1");
-}
 
-TEST(FtpAddress, RefusesWhatIsNoFtpAddress) {
     EXPECT_FALSE(IsFtpAddress("/home/ann/page.html"));
     EXPECT_FALSE(IsFtpAddress("ftp:/x"));
     EXPECT_FALSE(ParseFtpAddress("http://example.org/a.html"));

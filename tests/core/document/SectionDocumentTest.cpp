@@ -84,7 +84,7 @@ TEST(ListSections, AnEndMarkerInsideTheAssumedLineBreakGivesAnEmptyBody) {
     ExpectEntriesRebuildTheDocument(table, document);
 }
 
-TEST(GetSectionText, FindsOnlyTheExactMarkerAndTrimsTheBody) {
+TEST(GetSectionText, FindsOnlyTheExactMarkerAndTrimsBlankLinesButNotLoneBreaks) {
     SectionPositions where;
     EXPECT_EQ(GetSectionText(kDocument, "Images", &where), "<IMG src='a.jpg'>");
     EXPECT_EQ(kDocument.substr(0, where.start).substr(where.start - 26),
@@ -101,9 +101,7 @@ TEST(GetSectionText, FindsOnlyTheExactMarkerAndTrimsTheBody) {
     EXPECT_EQ(GetSectionText(unfinished, "U", &where), "");
     EXPECT_EQ(where.start, 21u);
     EXPECT_EQ(where.end, 0u);
-}
 
-TEST(TrimBlankLines, RemovesBlanksAndLineBreakPairsFromBothEnds) {
     EXPECT_EQ(TrimBlankLines("  \r\n\r\nword \r\n "), "word");
     EXPECT_EQ(TrimBlankLines("\n\r"), "\n\r");
 }
