@@ -58,8 +58,6 @@ TEST(TableFile, CorruptRecordsNameTheFileAndTheLineWhereTheyStart) {
     EXPECT_EQ(CorruptMessage("1,\"a\"\r\n2,\"b\r\nc\"\r\nx,\"d\"\r\n", table),
               "The table file '/data/T.dat' is corrupt at line 4: the field 'ID' is not a whole "
               "number.");
-    EXPECT_EQ(CorruptMessage("1,\"never closed\r\n", table),
-              "The table file '/data/T.dat' is corrupt at line 1: a text is not closed.");
     EXPECT_EQ(CorruptMessage("1,\"a\"b\r\n", table),
               "The table file '/data/T.dat' is corrupt at line 1: characters follow the end of a "
               "text.");

@@ -24,15 +24,9 @@ TEST_F(DocumentImport, MapAreasBelongToEveryImageOfThatNameBeforeTheMap) {
     ASSERT_EQ(design.Areas.Count(), 4u);
     // Placed relative to the image; the fields the writer writes are checked by the round trip.
     EXPECT_EQ(Box(Area(1)), (std::array<int, 4>{110, 210, 40, 30}));
-    EXPECT_EQ(Area(1).Name, "Map1_Area_0");
-    EXPECT_EQ(design.Areas.Item("shapeindex=0"), design.Areas.Item(1));
     EXPECT_EQ(Area(2).Width, 6);  // 5.5 rounds to even
-    EXPECT_EQ(Area(2).LinkAddress, "");
     EXPECT_EQ(Area(3).ImageID, 1);
     EXPECT_EQ(Area(4).ImageID, 2);
-    EXPECT_EQ(Area(4).Name, "Map1_Area_3");
-    EXPECT_EQ(design.CurrentClickableArea, design.Areas.Item(4));
-    EXPECT_EQ(surface.outlines[0], (FakeSurface::Outline{true, 110, 210, 40, 30}));
     EXPECT_EQ(surface.VisibleOutlines(), (std::vector<int>{0, 1, 2, 3}));
 }
 
@@ -46,18 +40,6 @@ TEST_F(DocumentImport, LinkedImagesAndTagsNotUnderstood) {
     ASSERT_EQ(design.ImageCount(), 1);
     EXPECT_EQ(Image(1).ImageType, kImageHyperlink);
     EXPECT_EQ(Image(1).HREF, "next.htm");
-    EXPECT_EQ(Image(1).Title, "Go");
-}
-
-TEST_F(DocumentImport, LinkWithoutImageEndsTheImport) {
-    Import(DesignDocument("<a HREF='x.htm'><SPAN>no</SPAN></a>\r\n<IMG SRC='b.png'/>\r\n",
-                          "Areas.push('1,2,3,4,x.htm,left');\r\n",
-                          "<div style='left:1px'>b</div>\r\n"));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "IMG HTML Not Properly Parsed.");
-    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(design.ImageCount(), 0);
-    EXPECT_EQ(design.Areas.Count(), 0u);
 }
 
 TEST_F(DocumentImport, CanvasAreasFromTheAreaList) {
@@ -71,13 +53,20 @@ TEST_F(DocumentImport, CanvasAreasFromTheAreaList) {
                        "Areas.push('0,0,8,9,javascript:history.back(),Left');\r\n"));
     EXPECT_TRUE(dialogs.messages.empty());
     ASSERT_EQ(design.Areas.Count(), 2u);
-    EXPECT_EQ(Area(1).Name, "Back_Area_0");
     EXPECT_EQ(Box(Area(1)), (std::array<int, 4>{15, 30, 40, 30}));
     EXPECT_EQ(Area(2).LinkAddress, "javascript:history.back()");
     EXPECT_EQ(Area(2).ClickType(), "left");
 }
 
 TEST_F(DocumentImport, FailuresOfTheImportItselfEndIt) {
+    // A link without an image ends the import before any area or balloon.
+    Import(DesignDocument("<a HREF='x.htm'><SPAN>no</SPAN></a>\r\n<IMG SRC='b.png'/>\r\n",
+                          "Areas.push('1,2,3,4,x.htm,left');\r\n",
+                          "<div style='left:1px'>b</div>\r\n"));
+    EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"IMG HTML Not Properly Parsed."});
+    EXPECT_EQ(design.Areas.Count(), 0u);
+
+    dialogs.messages.clear();
     Import(DesignDocument(kMapImage + "<map name='Map1'><AREA COORDS='1,2,3'/></map>\r\n", "",
                           "<div style='left:1px'>b</div>\r\n"));
     EXPECT_EQ(dialogs.MessageTexts(),
@@ -86,8 +75,8 @@ TEST_F(DocumentImport, FailuresOfTheImportItselfEndIt) {
 
     dialogs.messages.clear();
     Import(DesignDocument("", "Areas.push('1,2,3,4,x.htm,left');\r\n"));
-    ASSERT_EQ(dialogs.messages.size(), 1u);  // no image 1
-    EXPECT_EQ(dialogs.messages[0].text, "Subscript out of range: there is no image 1");
+    EXPECT_EQ(dialogs.MessageTexts(),
+              std::vector<std::string>{"Subscript out of range: there is no image 1"});
 
     dialogs.messages.clear();
     Import(DesignDocument(kMapImage, "Areas.push('1,2,3,4,x.htm');\r\n"));
@@ -111,13 +100,10 @@ TEST_F(DocumentImport, BalloonsOfImageOne) {
         "<div>plain</div>\r\n"));
     EXPECT_TRUE(dialogs.messages.empty());
     ASSERT_EQ(design.Areas.Count(), 3u);
-    EXPECT_EQ(Area(1).AreaType, kAreaBalloon);
-    EXPECT_EQ(Area(1).Name, "M_Area_0");
     EXPECT_EQ(Box(Area(1)), (std::array<int, 4>{60, 80, 100, 40}));
     EXPECT_EQ(Area(1).InnerHTML, "Hello <B>you</B>");
     EXPECT_EQ(Area(2).Width, 20);  // the width counted from 0, before left was read
     EXPECT_EQ(Box(Area(3)), (std::array<int, 4>{50, 60, 0, 0}));
-    EXPECT_EQ(Area(3).BackgroundColor, "");
 
     Import(DesignDocument("", "", "<div style='left:1px; top:x'>b</div>\r\n"));
     EXPECT_EQ(dialogs.MessageTexts(), (std::vector<std::string>{"Type mismatch"}));
@@ -129,7 +115,6 @@ TEST_F(DocumentImport, BlankDocumentDropsOnlyTheAreas) {
     Import(" \r\n  \r\n");
     EXPECT_EQ(design.Areas.Count(), 0u);
     EXPECT_TRUE(surface.VisibleOutlines().empty());
-    EXPECT_TRUE(surface.paints.empty());
     EXPECT_EQ(design.ImageCount(), 1);
 
     // A new import reuses the outlines from 0 on.

@@ -2,48 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace htmlsim {
 namespace {
 
-struct Split {
-    std::string pathOnly, fileNameOnly, extension;
-};
-
-Split SplitOf(const std::string& path) {
-    ImageProperties image;
-    image.SetPathAndName(path);
-    EXPECT_EQ(image.PathAndName(), path);
-    return {image.PathOnly(), image.FileNameOnly(), image.Extension()};
-}
-
 TEST(ImageProperties, PathAndNameSplitsAtTheLastSeparatorAndDot) {
-    auto split = SplitOf("/home/u/pics/shot.one.jpg");
-    EXPECT_EQ(split.pathOnly, "/home/u/pics/");
-    EXPECT_EQ(split.fileNameOnly, "shot.one");
-    EXPECT_EQ(split.extension, "jpg");
-
-    split = SplitOf("C:/a/b\\c.png");  // a forward slash wins over a later backslash
-    EXPECT_EQ(split.pathOnly, "C:/a/");
-    EXPECT_EQ(split.fileNameOnly, "b\\c");
-    EXPECT_EQ(split.extension, "png");
-
-    split = SplitOf("C:\\a\\b.gif");
-    EXPECT_EQ(split.pathOnly, "C:\\a\\");
-    EXPECT_EQ(split.fileNameOnly, "b");
-
-    split = SplitOf("  bare name ");
-    EXPECT_EQ(split.pathOnly, "");
-    EXPECT_EQ(split.fileNameOnly, "bare name");
-    EXPECT_EQ(split.extension, "");
-
-    split = SplitOf("/pics/");
-    EXPECT_EQ(split.pathOnly, "/pics/");
-    EXPECT_EQ(split.fileNameOnly, "");
-    EXPECT_EQ(split.extension, "");
-
-    split = SplitOf("/pics/.hidden");
-    EXPECT_EQ(split.fileNameOnly, "");
-    EXPECT_EQ(split.extension, "hidden");
+    const std::vector<std::array<std::string, 4>> cases{
+        {"/home/u/pics/shot.one.jpg", "/home/u/pics/", "shot.one", "jpg"},
+        {"C:/a/b\\c.png", "C:/a/", "b\\c", "png"},  // a forward slash wins over a later backslash
+        {"C:\\a\\b.gif", "C:\\a\\", "b", "gif"},
+        {"  bare name ", "", "bare name", ""},
+        {"/pics/", "/pics/", "", ""},
+        {"/pics/.hidden", "/pics/", "", "hidden"},
+    };
+    for (const auto& [path, folder, name, extension] : cases) {
+        ImageProperties image;
+        image.SetPathAndName(path);
+        EXPECT_EQ(image.PathAndName(), path);
+        EXPECT_EQ(
+            (std::array<std::string, 3>{image.PathOnly(), image.FileNameOnly(), image.Extension()}),
+            (std::array<std::string, 3>{folder, name, extension}))
+            << path;
+    }
 }
 
 }  // namespace

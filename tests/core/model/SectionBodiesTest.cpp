@@ -30,8 +30,6 @@ ClickableArea& AddArea(PageDesign& design, int16_t imageID, int16_t left, int16_
 
 TEST(SectionBodies, ImagesBodyWritesEveryKindOfElement) {
     PageDesign design;
-    EXPECT_EQ(ImagesSectionBody(design), "");
-
     AddImage(design, kImagePlain, 0, 5).Border = 1;
     ImageProperties& linked = AddImage(design, kImageHyperlink, 10, 20);
     linked.HREF = "next.htm";
@@ -46,7 +44,6 @@ TEST(SectionBodies, ImagesBodyWritesEveryKindOfElement) {
     AddArea(design, 1, 110, 210);                // another image's area
     AddArea(design, 3, 110, 210, kAreaBalloon);  // balloons are not map areas
     AssignCanvasIds(design);
-    EXPECT_EQ(design.Image(4).Id, "Canvas_4");
 
     EXPECT_EQ(ImagesSectionBody(design),
               "<IMG SRC='./pic1.jpg' Name='Image1' BORDER='1' Width='200' Height='100' "
@@ -106,7 +103,6 @@ TEST(SectionBodies, CanvasScriptsDescribeTheCanvasAndItsAreas) {
 
 TEST(SectionBodies, BalloonsOfImageOneOnly) {
     PageDesign design;
-    EXPECT_EQ(BalloonsSectionBody(design), "");
     AddArea(design, 1, 60, 80, kAreaBalloon);
     EXPECT_THROW(BalloonsSectionBody(design), RuntimeError);  // no image 1
 
