@@ -3,16 +3,9 @@
 #include <string>
 
 #include "services/Dialogs.h"
+#include "util/PathParts.h"
 
 namespace htmlsim {
-
-// The parts of a path: the folder with its trailing "/", the bare name, the extension without
-// its dot ("/a/b/page.html" -> "/a/b/", "page", "html").
-struct PathParts {
-    std::string folder;
-    std::string name;
-    std::string extension;
-};
 
 // File and folder services over local paths. Paths use "/"; relative references read from a
 // page may use "\" as well.
@@ -33,6 +26,8 @@ class FileHelper {
     // The full path a relative link names, seen from the base folder.
     static std::string ResolveLink(const std::string& baseFolder, const std::string& link);
 
+    // "/a/b/page.html" -> "/a/b/", "page", "html"; a leading dot starts a hidden file's name, not
+    // an extension, and names keep their blanks.
     static PathParts SplitPath(const std::string& path);
 
     // The text before and after the first separator; without one, all of it comes before.

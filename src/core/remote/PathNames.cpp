@@ -95,18 +95,7 @@ std::string JoinedName(const FTPPathParts& parts) {
 }  // namespace
 
 FTPPathParts SplitFTPPath(std::string_view full) {
-    FTPPathParts parts;
-    const size_t slash = full.rfind('/');
-    const std::string_view rest = slash == std::string_view::npos ? full : full.substr(slash + 1);
-    parts.folder = std::string(full.substr(0, full.size() - rest.size()));
-    const size_t dot = rest.rfind('.');
-    if (dot != std::string_view::npos) {
-        parts.extension = std::string(rest.substr(dot + 1));
-        parts.name = std::string(rest.substr(0, dot));
-    } else {
-        parts.name = std::string(TrimBlanks(rest));
-    }
-    return parts;
+    return SplitPathAt(full, '/');
 }
 
 std::string FolderOf(std::string_view path) {

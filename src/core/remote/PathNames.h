@@ -3,19 +3,15 @@
 #include <string>
 #include <string_view>
 
+#include "util/PathParts.h"
+
 namespace htmlsim {
 
 class Dialogs;
 
-// A remote path cut into its folder (ending with "/", or ""), bare name and extension (no dot).
-struct FTPPathParts {
-    std::string folder;
-    std::string name;
-    std::string extension;
-};
+using FTPPathParts = PathParts;
 
-// Splits a "/"-separated path at its last "/" and its name at the last ".". A name without a
-// dot loses its surrounding spaces; one with a dot is kept as it stands.
+// Splits a "/"-separated remote path (see SplitPathAt).
 FTPPathParts SplitFTPPath(std::string_view full);
 
 // The path up to and including its last separator ("" when there is none). Local paths are
