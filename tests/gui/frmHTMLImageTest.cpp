@@ -6,14 +6,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTest>
 
 #include "FakeDialogs.h"
 #include "TempFolder.h"
-#include "frmAbout.h"
 
 namespace htmlsim::gui {
 namespace {
@@ -48,26 +46,6 @@ class MainWindow : public ::testing::Test {
     FakeDialogs dialogs;
     frmHTMLImage window;
 };
-
-TEST_F(MainWindow, HasBothTabsAndEveryMenuItem) {
-    window.Start("");
-    ASSERT_EQ(window.SSTab1()->count(), 2);
-    EXPECT_EQ(window.SSTab1()->tabText(kDocumentEditorTab), "Document Editor");
-    EXPECT_TRUE(QFontInfo(window.txtDocument()->font()).fixedPitch());
-    for (const char* name :
-         {"mnuSetWorkFolder", "mnuFileNew", "mnuFileNewFTPProject", "mnuFileOpen", "mnuFileSaveAs",
-          "mnuOpenFTPFile", "mnuSaveAsFTPFile", "mnuFileSave", "mnuFileExit", "mnuCodeLibrary",
-          "mnuRefreshDrawing", "mnuToolsRecordSimulation", "mnuAbout"}) {
-        QAction* action = window.MenuItem(name);
-        ASSERT_NE(action, nullptr) << name;
-        EXPECT_TRUE(action->isEnabled()) << name;
-    }
-}
-
-TEST_F(MainWindow, AboutShowsTheVersion) {
-    frmAbout about(&window);
-    EXPECT_TRUE(about.findChild<QLabel*>("lblVersion")->text().startsWith("Version "));
-}
 
 TEST_F(MainWindow, EditingTheWholeDocumentThenChoosingAnEntryCommitsTheEditFirst) {
     window.Start("");
