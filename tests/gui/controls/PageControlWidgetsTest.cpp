@@ -2,14 +2,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
 #include <map>
 
-#include "../Pictures.h"
 #include "DesignSurface.h"
 #include "FakeDialogs.h"
 #include "QtTextMeasurer.h"
@@ -23,8 +21,6 @@
 
 namespace htmlsim {
 namespace {
-
-using testing::HasColor;
 
 void SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, QPointF at) {
     const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
@@ -59,21 +55,6 @@ class PageControlWidgetsTest : public ::testing::Test {
     }
     void TearDown() override { delete views; }
 };
-
-TEST_F(PageControlWidgetsTest, TheAnchorDrawsItsStyledTextAndUnderlinesItOnlyWithALink) {
-    controls.AddAnchor();
-    Anchor& anchor = controls.Anchor1[0];
-    QWidget* view = views->AnchorView(0);
-    anchor.SetStyle("left:10px; top:10px; color:Red; font-size:20");
-    const QImage plain = view->grab().toImage();
-    EXPECT_TRUE(HasColor(plain, qRgb(255, 0, 0)));
-    EXPECT_EQ(view->pos(), QPoint(10, 10));
-
-    anchor.SetHREF("Next.htm");
-    EXPECT_EQ(view->grab().toImage(), plain);  // the underline waits for a redraw
-    anchor.SetValue(anchor.Value());
-    EXPECT_NE(view->grab().toImage(), plain);
-}
 
 TEST_F(PageControlWidgetsTest, TheInputShowsTheMiniatureOfItsType) {
     controls.AddInput();
