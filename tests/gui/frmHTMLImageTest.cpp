@@ -53,14 +53,10 @@ TEST_F(MainWindow, EditingTheWholeDocumentThenChoosingAnEntryCommitsTheEditFirst
     EXPECT_EQ(window.cboSections()->count(), 10);
     EXPECT_EQ(window.cboSections()->currentText(), "Entire Document");
     window.txtDocument()->selectAll();
-    QTest::keyClicks(window.txtDocument(), "<BODY>");
-    QTest::keyClick(window.txtDocument(), Qt::Key_Return);
-    QTest::keyClicks(window.txtDocument(), "<!-- Section: Only -->");
-    QTest::keyClick(window.txtDocument(), Qt::Key_Return);
-    QTest::keyClicks(window.txtDocument(), "body");
-    QTest::keyClick(window.txtDocument(), Qt::Key_Return);
-    QTest::keyClicks(window.txtDocument(), "<!-- Section End -->");
-    QTest::keyClick(window.txtDocument(), Qt::Key_Return);
+    for (const char* line : {"<BODY>", "<!-- Section: Only -->", "body", "<!-- Section End -->"}) {
+        QTest::keyClicks(window.txtDocument(), line);
+        QTest::keyClick(window.txtDocument(), Qt::Key_Return);
+    }
     QTest::keyClicks(window.txtDocument(), "</BODY>");
     ChooseEntry(1);
     EXPECT_EQ(Document(),

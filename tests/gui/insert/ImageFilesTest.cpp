@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QImage>
-#include <QImageReader>
 #include <QImageWriter>
 #include <algorithm>
 #include <filesystem>
@@ -63,9 +62,6 @@ TEST_F(ImageFiles, ABitmapFromElsewhereBecomesAJpegOfQuality80BesideTheDocument)
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text;
     EXPECT_EQ(SiteFiles(), (std::vector<std::string>{"logo.jpg", "page.html"}));
 
-    QImageReader written(QString::fromStdString(folder.File("site/logo.jpg")));
-    EXPECT_EQ(written.format(), "jpeg");
-    EXPECT_EQ(written.size(), QSize(40, 30));
     QByteArray expected;
     QBuffer buffer(&expected);
     buffer.open(QIODevice::WriteOnly);
