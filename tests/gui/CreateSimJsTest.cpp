@@ -8,6 +8,7 @@
 #include "FakeDialogs.h"
 #include "MapImage.h"
 #include "PageDocument.h"
+#include "Pictures.h"
 #include "TempFolder.h"
 #include "frmHTMLImage.h"
 
@@ -38,9 +39,7 @@ TEST(CreateSimJs, TheToolsMenuWalksThePagesAndComesBackToTheStartingPage) {
     frmHTMLImage window(dialogs, folder.File("program"));
     dialogs.window = &window;
     window.show();
-    QImage picture(40, 30, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    ASSERT_TRUE(picture.save(QString::fromStdString(folder.File("a.jpg")), "JPG"));
+    ASSERT_TRUE(testing::WritePicture(folder.File("a.jpg"), 40, 30));
     WriteFileBytes(folder.File("a.html"), testing::DesignDocument(testing::MapImage(
                                               "a.jpg", "Map1", 0, 0, {{"0,0,9,9", "b.html"}})));
     window.Start(folder.File("a.html"));

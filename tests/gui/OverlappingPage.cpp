@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "PageDocument.h"
+#include "Pictures.h"
 
 namespace htmlsim::testing {
 
@@ -15,20 +16,13 @@ const QRgb kRed = qRgb(255, 0, 0);
 const QRgb kGreen = qRgb(0, 255, 0);
 const QRgb kBlue = qRgb(0, 0, 255);
 
-void WritePicture(const TempFolder& folder, const std::string& name, int width, int height,
-                  QRgb color) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(color);
-    ASSERT_TRUE(image.save(QString::fromStdString(folder.File(name))));
-}
-
 }  // namespace
 
 std::string WriteOverlappingPage(const TempFolder& folder) {
     std::filesystem::create_directory(folder.File("pictures"));
-    WritePicture(folder, "red.png", 50, 40, kRed);
-    WritePicture(folder, "green.png", 100, 80, kGreen);
-    WritePicture(folder, "pictures/blue.png", 80, 60, kBlue);
+    EXPECT_TRUE(WritePicture(folder.File("red.png"), 50, 40, kRed));
+    EXPECT_TRUE(WritePicture(folder.File("green.png"), 100, 80, kGreen));
+    EXPECT_TRUE(WritePicture(folder.File("pictures/blue.png"), 80, 60, kBlue));
     WriteFileBytes(
         folder.File("page.html"),
         DesignDocument(

@@ -6,14 +6,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTest>
 
 #include "FakeDialogs.h"
 #include "TempFolder.h"
-#include "frmAbout.h"
 
 namespace htmlsim::gui {
 namespace {
@@ -49,40 +47,16 @@ class MainWindow : public ::testing::Test {
     frmHTMLImage window;
 };
 
-TEST_F(MainWindow, HasBothTabsAndEveryMenuItem) {
-    window.Start("");
-    ASSERT_EQ(window.SSTab1()->count(), 2);
-    EXPECT_EQ(window.SSTab1()->tabText(kDocumentEditorTab), "Document Editor");
-    EXPECT_TRUE(QFontInfo(window.txtDocument()->font()).fixedPitch());
-    for (const char* name :
-         {"mnuSetWorkFolder", "mnuFileNew", "mnuFileNewFTPProject", "mnuFileOpen", "mnuFileSaveAs",
-          "mnuOpenFTPFile", "mnuSaveAsFTPFile", "mnuFileSave", "mnuFileExit", "mnuCodeLibrary",
-          "mnuRefreshDrawing", "mnuToolsRecordSimulation", "mnuAbout"}) {
-        QAction* action = window.MenuItem(name);
-        ASSERT_NE(action, nullptr) << name;
-        EXPECT_TRUE(action->isEnabled()) << name;
-    }
-}
-
-TEST_F(MainWindow, AboutShowsTheVersion) {
-    frmAbout about(&window);
-    EXPECT_TRUE(about.findChild<QLabel*>("lblVersion")->text().startsWith("Version "));
-}
-
 TEST_F(MainWindow, EditingTheWholeDocumentThenChoosingAnEntryCommitsTheEditFirst) {
     window.Start("");
     ShowEditor();
     EXPECT_EQ(window.cboSections()->count(), 10);
     EXPECT_EQ(window.cboSections()->currentText(), "Entire Document");
     window.txtDocument()->selectAll();
-    QTest::keyClicks(window.txtDocument(), "<BODY>");
-    QTest::keyClick(window.txtDocument(), Qt::Key_Return);
-    QTest::keyClicks(window.txtDocument(), "<!-- Section: Only -->");
-    QTest::keyClick(window.txtDocument(), Qt::Key_Return);
-    QTest::keyClicks(window.txtDocument(), "body");
-    QTest::keyClick(window.txtDocument(), Qt::Key_Return);
-    QTest::keyClicks(window.txtDocument(), "<!-- Section End -->");
-    QTest::keyClick(window.txtDocument(), Qt::Key_Return);
+    for (const char* line : {"<BODY>", "<!-- Section: Only -->", "body", "<!-- Section End -->"}) {
+        QTest::keyClicks(window.txtDocument(), line);
+        QTest::keyClick(window.txtDocument(), Qt::Key_Return);
+    }
     QTest::keyClicks(window.txtDocument(), "</BODY>");
     ChooseEntry(1);
     EXPECT_EQ(Document(),

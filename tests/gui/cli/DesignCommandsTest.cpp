@@ -3,6 +3,7 @@
 #include <QImage>
 #include <nlohmann/json.hpp>
 
+#include "../Pictures.h"
 #include "CliRunner.h"
 #include "PageDocument.h"
 #include "TempFolder.h"
@@ -14,9 +15,7 @@ namespace {
 class CliDesignPage : public ::testing::Test {
   protected:
     CliDesignPage() {
-        QImage picture(400, 300, QImage::Format_RGB32);
-        picture.fill(Qt::darkCyan);
-        EXPECT_TRUE(picture.save(QString::fromStdString(folder.File("shot.png"))));
+        EXPECT_TRUE(WritePicture(folder.File("shot.png"), 400, 300));
         WriteFileBytes(
             folder.File("page.html"),
             DesignDocument(
@@ -48,21 +47,12 @@ TEST_F(CliDesignPage, DesignPrintsTheImportedModelAndItsMessages) {
                                               "messages"}));
     EXPECT_TRUE(result.out.starts_with("{\n  \"images\": [\n    {\n      \"Index\": 1,"));
 
-    // The values are the import's, tested on the core; here every field must reach the JSON.
+    // The values are the import's, tested on the core; here the fields must reach the JSON.
     ASSERT_EQ(design["images"].size(), 2u);
-    const auto& shot = design["images"][0];
-    EXPECT_EQ(shot["Left"], 12);
-    EXPECT_EQ(shot["MapName"], "Map1");
-    EXPECT_EQ(shot["PathAndName"], folder.File("shot.png"));
-    EXPECT_EQ(shot["PictureWidth"], 400);
-    EXPECT_EQ(shot.size(), 18u);
-    EXPECT_EQ(design["images"][1]["HREF"], "p3.htm");
+    EXPECT_EQ(design["images"][0]["PathAndName"], folder.File("shot.png"));
+    EXPECT_EQ(design["images"][0].size(), 18u);
     ASSERT_EQ(design["areas"].size(), 2u);
-    EXPECT_EQ(design["areas"][0]["Name"], "Map1_Area_0");
-    EXPECT_EQ(design["areas"][0]["ClickType"], "left");
     EXPECT_EQ(design["areas"][0].size(), 15u);
-    EXPECT_EQ(design["areas"][1]["BackgroundColor"], "salmon");
-
     EXPECT_EQ(design["labels"], nlohmann::json::array());
     EXPECT_EQ(design["messages"],
               nlohmann::ordered_json::parse(
@@ -81,7 +71,6 @@ TEST_F(CliDesignPage, RegenerateOfItsOwnOutputIsByteIdentical) {
     EXPECT_NE(first.out.find("<a HREF='p3.htm'><IMG SRC='./shot.png' Name='' TITLE='Go' "
                              "BORDER='0' Width='40' Height='30'"),
               std::string::npos);
-    EXPECT_EQ(ReadFileBytes(folder.File("page.html")).find("Width='40'"), std::string::npos);
 
     WriteFileBytes(folder.File("again.html"), first.out);
     const CliResult second = RunCli({"regenerate", folder.File("again.html")});

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <filesystem>
 
+#include "../Pictures.h"
 #include "CliRunner.h"
 #include "MapImage.h"
 #include "PageDocument.h"
@@ -11,15 +12,9 @@
 namespace htmlsim::testing {
 namespace {
 
-void WriteJpeg(const std::string& path) {
-    QImage picture(800, 600, QImage::Format_RGB32);
-    picture.fill(Qt::darkCyan);
-    ASSERT_TRUE(picture.save(QString::fromStdString(path), "JPG"));
-}
-
 TEST(CliSimjs, WritesTheScriptAndSaysSo) {
     TempFolder folder;
-    WriteJpeg(folder.File("a.jpg"));
+    ASSERT_TRUE(WritePicture(folder.File("a.jpg"), 800, 600));
     WriteFileBytes(folder.File("a.html"),
                    DesignDocument(MapImage("a.jpg", "Map1", 0, 0, {{"0,0,9,9", "b.html"}})));
     CliResult result = RunCli({"simjs", "a.html"}, folder.Path());
