@@ -16,7 +16,9 @@ int16_t Sum16(int16_t a, int16_t b) {
 bool ClickableArea::IsWithin(float x, float y) const {
     const int16_t right = Sum16(Left, Width);
     const int16_t bottom = Sum16(Top, Height);
-    return Left <= x && x <= right && Top <= y && y <= bottom;
+    const bool inBox = Left <= x && x <= right && Top <= y && y <= bottom;
+    return inBox &&
+           (Shape.Kind() == AreaShapeKind::Rect || OutlineContains(Outline(), Box(), x, y));
 }
 
 void ClickableArea::SetClickType(std::string_view clickType) {

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/AreaShape.h"
+
 namespace htmlsim {
 
 // The kinds of rectangle drawn on an image.
@@ -31,8 +33,13 @@ class ClickableArea {
     std::string Name;
     bool isLinkable = false;
     int16_t ImageID = 0;  // Index of the image the area lies on
+    // Left/Top/Width/Height are the bounding box; the shape follows it (see AreaShape).
+    AreaShape Shape;
 
-    // Inclusive on all four edges. The edge sums are 16-bit: OverflowError beyond.
+    ShapeBox Box() const { return {Left, Top, Width, Height}; }
+    AreaOutline Outline() const { return Shape.FittedTo(Box()); }
+
+    // Within the true outline, edges included. The edge sums are 16-bit: OverflowError beyond.
     bool IsWithin(float x, float y) const;
 
     const std::string& ClickType() const { return mClickType; }
