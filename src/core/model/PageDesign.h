@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "model/ClickableAreas.h"
@@ -29,6 +30,13 @@ class PageDesign {
     ShapePool Shapes;
     ImagePtr CurrentImage;
     ClickableAreaPtr CurrentClickableArea = std::make_shared<ClickableArea>();
+
+    // Where the last import stopped early: the section it could not read completely and its
+    // 1-based line in the document; line 0 when it read everything. While it is set, nothing is
+    // written back from the design, which holds only part of the page.
+    std::string ImportStoppedInSection;
+    size_t ImportStoppedAtLine = 0;
+    bool ImportIsComplete() const { return ImportStoppedAtLine == 0; }
 
   private:
     std::vector<ImagePtr> mImages;
