@@ -107,6 +107,14 @@ TEST_F(Documents, SaveAsPreselectsTheFilterOfTheExtension) {
     EXPECT_EQ(dialogs.asked.at(1).request.filterIndex, 0);
 }
 
+TEST_F(Documents, NothingReportsASaveThatDidNotHappen) {
+    session.Start("");
+    session.SetDocumentText("<HTML>typed</HTML>");
+    EXPECT_FALSE(session.SaveAsCommand());  // the chooser was cancelled
+    EXPECT_FALSE(session.SaveDocument());   // no file name to write to
+    EXPECT_TRUE(session.ChangedSinceSaved());
+}
+
 TEST_F(Documents, NewAsksForTheWorkingFolder) {
     session.Start("");
     session.SetDocumentText("changed");
