@@ -33,7 +33,7 @@ class FakeSessionView : public SessionView {
         ++editorLoads;
     }
     std::string EditorText() const override { return editorText; }
-    void ShowTab(int tab) { shownTab = tab; }
+    void ShowTab(int tab) override { shownTab = tab; }
 };
 
 }  // namespace htmlsim::testing

@@ -42,7 +42,10 @@ void Navigation::FollowLink(const std::string& link) {
     }
     FollowingSpan span(mSession, mFollowing);
     try {
-        mSession.SaveCommand();
+        // Unsaved work is never left behind: a cancelled Save As keeps the page open.
+        if (!mSession.SaveCommand()) {
+            return;
+        }
         if (EqualsIgnoreCase(link, "javascript:history.back()")) {
             Back();
         } else if (!link.empty()) {
@@ -86,11 +89,18 @@ void Navigation::Back() {
 void Navigation::Forward() {
     const auto& history = mSession.History();
     const size_t next = static_cast<size_t>(mSession.HistoryIndex()) + 1;
-    if (next >= history.size() || history[next].empty() || !FileHelper::FileExists(history[next])) {
+    if (next >= history.size() || history[next].empty() || !PageExists(history[next]) ||
+        !mSession.SaveCommand()) {
         return;
     }
-    mSession.SaveCommand();
     ShowHistoryEntry(static_cast<int>(next));
+}
+
+bool Navigation::PageExists(const std::string& path) {
+    if (mSession.DocumentSource() == kFtpDocument) {
+        return mSession.FTP() != nullptr && mSession.FTP()->RemoteFileExists(path);
+    }
+    return FileHelper::FileExists(path);
 }
 
 void Navigation::ShowHistoryEntry(int index) {
