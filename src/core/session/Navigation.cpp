@@ -2,6 +2,7 @@
 
 #include "components/FileHelper.h"
 #include "remote/PathNames.h"
+#include "util/LinkTarget.h"
 #include "util/Text.h"
 
 namespace htmlsim {
@@ -46,7 +47,7 @@ void Navigation::FollowLink(const std::string& link) {
         if (!mSession.SaveCommand()) {
             return;
         }
-        if (EqualsIgnoreCase(link, "javascript:history.back()")) {
+        if (IsBackLink(link)) {
             Back();
         } else if (!link.empty()) {
             OpenLinkTarget(link);
