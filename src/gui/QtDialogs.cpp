@@ -86,6 +86,16 @@ bool QtDialogs::AskYesNo(const std::string& text, const std::string& title) {
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+SaveChoice QtDialogs::AskSaveChanges(const std::string& text, const std::string& title) {
+    const auto answer = QMessageBox::question(
+        mOwner, TitleOrApplication(title), ToQ(text),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save) {
+        return SaveChoice::Save;
+    }
+    return answer == QMessageBox::Discard ? SaveChoice::Discard : SaveChoice::Cancel;
+}
+
 std::string QtDialogs::OpenFileName(const FileDialogRequest& request) {
     return RunFileDialog(mOwner, request, QFileDialog::AcceptOpen);
 }

@@ -17,6 +17,7 @@ class QtDialogs : public Dialogs {
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
     bool AskYesNo(const std::string& text, const std::string& title) override;
+    SaveChoice AskSaveChanges(const std::string& text, const std::string& title) override;
     std::string OpenFileName(const FileDialogRequest& request) override;
     std::string SaveFileName(const FileDialogRequest& request) override;
     std::string BrowseForFolder(const std::string& title, const std::string& startFolder) override;

@@ -221,6 +221,13 @@ void frmHTMLImage::DesignRebuilt() {
     mDesignTab->LayoutTab();
 }
 
+void frmHTMLImage::ShowTab(int tab) {
+    if (mTabs->currentIndex() != tab) {
+        const QSignalBlocker quiet(mTabs);
+        mTabs->setCurrentIndex(tab);
+    }
+}
+
 void frmHTMLImage::ShowSectionNames(const std::vector<std::string>& names) {
     const QSignalBlocker quiet(mSections);
     mSections->clear();

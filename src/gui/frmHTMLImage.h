@@ -67,6 +67,7 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     void ClearDesign() override;
     void ScrollDesignHome() override;
     void DesignRebuilt() override;
+    void ShowTab(int tab) override;
     void ShowSectionNames(const std::vector<std::string>& names) override;
     void SelectSectionQuietly(size_t index) override;
     void ShowEditorText(const std::string& text) override;

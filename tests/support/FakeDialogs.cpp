@@ -33,6 +33,11 @@ bool FakeDialogs::AskYesNo(const std::string& text, const std::string& title) {
     return TakeFront(yesNoAnswers, false);
 }
 
+SaveChoice FakeDialogs::AskSaveChanges(const std::string& text, const std::string& title) {
+    asked.push_back({"savechanges", text, title, {}});
+    return TakeFront(saveChoiceAnswers, SaveChoice::Cancel);
+}
+
 std::string FakeDialogs::OpenFileName(const FileDialogRequest& request) {
     asked.push_back({"open", "", request.title, request});
     return TakeFront(fileAnswers, std::string());

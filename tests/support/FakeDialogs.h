@@ -11,23 +11,25 @@ namespace htmlsim::testing {
 // Records every message and answers every question from queues the test fills. An empty
 // queue answers "" (cancel) or No, so a test that forgets an answer fails visibly, not hangs.
 class FakeDialogs : public Dialogs {
-public:
+  public:
     struct ShownMessage {
         std::string text;
         std::string title;
         MessageIcon icon;
     };
     struct Asked {
-        std::string kind;  // "input", "yesno", "open", "save", "folder"
+        std::string kind;  // "input", "yesno", "savechanges", "open", "save", "folder"
         std::string prompt;
         std::string title;
-        FileDialogRequest request;  // for the file choosers; an input box keeps its default in fileName
+        FileDialogRequest
+            request;  // for the file choosers; an input box keeps its default in fileName
     };
 
     std::vector<ShownMessage> messages;
     std::vector<Asked> asked;
     std::deque<std::string> inputAnswers;
     std::deque<bool> yesNoAnswers;
+    std::deque<SaveChoice> saveChoiceAnswers;
     std::deque<std::string> fileAnswers;
     std::deque<std::string> folderAnswers;
 
@@ -35,6 +37,7 @@ public:
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
     bool AskYesNo(const std::string& text, const std::string& title) override;
+    SaveChoice AskSaveChanges(const std::string& text, const std::string& title) override;
     std::string OpenFileName(const FileDialogRequest& request) override;
     std::string SaveFileName(const FileDialogRequest& request) override;
     std::string BrowseForFolder(const std::string& title, const std::string& startFolder) override;

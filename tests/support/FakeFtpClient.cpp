@@ -79,6 +79,10 @@ std::optional<std::string> FakeFtpClient::Fetch(const std::string& name) {
         return std::nullopt;
     }
     const auto file = files.find(RemotePathOf(name));
+    if (unreadable.contains(RemotePathOf(name))) {
+        ReportFailure("Permission denied: cannot read '" + RemotePathOf(name) + "'.", false);
+        return std::nullopt;
+    }
     if (file == files.end()) {
         ReportFailure("The remote file '" + RemotePathOf(name) + "' does not exist.", false);
         return std::nullopt;

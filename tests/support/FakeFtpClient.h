@@ -21,6 +21,7 @@ class FakeFtpClient : public FtpClient {
     std::string password = "secret";
     bool serverUp = true;
     bool readOnly = false;
+    std::set<std::string> unreadable;  // files that exist but cannot be read
     std::vector<std::string> fetched;  // every file read or downloaded, in order
 
     // The login this server takes: user "ann" at example.org.

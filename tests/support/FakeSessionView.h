@@ -19,6 +19,7 @@ class FakeSessionView : public SessionView {
     size_t quietSelection = 0;
     std::string editorText;
     int editorLoads = 0;
+    int shownTab = 0;  // the tab the window shows
 
     void SetCaption(const std::string& caption) override { captions.push_back(caption); }
     void SetBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
@@ -32,6 +33,7 @@ class FakeSessionView : public SessionView {
         ++editorLoads;
     }
     std::string EditorText() const override { return editorText; }
+    void ShowTab(int tab) override { shownTab = tab; }
 };
 
 }  // namespace htmlsim::testing

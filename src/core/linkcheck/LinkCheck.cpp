@@ -13,6 +13,7 @@
 #include "linkcheck/CollectingDialogs.h"
 #include "linkcheck/ImportedPage.h"
 #include "linkcheck/PageLinks.h"
+#include "util/LinkTarget.h"
 #include "util/RuntimeError.h"
 #include "util/Text.h"
 #include "util/WholeFile.h"
@@ -22,25 +23,6 @@ namespace fs = std::filesystem;
 namespace htmlsim {
 
 namespace {
-
-constexpr std::string_view kBackLink = "javascript:history.back()";
-
-// "http:", "mailto:", "javascript:..." but not a drive letter such as "C:".
-bool HasScheme(std::string_view link) {
-    const size_t colon = link.find(':');
-    if (colon == std::string_view::npos || colon < 2 ||
-        !std::isalpha(static_cast<unsigned char>(link[0]))) {
-        return false;
-    }
-    return std::all_of(link.begin(), link.begin() + colon, [](char c) {
-        return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.';
-    });
-}
-
-// The file part of a link: what follows "#" or "?" is for the browser.
-std::string_view FilePart(std::string_view link) {
-    return link.substr(0, link.find_first_of("#?"));
-}
 
 // Pages are known by their real path, so a link through a symbolic link that loops back into
 // its own folder cannot lead the walk on forever.
@@ -139,13 +121,19 @@ class LinkWalk {
     bool FollowLink(size_t from, const std::string& name, const std::string& folder,
                     const PageLink& link) {
         const std::string_view address = TrimBlanks(link.address);
-        if (EqualsIgnoreCase(address, kBackLink) || HasScheme(address)) {
-            return true;
-        }
-        const std::string_view file = FilePart(address);
-        if (file.empty()) {
+        if (address.empty()) {
             return false;
         }
+        if (IsBackLink(address)) {
+            return true;
+        }
+        if (!LeadsToPage(address)) {
+            mReport.problems.push_back(
+                {name, link.element, LinkProblemKind::External,
+                 "The link leads outside the simulation: '" + std::string(address) + "'."});
+            return true;
+        }
+        const std::string_view file = LinkFilePart(address);
         const fs::path target(FileHelper::ResolveLink(folder, std::string(file)));
         if (!fs::is_regular_file(target)) {
             AddLink(from, PageFor(target, FlowPageState::Missing), link.clickType);

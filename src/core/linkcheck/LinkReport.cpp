@@ -20,6 +20,8 @@ const char* LinkProblemKindName(LinkProblemKind kind) {
             return "outside-image";
         case LinkProblemKind::Unreadable:
             return "unreadable";
+        case LinkProblemKind::External:
+            return "external";
     }
     return "unknown";
 }

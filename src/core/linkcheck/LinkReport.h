@@ -15,6 +15,7 @@ enum class LinkProblemKind {
     Orphan,        // a page in the folder that no page links to
     OutsideImage,  // an area or balloon lies (partly) outside its image
     Unreadable,    // a page that exists but cannot be read
+    External,      // a link to another site, a mail address, a script or within the page
 };
 
 // A short, stable name of the kind ("missing-file", "empty-link", ...) for machine output.

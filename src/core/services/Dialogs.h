@@ -16,10 +16,13 @@ struct FileDialogRequest {
     std::string fileName;
 };
 
+// The answers to the question asked before unsaved work would be left behind.
+enum class SaveChoice { Save, Discard, Cancel };
+
 // Every question and message the core puts to the user. The editor answers with real dialogs,
 // the CLI non-interactively, tests with a scripted fake.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     // A message box with an OK button. An empty title means the application's title.
@@ -32,6 +35,12 @@ public:
 
     // A question with Yes and No buttons; true for Yes.
     virtual bool AskYesNo(const std::string& text, const std::string& title) = 0;
+
+    // A question with Save, Discard and Cancel buttons. Where only Yes and No can be asked,
+    // Yes saves and No discards.
+    virtual SaveChoice AskSaveChanges(const std::string& text, const std::string& title) {
+        return AskYesNo(text, title) ? SaveChoice::Save : SaveChoice::Discard;
+    }
 
     // File choosers; return "" when cancelled.
     virtual std::string OpenFileName(const FileDialogRequest& request) = 0;

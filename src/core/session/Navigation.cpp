@@ -2,6 +2,7 @@
 
 #include "components/FileHelper.h"
 #include "remote/PathNames.h"
+#include "util/LinkTarget.h"
 #include "util/Text.h"
 
 namespace htmlsim {
@@ -42,8 +43,11 @@ void Navigation::FollowLink(const std::string& link) {
     }
     FollowingSpan span(mSession, mFollowing);
     try {
-        mSession.SaveCommand();
-        if (EqualsIgnoreCase(link, "javascript:history.back()")) {
+        // Unsaved work is never left behind: a cancelled Save As keeps the page open.
+        if (!mSession.SaveCommand()) {
+            return;
+        }
+        if (IsBackLink(link)) {
             Back();
         } else if (!link.empty()) {
             OpenLinkTarget(link);
@@ -86,11 +90,18 @@ void Navigation::Back() {
 void Navigation::Forward() {
     const auto& history = mSession.History();
     const size_t next = static_cast<size_t>(mSession.HistoryIndex()) + 1;
-    if (next >= history.size() || history[next].empty() || !FileHelper::FileExists(history[next])) {
+    if (next >= history.size() || history[next].empty() || !PageExists(history[next]) ||
+        !mSession.SaveCommand()) {
         return;
     }
-    mSession.SaveCommand();
     ShowHistoryEntry(static_cast<int>(next));
+}
+
+bool Navigation::PageExists(const std::string& path) {
+    if (mSession.DocumentSource() == kFtpDocument) {
+        return mSession.FTP() != nullptr && mSession.FTP()->RemoteFileExists(path);
+    }
+    return FileHelper::FileExists(path);
 }
 
 void Navigation::ShowHistoryEntry(int index) {

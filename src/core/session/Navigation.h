@@ -28,6 +28,8 @@ class Navigation {
   private:
     void OpenLinkTarget(const std::string& link);
     void ShowHistoryEntry(int index);
+    // Local pages on the disk, remote ones on the server.
+    bool PageExists(const std::string& path);
 
     Session& mSession;
     bool mFollowing = false;

@@ -93,11 +93,10 @@ void Session::SetPathAndName(const std::string& path) {
     mExtension = std::move(parts.extension);
 }
 
-void Session::OpenDocument(const std::string& path) {
+bool Session::OpenDocument(const std::string& path) {
     BusyPointer busy(*mView);
     if (mDocumentSource == kFtpDocument) {
-        OpenFtpDocument(path);
-        return;
+        return OpenFtpDocument(path);
     }
     try {
         if (FileHelper::FileExists(path)) {
@@ -116,8 +115,10 @@ void Session::OpenDocument(const std::string& path) {
             SaveDocument();
             UpdateCaption();
         }
+        return true;
     } catch (const std::exception& failure) {
         ReportFailure(failure);
+        return false;
     }
 }
 
@@ -127,7 +128,7 @@ bool Session::SaveDocument() {
         return SaveFtpDocument();
     }
     if (mPathAndName.empty()) {
-        return true;
+        return false;
     }
     try {
         WriteMissingSupportFiles(mPathOnly);
@@ -135,7 +136,7 @@ bool Session::SaveDocument() {
             CommitSectionEdit();
         }
         if (!HasDocumentFile()) {
-            return true;
+            return false;
         }
         mDocumentText = NormalisedForSaving(mDocumentText);
         WriteWholeFileAtomically(mPathAndName, mDocumentText + "\r\n");
@@ -184,6 +185,7 @@ void Session::UpdateCaption() {
 void Session::SwitchTab(int tab) {
     BusyPointer busy(*mView);
     mCurrentTab = tab;
+    mView->ShowTab(tab);
     if (mSectionEdited) {
         CommitSectionEdit();
     }
@@ -239,12 +241,11 @@ void Session::OpenCommand() {
     SwitchTab(mCurrentTab);
 }
 
-void Session::SaveCommand() {
+bool Session::SaveCommand() {
     if (mDocumentSource == kLocalDocument && !FileHelper::FileExists(mPathAndName)) {
-        SaveAsCommand();
-    } else {
-        SaveDocument();
+        return SaveAsCommand();
     }
+    return SaveDocument();
 }
 
 bool Session::SaveAsCommand() {
@@ -262,7 +263,7 @@ bool Session::SaveAsCommand() {
     try {
         const std::string path = mDialogs.SaveFileName(request);
         if (path.empty()) {
-            return true;
+            return false;
         }
         SetPathAndName(path);
         const bool saved = SaveDocument();
@@ -285,10 +286,26 @@ bool Session::KeepWork() {
     if (!ChangedSinceSaved()) {
         return true;
     }
-    const bool saved =
-        mDocumentSource == kFtpDocument || HasDocumentFile() ? SaveDocument() : SaveAsCommand();
-    return saved || mDialogs.AskYesNo("The document was not saved. Continue without saving it?",
-                                      "Not Saved");
+    if (!HasBeenNamed()) {
+        switch (mDialogs.AskSaveChanges("Save changes to the new document?", "")) {
+            case SaveChoice::Save:
+                return SaveAsCommand();
+            case SaveChoice::Discard:
+                return true;
+            case SaveChoice::Cancel:
+                return false;
+        }
+    }
+    return SaveDocument() ||
+           mDialogs.AskYesNo("The document was not saved. Continue without saving it?",
+                             "Not Saved");
+}
+
+bool Session::HasBeenNamed() const {
+    if (mDocumentSource == kFtpDocument) {
+        return mFTP && !mFTP->File().RemoteFilePath.empty();
+    }
+    return HasDocumentFile();
 }
 
 void Session::ListSections() {

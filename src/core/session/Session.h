@@ -91,8 +91,11 @@ class Session {
     void UndoCommand();
     void RedoCommand();
 
-    void OpenDocument(const std::string& path);
-    // False when writing failed (the failure was shown).
+    // False when the document could not be read (the failure was shown): the open document, its
+    // path, its mode and the history stay as they were.
+    bool OpenDocument(const std::string& path);
+    // False when nothing was written: no file name yet, or writing failed (the failure was
+    // shown).
     bool SaveDocument();
     void CreateNewDocument();
     void ClearDesign();
@@ -107,8 +110,10 @@ class Session {
     void OpenCommand();
     // A local document of the recent files, after the current one's work is kept.
     void OpenRecentDocument(const std::string& path);
-    void SaveCommand();
-    // False when writing failed; a cancelled dialog is no failure.
+    // Save, or Save As while the document has no file; false when nothing was saved.
+    bool SaveCommand();
+    // False when nothing was saved: the chooser was cancelled or writing failed. A command that
+    // asked for the save is cancelled with it.
     bool SaveAsCommand();
     // The FTP commands of the File menu: "FTP" connects and sets the remote working folder,
     // "Open FTP File..." and "Save As FTP File..." choose a remote document. A remote document
@@ -121,8 +126,9 @@ class Session {
     // Shows an error of the FTP client and tells it that the user was told.
     void mFTP_Error(const std::string& description, bool& handled);
 
-    // Keeps the work before the window closes: a changed document is saved where it lives, or
-    // the user is offered Save As. False when the user chose to keep the window open.
+    // Keeps the work before the window closes (or another document replaces it): a changed
+    // document is saved where it lives; one never saved is offered Save, Discard or Cancel.
+    // False when the user chose to keep the window and the document.
     bool PrepareToClose();
 
     // The Document Editor.
@@ -144,9 +150,11 @@ class Session {
     void ShowSelectedBody();
     void RecordInHistory();
     bool HasDocumentFile() const;
+    // Whether the document has a place of its own to be saved to, local or remote.
+    bool HasBeenNamed() const;
     void ReportFailure(const std::exception& failure, MessageIcon icon = MessageIcon::Critical);
     bool KeepWork();
-    void OpenFtpDocument(const std::string& path);
+    bool OpenFtpDocument(const std::string& path);
     bool SaveFtpDocument();
     bool WriteMissingRemoteSupportFiles(const std::string& folder);
 

@@ -50,8 +50,12 @@ void Session::OpenFtpFileCommand() {
     if (path.empty() || !KeepWork()) {
         return;
     }
+    const int source = mDocumentSource;
     mDocumentSource = kFtpDocument;
-    OpenDocument(path);
+    if (!OpenDocument(path)) {
+        mDocumentSource = source;
+        return;
+    }
     SwitchTab(kImageDesignTab);
 }
 
@@ -62,7 +66,7 @@ bool Session::SaveAsFtpFileCommand() {
     const std::string proposed = mFileNameOnly + (mExtension.empty() ? "" : "." + mExtension);
     const std::string path = mFTP->ShowSaveDialog(kDocumentFilter, proposed, 0);
     if (path.empty()) {
-        return true;
+        return false;
     }
     mDocumentSource = kFtpDocument;
     SetPathAndName(path);
@@ -72,26 +76,26 @@ bool Session::SaveAsFtpFileCommand() {
     return saved;
 }
 
-void Session::OpenFtpDocument(const std::string& path) {
+bool Session::OpenFtpDocument(const std::string& path) {
     if (!mFTP->RemoteFileExists(path)) {
         if (mFTP->StatusFlag()) {
-            return;  // no connection: the client has told the user
+            return false;  // no connection: the client has told the user
         }
         SetPathAndName(path);
         CreateNewDocument();
         mFTP->File().RemoteFilePath = mPathAndName;
         SaveDocument();
         UpdateCaption();
-        return;
+        return true;
     }
     const std::string folder = SplitFTPPath(path).folder;
     if (!EqualsIgnoreCase(mFTP->File().RemoteFolder, folder) && !mFTP->ChangeRemoteFolder(folder)) {
-        return;
+        return false;
     }
     // Read before anything changes: a failed read leaves the open document as it was.
     auto text = mFTP->ReadRemoteText(path);
     if (!text) {
-        return;
+        return false;
     }
     SetPathAndName(path);
     ClearDesign();
@@ -100,6 +104,7 @@ void Session::OpenFtpDocument(const std::string& path) {
     LoadDocumentText(std::move(*text));
     RecordInHistory();
     mView->ScrollDesignHome();
+    return true;
 }
 
 bool Session::SaveFtpDocument() {

@@ -22,6 +22,10 @@ class SessionView {
     virtual void ScrollDesignHome() {}
     // The design has been rebuilt from the document text: show it anew.
     virtual void DesignRebuilt() {}
+    // The session is on this tab now. Commands switch tabs too (opening a remote page shows its
+    // design), and the window must follow: an editor left showing another page's text would
+    // put that text into the open page at the next save.
+    virtual void ShowTab(int /*tab*/) {}
 
     // The Document Editor: the list of sections, the quiet selection of one of them (no reload
     // of the text), and the text being edited (UTF-8, "\n" line breaks).

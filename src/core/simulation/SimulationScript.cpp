@@ -1,5 +1,6 @@
 #include "simulation/SimulationScript.h"
 
+#include "util/LinkTarget.h"
 #include "util/Numbers.h"
 #include "util/Text.h"
 
@@ -27,10 +28,6 @@ std::string PageLine(const SimPage& page) {
 
 }  // namespace
 
-bool IsBackLink(const std::string& link) {
-    return EqualsIgnoreCase(link, "javascript:history.back()");
-}
-
 int16_t SimulationScript::SimPageCount() const {
     return RoundToInt16(static_cast<double>(SimPages.size()));
 }
@@ -50,8 +47,12 @@ int16_t SimulationScript::SimPageIndex(const std::string& link) const {
     if (IsBackLink(link)) {
         return -1;
     }
+    if (!LeadsToPage(link)) {
+        return 0;
+    }
+    const std::string file = PageFileOfLink(link);
     for (const SimPage& page : SimPages) {
-        if (page.file == link) {
+        if (page.file == file) {
             return page.number;
         }
     }

@@ -8,10 +8,6 @@
 
 namespace htmlsim {
 
-// The link that takes the viewer back to the page before (in any case, as the browser reads
-// it); it leads to no page of its own.
-bool IsBackLink(const std::string& link);
-
 // One page of the walk, numbered from 1 in the order the walk first reached it.
 struct SimPage {
     int16_t number = 0;

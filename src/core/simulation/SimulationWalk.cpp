@@ -7,6 +7,7 @@
 #include "components/FileHelper.h"
 #include "import/DocumentImport.h"
 #include "services/NoSurface.h"
+#include "util/LinkTarget.h"
 #include "util/RuntimeError.h"
 #include "util/WholeFile.h"
 
@@ -145,12 +146,14 @@ void SimulationWalk::SimWalk(const std::string& path) {
             continue;
         }
         const std::string link = visit.links[visit.next++].LinkAddress;
-        // An empty link goes nowhere; the back link leads to a page already walked.
-        if (link.empty() || mScript.SimPageKnown(link)) {
+        // Only links to page files lead on: not an empty link, a link within the page or one
+        // with a scheme (another site, mail, script); the back link leads to a page walked.
+        if (!LeadsToPage(link) || mScript.SimPageKnown(link)) {
             continue;
         }
         // Seen from the page the link is on, as a browser would.
-        const std::string target = FileHelper::ResolveLink(visit.folder, link);
+        const std::string target =
+            FileHelper::ResolveLink(visit.folder, std::string(LinkFilePart(link)));
         if (!mOpened.contains(target)) {
             visits.push_back(VisitPage(target, link));
         }

@@ -18,11 +18,7 @@ void OpenPageInEditor(frmHTMLImage& main, const std::string& path) {
         session.SaveCommand();
     }
     session.OpenDocument(path);
-    if (main.SSTab1()->currentIndex() == kImageDesignTab) {
-        session.SwitchTab(kImageDesignTab);
-    } else {
-        main.SSTab1()->setCurrentIndex(kImageDesignTab);
-    }
+    session.SwitchTab(kImageDesignTab);
 }
 
 }  // namespace

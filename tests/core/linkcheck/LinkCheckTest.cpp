@@ -55,6 +55,7 @@ TEST_F(LinkCheckTest, FindsEachProblemOnceAndNothingElse) {
         {"start.html", "Map1_Area_2", LinkProblemKind::EmptyLink},
         {"start.html", "Map1_Area_3", LinkProblemKind::MissingTitle},
         {"start.html", "Map1_Area_4", LinkProblemKind::OutsideImage},
+        {"start.html", "Map1_Area_6", LinkProblemKind::External},
         {"dead.html", "", LinkProblemKind::DeadEnd},
         {"orphan.html", "", LinkProblemKind::Orphan},
     };

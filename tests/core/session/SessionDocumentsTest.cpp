@@ -107,6 +107,14 @@ TEST_F(Documents, SaveAsPreselectsTheFilterOfTheExtension) {
     EXPECT_EQ(dialogs.asked.at(1).request.filterIndex, 0);
 }
 
+TEST_F(Documents, NothingReportsASaveThatDidNotHappen) {
+    session.Start("");
+    session.SetDocumentText("<HTML>typed</HTML>");
+    EXPECT_FALSE(session.SaveAsCommand());  // the chooser was cancelled
+    EXPECT_FALSE(session.SaveDocument());   // no file name to write to
+    EXPECT_TRUE(session.ChangedSinceSaved());
+}
+
 TEST_F(Documents, NewAsksForTheWorkingFolder) {
     session.Start("");
     session.SetDocumentText("changed");
@@ -114,9 +122,12 @@ TEST_F(Documents, NewAsksForTheWorkingFolder) {
     session.NewLocalDocument();
     EXPECT_EQ(session.DocumentText(), "changed");
 
-    dialogs.folderAnswers = {folder.Path().string()};
-    session.NewLocalDocument();  // the unsaved change is offered Save As, which is cancelled
-    EXPECT_EQ(dialogs.asked.back().kind, "save");
+    dialogs.folderAnswers = {folder.Path().string(), folder.Path().string()};
+    dialogs.saveChoiceAnswers = {SaveChoice::Cancel, SaveChoice::Discard};
+    session.NewLocalDocument();  // the unsaved change is kept
+    EXPECT_EQ(dialogs.asked.back().prompt, "Save changes to the new document?");
+    EXPECT_EQ(session.DocumentText(), "changed");
+    session.NewLocalDocument();
     EXPECT_EQ(session.DocumentText(), NewDocumentTemplate());
     session.SaveCommand();  // no file name yet
     EXPECT_EQ(dialogs.asked.back().request.initialFolder, folder.Path().string() + "/");
@@ -128,19 +139,30 @@ TEST_F(Documents, ClosingKeepsTheWork) {
     EXPECT_TRUE(session.PrepareToClose());
     EXPECT_TRUE(dialogs.asked.empty());
 
+    // A document never saved: Save, Discard or Cancel; Save offers Save As, and cancelling that
+    // cancels the close.
     session.SetDocumentText("<HTML>typed</HTML>");
-    EXPECT_TRUE(session.PrepareToClose());  // Save As cancelled: close without saving
-    ASSERT_EQ(dialogs.asked.size(), 1u);
-    EXPECT_EQ(dialogs.asked[0].kind, "save");
-
+    dialogs.saveChoiceAnswers = {SaveChoice::Cancel, SaveChoice::Save, SaveChoice::Discard,
+                                 SaveChoice::Save};
+    EXPECT_FALSE(session.PrepareToClose());
+    EXPECT_FALSE(session.PrepareToClose());
+    EXPECT_TRUE(session.PrepareToClose());
+    EXPECT_EQ(session.DocumentText(), "<HTML>typed</HTML>");
     dialogs.fileAnswers = {File("kept.html")};
     EXPECT_TRUE(session.PrepareToClose());
     EXPECT_EQ(Read("kept.html"), "<HTML>typed</HTML>\r\n");
+    std::vector<std::string> kinds;
+    for (const auto& question : dialogs.asked) {
+        kinds.push_back(question.kind);
+    }
+    EXPECT_EQ(kinds, (std::vector<std::string>{"savechanges", "savechanges", "save", "savechanges",
+                                               "savechanges", "save"}));
 
+    // One with a file is saved silently.
     session.SetDocumentText("<HTML>more</HTML>");
     EXPECT_TRUE(session.PrepareToClose());
     EXPECT_EQ(Read("kept.html"), "<HTML>more</HTML>\r\n");
-    EXPECT_EQ(dialogs.asked.size(), 2u);
+    EXPECT_EQ(dialogs.asked.size(), kinds.size());
 }
 
 TEST(TemporaryFolder, IsBesideTheProgramOrInTheUserCache) {

@@ -79,6 +79,50 @@ TEST_F(SessionFtp, ConnectionFailuresKeepTheDocumentAndAreShownOnce) {
     EXPECT_EQ(ftp.files["/www/site/index.html"], "<HTML>index</HTML>");
 }
 
+// What the window shows follows the session: a remote page opened or saved from the Document
+// Editor shows its design, so an edit typed there cannot land on another page.
+TEST_F(SessionFtp, TheWindowShowsTheTabOfTheOpenedOrSavedPage) {
+    session.Start("");
+    EnterFtpModeAt("/www/site/");
+    const auto openFromTheEditor = [&](const std::string& path) {
+        view.shownTab = kDocumentEditorTab;
+        session.SwitchTab(kDocumentEditorTab);
+        ftpDialogs.connectionAnswers.push_back(FakeFtpClient::Login());
+        ftpDialogs.fileAnswers.push_back(path);
+        session.OpenFtpFileCommand();
+        EXPECT_EQ(session.PathAndName(), path);
+        EXPECT_EQ(view.shownTab, session.CurrentTab()) << path;
+    };
+    openFromTheEditor("/www/site/index.html");
+    openFromTheEditor("/www/other/b.html");
+
+    view.shownTab = kDocumentEditorTab;
+    session.SwitchTab(kDocumentEditorTab);
+    ftpDialogs.fileAnswers.push_back("/www/site/copy.html");
+    ASSERT_TRUE(session.SaveAsFtpFileCommand());
+    EXPECT_EQ(view.shownTab, session.CurrentTab());
+}
+
+// A failed or cancelled step changes nothing and reports no save that did not happen.
+TEST_F(SessionFtp, AFailedOpenOrCancelledSaveAsLeavesTheDocumentWhereItLives) {
+    Write("local.html", "<HTML>local</HTML>\r\n");
+    session.Start(File("local.html"));
+    ftp.unreadable.insert("/www/site/index.html");
+    ftpDialogs.connectionAnswers.push_back(FakeFtpClient::Login());
+    ftpDialogs.fileAnswers.push_back("/www/site/index.html");
+    session.OpenFtpFileCommand();
+    EXPECT_EQ(session.DocumentSource(), kLocalDocument);
+    EXPECT_EQ(session.PathAndName(), File("local.html"));
+    EXPECT_EQ(session.HistoryIndex(), 1);
+
+    session.SetDocumentText("<HTML>edited</HTML>");
+    session.SaveCommand();
+    EXPECT_EQ(Read("local.html"), "<HTML>edited</HTML>\r\n");
+    EXPECT_EQ(ftp.files["/www/site/index.html"], "<HTML>index</HTML>");
+
+    EXPECT_FALSE(session.SaveAsFtpFileCommand());  // the chooser was cancelled
+}
+
 TEST_F(SessionFtp, RemotePicturesAreDownloadedOnceIntoTheTemporaryFolder) {
     FakeSurface surface;
     FakePictures pictures;

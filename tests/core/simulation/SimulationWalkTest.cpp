@@ -123,7 +123,7 @@ TEST_F(SimulationWalkTest, ACycleThroughAFolderEndsAndMissingPagesAreCreated) {
               "  Areas.push(\"2, 2, 3, 3, d.html, left, 4\");\r\n"
               "  walk.push(new page(1, \"a\", \"shot1.jpg\", Areas));\r\n"
               "  Areas.push(\"0, 0, 1, 1, ../a.html, left, 0\");\r\n"
-              "  Areas.push(\"1, 1, 2, 2, ./b.html, left, 0\");\r\n"
+              "  Areas.push(\"1, 1, 2, 2, ./b.html, left, 2\");\r\n"
               "  Areas.push(\"2, 2, 3, 3, ../sub/b.html, left, 0\");\r\n"
               "  walk.push(new page(2, \"b\", \"../shot2.jpg\", Areas));\r\n"
               "  walk.push(new page(3, \"c\", \"\", Areas));\r\n"
@@ -131,6 +131,40 @@ TEST_F(SimulationWalkTest, ACycleThroughAFolderEndsAndMissingPagesAreCreated) {
               "}\r\n");
     EXPECT_TRUE(FileHelper::FileExists(File("d.html")));
     EXPECT_FALSE(FileHelper::FileExists(File("sub/c.html")));
+}
+
+// Links with a scheme and links within the page lead to no page of the simulation: listed, never
+// opened. A page is one page however the link spells its file.
+TEST_F(SimulationWalkTest, OnlyLinksToPagesAreFollowedAndAPageHasOneName) {
+    WritePage("start.html", MapImage("shot1.jpg", "Map1", 0, 0,
+                                     {{"0,0,1,1", "#"},
+                                      {"1,1,2,2", "#top"},
+                                      {"2,2,3,3", "javascript:void(0)"},
+                                      {"3,3,4,4", "mailto:ann@example.org"},
+                                      {"4,4,5,5", "http://example.org/"},
+                                      {"5,5,6,6", "next.html#part"}}));
+    WritePage("next.html", MapImage("shot2.jpg", "Map1", 0, 0,
+                                    {{"0,0,1,1", "./start.html"}, {"1,1,2,2", "start.html"}}));
+    session.Start(File("start.html"));
+    EXPECT_TRUE(Run());
+    EXPECT_EQ(Read("Sim.js"),
+              "function buildSimulation(){\r\n"
+              "  Areas.push(\"0, 0, 1, 1, #, left, 0\");\r\n"
+              "  Areas.push(\"1, 1, 2, 2, #top, left, 0\");\r\n"
+              "  Areas.push(\"2, 2, 3, 3, javascript:void(0), left, 0\");\r\n"
+              "  Areas.push(\"3, 3, 4, 4, mailto:ann@example.org, left, 0\");\r\n"
+              "  Areas.push(\"4, 4, 5, 5, http://example.org/, left, 0\");\r\n"
+              "  Areas.push(\"5, 5, 6, 6, next.html#part, left, 2\");\r\n"
+              "  walk.push(new page(1, \"start\", \"shot1.jpg\", Areas));\r\n"
+              "  Areas.push(\"0, 0, 1, 1, ./start.html, left, 1\");\r\n"
+              "  Areas.push(\"1, 1, 2, 2, start.html, left, 1\");\r\n"
+              "  walk.push(new page(2, \"next\", \"shot2.jpg\", Areas));\r\n"
+              "}\r\n");
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+        names.insert(entry.path().filename().string());
+    }
+    EXPECT_EQ(names, (std::set<std::string>{"start.html", "next.html", "Sim.js", "program"}));
 }
 
 TEST_F(SimulationWalkTest, ALinkThatCannotBeOpenedStopsTheWalkAndKeepsTheOlderScript) {

@@ -14,7 +14,7 @@ TEST(CheckCommand, OneLinePerProblemFailingOnMissingFilesAndSilentWhenClean) {
     WriteFlawedSimulation(flawed.Path());
     const CliResult text = RunCli({"check", flawed.File("start.html")});
     EXPECT_EQ(text.exitStatus, 1);
-    EXPECT_EQ(std::ranges::count(text.out, '\n'), 6);
+    EXPECT_EQ(std::ranges::count(text.out, '\n'), 7);
     EXPECT_NE(text.out.find("start.html\tMap1_Area_1\tThe link leads to a missing file: "
                             "'missing.html'.\n"),
               std::string::npos);

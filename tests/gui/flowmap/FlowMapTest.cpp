@@ -32,7 +32,7 @@ TEST(FlowMap, ShowsEveryPageAndLinkOpensADoubleClickedPageAndExports) {
     ASSERT_NE(map, nullptr);
     EXPECT_EQ(map->Scene().Nodes().size(), 5u);
     EXPECT_EQ(map->Scene().ArrowCount(), 4);
-    EXPECT_EQ(map->ProblemList()->topLevelItemCount(), 6);
+    EXPECT_EQ(map->ProblemList()->topLevelItemCount(), 7);
 
     // Pages come in the walk's order: start.html, then next.html.
     const FlowMapNode* next = map->Scene().Nodes()[1];
