@@ -44,7 +44,7 @@ std::string RecoveryFolder::LockPath(const std::string& id) const {
     return FileOf(id, kLockExtension);
 }
 
-void RecoveryFolder::MakeFolder() const {
+void RecoveryFolder::Prepare() const {
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(mPath).parent_path(), error);
     if (::mkdir(mPath.c_str(), S_IRWXU) != 0 && errno != EEXIST) {
@@ -58,7 +58,7 @@ void RecoveryFolder::MakeFolder() const {
 
 void RecoveryFolder::Write(const std::string& id, const std::string& text,
                            const RecoveryRecord& record) {
-    MakeFolder();
+    Prepare();
     WriteWholeFileAtomically(FileOf(id, kCopyExtension), text, FileAccess::OwnerOnly);
     WriteWholeFileAtomically(FileOf(id, kRecordExtension), RecordToJson(record),
                              FileAccess::OwnerOnly);

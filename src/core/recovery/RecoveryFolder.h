@@ -20,6 +20,8 @@ class RecoveryFolder {
 
     const std::string& Path() const { return mPath; }
     std::string LockPath(const std::string& id) const;
+    // Makes the folder when missing and lets its owner alone in. Throws RuntimeError.
+    void Prepare() const;
 
     // Writes the copy and then its record, each atomically, making the folder when missing.
     // Throws RuntimeError with a readable description.
@@ -36,7 +38,6 @@ class RecoveryFolder {
 
   private:
     std::string FileOf(const std::string& id, const char* extension) const;
-    void MakeFolder() const;
 
     std::string mPath;
 };

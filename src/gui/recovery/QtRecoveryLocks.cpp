@@ -1,17 +1,16 @@
 #include "QtRecoveryLocks.h"
 
-#include <QDir>
-
 namespace htmlsim::gui {
 
 bool QtRecoveryLocks::TryTake(const std::string& id) {
     if (mHeld.contains(id)) {
         return false;
     }
-    // The folder may not exist before the first copy is written.
-    QDir().mkpath(QString::fromStdString(mFolder.Path()));
-    QFile::setPermissions(QString::fromStdString(mFolder.Path()),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    try {
+        mFolder.Prepare();  // a lock may come before the first copy
+    } catch (const std::exception&) {
+        return false;
+    }
     auto lock = std::make_unique<QLockFile>(QString::fromStdString(mFolder.LockPath(id)));
     if (!lock->tryLock(0)) {
         return false;

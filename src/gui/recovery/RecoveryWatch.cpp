@@ -19,6 +19,7 @@ RecoveryWatch::RecoveryWatch(Session& session, SecondsClock clock, QWidget& wind
       mKeeper(session, mFolder, mLocks,
               QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString(), std::move(clock)) {
     mTimer.setSingleShot(true);
+    mTimer.setTimerType(Qt::PreciseTimer);  // a coarse timer may fire before the deadline
     connect(&mTimer, &QTimer::timeout, this, &RecoveryWatch::WriteIfDue);
 }
 
