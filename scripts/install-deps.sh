@@ -3,7 +3,7 @@
 # and that are missing. Sourced by scripts/run and scripts/test; does nothing when all are present.
 htmlsim_packages=(
     cmake ninja-build g++ ccache pkg-config
-    qt6-base-dev libgl-dev libcurl4-openssl-dev nlohmann-json3-dev
+    qt6-base-dev libgl-dev libcurl4-openssl-dev nlohmann-json3-dev libdtl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     python3-pyftpdlib
     xvfb xauth fonts-liberation

@@ -27,6 +27,7 @@
 #include "insert/ImageInsertion.h"
 #include "insert/ImageInsertionCommands.h"
 #include "properties/frmProperties.h"
+#include "recovery/RecoveryWatch.h"
 #include "session/PageControlCommands.h"
 #include "session/SessionSectionWriter.h"
 
@@ -52,7 +53,8 @@ frmHTMLImage::frmHTMLImage(Dialogs& dialogs, const std::string& programFolder, Q
     : QMainWindow(parent), mFtpDialogs(this), mFTP(mFtpDialogs), mSession(dialogs, programFolder) {
     setObjectName("frmHTMLImage");
     mSession.SetFtpClient(mFTP);
-    BuildTabs(std::move(clock));
+    BuildTabs(clock);
+    mRecovery = std::make_unique<RecoveryWatch>(mSession, std::move(clock), *this);
     BuildMenus();
     resize(1000, 720);
     mSession.SetView(this);
@@ -62,6 +64,7 @@ frmHTMLImage::~frmHTMLImage() = default;
 
 void frmHTMLImage::Start(const std::string& commandLine) {
     mSession.Start(commandLine);
+    mRecovery->Start();
 }
 
 void frmHTMLImage::BuildTabs(SecondsClock clock) {
@@ -254,6 +257,7 @@ std::string frmHTMLImage::EditorText() const {
 
 void frmHTMLImage::closeEvent(QCloseEvent* event) {
     if (mSession.PrepareToClose()) {
+        mRecovery->DocumentClosed();
         event->accept();
     } else {
         event->ignore();

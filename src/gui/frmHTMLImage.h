@@ -30,6 +30,7 @@ class PageControlViews;
 namespace htmlsim::gui {
 class DesignSurface;
 class RecentFilesMenu;
+class RecoveryWatch;
 }  // namespace htmlsim::gui
 
 namespace htmlsim::gui {
@@ -38,7 +39,8 @@ namespace htmlsim::gui {
 class frmHTMLImage : public QMainWindow, public SessionView {
     Q_OBJECT
   public:
-    // The clock times mouse presses on the surface (a quick press on a link follows it).
+    // The clock times mouse presses on the surface (a quick press on a link follows it) and
+    // the recovery copies.
     frmHTMLImage(Dialogs& dialogs, const std::string& programFolder, QWidget* parent = nullptr,
                  SecondsClock clock = SteadySeconds);
     ~frmHTMLImage() override;
@@ -57,6 +59,8 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     QComboBox* cboSections() const { return mSections; }
     QPlainTextEdit* txtDocument() const { return mDocument; }
     QPushButton* cmdAddSection() const { return mAddSection; }
+    // The recovery copies of the document and the offer of those left behind.
+    RecoveryWatch& Recovery() { return *mRecovery; }
     // Menu items by their names ("mnuFileSave" ...).
     QAction* MenuItem(const QString& name) const;
 
@@ -101,6 +105,7 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     std::unique_ptr<PageControls> mControls;
     // Goes before the controls it shows (members are destroyed in reverse order).
     std::unique_ptr<PageControlViews> mControlViews;
+    std::unique_ptr<RecoveryWatch> mRecovery;
 };
 
 }  // namespace htmlsim::gui

@@ -373,6 +373,32 @@ bool Session::CommitSectionEdit() {
     return true;
 }
 
+std::string Session::TextWithPendingEdit() const {
+    if (!mSectionEdited) {
+        return mDocumentText;
+    }
+    try {
+        return mSections.WithBody(mSelectedSection,
+                                  FromEditorText(mView->EditorText(), mEditorEncoding));
+    } catch (const std::exception&) {
+        return mDocumentText;  // the typing cannot be put back: the commit will say why
+    }
+}
+
+void Session::OpenRecoveredDocument(int source, const std::string& path, std::string text) {
+    mDocumentSource = source;
+    SetPathAndName(path);
+    if (source == kFtpDocument && mFTP) {
+        mFTP->File().RemoteFilePath = path;
+    }
+    ClearDesign();
+    UpdateCaption();
+    LoadDocumentText(std::move(text));
+    // Nothing of it is saved yet, whatever the file holds now.
+    mSavedText.clear();
+    SwitchTab(mCurrentTab);
+}
+
 void Session::UndoCommand() {
     RestoreEdit(&UndoHistory::Undo);
 }

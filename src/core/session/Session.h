@@ -80,6 +80,13 @@ class Session {
     // True when the document text differs from what was last opened, saved or created (so
     // undoing every change since a save counts as unchanged).
     bool ChangedSinceSaved() const { return mDocumentText != mSavedText; }
+    // The text as it was last opened, saved or created.
+    const std::string& SavedText() const { return mSavedText; }
+    // The document with the Document Editor's typing not yet put back into it.
+    std::string TextWithPendingEdit() const;
+    // Shows a recovered copy as a changed document that belongs at path, so Save writes it
+    // there. A remote document needs the client connected first.
+    void OpenRecoveredDocument(int source, const std::string& path, std::string text);
 
     // Undo and Redo over the document's text. The window records after every action of the
     // user; opening or creating a document starts a new history.

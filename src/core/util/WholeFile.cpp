@@ -8,6 +8,7 @@
 #include <sstream>
 #include <system_error>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "util/RuntimeError.h"
@@ -65,12 +66,16 @@ std::string ReadWholeFile(const std::string& path) {
     return bytes.str();
 }
 
-void WriteWholeFileAtomically(const std::string& requestedPath, const std::string& bytes) {
+void WriteWholeFileAtomically(const std::string& requestedPath, const std::string& bytes,
+                              FileAccess access) {
     const std::string path = FinalTarget(requestedPath);
     const std::string temporary = TemporaryNameBeside(path);
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (file == nullptr) {
         throw FileError("Cannot write", path, errno);
+    }
+    if (access == FileAccess::OwnerOnly) {
+        ::fchmod(fileno(file), S_IRUSR | S_IWUSR);
     }
     // On the disk before the rename: a crash just after it must not leave an empty file.
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() &&
@@ -82,7 +87,9 @@ void WriteWholeFileAtomically(const std::string& requestedPath, const std::strin
         std::remove(temporary.c_str());
         throw FileError("Cannot write", path, error);
     }
-    KeepPermissionsOf(path, temporary);
+    if (access == FileAccess::AsBefore) {
+        KeepPermissionsOf(path, temporary);
+    }
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
         const int error = errno;
         std::remove(temporary.c_str());

@@ -9,6 +9,9 @@ std::string ReadWholeFile(const std::string& path);
 
 // Writes the bytes to a temporary file beside the target and renames it over the target, so a
 // failure never leaves a truncated file. Throws RuntimeError with a readable description.
-void WriteWholeFileAtomically(const std::string& path, const std::string& bytes);
+// OwnerOnly files are readable by their owner alone from their first byte on.
+enum class FileAccess { AsBefore, OwnerOnly };
+void WriteWholeFileAtomically(const std::string& path, const std::string& bytes,
+                              FileAccess access = FileAccess::AsBefore);
 
 }  // namespace htmlsim
