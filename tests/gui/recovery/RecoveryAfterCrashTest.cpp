@@ -225,9 +225,10 @@ TEST_F(RecoveryAfterCrash, DiscardingANewDocumentAtCloseRemovesItsCopy) {
     now += 2;
     window->Recovery().WriteIfDue();
     ASSERT_EQ(Copies().size(), 1u);
-    // Cancelling the Save As question at close leaves the document unsaved.
+    // Discard at the close question leaves the document unsaved.
+    dialogs.saveChoiceAnswers.push_back(SaveChoice::Discard);
     window->close();
-    EXPECT_EQ(dialogs.asked.back().kind, "save");
+    EXPECT_EQ(dialogs.asked.back().kind, "savechanges");
     EXPECT_TRUE(Copies().empty());
     EXPECT_TRUE(std::filesystem::is_empty(RecoveryFolderPath()));
 }
