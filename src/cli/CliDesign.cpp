@@ -12,8 +12,6 @@ OffscreenApplication::OffscreenApplication() {
         return;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Only the command's own messages belong on stderr, not Qt's notes about the environment.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     static int argc = 1;
     static char name[] = "htmlsim-cli";
     static char* argv[] = {name, nullptr};

@@ -3,7 +3,8 @@
 #include <string>
 
 #include "CliSession.h"
-#include "QtTextMeasurer.h"
+#include "OnDemandTextMeasurer.h"
+#include "PicturesOncePerFile.h"
 #include "import/ImportContext.h"
 #include "services/Surface.h"
 #include "surface/PageControls.h"
@@ -27,7 +28,8 @@ struct OffscreenApplication {
 };
 
 // The anchors, labels and inputs of a headless command: measured with the editor's fonts on an
-// offscreen display, their section writers writing into the session's document.
+// offscreen display (made when the first text is measured), their section writers writing into
+// the session's document.
 class CliPageControls {
   public:
     CliPageControls(CliSession& session, Dialogs& dialogs);
@@ -35,8 +37,7 @@ class CliPageControls {
     PageControls& Get() { return mControls; }
 
   private:
-    OffscreenApplication mApplication;
-    QtTextMeasurer mMeasurer;
+    OnDemandTextMeasurer mMeasurer;
     PageControls mControls;
 };
 

@@ -2,7 +2,6 @@
 
 #include "CliCommand.h"
 #include "CliDesign.h"
-#include "QtPictures.h"
 #include "model/ImagesSectionWriter.h"
 
 namespace htmlsim::cli {
@@ -16,7 +15,7 @@ int RunRegenerate(const std::vector<std::string>& args) {
     CliSession session;
     PageDesign design;
     UnpaintedSurface surface;
-    QtPictures pictures;
+    PicturesOncePerFile pictures;
     CliPageControls controls(session, session.Dialogs());
     if (!OpenAndImportDesign(session, args[0], design, surface, pictures, session.Dialogs(),
                              controls.Get())) {

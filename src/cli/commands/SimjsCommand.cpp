@@ -1,6 +1,5 @@
 #include "CliCommand.h"
 #include "CliDesign.h"
-#include "QtPictures.h"
 #include "simulation/SimulationWalk.h"
 
 namespace htmlsim::cli {
@@ -13,7 +12,7 @@ int RunSimjs(const std::vector<std::string>& args) {
     }
     CliSession session;
     UnpaintedSurface surface;
-    QtPictures pictures;
+    PicturesOncePerFile pictures;
     session.Get().AttachDesignServices(surface, pictures);
     if (!session.OpenExisting(session.DocumentPath(args[0]))) {
         return kExitFailure;
