@@ -41,11 +41,20 @@ class CliPageControls {
     PageControls mControls;
 };
 
-// Opens the document at `path` as the editor does and reads its design, page controls
-// included, through the given surface, pictures and dialogs, as switching to the Image Design
-// tab does. False (with a message) when the document cannot be opened.
+// Opens the document at `path` as the editor does; false (with a message) when it cannot be.
+bool OpenDesignDocument(CliSession& session, const std::string& path);
+
+// Reads the open document's design through the given surface, pictures and dialogs, as
+// switching to the Image Design tab does; its page controls too unless `controls` is nullptr.
+void ImportDesign(CliSession& session, PageDesign& design, Surface& surface, Pictures& pictures,
+                  Dialogs& dialogs, PageControls* controls);
+
+// Both of the above, page controls included.
 bool OpenAndImportDesign(CliSession& session, const std::string& path, PageDesign& design,
                          Surface& surface, Pictures& pictures, Dialogs& dialogs,
                          PageControls& controls);
+
+// Whether the Labels, Anchors or Inputs section of the document holds anything to read.
+bool HasPageControls(const std::string& documentText);
 
 }  // namespace htmlsim::cli

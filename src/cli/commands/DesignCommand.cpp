@@ -1,4 +1,5 @@
 #include <iostream>
+#include <optional>
 
 #include "CliCommand.h"
 #include "CliDesign.h"
@@ -43,12 +44,18 @@ int RunDesign(const std::vector<std::string>& args) {
     UnpaintedSurface surface;
     PicturesOncePerFile pictures;
     RecordingDialogs dialogs;
-    CliPageControls controls(session, dialogs);
-    if (!OpenAndImportDesign(session, args[0], design, surface, pictures, dialogs,
-                             controls.Get())) {
+    if (!OpenDesignDocument(session, args[0])) {
         return kExitFailure;
     }
-    WriteDesignJson(std::cout, design, controls.Get(), dialogs.messages);
+    // Page controls are measured in the editor's fonts, which takes Qt's application: a page
+    // without any is read without one.
+    std::optional<CliPageControls> controls;
+    if (HasPageControls(session.Get().DocumentText())) {
+        controls.emplace(session, dialogs);
+    }
+    PageControls* pageControls = controls ? &controls->Get() : nullptr;
+    ImportDesign(session, design, surface, pictures, dialogs, pageControls);
+    WriteDesignJson(std::cout, design, pageControls, dialogs.messages);
     std::cout << '\n';
     return kExitSuccess;
 }

@@ -94,19 +94,20 @@ void WriteArray(JsonRecordStream& json, const char* name, const Items& items, Wr
     json.EndArray();
 }
 
-// The counted controls of one kind, in element order.
+// The counted controls of one kind, in element order; none without the page's controls.
 template <typename Control>
-std::vector<const Control*> Counted(const ControlArray<Control>& array) {
+std::vector<const Control*> Counted(const PageControls* page,
+                                    ControlArray<Control> PageControls::*array) {
     std::vector<const Control*> controls;
-    for (int index = 0; index < array.Count(); ++index) {
-        controls.push_back(&array[index]);
+    for (int index = 0; page != nullptr && index < (page->*array).Count(); ++index) {
+        controls.push_back(&(page->*array)[index]);
     }
     return controls;
 }
 
 }  // namespace
 
-void WriteDesignJson(std::ostream& out, const PageDesign& design, const PageControls& controls,
+void WriteDesignJson(std::ostream& out, const PageDesign& design, const PageControls* controls,
                      const std::vector<DesignMessage>& messages) {
     JsonRecordStream json(out);
     json.BeginArray("images");
@@ -118,11 +119,11 @@ void WriteDesignJson(std::ostream& out, const PageDesign& design, const PageCont
     json.EndArray();
     WriteArray(json, "areas", design.Areas,
                [](JsonRecordStream& j, const ClickableAreaPtr& area) { WriteArea(j, *area); });
-    WriteArray(json, "labels", Counted(controls.Label1),
+    WriteArray(json, "labels", Counted(controls, &PageControls::Label1),
                [](JsonRecordStream& j, const Label* label) { WriteLabel(j, *label); });
-    WriteArray(json, "anchors", Counted(controls.Anchor1),
+    WriteArray(json, "anchors", Counted(controls, &PageControls::Anchor1),
                [](JsonRecordStream& j, const Anchor* anchor) { WriteAnchor(j, *anchor); });
-    WriteArray(json, "inputs", Counted(controls.Input1),
+    WriteArray(json, "inputs", Counted(controls, &PageControls::Input1),
                [](JsonRecordStream& j, const Input* input) { WriteInput(j, *input); });
     WriteArray(json, "messages", messages, WriteMessage);
     json.Finish();

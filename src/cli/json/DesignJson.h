@@ -16,9 +16,9 @@ struct DesignMessage {
     std::string icon;  // "critical", "question", "information" or "none"
 };
 
-// The design as `htmlsim-cli design` prints it: images, areas, labels, anchors, inputs and the
-// messages shown while reading, written as they are walked.
-void WriteDesignJson(std::ostream& out, const PageDesign& design, const PageControls& controls,
+// The design as `htmlsim-cli design` prints it: images, areas, labels, anchors, inputs (none
+// without `controls`) and the messages shown while reading, written as they are walked.
+void WriteDesignJson(std::ostream& out, const PageDesign& design, const PageControls* controls,
                      const std::vector<DesignMessage>& messages);
 
 }  // namespace htmlsim::cli

@@ -28,7 +28,7 @@ void BM_ImportAndDesignJson(benchmark::State& state) {
         context.controls = &controls;
         ImportDocument(document, context);
         std::ostringstream json;
-        cli::WriteDesignJson(json, *design, controls, {});
+        cli::WriteDesignJson(json, *design, &controls, {});
         written = json.tellp();
         state.PauseTiming();  // dropping the design is not part of reading it
         design.reset();
