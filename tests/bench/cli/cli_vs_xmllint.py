@@ -3,8 +3,10 @@
 same run, and measures how far the CLI's memory grows with the page. Prints figures only; the
 goals are told beside them, nothing is asserted.
 
-usage: cli_vs_xmllint.py PATH/TO/htmlsim-cli [RUNS]
+usage: cli_vs_xmllint.py PATH/TO/htmlsim-cli [RUNS] [REAL-PAGE.html]
+A real page (one that has no sections) is read with its whole body as the Images section.
 """
+import re
 import os
 import subprocess
 import sys
@@ -39,6 +41,29 @@ def generate(folder, images):
     return (folder / "page.html").stat().st_size
 
 
+def wrapped_body(page):
+    """The page with its body between Images section markers, or None without a body tag."""
+    data = page.read_bytes()
+    body, end = re.search(rb"<body[^>]*>", data, re.I), data.lower().rfind(b"</body>")
+    if body is None or end < body.end():
+        return None
+    return (data[:body.end()] + b"\n<!-- Section: Images -->\n" + data[body.end():end]
+            + b"<!-- Section End -->\n" + data[end:])
+
+
+def real_page_figures(cli, page, runs, baseline_rss):
+    with tempfile.TemporaryDirectory() as temp:
+        data = wrapped_body(page)
+        if data is None:
+            sys.exit(f"{page} has no body")
+        Path(temp, "page.html").write_bytes(data)
+        wall, cpu, rss = median_run([cli, "design", "page.html"], temp, runs)
+    growth = (rss - baseline_rss) * 1024
+    print(f"real page {page.name} ({len(data) / 1e6:.2f} MB, its body as the Images section):")
+    print(f"  htmlsim-cli design     wall {wall:.3f}  CPU {cpu:.3f} (goal < 0.5 s)")
+    print(f"  memory growth {growth / 1e6:.1f} MB, {growth / len(data):.1f}x the document (goal < 5)")
+
+
 def main():
     cli = str(Path(sys.argv[1]).resolve())
     runs = int(sys.argv[2]) if len(sys.argv) > 2 else 5
@@ -68,6 +93,8 @@ def main():
           f"{growth / 1e6:.1f} MB above a one-image page")
     print(f"  growth against the document (goal < 5)  {growth / size_two:.1f}x; "
           f"wall {cli_two[0]:.3f} s (goal < 0.5)")
+    if len(sys.argv) > 3:
+        real_page_figures(cli, Path(sys.argv[3]), runs, cli_tiny[2])
 
 
 main()
