@@ -16,6 +16,14 @@ class RecordingDialogs : public CliDialogs {
         messages.push_back({text, title, IconName(icon)});
     }
 
+    // A reading's messages come collected: each distinct text once, with its count and line.
+    void ShowCollectedMessages(const std::vector<CollectedMessage>& collected) override {
+        for (const CollectedMessage& message : collected) {
+            messages.push_back({message.text, message.title, IconName(message.icon), message.count,
+                                message.firstLine});
+        }
+    }
+
     std::vector<DesignMessage> messages;
 
   private:

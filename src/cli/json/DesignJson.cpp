@@ -80,6 +80,8 @@ void WriteMessage(JsonRecordStream& json, const DesignMessage& message) {
     json.Text("text", message.text);
     json.Text("title", message.title);
     json.Text("icon", message.icon);
+    json.Number("count", static_cast<long long>(message.count));
+    json.Number("line", static_cast<long long>(message.line));
 }
 
 // One array of records, in the order given.

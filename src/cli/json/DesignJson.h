@@ -14,6 +14,8 @@ struct DesignMessage {
     std::string text;
     std::string title;
     std::string icon;  // "critical", "question", "information" or "none"
+    size_t count = 1;  // how often it came
+    size_t line = 0;   // the document's line it first came at; 0 when it belongs to none
 };
 
 // The design as `htmlsim-cli design` prints it: images, areas, labels, anchors, inputs (none
