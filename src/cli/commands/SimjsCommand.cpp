@@ -12,7 +12,7 @@ int RunSimjs(const std::vector<std::string>& args) {
     }
     CliSession session;
     UnpaintedSurface surface;
-    PicturesOncePerFile pictures;
+    QtPictures pictures;
     session.Get().AttachDesignServices(surface, pictures);
     if (!session.OpenExisting(session.DocumentPath(args[0]))) {
         return kExitFailure;
