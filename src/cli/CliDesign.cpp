@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "document/SectionDocument.h"
 #include "import/DocumentImport.h"
 #include "session/SessionSectionWriter.h"
 
@@ -12,8 +13,6 @@ OffscreenApplication::OffscreenApplication() {
         return;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Only the command's own messages belong on stderr, not Qt's notes about the environment.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     static int argc = 1;
     static char name[] = "htmlsim-cli";
     static char* argv[] = {name, nullptr};
@@ -24,17 +23,35 @@ OffscreenApplication::OffscreenApplication() {
 CliPageControls::CliPageControls(CliSession& session, Dialogs& dialogs)
     : mControls(mMeasurer, dialogs, SessionSectionWriter(session.Get())) {}
 
+bool OpenDesignDocument(CliSession& session, const std::string& path) {
+    return session.OpenExisting(session.DocumentPath(path));
+}
+
+void ImportDesign(CliSession& session, PageDesign& design, Surface& surface, Pictures& pictures,
+                  Dialogs& dialogs, PageControls* controls) {
+    ImportContext context{design, surface, pictures, dialogs, session.Get().PathOnly()};
+    context.controls = controls;
+    session.Get().UseRemotePictures(context);
+    ImportDocument(session.Get().DocumentText(), context);
+}
+
 bool OpenAndImportDesign(CliSession& session, const std::string& path, PageDesign& design,
                          Surface& surface, Pictures& pictures, Dialogs& dialogs,
                          PageControls& controls) {
-    if (!session.OpenExisting(session.DocumentPath(path))) {
+    if (!OpenDesignDocument(session, path)) {
         return false;
     }
-    ImportContext context{design, surface, pictures, dialogs, session.Get().PathOnly()};
-    context.controls = &controls;
-    session.Get().UseRemotePictures(context);
-    ImportDocument(session.Get().DocumentText(), context);
+    ImportDesign(session, design, surface, pictures, dialogs, &controls);
     return true;
+}
+
+bool HasPageControls(const std::string& documentText) {
+    for (const char* section : {"Labels", "Anchors", "Inputs"}) {
+        if (!GetSectionText(documentText, section).empty()) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace htmlsim::cli

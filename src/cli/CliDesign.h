@@ -3,7 +3,8 @@
 #include <string>
 
 #include "CliSession.h"
-#include "QtTextMeasurer.h"
+#include "OnDemandTextMeasurer.h"
+#include "QtPictures.h"
 #include "import/ImportContext.h"
 #include "services/Surface.h"
 #include "surface/PageControls.h"
@@ -27,7 +28,8 @@ struct OffscreenApplication {
 };
 
 // The anchors, labels and inputs of a headless command: measured with the editor's fonts on an
-// offscreen display, their section writers writing into the session's document.
+// offscreen display (made when the first text is measured), their section writers writing into
+// the session's document.
 class CliPageControls {
   public:
     CliPageControls(CliSession& session, Dialogs& dialogs);
@@ -35,16 +37,24 @@ class CliPageControls {
     PageControls& Get() { return mControls; }
 
   private:
-    OffscreenApplication mApplication;
-    QtTextMeasurer mMeasurer;
+    OnDemandTextMeasurer mMeasurer;
     PageControls mControls;
 };
 
-// Opens the document at `path` as the editor does and reads its design, page controls
-// included, through the given surface, pictures and dialogs, as switching to the Image Design
-// tab does. False (with a message) when the document cannot be opened.
+// Opens the document at `path` as the editor does; false (with a message) when it cannot be.
+bool OpenDesignDocument(CliSession& session, const std::string& path);
+
+// Reads the open document's design through the given surface, pictures and dialogs, as
+// switching to the Image Design tab does; its page controls too unless `controls` is nullptr.
+void ImportDesign(CliSession& session, PageDesign& design, Surface& surface, Pictures& pictures,
+                  Dialogs& dialogs, PageControls* controls);
+
+// Both of the above, page controls included.
 bool OpenAndImportDesign(CliSession& session, const std::string& path, PageDesign& design,
                          Surface& surface, Pictures& pictures, Dialogs& dialogs,
                          PageControls& controls);
+
+// Whether the Labels, Anchors or Inputs section of the document holds anything to read.
+bool HasPageControls(const std::string& documentText);
 
 }  // namespace htmlsim::cli

@@ -1,3 +1,4 @@
+#include <QtGlobal>
 #include <algorithm>
 #include <iostream>
 #include <string>
@@ -32,6 +33,9 @@ void PrintUsage(std::ostream& out) {
 
 int main(int argc, char** argv) {
     using namespace htmlsim::cli;
+    // Only the command's own messages belong on stderr, not Qt's notes about the environment
+    // or about the pictures it reads.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         PrintUsage(std::cerr);

@@ -1,24 +1,30 @@
 #include <iostream>
-#include <nlohmann/json.hpp>
+#include <optional>
 
 #include "CliCommand.h"
 #include "CliDesign.h"
-#include "QtPictures.h"
+#include "json/DesignJson.h"
 
 namespace htmlsim::cli {
 
 namespace {
 
-using Json = nlohmann::ordered_json;
-
 // Keeps the messages for the printed design instead of writing them to stderr.
 class RecordingDialogs : public CliDialogs {
   public:
     void Message(const std::string& text, const std::string& title, MessageIcon icon) override {
-        messages.push_back({{"text", text}, {"title", title}, {"icon", IconName(icon)}});
+        messages.push_back({text, title, IconName(icon)});
     }
 
-    Json messages = Json::array();
+    // A reading's messages come collected: each distinct text once, with its count and line.
+    void ShowCollectedMessages(const std::vector<CollectedMessage>& collected) override {
+        for (const CollectedMessage& message : collected) {
+            messages.push_back({message.text, message.title, IconName(message.icon), message.count,
+                                message.firstLine});
+        }
+    }
+
+    std::vector<DesignMessage> messages;
 
   private:
     static const char* IconName(MessageIcon icon) {
@@ -37,74 +43,6 @@ class RecordingDialogs : public CliDialogs {
     }
 };
 
-Json ImageJson(const ImageProperties& image) {
-    return {{"Index", image.Index},
-            {"Id", image.Id},
-            {"SRC", image.SRC},
-            {"Name", image.Name},
-            {"Border", image.Border},
-            {"Left", image.Left},
-            {"Top", image.Top},
-            {"Width", image.Width},
-            {"Height", image.Height},
-            {"ImageType", image.ImageType},
-            {"MapName", image.MapName},
-            {"HREF", image.HREF},
-            {"Title", image.Title},
-            {"Position", image.Position},
-            {"Transform", image.Transform},
-            {"PathAndName", image.PathAndName()},
-            {"PictureWidth", image.PictureWidth},
-            {"PictureHeight", image.PictureHeight}};
-}
-
-Json AreaJson(const ClickableArea& area) {
-    return {{"Index", area.Index},
-            {"Name", area.Name},
-            {"Left", area.Left},
-            {"Top", area.Top},
-            {"Width", area.Width},
-            {"Height", area.Height},
-            {"ImageID", area.ImageID},
-            {"AreaType", area.AreaType},
-            {"LinkAddress", area.LinkAddress},
-            {"Title", area.Title},
-            {"ClickType", area.ClickType()},
-            {"isLinkable", area.isLinkable},
-            {"BackgroundColor", area.BackgroundColor},
-            {"BorderRadius", area.BorderRadius},
-            {"InnerHTML", area.InnerHTML}};
-}
-
-Json LabelJson(const Label& label) {
-    return {{"Style", label.Style()}, {"InnerHTML", label.InnerHTML()}, {"ID", label.ID()}};
-}
-
-Json AnchorJson(const Anchor& anchor) {
-    return {{"Style", anchor.Style()}, {"HREF", anchor.HREF()},   {"Target", anchor.Target()},
-            {"Name2", anchor.Name2()}, {"Class", anchor.Class()}, {"Value", anchor.Value()}};
-}
-
-Json InputJson(const Input& input) {
-    return {{"Style", input.Style()},       {"Accept", input.Accept()},
-            {"Title", input.Title()},       {"Checked", input.Checked()},
-            {"Disabled", input.Disabled()}, {"MaxLength", input.MaxLength()},
-            {"Name2", input.Name2()},       {"ReadOnly", input.ReadOnly()},
-            {"Size", input.Size()},         {"SRC", input.SRC()},
-            {"Type2", input.Type2()},       {"Caption", input.Caption()},
-            {"Value", input.Value()}};
-}
-
-// The counted controls of one kind, in element order.
-template <typename Control>
-Json ControlsJson(const ControlArray<Control>& array, Json (*toJson)(const Control&)) {
-    Json controls = Json::array();
-    for (int index = 0; index < array.Count(); ++index) {
-        controls.push_back(toJson(array[index]));
-    }
-    return controls;
-}
-
 int RunDesign(const std::vector<std::string>& args) {
     if (args.size() != 1) {
         throw UsageError();
@@ -114,28 +52,19 @@ int RunDesign(const std::vector<std::string>& args) {
     UnpaintedSurface surface;
     QtPictures pictures;
     RecordingDialogs dialogs;
-    CliPageControls controls(session, dialogs);
-    if (!OpenAndImportDesign(session, args[0], design, surface, pictures, dialogs,
-                             controls.Get())) {
+    if (!OpenDesignDocument(session, args[0])) {
         return kExitFailure;
     }
-    Json images = Json::array();
-    for (int i = 1; i <= design.ImageCount(); ++i) {
-        images.push_back(ImageJson(design.Image(i)));
+    // Page controls are measured in the editor's fonts, which takes Qt's application: a page
+    // without any is read without one.
+    std::optional<CliPageControls> controls;
+    if (HasPageControls(session.Get().DocumentText())) {
+        controls.emplace(session, dialogs);
     }
-    Json areas = Json::array();
-    for (const ClickableAreaPtr& area : design.Areas) {
-        areas.push_back(AreaJson(*area));
-    }
-    const PageControls& page = controls.Get();
-    const Json result = {{"images", images},
-                         {"areas", areas},
-                         {"labels", ControlsJson(page.Label1, LabelJson)},
-                         {"anchors", ControlsJson(page.Anchor1, AnchorJson)},
-                         {"inputs", ControlsJson(page.Input1, InputJson)},
-                         {"messages", dialogs.messages}};
-    // Texts of a Latin-1 document are not UTF-8: such bytes are shown replaced, not refused.
-    std::cout << result.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+    PageControls* pageControls = controls ? &controls->Get() : nullptr;
+    ImportDesign(session, design, surface, pictures, dialogs, pageControls);
+    WriteDesignJson(std::cout, design, pageControls, dialogs.messages);
+    std::cout << '\n';
     return kExitSuccess;
 }
 

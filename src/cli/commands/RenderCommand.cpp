@@ -82,6 +82,7 @@ bool SavePng(const QImage& image, const std::string& path, Dialogs& dialogs) {
 
 int RunRender(const std::vector<std::string>& args) {
     const RenderArguments arguments = ParseArguments(args);
+    const OffscreenApplication application;  // the page controls are painted by widgets
     CliSession session;
     PageDesign design;
     ImageSurface canvas;

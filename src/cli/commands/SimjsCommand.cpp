@@ -1,6 +1,5 @@
 #include "CliCommand.h"
 #include "CliDesign.h"
-#include "QtPictures.h"
 #include "simulation/SimulationWalk.h"
 
 namespace htmlsim::cli {

@@ -56,7 +56,8 @@ TEST_F(CliDesignPage, DesignPrintsTheImportedModelAndItsMessages) {
     EXPECT_EQ(design["labels"], nlohmann::json::array());
     EXPECT_EQ(design["messages"],
               nlohmann::ordered_json::parse(
-                  R"([{"text": "Tag Not Understood: 'P'", "title": "", "icon": "none"}])"));
+                  R"([{"text": "Tag Not Understood: 'P'", "title": "", "icon": "none",
+                        "count": 1, "line": 8}])"));  // the Images section's first line
 
     const CliResult missing = RunCli({"design", folder.File("none.html")});
     EXPECT_EQ(missing.exitStatus, 1);

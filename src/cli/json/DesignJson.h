@@ -1,0 +1,26 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "model/PageDesign.h"
+#include "surface/PageControls.h"
+
+namespace htmlsim::cli {
+
+// A message shown while the design was read, as the JSON gives it.
+struct DesignMessage {
+    std::string text;
+    std::string title;
+    std::string icon;  // "critical", "question", "information" or "none"
+    size_t count = 1;  // how often it came
+    size_t line = 0;   // the document's line it first came at; 0 when it belongs to none
+};
+
+// The design as `htmlsim-cli design` prints it: images, areas, labels, anchors, inputs (none
+// without `controls`) and the messages shown while reading, written as they are walked.
+void WriteDesignJson(std::ostream& out, const PageDesign& design, const PageControls* controls,
+                     const std::vector<DesignMessage>& messages);
+
+}  // namespace htmlsim::cli

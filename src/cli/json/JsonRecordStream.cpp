@@ -1,0 +1,98 @@
+#include "JsonRecordStream.h"
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+
+namespace htmlsim::cli {
+
+namespace {
+
+constexpr std::string_view kArrayIndent = "  ";
+constexpr std::string_view kRecordIndent = "    ";
+constexpr std::string_view kFieldIndent = "      ";
+
+bool NeedsNoEscape(char c) {
+    return c >= 0x20 && c < 0x7f && c != '"' && c != '\\';
+}
+
+// Most texts are plain ASCII and are written as they are; the others are escaped, and bytes
+// that are not UTF-8 replaced, by the JSON library itself.
+void AppendQuoted(std::string& out, std::string_view text) {
+    if (std::all_of(text.begin(), text.end(), NeedsNoEscape)) {
+        out += '"';
+        out += text;
+        out += '"';
+        return;
+    }
+    out += nlohmann::json(std::string(text))
+               .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+}  // namespace
+
+JsonRecordStream::JsonRecordStream(std::ostream& out) : mOut(out) {
+    mOut << '{';
+}
+
+void JsonRecordStream::BeginArray(std::string_view name) {
+    std::string start(mFirstArray ? "\n" : ",\n");
+    start += kArrayIndent;
+    AppendQuoted(start, name);
+    start += ": [";
+    mOut << start;
+    mFirstArray = false;
+    mFirstRecord = true;
+}
+
+void JsonRecordStream::BeginRecord() {
+    mRecord = mFirstRecord ? "\n" : ",\n";
+    mRecord += kRecordIndent;
+    mRecord += '{';
+    mFirstRecord = false;
+    mFirstField = true;
+}
+
+void JsonRecordStream::FieldName(std::string_view name) {
+    mRecord += mFirstField ? "\n" : ",\n";
+    mRecord += kFieldIndent;
+    AppendQuoted(mRecord, name);
+    mRecord += ": ";
+    mFirstField = false;
+}
+
+void JsonRecordStream::Text(std::string_view name, std::string_view value) {
+    FieldName(name);
+    AppendQuoted(mRecord, value);
+}
+
+void JsonRecordStream::Number(std::string_view name, long long value) {
+    FieldName(name);
+    mRecord += std::to_string(value);
+}
+
+void JsonRecordStream::Flag(std::string_view name, bool value) {
+    FieldName(name);
+    mRecord += value ? "true" : "false";
+}
+
+void JsonRecordStream::EndRecord() {
+    if (!mFirstField) {
+        mRecord += '\n';
+        mRecord += kRecordIndent;
+    }
+    mRecord += '}';
+    mOut << mRecord;
+}
+
+void JsonRecordStream::EndArray() {
+    if (!mFirstRecord) {
+        mOut << '\n' << kArrayIndent;
+    }
+    mOut << ']';
+}
+
+void JsonRecordStream::Finish() {
+    mOut << (mFirstArray ? "}" : "\n}");
+}
+
+}  // namespace htmlsim::cli

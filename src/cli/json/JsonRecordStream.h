@@ -1,0 +1,36 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace htmlsim::cli {
+
+// Writes one JSON object of named arrays of flat records, field by field, byte for byte as
+// nlohmann's dump with an indent of 2 writes the same tree, so that a large design is never
+// held as a tree. Texts that are not UTF-8 are written with replacement characters.
+class JsonRecordStream {
+  public:
+    explicit JsonRecordStream(std::ostream& out);
+
+    void BeginArray(std::string_view name);
+    void BeginRecord();
+    void Text(std::string_view name, std::string_view value);
+    void Number(std::string_view name, long long value);
+    void Flag(std::string_view name, bool value);
+    void EndRecord();
+    void EndArray();
+    // Closes the object; nothing may be written after it.
+    void Finish();
+
+  private:
+    void FieldName(std::string_view name);
+
+    std::ostream& mOut;
+    std::string mRecord;  // the record being written, sent whole
+    bool mFirstArray = true;
+    bool mFirstRecord = true;
+    bool mFirstField = true;
+};
+
+}  // namespace htmlsim::cli
