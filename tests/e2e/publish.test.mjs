@@ -21,6 +21,7 @@ const halfPage = { left: 120, top: 80, width: 400, height: 250 };
 let folders;
 let server;
 let browser;
+let shared;
 
 before(async () => {
   folders = exampleFolder();
@@ -36,10 +37,12 @@ after(async () => {
   rmSync(folders.root, { recursive: true, force: true });
 });
 
+// One browser page for every test: a new one takes long on a busy machine.
 async function open(path) {
-  const page = await playerPage(browser);
-  await page.goto(`${server.origin}/${path}`);
-  return page;
+  shared = shared || (await playerPage(browser));
+  shared.errors = [];
+  await shared.goto(`${server.origin}/${path}`);
+  return shared;
 }
 
 async function clickOn(page, point, place, button = 'left') {
@@ -71,7 +74,6 @@ describe('Demo', () => {
     await shown(page, 'lesson', 2);
     await page.locator('#finish').isHidden();
     assert.deepEqual(page.errors, []);
-    await page.close();
   });
 });
 
@@ -104,8 +106,7 @@ describe('Practice', () => {
       assert.match(await page.locator('#result-text').textContent(), /completed the practice/);
       assert.match(await page.locator('#result-figures').textContent(), /Missed clicks2/);
       assert.deepEqual(page.errors, []);
-      await page.close();
-    });
+      });
 });
 
 describe('Test', () => {
@@ -126,7 +127,6 @@ describe('Test', () => {
     assert.match(await page.locator('#result-figures').textContent(), /1 of 2 \(50 %\)Pass mark80 %/);
     await assertAccessible(page, 'the result screen');
     assert.deepEqual(page.errors, []);
-    await page.close();
   });
 
   test('the whole example is done with the keyboard alone', async () => {
@@ -148,7 +148,6 @@ describe('Test', () => {
     await shown(page, 'result');
     assert.equal(await page.locator('#result-text').textContent(), 'Passed.');
     assert.equal(await page.evaluate(() => document.activeElement.id), 'result-title');
-    await page.close();
   });
 
   test('Shift+F10 on a focused area is a right click', async () => {
@@ -160,6 +159,5 @@ describe('Test', () => {
     await page.keyboard.press('Shift+F10');
     await shown(page, 'result');
     assert.match(await page.locator('#result-figures').textContent(), /2 of 2/);
-    await page.close();
   });
 });

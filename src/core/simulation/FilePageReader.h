@@ -18,11 +18,10 @@ class FilePageReader : public WalkPageReader {
 
     const PageDesign& ReadPage(const std::string& path) override;
 
-    // What the import would have shown while the pages were read.
-    const std::vector<std::string>& ImportMessages() const { return mDialogs.messages; }
-
   private:
     Pictures& mPictures;
+    // The import's messages are not shown: a page it cannot read fully is still walked, as the
+    // link check reads it.
     CollectingDialogs mDialogs;
     std::unique_ptr<ImportedPage> mPage;
 };
