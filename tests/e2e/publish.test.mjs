@@ -118,7 +118,7 @@ describe('Test', () => {
     await shown(page, 'lesson', 1);
     await assertAccessible(page, 'a page of the test');
     await clickOn(page, { x: 100, y: 100 }, fullPage);
-    assert.equal(await page.locator('#caption').textContent(), '');
+    assert.equal(await page.locator('#caption').textContent(), 'That is not the step. Try again.');
     await clickOn(page, logIn, fullPage);
     await shown(page, 'lesson', 2);
     await clickOn(page, settings, fullPage);

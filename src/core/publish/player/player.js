@@ -422,7 +422,7 @@
       state.playing = false;
       stopTimers();
       updateControls();
-      announce('Paused.');
+      announce('Paused. Choose Play to go on.');
       return;
     }
     state.playing = true;
@@ -471,6 +471,7 @@
     state.misses += 1;
     state.totalMisses += 1;
     if (state.mode === 'test') {
+      $('caption').textContent = 'That is not the step. Try again.';
       announce('That is not the step. Try again.');
       return;
     }
