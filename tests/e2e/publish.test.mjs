@@ -72,8 +72,18 @@ describe('Demo', () => {
     await assertAccessible(page, 'a page of the demo');
     await page.locator('#previous').click();
     await shown(page, 'lesson', 2);
-    await page.locator('#finish').isHidden();
+    assert.equal(await page.locator('#finish').isHidden(), true);
     assert.deepEqual(page.errors, []);
+  });
+
+  test('with reduced motion the pointer jumps', async () => {
+    const page = await open('example/index.html?mode=demo&speed=40');
+    await shown(page, 'lesson', 3);
+    const duration = () => page.$eval('#pointer', (pointer) => getComputedStyle(pointer).transitionDuration);
+    assert.notEqual(await duration(), '0s');
+    await page.emulateMedia({ reducedMotion: 'reduce' });
+    assert.equal(await duration(), '0s');
+    await page.emulateMedia({ reducedMotion: 'no-preference' });
   });
 });
 
@@ -148,6 +158,23 @@ describe('Test', () => {
     await shown(page, 'result');
     assert.equal(await page.locator('#result-text').textContent(), 'Passed.');
     assert.equal(await page.evaluate(() => document.activeElement.id), 'result-title');
+  });
+
+  test('a long press on a touch screen is a right click', async () => {
+    const page = await open('offset/index.html?mode=test');
+    await shown(page, 'lesson', 1);
+    await clickOn(page, { x: 320, y: 256 }, halfPage);
+    await shown(page, 'lesson', 2);
+    const session = await page.context().newCDPSession(page);
+    await session.send('Emulation.setTouchEmulationEnabled', { enabled: true });
+    const at = await onPicture(page, 210, 190, fullPage);
+    const touch = (type, points) => session.send('Input.dispatchTouchEvent', { type, touchPoints: points });
+    await touch('touchStart', [{ x: at.x, y: at.y }]);
+    await shown(page, 'result');
+    await touch('touchEnd', []);
+    assert.match(await page.locator('#result-figures').textContent(), /2 of 2/);
+    await session.send('Emulation.setTouchEmulationEnabled', { enabled: false });
+    await session.detach();
   });
 
   test('Shift+F10 on a focused area is a right click', async () => {
