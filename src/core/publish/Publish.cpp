@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <map>
+#include <string_view>
 
 #include "components/FileHelper.h"
 #include "linkcheck/LinkCheck.h"
@@ -34,12 +36,26 @@ PublishedBox BalloonBox(const ClickableArea& balloon, const PublishedBox& place)
             balloon.Height};
 }
 
-std::string Replaced(std::string text, const std::string& placeholder, const std::string& value) {
-    for (size_t at = text.find(placeholder); at != std::string::npos;
-         at = text.find(placeholder, at + value.size())) {
-        text.replace(at, placeholder.size(), value);
+// The template with its placeholders ("{{NAME}}") filled in one pass, so that nothing a value
+// holds is taken for a placeholder.
+std::string Filled(std::string_view text, const std::map<std::string, std::string>& values) {
+    std::string filled;
+    size_t from = 0;
+    for (size_t at = text.find("{{"); at != std::string_view::npos; at = text.find("{{", from)) {
+        const size_t end = text.find("}}", at);
+        const auto value = end == std::string_view::npos
+                               ? values.end()
+                               : values.find(std::string(text.substr(at + 2, end - at - 2)));
+        filled += text.substr(from, at - from);
+        if (value == values.end()) {
+            filled += "{{";
+            from = at + 2;
+        } else {
+            filled += value->second;
+            from = end + 2;
+        }
     }
-    return text;
+    return filled + std::string(text.substr(from));
 }
 
 // The data inside the player's page as well, so that it runs from file://, where a browser will
@@ -176,15 +192,13 @@ std::vector<PackageFile> PackageFiles(const PublishRequest& request, PublishWalk
         simulation.settings.title = walk.Script().SimPages[0].name;
     }
     const std::string json = SimulationJson(simulation);
+    const std::string escapedTitle = MarkupEscaped(simulation.settings.title);
     std::vector<PackageFile> files;
     for (const PlayerFile& file : EmbeddedPlayerFiles()) {
-        std::string bytes(file.bytes);
-        if (file.name == "index.html") {
-            bytes = Replaced(
-                Replaced(std::move(bytes), "{{TITLE}}", MarkupEscaped(simulation.settings.title)),
-                "{{SIMULATION}}", InlineJson(json));
-        }
-        files.push_back({file.name, std::move(bytes)});
+        const bool page = file.name == "index.html";
+        files.push_back({file.name, page ? Filled(file.bytes, {{"TITLE", escapedTitle},
+                                                               {"SIMULATION", InlineJson(json)}})
+                                         : std::string(file.bytes)});
     }
     files.push_back({"simulation.json", json});
     files.push_back({"Sim.js", walk.Script().Text()});

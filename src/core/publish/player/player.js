@@ -103,8 +103,9 @@
 
   const lms = connectLms();
 
+  // Nothing is sent to an LMS that refused to start the session, or after it ended.
   function lmsCall(method, ...args) {
-    if (!lms || lms.closed) return '';
+    if (!lms || lms.closed || (method !== 'init' && !lms.open)) return '';
     try {
       return lms.api[lms.names[method]](...args);
     } catch {
@@ -171,7 +172,7 @@
   }
 
   function lmsFinish() {
-    if (!lms || lms.closed || !lms.open) return;
+    if (!lms || lms.closed) return;
     if (!state.finished) {
       lmsSet(lms.version === '1.2' ? 'cmi.core.session_time' : 'cmi.session_time',
         lms.names.time(sessionSeconds()));
