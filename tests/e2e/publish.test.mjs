@@ -73,6 +73,15 @@ describe('Demo', () => {
     await page.locator('#previous').click();
     await shown(page, 'lesson', 2);
     assert.equal(await page.locator('#finish').isHidden(), true);
+    // The keys: Right arrow is Next, Left arrow Previous, Alt+P plays again from the start.
+    await page.keyboard.press('ArrowRight');
+    await shown(page, 'lesson', 3);
+    await page.keyboard.press('ArrowLeft');
+    await shown(page, 'lesson', 2);
+    await page.keyboard.press('ArrowRight');
+    await page.keyboard.press('Alt+P');
+    await page.waitForFunction(() => window.pagesShown.length === 10);
+    assert.deepEqual(await page.evaluate(() => window.pagesShown), [1, 2, 3, 2, 3, 2, 3, 1, 2, 3]);
     assert.deepEqual(page.errors, []);
   });
 
