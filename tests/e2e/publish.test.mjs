@@ -108,6 +108,9 @@ describe('Practice', () => {
         assert.equal(await page.evaluate(([px, py]) => document.elementFromPoint(px, py)
           .getAttribute('aria-label'), [at.x, at.y]), name);
       }
+      await page.locator('#show-me').click();
+      assert.equal(await page.evaluate(() => document.activeElement.getAttribute('aria-label')), 'Log in');
+      assert.equal(await page.locator('.area.highlight').getAttribute('aria-label'), 'Log in');
       await clickOn(page, { x: 320, y: 256 }, halfPage);
       await shown(page, 'lesson', 2);
 
