@@ -171,11 +171,14 @@
     lmsCall('commit', '');
   }
 
+  // Leaving before the end suspends the attempt, so that the LMS offers the stored location and
+  // suspend data next time.
   function lmsFinish() {
     if (!lms || lms.closed) return;
     if (!state.finished) {
-      lmsSet(lms.version === '1.2' ? 'cmi.core.session_time' : 'cmi.session_time',
-        lms.names.time(sessionSeconds()));
+      const v12 = lms.version === '1.2';
+      lmsSet(v12 ? 'cmi.core.exit' : 'cmi.exit', 'suspend');
+      lmsSet(v12 ? 'cmi.core.session_time' : 'cmi.session_time', lms.names.time(sessionSeconds()));
       lmsCall('commit', '');
     }
     lmsCall('finish', '');
