@@ -2,12 +2,13 @@
 # Installs, with apt-get, the Debian packages that building, running, testing and packaging need
 # and that are missing. Sourced by scripts/run and scripts/test; does nothing when all are present.
 htmlsim_packages=(
-    cmake ninja-build g++ ccache pkg-config
+    cmake ninja-build g++ ccache pkg-config libzip-dev
     qt6-base-dev libgl-dev libcurl4-openssl-dev nlohmann-json3-dev libdtl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     python3-pyftpdlib python3-html5lib libxml2-utils
     xvfb xauth fonts-liberation
     librsvg2-bin groff-base mandoc desktop-file-utils dpkg-dev file
+    unzip
 )
 
 htmlsim_install_missing() {

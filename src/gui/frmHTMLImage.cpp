@@ -28,6 +28,7 @@
 #include "insert/ImageInsertionCommands.h"
 #include "properties/frmProperties.h"
 #include "recovery/RecoveryWatch.h"
+#include "publish/dlgPublish.h"
 #include "session/PageControlCommands.h"
 #include "session/SessionSectionWriter.h"
 
@@ -161,6 +162,8 @@ void frmHTMLImage::BuildMenus() {
     QAction* save = AddMenuItem(file, "mnuFileSave", "&Save");
     save->setShortcut(QKeySequence::Save);
     connect(save, &QAction::triggered, this, [this] { mSession.SaveCommand(); });
+    connect(AddMenuItem(file, "mnuFilePublish", "&Publish..."), &QAction::triggered, this,
+            [this] { PublishMenuCommand(mSession, this); });
     file->addSeparator();
     mRecentFiles = new RecentFilesMenu(*file, mSession);
     file->addSeparator();
@@ -178,6 +181,10 @@ void frmHTMLImage::BuildMenus() {
     QAction* preview = AddMenuItem(tools, "mnuPreviewInBrowser", "Preview in Browser");
     preview->setShortcut(Qt::Key_F5);
     connect(preview, &QAction::triggered, this, [this] { PreviewInBrowser(mSession); });
+    QAction* previewPublished = AddMenuItem(tools, "mnuToolsPreviewPublished", "Preview Published");
+    previewPublished->setShortcut(Qt::Key_F6);
+    connect(previewPublished, &QAction::triggered, this,
+            [this] { PreviewPublishedCommand(mSession); });
     connect(AddMenuItem(tools, "mnuToolsCheckLinks", "Check Links"), &QAction::triggered, this,
             [this] { ShowCheckLinks(*this); });
 

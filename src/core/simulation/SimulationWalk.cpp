@@ -1,13 +1,12 @@
 #include "simulation/SimulationWalk.h"
 
-#include <filesystem>
 #include <optional>
 #include <utility>
 
 #include "components/FileHelper.h"
 #include "import/DocumentImport.h"
 #include "services/NoSurface.h"
-#include "util/LinkTarget.h"
+#include "simulation/PageWalk.h"
 #include "util/RuntimeError.h"
 #include "util/WholeFile.h"
 
@@ -61,18 +60,43 @@ class BusyWindow {
     SessionView& mView;
 };
 
-std::string NormalPath(const std::string& path) {
-    return std::filesystem::path(path).lexically_normal().generic_string();
-}
+// Opens each page in the session as the user would: a missing page in an existing folder is
+// created from the template, as following its link would.
+class SessionPageReader : public WalkPageReader {
+  public:
+    explicit SessionPageReader(Session& session) : mSession(session) {}
+
+    const PageDesign& ReadPage(const std::string& path) override {
+        OpenPage(path);
+        PageDesign& design = mSession.Design();
+        ImportContext context{design, mSession.DesignSurface(), mSession.GetPictures(),
+                              mSession.GetDialogs(), mSession.PathOnly()};
+        ImportDocument(mSession.DocumentText(), context);
+        return design;
+    }
+
+  private:
+    // The session reports a page it cannot open and carries on with the one it has; the walk
+    // must stop instead, naming the reason, so that is found before the session opens the page.
+    void OpenPage(const std::string& path) {
+        if (FileHelper::FileExists(path) || FileHelper::FolderExists(path)) {
+            ReadWholeFile(path);
+        } else {
+            const std::string folder = FileHelper::SplitPath(path).folder;
+            if (!FileHelper::FolderExists(folder)) {
+                throw RuntimeError("there is no folder '" + folder + "'");
+            }
+        }
+        mSession.OpenDocument(path);
+        if (mSession.PathAndName() != path || !FileHelper::FileExists(path)) {
+            throw RuntimeError("the page was not opened");
+        }
+    }
+
+    Session& mSession;
+};
 
 }  // namespace
-
-// A page walked, with the clickable areas of its first image still to follow.
-struct SimulationWalk::Visit {
-    std::string folder;
-    std::vector<ClickableArea> links;
-    size_t next = 0;
-};
 
 SimulationWalk::SimulationWalk(Session& session, SimulationProgress& progress)
     : mSession(session), mProgress(progress) {}
@@ -91,15 +115,20 @@ bool SimulationWalk::RecordSimulation() {
     const std::string start = mSession.PathAndName();
     const std::string scriptPath = mSession.PathOnly() + kScriptFileName;
     mScript = SimulationScript();
-    mOpened.clear();
     std::optional<std::string> failure;
     {
         WindowLeftAlone quiet(mSession);
         try {
-            SimWalk(start);
-            mScript.ResolveTargets();
+            SessionPageReader reader(mSession);
+            mScript = WalkPages(start, reader, mProgress);
+        } catch (const std::exception& error) {
+            failure = std::string(error.what()) + " Sim.js has not been created.";
+        }
+        try {
             // Written whole at the end: a walk that stops leaves an older script as it was.
-            WriteWholeFileAtomically(scriptPath, mScript.Text());
+            if (!failure) {
+                WriteWholeFileAtomically(scriptPath, mScript.Text());
+            }
         } catch (const std::exception& error) {
             failure = error.what();
         }
@@ -132,76 +161,6 @@ bool SimulationWalk::StartDocumentSaved() {
         return false;
     }
     return true;
-}
-
-void SimulationWalk::SimWalk(const std::string& path) {
-    // An explicit stack rather than recursion: a long chain of pages must not exhaust the
-    // program's stack.
-    std::vector<Visit> visits;
-    visits.push_back(VisitPage(NormalPath(path), ""));
-    while (!visits.empty()) {
-        Visit& visit = visits.back();
-        if (visit.next == visit.links.size()) {
-            visits.pop_back();
-            continue;
-        }
-        const std::string link = visit.links[visit.next++].LinkAddress;
-        // Only links to page files lead on: not an empty link, a link within the page or one
-        // with a scheme (another site, mail, script); the back link leads to a page walked.
-        if (!LeadsToPage(link) || mScript.SimPageKnown(link)) {
-            continue;
-        }
-        // Seen from the page the link is on, as a browser would.
-        const std::string target =
-            FileHelper::ResolveLink(visit.folder, std::string(LinkFilePart(link)));
-        if (!mOpened.contains(target)) {
-            visits.push_back(VisitPage(target, link));
-        }
-    }
-}
-
-SimulationWalk::Visit SimulationWalk::VisitPage(const std::string& path, const std::string& link) {
-    mProgress.ReadingPage(mScript.SimPageCount(), path);
-    try {
-        OpenPage(path);
-    } catch (const std::exception& failure) {
-        const std::string what = link.empty() ? "The page '" + path : "The link '" + link;
-        throw RuntimeError(what + "' cannot be opened: " + failure.what() +
-                           ". Sim.js has not been created.");
-    }
-    mOpened.insert(path);
-
-    PageDesign& design = mSession.Design();
-    ImportContext context{design, mSession.DesignSurface(), mSession.GetPictures(),
-                          mSession.GetDialogs(), mSession.PathOnly()};
-    ImportDocument(mSession.DocumentText(), context);
-
-    Visit visit{mSession.PathOnly(), {}};
-    for (const ClickableAreaPtr& area : design.Areas) {
-        if (area->AreaType == kAreaClickable && area->ImageID == 1) {
-            visit.links.push_back(*area);
-        }
-    }
-    mScript.AddPage(mSession.FileNameOnly(), design.ImageCount() > 0 ? design.Image(1).SRC : "",
-                    mSession.FileNameOnly() + "." + mSession.Extension(), visit.links);
-    return visit;
-}
-
-// The session reports a page it cannot open and carries on with the one it has; the walk must
-// stop instead, naming the reason, so that is found before the session opens the page.
-void SimulationWalk::OpenPage(const std::string& path) {
-    if (FileHelper::FileExists(path) || FileHelper::FolderExists(path)) {
-        ReadWholeFile(path);
-    } else {
-        const std::string folder = FileHelper::SplitPath(path).folder;
-        if (!FileHelper::FolderExists(folder)) {
-            throw RuntimeError("there is no folder '" + folder + "'");
-        }
-    }
-    mSession.OpenDocument(path);
-    if (mSession.PathAndName() != path || !FileHelper::FileExists(path)) {
-        throw RuntimeError("the page was not opened");
-    }
 }
 
 }  // namespace htmlsim

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -25,23 +24,11 @@ class SimulationWalk {
     const SimulationScript& Script() const { return mScript; }
 
   private:
-    struct Visit;
-
-    // Visits the page at path and then, depth first in link order, every page its links lead to
-    // that has not been visited yet.
-    void SimWalk(const std::string& path);
-    // Opens and reads one page, records it and returns its links; link is how the page was
-    // reached ("" for the starting page), for the message when it cannot be opened.
-    Visit VisitPage(const std::string& path, const std::string& link);
-    void OpenPage(const std::string& path);
     bool StartDocumentSaved();
 
     Session& mSession;
     SimulationProgress& mProgress;
     SimulationScript mScript;
-    // Full paths already opened: links with a folder part never match a recorded file name, so
-    // without this a cycle through them would never end.
-    std::set<std::string> mOpened;
 };
 
 }  // namespace htmlsim

@@ -1,0 +1,228 @@
+// The published example as SCORM packages: the manifests, the zip, and a fake LMS page on
+// loopback that hosts the package in an iframe and records every call of its API object.
+import { after, before, describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { readFileSync, rmSync } from 'node:fs';
+import { join } from 'node:path';
+import { exampleFolder, launch, publish, serve, shown } from './published.mjs';
+
+// An LMS runtime of one version: the API object records each call and answers from a store
+// given in the address.
+const lmsPage = `<!DOCTYPE html><html lang="en"><head><title>LMS</title></head><body><script>
+const query = new URLSearchParams(location.search);
+const store = JSON.parse(query.get('store') || '{}');
+window.calls = [];
+const names = query.get('version') === '1.2'
+  ? ['LMSInitialize', 'LMSGetValue', 'LMSSetValue', 'LMSCommit', 'LMSFinish']
+  : ['Initialize', 'GetValue', 'SetValue', 'Commit', 'Terminate'];
+const api = {};
+for (const name of names) {
+  api[name] = (...args) => {
+    window.calls.push([name, ...args]);
+    if (name === names[1]) return store[args[0]] ?? '';
+    if (name === names[2]) store[args[0]] = args[1];
+    return 'true';
+  };
+}
+window[query.get('version') === '1.2' ? 'API' : 'API_1484_11'] = api;
+const frame = document.createElement('iframe');
+frame.title = 'Course';
+frame.style.cssText = 'width: 1000px; height: 700px; border: 0';
+frame.src = '/' + query.get('package') + '/index.html?speed=60' +
+  (query.get('mode') ? '&mode=' + query.get('mode') : '');
+document.body.append(frame);
+</script></body></html>`;
+
+const versions = {
+  '1.2': {
+    init: 'LMSInitialize', get: 'LMSGetValue', set: 'LMSSetValue', commit: 'LMSCommit',
+    finish: 'LMSFinish', location: 'cmi.core.lesson_location', time: /^\d{4}:\d\d:\d\d\.\d\d$/,
+    end: (mode, passed) => mode === 'test'
+      ? [['cmi.core.score.raw', '50'], ['cmi.core.score.min', '0'], ['cmi.core.score.max', '100'],
+        ['cmi.core.lesson_status', passed ? 'passed' : 'failed'], ['cmi.core.session_time', 'TIME']]
+      : [['cmi.core.lesson_status', 'completed'], ['cmi.core.session_time', 'TIME']],
+  },
+  '2004': {
+    init: 'Initialize', get: 'GetValue', set: 'SetValue', commit: 'Commit', finish: 'Terminate',
+    location: 'cmi.location', time: /^PT(\d+H)?(\d+M)?\d+(\.\d\d?)?S$/,
+    end: (mode, passed) => mode === 'test'
+      ? [['cmi.completion_status', 'completed'], ['cmi.success_status', passed ? 'passed' : 'failed'],
+        ['cmi.score.scaled', '0.5'], ['cmi.score.raw', '50'], ['cmi.score.min', '0'],
+        ['cmi.score.max', '100'], ['cmi.session_time', 'TIME']]
+      : [['cmi.completion_status', 'completed'], ['cmi.session_time', 'TIME']],
+  },
+};
+
+let folders;
+let server;
+let browser;
+let page;
+
+before(async () => {
+  folders = exampleFolder();
+  for (const version of Object.keys(versions)) {
+    const out = join(folders.root, `out-${version}`);
+    publish(join(folders.site, 'login.html'), out, '--scorm', version, '--title', 'Acme & Co');
+    // The LMS gets the zip, unpacked.
+    execFileSync('unzip', ['-q', join(out, 'simulation.zip'), '-d', join(folders.root, `lms-${version}`)]);
+  }
+  server = await serve({ '/': folders.root }, { '/lms.html': lmsPage });
+  browser = await launch();
+  page = await browser.newPage({ viewport: { width: 1040, height: 760 } });
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+  rmSync(folders.root, { recursive: true, force: true });
+});
+
+const xpath = (file, expression) =>
+  execFileSync('xmllint', ['--xpath', expression, file], { encoding: 'utf8' }).trim();
+const named = (name) => `*[local-name()='${name}']`;
+const element = (name) => `//${named(name)}`;
+
+describe('package', () => {
+  test('both manifests are well-formed and name the player, the version and the mastery score',
+    () => {
+      for (const [version, schema, mastery] of [
+        ['1.2', '1.2', `string(${element('masteryscore')})`],
+        ['2004', '2004 4th Edition', `string(${element('minNormalizedMeasure')})`],
+      ]) {
+        const manifest = join(folders.root, `lms-${version}`, 'imsmanifest.xml');
+        execFileSync('xmllint', ['--noout', manifest]);
+        assert.equal(xpath(manifest, `string(${element('schemaversion')})`), schema);
+        assert.equal(xpath(manifest, mastery), version === '1.2' ? '80' : '0.80');
+        const sco = `${element('resource')}[@identifier=${element('item')}/@identifierref]`;
+        assert.equal(xpath(manifest, `string(${sco}/@href)`), 'index.html');
+        assert.equal(xpath(manifest, `string(${sco}/@*[local-name()='scormtype' or local-name()='scormType'])`), 'sco');
+        assert.equal(xpath(manifest, `string(${element('organization')}/${named('title')})`), 'Acme & Co');
+        const listed = xpath(manifest, `${sco}/${named('file')}/@href`)
+          .split(/\s+/).map((attribute) => attribute.replace(/^href="|"$/g, ''));
+        assert.deepEqual(listed, ['Sim.js', 'dashboard.png', 'index.html', 'login.png', 'player.css',
+          'player.js', 'settings.png', 'simulation.json']);
+      }
+    });
+
+  test('the zip holds the files at its root, nothing from outside, and is the same every time', () => {
+    const zip = join(folders.root, 'out-1.2', 'simulation.zip');
+    const names = execFileSync('unzip', ['-Z1', zip], { encoding: 'utf8' }).trim().split('\n');
+    assert.deepEqual(names, ['Sim.js', 'dashboard.png', 'imsmanifest.xml', 'index.html', 'login.png',
+      'player.css', 'player.js', 'settings.png', 'simulation.json']);
+    const again = publish(join(folders.site, 'login.html'), join(folders.root, 'again'), '--scorm', '1.2',
+      '--title', 'Acme & Co');
+    assert.ok(readFileSync(zip).equals(readFileSync(join(again, 'simulation.zip'))));
+  });
+});
+
+// Opens the fake LMS on the package of `version`; resolves with the page and the course's frame.
+async function openLms(version, mode, store = {}) {
+  const query = new URLSearchParams({ version, package: `lms-${version}`, store: JSON.stringify(store) });
+  if (mode) query.set('mode', mode);
+  await page.goto(`${server.origin}/lms.html?${query}`);
+  const frame = await (await page.waitForSelector('iframe')).contentFrame();
+  return { page, frame };
+}
+
+// The calls made so far, with the suspend data read as data (its time left out) and the session
+// time checked against the version's format.
+async function callsOf(page, version) {
+  const names = versions[version];
+  return (await page.evaluate(() => window.calls)).map(([name, key, value]) => {
+    if (name !== names.set) return key === undefined ? [name] : [name, key];
+    if (key === 'cmi.suspend_data') {
+      const { elapsed, ...data } = JSON.parse(value);
+      assert.equal(typeof elapsed, 'number');
+      return [name, key, data];
+    }
+    if (key.endsWith('session_time')) {
+      assert.match(value, names.time);
+      return [name, key, 'TIME'];
+    }
+    return [name, key, value];
+  });
+}
+
+function pageCalls(version, mode, page, answered, correct, misses) {
+  const names = versions[version];
+  return [[names.set, names.location, String(page)],
+    [names.set, 'cmi.suspend_data', { mode, page, answered, correct, misses }]];
+}
+
+// Goes through the example's lesson in `mode`, one miss on the first page in the test.
+async function takeLesson(frame, mode) {
+  if (mode === 'demo') {
+    await shown(frame, 'lesson', 3);
+    await frame.locator('#finish').click();
+  } else {
+    await shown(frame, 'lesson', 1);
+    if (mode === 'test') await frame.locator('#picture').click({ position: { x: 20, y: 20 } });
+    await frame.locator('.area[aria-label="Log in"]').click();
+    await shown(frame, 'lesson', 2);
+    await frame.locator('.area[aria-label="Step 1 target"]').click();
+  }
+  await shown(frame, 'result');
+  await frame.locator('#exit').click();
+}
+
+describe('LMS', () => {
+  for (const version of Object.keys(versions)) {
+    for (const mode of ['demo', 'practice', 'test']) {
+      test(`SCORM ${version}, ${mode}: the calls from start to exit`, async () => {
+        const names = versions[version];
+        const { page, frame } = await openLms(version, mode);
+        await takeLesson(frame, mode);
+        const misses = mode === 'test' ? 1 : 0;
+        const answered = mode === 'test' ? [0, 1, 2] : [0, 0, 0];
+        const correct = mode === 'test' ? [0, 0, 1] : [0, 0, 0];
+        assert.deepEqual(await callsOf(page, version), [
+          [names.init, ''],
+          [names.get, names.location],
+          [names.get, 'cmi.suspend_data'],
+          ...pageCalls(version, mode, 1, answered[0], correct[0], 0),
+          ...pageCalls(version, mode, 2, answered[1], correct[1], misses),
+          ...pageCalls(version, mode, 3, answered[2], correct[2], misses),
+          ...names.end(mode, false).map(([key, value]) => [names.set, key, value]),
+          [names.commit, ''],
+          [names.finish, ''],
+        ]);
+      });
+    }
+
+    test(`SCORM ${version}: leaving the page ends the session, and the next one resumes`, async () => {
+      const names = versions[version];
+      const first = await openLms(version, 'test');
+      await shown(first.frame, 'lesson', 1);
+      await first.frame.locator('#picture').click({ position: { x: 20, y: 20 } });
+      await first.frame.locator('.area[aria-label="Log in"]').click();
+      await shown(first.frame, 'lesson', 2);
+      await first.frame.goto('about:blank');
+      const calls = await callsOf(first.page, version);
+      const v12 = version === '1.2';
+      assert.deepEqual(calls.slice(-4), [
+        [names.set, v12 ? 'cmi.core.exit' : 'cmi.exit', 'suspend'],
+        [names.set, v12 ? 'cmi.core.session_time' : 'cmi.session_time', 'TIME'],
+        [names.commit, ''],
+        [names.finish, '']]);
+      const stored = await first.page.evaluate(() => window.calls
+        .filter((call) => /SetValue$/.test(call[0]))
+        .reduce((store, [, key, value]) => ({ ...store, [key]: value }), {}));
+
+      // Back on page 2 of the test with its first page's miss: the right click ends it at 1 of 2.
+      const second = await openLms(version, undefined, stored);
+      await shown(second.frame, 'lesson', 2);
+      await second.frame.locator('.area[aria-label="Step 1 target"]').click();
+      await shown(second.frame, 'result');
+      assert.match(await second.frame.locator('#result-figures').textContent(), /1 of 2 \(50 %\)/);
+      const resumed = await callsOf(second.page, version);
+      assert.deepEqual(resumed.slice(0, 5), [
+        [names.init, ''],
+        [names.get, names.location],
+        [names.get, 'cmi.suspend_data'],
+        ...pageCalls(version, 'test', 2, 1, 0, 1),
+      ]);
+      assert.ok(resumed.some(([, key, value]) => /lesson_status|success_status/.test(key) && value === 'failed'));
+    });
+  }
+});

@@ -1,0 +1,106 @@
+// Shared by the tests of the published player: the bundled example built afresh and published
+// with htmlsim-cli, a static server on loopback and headless Chromium.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { copyFileSync, mkdtempSync, readdirSync, readFileSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { tmpdir } from 'node:os';
+import { dirname, extname, join, normalize } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { chromium } from 'playwright-core';
+
+export const cli = process.env.HTMLSIM_CLI;
+const here = dirname(fileURLToPath(import.meta.url));
+const types = {
+  '.html': 'text/html',
+  '.js': 'text/javascript',
+  '.css': 'text/css',
+  '.json': 'application/json',
+  '.png': 'image/png',
+  '.xml': 'text/xml',
+};
+
+// A scratch folder holding the example, the test pages beside it, and nothing published yet.
+export function exampleFolder() {
+  assert.ok(cli, 'HTMLSIM_CLI names the htmlsim-cli to publish with');
+  const root = mkdtempSync(join(tmpdir(), 'htmlsim-publish-'));
+  const site = join(root, 'site');
+  execFileSync(cli, ['example', site]);
+  for (const name of readdirSync(join(here, 'pages')).filter((file) => file.endsWith('.html'))) {
+    copyFileSync(join(here, 'pages', name), join(site, name));
+  }
+  return { root, site };
+}
+
+export function publish(start, out, ...options) {
+  execFileSync(cli, ['publish', start, '--out', out, ...options]);
+  return out;
+}
+
+// Serves `routes` (URL prefix -> folder) and any extra pages (path -> text) on 127.0.0.1.
+export async function serve(routes, pages = {}) {
+  const server = createServer((request, response) => {
+    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
+    if (pages[path] !== undefined) {
+      response.writeHead(200, { 'Content-Type': 'text/html' });
+      response.end(pages[path]);
+      return;
+    }
+    const prefix = Object.keys(routes).find((key) => path.startsWith(key));
+    try {
+      const body = readFileSync(join(routes[prefix], path.slice(prefix.length)));
+      response.writeHead(200, { 'Content-Type': types[extname(path)] || 'application/octet-stream' });
+      response.end(body);
+    } catch {
+      response.writeHead(404);
+      response.end();
+    }
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  server.origin = `http://127.0.0.1:${server.address().port}`;
+  return server;
+}
+
+export function launch() {
+  return chromium.launch({
+    executablePath: process.env.HTMLSIM_CHROMIUM || '/usr/bin/chromium',
+    args: ['--no-sandbox'],
+  });
+}
+
+// A browser page that records the player's page changes (in window.pagesShown) and its
+// script errors.
+export async function playerPage(browser, options = {}) {
+  const page = await browser.newPage({ viewport: { width: 1000, height: 720 }, ...options });
+  page.errors = [];
+  page.on('pageerror', (error) => page.errors.push(error.message));
+  await page.addInitScript(() => {
+    window.pagesShown = [];
+    document.addEventListener('htmlsim:page', (event) => window.pagesShown.push(event.detail.page));
+  });
+  return page;
+}
+
+// Resolves once the player shows this screen ("start", "lesson", "result") and page.
+export async function shown(target, screen, pageNumber) {
+  await target.waitForFunction(
+    ([wantedScreen, wantedPage]) => {
+      const player = document.getElementById('player');
+      return player && player.dataset.screen === wantedScreen &&
+        (wantedPage === undefined || player.dataset.page === String(wantedPage));
+    },
+    [screen, pageNumber],
+  );
+}
+
+// The point on screen of a position on the shown picture, given in the page's own pixels, for
+// a picture the page places at `place` (left, top, width, height).
+export async function onPicture(target, x, y, place) {
+  const box = await target.locator('#picture').boundingBox();
+  return {
+    x: box.x + ((x - place.left) * box.width) / place.width,
+    y: box.y + ((y - place.top) * box.height) / place.height,
+  };
+}
+
+export const statusText = (target) => target.locator('#status').textContent();
