@@ -86,7 +86,13 @@ void Navigation::Back() {
 void Navigation::Forward() {
     const auto& history = mSession.History();
     const size_t next = static_cast<size_t>(mSession.HistoryIndex()) + 1;
-    if (next >= history.size() || history[next].empty() || !FileHelper::FileExists(history[next])) {
+    if (next >= history.size() || history[next].empty()) {
+        return;
+    }
+    // A remote page is looked for on the server, not on the local disk.
+    FtpClient* remote = mSession.DocumentSource() == kFtpDocument ? mSession.FTP() : nullptr;
+    if (remote ? !remote->RemoteFileExists(history[next])
+               : !FileHelper::FileExists(history[next])) {
         return;
     }
     mSession.SaveCommand();
