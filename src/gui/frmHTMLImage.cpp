@@ -51,6 +51,8 @@ frmHTMLImage::frmHTMLImage(Dialogs& dialogs, const std::string& programFolder, Q
                            SecondsClock clock)
     : QMainWindow(parent), mFtpDialogs(this), mFTP(mFtpDialogs), mSession(dialogs, programFolder) {
     setObjectName("frmHTMLImage");
+    mFtpDialogs.SetSecretStore(&mSecrets);
+    mFTP.SetSecretStore(&mSecrets);
     mSession.SetFtpClient(mFTP);
     BuildTabs(std::move(clock));
     BuildMenus();
