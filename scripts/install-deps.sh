@@ -5,7 +5,7 @@ htmlsim_packages=(
     cmake ninja-build g++ ccache pkg-config
     qt6-base-dev libgl-dev libcurl4-openssl-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    python3-pyftpdlib
+    python3-pyftpdlib python3-openssl python3-asyncssh openssh-client libsecret-1-dev libssl-dev
     xvfb xauth fonts-liberation
     librsvg2-bin groff-base mandoc desktop-file-utils dpkg-dev file
 )
