@@ -6,6 +6,7 @@ htmlsim_packages=(
     qt6-base-dev libgl-dev libcurl4-openssl-dev nlohmann-json3-dev libdtl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     python3-pyftpdlib python3-html5lib libxml2-utils
+    python3-openssl python3-asyncssh openssh-client libsecret-1-dev libssl-dev
     xvfb xauth fonts-liberation
     librsvg2-bin groff-base mandoc desktop-file-utils dpkg-dev file
     unzip

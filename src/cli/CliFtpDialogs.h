@@ -6,8 +6,9 @@
 
 namespace htmlsim::cli {
 
-// Answers the FTP client from the ftp:// address on the command line: the connection and the
-// working folder it names. The file choosers are cancelled; nobody is there to choose.
+// Answers the remote client from the address on the command line: the connection and the
+// working folder it names. The file choosers are cancelled and no passphrase is typed: nobody is
+// there to choose. A server met for the first time is trusted only with --accept-new-host.
 class CliFtpDialogs : public FtpDialogs {
   public:
     void Answer(const FtpConnectionDetails& details, const std::string& folder) {
@@ -15,9 +16,13 @@ class CliFtpDialogs : public FtpDialogs {
         mFolder = folder;
     }
 
+    void AcceptNewHosts(bool accept) { mAcceptNewHosts = accept; }
+
     std::optional<FtpConnectionDetails> AskConnection(const FtpConnectionDetails&) override {
         return mDetails;
     }
+    bool ConfirmNewHost(const HostIdentity&) override { return mAcceptNewHosts; }
+    std::optional<std::string> AskPassphrase(const std::string&) override { return std::nullopt; }
     std::string ChooseRemoteFolder(RemoteFolderLister&, const std::string&) override {
         return mFolder;
     }
@@ -28,6 +33,7 @@ class CliFtpDialogs : public FtpDialogs {
   private:
     std::optional<FtpConnectionDetails> mDetails;
     std::string mFolder;
+    bool mAcceptNewHosts = false;
 };
 
 }  // namespace htmlsim::cli

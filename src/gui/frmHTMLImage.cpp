@@ -53,6 +53,8 @@ frmHTMLImage::frmHTMLImage(Dialogs& dialogs, const std::string& programFolder, Q
                            SecondsClock clock)
     : QMainWindow(parent), mFtpDialogs(this), mFTP(mFtpDialogs), mSession(dialogs, programFolder) {
     setObjectName("frmHTMLImage");
+    mFtpDialogs.SetSecretStore(&mSecrets);
+    mFTP.SetSecretStore(&mSecrets);
     mSession.SetFtpClient(mFTP);
     BuildTabs(clock);
     mRecovery = std::make_unique<RecoveryWatch>(mSession, std::move(clock), *this);

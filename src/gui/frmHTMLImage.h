@@ -10,6 +10,7 @@
 #include "QtTextMeasurer.h"
 #include "ftp/CurlFtpClient.h"
 #include "ftp/QtFtpDialogs.h"
+#include "secrets/LibsecretStore.h"
 
 #include "SurfaceMenus.h"
 #include "services/Dialogs.h"
@@ -87,6 +88,7 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption);
     void ShowAbout();
 
+    platform::LibsecretStore mSecrets;
     QtFtpDialogs mFtpDialogs;
     platform::CurlFtpClient mFTP;
     Session mSession;

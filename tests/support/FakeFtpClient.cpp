@@ -6,6 +6,8 @@ namespace htmlsim::testing {
 
 FtpConnectionDetails FakeFtpClient::Login(const std::string& password) {
     FtpConnectionDetails details;
+    details.protocol = RemoteProtocol::Ftp;
+    details.port = DefaultPort(RemoteProtocol::Ftp);
     details.host = "example.org";
     details.user = "ann";
     details.password = password;

@@ -34,4 +34,14 @@ std::string FakeFtpDialogs::ChooseRemoteFile(RemoteFolderLister&,
     return TakeFront(fileAnswers);
 }
 
+bool FakeFtpDialogs::ConfirmNewHost(const HostIdentity& identity) {
+    hostsShown.push_back(identity);
+    return TakeFront(trustAnswers);
+}
+
+std::optional<std::string> FakeFtpDialogs::AskPassphrase(const std::string& keyFile) {
+    passphraseKeys.push_back(keyFile);
+    return TakeFront(passphraseAnswers);
+}
+
 }  // namespace htmlsim::testing

@@ -8,7 +8,17 @@ namespace htmlsim {
 
 namespace {
 
-constexpr std::string_view kScheme = "ftp://";
+constexpr RemoteProtocol kProtocols[] = {RemoteProtocol::Sftp, RemoteProtocol::FtpExplicitTls,
+                                         RemoteProtocol::FtpImplicitTls, RemoteProtocol::Ftp};
+
+std::optional<RemoteProtocol> ProtocolOfAddress(const std::string& text) {
+    for (const RemoteProtocol protocol : kProtocols) {
+        if (StartsWithIgnoreCase(text, std::string(SchemeOf(protocol)) + "://")) {
+            return protocol;
+        }
+    }
+    return std::nullopt;
+}
 
 std::optional<std::string> PercentDecoded(const std::string& text) {
     std::string decoded;
@@ -38,18 +48,43 @@ bool AllDigits(const std::string& text) {
 
 }  // namespace
 
+const char* SchemeOf(RemoteProtocol protocol) {
+    switch (protocol) {
+        case RemoteProtocol::Sftp:
+            return "sftp";
+        case RemoteProtocol::FtpExplicitTls:
+            return "ftpes";
+        case RemoteProtocol::FtpImplicitTls:
+            return "ftps";
+        case RemoteProtocol::Ftp:
+            break;
+    }
+    return "ftp";
+}
+
 bool IsFtpAddress(const std::string& text) {
-    return StartsWithIgnoreCase(text, kScheme);
+    return ProtocolOfAddress(text).has_value();
+}
+
+std::string AddressWithoutPassword(const FtpConnectionDetails& details, const std::string& path) {
+    const bool ipv6 = details.host.find(':') != std::string::npos;
+    return std::string(SchemeOf(details.protocol)) + "://" +
+           (details.user.empty() ? "" : details.user + "@") +
+           (ipv6 ? "[" + details.host + "]" : details.host) + ":" + std::to_string(details.port) +
+           path;
 }
 
 std::optional<FtpAddress> ParseFtpAddress(const std::string& text) {
-    if (!IsFtpAddress(text)) {
+    const auto protocol = ProtocolOfAddress(text);
+    if (!protocol) {
         return std::nullopt;
     }
-    const std::string rest = text.substr(kScheme.size());
+    const std::string rest = text.substr(std::string(SchemeOf(*protocol)).size() + 3);
     const size_t slash = rest.find('/');
     const std::string authority = rest.substr(0, slash);
     FtpAddress address;
+    address.details.protocol = *protocol;
+    address.details.port = DefaultPort(*protocol);
     address.path = slash == std::string::npos ? "/" : rest.substr(slash);
     // The password may hold "@" unencoded: the host starts after the last one.
     const size_t at = authority.rfind('@');
@@ -66,7 +101,7 @@ std::optional<FtpAddress> ParseFtpAddress(const std::string& text) {
         address.details.user = *user;
         address.details.password = *password;
         hostPort = authority.substr(at + 1);
-    } else {
+    } else if (*protocol != RemoteProtocol::Sftp) {
         address.details.user = "anonymous";
     }
     const size_t colon = hostPort.rfind(':');
@@ -86,7 +121,7 @@ std::optional<FtpAddress> ParseFtpAddress(const std::string& text) {
         return std::nullopt;
     }
     address.details.host = hostPort;
-    address.path = *path;
+    address.path = *path == "/~" || path->starts_with("/~/") ? path->substr(1) : *path;
     return address;
 }
 

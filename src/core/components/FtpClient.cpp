@@ -1,19 +1,39 @@
 #include "components/FtpClient.h"
 
+#include <fstream>
+#include <sstream>
 #include <vector>
 
+#include "components/FtpAddress.h"
 #include "remote/PathNames.h"
+#include "remote/SshKeyFile.h"
 
 namespace htmlsim {
 
 namespace {
 
 bool SameServerAndUser(const FtpConnectionDetails& a, const FtpConnectionDetails& b) {
-    return a.host == b.host && a.port == b.port && a.user == b.user;
+    return a.protocol == b.protocol && a.host == b.host && a.port == b.port && a.user == b.user;
 }
 
 std::string ServerAddressOf(const FtpConnectionDetails& details) {
-    return "ftp://" + details.user + "@" + details.host + ":" + std::to_string(details.port);
+    return std::string(SchemeOf(details.protocol)) + "://" + details.user + "@" + details.host +
+           ":" + std::to_string(details.port);
+}
+
+bool NeedsPassword(const FtpConnectionDetails& details) {
+    return details.protocol != RemoteProtocol::Sftp || details.sshLogin == SshLogin::Password;
+}
+
+SecretKey SecretKeyOf(const FtpConnectionDetails& details) {
+    return {SchemeOf(details.protocol), details.host, details.port, details.user};
+}
+
+std::string FileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 // Resolves "." and ".." segments of an absolute path; ".." above the root stays at the root.
@@ -52,6 +72,11 @@ std::string FtpFile::CaptionText() const {
     return ServerAddress + (RemoteFilePath.empty() ? RemoteFolder : RemoteFilePath);
 }
 
+std::string TemporaryUploadPath(const std::string& remotePath) {
+    const std::string folder = SplitFTPPath(remotePath).folder;
+    return folder + "." + remotePath.substr(folder.size()) + ".part";
+}
+
 std::string NormalizeRemoteFolder(const std::string& folder) {
     std::string normalized = folder;
     if (normalized.empty() || normalized.front() != '/') {
@@ -71,7 +96,14 @@ std::string JoinRemotePath(const std::string& folder, const std::string& name) {
     return WithoutDotSegments(combined);
 }
 
+std::string FtpClient::HomeFolder() const {
+    return NormalizeRemoteFolder(LoginFolder());
+}
+
 std::string FtpClient::RemotePathOf(const std::string& name) const {
+    if (name == "~" || name.starts_with("~/")) {
+        return JoinRemotePath(HomeFolder(), name.substr(std::min<size_t>(2, name.size())));
+    }
     return JoinRemotePath(mFile.RemoteFolder, name);
 }
 
@@ -84,22 +116,81 @@ bool FtpClient::Connect(const std::string& host, const std::string& user) {
     if (!user.empty()) {
         proposed.user = user;
     }
+    proposed.remember = StoredPassword(proposed).has_value();
     const auto chosen = mDialogs.AskConnection(proposed);
     if (!chosen) {
         mStatusFlag = true;  // cancelled: callers end silently
         return false;
     }
-    const bool sameServer = IsConnected() && SameServerAndUser(*chosen, mDetails);
-    if (!OpenConnection(*chosen)) {
+    return LogIn(*chosen, proposed.remember);
+}
+
+bool FtpClient::ConnectTo(const FtpConnectionDetails& details) {
+    BeginOperation();
+    FtpConnectionDetails chosen = details;
+    if (NeedsPassword(chosen) && chosen.password.empty() && !StoredPassword(chosen)) {
+        const auto asked = mDialogs.AskConnection(chosen);
+        if (!asked) {
+            mStatusFlag = true;
+            return false;
+        }
+        return LogIn(*asked, false);
+    }
+    return LogIn(chosen, false);
+}
+
+bool FtpClient::LogIn(FtpConnectionDetails chosen, bool wasRemembered) {
+    if (NeedsPassword(chosen) && chosen.password.empty()) {
+        chosen.password = StoredPassword(chosen).value_or("");
+    }
+    if (!UnlockKeyFile(chosen)) {
+        mStatusFlag = true;
         return false;
     }
-    mDetails = *chosen;
+    const bool sameServer = IsConnected() && SameServerAndUser(chosen, mDetails);
+    if (!OpenConnection(chosen)) {
+        return false;
+    }
+    KeepPasswordAsChosen(chosen, wasRemembered);
+    mDetails = chosen;
     mFile.ServerAddress = ServerAddressOf(mDetails);
     if (!sameServer) {
         mFile.RemoteFilePath.clear();
         mFile.RemoteFolder = NormalizeRemoteFolder(LoginFolder());
     }
     return true;
+}
+
+bool FtpClient::UnlockKeyFile(FtpConnectionDetails& details) {
+    if (details.protocol != RemoteProtocol::Sftp || details.sshLogin != SshLogin::KeyFile ||
+        !details.passphrase.empty() || !IsEncryptedPrivateKey(FileText(details.keyFile))) {
+        return true;
+    }
+    const auto passphrase = mDialogs.AskPassphrase(details.keyFile);
+    if (passphrase) {
+        details.passphrase = *passphrase;
+    }
+    return passphrase.has_value();
+}
+
+std::optional<std::string> FtpClient::StoredPassword(const FtpConnectionDetails& details) const {
+    if (!mSecrets || !NeedsPassword(details) || details.host.empty() ||
+        !mSecrets->WhyUnavailable().empty()) {
+        return std::nullopt;
+    }
+    return mSecrets->Lookup(SecretKeyOf(details));
+}
+
+void FtpClient::KeepPasswordAsChosen(const FtpConnectionDetails& details, bool wasRemembered) {
+    if (!mSecrets || !NeedsPassword(details) || (!details.remember && !wasRemembered) ||
+        !mSecrets->WhyUnavailable().empty()) {
+        return;
+    }
+    if (details.remember) {
+        mSecrets->Store(SecretKeyOf(details), details.password);
+    } else if (wasRemembered) {
+        mSecrets->Forget(SecretKeyOf(details));  // the user unticked "Remember password"
+    }
 }
 
 bool FtpClient::SelectRemoteFolder() {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "components/FtpDialogs.h"
+#include "services/SecretStore.h"
 
 namespace htmlsim {
 
@@ -15,7 +16,7 @@ struct FtpFile {
     // The current remote folder, absolute and ending with "/": names without a leading "/"
     // are relative to it.
     std::string RemoteFolder = "/";
-    // "ftp://user@host:port" of the connection, "" while not connected.
+    // "scheme://user@host:port" of the connection, "" while not connected.
     std::string ServerAddress;
 
     // The text the window caption shows: the server address followed by the document's path,
@@ -46,6 +47,12 @@ class FtpClient : public RemoteFolderLister {
     // Asks the user for the connection (host and user, when not empty, replace the proposed
     // ones) and logs in. False when cancelled or refused.
     bool Connect(const std::string& host = "", const std::string& user = "");
+    // Logs in with given details, such as an address names; a missing password comes from the
+    // secret store, else the user is asked for it.
+    bool ConnectTo(const FtpConnectionDetails& details);
+    // Where passwords the user asks to remember are kept; none by default.
+    void SetSecretStore(SecretStore* store) { mSecrets = store; }
+    SecretStore* Secrets() const { return mSecrets; }
     // Lets the user choose the current remote folder. False when cancelled or failed; the
     // folder then stays as it was.
     bool SelectRemoteFolder();
@@ -75,15 +82,19 @@ class FtpClient : public RemoteFolderLister {
     const FtpFile& File() const { return mFile; }
     const FtpConnectionDetails& Details() const { return mDetails; }
 
-    // The absolute remote path of a name: names starting with "/" as they are, others inside
-    // the current folder.
+    // The absolute remote path of a name: names starting with "/" as they are, "~" and "~/..."
+    // inside the home folder, others inside the current folder.
     std::string RemotePathOf(const std::string& name) const;
+    // The folder the server put the user in after login, absolute and ending with "/".
+    std::string HomeFolder() const;
 
   protected:
     // Logs in with the details; reports its own failure.
     virtual bool OpenConnection(const FtpConnectionDetails& details) = 0;
     // The folder the server put the user in after login, absolute.
     virtual std::string LoginFolder() const = 0;
+
+    FtpDialogs& Dialogs() { return mDialogs; }
 
     // Called at the start of every operation: clears the flag and the last error.
     void BeginOperation();
@@ -93,7 +104,16 @@ class FtpClient : public RemoteFolderLister {
     bool RequireConnection();
 
   private:
+    // Logs in with chosen details and keeps or forgets the password as chosen; wasRemembered:
+    // the store held it when the user was asked.
+    bool LogIn(FtpConnectionDetails chosen, bool wasRemembered);
+    // Asks for the key's passphrase when the key file needs one; false when cancelled.
+    bool UnlockKeyFile(FtpConnectionDetails& details);
+    std::optional<std::string> StoredPassword(const FtpConnectionDetails& details) const;
+    void KeepPasswordAsChosen(const FtpConnectionDetails& details, bool wasRemembered);
+
     FtpDialogs& mDialogs;
+    SecretStore* mSecrets = nullptr;
     FtpFile mFile;
     FtpConnectionDetails mDetails;
     bool mStatusFlag = false;
@@ -103,6 +123,8 @@ class FtpClient : public RemoteFolderLister {
 // The absolute path a name stands for inside a folder: a name starting with "/" as it is,
 // others after the folder; "." and ".." segments are resolved.
 std::string JoinRemotePath(const std::string& folder, const std::string& name);
+// The name an upload is written under before it is renamed over its target: hidden, beside it.
+std::string TemporaryUploadPath(const std::string& remotePath);
 // A remote folder as the client keeps it: absolute and ending with "/".
 std::string NormalizeRemoteFolder(const std::string& folder);
 

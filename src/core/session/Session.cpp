@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "components/FileHelper.h"
+#include "components/FtpAddress.h"
 #include "document/DocumentTemplate.h"
 #include "document/SupportFiles.h"
 #include "import/DocumentImport.h"
@@ -213,6 +214,17 @@ void Session::NewLocalDocument() {
 }
 
 void Session::OpenRecentDocument(const std::string& path) {
+    if (IsFtpAddress(path)) {
+        // Kept without its password: the secret service has it, or the user is asked.
+        const auto address = ParseFtpAddress(path);
+        if (!mFTP || !address || !KeepWork() || !mFTP->ConnectTo(address->details)) {
+            return;
+        }
+        mDocumentSource = kFtpDocument;
+        OpenDocument(mFTP->RemotePathOf(address->path));
+        SwitchTab(mCurrentTab);
+        return;
+    }
     if (!FileHelper::FileExists(path)) {
         mDialogs.Message("File Does Not Exist: '" + path + "'", "", MessageIcon::Critical);
         return;

@@ -1,4 +1,5 @@
 // The session's side of documents held on an FTP server.
+#include "components/FtpAddress.h"
 #include "document/DocumentTemplate.h"
 #include "remote/PathNames.h"
 #include "session/Session.h"
@@ -77,9 +78,24 @@ bool Session::SaveAsFtpFileCommand() {
 }
 
 bool Session::OpenFtpDocument(const std::string& path) {
+    std::string readFrom = path;
     if (!mFTP->RemoteFileExists(path)) {
         if (mFTP->StatusFlag()) {
             return false;  // no connection: the client has told the user
+        }
+        readFrom = TemporaryUploadPath(path);
+    }
+    if (readFrom != path && mFTP->RemoteFileExists(readFrom)) {
+        // A save cut off after the old page was removed: the new text is whole under the
+        // temporary name.
+        mDialogs.Message("The page '" + path +
+                             "' is missing, but the copy being saved when "
+                             "the connection was lost is there: it is opened instead. Save to put "
+                             "it in place.",
+                         "", MessageIcon::Information);
+    } else if (readFrom != path) {
+        if (mFTP->StatusFlag()) {
+            return false;
         }
         SetPathAndName(path);
         CreateNewDocument();
@@ -93,7 +109,7 @@ bool Session::OpenFtpDocument(const std::string& path) {
         return false;
     }
     // Read before anything changes: a failed read leaves the open document as it was.
-    auto text = mFTP->ReadRemoteText(path);
+    auto text = mFTP->ReadRemoteText(readFrom);
     if (!text) {
         return false;
     }
@@ -103,6 +119,7 @@ bool Session::OpenFtpDocument(const std::string& path) {
     UpdateCaption();
     LoadDocumentText(std::move(*text));
     RecordInHistory();
+    mView->DocumentKept(AddressWithoutPassword(mFTP->Details(), mPathAndName));
     mView->ScrollDesignHome();
     return true;
 }
@@ -126,6 +143,7 @@ bool Session::SaveFtpDocument() {
     }
     mSavedText = mDocumentText;
     RecordInHistory();
+    mView->DocumentKept(AddressWithoutPassword(mFTP->Details(), path));
     return true;
 }
 

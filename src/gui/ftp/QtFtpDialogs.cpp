@@ -1,14 +1,28 @@
 #include "ftp/QtFtpDialogs.h"
 
+#include <QInputDialog>
+#include <QMessageBox>
+
 #include "ftp/FtpConnectDialog.h"
 #include "ftp/RemoteFileDialog.h"
 #include "ftp/RemoteFolderDialog.h"
 
 namespace htmlsim::gui {
 
+QString NewHostQuestion(const HostIdentity& identity) {
+    return QObject::tr(
+               "The server %1 is not known yet. %2\n\nIts %3 has the fingerprint\n%4\n\n"
+               "Trust it only when this is the fingerprint its administrator gave you. "
+               "Trust it from now on?")
+        .arg(QString::fromStdString(identity.server), QString::fromStdString(identity.note),
+             QString::fromStdString(identity.kind), QString::fromStdString(identity.fingerprint));
+}
+
 std::optional<FtpConnectionDetails> QtFtpDialogs::AskConnection(
     const FtpConnectionDetails& proposed) {
-    FtpConnectDialog dialog(proposed, mOwner);
+    const QString whyNoStore = mSecrets ? QString::fromStdString(mSecrets->WhyUnavailable())
+                                        : QObject::tr("Passwords cannot be remembered here.");
+    FtpConnectDialog dialog(proposed, whyNoStore, mOwner);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
@@ -25,6 +39,21 @@ std::string QtFtpDialogs::ChooseRemoteFile(RemoteFolderLister& lister,
                                            const RemoteFileRequest& request) {
     RemoteFileDialog dialog(lister, request, mOwner);
     return dialog.exec() == QDialog::Accepted ? dialog.ChosenPath() : "";
+}
+
+bool QtFtpDialogs::ConfirmNewHost(const HostIdentity& identity) {
+    return QMessageBox::question(mOwner, QObject::tr("Unknown Server"), NewHostQuestion(identity),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtFtpDialogs::AskPassphrase(const std::string& keyFile) {
+    bool ok = false;
+    const QString passphrase =
+        QInputDialog::getText(mOwner, QObject::tr("Key Passphrase"),
+                              QObject::tr("Passphrase of %1:").arg(QString::fromStdString(keyFile)),
+                              QLineEdit::Password, QString(), &ok);
+    return ok ? std::optional<std::string>(passphrase.toStdString()) : std::nullopt;
 }
 
 }  // namespace htmlsim::gui

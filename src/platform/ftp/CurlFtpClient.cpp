@@ -1,6 +1,8 @@
 #include "ftp/CurlFtpClient.h"
 
 #include <curl/curl.h>
+#include <openssl/ssl.h>
+#include <openssl/x509.h>
 
 #include <filesystem>
 #include <fstream>
@@ -8,7 +10,10 @@
 #include <sstream>
 
 #include "components/FtpListing.h"
+#include "remote/Digest.h"
+#include "remote/HostTrust.h"
 #include "remote/PathNames.h"
+#include "remote/TrustFiles.h"
 
 namespace htmlsim::platform {
 
@@ -66,6 +71,8 @@ bool IsConnectionFailure(CURLcode code) {
         case CURLE_USE_SSL_FAILED:
         case CURLE_SSL_CONNECT_ERROR:
         case CURLE_PEER_FAILED_VERIFICATION:
+        case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
+        case CURLE_SSH:
             return true;
         default:
             return false;
@@ -75,6 +82,77 @@ bool IsConnectionFailure(CURLcode code) {
 // FTP commands end at a line break: a name holding one could smuggle in a command.
 bool IsSafeRemotePath(const std::string& path) {
     return path.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
+}
+
+// The record of the connection being made: OpenSSL's verify callback has no user pointer.
+thread_local CurlFtpClient::PeerRecord* tConnectingPeer = nullptr;
+
+std::string DerOf(X509* certificate) {
+    unsigned char* der = nullptr;
+    const int length = i2d_X509(certificate, &der);
+    std::string bytes = length > 0 ? std::string(reinterpret_cast<char*>(der), length) : "";
+    OPENSSL_free(der);
+    return bytes;
+}
+
+std::string PublicKeyPinOf(X509* certificate) {
+    unsigned char* der = nullptr;
+    const int length = i2d_PUBKEY(X509_get0_pubkey(certificate), &der);
+    std::string bytes = length > 0 ? std::string(reinterpret_cast<char*>(der), length) : "";
+    OPENSSL_free(der);
+    return "sha256//" + Base64Encode(Sha256(bytes));
+}
+
+// Records the server's certificate; a certificate the CA store does not vouch for passes only
+// when its public key is the one the user pinned for this server.
+int VerifyAndRecord(int preverified, X509_STORE_CTX* store) {
+    X509* leaf = X509_STORE_CTX_get0_cert(store);
+    CurlFtpClient::PeerRecord* peer = tConnectingPeer;
+    if (!peer || !leaf) {
+        return preverified;
+    }
+    peer->certificate = DerOf(leaf);
+    peer->pin = PublicKeyPinOf(leaf);
+    if (!preverified && peer->pinned && *peer->pinned == peer->pin) {
+        X509_STORE_CTX_set_error(store, X509_V_OK);
+        return 1;
+    }
+    return preverified;
+}
+
+CURLcode PrepareTls(CURL*, void* sslContext, void*) {
+    SSL_CTX_set_verify(static_cast<SSL_CTX*>(sslContext), SSL_VERIFY_PEER, VerifyAndRecord);
+    return CURLE_OK;
+}
+
+int CheckHostKey(void* client, int, const char* key, size_t length) {
+    return static_cast<CurlFtpClient*>(client)->AcceptHostKey(std::string(key, length))
+               ? CURLKHMATCH_OK
+               : CURLKHMATCH_MISMATCH;
+}
+
+// "AB:CD:..." of the certificate's SHA-256 digest, as browsers show it.
+std::string CertificateFingerprint(const std::string& der) {
+    static const char* kHex = "0123456789ABCDEF";
+    std::string text;
+    for (unsigned char byte : Sha256(der)) {
+        text += text.empty() ? "" : ":";
+        text += kHex[byte >> 4];
+        text += kHex[byte & 15];
+    }
+    return text;
+}
+
+// SFTP's quote commands take names in double quotes.
+std::string QuotedForSftp(const std::string& path) {
+    std::string quoted = "\"";
+    for (char c : path) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+        }
+        quoted += c;
+    }
+    return quoted + "\"";
 }
 
 void EnsureCurlInitialised() {
@@ -107,13 +185,18 @@ CurlFtpClient::~CurlFtpClient() {
 std::string CurlFtpClient::UrlOf(const FtpConnectionDetails& details,
                                  const std::string& remotePath) const {
     const bool ipv6 = details.host.find(':') != std::string::npos;
-    std::string url = "ftp://" + (ipv6 ? "[" + details.host + "]" : details.host) + ":" +
+    const bool sftp = details.protocol == RemoteProtocol::Sftp;
+    const char* scheme = sftp                                                 ? "sftp://"
+                         : details.protocol == RemoteProtocol::FtpImplicitTls ? "ftps://"
+                                                                              : "ftp://";
+    std::string url = scheme + (ipv6 ? "[" + details.host + "]" : details.host) + ":" +
                       std::to_string(details.port) + "/";
     if (remotePath.empty()) {
-        return url;  // the login folder
+        return sftp ? url + "~/" : url;  // the login folder
     }
-    // "%2F" makes the path absolute on the server instead of relative to the login folder.
-    url += "%2F";
+    // FTP paths are relative to the login folder unless they start with "%2F"; SFTP paths are
+    // absolute.
+    url += sftp ? "" : "%2F";
     size_t start = 1;
     while (start < remotePath.size()) {
         auto end = remotePath.find('/', start);
@@ -146,8 +229,28 @@ int CurlFtpClient::Perform(const FtpConnectionDetails& details, const Request& r
     if (!details.passive) {
         curl_easy_setopt(mCurl, CURLOPT_FTPPORT, "-");
     }
-    if (details.useTls) {
+    if (details.protocol == RemoteProtocol::FtpExplicitTls ||
+        details.protocol == RemoteProtocol::FtpImplicitTls) {
         curl_easy_setopt(mCurl, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_ALL));
+        curl_easy_setopt(mCurl, CURLOPT_SSL_CTX_FUNCTION, PrepareTls);
+        if (mPeer.pinned) {
+            // The pinned key stands for the server, whatever name its certificate holds.
+            curl_easy_setopt(mCurl, CURLOPT_PINNEDPUBLICKEY, mPeer.pinned->c_str());
+            curl_easy_setopt(mCurl, CURLOPT_SSL_VERIFYHOST, 0L);
+        }
+    }
+    if (details.protocol == RemoteProtocol::Sftp) {
+        curl_easy_setopt(mCurl, CURLOPT_SSH_HOSTKEYFUNCTION, CheckHostKey);
+        curl_easy_setopt(mCurl, CURLOPT_SSH_HOSTKEYDATA, this);
+        long authTypes = CURLSSH_AUTH_PASSWORD | CURLSSH_AUTH_KEYBOARD;
+        if (details.sshLogin == SshLogin::Agent) {
+            authTypes = CURLSSH_AUTH_AGENT;
+        } else if (details.sshLogin == SshLogin::KeyFile) {
+            authTypes = CURLSSH_AUTH_PUBLICKEY;
+            curl_easy_setopt(mCurl, CURLOPT_SSH_PRIVATE_KEYFILE, details.keyFile.c_str());
+            curl_easy_setopt(mCurl, CURLOPT_KEYPASSWD, details.passphrase.c_str());
+        }
+        curl_easy_setopt(mCurl, CURLOPT_SSH_AUTH_TYPES, authTypes);
     }
     if (request.noBody) {
         curl_easy_setopt(mCurl, CURLOPT_NOBODY, 1L);
@@ -175,14 +278,93 @@ int CurlFtpClient::Perform(const FtpConnectionDetails& details, const Request& r
     if (postQuote) {
         curl_easy_setopt(mCurl, CURLOPT_POSTQUOTE, postQuote.get());
     }
-    return curl_easy_perform(mCurl);
+    mConnecting = &details;
+    tConnectingPeer = &mPeer;
+    const CURLcode code = curl_easy_perform(mCurl);
+    tConnectingPeer = nullptr;
+    mConnecting = nullptr;
+    return code;
+}
+
+bool CurlFtpClient::AcceptHostKey(const std::string& keyBlob) {
+    mPeer.hostKey = keyBlob;
+    mPeer.checked = true;
+    mPeer.status = CheckSshHostKey(mConnecting->host, mConnecting->port, keyBlob);
+    return mPeer.status == HostKeyStatus::Known;
+}
+
+int CurlFtpClient::TryLogin(const FtpConnectionDetails& details) {
+    // A fresh connection: the server must show itself again.
+    curl_easy_cleanup(mCurl);
+    mCurl = curl_easy_init();
+    mPeer = PeerRecord{};
+    mPeer.pinned = PinnedCertificateKey(ServerName(details.host, details.port));
+    Request login;
+    login.noBody = details.protocol != RemoteProtocol::Sftp;
+    std::string listing;
+    login.received = &listing;
+    return Perform(details, login);
+}
+
+bool CurlFtpClient::IsUnknownServer(int code, const FtpConnectionDetails& details) const {
+    if (code != CURLE_PEER_FAILED_VERIFICATION) {
+        return false;
+    }
+    if (details.protocol == RemoteProtocol::Sftp) {
+        return mPeer.checked && (mPeer.status == HostKeyStatus::Unknown ||
+                                 mPeer.status == HostKeyStatus::OtherTypeKnown);
+    }
+    return !mPeer.certificate.empty() && !mPeer.pinned;
+}
+
+std::string CurlFtpClient::IdentityText(const FtpConnectionDetails& details) const {
+    if (details.protocol == RemoteProtocol::Sftp) {
+        return "its " + HostKeyType(mPeer.hostKey) + " key has the fingerprint " +
+               HostKeyFingerprint(mPeer.hostKey);
+    }
+    return "its certificate has the SHA-256 fingerprint " +
+           CertificateFingerprint(mPeer.certificate);
+}
+
+bool CurlFtpClient::TrustNewServer(const FtpConnectionDetails& details) {
+    const bool sftp = details.protocol == RemoteProtocol::Sftp;
+    HostIdentity identity;
+    identity.server = ServerName(details.host, details.port);
+    identity.kind = sftp ? HostKeyType(mPeer.hostKey) + " key" : "TLS certificate";
+    identity.fingerprint = sftp ? HostKeyFingerprint(mPeer.hostKey)
+                                : "SHA256:" + CertificateFingerprint(mPeer.certificate);
+    identity.note = sftp ? (mPeer.status == HostKeyStatus::OtherTypeKnown
+                                ? "The server is known, but with a key of another type."
+                                : "The server is not in ~/.ssh/known_hosts.")
+                         : "The certificate is not vouched for by a certificate authority this "
+                           "system trusts, or is made out to another name.";
+    if (!Dialogs().ConfirmNewHost(identity)) {
+        ReportFailure(std::string("The ") + ProtocolName(details.protocol) + " server " +
+                          identity.server + " is not trusted: " + IdentityText(details) +
+                          ". Nothing was sent to it.",
+                      true);
+        return false;
+    }
+    const bool kept = sftp ? TrustSshHostKey(details.host, details.port, mPeer.hostKey)
+                           : PinCertificateKey(identity.server, mPeer.pin);
+    if (!kept) {
+        ReportFailure("Cannot record the trusted server " + identity.server + " in " +
+                          (sftp ? KnownHostsPath() : PinnedCertificatesPath()).string() + ".",
+                      true);
+    }
+    return kept;
 }
 
 bool CurlFtpClient::OpenConnection(const FtpConnectionDetails& details) {
+    mLoggedIn = false;
     // A request without a file only logs in; libcurl then knows the login folder.
-    Request login;
-    login.noBody = true;
-    const int code = Perform(details, login);
+    int code = TryLogin(details);
+    if (IsUnknownServer(code, details)) {
+        if (!TrustNewServer(details)) {
+            return false;
+        }
+        code = TryLogin(details);
+    }
     if (code != CURLE_OK) {
         mLoggedIn = false;
         ReportCurlFailure(code, details, "/", false);
@@ -207,28 +389,42 @@ bool CurlFtpClient::BeginRemoteOperation(const std::string& remotePath) {
     return true;
 }
 
-std::optional<std::vector<RemoteEntry>> CurlFtpClient::ListRemoteFolder(const std::string& folder) {
-    const std::string path = NormalizeRemoteFolder(RemotePathOf(folder));
-    if (!BeginRemoteOperation(path)) {
-        return std::nullopt;
-    }
+int CurlFtpClient::FetchListing(const std::string& folder, std::vector<RemoteEntry>& entries) {
     std::string listing;
     Request request;
-    request.remotePath = path;
-    request.customRequest = "MLSD";
+    request.remotePath = folder;
     request.received = &listing;
+    if (IsSftp()) {
+        // SFTP lists a folder in the long form of ls.
+        const int code = Perform(Details(), request);
+        entries = ParseUnixListing(listing);
+        return code;
+    }
+    request.customRequest = "MLSD";
     int code = Perform(Details(), request);
     if (code == CURLE_OK) {
-        return ParseMachineListing(listing);
+        entries = ParseMachineListing(listing);
+        return code;
     }
     if (!IsConnectionFailure(static_cast<CURLcode>(code)) && code != CURLE_REMOTE_ACCESS_DENIED) {
         // An older server without machine listings.
         listing.clear();
         request.customRequest.clear();
         code = Perform(Details(), request);
-        if (code == CURLE_OK) {
-            return ParseUnixListing(listing);
-        }
+        entries = ParseUnixListing(listing);
+    }
+    return code;
+}
+
+std::optional<std::vector<RemoteEntry>> CurlFtpClient::ListRemoteFolder(const std::string& folder) {
+    const std::string path = NormalizeRemoteFolder(RemotePathOf(folder));
+    if (!BeginRemoteOperation(path)) {
+        return std::nullopt;
+    }
+    std::vector<RemoteEntry> entries;
+    const int code = FetchListing(path, entries);
+    if (code == CURLE_OK) {
+        return entries;
     }
     ReportCurlFailure(code, Details(), path, false);
     return std::nullopt;
@@ -239,14 +435,27 @@ bool CurlFtpClient::RemoteFileExists(const std::string& name) {
     if (!BeginRemoteOperation(path)) {
         return false;
     }
-    Request request;
-    request.remotePath = path;
-    request.noBody = true;
-    const int code = Perform(Details(), request);
+    int code = CURLE_OK;
+    bool exists = false;
+    if (IsSftp()) {
+        // Opening a folder as a file succeeds over SFTP: the folder's listing tells files apart.
+        const std::string folder = SplitFTPPath(path).folder;
+        std::vector<RemoteEntry> entries;
+        code = FetchListing(folder, entries);
+        const std::string fileName = path.substr(folder.size());
+        exists = std::find(entries.begin(), entries.end(), RemoteEntry{fileName, false}) !=
+                 entries.end();
+    } else {
+        Request request;
+        request.remotePath = path;
+        request.noBody = true;
+        code = Perform(Details(), request);
+        exists = code == CURLE_OK;
+    }
     if (IsConnectionFailure(static_cast<CURLcode>(code))) {
         ReportCurlFailure(code, Details(), path, false);
     }
-    return code == CURLE_OK;
+    return exists && code == CURLE_OK;
 }
 
 std::optional<std::string> CurlFtpClient::Retrieve(const std::string& remotePath) {
@@ -270,26 +479,43 @@ bool CurlFtpClient::Store(const std::string& remotePath, const std::string& byte
         return false;
     }
     const std::string folder = SplitFTPPath(remotePath).folder;
-    const std::string partPath = folder + "." + remotePath.substr(folder.size()) + ".part";
+    const std::string partPath = TemporaryUploadPath(remotePath);
     Request request;
     request.remotePath = partPath;
     request.sent = &bytes;
-    request.postQuote = {"RNFR " + partPath, "RNTO " + remotePath};
+    request.postQuote = RenameCommands(partPath, remotePath);
     int code = Perform(Details(), request);
     if (code == CURLE_QUOTE_ERROR) {
-        // Some servers rename only onto a free name: remove the old file first. The new
-        // bytes are complete on the server by now.
-        code =
-            RunCommands(folder, {"DELE " + remotePath, "RNFR " + partPath, "RNTO " + remotePath});
+        // Some servers rename only onto a free name (SFTP version 3 among them): the old file
+        // is removed first. The new bytes are complete on the server by now, and an open that
+        // finds only them uses them.
+        std::vector<std::string> commands{RemoveCommand(remotePath, false)};
+        for (const auto& command : RenameCommands(partPath, remotePath)) {
+            commands.push_back(command);
+        }
+        code = RunCommands(folder, commands);
     }
     if (code == CURLE_OK) {
         return true;
     }
     if (!IsConnectionFailure(static_cast<CURLcode>(code))) {
-        RunCommands(folder, {"*DELE " + partPath});
+        RunCommands(folder, {RemoveCommand(partPath, true)});
     }
     ReportCurlFailure(code, Details(), remotePath, true);
     return false;
+}
+
+std::vector<std::string> CurlFtpClient::RenameCommands(const std::string& from,
+                                                       const std::string& to) const {
+    if (IsSftp()) {
+        return {"rename " + QuotedForSftp(from) + " " + QuotedForSftp(to)};
+    }
+    return {"RNFR " + from, "RNTO " + to};
+}
+
+std::string CurlFtpClient::RemoveCommand(const std::string& path, bool mayFail) const {
+    return std::string(mayFail ? "*" : "") +
+           (IsSftp() ? "rm " + QuotedForSftp(path) : "DELE " + path);
 }
 
 int CurlFtpClient::RunCommands(const std::string& folder,
@@ -297,6 +523,8 @@ int CurlFtpClient::RunCommands(const std::string& folder,
     Request request;
     request.remotePath = folder;
     request.noBody = true;
+    std::string discarded;
+    request.received = &discarded;
     request.quote = commands;
     return Perform(Details(), request);
 }
@@ -352,29 +580,57 @@ bool CurlFtpClient::Upload(const std::string& remotePath, const std::string& loc
 
 void CurlFtpClient::ReportCurlFailure(int code, const FtpConnectionDetails& details,
                                       const std::string& remotePath, bool writing) {
-    const std::string server = details.host + ":" + std::to_string(details.port);
+    const std::string kind = ProtocolName(details.protocol);
+    const std::string server = ServerName(details.host, details.port);
     const auto curlCode = static_cast<CURLcode>(code);
+    const bool changed =
+        curlCode == CURLE_SSL_PINNEDPUBKEYNOTMATCH ||
+        (curlCode == CURLE_PEER_FAILED_VERIFICATION &&
+         (details.protocol == RemoteProtocol::Sftp ? mPeer.status == HostKeyStatus::Changed
+                                                   : mPeer.pinned.has_value()));
     std::string description;
+    if (changed) {
+        description = "WARNING: the " + kind + " server " + server +
+                      " is not the one trusted before: " + IdentityText(details) +
+                      ". Someone may be listening in, or the server was set up anew. The "
+                      "connection was refused; if the change is expected, forget the server in "
+                      "the Connect dialog and connect again.";
+        ReportFailure(description, true);
+        return;
+    }
     switch (curlCode) {
         case CURLE_COULDNT_RESOLVE_HOST:
         case CURLE_COULDNT_CONNECT:
-            description = "Cannot reach the FTP server " + server +
+            description = "Cannot reach the " + kind + " server " + server +
                           ". Check the address and that the server is running.";
             break;
         case CURLE_OPERATION_TIMEDOUT:
-            description = "The FTP server " + server + " did not answer in time.";
+            description = "The " + kind + " server " + server + " did not answer in time.";
             break;
         case CURLE_LOGIN_DENIED:
-            description = "The FTP server " + server + " refused the login of user '" +
-                          details.user + "'. Check the user name and password.";
+            description =
+                "The " + kind + " server " + server + " refused the login of user '" +
+                details.user + "'. Check the user name and " +
+                (details.protocol == RemoteProtocol::Sftp && details.sshLogin != SshLogin::Password
+                     ? "key."
+                     : "password.");
             break;
         case CURLE_USE_SSL_FAILED:
-            description = "The FTP server " + server + " does not offer TLS.";
+            description = "The " + kind + " server " + server + " does not offer TLS.";
             break;
         case CURLE_SSL_CONNECT_ERROR:
+            description = "The TLS connection to the " + kind + " server " + server + " failed.";
+            break;
         case CURLE_PEER_FAILED_VERIFICATION:
-            description = "The TLS connection to the FTP server " + server +
-                          " failed: its certificate is not trusted.";
+            description =
+                details.protocol == RemoteProtocol::Sftp && mPeer.status == HostKeyStatus::Revoked
+                    ? "The host key of the SFTP server " + server + " is revoked in " +
+                          KnownHostsPath().string() + ": " + IdentityText(details) +
+                          ". The connection was refused."
+                    : "The " + kind + " server " + server + " could not be verified" +
+                          (mPeer.certificate.empty() && mPeer.hostKey.empty()
+                               ? "."
+                               : ": " + IdentityText(details) + ".");
             break;
         case CURLE_REMOTE_ACCESS_DENIED:
             description =
@@ -382,21 +638,24 @@ void CurlFtpClient::ReportCurlFailure(int code, const FtpConnectionDetails& deta
             break;
         case CURLE_REMOTE_FILE_NOT_FOUND:
         case CURLE_FTP_COULDNT_RETR_FILE:
-            description = "The remote file '" + remotePath + "' does not exist.";
+            description = remotePath.ends_with("/")
+                              ? "The remote folder '" + remotePath + "' does not exist."
+                              : "The remote file '" + remotePath + "' does not exist.";
             break;
         case CURLE_UPLOAD_FAILED:
         case CURLE_QUOTE_ERROR:
-            description = "Permission denied: the FTP server does not let user '" + details.user +
-                          "' write '" + remotePath + "'.";
+            description = "Permission denied: the " + kind + " server does not let user '" +
+                          details.user + "' write '" + remotePath + "'.";
             break;
         case CURLE_REMOTE_DISK_FULL:
-            description = "The FTP server has no room left for '" + remotePath + "'.";
+            description = "The " + kind + " server has no room left for '" + remotePath + "'.";
             break;
         default:
             description = IsConnectionFailure(curlCode)
-                              ? "The connection to the FTP server " + server + " was lost while " +
-                                    (writing ? "writing '" : "reading '") + remotePath + "'."
-                              : "The FTP transfer of '" + remotePath +
+                              ? "The connection to the " + kind + " server " + server +
+                                    " was lost while " + (writing ? "writing '" : "reading '") +
+                                    remotePath + "'."
+                              : "The " + kind + " transfer of '" + remotePath +
                                     "' failed: " + curl_easy_strerror(curlCode) + ".";
             break;
     }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "components/FtpClient.h"
+#include "remote/KnownHosts.h"
 
 using CURL = void;
 
@@ -16,10 +17,15 @@ struct FtpTimeouts {
     long stall = 20;     // a transfer that moves no byte for this long is cut off
 };
 
-// The FTP client on libcurl. One easy handle keeps the control connection open between
-// operations; when the server went away, the next operation reconnects with the details of
-// the last login. Uploads go to a temporary name in the target's folder and are renamed over
-// the target, so a transfer cut off never truncates the file that was there.
+// The remote client on libcurl, for SFTP, FTP over TLS (explicit and implicit) and plain FTP.
+// One easy handle keeps the connection open between operations; when the server went away, the
+// next operation reconnects with the details of the last login. Uploads go to a temporary name
+// in the target's folder and are renamed over the target, so a transfer cut off never truncates
+// the file that was there.
+//
+// Servers are verified before anything of the login is sent: SFTP host keys against
+// ~/.ssh/known_hosts, TLS certificates against the system's CA store or the key the user pinned.
+// A server met for the first time is trusted only when the user says so.
 class CurlFtpClient : public FtpClient {
   public:
     explicit CurlFtpClient(FtpDialogs& dialogs, FtpTimeouts timeouts = {});
@@ -40,8 +46,35 @@ class CurlFtpClient : public FtpClient {
     bool OpenConnection(const FtpConnectionDetails& details) override;
     std::string LoginFolder() const override { return mLoginFolder; }
 
+  public:
+    // What the server showed of itself during the last connection attempt.
+    struct PeerRecord {
+        std::string hostKey;  // SFTP: the host key blob
+        HostKeyStatus status = HostKeyStatus::Unknown;
+        std::string certificate;            // TLS: the server's certificate, DER
+        std::string pin;                    // TLS: "sha256//..." of its public key
+        std::optional<std::string> pinned;  // the pin the user trusted for the server
+        bool checked = false;
+    };
+
+    // The host key check libcurl asks for; true when known_hosts knows this very key.
+    bool AcceptHostKey(const std::string& keyBlob);
+
   private:
     struct Request;
+
+    // Logs in once; the peer record says what the server showed.
+    int TryLogin(const FtpConnectionDetails& details);
+    // A server not known yet: asks whether to trust it, and remembers it when told to.
+    bool TrustNewServer(const FtpConnectionDetails& details);
+    bool IsUnknownServer(int code, const FtpConnectionDetails& details) const;
+    std::string IdentityText(const FtpConnectionDetails& details) const;
+    bool IsSftp() const { return Details().protocol == RemoteProtocol::Sftp; }
+    // The server renames onto an existing name, or the old file is removed first.
+    // A folder's entries; libcurl's result code.
+    int FetchListing(const std::string& folder, std::vector<RemoteEntry>& entries);
+    std::vector<std::string> RenameCommands(const std::string& from, const std::string& to) const;
+    std::string RemoveCommand(const std::string& path, bool mayFail) const;
 
     // Runs one request on the handle with the connection details and timeouts set.
     int Perform(const FtpConnectionDetails& details, const Request& request);
@@ -59,6 +92,8 @@ class CurlFtpClient : public FtpClient {
 
     FtpTimeouts mTimeouts;
     CURL* mCurl = nullptr;
+    const FtpConnectionDetails* mConnecting = nullptr;  // during Perform
+    PeerRecord mPeer;
     bool mLoggedIn = false;
     std::string mLoginFolder = "/";
 };

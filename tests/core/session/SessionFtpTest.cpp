@@ -5,6 +5,7 @@
 #include "FakeFtpClient.h"
 #include "FakeFtpDialogs.h"
 #include "FakePictures.h"
+#include "FakeSecretStore.h"
 #include "FakeSurface.h"
 #include "SessionTestSupport.h"
 #include "document/DocumentTemplate.h"
@@ -57,6 +58,41 @@ TEST_F(SessionFtp, SupportFilesAreWrittenOnceAndMissingPagesAreCreated) {
     EXPECT_EQ(ftp.files["/www/other/c.html"], NewDocumentTemplate());
     EXPECT_EQ(session.PathAndName(), "/www/other/c.html");
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// A save cut off after the old page was removed left only the whole temporary copy.
+TEST_F(SessionFtp, APageFoundOnlyAsItsTemporaryUploadIsOpenedFromItWithANote) {
+    session.Start("");
+    EnterFtpModeAt("/www/site/");
+    ftp.PutFile("/www/site/.lost.html.part", "<HTML>saved</HTML>\r\n");
+    session.OpenDocument("/www/site/lost.html");
+    EXPECT_EQ(session.DocumentText(), "<HTML>saved</HTML>\r\n");
+    EXPECT_EQ(session.PathAndName(), "/www/site/lost.html");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "The page '/www/site/lost.html' is missing, but the copy being saved when the "
+              "connection was lost is there: it is opened instead. Save to put it in place.");
+    session.SaveCommand();
+    EXPECT_EQ(ftp.files["/www/site/lost.html"], "<HTML>saved</HTML>\r\n");
+}
+
+// A recent remote document is kept as its address without the password; reopened, it connects
+// with the remembered password, or asks for one.
+TEST_F(SessionFtp, ARecentRemoteDocumentReconnectsWithTheRememberedPassword) {
+    session.Start("");
+    FakeSecretStore secrets;
+    ftp.SetSecretStore(&secrets);
+    secrets.secrets["ftp://ann@example.org:21"] = "secret";
+    session.OpenRecentDocument("ftp://ann@example.org:21/www/other/b.html");
+    EXPECT_EQ(session.DocumentSource(), kFtpDocument);
+    EXPECT_EQ(session.DocumentText(), "<HTML>b</HTML>\r\n\r\n");
+    EXPECT_TRUE(ftpDialogs.proposedConnections.empty());
+
+    secrets.secrets.clear();
+    session.OpenRecentDocument("ftp://ann@example.org:21/www/site/index.html");
+    ASSERT_EQ(ftpDialogs.proposedConnections.size(), 1u);  // cancelled: nothing changes
+    EXPECT_EQ(ftpDialogs.proposedConnections[0].host, "example.org");
+    EXPECT_EQ(session.PathAndName(), "/www/other/b.html");
 }
 
 TEST_F(SessionFtp, ConnectionFailuresKeepTheDocumentAndAreShownOnce) {

@@ -12,6 +12,7 @@
 
 #include "FakeFtpClient.h"
 #include "FakeFtpDialogs.h"
+#include "ScopedHome.h"
 #include "ftp/FtpConnectDialog.h"
 #include "ftp/RemoteBrowser.h"
 #include "ftp/RemoteFileDialog.h"
@@ -28,25 +29,63 @@ QStringList ListedNames(const RemoteBrowser& browser) {
     return names;
 }
 
-TEST(FtpConnectDialog, StartsPassiveWithoutTlsAndNeedsAHost) {
-    FtpConnectDialog dialog(FtpConnectionDetails{});
+TEST(FtpConnectDialog, OffersSftpFirstPortsFollowTheProtocolAndPlainFtpIsWarnedOf) {
+    FtpConnectDialog dialog(FtpConnectionDetails{}, "No secret service here.");
     EXPECT_EQ(dialog.PasswordEdit()->echoMode(), QLineEdit::Password);
     QPushButton* ok = dialog.Buttons()->button(QDialogButtonBox::Ok);
     EXPECT_FALSE(ok->isEnabled());
+    EXPECT_EQ(dialog.Details().protocol, RemoteProtocol::Sftp);
+    EXPECT_EQ(dialog.PortBox()->value(), 22);
+    EXPECT_TRUE(dialog.PlainWarning()->isHidden());
+    EXPECT_FALSE(dialog.PassiveBox()->isEnabled());
+    EXPECT_FALSE(dialog.RememberBox()->isEnabled());
+    EXPECT_EQ(dialog.RememberBox()->toolTip(), "No secret service here.");
 
     QTest::keyClicks(dialog.HostEdit(), " ftp.example.org ");
     EXPECT_TRUE(ok->isEnabled());
     QTest::keyClicks(dialog.UserEdit(), "ann");
     QTest::keyClicks(dialog.PasswordEdit(), "p w");
+    dialog.ProtocolBox()->setCurrentIndex(2);  // implicit TLS
+    EXPECT_EQ(dialog.PortBox()->value(), 990);
+    dialog.ProtocolBox()->setCurrentIndex(1);  // explicit TLS
+    EXPECT_EQ(dialog.PortBox()->value(), 21);
     dialog.PortBox()->setValue(2121);
-    dialog.TlsBox()->setChecked(true);
+    dialog.ProtocolBox()->setCurrentIndex(3);  // a chosen port stays
+    EXPECT_EQ(dialog.PortBox()->value(), 2121);
+    EXPECT_FALSE(dialog.PlainWarning()->isHidden());
+    dialog.ProtocolBox()->setCurrentIndex(1);
+    EXPECT_TRUE(dialog.PlainWarning()->isHidden());
     dialog.PassiveBox()->setChecked(false);
-    const auto details = dialog.Details();
+    auto details = dialog.Details();
+    EXPECT_EQ(details.protocol, RemoteProtocol::FtpExplicitTls);
     EXPECT_EQ(details.host, "ftp.example.org");
     EXPECT_EQ(details.port, 2121);
     EXPECT_EQ(details.password, "p w");
-    EXPECT_TRUE(details.useTls);
     EXPECT_FALSE(details.passive);
+    EXPECT_FALSE(details.remember);
+
+    // SFTP with a key file: no password travels, the key file is named.
+    dialog.ProtocolBox()->setCurrentIndex(0);
+    dialog.LoginBox()->setCurrentIndex(2);
+    EXPECT_FALSE(dialog.PasswordEdit()->isEnabled());
+    EXPECT_TRUE(dialog.KeyFileBox()->isEnabled());
+    dialog.KeyFileBox()->setCurrentText("/keys/id_ed25519");
+    details = dialog.Details();
+    EXPECT_EQ(details.sshLogin, SshLogin::KeyFile);
+    EXPECT_EQ(details.keyFile, "/keys/id_ed25519");
+    EXPECT_TRUE(details.password.empty());
+}
+
+TEST(FtpConnectDialog, RemembersOnlyWithASecretService) {
+    testing::ScopedHome home;
+    FtpConnectionDetails proposed;
+    proposed.host = "sftp.example.org";
+    proposed.remember = true;
+    FtpConnectDialog dialog(proposed, "");
+    EXPECT_TRUE(dialog.RememberBox()->isEnabled());
+    EXPECT_TRUE(dialog.RememberBox()->isChecked());
+    EXPECT_TRUE(dialog.Details().remember);
+    EXPECT_FALSE(dialog.ForgetButton()->isEnabled());  // nothing trusted for it yet
 }
 
 class RemoteChooserTest : public ::testing::Test {
