@@ -22,7 +22,8 @@ OffscreenApplication::OffscreenApplication() {
 }
 
 CliPageControls::CliPageControls(CliSession& session, Dialogs& dialogs)
-    : mControls(mMeasurer, dialogs, SessionSectionWriter(session.Get())) {}
+    : mDocumentMeasurer(mMeasurer, session.Get().Codec()),
+      mControls(mDocumentMeasurer, dialogs, SessionSectionWriter(session.Get())) {}
 
 bool OpenAndImportDesign(CliSession& session, const std::string& path, PageDesign& design,
                          Surface& surface, Pictures& pictures, Dialogs& dialogs,

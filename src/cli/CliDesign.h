@@ -7,6 +7,7 @@
 #include "import/ImportContext.h"
 #include "services/Surface.h"
 #include "surface/PageControls.h"
+#include "text/DocumentTextMeasurer.h"
 
 namespace htmlsim::cli {
 
@@ -27,7 +28,8 @@ struct OffscreenApplication {
 };
 
 // The anchors, labels and inputs of a headless command: measured with the editor's fonts on an
-// offscreen display, their section writers writing into the session's document.
+// offscreen display as the document's characters, their section writers writing into the
+// session's document.
 class CliPageControls {
   public:
     CliPageControls(CliSession& session, Dialogs& dialogs);
@@ -37,6 +39,7 @@ class CliPageControls {
   private:
     OffscreenApplication mApplication;
     QtTextMeasurer mMeasurer;
+    DocumentTextMeasurer mDocumentMeasurer;
     PageControls mControls;
 };
 

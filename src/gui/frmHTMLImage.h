@@ -17,6 +17,7 @@
 #include "session/Session.h"
 #include "session/SessionView.h"
 #include "surface/PageControls.h"
+#include "text/DocumentTextMeasurer.h"
 
 class QAction;
 class QComboBox;
@@ -87,6 +88,7 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     Session mSession;
     QtPictures mPictures;
     QtTextMeasurer mMeasurer;
+    DocumentTextMeasurer mDocumentMeasurer{mMeasurer, mSession.Codec()};
     QtClipboard mClipboard;
     RecentFilesMenu* mRecentFiles = nullptr;
     QTabWidget* mTabs = nullptr;

@@ -3,6 +3,7 @@
 
 #include "CliCommand.h"
 #include "CliDesign.h"
+#include "DesignText.h"
 #include "QtPictures.h"
 
 namespace htmlsim::cli {
@@ -134,8 +135,10 @@ int RunDesign(const std::vector<std::string>& args) {
                          {"anchors", ControlsJson(page.Anchor1, AnchorJson)},
                          {"inputs", ControlsJson(page.Input1, InputJson)},
                          {"messages", dialogs.messages}};
-    // Texts of a Latin-1 document are not UTF-8: such bytes are shown replaced, not refused.
-    std::cout << result.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+    // A message may quote bytes that are not UTF-8: they are shown replaced, not refused.
+    std::cout << DecodedDesign(result, session.Get().Codec())
+                     .dump(2, ' ', false, Json::error_handler_t::replace)
+              << '\n';
     return kExitSuccess;
 }
 
