@@ -217,11 +217,11 @@ TEST(CodeLibraryWindow, AWindows1252LibraryFileIsShownEditedAndDeletedInItsOwnEn
     update->click();
     EXPECT_EQ(ReadFileBytes(file), adopted);
 
-    code->setPlainText(QString::fromUtf8("x = '\xC3\xBC';\ny = 1;"));
+    code->setPlainText(QString::fromUtf8("x = '\xC3\xA4';\ny = 1;"));
     update->click();
     EXPECT_EQ(ReadFileBytes(file),
               "1\xFD\xFC"
-              "Caf\xE9\xFC\xFD\xFCx = '\xFC';\r\ny = 1;\xFC\xFD\xFC"
+              "Caf\xE9\xFC\xFD\xFCx = '\xE4';\r\ny = 1;\xFC\xFD\xFC"
               "01/02/2003\xFC\xFD"
               "2\xFD"
               "2\xFF\xFE");
@@ -235,7 +235,7 @@ TEST(CodeLibraryWindow, AWindows1252LibraryFileIsShownEditedAndDeletedInItsOwnEn
                   "The code holds \xE2\x9C\x93, which the Windows-1252 library file "
                   "'ProcedureLib.dat' cannot hold. Please choose another character."}));
     EXPECT_FALSE(update->isHidden());
-    code->setPlainText(QString::fromUtf8("x = '\xC3\xBC';\ny = 1;"));
+    code->setPlainText(QString::fromUtf8("x = '\xC3\xA4';\ny = 1;"));
     update->click();
 
     // The listed name finds its record.
