@@ -18,13 +18,13 @@ void DecodeTexts(Json& value, const DocumentCodec& codec) {
 
 }  // namespace
 
-Json DecodedDesign(const Json& design, const DocumentCodec& codec) {
+Json DecodedDesign(Json design, const DocumentCodec& codec) {
     Json decoded = {{"encoding", EncodingName(codec.Encoding())}};
-    for (const auto& [key, value] : design.items()) {
-        decoded[key] = value;
+    for (auto& [key, value] : design.items()) {
         if (key != "messages") {
-            DecodeTexts(decoded[key], codec);
+            DecodeTexts(value, codec);
         }
+        decoded[key] = std::move(value);
     }
     return decoded;
 }
