@@ -21,7 +21,8 @@ OffscreenApplication::OffscreenApplication() {
 }
 
 CliPageControls::CliPageControls(CliSession& session, Dialogs& dialogs)
-    : mControls(mMeasurer, dialogs, SessionSectionWriter(session.Get())) {}
+    : mDocumentMeasurer(mMeasurer, session.Get().Codec()),
+      mControls(mDocumentMeasurer, dialogs, SessionSectionWriter(session.Get())) {}
 
 bool OpenDesignDocument(CliSession& session, const std::string& path) {
     return session.OpenExisting(session.DocumentPath(path));

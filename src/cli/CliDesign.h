@@ -8,6 +8,7 @@
 #include "import/ImportContext.h"
 #include "services/Surface.h"
 #include "surface/PageControls.h"
+#include "text/DocumentTextMeasurer.h"
 
 namespace htmlsim::cli {
 
@@ -28,8 +29,8 @@ struct OffscreenApplication {
 };
 
 // The anchors, labels and inputs of a headless command: measured with the editor's fonts on an
-// offscreen display (made when the first text is measured), their section writers writing into
-// the session's document.
+// offscreen display (made when the first text is measured) as the document's characters, their
+// section writers writing into the session's document.
 class CliPageControls {
   public:
     CliPageControls(CliSession& session, Dialogs& dialogs);
@@ -38,6 +39,7 @@ class CliPageControls {
 
   private:
     OnDemandTextMeasurer mMeasurer;
+    DocumentTextMeasurer mDocumentMeasurer;
     PageControls mControls;
 };
 

@@ -5,6 +5,7 @@
 #include <QStatusBar>
 
 #include "DesignSurface.h"
+#include "QtText.h"
 #include "session/DesignInteraction.h"
 #include "surface/PointerReport.h"
 
@@ -21,14 +22,17 @@ void AddDesignStatusBar(QMainWindow& window, PalletWidget& pallet, DesignInterac
 
     QObject::connect(
         &pallet, &PalletWidget::pointerMoved, pointer, [pointer, &interaction](QPointF at) {
-            pointer->setText(QString::fromStdString(DescribePoint(interaction.GetSession().Design(),
-                                                                  static_cast<float>(at.x()),
-                                                                  static_cast<float>(at.y()))));
+            Session& session = interaction.GetSession();
+            pointer->setText(ShownText(DescribePoint(session.Design(), static_cast<float>(at.x()),
+                                                     static_cast<float>(at.y())),
+                                       session.Codec()));
         });
     QObject::connect(&pallet, &PalletWidget::pointerLeft, pointer, &QLabel::clear);
     QObject::connect(&pallet, &PalletWidget::worked, selection, [selection, &interaction] {
         const ClickableAreaPtr area = interaction.Selection().Selected();
-        selection->setText(area ? QString::fromStdString(DescribeSelection(*area)) : QString());
+        selection->setText(
+            area ? ShownText(DescribeSelection(*area), interaction.GetSession().Codec())
+                 : QString());
     });
 }
 

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "InvalidMark.h"
+#include "QtText.h"
 
 namespace htmlsim::gui {
 
@@ -20,7 +21,7 @@ namespace {
 QStringList ToQt(const std::vector<std::string>& items) {
     QStringList list;
     for (const std::string& item : items) {
-        list << QString::fromStdString(item);
+        list << ToQString(item);
     }
     return list;
 }
@@ -49,7 +50,7 @@ frmAreaProperties::frmAreaProperties(AreaPropertiesModel& model, QWidget* parent
         mBoxes[box]->setObjectName(names[box]);
         form->addRow(labels[box], mBoxes[box]);
         connect(mBoxes[box], &QLineEdit::textEdited, this, [this, box](const QString& text) {
-            mModel.Boxes[box] = text.toStdString();
+            mModel.Boxes[box] = FromQString(text);
             MarkBox(static_cast<AreaBox>(box));
         });
     }
@@ -100,21 +101,21 @@ frmAreaProperties::frmAreaProperties(AreaPropertiesModel& model, QWidget* parent
     ShowModel();
 
     connect(mName, &QComboBox::currentTextChanged, this,
-            [this](const QString& text) { mModel.Name = text.toStdString(); });
+            [this](const QString& text) { mModel.Name = FromQString(text); });
     connect(mName, &QComboBox::activated, this, [this](int index) {
-        mModel.Name = mName->itemText(index).toStdString();
+        mModel.Name = FromQString(mName->itemText(index));
         mModel.NameChosen();
         ShowModel();
     });
     connect(mTitle, &QLineEdit::textEdited, this,
-            [this](const QString& text) { mModel.Title = text.toStdString(); });
+            [this](const QString& text) { mModel.Title = FromQString(text); });
     connect(mLinkable, &QCheckBox::clicked, this, [this](bool checked) {
         mModel.Linkable = checked;
         mModel.LinkableClicked();
         mLinkAddress->setEnabled(mModel.LinkAddressEnabled);
     });
     connect(mLinkAddress, &QComboBox::currentTextChanged, this,
-            [this](const QString& text) { mModel.LinkAddress = text.toStdString(); });
+            [this](const QString& text) { mModel.LinkAddress = FromQString(text); });
     connect(mRight, &QRadioButton::toggled, this, [this](bool on) { mModel.RightClick = on; });
     connect(open, &QPushButton::clicked, this, [this] {
         mModel.Browse();
@@ -129,8 +130,9 @@ frmAreaProperties::frmAreaProperties(AreaPropertiesModel& model, QWidget* parent
         ShowModel();
     });
     connect(ok, &QPushButton::clicked, this, [this] {
-        mModel.Apply();
-        accept();
+        if (mModel.Apply()) {
+            accept();
+        }
     });
 }
 
@@ -140,15 +142,15 @@ void frmAreaProperties::ShowModel() {
     const QSignalBlocker linkBlock(mLinkAddress);
     mName->clear();
     mName->addItems(ToQt(mModel.NameList));
-    mName->setEditText(QString::fromStdString(mModel.Name));
+    mName->setEditText(ToQString(mModel.Name));
     for (int box = 0; box < kAreaBoxCount; ++box) {
-        mBoxes[box]->setText(QString::fromStdString(mModel.Boxes[box]));
+        mBoxes[box]->setText(ToQString(mModel.Boxes[box]));
         MarkBox(static_cast<AreaBox>(box));
     }
-    mTitle->setText(QString::fromStdString(mModel.Title));
+    mTitle->setText(ToQString(mModel.Title));
     mLinkable->setChecked(mModel.Linkable);
     mLinkAddress->setEnabled(mModel.LinkAddressEnabled);
-    mLinkAddress->setEditText(QString::fromStdString(mModel.LinkAddress));
+    mLinkAddress->setEditText(ToQString(mModel.LinkAddress));
     mCanvas->setVisible(mModel.CanvasFrameVisible);
     const QSignalBlocker rightBlock(mRight);
     (mModel.RightClick ? mRight : mLeft)->setChecked(true);

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "QtText.h"
+
 namespace htmlsim::gui {
 
 frmBalloonProperties::frmBalloonProperties(BalloonPropertiesModel& model, QWidget* parent)
@@ -16,9 +18,9 @@ frmBalloonProperties::frmBalloonProperties(BalloonPropertiesModel& model, QWidge
     setObjectName("frmBalloonProperties");
     setWindowTitle("Options");
     mInnerHTML->setObjectName("txtInnerHTML");
-    mInnerHTML->setPlainText(QString::fromStdString(model.InnerHTML()));
+    mInnerHTML->setPlainText(ToQString(model.InnerHTML()));
     mBackgroundColor->setObjectName("txtBackgroundColor");
-    mBackgroundColor->setText(QString::fromStdString(model.BackgroundColor()));
+    mBackgroundColor->setText(ToQString(model.BackgroundColor()));
     // The colour is changed in the document text; here it is only shown.
     mBackgroundColor->setReadOnly(true);
 
@@ -41,8 +43,10 @@ frmBalloonProperties::frmBalloonProperties(BalloonPropertiesModel& model, QWidge
     layout->addLayout(samples);
     layout->addWidget(ok, 0, Qt::AlignRight);
 
-    connect(mInnerHTML, &QPlainTextEdit::textChanged, this,
-            [this, &model] { model.InnerHTMLChanged(mInnerHTML->toPlainText().toStdString()); });
+    // The raw text: plain text would turn no-break spaces into spaces.
+    connect(mInnerHTML, &QPlainTextEdit::textChanged, this, [this, &model] {
+        model.InnerHTMLChanged(FromQtRawText(mInnerHTML->document()->toRawText()));
+    });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 

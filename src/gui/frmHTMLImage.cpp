@@ -17,6 +17,7 @@
 #include "DesignSurface.h"
 #include "EditMenu.h"
 #include "PreviewInBrowser.h"
+#include "QtText.h"
 #include "RecentFilesMenu.h"
 #include "codelib/frmCodeLibrary.h"
 #include "controls/PageControlViews.h"
@@ -86,10 +87,11 @@ void frmHTMLImage::BuildTabs(SecondsClock clock) {
     mDesignTab->pctPallet()->SetKeyHandler(
         [this](SurfaceKey key, KeyModifiers modifiers) { mInteraction->KeyDown(key, modifiers); });
     AddDesignStatusBar(*this, *mDesignTab->pctPallet(), *mInteraction);
-    mControls = std::make_unique<PageControls>(mMeasurer, mSession.GetDialogs(),
+    mControls = std::make_unique<PageControls>(mDocumentMeasurer, mSession.GetDialogs(),
                                                SessionSectionWriter(mSession));
     ConnectPageControls(*mInteraction, *mControls);
-    mControlViews = std::make_unique<PageControlViews>(*mControls, mDesignTab->pctPallet());
+    mControlViews =
+        std::make_unique<PageControlViews>(*mControls, mSession.Codec(), mDesignTab->pctPallet());
     mControlViews->SetPropertiesDialog(new frmProperties(this));
     AddImageInsertionCommands(*mInteraction, mSession, mClipboard);
     mDesignTab->pctPallet()->SetFileDrop(
@@ -254,14 +256,11 @@ void frmHTMLImage::SelectSectionQuietly(size_t index) {
 }
 
 void frmHTMLImage::ShowEditorText(const std::string& text) {
-    mDocument->setPlainText(QString::fromStdString(text));
+    mDocument->setPlainText(ToQString(text));
 }
 
 std::string frmHTMLImage::EditorText() const {
-    // The raw text keeps non-breaking spaces; only the paragraph ends become line breaks.
-    QString text = mDocument->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QChar('\n'));
-    return text.toStdString();
+    return FromQtRawText(mDocument->document()->toRawText());
 }
 
 void frmHTMLImage::closeEvent(QCloseEvent* event) {

@@ -18,6 +18,7 @@
 #include "session/Session.h"
 #include "session/SessionView.h"
 #include "surface/PageControls.h"
+#include "text/DocumentTextMeasurer.h"
 
 class QAction;
 class QComboBox;
@@ -94,6 +95,7 @@ class frmHTMLImage : public QMainWindow, public SessionView {
     Session mSession;
     QtPictures mPictures;
     QtTextMeasurer mMeasurer;
+    DocumentTextMeasurer mDocumentMeasurer{mMeasurer, mSession.Codec()};
     QtClipboard mClipboard;
     RecentFilesMenu* mRecentFiles = nullptr;
     QTabWidget* mTabs = nullptr;

@@ -9,13 +9,14 @@
 #include <QVBoxLayout>
 
 #include "InvalidMark.h"
+#include "QtText.h"
 
 namespace htmlsim::gui {
 
 namespace {
 
 QLineEdit* Box(const char* name, const std::string& text, QWidget* parent) {
-    auto* box = new QLineEdit(QString::fromStdString(text), parent);
+    auto* box = new QLineEdit(ToQString(text), parent);
     box->setObjectName(name);
     return box;
 }
@@ -56,9 +57,9 @@ frmImageProperties::frmImageProperties(ImagePropertiesModel& model, QWidget* par
     mHREF->setEditable(true);
     mHREF->setInsertPolicy(QComboBox::NoInsert);
     for (const std::string& link : model.LinkList()) {
-        mHREF->addItem(QString::fromStdString(link));
+        mHREF->addItem(ToQString(link));
     }
-    mHREF->setEditText(QString::fromStdString(model.HREF()));
+    mHREF->setEditText(ToQString(model.HREF()));
     auto* title = Box("txtTitle", model.Title(), mLink);
     auto* linkForm = new QFormLayout(mLink);
     linkForm->addRow("Link Address", mHREF);
@@ -81,17 +82,17 @@ frmImageProperties::frmImageProperties(ImagePropertiesModel& model, QWidget* par
         });
     }
     connect(mHREF, &QComboBox::currentTextChanged, this,
-            [this](const QString& text) { mModel.HREFChanged(text.toStdString()); });
+            [this](const QString& text) { mModel.HREFChanged(FromQString(text)); });
     connect(title, &QLineEdit::textEdited, this,
-            [this](const QString& text) { mModel.TitleChanged(text.toStdString()); });
+            [this](const QString& text) { mModel.TitleChanged(FromQString(text)); });
     connect(mapName, &QLineEdit::textEdited, this,
-            [this](const QString& text) { mModel.MapNameChanged(text.toStdString()); });
+            [this](const QString& text) { mModel.MapNameChanged(FromQString(text)); });
     connect(mLeft, &QLineEdit::textEdited, this, [this](const QString& text) {
-        mModel.LeftChanged(text.toStdString());
+        mModel.LeftChanged(FromQString(text));
         MarkInvalid(mLeft, !mModel.LeftValid());
     });
     connect(mTop, &QLineEdit::textEdited, this, [this](const QString& text) {
-        mModel.TopChanged(text.toStdString());
+        mModel.TopChanged(FromQString(text));
         MarkInvalid(mTop, !mModel.TopValid());
     });
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

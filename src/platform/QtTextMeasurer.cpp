@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "QtControlStyle.h"
+#include "QtText.h"
 
 namespace htmlsim {
 
@@ -13,7 +14,7 @@ TextExtent QtTextMeasurer::Measure(std::string_view text, const TextFont& font) 
         return known->second;
     }
     const QFontMetricsF metrics(ToQFont(font));
-    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString qtext = ToQString(text);
     const TextExtent extent{metrics.horizontalAdvance(qtext), metrics.height()};
     if (mAnswers.size() == kKeptAnswers) {
         mAnswers.clear();

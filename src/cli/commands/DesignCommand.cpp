@@ -63,7 +63,7 @@ int RunDesign(const std::vector<std::string>& args) {
     }
     PageControls* pageControls = controls ? &controls->Get() : nullptr;
     ImportDesign(session, design, surface, pictures, dialogs, pageControls);
-    WriteDesignJson(std::cout, design, pageControls, dialogs.messages);
+    WriteDesignJson(std::cout, design, pageControls, dialogs.messages, session.Get().Codec());
     std::cout << '\n';
     return kExitSuccess;
 }

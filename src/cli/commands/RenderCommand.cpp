@@ -62,10 +62,10 @@ QSize PageExtent(const PageDesign& design, const PageControls& controls) {
 }
 
 // The page controls drawn over the painted surface by the widgets the editor shows them with.
-void PaintControls(QImage& image, PageControls& controls) {
+void PaintControls(QImage& image, PageControls& controls, const DocumentCodec& codec) {
     QWidget surface;
     surface.resize(image.size());
-    const PageControlViews views(controls, &surface);
+    const PageControlViews views(controls, codec, &surface);
     QPainter painter(&image);
     surface.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
 }
@@ -91,7 +91,7 @@ int RunRender(const std::vector<std::string>& args) {
     if (OpenAndImportDesign(session, arguments.document, design, canvas, pictures,
                             session.Dialogs(), controls.Get())) {
         QImage image = canvas.RenderImage(PageExtent(design, controls.Get()));
-        PaintControls(image, controls.Get());
+        PaintControls(image, controls.Get(), session.Get().Codec());
         SavePng(image, arguments.output, session.Dialogs());
     }
     return session.ExitStatus();

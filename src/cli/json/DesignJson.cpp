@@ -110,8 +110,10 @@ std::vector<const Control*> Counted(const PageControls* page,
 }  // namespace
 
 void WriteDesignJson(std::ostream& out, const PageDesign& design, const PageControls* controls,
-                     const std::vector<DesignMessage>& messages) {
+                     const std::vector<DesignMessage>& messages, const DocumentCodec& codec) {
     JsonRecordStream json(out);
+    json.TopText("encoding", EncodingName(codec.Encoding()));
+    json.DecodeTextsWith([&codec](std::string_view bytes) { return codec.Decode(bytes); });
     json.BeginArray("images");
     for (int i = 1; i <= design.ImageCount(); ++i) {
         json.BeginRecord();
@@ -127,6 +129,7 @@ void WriteDesignJson(std::ostream& out, const PageDesign& design, const PageCont
                [](JsonRecordStream& j, const Anchor* anchor) { WriteAnchor(j, *anchor); });
     WriteArray(json, "inputs", Counted(controls, &PageControls::Input1),
                [](JsonRecordStream& j, const Input* input) { WriteInput(j, *input); });
+    json.DecodeTextsWith({});
     WriteArray(json, "messages", messages, WriteMessage);
     json.Finish();
 }

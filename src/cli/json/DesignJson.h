@@ -6,6 +6,7 @@
 
 #include "model/PageDesign.h"
 #include "surface/PageControls.h"
+#include "text/DocumentCodec.h"
 
 namespace htmlsim::cli {
 
@@ -18,9 +19,11 @@ struct DesignMessage {
     size_t line = 0;   // the document's line it first came at; 0 when it belongs to none
 };
 
-// The design as `htmlsim-cli design` prints it: images, areas, labels, anchors, inputs (none
-// without `controls`) and the messages shown while reading, written as they are walked.
+// The design as `htmlsim-cli design` prints it: the document's encoding, then images, areas,
+// labels, anchors, inputs (none without `controls`) and the messages shown while reading,
+// written as they are walked. The design's texts are the document's characters, decoded by its
+// codec; the messages are the program's own.
 void WriteDesignJson(std::ostream& out, const PageDesign& design, const PageControls* controls,
-                     const std::vector<DesignMessage>& messages);
+                     const std::vector<DesignMessage>& messages, const DocumentCodec& codec);
 
 }  // namespace htmlsim::cli

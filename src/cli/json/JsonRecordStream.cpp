@@ -34,6 +34,20 @@ JsonRecordStream::JsonRecordStream(std::ostream& out) : mOut(out) {
     mOut << '{';
 }
 
+void JsonRecordStream::TopText(std::string_view name, std::string_view value) {
+    std::string field(mFirstArray ? "\n" : ",\n");
+    field += kArrayIndent;
+    AppendQuoted(field, name);
+    field += ": ";
+    AppendQuoted(field, value);
+    mOut << field;
+    mFirstArray = false;
+}
+
+void JsonRecordStream::DecodeTextsWith(std::function<std::string(std::string_view)> decode) {
+    mDecode = std::move(decode);
+}
+
 void JsonRecordStream::BeginArray(std::string_view name) {
     std::string start(mFirstArray ? "\n" : ",\n");
     start += kArrayIndent;
@@ -62,7 +76,11 @@ void JsonRecordStream::FieldName(std::string_view name) {
 
 void JsonRecordStream::Text(std::string_view name, std::string_view value) {
     FieldName(name);
-    AppendQuoted(mRecord, value);
+    if (mDecode) {
+        AppendQuoted(mRecord, mDecode(value));
+    } else {
+        AppendQuoted(mRecord, value);
+    }
 }
 
 void JsonRecordStream::Number(std::string_view name, long long value) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -12,6 +13,12 @@ namespace htmlsim::cli {
 class JsonRecordStream {
   public:
     explicit JsonRecordStream(std::ostream& out);
+
+    // A text field of the object itself, before its arrays.
+    void TopText(std::string_view name, std::string_view value);
+    // Texts of the records written from now on pass through `decode` first; an empty one
+    // writes them as they are.
+    void DecodeTextsWith(std::function<std::string(std::string_view)> decode);
 
     void BeginArray(std::string_view name);
     void BeginRecord();
@@ -28,6 +35,7 @@ class JsonRecordStream {
 
     std::ostream& mOut;
     std::string mRecord;  // the record being written, sent whole
+    std::function<std::string(std::string_view)> mDecode;
     bool mFirstArray = true;
     bool mFirstRecord = true;
     bool mFirstField = true;

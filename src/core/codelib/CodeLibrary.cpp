@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "text/TextEncoding.h"
 #include "util/RuntimeError.h"
 #include "util/Text.h"
 
@@ -104,7 +105,9 @@ std::vector<ListEntry> CodeLibrary::FillListFromQuery(const std::string& stateme
         const auto display = static_cast<int16_t>(fields.FieldIndex(displayField));
         const auto id = idField.empty() ? -1 : static_cast<int16_t>(fields.FieldIndex(idField));
         while (!LibraryQuery.AtEnd() && display >= 0) {
-            ListEntry entry{std::string(TrimBlanks(fields.Item(display).Value())), 0};
+            ListEntry entry{std::string(TrimBlanks(DecodeText(fields.Item(display).Value(),
+                                                              LibraryQuery.TableEncoding()))),
+                            0};
             if (id >= 0) {
                 entry.itemData = fields.Item(id).Number();
             }
@@ -132,15 +135,31 @@ std::vector<ListEntry> CodeLibrary::ProcedureEntries(int64_t snippetTypeId, int6
         query.NextGroup();
     }
     for (query.MoveFirst(); !query.AtEnd(); query.MoveNext()) {
-        entries.push_back(
-            {std::string(TrimBlanks(query.Fields().Item("name").Value())), query.RecordNumber()});
+        entries.push_back({std::string(TrimBlanks(Text(query, "name"))), query.RecordNumber()});
     }
     return entries;
 }
 
 std::string CodeLibrary::NameById(DataQuery& query, const std::string& idField, int64_t id) {
     query.Find(idField, std::to_string(id));
-    return query.RecordNumber() != 0 ? query.Fields().Item("Name").Value() : "";
+    return query.RecordNumber() != 0 ? Text(query, "Name") : "";
+}
+
+std::string CodeLibrary::Text(DataQuery& query, const std::string& field) {
+    return DecodeText(query.Fields().Item(field).Value(), query.TableEncoding());
+}
+
+std::optional<std::string> CodeLibrary::Stored(DataQuery& query, const std::string& text,
+                                               const std::string& fieldName) {
+    if (const auto unheld = FirstUnheldCharacter(text, query.TableEncoding())) {
+        mDialogs.Message("The " + fieldName + " holds " + *unheld + ", which the " +
+                             EncodingName(query.TableEncoding()) + " library file '" +
+                             query.TableFileName() +
+                             "' cannot hold. Please choose another character.",
+                         "", MessageIcon::Exclamation);
+        return std::nullopt;
+    }
+    return EncodeText(text, query.TableEncoding());
 }
 
 std::string CodeLibrary::GetAuthorName(int64_t id) {
@@ -163,8 +182,8 @@ void CodeLibrary::SelectProcedure(std::optional<int64_t> recordNumber) {
 
 Snippet CodeLibrary::ReadSnippet(DataQuery& query) {
     auto fields = query.Fields();
-    return {fields.Item("Id").Number(),        fields.Item("Name").Value(),
-            fields.Item("CodeText").Value(),   fields.Item("Date").Value(),
+    return {fields.Item("Id").Number(),        Text(query, "Name"),
+            Text(query, "CodeText"),           Text(query, "Date"),
             fields.Item("AuthorsID").Number(), fields.Item("SnippetTypesID").Number()};
 }
 
@@ -194,8 +213,12 @@ std::optional<ListEntry> CodeLibrary::AddSnippet(const std::string& name, int64_
         return std::nullopt;
     }
     auto& query = mQ_Procedures;
+    const auto stored = Stored(query, trimmed, "name");
+    if (!stored) {
+        return std::nullopt;
+    }
     mErrorFlag = false;
-    const bool exists = query.Find("name", trimmed);
+    const bool exists = query.Find("name", *stored);
     if (mErrorFlag) {
         return std::nullopt;  // the snippet table could not be read; that was shown
     }
@@ -208,7 +231,7 @@ std::optional<ListEntry> CodeLibrary::AddSnippet(const std::string& name, int64_
     query.AddNew();
     auto fields = query.Fields();
     fields.Item("id").SetValue(newId);
-    fields.Item("name").SetValue(trimmed);
+    fields.Item("name").SetValue(*stored);
     fields.Item("Date").SetValue(date);
     fields.Item("AuthorsID").SetValue(authorId);
     fields.Item("SnippetTypesid").SetValue(snippetTypeId);
@@ -226,17 +249,25 @@ bool CodeLibrary::StoreSnippet(const Snippet& edited) {
         mDialogs.Message("Procedures Query is not on the correct record.", "", MessageIcon::None);
         return false;
     }
+    const auto name = Stored(query, std::string(TrimBlanks(edited.name)), "name");
+    const auto code = name ? Stored(query, edited.codeText, "code") : std::nullopt;
+    const auto date = code ? Stored(query, edited.date, "date") : std::nullopt;
+    if (!date) {
+        return false;
+    }
     auto fields = query.Fields();
-    fields.Item("Name").SetValue(std::string(TrimBlanks(edited.name)));
-    fields.Item("CodeText").SetValue(edited.codeText);
-    fields.Item("Date").SetValue(edited.date);
+    fields.Item("Name").SetValue(*name);
+    fields.Item("CodeText").SetValue(*code);
+    fields.Item("Date").SetValue(*date);
     fields.Item("AuthorsID").SetValue(edited.authorsId);
     fields.Item("SnippetTypesid").SetValue(edited.snippetTypesId);
     return query.Update();
 }
 
 bool CodeLibrary::DeleteSnippet(const std::string& name) {
-    if (!mQ_Procedures.Find("Name", name) || !mQ_Procedures.Delete()) {
+    // A name the table cannot hold names no record of it.
+    const auto stored = EncodeText(name, mQ_Procedures.TableEncoding());
+    if (!stored || !mQ_Procedures.Find("Name", *stored) || !mQ_Procedures.Delete()) {
         return false;
     }
     mCurrentProcID = 0;

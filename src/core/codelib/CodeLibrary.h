@@ -31,7 +31,8 @@ struct Snippet {
 
 // The snippet database behind the Code Library window: the three tables of the data folder, the
 // query objects over them and the data steps of listing, adding, storing and deleting snippets.
-// Every failure is shown through the dialogs.
+// Texts come and go as UTF-8; each table file keeps its own encoding. Every failure is shown
+// through the dialogs.
 class CodeLibrary {
   public:
     static constexpr int64_t kNoChoice = -1;
@@ -84,6 +85,12 @@ class CodeLibrary {
   private:
     void WatchErrors(DataQuery& query);
     std::string NameById(DataQuery& query, const std::string& idField, int64_t id);
+    // A text field of the query's current record, decoded from its table's encoding.
+    static std::string Text(DataQuery& query, const std::string& field);
+    // The text in the encoding of the query's table; nullopt (after a message naming the
+    // field) when that encoding cannot hold one of its characters.
+    std::optional<std::string> Stored(DataQuery& query, const std::string& text,
+                                      const std::string& fieldName);
     Snippet ReadSnippet(DataQuery& query);
     void CreateTable(const std::string& table, const std::string& dataFile,
                      const std::string& createStatement, const std::string& firstRows);

@@ -216,6 +216,14 @@ void DataQuery::RunSelect(const SelectStatement& select) {
         split.push_back(RequireField(table, name));
     }
     auto stored = ReadTableRows(mFolder, table);
+    mTableEncoding = TextEncoding::Utf8;
+    for (const TableRow& row : stored) {
+        for (const std::string& value : row) {
+            if (DetectTextEncoding(value) == TextEncoding::Windows1252) {
+                mTableEncoding = TextEncoding::Windows1252;
+            }
+        }
+    }
 
     std::vector<ResultRow> rows;
     for (auto& values : stored) {
@@ -236,6 +244,10 @@ void DataQuery::RunSelect(const SelectStatement& select) {
     mRows = std::move(rows);
     mLastRecordNumber = static_cast<int32_t>(mRows.size());
     Regroup();
+}
+
+std::string DataQuery::TableFileName() const {
+    return mTable ? mTable->DataFile(mFolder).filename().string() : std::string();
 }
 
 // ---- walking ----

@@ -10,6 +10,7 @@
 #include "components/StatementParser.h"
 #include "components/TableDefinition.h"
 #include "components/TableFile.h"
+#include "text/TextEncoding.h"
 
 namespace htmlsim {
 
@@ -81,6 +82,11 @@ class DataQuery {
     void GoToRecord(int32_t recordNumber);
 
     QueryFields Fields() { return QueryFields(*this); }
+    // The encoding of the selected table's texts: UTF-8 when every stored text is UTF-8 (and
+    // for an empty table), else Windows-1252, as an older program wrote them.
+    TextEncoding TableEncoding() const { return mTableEncoding; }
+    // The file name of the selected table's data file.
+    std::string TableFileName() const;
 
     // Starts a new record holding default values; Update appends it to the table file.
     void AddNew();
@@ -126,8 +132,9 @@ class DataQuery {
 
     std::filesystem::path mFolder;
     std::optional<TableDefinition> mTable;  // the table of the last select
-    std::vector<size_t> mColumns;           // result column -> table field
-    std::vector<size_t> mSplitColumns;      // table fields of "Split By"
+    TextEncoding mTableEncoding = TextEncoding::Utf8;
+    std::vector<size_t> mColumns;       // result column -> table field
+    std::vector<size_t> mSplitColumns;  // table fields of "Split By"
     std::vector<ResultRow> mRows;
     std::vector<std::vector<size_t>> mGroups;  // row indexes per group
     std::optional<size_t> mGroup;              // walking this group (may be past the last)

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/TextEncoding.h"
+
 namespace htmlsim {
 
 // How a document's bytes become the text a person edits: UTF-8 documents stay UTF-8, any other
@@ -14,7 +16,8 @@ struct EditorEncoding {
     bool markCarriageReturns = true;  // false when the document holds the symbol itself
 };
 
-EditorEncoding DetectEditorEncoding(std::string_view document);
+// The document's encoding was decided when it was read.
+EditorEncoding DetectEditorEncoding(std::string_view document, TextEncoding textEncoding);
 
 // Document bytes -> UTF-8 with "\n" line breaks. Every byte maps to a character of its own, so
 // an unedited text converts back to the same bytes.
@@ -22,7 +25,5 @@ std::string ToEditorText(std::string_view bytes, const EditorEncoding& encoding)
 
 // UTF-8 with "\n" line breaks -> document bytes. A character Windows-1252 cannot hold becomes "?".
 std::string FromEditorText(std::string_view text, const EditorEncoding& encoding);
-
-bool IsValidUtf8(std::string_view bytes);
 
 }  // namespace htmlsim

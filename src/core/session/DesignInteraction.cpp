@@ -77,13 +77,13 @@ void DesignInteraction::ShowAreaProperties() {
     PageDesign& design = mSession.Design();
     ClickableArea& area = *design.CurrentClickableArea;
     if (area.AreaType != kAreaClickable) {
-        BalloonPropertiesModel model(area);
+        BalloonPropertiesModel model(area, mSession.Codec());
         mForms.ShowBalloonProperties(model);
     } else {
         const bool onCanvas = area.ImageID >= 1 && area.ImageID <= design.ImageCount() &&
                               design.Image(area.ImageID).ImageType == kImageCanvas;
         AreaPropertiesModel model(area, onCanvas, mSession.PathOnly(), mSavedAreaValueSets,
-                                  mSession.GetDialogs(), [this] { ApplyArea(); });
+                                  mSession.GetDialogs(), mSession.Codec(), [this] { ApplyArea(); });
         mForms.ShowAreaProperties(model);
     }
     UpdateImagesSection(mSession);
@@ -105,7 +105,7 @@ void DesignInteraction::ShowImageProperties() {
         return;
     }
     ImagePropertiesModel model(*mSession.Design().CurrentImage, mSession.PathOnly(),
-                               mSession.Extension());
+                               mSession.Extension(), mSession.Codec());
     mForms.ShowImageProperties(model);
     UpdateImagesSection(mSession);
 }

@@ -440,7 +440,8 @@ void Session::LoadDocumentText(std::string text) {
     mDocumentText = std::move(text);
     mSavedText = mDocumentText;
     mEdits.Reset(mDocumentText);
-    mEditorEncoding = DetectEditorEncoding(mDocumentText);
+    mCodec = DocumentCodec(mDocumentText);
+    mEditorEncoding = DetectEditorEncoding(mDocumentText, mCodec.Encoding());
     mSectionEdited = false;
     mSelectedSection = 0;
     if (mCurrentTab == kDocumentEditorTab) {

@@ -13,6 +13,7 @@
 #include "services/NoSurface.h"
 #include "session/SessionView.h"
 #include "session/UndoHistory.h"
+#include "text/DocumentCodec.h"
 
 namespace htmlsim {
 
@@ -60,6 +61,8 @@ class Session {
     void Start(const std::string& commandLine);
 
     const std::string& DocumentText() const { return mDocumentText; }
+    // How the open document's bytes become text, decided when it was read.
+    const DocumentCodec& Codec() const { return mCodec; }
     void SetDocumentText(std::string text) { mDocumentText = std::move(text); }
 
     const std::string& PathAndName() const { return mPathAndName; }
@@ -179,6 +182,7 @@ class Session {
     std::string mDocumentText;
     std::string mSavedText;
     UndoHistory mEdits;
+    DocumentCodec mCodec;
     EditorEncoding mEditorEncoding;
     std::string mPathAndName;
     std::string mPathOnly;

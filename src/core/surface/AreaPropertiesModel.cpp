@@ -27,17 +27,19 @@ std::array<int16_t*, kAreaBoxCount> BoxFields(ClickableArea& area) {
 
 AreaPropertiesModel::AreaPropertiesModel(ClickableArea& area, bool onCanvas,
                                          std::string documentFolder, ClickableAreas& savedSets,
-                                         Dialogs& dialogs, std::function<void()> applied)
+                                         Dialogs& dialogs, const DocumentCodec& codec,
+                                         std::function<void()> applied)
     : mArea(area),
       mDocumentFolder(std::move(documentFolder)),
       mSavedSets(savedSets),
       mDialogs(dialogs),
+      mCodec(codec),
       mApplied(std::move(applied)) {
     LinkList = LinkChoices(mDocumentFolder, "html");
     ShowBoxesOf(area);
-    Title = area.Title;
+    Title = mCodec.Decode(area.Title);
     LinkAddressEnabled = area.isLinkable;
-    LinkAddress = area.LinkAddress;
+    LinkAddress = mCodec.Decode(area.LinkAddress);
     LinkShown();
     CanvasFrameVisible = onCanvas;
     RightClick = onCanvas && area.ClickType() != "left";
@@ -55,19 +57,24 @@ void AreaPropertiesModel::LinkableClicked() {
     LinkAddressEnabled = Linkable;
 }
 
-void AreaPropertiesModel::Apply() {
-    if (LinkAddress != mArea.LinkAddress && BreaksScript(LinkAddress, CanvasFrameVisible)) {
+bool AreaPropertiesModel::Apply() {
+    const bool linkChanged = LinkAddress != mCodec.Decode(mArea.LinkAddress);
+    if (linkChanged && BreaksScript(LinkAddress, CanvasFrameVisible)) {
         mDialogs.Message(std::string("The link cannot hold a quote, a backslash or ") +
                              (CanvasFrameVisible ? "a comma" : "\", \"") +
                              ": it is written into the page's script.",
                          "", MessageIcon::Exclamation);
-        return;
+        return false;
+    }
+    if (const auto refusal = mCodec.ScriptRefusal(LinkAddress, "link address")) {
+        mDialogs.Message(*refusal, "", MessageIcon::Exclamation);
+        return false;
     }
     WriteBoxesInto(mArea);
-    mArea.LinkAddress = LinkAddress;
+    mCodec.Update(mArea.LinkAddress, LinkAddress);
     mArea.Name = Name;
     mArea.isLinkable = Linkable;
-    mArea.Title = Title;
+    mCodec.Update(mArea.Title, Title);
     // Only a canvas area shows the options; any other keeps the left click.
     mArea.SetClickType(RightClick && CanvasFrameVisible ? "right" : "left");
     mApplied();
@@ -78,6 +85,7 @@ void AreaPropertiesModel::Apply() {
             Boxes[box] = std::to_string(*corrected[box]);
         }
     }
+    return true;
 }
 
 void AreaPropertiesModel::Save() {

@@ -7,6 +7,7 @@
 
 #include "model/ClickableAreas.h"
 #include "services/Dialogs.h"
+#include "text/DocumentCodec.h"
 
 namespace htmlsim {
 
@@ -15,13 +16,15 @@ enum AreaBox { kAreaLeft, kAreaTop, kAreaWidth, kAreaHeight, kAreaBoxCount };
 
 // What the "Clickable Area Properties" dialog shows and does for one clickable area. The
 // dialog's controls read and write the public fields; the commands act on them. The area
-// changes only on Apply (and OK). Value sets saved by name live in a collection the owner keeps
-// for the program's life, shared by every area of every document.
+// changes only on Apply (and OK). The fields hold text as shown (UTF-8), decoded from and
+// encoded into the document by its codec. Value sets saved by name live in a collection the
+// owner keeps for the program's life, shared by every area of every document.
 class AreaPropertiesModel {
   public:
     // `applied` is called after Apply has written into the area (to show and store it).
     AreaPropertiesModel(ClickableArea& area, bool onCanvas, std::string documentFolder,
-                        ClickableAreas& savedSets, Dialogs& dialogs, std::function<void()> applied);
+                        ClickableAreas& savedSets, Dialogs& dialogs, const DocumentCodec& codec,
+                        std::function<void()> applied);
 
     std::string Name;
     std::vector<std::string> NameList;  // the saved sets' names
@@ -39,7 +42,9 @@ class AreaPropertiesModel {
 
     // The check box was clicked: the link box follows it.
     void LinkableClicked();
-    void Apply();
+    // False (after a message, the area unchanged) when the link holds a character the
+    // document's encoding cannot hold: links go into the page's scripts as they stand.
+    bool Apply();
     // Stores the fields as the value set named by Name, replacing a set of that name.
     void Save();
     // A name was chosen from the list: its saved values fill the fields.
@@ -56,6 +61,7 @@ class AreaPropertiesModel {
     std::string mDocumentFolder;
     ClickableAreas& mSavedSets;
     Dialogs& mDialogs;
+    const DocumentCodec& mCodec;
     std::function<void()> mApplied;
 };
 

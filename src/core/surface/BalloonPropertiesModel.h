@@ -3,21 +3,24 @@
 #include <string>
 
 #include "model/ClickableArea.h"
+#include "text/DocumentCodec.h"
 
 namespace htmlsim {
 
 // What the balloon dialog ("Options") shows and does: the content is edited live, keystroke by
-// keystroke; the colour is shown only.
+// keystroke, as lines of text; the colour is shown only.
 class BalloonPropertiesModel {
   public:
-    explicit BalloonPropertiesModel(ClickableArea& balloon) : mBalloon(balloon) {}
+    BalloonPropertiesModel(ClickableArea& balloon, const DocumentCodec& codec)
+        : mBalloon(balloon), mCodec(codec) {}
 
-    const std::string& InnerHTML() const { return mBalloon.InnerHTML; }
-    const std::string& BackgroundColor() const { return mBalloon.BackgroundColor; }
-    void InnerHTMLChanged(const std::string& text) { mBalloon.InnerHTML = text; }
+    std::string InnerHTML() const { return mCodec.DecodeLines(mBalloon.InnerHTML); }
+    std::string BackgroundColor() const { return mCodec.Decode(mBalloon.BackgroundColor); }
+    void InnerHTMLChanged(const std::string& text) { mCodec.Update(mBalloon.InnerHTML, text); }
 
   private:
     ClickableArea& mBalloon;
+    const DocumentCodec& mCodec;
 };
 
 }  // namespace htmlsim

@@ -18,8 +18,10 @@ void SetWhenWhole(std::string& box, const std::string& text, int16_t& field) {
 
 ImagePropertiesModel::ImagePropertiesModel(ImageProperties& image,
                                            const std::string& documentFolder,
-                                           const std::string& documentExtension)
+                                           const std::string& documentExtension,
+                                           const DocumentCodec& codec)
     : mImage(image),
+      mCodec(codec),
       mLinkList(LinkChoices(documentFolder, documentExtension)),
       mLeft(std::to_string(image.Left)),
       mTop(std::to_string(image.Top)) {}

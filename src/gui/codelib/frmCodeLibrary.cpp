@@ -19,6 +19,7 @@
 #include <cmath>
 
 #include "QtDialogs.h"
+#include "QtText.h"
 #include "codelib/DataFolder.h"
 #include "codelib/LineBreaks.h"
 #include "codelib/SnippetDate.h"
@@ -38,13 +39,6 @@ constexpr double kCollapsedShare = 0.07;
 constexpr int kAnimationSteps = 10;
 constexpr int kEventsPerStep = 15;
 const char* const kTag = "Tag";
-
-QString ToQ(const std::string& text) {
-    return QString::fromStdString(text);
-}
-std::string FromQ(const QString& text) {
-    return text.toStdString();
-}
 
 // The hourglass while a list is filled.
 class WaitCursor {
@@ -263,7 +257,7 @@ void frmCodeLibrary::SetListIndex(QWidget* control, int index) {
 
 void frmCodeLibrary::SelectListItem(const QString& text) {
     for (int i = 0; i < lstProcedures->count(); ++i) {
-        if (EqualsIgnoreCase(FromQ(lstProcedures->item(i)->text()), FromQ(text))) {
+        if (EqualsIgnoreCase(FromQString(lstProcedures->item(i)->text()), FromQString(text))) {
             SetListIndex(lstProcedures, i);
             return;
         }
@@ -276,7 +270,7 @@ void frmCodeLibrary::FillListFromQuery(QWidget* box, const std::string& statemen
     auto* combo = qobject_cast<QComboBox*>(box);
     combo->clear();
     for (const auto& entry : mLibrary.FillListFromQuery(statement, displayField, idField)) {
-        combo->addItem(ToQ(entry.text), QVariant::fromValue<qlonglong>(entry.itemData));
+        combo->addItem(ToQString(entry.text), QVariant::fromValue<qlonglong>(entry.itemData));
     }
 }
 
@@ -298,7 +292,7 @@ void frmCodeLibrary::FillProcedureList() {
     const auto entries =
         mLibrary.ProcedureEntries(ChosenId(cboSnippetTypes, 0), ChosenId(cboauthors, 0));
     for (const auto& entry : entries) {
-        auto* item = new QListWidgetItem(ToQ(entry.text), lstProcedures);
+        auto* item = new QListWidgetItem(ToQString(entry.text), lstProcedures);
         item->setData(Qt::UserRole, QVariant::fromValue<qlonglong>(entry.itemData));
     }
 }
@@ -315,7 +309,7 @@ void frmCodeLibrary::lstProcedures_Click() {
 }
 
 void frmCodeLibrary::lstProcedures_DblClick(QListWidgetItem* item) {
-    const std::string name = FromQ(item->text());
+    const std::string name = FromQString(item->text());
     if (!mDialogs.AskYesNo("Are you sure you want to delete '" + name + "'", "")) {
         return;
     }
@@ -349,16 +343,16 @@ void frmCodeLibrary::ShowSnippet() {
     const QColor caption(0, 0, 255);
     const QColor value(Qt::black);
     pctOutput->Print(QStringLiteral("Author: "), caption, false);
-    pctOutput->Print(ToQ(mLibrary.GetAuthorName(snippet->authorsId)), value, true);
+    pctOutput->Print(ToQString(mLibrary.GetAuthorName(snippet->authorsId)), value, true);
     pctOutput->Print(QStringLiteral("Date: "), caption, false);
-    pctOutput->Print(ToQ(snippet->date), value, true);
+    pctOutput->Print(ToQString(snippet->date), value, true);
     pctOutput->Print(QStringLiteral("Name: "), caption, false);
-    pctOutput->Print(ToQ(std::string(TrimBlanks(snippet->name))), value, true);
+    pctOutput->Print(ToQString(std::string(TrimBlanks(snippet->name))), value, true);
     pctOutput->Print(QStringLiteral("Type: "), caption, false);
-    pctOutput->Print(ToQ(mLibrary.GetSnippetTypeName(snippet->snippetTypesId)), value, true);
+    pctOutput->Print(ToQString(mLibrary.GetSnippetTypeName(snippet->snippetTypesId)), value, true);
     pctOutput->Print(QString(), value, true);
 
-    const QString code = ToQ(snippet->codeText);
+    const QString code = ToQString(snippet->codeText);
     const QRect inner = pctcontainer->contentsRect();
     int width = 0;
     for (const QString& line : code.split('\r')) {
@@ -477,14 +471,14 @@ void frmCodeLibrary::LoadModifyTab() {
     if (!snippet) {
         return;
     }
-    txtName->setText(ToQ(snippet->name));
+    txtName->setText(ToQString(snippet->name));
     FillListFromQuery(cboauthors2, "select * from authors order by name", "name", "id");
     SetListIndex(cboauthors2, ItemIndexWithData(cboauthors2, snippet->authorsId));
     FillListFromQuery(cboSnippetTypes2, "select * from SnippetTypes order by name", "name", "id");
     SetListIndex(cboSnippetTypes2, ItemIndexWithData(cboSnippetTypes2, snippet->snippetTypesId));
     mLoadedCode = snippet->codeText;
-    txtWindow->setPlainText(ToQ(snippet->codeText));
-    txtDate->setText(ToQ(snippet->date));
+    txtWindow->setPlainText(ToQString(snippet->codeText));
+    txtDate->setText(ToQString(snippet->date));
     cmdUpdate->hide();
 }
 
@@ -496,9 +490,9 @@ void frmCodeLibrary::ShowUpdate(bool evenWhenBusy) {
 
 void frmCodeLibrary::cmdUpdate_Click() {
     Snippet edited;
-    edited.name = FromQ(txtName->text());
-    edited.codeText = WithStoredLineBreaks(FromQ(txtWindow->toPlainText()), mLoadedCode);
-    edited.date = FromQ(txtDate->text());
+    edited.name = FromQString(txtName->text());
+    edited.codeText = WithStoredLineBreaks(FromQString(txtWindow->toPlainText()), mLoadedCode);
+    edited.date = FromQString(txtDate->text());
     edited.authorsId = ChosenId(cboauthors2, CodeLibrary::kNoChoice);
     edited.snippetTypesId = ChosenId(cboSnippetTypes2, CodeLibrary::kNoChoice);
     // A failed store keeps the button, so that the edits are still pending.
@@ -507,7 +501,7 @@ void frmCodeLibrary::cmdUpdate_Click() {
     }
     cmdUpdate->hide();
     if (auto* item = SelectedProcedure()) {
-        item->setText(ToQ(std::string(TrimBlanks(edited.name))));
+        item->setText(ToQString(std::string(TrimBlanks(edited.name))));
     }
 }
 
@@ -528,14 +522,14 @@ void frmCodeLibrary::cmdAdd_Click() {
     if (!entry) {
         return;
     }
-    auto* item = new QListWidgetItem(ToQ(entry->text), lstProcedures);
+    auto* item = new QListWidgetItem(ToQString(entry->text), lstProcedures);
     item->setData(Qt::UserRole, QVariant::fromValue<qlonglong>(entry->itemData));
     SetListIndex(lstProcedures, lstProcedures->count() - 1);
 }
 
 void frmCodeLibrary::txtName_Enter() {
     const auto* item = SelectedProcedure();
-    if (item && StartsWithIgnoreCase(FromQ(item->text()), FromQ(txtName->text()))) {
+    if (item && StartsWithIgnoreCase(FromQString(item->text()), FromQString(txtName->text()))) {
         txtName->setText(item->text());
     }
     SelectListItem(txtName->text());

@@ -11,15 +11,12 @@
 #include <QSignalBlocker>
 
 #include "QtControlStyle.h"
+#include "QtText.h"
 #include "controls/Input.h"
 
 namespace htmlsim {
 
 namespace {
-
-QString FromBytes(const std::string& text) {
-    return QString::fromUtf8(text.c_str());
-}
 
 QRect ToQRect(const PixelRect& rect) {
     return QRect(rect.Left, rect.Top, rect.Width, rect.Height);
@@ -35,9 +32,10 @@ void SetTextColor(QWidget* widget, const QColor& color) {
 
 }  // namespace
 
-InputWidget::InputWidget(Input& input, QWidget* parent)
+InputWidget::InputWidget(Input& input, const DocumentCodec& codec, QWidget* parent)
     : PageControlWidget(input, parent),
       mInput(input),
+      mCodec(codec),
       mText1(new QLineEdit(this)),
       mCommand1(new QPushButton(this)),
       mCheck1(new QCheckBox(this)),
@@ -55,8 +53,9 @@ InputWidget::InputWidget(Input& input, QWidget* parent)
     mText1->setStyleSheet("QLineEdit { lineedit-password-character: 42; }");
     mText1->installEventFilter(this);
 
-    connect(mText1, &QLineEdit::textEdited, this,
-            [this](const QString& text) { mInput.TextBoxEdited(text.toStdString()); });
+    connect(mText1, &QLineEdit::textEdited, this, [this](const QString& text) {
+        mInput.TextBoxEdited(mCodec.Encode(FromQString(text)));
+    });
     connect(mCheck1, &QCheckBox::clicked, this,
             [this](bool checked) { mInput.CheckBoxClicked(checked); });
     connect(mOption1, &QRadioButton::clicked, this,
@@ -70,7 +69,7 @@ void InputWidget::Redraw() {
     const ControlAppearance& appearance = mInput.Appearance();
     const QFont font = ToQFont(appearance.Font);
     const QColor foreColor = ToQColor(appearance.ForeColor);
-    const QString text = FromBytes(layout.ChildText);
+    const QString text = ShownText(layout.ChildText, mCodec);
 
     QWidget* shown = nullptr;
     for (QWidget* child : {static_cast<QWidget*>(mText1), static_cast<QWidget*>(mCommand1),
@@ -82,7 +81,7 @@ void InputWidget::Redraw() {
         case InputChild::TextBox: {
             const QSignalBlocker blocker(mText1);
             mText1->setEchoMode(layout.Masked ? QLineEdit::Password : QLineEdit::Normal);
-            mText1->setText(layout.Masked ? FromBytes(mInput.Value()) : text);
+            mText1->setText(layout.Masked ? ShownText(mInput.Value(), mCodec) : text);
             shown = mText1;
             break;
         }
@@ -122,7 +121,7 @@ void InputWidget::Redraw() {
     }
     mCaption->setVisible(layout.CaptionVisible);
     if (layout.CaptionVisible) {
-        mCaption->setText(FromBytes(layout.CaptionText));
+        mCaption->setText(ShownText(layout.CaptionText, mCodec));
         mCaption->setFont(font);
         QPalette palette = mCaption->palette();
         palette.setColor(QPalette::Window, ToQColor(appearance.BackColor));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/PageControlWidget.h"
+#include "text/DocumentCodec.h"
 
 class QCheckBox;
 class QComboBox;
@@ -19,7 +20,8 @@ class Input;
 class InputWidget : public PageControlWidget {
     Q_OBJECT
   public:
-    InputWidget(Input& input, QWidget* parent);
+    // Shows the input's texts, and writes what is typed, through the document's codec.
+    InputWidget(Input& input, const DocumentCodec& codec, QWidget* parent);
 
     QLineEdit* Text1() const { return mText1; }
     QPushButton* Command1() const { return mCommand1; }
@@ -35,6 +37,7 @@ class InputWidget : public PageControlWidget {
 
   private:
     Input& mInput;
+    const DocumentCodec& mCodec;
     QLineEdit* mText1;
     QPushButton* mCommand1;
     QCheckBox* mCheck1;

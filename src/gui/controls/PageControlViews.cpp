@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "controls/DocumentPropertiesDialog.h"
 #include "controls/InputWidget.h"
 #include "controls/PropertiesDialog.h"
 #include "controls/TextControlWidget.h"
@@ -18,8 +19,9 @@ concept HasProperties = requires(Control& control, PropertiesDialog& dialog) {
 
 }  // namespace
 
-PageControlViews::PageControlViews(PageControls& controls, QWidget* surface)
-    : QObject(surface), mControls(controls), mSurface(surface) {
+PageControlViews::PageControlViews(PageControls& controls, const DocumentCodec& codec,
+                                   QWidget* surface)
+    : QObject(surface), mControls(controls), mCodec(codec), mSurface(surface) {
     Bind<Anchor, TextControlWidget>(mControls.Anchor1, mAnchors);
     Bind<Input, InputWidget>(mControls.Input1, mInputs);
     Bind<Label, TextControlWidget>(mControls.Label1, mLabels);
@@ -46,7 +48,7 @@ void PageControlViews::Bind(ControlArray<Control>& array, Views& views) {
         if (static_cast<int>(views.size()) <= index) {
             views.resize(index + 1);
         }
-        auto* widget = new Widget(array[index], mSurface);
+        auto* widget = new Widget(array[index], mCodec, mSurface);
         widget->setObjectName(QString::fromStdString(array.Name()) + "_" + QString::number(index));
         widget->ApplyPlacement(array.Placement(index));
         OfferProperties(array[index], *widget);
@@ -82,7 +84,10 @@ void PageControlViews::OfferProperties(Control& control, PageControlWidget& widg
     if constexpr (HasProperties<Control>) {
         std::function<void()> command;
         if (mPropertiesDialog) {
-            command = [&control, dialog = mPropertiesDialog] { control.ShowProperties(*dialog); };
+            command = [&control, dialog = mPropertiesDialog, &codec = mCodec] {
+                DocumentPropertiesDialog shown(*dialog, codec);
+                control.ShowProperties(shown);
+            };
         }
         widget.SetPropertiesCommand(std::move(command));
     }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "surface/PageControls.h"
+#include "text/DocumentCodec.h"
 
 class QWidget;
 
@@ -18,7 +19,8 @@ class PropertiesDialog;
 class PageControlViews : public QObject {
     Q_OBJECT
   public:
-    PageControlViews(PageControls& controls, QWidget* surface);
+    // The widgets show the controls' texts through the document's codec.
+    PageControlViews(PageControls& controls, const DocumentCodec& codec, QWidget* surface);
     ~PageControlViews() override;
 
     // The widget of an element, or nullptr when the element is not loaded.
@@ -42,6 +44,7 @@ class PageControlViews : public QObject {
     static PageControlWidget* Find(const Views& views, int index);
 
     PageControls& mControls;
+    const DocumentCodec& mCodec;
     QWidget* mSurface;
     Views mAnchors;
     Views mInputs;

@@ -3,12 +3,14 @@
 #include <QPainter>
 
 #include "QtControlStyle.h"
+#include "QtText.h"
 #include "controls/TextControl.h"
 
 namespace htmlsim {
 
-TextControlWidget::TextControlWidget(TextControl& control, QWidget* parent)
-    : PageControlWidget(control, parent), mTextControl(control) {}
+TextControlWidget::TextControlWidget(TextControl& control, const DocumentCodec& codec,
+                                     QWidget* parent)
+    : PageControlWidget(control, parent), mTextControl(control), mCodec(codec) {}
 
 void TextControlWidget::paintEvent(QPaintEvent*) {
     const TextDrawing& drawing = mTextControl.Drawing();
@@ -17,7 +19,7 @@ void TextControlWidget::paintEvent(QPaintEvent*) {
     painter.setFont(ToQFont(drawing.Appearance.Font));
     painter.setPen(ToQColor(drawing.Appearance.ForeColor));
     painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                     QString::fromUtf8(drawing.Text.c_str()));
+                     ShownText(drawing.Text, mCodec));
 }
 
 }  // namespace htmlsim

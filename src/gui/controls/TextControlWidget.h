@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/PageControlWidget.h"
+#include "text/DocumentCodec.h"
 
 namespace htmlsim {
 
@@ -10,13 +11,14 @@ class TextControl;
 class TextControlWidget : public PageControlWidget {
     Q_OBJECT
   public:
-    TextControlWidget(TextControl& control, QWidget* parent);
+    TextControlWidget(TextControl& control, const DocumentCodec& codec, QWidget* parent);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     TextControl& mTextControl;
+    const DocumentCodec& mCodec;
 };
 
 }  // namespace htmlsim

@@ -2,6 +2,7 @@
 
 #include <QTextBlock>
 
+#include "QtText.h"
 #include "document/SectionDocument.h"
 
 namespace htmlsim::gui {
@@ -15,10 +16,6 @@ constexpr int kSectionMarkerLine = 8;
 // Qt lays out a line with thousands of format ranges very slowly, so a line longer than this
 // is only scanned, for the state it leaves, and stays uncoloured.
 constexpr qsizetype kLongestColouredLine = 10000;
-
-QString FromCore(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool IsAsciiLetter(QChar c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
@@ -74,8 +71,8 @@ QColor HtmlHighlighter::SectionMarkerTint() {
 }
 
 void HtmlHighlighter::highlightBlock(const QString& text) {
-    static const QString sectionStart = FromCore(kSectionStartPrefix);
-    static const QString sectionEnd = FromCore(kSectionEndMarker);
+    static const QString sectionStart = ToQString(kSectionStartPrefix);
+    static const QString sectionEnd = ToQString(kSectionEndMarker);
     static const QString commentEnd = QStringLiteral("-->");
     static const QString doubleQuote = QStringLiteral("\"");
     static const QString singleQuote = QStringLiteral("'");

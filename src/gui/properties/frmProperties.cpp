@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "QtControlStyle.h"
+#include "QtText.h"
 #include "properties/ColorPaletteWidget.h"
 #include "util/Text.h"
 
@@ -18,13 +19,9 @@ namespace htmlsim::gui {
 
 namespace {
 
-QString FromBytes(const std::string& text) {
-    return QString::fromUtf8(text.c_str());
-}
-
 void AddEntries(QComboBox* list, const std::vector<std::string>& entries) {
     for (const std::string& entry : entries) {
-        list->addItem(FromBytes(entry));
+        list->addItem(ToQString(entry));
     }
 }
 
@@ -80,11 +77,10 @@ QGroupBox* frmProperties::MakeStyleFrame() {
         mLists[list] = combo;
         connect(combo, &QComboBox::activated, this, [this, list, combo](int index) {
             PanelChanged(mPanel.ListChanged(static_cast<FontList>(list),
-                                            combo->itemText(index).toStdString(), true));
+                                            FromQString(combo->itemText(index)), true));
         });
         connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this, list](const QString& text) {
-            PanelChanged(
-                mPanel.ListChanged(static_cast<FontList>(list), text.toStdString(), false));
+            PanelChanged(mPanel.ListChanged(static_cast<FontList>(list), FromQString(text), false));
         });
     }
     for (const QString& family : QFontDatabase::families()) {
@@ -125,8 +121,8 @@ void frmProperties::RefreshForm(const std::vector<std::string>& names,
             continue;
         }
         const std::string value = i < values.size() ? values[i] : std::string();
-        row.name->setText(FromBytes(names[i]));
-        row.value->setText(FromBytes(value));
+        row.name->setText(ToQString(names[i]));
+        row.value->setText(ToQString(value));
         if (ToUpperAscii(names[i]) == "STYLE") {
             mRowsLayout->removeWidget(mEditStyle);
             mRowsLayout->addWidget(mEditStyle, static_cast<int>(2 * i + 1), 1);
@@ -143,11 +139,11 @@ void frmProperties::ShowModal() {
 }
 
 std::string frmProperties::ItemName(int index) const {
-    return mRows.at(index).name->text().toStdString();
+    return FromQString(mRows.at(index).name->text());
 }
 
 std::string frmProperties::ItemValue(int index) const {
-    return mRows.at(index).value->text().toStdString();
+    return FromQString(mRows.at(index).value->text());
 }
 
 // A row is its name above its value; the style button stands to the right of the value.
@@ -166,7 +162,7 @@ void frmProperties::AddRow() {
 // Typing into the Style row shows the typed style in the panel; other rows just keep the text.
 void frmProperties::RowEdited(int index) {
     if (mStyleRow == index) {
-        mPanel.Load(mRows[index].value->text().toStdString());
+        mPanel.Load(FromQString(mRows[index].value->text()));
         ShowStyleInLists();
     }
 }
@@ -175,7 +171,7 @@ void frmProperties::RowEdited(int index) {
 void frmProperties::ShowStyleInLists() {
     for (int list = 0; list < kFontListCount; ++list) {
         mLists[list]->setCurrentIndex(-1);
-        mLists[list]->setEditText(FromBytes(mPanel.Lists()[list].Text));
+        mLists[list]->setEditText(ToQString(mPanel.Lists()[list].Text));
     }
 }
 
@@ -184,7 +180,7 @@ void frmProperties::PanelChanged(bool rebuilt) {
         return;
     }
     if (mStyleRow) {
-        mRows[*mStyleRow].value->setText(FromBytes(mPanel.Style()));
+        mRows[*mStyleRow].value->setText(ToQString(mPanel.Style()));
     }
     mSample->setFont(ToQFont(mPanel.SampleFont()));
     QPalette palette = mSample->palette();

@@ -1,5 +1,7 @@
 #include "document/EditorText.h"
 
+#include "text/Utf8.h"
+
 #include <gtest/gtest.h>
 
 namespace htmlsim {
@@ -7,7 +9,7 @@ namespace {
 
 TEST(EditorText, Utf8DocumentsAreEditedAsTheyAreWithPlainLineBreaks) {
     const std::string document = "<P>caf\xC3\xA9 \xE2\x82\xAC</P>\r\n<P>2</P>\r\n";
-    const EditorEncoding encoding = DetectEditorEncoding(document);
+    const EditorEncoding encoding = DetectEditorEncoding(document, DetectTextEncoding(document));
     EXPECT_FALSE(encoding.windows1252);
     EXPECT_EQ(ToEditorText(document, encoding), "<P>caf\xC3\xA9 \xE2\x82\xAC</P>\n<P>2</P>\n");
     EXPECT_EQ(FromEditorText(ToEditorText(document, encoding), encoding), document);
@@ -18,7 +20,7 @@ TEST(EditorText, OtherDocumentsAreWindows1252AndEveryByteSurvivesARoundTrip) {
     for (int i = 1; i < 256; ++i) {
         document += i == '\n' ? std::string("\r\n") : std::string(1, static_cast<char>(i));
     }
-    const EditorEncoding encoding = DetectEditorEncoding(document);
+    const EditorEncoding encoding = DetectEditorEncoding(document, DetectTextEncoding(document));
     const std::string text = ToEditorText(document, encoding);
     EXPECT_TRUE(IsValidUtf8(text));
     EXPECT_EQ(FromEditorText(text, encoding), document);
@@ -30,10 +32,10 @@ TEST(EditorText, OtherDocumentsAreWindows1252AndEveryByteSurvivesARoundTrip) {
 
 TEST(EditorText, LineBreaksFollowTheDocument) {
     const std::string mixed = "a\r\nb\nc\r\r\n";
-    const EditorEncoding mixedEncoding = DetectEditorEncoding(mixed);
+    const EditorEncoding mixedEncoding = DetectEditorEncoding(mixed, DetectTextEncoding(mixed));
     // A text box breaks lines at every CR, so the ones that are no line break show as a symbol.
     EXPECT_EQ(ToEditorText(mixed, mixedEncoding), "a\xE2\x90\x8D\nb\nc\xE2\x90\x8D\xE2\x90\x8D\n");
-    const EditorEncoding crlf = DetectEditorEncoding("a\rb\r\n");
+    const EditorEncoding crlf = DetectEditorEncoding("a\rb\r\n", DetectTextEncoding("a\rb\r\n"));
     EXPECT_EQ(ToEditorText("a\rb\r\n", crlf),
               "a\xE2\x90\x8D"
               "b\n");
@@ -42,7 +44,7 @@ TEST(EditorText, LineBreaksFollowTheDocument) {
                              crlf),
               "a\rb\r\n");
     const std::string withSymbol = "\xE2\x90\x8D\r\n";
-    const EditorEncoding symbol = DetectEditorEncoding(withSymbol);
+    const EditorEncoding symbol = DetectEditorEncoding(withSymbol, DetectTextEncoding(withSymbol));
     EXPECT_FALSE(symbol.markCarriageReturns);
     EXPECT_EQ(FromEditorText(ToEditorText(withSymbol, symbol), symbol), withSymbol);
     EXPECT_EQ(FromEditorText(ToEditorText(mixed, mixedEncoding), mixedEncoding), mixed);

@@ -43,9 +43,9 @@ TEST_F(CliDesignPage, DesignPrintsTheImportedModelAndItsMessages) {
     for (const auto& item : design.items()) {
         keys.push_back(item.key());
     }
-    EXPECT_EQ(keys, (std::vector<std::string>{"images", "areas", "labels", "anchors", "inputs",
-                                              "messages"}));
-    EXPECT_TRUE(result.out.starts_with("{\n  \"images\": [\n    {\n      \"Index\": 1,"));
+    EXPECT_EQ(keys, (std::vector<std::string>{"encoding", "images", "areas", "labels", "anchors",
+                                              "inputs", "messages"}));
+    EXPECT_TRUE(result.out.starts_with("{\n  \"encoding\": \"UTF-8\",\n  \"images\": [\n"));
 
     // The values are the import's, tested on the core; here the fields must reach the JSON.
     ASSERT_EQ(design["images"].size(), 2u);
@@ -62,6 +62,21 @@ TEST_F(CliDesignPage, DesignPrintsTheImportedModelAndItsMessages) {
     const CliResult missing = RunCli({"design", folder.File("none.html")});
     EXPECT_EQ(missing.exitStatus, 1);
     EXPECT_EQ(missing.out, "");
+}
+
+TEST(CliDesign, TheTextsOfAWindows1252PageArePrintedAsItsCharacters) {
+    TempFolder folder;
+    WriteFileBytes(folder.File("page.html"),
+                   ReadFileBytes(std::string(HTMLSIM_SOURCE_DIR) +
+                                 "/tests/data/encoding/windows-1252-page.html"));
+    const CliResult result = RunCli({"design", "page.html"}, folder.Path().string());
+    const auto design = nlohmann::ordered_json::parse(result.out);
+    EXPECT_EQ(design["encoding"], "Windows-1252");
+    EXPECT_EQ(design["labels"][0]["InnerHTML"], "Caf\xC3\xA9");
+    EXPECT_EQ(design["areas"][0]["Title"],
+              "Gr\xC3\xB6\xC3\x9F"
+              "e");
+    EXPECT_EQ(design["areas"][2]["InnerHTML"], "Bitte\xC2\xA0hier\r\nklicken, caf\xC3\xA9");
 }
 
 TEST_F(CliDesignPage, RegenerateOfItsOwnOutputIsByteIdentical) {

@@ -22,7 +22,9 @@ namespace htmlsim::gui {
 namespace {
 
 using testing::FakeDialogs;
+using testing::ReadFileBytes;
 using testing::TempFolder;
+using testing::WriteFileBytes;
 
 constexpr int64_t kBrenx = 2;
 constexpr int64_t kHtml = 2;
@@ -187,6 +189,63 @@ TEST_F(CodeLibraryWindowTest, DoubleClickDeletesAfterConfirming) {
     EXPECT_EQ(dialogs.asked.at(1).prompt, "Are you sure you want to delete 'Beta'");
     EXPECT_EQ(ListTexts(), (QStringList{"Abacus"}));
     EXPECT_EQ(StoredCode("Beta"), "<none>");
+}
+
+// A library file written by an older program in Windows-1252: one snippet "Café" whose code is
+// "x = 'é';" and "y = 1;" on two lines.
+TEST(CodeLibraryWindow, AWindows1252LibraryFileIsShownEditedAndDeletedInItsOwnEncoding) {
+    TempFolder folder;
+    const std::string adopted = ReadFileBytes(std::string(HTMLSIM_SOURCE_DIR) +
+                                              "/tests/data/codelib/windows-1252/ProcedureLib.dat");
+    const auto file = folder.Path() / "ProcedureLib.dat";
+    WriteFileBytes(file, adopted);
+    FakeDialogs dialogs;
+    frmCodeLibrary window(dialogs, folder.Path());
+    window.show();
+    auto* list = window.findChild<QListWidget*>("lstProcedures");
+    auto* code = window.findChild<QPlainTextEdit*>("txtWindow");
+    auto* update = window.findChild<QPushButton*>("cmdUpdate");
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), QString::fromUtf8("Caf\xC3\xA9"));
+
+    list->setCurrentRow(0);
+    window.findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);
+    EXPECT_EQ(window.findChild<QLineEdit*>("txtName")->text(), QString::fromUtf8("Caf\xC3\xA9"));
+    EXPECT_EQ(code->toPlainText(), QString::fromUtf8("x = '\xC3\xA9';\ny = 1;"));
+    // Storing without a change keeps every byte.
+    code->setPlainText(code->toPlainText());
+    update->click();
+    EXPECT_EQ(ReadFileBytes(file), adopted);
+
+    code->setPlainText(QString::fromUtf8("x = '\xC3\xA4';\ny = 1;"));
+    update->click();
+    EXPECT_EQ(ReadFileBytes(file),
+              "1\xFD\xFC"
+              "Caf\xE9\xFC\xFD\xFCx = '\xE4';\r\ny = 1;\xFC\xFD\xFC"
+              "01/02/2003\xFC\xFD"
+              "2\xFD"
+              "2\xFF\xFE");
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // A character Windows-1252 cannot hold is refused; the edit stays pending.
+    code->setPlainText(QString::fromUtf8("\xE2\x9C\x93"));
+    update->click();
+    EXPECT_EQ(dialogs.MessageTexts(),
+              (std::vector<std::string>{
+                  "The code holds \xE2\x9C\x93, which the Windows-1252 library file "
+                  "'ProcedureLib.dat' cannot hold. Please choose another character."}));
+    EXPECT_FALSE(update->isHidden());
+    code->setPlainText(QString::fromUtf8("x = '\xC3\xA4';\ny = 1;"));
+    update->click();
+
+    // The listed name finds its record.
+    dialogs.yesNoAnswers = {true};
+    window.findChild<QTabWidget*>("SSTab1")->setCurrentIndex(0);
+    const QRect place = list->visualItemRect(list->item(0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place.center());
+    EXPECT_EQ(list->count(), 0);
+    EXPECT_EQ(ReadFileBytes(file), "");
 }
 
 }  // namespace

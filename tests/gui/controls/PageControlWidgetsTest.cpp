@@ -47,7 +47,8 @@ class PageControlWidgetsTest : public ::testing::Test {
         measurer, dialogs,
         [this](const std::string& name, const std::string& body) { sections[name] = body; }};
     QWidget surface;
-    PageControlViews* views = new PageControlViews(controls, &surface);
+    DocumentCodec codec;
+    PageControlViews* views = new PageControlViews(controls, codec, &surface);
 
     void SetUp() override {
         surface.resize(800, 600);

@@ -33,26 +33,15 @@ class DesignedPageWindow : public ::testing::Test {
   protected:
     static constexpr QRgb kShotColor = 0xFF3060A0;
 
-    DesignedPageWindow()
+    DesignedPageWindow() : DesignedPageWindow(ThreeImagesPage()) {}
+
+    // The window on another page, whose pictures are "shot.png".
+    explicit DesignedPageWindow(const std::string& page)
         : window(dialogs, folder.File("program"), nullptr, [this] { return now; }) {
         QImage shot(200, 150, QImage::Format_RGB32);
         shot.fill(kShotColor);
         EXPECT_TRUE(shot.save(QString::fromStdString(folder.File("shot.png"))));
-        htmlsim::testing::WriteFileBytes(
-            folder.File("index.html"),
-            htmlsim::testing::DesignDocument(
-                "<IMG SRC='shot.png' Name='Map1' BORDER='0' Width='200' Height='150' "
-                "STYLE='position:absolute; left:100px; top:50px' UseMap='#Map1'/>\r\n"
-                "<map name='Map1'>\r\n"
-                "<AREA SHAPE='rect' COORDS='10,10,60,40' Title='' HREF='next.html'/> \r\n"
-                "</map>\r\n"
-                "<a HREF='linked.html'><IMG SRC='shot.png' Name='Link1' TITLE='' BORDER='0' "
-                "Width='100' Height='100' STYLE='position:absolute; left:400px; top:50px'/></a>\r\n"
-                "<canvas id='Canvas_3' SRC='shot.png' width='200' Height='100' "
-                "style='position:absolute; left:100px; top:300px'></canvas>\r\n",
-                "var Areas = new Array();\r\nmScale = .7;\r\n"
-                "Areas.push('10,10,40,30,left.html,left');\r\n"
-                "Areas.push('50,10,80,30,right.html,right');\r\n"));
+        htmlsim::testing::WriteFileBytes(folder.File("index.html"), page);
         window.Start(folder.File("index.html"));
         window.resize(900, 700);
         window.show();
@@ -67,6 +56,22 @@ class DesignedPageWindow : public ::testing::Test {
             }
             return answer;
         });
+    }
+
+    static std::string ThreeImagesPage() {
+        return htmlsim::testing::DesignDocument(
+            "<IMG SRC='shot.png' Name='Map1' BORDER='0' Width='200' Height='150' "
+            "STYLE='position:absolute; left:100px; top:50px' UseMap='#Map1'/>\r\n"
+            "<map name='Map1'>\r\n"
+            "<AREA SHAPE='rect' COORDS='10,10,60,40' Title='' HREF='next.html'/> \r\n"
+            "</map>\r\n"
+            "<a HREF='linked.html'><IMG SRC='shot.png' Name='Link1' TITLE='' BORDER='0' "
+            "Width='100' Height='100' STYLE='position:absolute; left:400px; top:50px'/></a>\r\n"
+            "<canvas id='Canvas_3' SRC='shot.png' width='200' Height='100' "
+            "style='position:absolute; left:100px; top:300px'></canvas>\r\n",
+            "var Areas = new Array();\r\nmScale = .7;\r\n"
+            "Areas.push('10,10,40,30,left.html,left');\r\n"
+            "Areas.push('50,10,80,30,right.html,right');\r\n");
     }
 
     QWidget* Pallet() { return window.DesignTab()->pctPallet(); }

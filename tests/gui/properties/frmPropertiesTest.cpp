@@ -97,7 +97,8 @@ TEST(frmPropertiesTest, TheAnchorMenuOpensTheDialogAndTheSectionAndSurfaceFollow
     QWidget surface;
     surface.resize(600, 400);
     surface.show();
-    PageControlViews views(controls, &surface);
+    const DocumentCodec codec;
+    PageControlViews views(controls, codec, &surface);
     ScriptedProperties form;
     views.SetPropertiesDialog(&form);
     controls.AddAnchor();
