@@ -18,6 +18,17 @@ class RecordingDialogs : public CliDialogs {
         messages.push_back({{"text", text}, {"title", title}, {"icon", IconName(icon)}});
     }
 
+    // A reading's messages: each text once, with how often it came and its first line.
+    void ShowCollectedMessages(const std::vector<CollectedMessage>& list) override {
+        for (const CollectedMessage& message : list) {
+            messages.push_back({{"text", message.text},
+                                {"title", message.title},
+                                {"icon", IconName(message.icon)},
+                                {"count", message.count},
+                                {"line", message.firstLine}});
+        }
+    }
+
     Json messages = Json::array();
 
   private:
