@@ -182,7 +182,7 @@ std::optional<HtmlTag> NextHtmlTag(std::string_view text, size_t from) {
 
 bool IsVoidElement(std::string_view upperName) {
     static constexpr std::array<std::string_view, 14> kVoid{
-        "AREA", "BASE",  "BR",   "COL",    "EMBED", "HR",    "IMG",
+        "AREA",  "BASE", "BR",   "COL",   "EMBED",  "HR",    "IMG",
         "INPUT", "LINK", "META", "PARAM", "SOURCE", "TRACK", "WBR"};
     for (const std::string_view name : kVoid) {
         if (name == upperName) {

@@ -186,8 +186,8 @@ bool AddSection(std::string& document, const std::string& name, Dialogs& dialogs
         return false;
     }
     const std::string lineBreak(DocumentLineBreak(document));
-    document.insert(bodyEnd, SectionStartMarker(name) + lineBreak +
-                                 std::string(kSectionEndMarker) + lineBreak);
+    document.insert(
+        bodyEnd, SectionStartMarker(name) + lineBreak + std::string(kSectionEndMarker) + lineBreak);
     return true;
 }
 

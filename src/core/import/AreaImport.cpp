@@ -37,7 +37,8 @@ std::vector<double> CoordinateNumbers(std::string_view coords) {
     return numbers;
 }
 
-void RequireCoordinates(const std::vector<double>& numbers, size_t needed, std::string_view coords) {
+void RequireCoordinates(const std::vector<double>& numbers, size_t needed,
+                        std::string_view coords) {
     if (numbers.size() < needed) {
         const char* words[] = {"", "", "", "three", "four", "", "six"};
         throw RuntimeError(std::string("Fewer than ") + words[needed] + " coordinates: '" +
@@ -114,7 +115,8 @@ ClickableArea& ImportArea(const HtmlTag& tag, int imageNumber, ImportContext& co
         shape = AreaShape::Polygon(std::move(points));
         const ShapeBox& box = shape.Bounds();
         corners = {double(box.Left - image.Left), double(box.Top - image.Top),
-                   double(box.Left - image.Left + box.Width), double(box.Top - image.Top + box.Height)};
+                   double(box.Left - image.Left + box.Width),
+                   double(box.Top - image.Top + box.Height)};
     } else if (kind == AreaShapeKind::Default) {
         shape = AreaShape::DefaultArea({image.Left, image.Top, image.Width, image.Height});
         corners = {0, 0, double(image.Width), double(image.Height)};

@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
+#include "document/HtmlTag.h"
 #include "import/AttributeTable.h"
 #include "import/ImportContext.h"
-#include "document/HtmlTag.h"
 
 namespace htmlsim {
 

@@ -111,8 +111,8 @@ class ImagesSectionReader {
 
     // False when the section could not be read to its end.
     bool Read() {
-        const bool complete = ForEachStartTag(
-            mBody, 0, mBody.size(), [&](const HtmlTag& tag) { return Element(tag); });
+        const bool complete = ForEachStartTag(mBody, 0, mBody.size(),
+                                              [&](const HtmlTag& tag) { return Element(tag); });
         const size_t stoppedAt = mLastElement;
         MakeMapAreas();
         if (!complete) {
@@ -185,8 +185,11 @@ class ImagesSectionReader {
     }
 
     size_t Map(const HtmlTag& tag) {
-        MapRead map{tag.Get("Name"), tag.Get("Id"),
-                    OriginOf(OriginKind::Map, mBody, {tag}, tag.End), {}, false};
+        MapRead map{tag.Get("Name"),
+                    tag.Get("Id"),
+                    OriginOf(OriginKind::Map, mBody, {tag}, tag.End),
+                    {},
+                    false};
         const std::optional<HtmlTag> end = MatchingEndTag(mBody, tag);
         const size_t to = end ? end->Start : mBody.size();
         map.origin->NewAreasAt = to;
@@ -210,9 +213,8 @@ class ImagesSectionReader {
             if (image.ImageType != kImageMap) {
                 continue;
             }
-            const auto map = std::find_if(mMaps.begin(), mMaps.end(), [&](const MapRead& m) {
-                return m.Names(image.MapName);
-            });
+            const auto map = std::find_if(mMaps.begin(), mMaps.end(),
+                                          [&](const MapRead& m) { return m.Names(image.MapName); });
             if (map == mMaps.end() || map->claimed) {
                 continue;
             }

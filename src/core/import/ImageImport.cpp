@@ -32,8 +32,8 @@ std::optional<double> PixelLength(const std::string& value) {
 void ApplyStyle(const std::string& style, ImageProperties& image, bool allItems,
                 const AttributeTable& attributes) {
     ForEachStyleItem(style, [&](const std::string& name, const std::string& value) {
-        const bool size = allItems && (name == "WIDTH" || name == "HEIGHT") &&
-                          !HasAttribute(attributes, name);
+        const bool size =
+            allItems && (name == "WIDTH" || name == "HEIGHT") && !HasAttribute(attributes, name);
         if (size) {
             if (const std::optional<double> pixels = PixelLength(value)) {
                 (name == "WIDTH" ? image.Width : image.Height) = RoundToInt16(*pixels);

@@ -28,8 +28,7 @@ void ImportMessages::Show() {
     }
 }
 
-void ImportMessages::Message(const std::string& text, const std::string& title,
-                             MessageIcon icon) {
+void ImportMessages::Message(const std::string& text, const std::string& title, MessageIcon icon) {
     for (CollectedMessage& message : mMessages) {
         if (message.text == text) {
             ++message.count;

@@ -106,6 +106,23 @@ std::string PatchedStyle(std::string_view style,
     return patched;
 }
 
+// A width or height the element gives in its style alone is changed there, where it counts.
+bool SizeOnlyInStyle(const HtmlTag& tag, const std::string& name) {
+    if ((name != "width" && name != "height") || tag.Find(name) != nullptr) {
+        return false;
+    }
+    const HtmlAttribute* style = tag.Find("STYLE");
+    if (style == nullptr) {
+        return false;
+    }
+    for (const std::string_view item : SplitText(style->Value, ";")) {
+        if (EqualsIgnoreCase(TrimBlanks(item.substr(0, item.find(':'))), name)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void AddAttributeEdit(std::string_view body, const HtmlTag& tag, const std::string& name,
                       const std::string& value, std::vector<Edit>& edits) {
     const HtmlAttribute* attribute = tag.Find(name);
@@ -122,8 +139,8 @@ void AddAttributeEdit(std::string_view body, const HtmlTag& tag, const std::stri
         }
         edits.push_back({from, attribute->ValueEnd, ""});
     } else if (attribute->HasValue()) {
-        edits.push_back({attribute->ValueStart, attribute->ValueEnd,
-                         RequotedValue(body, *attribute, value)});
+        edits.push_back(
+            {attribute->ValueStart, attribute->ValueEnd, RequotedValue(body, *attribute, value)});
     } else {
         edits.push_back({attribute->ValueEnd, attribute->ValueEnd, "=" + QuotedValue(value)});
     }
@@ -166,8 +183,8 @@ std::string PatchedElement(std::string_view body, const ElementOrigin& origin,
     for (const WrittenValue& value : values) {
         const bool place = value.Name == "style:left" || value.Name == "style:top";
         const HtmlAttribute* style = origin.Tags[value.TagIndex].Find("STYLE");
-        const bool positioned = style != nullptr && ToUpperAscii(style->Value).find("POSITION") !=
-                                                        std::string::npos;
+        const bool positioned =
+            style != nullptr && ToUpperAscii(style->Value).find("POSITION") != std::string::npos;
         const bool placing = std::any_of(changed.begin(), changed.end(), [&](const auto& c) {
             return c.TagIndex == value.TagIndex &&
                    (c.Name == "style:left" || c.Name == "style:top");
@@ -187,6 +204,9 @@ std::string PatchedElement(std::string_view body, const ElementOrigin& origin,
             }
             if (value.Name.starts_with(kStylePrefix)) {
                 styleChanges.emplace_back(value.Name.substr(kStylePrefix.size()), value.Value);
+            } else if (const std::string item = ToLowerAscii(value.Name);
+                       SizeOnlyInStyle(tag, item)) {
+                styleChanges.emplace_back(item, value.Value + "px");
             } else {
                 AddAttributeEdit(body, tag, value.Name, value.Value, edits);
             }

@@ -56,6 +56,27 @@ void WriteCanvasScripts(std::string& documentText, const PageDesign& design,
     write();
 }
 
+// The canvas script hit-tests rectangles only: circles and polygons on a canvas become the boxes
+// around them, said once, when they are first written there.
+void MakeCanvasAreasRectangles(PageDesign& design, Dialogs& dialogs) {
+    bool changed = false;
+    for (const ClickableAreaPtr& area : design.Areas) {
+        const bool onCanvas = area->AreaType == kAreaClickable && area->ImageID >= 1 &&
+                              area->ImageID <= design.ImageCount() &&
+                              design.Image(area->ImageID).ImageType == kImageCanvas;
+        if (onCanvas && area->Shape.Kind() != AreaShapeKind::Rect) {
+            area->Shape = AreaShape();
+            changed = true;
+        }
+    }
+    if (changed) {
+        dialogs.Message(
+            "A canvas knows rectangular areas only: its circles and polygons are written as the "
+            "rectangles around them.",
+            "", MessageIcon::Information);
+    }
+}
+
 }  // namespace
 
 void DocumentUpdateSectionImages(std::string& documentText, PageDesign& design, Dialogs& dialogs) {
@@ -65,6 +86,7 @@ void DocumentUpdateSectionImages(std::string& documentText, PageDesign& design, 
     }
     try {
         AssignCanvasIds(design);
+        MakeCanvasAreasRectangles(design, dialogs);
         const std::string_view lineBreak = DocumentLineBreak(documentText);
         const std::string images = ImagesSectionBody(design, lineBreak);
         if (SectionIsComplete(documentText, "Images")) {

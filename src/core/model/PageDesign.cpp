@@ -31,6 +31,8 @@ ImageProperties& PageDesign::AppendImage() {
 void PageDesign::ClearImages() {
     mImages.clear();
     ImagesLayout.reset();
+    ImportStoppedInSection.clear();
+    ImportStoppedAtLine = 0;
 }
 
 }  // namespace htmlsim

@@ -24,6 +24,7 @@ class PageDesign {
     const ImagePtr& ImagePointer(int index) const;
     // A new, empty image at position ImageCount + 1, its Index set.
     ImageProperties& AppendImage();
+    // No images, nothing read: the next write starts from nothing.
     void ClearImages();
 
     ClickableAreas Areas;

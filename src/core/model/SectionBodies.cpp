@@ -78,6 +78,9 @@ class ImagesBodyWriter {
         const std::string_view read = mLayout->Body;
         size_t at = 0;
         for (const auto& [position, element] : places) {
+            if (position < at) {
+                continue;  // inside an element already written
+            }
             mBody.append(read.substr(at, position - at));
             at = position;
             if (element == nullptr) {
@@ -112,16 +115,16 @@ class ImagesBodyWriter {
             const auto found = mAreaOwners.find(&element);
             if (found != mAreaOwners.end()) {
                 const ClickableArea& area = *found->second;
-                mBody += PatchedElement(read, element,
-                                        AreaValues(area, mDesign.Image(area.ImageID)));
+                mBody +=
+                    PatchedElement(read, element, AreaValues(area, mDesign.Image(area.ImageID)));
             }
             return;
         }
         const ImageProperties* image = Owner(&element);
         if (element.Kind == OriginKind::Map) {
-            mBody += image != nullptr ? PatchedElement(read, element, MapValues(*image))
-                                      : std::string(read.substr(element.Start,
-                                                                element.End - element.Start));
+            mBody += image != nullptr
+                         ? PatchedElement(read, element, MapValues(*image))
+                         : std::string(read.substr(element.Start, element.End - element.Start));
             return;
         }
         if (image == nullptr) {
@@ -247,9 +250,8 @@ std::string BalloonsSectionBody(const PageDesign& design, std::string_view lineB
         // otherwise cover every balloon.
         body += "<div id='Balloon_" + Number(area->ImageID) +
                 "' style='position:absolute; z-index:1; left:" + Number(c.x1) +
-                "px; top:" + Number(c.y1) +
-                "px; width:" + Number(c.x2 - c.x1) + "; height:" + Number(c.y2 - c.y1) +
-                "px;background-color:" + area->BackgroundColor +
+                "px; top:" + Number(c.y1) + "px; width:" + Number(c.x2 - c.x1) +
+                "; height:" + Number(c.y2 - c.y1) + "px;background-color:" + area->BackgroundColor +
                 "; border-radius:" + area->BorderRadius +
                 "px;' OnMouseDown=this.style.visibility='hidden'; "
                 "OnMouseOut=this.style.visibility='visible';>" +

@@ -43,8 +43,7 @@ std::string CoordsText(const ClickableArea& area, const ImageProperties& image) 
             return "";
         case AreaShapeKind::Circle:
             return Number(Relative(outline.Points[0].X, image.Left)) + "," +
-                   Number(Relative(outline.Points[0].Y, image.Top)) + "," +
-                   Number(outline.Radius);
+                   Number(Relative(outline.Points[0].Y, image.Top)) + "," + Number(outline.Radius);
         case AreaShapeKind::Polygon:
             break;
     }

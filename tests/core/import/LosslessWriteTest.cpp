@@ -55,10 +55,10 @@ TEST_F(LosslessWrite, MovingOneAreaChangesOnlyItsCoords) {
 
     // Moved by one pixel through its box, as the mouse and keyboard move areas.
     design.Areas.Item(1)->Left += 1;
-    EXPECT_EQ(ChangedLines(document, Written(document)),
-              std::vector<std::string>{
-                  "<AREA SHAPE='circle' COORDS='63,118,12' Title=\"Jane's\" "
-                  "HREF=\"javascript:go('x')\" target='_blank' alt='Circle'/> \r"});
+    EXPECT_EQ(
+        ChangedLines(document, Written(document)),
+        std::vector<std::string>{"<AREA SHAPE='circle' COORDS='63,118,12' Title=\"Jane's\" "
+                                 "HREF=\"javascript:go('x')\" target='_blank' alt='Circle'/> \r"});
     design.Areas.Item(1)->Left -= 1;
     design.Areas.Item(2)->Top += 1;
     EXPECT_EQ(ChangedLines(document, Written(document)),
@@ -67,9 +67,28 @@ TEST_F(LosslessWrite, MovingOneAreaChangesOnlyItsCoords) {
                                        "alt='Triangle'>\r"});
 }
 
+TEST_F(LosslessWrite, ACanvasWritesTheBoxesOfOtherShapesAndSaysSoOnce) {
+    std::string document = DesignDocument(kShapes);
+    Import(document);
+    Image(1).ImageType = kImageCanvas;
+    document = Written(document);
+    EXPECT_EQ(dialogs.MessageTexts(),
+              std::vector<std::string>{"A canvas knows rectangular areas only: its circles and "
+                                       "polygons are written as the rectangles around them."});
+    EXPECT_NE(GetSectionText(document, "CanvasScript_Top")
+                  .find("Areas.push('50,106,74,130,javascript:go('x'),left');\r\n"
+                        "Areas.push('10,10,50,40,t.html,left');\r\n"
+                        "Areas.push('0,0,400,300,all.html,left');"),
+              std::string::npos)
+        << document;
+    Written(document);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
 TEST_F(LosslessWrite, ChangedValuesKeepTheirSpellingAndQuoteSafely) {
     const std::string document = DesignDocument(
-        "<img src=a.jpg usemap=#m style=\"border:0\">\n<map name=m>\n"
+        "<img src=a.jpg usemap=#m style=\"border:0\">\n<img src=b.png style='width:20px'>\n"
+        "<map name=m>\n"
         "<area shape=rect coords=0,0,10,10 href=x.html title=\"A\">\n</map>\n");
     Import(document);
     ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text;
@@ -79,11 +98,13 @@ TEST_F(LosslessWrite, ChangedValuesKeepTheirSpellingAndQuoteSafely) {
     area.LinkAddress = "";
     Image(1).Left = 5;  // an image moves with its areas
     area.Left += 5;
+    Image(2).Width = 30;
     const std::string written = Written(document);
     EXPECT_NE(written.find("<img src=a.jpg usemap=#m style=\"border:0; position:absolute; "
                            "left:5px; top:0px\">\n"),
               std::string::npos)
         << written;
+    EXPECT_NE(written.find("<img src=b.png style='width:30px'>\n"), std::string::npos) << written;
     EXPECT_NE(written.find("<area shape=rect coords=0,0,10,10 title=\"Say &quot;it's&quot;\">\n"),
               std::string::npos)
         << written;
@@ -100,10 +121,9 @@ TEST_F(LosslessWrite, NewAreasTakeTheProgramsFormAndTheDocumentsLineBreak) {
     Import(lf);
     auto add = [&](AreaShape shape) {
         const ShapeBox box = shape.Bounds();
-        ClickableAreaPtr area = design.Areas.Add("M_Area_9", static_cast<int16_t>(box.Height),
-                                                 static_cast<int16_t>(box.Width),
-                                                 static_cast<int16_t>(box.Top),
-                                                 static_cast<int16_t>(box.Left), 9, "", 1);
+        ClickableAreaPtr area = design.Areas.Add(
+            "M_Area_9", static_cast<int16_t>(box.Height), static_cast<int16_t>(box.Width),
+            static_cast<int16_t>(box.Top), static_cast<int16_t>(box.Left), 9, "", 1);
         area->Shape = std::move(shape);
         area->LinkAddress = "next.html";
     };
