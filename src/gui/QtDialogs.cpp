@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "ImportMessagesDialog.h"
+
 namespace htmlsim::gui {
 
 namespace {
@@ -71,6 +73,14 @@ std::string RunFileDialog(QWidget* owner, const FileDialogRequest& request,
 void QtDialogs::Message(const std::string& text, const std::string& title, MessageIcon icon) {
     QMessageBox box(ToQtIcon(icon), TitleOrApplication(title), ToQ(text), QMessageBox::Ok, mOwner);
     box.exec();
+}
+
+void QtDialogs::ShowCollectedMessages(const std::vector<CollectedMessage>& messages) {
+    if (messages.size() == 1 && messages[0].count == 1) {
+        Message(messages[0].text, messages[0].title, messages[0].icon);
+    } else if (!messages.empty()) {
+        ShowImportMessagesDialog(mOwner, messages);
+    }
 }
 
 std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title,

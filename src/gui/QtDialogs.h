@@ -14,6 +14,8 @@ class QtDialogs : public Dialogs {
     void SetOwner(QWidget* owner) { mOwner = owner; }
 
     void Message(const std::string& text, const std::string& title, MessageIcon icon) override;
+    // One message as a message box; several, or one that came more than once, as one table.
+    void ShowCollectedMessages(const std::vector<CollectedMessage>& messages) override;
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
     bool AskYesNo(const std::string& text, const std::string& title) override;

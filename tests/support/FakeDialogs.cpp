@@ -16,6 +16,11 @@ T TakeFront(std::deque<T>& queue, T whenEmpty) {
 
 }  // namespace
 
+void FakeDialogs::ShowCollectedMessages(const std::vector<CollectedMessage>& list) {
+    collected.push_back(list);
+    Dialogs::ShowCollectedMessages(list);
+}
+
 void FakeDialogs::Message(const std::string& text, const std::string& title, MessageIcon icon) {
     messages.push_back({text, title, icon});
 }

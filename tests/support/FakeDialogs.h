@@ -25,6 +25,7 @@ public:
     };
 
     std::vector<ShownMessage> messages;
+    std::vector<std::vector<CollectedMessage>> collected;  // each list shown together
     std::vector<Asked> asked;
     std::deque<std::string> inputAnswers;
     std::deque<bool> yesNoAnswers;
@@ -32,6 +33,8 @@ public:
     std::deque<std::string> folderAnswers;
 
     void Message(const std::string& text, const std::string& title, MessageIcon icon) override;
+    // Recorded, and shown one message per text as the editor's default does.
+    void ShowCollectedMessages(const std::vector<CollectedMessage>& list) override;
     std::string InputBox(const std::string& prompt, const std::string& title,
                          const std::string& defaultText) override;
     bool AskYesNo(const std::string& text, const std::string& title) override;

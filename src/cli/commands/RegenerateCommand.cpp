@@ -23,6 +23,12 @@ int RunRegenerate(const std::vector<std::string>& args) {
         return kExitFailure;
     }
     std::string document = session.Get().DocumentText();
+    // A page read only in part is printed as it stands: writing it would lose the rest.
+    if (!design.ImportIsComplete()) {
+        std::cout.write(document.data(), static_cast<std::streamsize>(document.size()));
+        std::cout.flush();
+        return kExitFailure;
+    }
     DocumentUpdateSectionImages(document, design, session.Dialogs());
     // The control writers write into the session's document, as in the editor.
     session.Get().SetDocumentText(std::move(document));

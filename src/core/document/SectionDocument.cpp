@@ -14,6 +14,32 @@ constexpr std::string_view kLineBreak = "\r\n";
 
 }  // namespace
 
+std::string_view DocumentLineBreak(std::string_view document) {
+    if (document.find(kLineBreak) == std::string_view::npos &&
+        document.find('\n') != std::string_view::npos) {
+        return "\n";
+    }
+    return kLineBreak;
+}
+
+std::string WithLineBreaksOf(std::string_view document, std::string_view text) {
+    const std::string_view lineBreak = DocumentLineBreak(document);
+    if (lineBreak == kLineBreak) {
+        return std::string(text);
+    }
+    std::string converted;
+    converted.reserve(text.size());
+    for (size_t at = 0; at < text.size();) {
+        if (text.substr(at, kLineBreak.size()) == kLineBreak) {
+            converted += lineBreak;
+            at += kLineBreak.size();
+        } else {
+            converted += text[at++];
+        }
+    }
+    return converted;
+}
+
 std::string SectionStartMarker(const std::string& name) {
     return "<!-- Section: " + name + " -->";
 }
@@ -82,16 +108,21 @@ SectionTable ListSections(const std::string& document, Dialogs& dialogs) {
             entry.name =
                 TrimBlanks(std::string_view(document).substr(nameStart, commentEnd - nameStart));
         }
-        // The two characters after "-->" are taken as its line break, present or not.
-        const size_t bodyStart = commentEnd + kCommentEnd.size() + kLineBreak.size();
-        const size_t endMarker = document.find(kSectionEndMarker, bodyStart - 1);
+        // The body starts on the line after the marker, whichever line break the document uses.
+        size_t bodyStart = commentEnd + kCommentEnd.size();
+        if (document.compare(bodyStart, kLineBreak.size(), kLineBreak) == 0) {
+            bodyStart += kLineBreak.size();
+        } else if (document.compare(bodyStart, 1, "\n") == 0) {
+            bodyStart += 1;
+        }
+        const size_t endMarker = document.find(kSectionEndMarker, commentEnd);
         if (endMarker == std::string::npos) {
             entry.complete = false;
             table.Add(std::move(entry));
             dialogs.Message("End of Section Not Found: '" + std::string(kSectionEndMarker) + "'");
             break;
         }
-        // An end marker that begins inside the assumed line break ends an empty body there.
+        // An end marker on the start marker's own line ends an empty body there.
         entry.bodyStart = std::min(bodyStart, endMarker);
         entry.bodyEnd = endMarker;
         table.Add(std::move(entry));
@@ -107,8 +138,11 @@ std::string GetSectionText(const std::string& document, const std::string& name,
     const size_t markerAt = document.find(marker);
     if (markerAt != std::string::npos) {
         found.start = markerAt + marker.size();
+        // The body starts on the line after the marker, whichever line break the document uses.
         if (document.compare(found.start, kLineBreak.size(), kLineBreak) == 0) {
             found.start += kLineBreak.size();
+        } else if (document.compare(found.start, 1, "\n") == 0) {
+            found.start += 1;
         }
         const size_t endAt = document.find(kSectionEndMarker, found.start);
         if (endAt != std::string::npos) {
@@ -129,13 +163,13 @@ std::string TrimBlankLines(std::string_view text) {
     for (;;) {
         text = TrimBlanks(text);
         bool removed = false;
-        if (text.size() >= 2) {
-            if (text.starts_with(kLineBreak)) {
-                text.remove_prefix(kLineBreak.size());
+        for (const std::string_view lineBreak : {kLineBreak, std::string_view("\n")}) {
+            if (text.size() >= lineBreak.size() && text.starts_with(lineBreak)) {
+                text.remove_prefix(lineBreak.size());
                 removed = true;
             }
-            if (text.ends_with(kLineBreak)) {
-                text.remove_suffix(kLineBreak.size());
+            if (text.size() >= lineBreak.size() && text.ends_with(lineBreak)) {
+                text.remove_suffix(lineBreak.size());
                 removed = true;
             }
         }
@@ -151,8 +185,9 @@ bool AddSection(std::string& document, const std::string& name, Dialogs& dialogs
         dialogs.Message("Does Not Exist: '<Body>'", "", MessageIcon::Information);
         return false;
     }
-    document.insert(bodyEnd, SectionStartMarker(name) + std::string(kLineBreak) +
-                                 std::string(kSectionEndMarker) + std::string(kLineBreak));
+    const std::string lineBreak(DocumentLineBreak(document));
+    document.insert(bodyEnd, SectionStartMarker(name) + lineBreak +
+                                 std::string(kSectionEndMarker) + lineBreak);
     return true;
 }
 

@@ -17,6 +17,14 @@ inline constexpr std::string_view kSectionEndMarker = "<!-- Section End -->";
 // The start marker of a section exactly as the program writes it (without the line break).
 std::string SectionStartMarker(const std::string& name);
 
+// The document's line break: CR LF when the document holds one or has no line break at all
+// (new documents), LF when its lines end with LF alone. Everything written into the document
+// uses it.
+std::string_view DocumentLineBreak(std::string_view document);
+
+// `text`, written with CR LF, with the document's line break instead.
+std::string WithLineBreaksOf(std::string_view document, std::string_view text);
+
 // One entry of the section table. Its texts are slices of the listed document:
 // Before = [0, bodyStart), Body = [bodyStart, bodyEnd), After = [bodyEnd, end).
 struct SectionEntry {
@@ -76,7 +84,7 @@ struct SectionPositions {
 std::string GetSectionText(const std::string& document, const std::string& name,
                            SectionPositions* where = nullptr);
 
-// Removes blanks and CR LF pairs from both ends, repeatedly.
+// Removes blanks and line breaks (CR LF or LF) from both ends, repeatedly.
 std::string TrimBlankLines(std::string_view text);
 
 // Inserts an empty section called name immediately before "</BODY>" (found ignoring case).

@@ -2,7 +2,6 @@
 
 #include "import/ImportValues.h"
 #include "import/StyleItems.h"
-#include "import/TagScanner.h"
 #include "util/Numbers.h"
 #include "util/RuntimeError.h"
 #include "util/Text.h"
@@ -18,6 +17,46 @@ AreaCorners CornersOf(const std::vector<std::string_view>& values, std::string_v
     }
     return {LeadingNumber(values[0]), LeadingNumber(values[1]), LeadingNumber(values[2]),
             LeadingNumber(values[3])};
+}
+
+// The numbers of a COORDS value, separated by commas, blanks or both, as browsers read them.
+std::vector<double> CoordinateNumbers(std::string_view coords) {
+    std::vector<double> numbers;
+    auto separates = [](char c) { return c == ',' || c == ';' || IsHtmlSpace(c); };
+    for (size_t at = 0; at < coords.size();) {
+        if (separates(coords[at])) {
+            ++at;
+            continue;
+        }
+        const size_t start = at;
+        while (at < coords.size() && !separates(coords[at])) {
+            ++at;
+        }
+        numbers.push_back(LeadingNumber(coords.substr(start, at - start)));
+    }
+    return numbers;
+}
+
+void RequireCoordinates(const std::vector<double>& numbers, size_t needed, std::string_view coords) {
+    if (numbers.size() < needed) {
+        const char* words[] = {"", "", "", "three", "four", "", "six"};
+        throw RuntimeError(std::string("Fewer than ") + words[needed] + " coordinates: '" +
+                           std::string(coords) + "'");
+    }
+}
+
+AreaShapeKind ShapeKindOf(std::string_view shape) {
+    const std::string name = ToLowerAscii(TrimBlanks(shape));
+    if (name == "circle" || name == "circ") {
+        return AreaShapeKind::Circle;
+    }
+    if (name == "poly" || name == "polygon") {
+        return AreaShapeKind::Polygon;
+    }
+    if (name == "default") {
+        return AreaShapeKind::Default;
+    }
+    return AreaShapeKind::Rect;
 }
 
 // The writer keeps the area list of the last canvas image only, so the list belongs to it;
@@ -51,27 +90,51 @@ ClickableArea& MakeArea(ImportContext& context, int imageNumber, const AreaCorne
     return *design.CurrentClickableArea;
 }
 
-void ImportMapAreas(const ScanText& mapInner, int imageNumber, AttributeTable& attributes,
-                    ImportContext& context) {
-    ScanText rest = mapInner;
-    do {
-        const TagPieces element = NextTag(rest);
-        ParseAttributes(element.attributes, attributes);
-        if (element.tagName == "AREA") {
-            const std::string coords = GetAttribute(attributes, "Coords");
-            const std::string prefix = context.design.Image(imageNumber).MapName;
-            ClickableArea& area =
-                MakeArea(context, imageNumber, CornersOf(SplitText(coords, ","), coords), prefix);
-            area.LinkAddress = GetAttribute(attributes, "href");
-            area.Title = GetAttribute(attributes, "title");
+ClickableArea& ImportArea(const HtmlTag& tag, int imageNumber, ImportContext& context) {
+    const std::string coords = tag.Get("Coords");
+    const std::vector<double> numbers = CoordinateNumbers(coords);
+    const ImageProperties& image = context.design.Image(imageNumber);
+    const AreaShapeKind kind = ShapeKindOf(tag.Get("Shape"));
+    AreaShape shape;
+    AreaCorners corners;
+    if (kind == AreaShapeKind::Circle) {
+        RequireCoordinates(numbers, 3, coords);
+        const int32_t x = RoundToInt16(numbers[0]);
+        const int32_t y = RoundToInt16(numbers[1]);
+        const int32_t radius = RoundToInt16(numbers[2]);
+        shape = AreaShape::Circle({image.Left + x, image.Top + y}, radius);
+        corners = {double(x - radius), double(y - radius), double(x + radius), double(y + radius)};
+    } else if (kind == AreaShapeKind::Polygon) {
+        RequireCoordinates(numbers, 6, coords);
+        std::vector<ShapePoint> points;
+        for (size_t i = 0; i + 1 < numbers.size(); i += 2) {
+            points.push_back(
+                {image.Left + RoundToInt16(numbers[i]), image.Top + RoundToInt16(numbers[i + 1])});
         }
-        rest = element.remainder;
-    } while (!rest.Empty());
+        shape = AreaShape::Polygon(std::move(points));
+        const ShapeBox& box = shape.Bounds();
+        corners = {double(box.Left - image.Left), double(box.Top - image.Top),
+                   double(box.Left - image.Left + box.Width), double(box.Top - image.Top + box.Height)};
+    } else if (kind == AreaShapeKind::Default) {
+        shape = AreaShape::DefaultArea({image.Left, image.Top, image.Width, image.Height});
+        corners = {0, 0, double(image.Width), double(image.Height)};
+    } else {
+        RequireCoordinates(numbers, 4, coords);
+        corners = {numbers[0], numbers[1], numbers[2], numbers[3]};
+    }
+    ClickableArea& area = MakeArea(context, imageNumber, corners, image.MapName);
+    area.Shape = std::move(shape);
+    area.LinkAddress = tag.Get("href");
+    area.Title = tag.Get("title");
+    return area;
 }
 
 void ImportCanvasAreas(std::string_view areaList, ImportContext& context) {
     const int canvas = CanvasOfAreaList(context.design);
-    for (const std::string_view line : SplitText(areaList, "\r\n")) {
+    for (std::string_view line : SplitText(areaList, "\n")) {
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
         if (!line.starts_with("Areas.push")) {
             continue;
         }

@@ -5,7 +5,7 @@
 
 #include "import/AttributeTable.h"
 #include "import/ImportContext.h"
-#include "import/ScanText.h"
+#include "document/HtmlTag.h"
 
 namespace htmlsim {
 
@@ -19,10 +19,10 @@ struct AreaCorners {
 ClickableArea& MakeArea(ImportContext& context, int imageNumber, const AreaCorners& corners,
                         const std::string& prefix);
 
-// The AREA elements of a map's inner text become areas of image `imageNumber`; other elements
-// are passed over.
-void ImportMapAreas(const ScanText& mapInner, int imageNumber, AttributeTable& attributes,
-                    ImportContext& context);
+// An AREA element becomes an area of image `imageNumber` with its SHAPE (rect, circle,
+// poly/polygon or default), its link and its title. RuntimeError when it has too few
+// coordinates for its shape.
+ClickableArea& ImportArea(const HtmlTag& area, int imageNumber, ImportContext& context);
 
 // The "Areas.push(...)" lines of a canvas area list become areas of the last canvas image
 // (image 1 when there is none).

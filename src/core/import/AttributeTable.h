@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "import/ScanText.h"
+#include "document/HtmlTag.h"
 
 namespace htmlsim {
 
@@ -17,12 +17,11 @@ struct AttributeTable {
     size_t AttributeCount() const { return rows.size(); }
 };
 
-// Fills the table from a tag's attribute text. Every "=" outside quotes makes an item, reaching
-// back to the blank before it and on to the blank after it; a word without "=" is not kept.
-void ParseAttributes(const ScanText& attributeText, AttributeTable& table);
+// The table of a tag read by NextHtmlTag; the value of TYPE upper-cased, as AddAttribute does.
+AttributeTable AttributesOf(const HtmlTag& tag);
 
-// Adds the item "name=value" (nothing when it has no "="). The value of TYPE is upper-cased.
-void AddAttribute(const ScanText& item, AttributeTable& table);
+// Whether a row is named `name` (in any case).
+bool HasAttribute(const AttributeTable& table, std::string_view name);
 
 // The value of the first row named `name` (in any case), or "".
 std::string GetAttribute(const AttributeTable& table, std::string_view name);

@@ -1,12 +1,16 @@
 #include "import/DocumentImport.h"
 
+#include <algorithm>
 #include <exception>
+#include <optional>
 
+#include "document/HtmlTag.h"
 #include "document/SectionDocument.h"
 #include "import/AreaImport.h"
 #include "import/ControlImport.h"
 #include "import/ImageImport.h"
-#include "import/TagScanner.h"
+#include "import/ImportMessages.h"
+#include "model/WrittenElements.h"
 #include "surface/DesignOperations.h"
 #include "surface/PageControls.h"
 #include "util/RuntimeError.h"
@@ -16,123 +20,266 @@ namespace htmlsim {
 
 namespace {
 
-// A section body with its search mask, kept alive while the scanner's views point into it.
-struct SectionScan {
+// A section body exactly as it stands (blank lines and all) and where it begins in the document.
+struct SectionBody {
     std::string text;
-    std::string mask;
-
-    explicit SectionScan(std::string body) : text(std::move(body)), mask(BuildSearchMask(text)) {}
-    ScanText Whole() const { return {text, mask}; }
+    size_t offset = 0;
 };
 
-// Calls `element` for each element of the text, the attributes already parsed, at least once
-// (a text without a tag gives one element with an empty name). It returns false to stop.
-template <typename Element>
-bool ForEachElement(const ScanText& text, AttributeTable& attributes, Element element) {
-    ScanText rest = text;
-    do {
-        const TagPieces pieces = NextTag(rest);
-        ParseAttributes(pieces.attributes, attributes);
-        if (!element(pieces)) {
+SectionBody RawSectionBody(const std::string& documentText, const std::string& name) {
+    SectionPositions where;
+    GetSectionText(documentText, name, &where);
+    if (where.end == 0) {
+        return {};
+    }
+    return {documentText.substr(where.start, where.end - 1 - where.start), where.start};
+}
+
+// Reading one section: its body, and the messages told where in the document they arise.
+struct SectionReading {
+    const std::string& name;
+    const SectionBody& body;
+    ImportMessages& messages;
+
+    void At(size_t offset) const { messages.At(name, body.offset + offset); }
+};
+
+// Where the element that begins with `tag` ends: after its end tag, or after the tag itself.
+size_t ElementEnd(std::string_view body, const HtmlTag& tag) {
+    const std::optional<HtmlTag> end = MatchingEndTag(body, tag);
+    return end ? end->End : tag.End;
+}
+
+// Calls `visit` for each start tag of body[from, to) in order. It returns where to go on
+// reading, or none to stop; end tags, comments and the DOCTYPE are passed over. False when
+// `visit` stopped.
+template <typename Visit>
+bool ForEachStartTag(std::string_view body, size_t from, size_t to, Visit visit) {
+    for (std::optional<HtmlTag> tag = NextHtmlTag(body, from); tag && tag->Start < to;
+         tag = NextHtmlTag(body, from)) {
+        if (tag->Kind != HtmlTagKind::Start) {
+            from = tag->End;
+            continue;
+        }
+        const std::optional<size_t> next = visit(*tag);
+        if (!next) {
             return false;
         }
-        rest = pieces.remainder;
-    } while (!rest.Empty());
+        from = std::max(*next, tag->End);
+    }
     return true;
 }
 
-void ReportTagNotUnderstood(ImportContext& context, const std::string& tagName) {
-    context.dialogs.Message("Tag Not Understood: '" + tagName + "'", "", MessageIcon::None);
+// An element the section does not read: said once per tag name (the messages count them), and
+// looked into, so that an image in a table cell or a div is still read. Scripts and styles hold
+// no markup and are passed over whole.
+size_t NotUnderstood(const SectionReading& reading, const HtmlTag& tag) {
+    reading.messages.Message("Tag Not Understood: '" + tag.Name + "'", "", MessageIcon::None);
+    if (tag.Name == "SCRIPT" || tag.Name == "STYLE") {
+        return ElementEnd(reading.body.text, tag);
+    }
+    return tag.End;
 }
 
-void ImportMap(const TagPieces& map, AttributeTable& attributes, ImportContext& context) {
-    const std::string mapName = GetAttribute(attributes, "Name");
-    const int imageCount = context.design.ImageCount();
-    for (int i = 1; i <= imageCount; ++i) {
-        if (EqualsIgnoreCase(context.design.Image(i).MapName, mapName)) {
-            ImportMapAreas(map.inner, i, attributes, context);
+std::shared_ptr<ElementOrigin> OriginOf(OriginKind kind, std::string_view body,
+                                        std::vector<HtmlTag> tags, size_t elementEnd) {
+    auto origin = std::make_shared<ElementOrigin>();
+    origin->Kind = kind;
+    origin->Start = tags.front().Start;
+    origin->End = EndOfElementLine(body, elementEnd);
+    origin->Tags = std::move(tags);
+    return origin;
+}
+
+// A MAP of the Images section with its areas, found wherever it stands.
+struct MapRead {
+    std::string name;
+    std::string id;
+    std::shared_ptr<ElementOrigin> origin;
+    std::vector<std::pair<HtmlTag, size_t>> areas;  // each AREA tag and where its element ends
+    bool claimed = false;
+
+    bool Names(const std::string& mapName) const {
+        return EqualsIgnoreCase(name, mapName) || (!id.empty() && EqualsIgnoreCase(id, mapName));
+    }
+};
+
+class ImagesSectionReader {
+  public:
+    ImagesSectionReader(const SectionReading& reading, ImportContext& context)
+        : mReading(reading), mBody(reading.body.text), mContext(context) {}
+
+    // False when the section could not be read to its end.
+    bool Read() {
+        const bool complete = ForEachStartTag(
+            mBody, 0, mBody.size(), [&](const HtmlTag& tag) { return Element(tag); });
+        const size_t stoppedAt = mLastElement;
+        MakeMapAreas();
+        if (!complete) {
+            mReading.At(stoppedAt);
+        }
+        auto layout = std::make_shared<SectionLayout>();
+        layout->Body = mBody;
+        layout->Elements = std::move(mElements);
+        std::sort(layout->Elements.begin(), layout->Elements.end(),
+                  [](const ElementOriginPtr& a, const ElementOriginPtr& b) {
+                      return a->Start < b->Start;
+                  });
+        mContext.design.ImagesLayout = std::move(layout);
+        return complete;
+    }
+
+  private:
+    std::optional<size_t> Element(const HtmlTag& tag) {
+        mLastElement = tag.Start;
+        mReading.At(tag.Start);
+        if (tag.Name == "IMG") {
+            ImportImg(AttributesOf(tag), mContext);
+            return Image({tag}, ElementEnd(mBody, tag));
+        }
+        if (tag.Name == "CANVAS") {
+            ImportCanvas(AttributesOf(tag), mContext);
+            return Image({tag}, ElementEnd(mBody, tag));
+        }
+        if (tag.Name == "MAP") {
+            return Map(tag);
+        }
+        if (tag.Name == "A") {
+            return LinkedImage(tag);
+        }
+        return NotUnderstood(mReading, tag);
+    }
+
+    size_t Image(std::vector<HtmlTag> tags, size_t end) {
+        ImageProperties& image = mContext.design.Image(mContext.design.ImageCount());
+        auto origin = OriginOf(OriginKind::Image, mBody, std::move(tags), end);
+        origin->KindAsRead = image.ImageType;
+        origin->ValuesAsRead = ImageValues(image);
+        // The image insertion turns the picture with a style item the writer never keeps.
+        if (TrimBlanks(image.Transform) == "rotate(90deg)") {
+            origin->ValuesAsRead.push_back(
+                {origin->Tags.size() - 1, "style:transform", image.Transform});
+        }
+        image.Origin = origin;
+        mElements.push_back(origin);
+        return origin->End;
+    }
+
+    // An image wrapped in a link; none, which ends the import, when the link holds no image.
+    std::optional<size_t> LinkedImage(const HtmlTag& link) {
+        const std::optional<HtmlTag> end = MatchingEndTag(mBody, link);
+        std::optional<HtmlTag> image = NextHtmlTag(mBody, link.End);
+        while (image && image->Kind == HtmlTagKind::Other) {
+            image = NextHtmlTag(mBody, image->End);
+        }
+        if (!image || image->Kind != HtmlTagKind::Start || image->Name != "IMG" ||
+            (end && image->Start > end->Start)) {
+            mReading.messages.Message("IMG HTML Not Properly Parsed.", "", MessageIcon::Critical);
+            return std::nullopt;
+        }
+        ImportImg(AttributesOf(*image), mContext);
+        ImageProperties& imported = mContext.design.Image(mContext.design.ImageCount());
+        imported.HREF = link.Get("HREF");
+        imported.ImageType = kImageHyperlink;
+        return Image({link, *image}, end ? end->End : ElementEnd(mBody, *image));
+    }
+
+    size_t Map(const HtmlTag& tag) {
+        MapRead map{tag.Get("Name"), tag.Get("Id"),
+                    OriginOf(OriginKind::Map, mBody, {tag}, tag.End), {}, false};
+        const std::optional<HtmlTag> end = MatchingEndTag(mBody, tag);
+        const size_t to = end ? end->Start : mBody.size();
+        map.origin->NewAreasAt = to;
+        ForEachStartTag(mBody, tag.End, to, [&](const HtmlTag& inner) -> std::optional<size_t> {
+            if (inner.Name != "AREA") {
+                return inner.End;
+            }
+            const size_t areaEnd = ElementEnd(mBody, inner);
+            map.areas.emplace_back(inner, areaEnd);
+            return areaEnd;
+        });
+        mMaps.push_back(std::move(map));
+        return end ? end->End : to;
+    }
+
+    // The first map of a name serves every image naming it, wherever it stands; its areas are
+    // read once, on the first of them. Other maps stay as they are written.
+    void MakeMapAreas() {
+        for (int i = 1; i <= mContext.design.ImageCount(); ++i) {
+            ImageProperties& image = mContext.design.Image(i);
+            if (image.ImageType != kImageMap) {
+                continue;
+            }
+            const auto map = std::find_if(mMaps.begin(), mMaps.end(), [&](const MapRead& m) {
+                return m.Names(image.MapName);
+            });
+            if (map == mMaps.end() || map->claimed) {
+                continue;
+            }
+            map->claimed = true;
+            map->origin->ValuesAsRead = MapValues(image);
+            image.MapOrigin = map->origin;
+            mElements.push_back(map->origin);
+            for (const auto& [areaTag, areaEnd] : map->areas) {
+                mReading.At(areaTag.Start);
+                ClickableArea& area = ImportArea(areaTag, i, mContext);
+                auto origin = OriginOf(OriginKind::Area, mBody, {areaTag}, areaEnd);
+                origin->ValuesAsRead = AreaValues(area, image);
+                area.Origin = origin;
+                mElements.push_back(origin);
+            }
         }
     }
-}
 
-// An image wrapped in a link; false when the link holds no image, which ends the import.
-bool ImportLinkedImage(const TagPieces& link, AttributeTable& attributes, ImportContext& context) {
-    const std::string address = GetAttribute(attributes, "HREF");
-    const TagPieces image = NextTag(link.inner);
-    ParseAttributes(image.attributes, attributes);
-    if (image.tagName != "IMG") {
-        context.dialogs.Message("IMG HTML Not Properly Parsed.", "", MessageIcon::Critical);
-        return false;
-    }
-    ImportImg(attributes, context);
-    ImageProperties& imported = context.design.Image(context.design.ImageCount());
-    imported.HREF = address;
-    imported.ImageType = kImageHyperlink;
-    return true;
-}
-
-bool ImportImagesSection(const std::string& documentText, AttributeTable& attributes,
-                         ImportContext& context) {
-    const SectionScan body(GetSectionText(documentText, "Images"));
-    context.design.ClearImages();
-    if (body.text.empty()) {
-        return true;
-    }
-    return ForEachElement(body.Whole(), attributes, [&](const TagPieces& element) {
-        if (element.tagName == "CANVAS") {
-            ImportCanvas(attributes, context);
-        } else if (element.tagName == "IMG") {
-            ImportImg(attributes, context);
-        } else if (element.tagName == "MAP") {
-            ImportMap(element, attributes, context);
-        } else if (element.tagName == "A") {
-            return ImportLinkedImage(element, attributes, context);
-        } else {
-            ReportTagNotUnderstood(context, element.tagName);
-        }
-        return true;
-    });
-}
+    const SectionReading mReading;
+    const std::string& mBody;
+    ImportContext& mContext;
+    std::vector<MapRead> mMaps;
+    std::vector<ElementOriginPtr> mElements;
+    size_t mLastElement = 0;
+};
 
 using ControlImporter = void (*)(const AttributeTable&, std::string_view, PageControls&, Dialogs&);
 
-// One page-control section: the old controls of its kind go, then one control per element.
+// One page-control section: one control per element of its kind.
 void ImportControlSection(const std::string& documentText, const std::string& section,
                           const std::string& tagName, ControlImporter importOne,
-                          AttributeTable& attributes, ImportContext& context) {
-    const SectionScan body(GetSectionText(documentText, section));
-    if (body.text.empty()) {
-        return;
-    }
+                          ImportContext& context, ImportMessages& messages) {
+    const SectionBody body = RawSectionBody(documentText, section);
+    const SectionReading reading{section, body, messages};
     // A full page says so once and reads no more of the section, instead of refusing every
     // further element with a message of its own.
     try {
-        ForEachElement(body.Whole(), attributes, [&](const TagPieces& element) {
-            if (element.tagName == tagName) {
-                importOne(attributes, element.inner.Text, *context.controls, context.dialogs);
-            } else {
-                ReportTagNotUnderstood(context, element.tagName);
+        ForEachStartTag(body.text, 0, body.text.size(), [&](const HtmlTag& tag) {
+            reading.At(tag.Start);
+            if (tag.Name != tagName) {
+                return NotUnderstood(reading, tag);
             }
-            return true;
+            const std::optional<HtmlTag> end = MatchingEndTag(body.text, tag);
+            const std::string_view inner =
+                end ? std::string_view(body.text).substr(tag.End, end->Start - tag.End)
+                    : std::string_view();
+            importOne(AttributesOf(tag), inner, *context.controls, messages);
+            return end ? end->End : tag.End;
         });
     } catch (const OverflowError& full) {
-        context.dialogs.Message(full.what(), "", MessageIcon::None);
+        messages.Message(full.what(), "", MessageIcon::None);
     }
 }
 
-void ImportControlSections(const std::string& documentText, AttributeTable& attributes,
-                           ImportContext& context) {
+void ImportControlSections(const std::string& documentText, ImportContext& context,
+                           ImportMessages& messages) {
     PageControls& controls = *context.controls;
     controls.SetReadingDocument(true);
     try {
         controls.RemoveAllLabels();
-        ImportControlSection(documentText, "Labels", "LABEL", ImportLabel, attributes, context);
+        ImportControlSection(documentText, "Labels", "LABEL", ImportLabel, context, messages);
         controls.UnloadControlsAbove("Label1", controls.LabelCount());
         controls.RemoveAllAnchors();
-        ImportControlSection(documentText, "Anchors", "A", ImportAnchor, attributes, context);
+        ImportControlSection(documentText, "Anchors", "A", ImportAnchor, context, messages);
         controls.UnloadControlsAbove("Anchor1", controls.AnchorCount());
         controls.RemoveAllInputs();
-        ImportControlSection(documentText, "Inputs", "INPUT", ImportInput, attributes, context);
+        ImportControlSection(documentText, "Inputs", "INPUT", ImportInput, context, messages);
     } catch (...) {
         controls.SetReadingDocument(false);
         throw;
@@ -140,40 +287,73 @@ void ImportControlSections(const std::string& documentText, AttributeTable& attr
     controls.SetReadingDocument(false);
 }
 
-void ImportBalloonsSection(const std::string& documentText, AttributeTable& attributes,
-                           ImportContext& context) {
-    const SectionScan body(GetSectionText(documentText, "Balloons"));
-    if (body.text.empty()) {
-        return;
-    }
-    ForEachElement(body.Whole(), attributes, [&](const TagPieces& element) {
-        if (element.tagName == "DIV") {
-            ImportBalloon(attributes, element.inner.Text, context);
+void ImportBalloonsSection(const std::string& documentText, ImportContext& context,
+                           ImportMessages& messages) {
+    const std::string name = "Balloons";
+    const SectionBody body = RawSectionBody(documentText, name);
+    const SectionReading reading{name, body, messages};
+    ForEachStartTag(body.text, 0, body.text.size(), [&](const HtmlTag& tag) {
+        if (tag.Name != "DIV") {
+            return tag.End;
         }
-        return true;
+        reading.At(tag.Start);
+        const std::optional<HtmlTag> end = MatchingEndTag(body.text, tag);
+        const std::string_view inner =
+            end ? std::string_view(body.text).substr(tag.End, end->Start - tag.End)
+                : std::string_view();
+        ImportBalloon(AttributesOf(tag), inner, context);
+        return end ? end->End : tag.End;
     });
+}
+
+// Reads the sections in order; false when one of them ended the import.
+bool ImportSections(const std::string& documentText, ImportContext& context,
+                    ImportMessages& messages) {
+    const std::string images = "Images";
+    const SectionBody body = RawSectionBody(documentText, images);
+    context.design.ClearImages();
+    ImagesSectionReader reader({images, body, messages}, context);
+    if (!reader.Read()) {
+        return false;
+    }
+    if (context.controls != nullptr) {
+        ImportControlSections(documentText, context, messages);
+    }
+    const SectionBody canvasAreas = RawSectionBody(documentText, "CanvasScript_Top");
+    messages.At("CanvasScript_Top", canvasAreas.offset);
+    ImportCanvasAreas(canvasAreas.text, context);
+    ImportBalloonsSection(documentText, context, messages);
+    return true;
+}
+
+void RecordStop(PageDesign& design, const ImportMessages& messages) {
+    design.ImportStoppedInSection = messages.Section();
+    design.ImportStoppedAtLine = std::max<size_t>(messages.Line(), 1);
 }
 
 }  // namespace
 
 void ImportDocument(const std::string& documentText, ImportContext& context) {
+    ImportMessages messages(context.dialogs, documentText);
+    ImportContext reading{context.design, context.surface, context.pictures, messages,
+                          context.documentFolder};
+    reading.controls = context.controls;
+    reading.ftp = context.ftp;
+    reading.temporaryFolder = context.temporaryFolder;
+    PageDesign& design = context.design;
+    design.ImportStoppedInSection.clear();
+    design.ImportStoppedAtLine = 0;
     try {
-        ClearAreasAndPicture(context.design, context.surface);
-        if (TrimBlankLines(documentText).empty()) {
-            return;
+        ClearAreasAndPicture(design, context.surface);
+        if (!TrimBlankLines(documentText).empty() &&
+            !ImportSections(documentText, reading, messages)) {
+            RecordStop(design, messages);
         }
-        AttributeTable attributes;
-        if (!ImportImagesSection(documentText, attributes, context)) {
-            return;
-        }
-        if (context.controls != nullptr) {
-            ImportControlSections(documentText, attributes, context);
-        }
-        ImportCanvasAreas(GetSectionText(documentText, "CanvasScript_Top"), context);
-        ImportBalloonsSection(documentText, attributes, context);
     } catch (const std::exception& e) {
-        context.dialogs.Message(e.what(), "", MessageIcon::None);
+        messages.Message(e.what(), "", MessageIcon::None);
+        RecordStop(design, messages);
     }
+    messages.Show();
 }
 
 }  // namespace htmlsim

@@ -1,6 +1,7 @@
 #include "import/ImageImport.h"
 
 #include <exception>
+#include <optional>
 
 #include "components/FileHelper.h"
 #include "import/RemotePicture.h"
@@ -17,10 +18,27 @@ int16_t AttributeNumber(const AttributeTable& attributes, std::string_view name)
     return RoundToInt16(LeadingNumber(GetAttribute(attributes, name)));
 }
 
-// LEFT and TOP always; POSITION and TRANSFORM only where an IMG is read.
-void ApplyStyle(const std::string& style, ImageProperties& image, bool allItems) {
+// A length in pixels, or none for what is not one ("auto", "50%").
+std::optional<double> PixelLength(const std::string& value) {
+    try {
+        return StyleLength(value);
+    } catch (const RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
+// LEFT and TOP always; POSITION, TRANSFORM, and WIDTH and HEIGHT where no attribute gives them,
+// only where an IMG is read.
+void ApplyStyle(const std::string& style, ImageProperties& image, bool allItems,
+                const AttributeTable& attributes) {
     ForEachStyleItem(style, [&](const std::string& name, const std::string& value) {
-        if (name == "LEFT") {
+        const bool size = allItems && (name == "WIDTH" || name == "HEIGHT") &&
+                          !HasAttribute(attributes, name);
+        if (size) {
+            if (const std::optional<double> pixels = PixelLength(value)) {
+                (name == "WIDTH" ? image.Width : image.Height) = RoundToInt16(*pixels);
+            }
+        } else if (name == "LEFT") {
             image.Left = RoundToInt16(StyleLength(value));
         } else if (name == "TOP") {
             image.Top = RoundToInt16(StyleLength(value));
@@ -32,12 +50,16 @@ void ApplyStyle(const std::string& style, ImageProperties& image, bool allItems)
     });
 }
 
-// A missing width or height follows from the other and the picture's proportions.
-void CompleteSize(ImageProperties& image) {
+// A missing width or height follows from the other and the picture's proportions; with
+// neither, the picture shows at its natural size, as in a browser.
+void CompleteSize(ImageProperties& image, bool sizeGiven) {
     if (image.PictureWidth <= 0 || image.PictureHeight <= 0) {
         return;
     }
-    if (image.Height > 0 && image.Width <= 0) {
+    if (!sizeGiven) {
+        image.Width = RoundToInt16(image.PictureWidth);
+        image.Height = RoundToInt16(image.PictureHeight);
+    } else if (image.Height > 0 && image.Width <= 0) {
         image.Width = RoundToInt16(static_cast<double>(image.Height) * image.PictureWidth /
                                    image.PictureHeight);
     } else if (image.Height <= 0) {
@@ -46,12 +68,13 @@ void CompleteSize(ImageProperties& image) {
     }
 }
 
-void ShowPicture(ImportContext& context, ImageProperties& image, bool completeSize) {
+// `sizeGiven` is none for a canvas, whose size is never completed.
+void ShowPicture(ImportContext& context, ImageProperties& image, std::optional<bool> sizeGiven) {
     LoadImagePicture(context, image.Index);
     image.PictureWidth = image.PCT->Width();
     image.PictureHeight = image.PCT->Height();
-    if (completeSize) {
-        CompleteSize(image);
+    if (sizeGiven) {
+        CompleteSize(image, *sizeGiven);
     }
     DrawImage(context.design, context.surface, image.Index, RasterOp::Copy);
 }
@@ -64,6 +87,12 @@ void ImportElement(ImportContext& context, Steps steps) {
     } catch (const std::exception& e) {
         context.dialogs.Message(e.what(), "", MessageIcon::None);
     }
+}
+
+// The map an image names: "#m" and "page.html#m" both name m; a name without "#" is kept whole.
+std::string UsedMapName(const std::string& useMap) {
+    const size_t hash = useMap.rfind('#');
+    return hash == std::string::npos ? useMap : useMap.substr(hash + 1);
 }
 
 }  // namespace
@@ -81,7 +110,11 @@ void LoadImagePicture(ImportContext& context, int imageNumber) {
         image.PCT = LoadRemotePicture(context, image);
     } else {
         image.SetPathAndName(LocalPicturePath(context.documentFolder, image.SRC));
-        image.PCT = context.pictures.LoadFile(image.PathAndName());
+        PicturePtr& loaded = context.loadedPictures[image.PathAndName()];
+        if (!loaded) {
+            loaded = context.pictures.LoadFile(image.PathAndName());
+        }
+        image.PCT = loaded;
     }
     if (!image.PCT) {
         throw RuntimeError("Picture cannot be loaded: '" + image.PathAndName() + "'");
@@ -98,12 +131,15 @@ void ImportImg(const AttributeTable& attributes, ImportContext& context) {
         image.Height = AttributeNumber(attributes, "Height");
         const std::string useMap = GetAttribute(attributes, "UseMap");
         if (!useMap.empty()) {
-            image.MapName = useMap.starts_with('#') ? useMap.substr(1) : useMap;
+            image.MapName = UsedMapName(useMap);
             image.ImageType = kImageMap;
         }
         image.Title = GetAttribute(attributes, "Title");
-        ApplyStyle(style, image, true);
-        ShowPicture(context, image, true);
+        ApplyStyle(style, image, true, attributes);
+        const bool sizeGiven = HasAttribute(attributes, "Width") ||
+                               HasAttribute(attributes, "Height") || image.Width > 0 ||
+                               image.Height > 0;
+        ShowPicture(context, image, sizeGiven);
     });
 }
 
@@ -114,8 +150,8 @@ void ImportCanvas(const AttributeTable& attributes, ImportContext& context) {
         image.Width = AttributeNumber(attributes, "Width");
         image.Height = AttributeNumber(attributes, "Height");
         image.ImageType = kImageCanvas;
-        ApplyStyle(GetAttribute(attributes, "Style"), image, false);
-        ShowPicture(context, image, false);
+        ApplyStyle(GetAttribute(attributes, "Style"), image, false, attributes);
+        ShowPicture(context, image, std::nullopt);
     });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 
 #include "components/FtpClient.h"
 #include "model/PageDesign.h"
@@ -28,6 +29,9 @@ struct ImportContext {
     // download cache in the temporary folder (no trailing "/").
     FtpClient* ftp = nullptr;
     std::string temporaryFolder = {};
+
+    // The pictures loaded so far, by path: a page showing one picture many times reads it once.
+    std::unordered_map<std::string, PicturePtr> loadedPictures = {};
 };
 
 }  // namespace htmlsim

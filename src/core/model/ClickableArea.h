@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/AreaShape.h"
+#include "model/ElementOrigin.h"
 
 namespace htmlsim {
 
@@ -35,6 +36,8 @@ class ClickableArea {
     int16_t ImageID = 0;  // Index of the image the area lies on
     // Left/Top/Width/Height are the bounding box; the shape follows it (see AreaShape).
     AreaShape Shape;
+    // Where the area was read from; none for an area drawn since.
+    ElementOriginPtr Origin;
 
     ShapeBox Box() const { return {Left, Top, Width, Height}; }
     AreaOutline Outline() const { return Shape.FittedTo(Box()); }

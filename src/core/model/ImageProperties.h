@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "model/ElementOrigin.h"
 #include "services/Pictures.h"
 
 namespace htmlsim {
@@ -38,6 +39,9 @@ class ImageProperties {
     PicturePtr PCT;
     int32_t ImageType = kImagePlain;
     int16_t Index = 0;  // position in the page's image table
+    // Where the image and its map were read from; none for what was added since.
+    ElementOriginPtr Origin;
+    ElementOriginPtr MapOrigin;
 
     const std::string& PathAndName() const { return mPathAndName; }
     void SetPathAndName(std::string path);

@@ -29,7 +29,8 @@ void ReplaceExistingSectionBody(std::string& documentText, const std::string& na
 // Each canvas image overwrites the scripts of the one before, so only the last one's are
 // written: the same document at a fraction of the cost. A failure while the bodies are built
 // leaves the scripts of the canvases before it, as writing them one by one would.
-void WriteCanvasScripts(std::string& documentText, const PageDesign& design, Dialogs& dialogs) {
+void WriteCanvasScripts(std::string& documentText, const PageDesign& design,
+                        std::string_view lineBreak, Dialogs& dialogs) {
     std::optional<std::string> bottom;
     std::optional<std::string> top;
     auto write = [&] {
@@ -44,8 +45,8 @@ void WriteCanvasScripts(std::string& documentText, const PageDesign& design, Dia
         for (int i = 1; i <= design.ImageCount(); ++i) {
             const ImageProperties& image = design.Image(i);
             if (image.ImageType == kImageCanvas) {
-                bottom = CanvasScriptBottomBody(image);
-                top = CanvasScriptTopBody(design, image);
+                bottom = CanvasScriptBottomBody(image, lineBreak);
+                top = CanvasScriptTopBody(design, image, lineBreak);
             }
         }
     } catch (const std::exception&) {
@@ -58,15 +59,21 @@ void WriteCanvasScripts(std::string& documentText, const PageDesign& design, Dia
 }  // namespace
 
 void DocumentUpdateSectionImages(std::string& documentText, PageDesign& design, Dialogs& dialogs) {
+    // A design read only in part would write the rest of the page away.
+    if (!design.ImportIsComplete()) {
+        return;
+    }
     try {
         AssignCanvasIds(design);
-        const std::string images = ImagesSectionBody(design);
+        const std::string_view lineBreak = DocumentLineBreak(documentText);
+        const std::string images = ImagesSectionBody(design, lineBreak);
         if (SectionIsComplete(documentText, "Images")) {
             ReplaceSectionBody(documentText, "Images", images, dialogs);
         }
-        WriteCanvasScripts(documentText, design, dialogs);
+        WriteCanvasScripts(documentText, design, lineBreak, dialogs);
         if (SectionIsComplete(documentText, "Balloons")) {
-            ReplaceSectionBody(documentText, "Balloons", BalloonsSectionBody(design), dialogs);
+            ReplaceSectionBody(documentText, "Balloons", BalloonsSectionBody(design, lineBreak),
+                               dialogs);
         }
     } catch (const std::exception& e) {
         dialogs.Message(e.what(), "", MessageIcon::None);

@@ -12,6 +12,7 @@ namespace htmlsim {
 // "Balloons". A missing "Images" or "Balloons" section is left out; a canvas script section
 // that is missing or has no end marker is a failure. A failure is shown and ends the
 // operation: sections written before it stay written. Canvas images without an Id get one.
+// A design whose import stopped early writes nothing.
 void DocumentUpdateSectionImages(std::string& documentText, PageDesign& design, Dialogs& dialogs);
 
 }  // namespace htmlsim

@@ -30,6 +30,7 @@ ImageProperties& PageDesign::AppendImage() {
 
 void PageDesign::ClearImages() {
     mImages.clear();
+    ImagesLayout.reset();
 }
 
 }  // namespace htmlsim

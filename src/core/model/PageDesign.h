@@ -27,6 +27,9 @@ class PageDesign {
     void ClearImages();
 
     ClickableAreas Areas;
+    // The Images section as read, so that writing it changes only what changed; none for a
+    // design not read from a document.
+    std::shared_ptr<const SectionLayout> ImagesLayout;
     ShapePool Shapes;
     ImagePtr CurrentImage;
     ClickableAreaPtr CurrentClickableArea = std::make_shared<ClickableArea>();

@@ -1,30 +1,20 @@
 #include "model/SectionBodies.h"
 
+#include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "model/ElementPatch.h"
+#include "model/WrittenElements.h"
 #include "util/Numbers.h"
+#include "util/Text.h"
 
 namespace htmlsim {
 
 namespace {
 
-constexpr const char* kLineEnd = "\r\n";
-
 std::string Number(long value) {
     return std::to_string(value);
-}
-
-// An area's corners relative to the image it lies on.
-struct Corners {
-    long x1, y1, x2, y2;
-};
-
-Corners CornersOn(const ClickableArea& area, const ImageProperties& image) {
-    const long x1 = RoundToInt16(static_cast<double>(area.Left) - image.Left);
-    const long y1 = RoundToInt16(static_cast<double>(area.Top) - image.Top);
-    return {x1, y1, x1 + area.Width, y1 + area.Height};
-}
-
-std::string JoinedCorners(const Corners& c) {
-    return Number(c.x1) + "," + Number(c.y1) + "," + Number(c.x2) + "," + Number(c.y2);
 }
 
 bool IsClickableAreaOf(const ClickableArea& area, const ImageProperties& image) {
@@ -46,58 +36,145 @@ AreasByImage ClickableAreasByImage(const PageDesign& design) {
     return byImage;
 }
 
-std::string SizeAttributes(const ImageProperties& image) {
-    return "' BORDER='" + Number(image.Border) + "' Width='" + Number(image.Width) + "' Height='" +
-           Number(image.Height) + "' STYLE='position:absolute; left:" + Number(image.Left) +
-           "px; top:" + Number(image.Top) + "px'";
-}
-
-std::string ImgStart(const ImageProperties& image) {
-    return "<IMG SRC='" + image.SRC + "' Name='" + image.Name;
-}
-
-void AppendImageMap(const std::vector<const ClickableArea*>& areas, const ImageProperties& image,
-                    std::string& body) {
-    body +=
-        ImgStart(image) + SizeAttributes(image) + " UseMap='#" + image.MapName + "'/>" + kLineEnd;
-    body += "<map name='" + image.MapName + "'>" + kLineEnd;
-    for (const ClickableArea* area : areas) {
-        body += "<AREA SHAPE='rect' COORDS='" + JoinedCorners(CornersOn(*area, image)) +
-                "' Title='" + area->Title + "'";
-        if (!area->LinkAddress.empty()) {
-            body += " HREF='" + area->LinkAddress + "'";
+// Writes the Images body: the body as read, each element of the design in it written again
+// only where its values changed, and what was added since in the program's own form.
+class ImagesBodyWriter {
+  public:
+    ImagesBodyWriter(const PageDesign& design, std::string_view lineBreak)
+        : mDesign(design), mAreas(ClickableAreasByImage(design)), mLineBreak(lineBreak) {
+        if (design.ImagesLayout) {
+            mLayout = design.ImagesLayout.get();
         }
-        body += std::string("/> ") + kLineEnd;
+        for (int i = 1; i <= design.ImageCount(); ++i) {
+            const ImageProperties& image = design.Image(i);
+            for (const ElementOriginPtr& origin : {image.Origin, image.MapOrigin}) {
+                if (origin) {
+                    mOwners[origin.get()] = &image;
+                }
+            }
+            if (image.MapOrigin) {
+                mMapsWritten.insert(ToUpperAscii(image.MapName));
+            }
+        }
+        for (const ClickableAreaPtr& area : design.Areas) {
+            if (area->Origin) {
+                mAreaOwners[area->Origin.get()] = area.get();
+            }
+        }
     }
-    body += std::string("</map>") + kLineEnd;
-}
 
-void AppendImage(const std::vector<const ClickableArea*>& areas, const ImageProperties& image,
-                 std::string& body) {
-    switch (image.ImageType) {
-        case kImagePlain:
-            body += ImgStart(image) + SizeAttributes(image) + "/>" + kLineEnd;
-            break;
-        case kImageHyperlink:
-            body += "<a HREF='" + image.HREF + "'>" + ImgStart(image) + "' TITLE='" + image.Title +
-                    SizeAttributes(image) + "/></a>" + kLineEnd;
-            break;
-        case kImageMap:
-            AppendImageMap(areas, image, body);
-            break;
-        case kImageCanvas:
-            body += "<canvas id='" + image.Id + "' SRC='" + image.SRC + "' width='" +
-                    Number(image.Width) + "' Height='" + Number(image.Height) +
-                    "' style='position:absolute; left:" + Number(image.Left) +
-                    "px; top:" + Number(image.Top) +
-                    "px' OnMouseUp='Canvas_MouseUp(this, event)' "
-                    "OnMouseMove='Canvas_MouseMove(this, event)'></canvas>" +
-                    kLineEnd;
-            break;
-        default:
-            break;  // not a kind of element: nothing to write
+    std::string Body() {
+        // The elements as read, and the places where new areas join their maps, in body order.
+        std::vector<std::pair<size_t, const ElementOrigin*>> places;
+        for (const ElementOriginPtr& element : mLayout->Elements) {
+            places.emplace_back(element->Start, element.get());
+            if (element->Kind == OriginKind::Map) {
+                places.emplace_back(element->NewAreasAt, nullptr);
+                mMapsAt[element->NewAreasAt] = element.get();
+            }
+        }
+        std::stable_sort(places.begin(), places.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        const std::string_view read = mLayout->Body;
+        size_t at = 0;
+        for (const auto& [position, element] : places) {
+            mBody.append(read.substr(at, position - at));
+            at = position;
+            if (element == nullptr) {
+                const ImageProperties* image = Owner(mMapsAt[position]);
+                if (image != nullptr) {
+                    AppendNewAreas(*image);
+                }
+                continue;
+            }
+            AppendElement(*element);
+            at = element->End;
+        }
+        mBody.append(read.substr(at));
+        for (int i = 1; i <= mDesign.ImageCount(); ++i) {
+            const ImageProperties& image = mDesign.Image(i);
+            if (!image.Origin) {
+                AppendImage(image);
+            }
+        }
+        return mBody;
     }
-}
+
+  private:
+    const ImageProperties* Owner(const ElementOrigin* origin) const {
+        const auto found = mOwners.find(origin);
+        return found == mOwners.end() ? nullptr : found->second;
+    }
+
+    void AppendElement(const ElementOrigin& element) {
+        const std::string_view read = mLayout->Body;
+        if (element.Kind == OriginKind::Area) {
+            const auto found = mAreaOwners.find(&element);
+            if (found != mAreaOwners.end()) {
+                const ClickableArea& area = *found->second;
+                mBody += PatchedElement(read, element,
+                                        AreaValues(area, mDesign.Image(area.ImageID)));
+            }
+            return;
+        }
+        const ImageProperties* image = Owner(&element);
+        if (element.Kind == OriginKind::Map) {
+            mBody += image != nullptr ? PatchedElement(read, element, MapValues(*image))
+                                      : std::string(read.substr(element.Start,
+                                                                element.End - element.Start));
+            return;
+        }
+        if (image == nullptr) {
+            return;
+        }
+        if (SameForm(element.KindAsRead, image->ImageType)) {
+            mBody += PatchedElement(read, element, ImageValues(*image));
+            AppendMissingMap(*image);
+        } else {
+            AppendImage(*image);
+        }
+    }
+
+    // Plain images and image maps are both an IMG alone; the others are written anew.
+    static bool SameForm(int32_t read, int32_t now) {
+        auto form = [](int32_t type) { return type == kImageMap ? kImagePlain : type; };
+        return form(read) == form(now);
+    }
+
+    void AppendNewAreas(const ImageProperties& image) {
+        for (const ClickableArea* area : mAreas[static_cast<size_t>(image.Index)]) {
+            if (!area->Origin) {
+                mBody += NewAreaElement(*area, image, mLineBreak);
+            }
+        }
+    }
+
+    // A map is written once per name: images sharing one use the first, as browsers do.
+    void AppendMissingMap(const ImageProperties& image) {
+        if (image.ImageType == kImageMap && !image.MapOrigin &&
+            mMapsWritten.insert(ToUpperAscii(image.MapName)).second) {
+            mBody += NewMapStart(image, mLineBreak);
+            AppendNewAreas(image);
+            mBody += NewMapEnd(mLineBreak);
+        }
+    }
+
+    void AppendImage(const ImageProperties& image) {
+        mBody += NewImageElement(image, mLineBreak);
+        AppendMissingMap(image);
+    }
+
+    const PageDesign& mDesign;
+    const AreasByImage mAreas;
+    const std::string_view mLineBreak;
+    const SectionLayout kNothingRead;
+    const SectionLayout* mLayout = &kNothingRead;
+    std::unordered_map<const ElementOrigin*, const ImageProperties*> mOwners;
+    std::unordered_map<const ElementOrigin*, const ClickableArea*> mAreaOwners;
+    std::unordered_map<size_t, const ElementOrigin*> mMapsAt;
+    std::unordered_set<std::string> mMapsWritten;  // upper case
+    std::string mBody;
+};
 
 }  // namespace
 
@@ -110,16 +187,11 @@ void AssignCanvasIds(PageDesign& design) {
     }
 }
 
-std::string ImagesSectionBody(const PageDesign& design) {
-    const AreasByImage areas = ClickableAreasByImage(design);
-    std::string body;
-    for (int i = 1; i <= design.ImageCount(); ++i) {
-        AppendImage(areas[static_cast<size_t>(i)], design.Image(i), body);
-    }
-    return body;
+std::string ImagesSectionBody(const PageDesign& design, std::string_view lineBreak) {
+    return ImagesBodyWriter(design, lineBreak).Body();
 }
 
-std::string CanvasScriptBottomBody(const ImageProperties& canvas) {
+std::string CanvasScriptBottomBody(const ImageProperties& canvas, std::string_view lineBreak) {
     const std::string width = Number(canvas.Width);
     const std::string height = Number(canvas.Height);
     const std::string lines[] = {
@@ -146,24 +218,25 @@ std::string CanvasScriptBottomBody(const ImageProperties& canvas) {
     };
     std::string body;
     for (const std::string& line : lines) {
-        body += line + kLineEnd;
+        body.append(line).append(lineBreak);
     }
     return body;
 }
 
-std::string CanvasScriptTopBody(const PageDesign& design, const ImageProperties& canvas) {
-    std::string body =
-        std::string("var Areas = new Array();") + kLineEnd + "mScale = .7;" + kLineEnd;
+std::string CanvasScriptTopBody(const PageDesign& design, const ImageProperties& canvas,
+                                std::string_view lineBreak) {
+    const std::string end(lineBreak);
+    std::string body = "var Areas = new Array();" + end + "mScale = .7;" + end;
     for (const ClickableAreaPtr& area : design.Areas) {
         if (IsClickableAreaOf(*area, canvas)) {
             body += "Areas.push('" + JoinedCorners(CornersOn(*area, canvas)) + "," +
-                    area->LinkAddress + "," + area->ClickType() + "');" + kLineEnd;
+                    area->LinkAddress + "," + area->ClickType() + "');" + end;
         }
     }
     return body;
 }
 
-std::string BalloonsSectionBody(const PageDesign& design) {
+std::string BalloonsSectionBody(const PageDesign& design, std::string_view lineBreak) {
     std::string body;
     for (const ClickableAreaPtr& area : design.Areas) {
         if (area->AreaType != kAreaBalloon || area->ImageID != 1) {
@@ -180,7 +253,7 @@ std::string BalloonsSectionBody(const PageDesign& design) {
                 "; border-radius:" + area->BorderRadius +
                 "px;' OnMouseDown=this.style.visibility='hidden'; "
                 "OnMouseOut=this.style.visibility='visible';>" +
-                area->InnerHTML + "</div>" + kLineEnd;
+                area->InnerHTML + "</div>" + std::string(lineBreak);
     }
     return body;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 namespace htmlsim {
 
@@ -16,6 +18,16 @@ struct FileDialogRequest {
     std::string fileName;
 };
 
+// A message that came while a document was read: each distinct text once, with how often it
+// came and the line of the document it first came at.
+struct CollectedMessage {
+    std::string text;
+    std::string title;
+    MessageIcon icon = MessageIcon::None;
+    size_t count = 0;
+    size_t firstLine = 0;
+};
+
 // Every question and message the core puts to the user. The editor answers with real dialogs,
 // the CLI non-interactively, tests with a scripted fake.
 class Dialogs {
@@ -25,6 +37,14 @@ public:
     // A message box with an OK button. An empty title means the application's title.
     virtual void Message(const std::string& text, const std::string& title = "",
                          MessageIcon icon = MessageIcon::None) = 0;
+
+    // The messages of one reading, shown together. By default each distinct text is shown once
+    // as a message box, so a page full of unknown markup never asks for a click per element.
+    virtual void ShowCollectedMessages(const std::vector<CollectedMessage>& messages) {
+        for (const CollectedMessage& message : messages) {
+            Message(message.text, message.title, message.icon);
+        }
+    }
 
     // An input box; returns "" when cancelled, as an empty answer means the same to callers.
     virtual std::string InputBox(const std::string& prompt, const std::string& title,

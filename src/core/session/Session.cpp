@@ -27,10 +27,13 @@ std::string NormalisedForSaving(const std::string& text) {
     std::string_view view = text;
     for (;;) {
         view = TrimBlanks(view);
-        if (!view.ends_with("\r\n")) {
+        if (view.ends_with("\r\n")) {
+            view.remove_suffix(2);
+        } else if (view.ends_with('\n')) {
+            view.remove_suffix(1);
+        } else {
             return std::string(view);
         }
-        view.remove_suffix(2);
     }
 }
 
@@ -138,8 +141,9 @@ bool Session::SaveDocument() {
         if (!HasDocumentFile()) {
             return true;
         }
+        const std::string lineBreak(DocumentLineBreak(mDocumentText));
         mDocumentText = NormalisedForSaving(mDocumentText);
-        WriteWholeFileAtomically(mPathAndName, mDocumentText + "\r\n");
+        WriteWholeFileAtomically(mPathAndName, mDocumentText + lineBreak);
         mSavedText = mDocumentText;
         RecordInHistory();
         mView->DocumentKept(mPathAndName);

@@ -12,6 +12,13 @@ constexpr const char* kLinkFilter =
     "HTML Documents|*.html;*.htm|Text Documents|*.txt|ASP Documents|*.asp|All Documents "
     "(*.*)|*.*";
 
+// Links are written into script strings (the canvas area list, which is split at commas, and
+// the walk-through script), where these would end the string or the value early.
+bool BreaksScript(const std::string& link, bool onCanvas) {
+    return link.find_first_of(onCanvas ? "'\"\\," : "'\"\\") != std::string::npos ||
+           link.find(", ") != std::string::npos;
+}
+
 std::array<int16_t*, kAreaBoxCount> BoxFields(ClickableArea& area) {
     return {&area.Left, &area.Top, &area.Width, &area.Height};
 }
@@ -49,6 +56,13 @@ void AreaPropertiesModel::LinkableClicked() {
 }
 
 void AreaPropertiesModel::Apply() {
+    if (LinkAddress != mArea.LinkAddress && BreaksScript(LinkAddress, CanvasFrameVisible)) {
+        mDialogs.Message(std::string("The link cannot hold a quote, a backslash or ") +
+                             (CanvasFrameVisible ? "a comma" : "\", \"") +
+                             ": it is written into the page's script.",
+                         "", MessageIcon::Exclamation);
+        return;
+    }
     WriteBoxesInto(mArea);
     mArea.LinkAddress = LinkAddress;
     mArea.Name = Name;

@@ -75,16 +75,20 @@ TEST(ListSections, MissingMarkersEndTheListingWithTheirMessages) {
               "<!-- Section: Open -->\r\ntext\r\n<!-- Section: Later -->\r\n");
 }
 
-TEST(ListSections, AnEndMarkerInsideTheAssumedLineBreakGivesAnEmptyBody) {
+TEST(ListSections, TheBodyStartsAfterTheMarkersLineBreakOfEitherKind) {
     FakeDialogs dialogs;
-    const std::string document = "<!-- Section: A -->\r<!-- Section End -->";
-    const SectionTable table = ListSections(document, dialogs);
-    ASSERT_EQ(table.Count(), 2u);
-    EXPECT_EQ(table.Body(1), "");
-    ExpectEntriesRebuildTheDocument(table, document);
+    for (const auto& [document, body] : std::vector<std::pair<std::string, std::string>>{
+             {"<!-- Section: A -->\r<!-- Section End -->", "\r"},
+             {"<!-- Section: A -->\nx\n<!-- Section End -->", "x\n"},
+             {"<!-- Section: A -->ab<!-- Section End -->", "ab"}}) {
+        const SectionTable table = ListSections(document, dialogs);
+        ASSERT_EQ(table.Count(), 2u);
+        EXPECT_EQ(table.Body(1), body);
+        ExpectEntriesRebuildTheDocument(table, document);
+    }
 }
 
-TEST(GetSectionText, FindsOnlyTheExactMarkerAndTrimsBlankLinesButNotLoneBreaks) {
+TEST(GetSectionText, FindsOnlyTheExactMarkerAndTrimsBlankLinesOfEitherKind) {
     SectionPositions where;
     EXPECT_EQ(GetSectionText(kDocument, "Images", &where), "<IMG src='a.jpg'>");
     EXPECT_EQ(kDocument.substr(0, where.start).substr(where.start - 26),
@@ -103,7 +107,14 @@ TEST(GetSectionText, FindsOnlyTheExactMarkerAndTrimsBlankLinesButNotLoneBreaks) 
     EXPECT_EQ(where.end, 0u);
 
     EXPECT_EQ(TrimBlankLines("  \r\n\r\nword \r\n "), "word");
-    EXPECT_EQ(TrimBlankLines("\n\r"), "\n\r");
+    EXPECT_EQ(TrimBlankLines(" \n\nword\n"), "word");
+    EXPECT_EQ(TrimBlankLines("\r word \r"), "\r word \r");  // a lone CR is no line break
+    EXPECT_EQ(GetSectionText("<!-- Section: L -->\nx\n<!-- Section End -->\n", "L"), "x");
+
+    EXPECT_EQ(DocumentLineBreak("a\nb\n"), "\n");
+    EXPECT_EQ(DocumentLineBreak("a\nb\r\n"), "\r\n");
+    EXPECT_EQ(DocumentLineBreak(""), "\r\n");
+    EXPECT_EQ(WithLineBreaksOf("a\n", "x\r\ny\r\n"), "x\ny\n");
 }
 
 TEST(AddSection, InsertsAnEmptySectionBeforeTheBodyEndIgnoringCase) {

@@ -94,7 +94,10 @@ TEST_F(ControlImport, AFailingInputIsReportedCountedHiddenAndNeverLeftRefreshing
                    "<input type='text' maxlength='-40000'></input>\r\n"
                    "<input type='text' value='fine'></input>\r\n"
                    "<P>no input</P>\r\n");
-    EXPECT_EQ(dialogs.MessageTexts(), (Texts{"Overflow", "Overflow", "Tag Not Understood: 'P'"}));
+    // Collected: each text once, with its count.
+    EXPECT_EQ(dialogs.MessageTexts(), (Texts{"Overflow", "Tag Not Understood: 'P'"}));
+    ASSERT_EQ(dialogs.collected.size(), 1u);
+    EXPECT_EQ(dialogs.collected[0][0].count, 2u);
     ASSERT_EQ(controls.InputCount(), 3);
     for (int i = 0; i < 3; ++i) {
         EXPECT_FALSE(controls.Input1[i].IsRefreshing()) << i;

@@ -9,9 +9,10 @@ TEST_F(ImageImport, ImgFieldsStyleMapAndPicture) {
     ImportImages(
         "<IMG SRC='a.jpg' Name='Shot' BORDER='2' Width='200' Height='150' Title='T' "
         "STYLE='position:absolute; left:12.5px; top:13.5px; transform:rotate(5deg)'/>\r\n"
-        "<IMG SRC='a.jpg' UseMap='Map2'/>\r\n");
+        "<IMG SRC='a.jpg' UseMap='Map2'/>\r\n"
+        "<IMG SRC='a.jpg' UseMap='page.html#Map3' style='width:20px; height:auto'/>\r\n");
     EXPECT_TRUE(dialogs.messages.empty());
-    ASSERT_EQ(design.ImageCount(), 2);
+    ASSERT_EQ(design.ImageCount(), 3);
     // The fields the writer writes are checked by the round trip.
     const ImageProperties& image = Image(1);
     EXPECT_EQ(image.Title, "T");                                    // kept on a plain image too
@@ -21,6 +22,8 @@ TEST_F(ImageImport, ImgFieldsStyleMapAndPicture) {
     EXPECT_EQ(surface.paints.at(0).picture, image.PCT.get());
     EXPECT_EQ(Image(2).MapName, "Map2");  // a name without "#" is kept whole
     EXPECT_EQ(Image(2).ImageType, kImageMap);
+    EXPECT_EQ(Image(3).MapName, "Map3");
+    EXPECT_EQ(Box(Image(3)), (std::array<int, 4>{0, 0, 20, 15}));  // a size in the style counts
 }
 
 TEST_F(ImageImport, MissingSizeFollowsThePictureProportions) {
@@ -34,10 +37,10 @@ TEST_F(ImageImport, MissingSizeFollowsThePictureProportions) {
     ASSERT_EQ(design.ImageCount(), 5);
     EXPECT_EQ(Image(1).Height, 150);
     EXPECT_EQ(Image(2).Width, 200);
-    EXPECT_EQ(Box(Image(3)), (std::array<int, 4>{0, 0, 0, 0}));
+    EXPECT_EQ(Box(Image(3)), (std::array<int, 4>{0, 0, 400, 300}));  // the picture's own size
     EXPECT_EQ(Box(Image(4)), (std::array<int, 4>{0, 0, 3, 7}));
     EXPECT_EQ(Image(5).Height, 0);  // a canvas completes nothing
-    EXPECT_EQ(pictures.loadedPaths, (std::vector<std::string>(5, "/doc/a.jpg")));
+    EXPECT_EQ(pictures.loadedPaths, std::vector<std::string>{"/doc/a.jpg"});  // once per import
 }
 
 TEST_F(ImageImport, CanvasReadsItsOwnAttributesOnly) {

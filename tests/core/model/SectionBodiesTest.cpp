@@ -45,7 +45,7 @@ TEST(SectionBodies, ImagesBodyWritesEveryKindOfElement) {
     AddArea(design, 3, 110, 210, kAreaBalloon);  // balloons are not map areas
     AssignCanvasIds(design);
 
-    EXPECT_EQ(ImagesSectionBody(design),
+    EXPECT_EQ(ImagesSectionBody(design, "\r\n"),
               "<IMG SRC='./pic1.jpg' Name='Image1' BORDER='1' Width='200' Height='100' "
               "STYLE='position:absolute; left:0px; top:5px'/>\r\n"
               "<a HREF='next.htm'><IMG SRC='./pic2.jpg' Name='Image2' TITLE='Go on' BORDER='0' "
@@ -73,12 +73,12 @@ TEST(SectionBodies, CanvasScriptsDescribeTheCanvasAndItsAreas) {
     AddArea(design, 1, 15, 20);  // on the other image
     AddArea(design, 2, 12, 12).LinkAddress = "javascript:history.back()";
 
-    EXPECT_EQ(CanvasScriptTopBody(design, canvas),
+    EXPECT_EQ(CanvasScriptTopBody(design, canvas, "\r\n"),
               "var Areas = new Array();\r\n"
               "mScale = .7;\r\n"
               "Areas.push('5,10,45,40,p2.htm,right');\r\n"
               "Areas.push('2,2,42,32,javascript:history.back(),left');\r\n");
-    EXPECT_EQ(CanvasScriptBottomBody(canvas),
+    EXPECT_EQ(CanvasScriptBottomBody(canvas, "\r\n"),
               "<SCRIPT type='text/javascript'>\r\n"
               "  var c=document.getElementById('Back');\r\n"
               "  var ctx=c.getContext('2d');\r\n"
@@ -104,7 +104,7 @@ TEST(SectionBodies, CanvasScriptsDescribeTheCanvasAndItsAreas) {
 TEST(SectionBodies, BalloonsOfImageOneOnly) {
     PageDesign design;
     AddArea(design, 1, 60, 80, kAreaBalloon);
-    EXPECT_THROW(BalloonsSectionBody(design), RuntimeError);  // no image 1
+    EXPECT_THROW(BalloonsSectionBody(design, "\r\n"), RuntimeError);  // no image 1
 
     AddImage(design, kImagePlain, 50, 60);
     ClickableArea& balloon = *design.Areas.Item(1);
@@ -115,7 +115,7 @@ TEST(SectionBodies, BalloonsOfImageOneOnly) {
     AddArea(design, 2, 50, 60, kAreaBalloon);  // image 2's balloons are not written
     AddArea(design, 1, 50, 60);                // nor clickable areas
     EXPECT_EQ(
-        BalloonsSectionBody(design),
+        BalloonsSectionBody(design, "\r\n"),
         "<div id='Balloon_1' style='position:absolute; z-index:1; left:10px; top:20px; width:40; "
         "height:30px;background-color:salmon; border-radius:5px;' "
         "OnMouseDown=this.style.visibility='hidden'; "

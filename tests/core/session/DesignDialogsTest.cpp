@@ -23,6 +23,16 @@ TEST_F(DesignDialogs, ApplyOffersThePagesOfTheFolderAndRewritesTheSection) {
                                                             "b.html", "index.html"}));
         model.Boxes = {"120", " 70 ", "3", "40"};
         model.Title = "Go on";
+        const std::string before = session.DocumentText();
+        for (const char* breaking : {"go('x')", "a\\b.html", "a.html, b.html"}) {
+            model.LinkAddress = breaking;
+            model.Apply();
+            EXPECT_EQ(session.DocumentText(), before) << breaking;
+        }
+        EXPECT_EQ(dialogs.messages.size(), 3u);
+        EXPECT_EQ(dialogs.messages[0].text,
+                  "The link cannot hold a quote, a backslash or \", \": it is written into the "
+                  "page's script.");
         model.LinkAddress = "b.html";
         model.RightClick = true;  // hidden option: the area still demands a left click
         model.Apply();

@@ -1,0 +1,247 @@
+#include "document/HtmlTag.h"
+
+#include <array>
+
+#include "util/Text.h"
+
+namespace htmlsim {
+
+namespace {
+
+constexpr auto npos = std::string_view::npos;
+
+bool IsAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// Only the two entities the program itself writes are decoded, so an untouched "&amp;" in a
+// link is neither changed nor double-escaped when the link is written again.
+std::string DecodeValue(std::string_view raw) {
+    std::string value;
+    value.reserve(raw.size());
+    for (size_t i = 0; i < raw.size();) {
+        if (raw.substr(i, 6) == "&quot;") {
+            value += '"';
+            i += 6;
+        } else if (raw.substr(i, 5) == "&#39;") {
+            value += '\'';
+            i += 5;
+        } else {
+            value += raw[i++];
+        }
+    }
+    return value;
+}
+
+size_t SkipSpaces(std::string_view text, size_t at, size_t end) {
+    while (at < end && IsHtmlSpace(text[at])) {
+        ++at;
+    }
+    return at;
+}
+
+// Comments run to "-->", everything else beginning "<!" or "<?" to the next ">".
+std::optional<HtmlTag> ReadOther(std::string_view text, size_t open) {
+    const bool comment = text.substr(open, 4) == "<!--";
+    const size_t close = comment ? text.find("-->", open + 4) : text.find('>', open);
+    if (close == npos) {
+        return std::nullopt;
+    }
+    HtmlTag tag;
+    tag.Start = open;
+    tag.End = close + (comment ? 3 : 1);
+    tag.CloseAt = close;
+    return tag;
+}
+
+// Reads the attributes up to the ">" that ends the tag; none when the tag is not closed.
+bool ReadAttributes(std::string_view text, size_t at, HtmlTag& tag) {
+    const size_t size = text.size();
+    for (;;) {
+        at = SkipSpaces(text, at, size);
+        if (at >= size) {
+            return false;
+        }
+        if (text[at] == '>') {
+            tag.CloseAt = at;
+            tag.End = at + 1;
+            return true;
+        }
+        if (text[at] == '/') {
+            if (at + 1 < size && text[at + 1] == '>') {
+                tag.SelfClosing = true;
+                tag.CloseAt = at;
+                tag.End = at + 2;
+                return true;
+            }
+            ++at;
+            continue;
+        }
+        HtmlAttribute attribute;
+        attribute.NameStart = at;
+        while (at < size && !IsHtmlSpace(text[at]) && text[at] != '=' && text[at] != '>' &&
+               (text[at] != '/' || at == attribute.NameStart)) {
+            ++at;
+        }
+        attribute.Name = ToUpperAscii(text.substr(attribute.NameStart, at - attribute.NameStart));
+        attribute.ValueStart = attribute.ValueEnd = at;
+        const size_t equals = SkipSpaces(text, at, size);
+        if (equals < size && text[equals] == '=') {
+            const size_t valueStart = SkipSpaces(text, equals + 1, size);
+            if (valueStart >= size) {
+                return false;
+            }
+            size_t valueEnd = valueStart;
+            std::string_view raw;
+            const char quote = text[valueStart];
+            if (quote == '\'' || quote == '"') {
+                const size_t closing = text.find(quote, valueStart + 1);
+                if (closing == npos) {
+                    return false;
+                }
+                valueEnd = closing + 1;
+                raw = text.substr(valueStart + 1, closing - valueStart - 1);
+            } else {
+                while (valueEnd < size && !IsHtmlSpace(text[valueEnd]) && text[valueEnd] != '>') {
+                    ++valueEnd;
+                }
+                raw = text.substr(valueStart, valueEnd - valueStart);
+            }
+            attribute.ValueStart = valueStart;
+            attribute.ValueEnd = valueEnd;
+            attribute.Value = DecodeValue(raw);
+            at = valueEnd;
+        }
+        tag.Attributes.push_back(std::move(attribute));
+    }
+}
+
+std::optional<HtmlTag> ReadTagAt(std::string_view text, size_t open) {
+    const size_t size = text.size();
+    if (open + 1 >= size) {
+        return std::nullopt;
+    }
+    const char next = text[open + 1];
+    if (next == '!' || next == '?') {
+        return ReadOther(text, open);
+    }
+    const bool endTag = next == '/';
+    const size_t nameStart = open + (endTag ? 2 : 1);
+    if (nameStart >= size || !IsAsciiLetter(text[nameStart])) {
+        return std::nullopt;
+    }
+    size_t nameEnd = nameStart;
+    while (nameEnd < size && !IsHtmlSpace(text[nameEnd]) && text[nameEnd] != '>' &&
+           text[nameEnd] != '/') {
+        ++nameEnd;
+    }
+    HtmlTag tag;
+    tag.Kind = endTag ? HtmlTagKind::End : HtmlTagKind::Start;
+    tag.Name = ToUpperAscii(text.substr(nameStart, nameEnd - nameStart));
+    tag.Start = open;
+    if (!ReadAttributes(text, nameEnd, tag)) {
+        return std::nullopt;
+    }
+    return tag;
+}
+
+bool IsRawTextElement(std::string_view upperName) {
+    return upperName == "SCRIPT" || upperName == "STYLE";
+}
+
+}  // namespace
+
+bool IsHtmlSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';
+}
+
+const HtmlAttribute* HtmlTag::Find(std::string_view name) const {
+    const std::string wanted = ToUpperAscii(name);
+    for (const HtmlAttribute& attribute : Attributes) {
+        if (attribute.Name == wanted) {
+            return &attribute;
+        }
+    }
+    return nullptr;
+}
+
+std::string HtmlTag::Get(std::string_view name) const {
+    const HtmlAttribute* attribute = Find(name);
+    return attribute ? attribute->Value : std::string();
+}
+
+std::optional<HtmlTag> NextHtmlTag(std::string_view text, size_t from) {
+    for (size_t open = text.find('<', from); open != npos; open = text.find('<', open + 1)) {
+        std::optional<HtmlTag> tag = ReadTagAt(text, open);
+        if (tag) {
+            return tag;
+        }
+    }
+    return std::nullopt;
+}
+
+bool IsVoidElement(std::string_view upperName) {
+    static constexpr std::array<std::string_view, 14> kVoid{
+        "AREA", "BASE",  "BR",   "COL",    "EMBED", "HR",    "IMG",
+        "INPUT", "LINK", "META", "PARAM", "SOURCE", "TRACK", "WBR"};
+    for (const std::string_view name : kVoid) {
+        if (name == upperName) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<HtmlTag> MatchingEndTag(std::string_view text, const HtmlTag& start) {
+    if (start.Kind != HtmlTagKind::Start || start.SelfClosing) {
+        return std::nullopt;
+    }
+    if (IsVoidElement(start.Name)) {
+        std::optional<HtmlTag> next = NextHtmlTag(text, start.End);
+        if (next && next->Kind == HtmlTagKind::End && next->Name == start.Name) {
+            return next;
+        }
+        return std::nullopt;
+    }
+    if (IsRawTextElement(start.Name)) {
+        const std::string closing = "</" + start.Name;
+        const size_t at = ToUpperAscii(text.substr(start.End)).find(closing);
+        return at == npos ? std::nullopt : NextHtmlTag(text, start.End + at);
+    }
+    int depth = 1;
+    for (std::optional<HtmlTag> tag = NextHtmlTag(text, start.End); tag;
+         tag = NextHtmlTag(text, tag->End)) {
+        if (tag->Name != start.Name) {
+            if (tag->Kind == HtmlTagKind::Start && IsRawTextElement(tag->Name)) {
+                std::optional<HtmlTag> skipped = MatchingEndTag(text, *tag);
+                if (!skipped) {
+                    return std::nullopt;
+                }
+                tag = skipped;
+            }
+            continue;
+        }
+        if (tag->Kind == HtmlTagKind::Start && !tag->SelfClosing) {
+            ++depth;
+        } else if (tag->Kind == HtmlTagKind::End && --depth == 0) {
+            return tag;
+        }
+    }
+    return std::nullopt;
+}
+
+size_t EndOfElementLine(std::string_view text, size_t end) {
+    size_t at = end;
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) {
+        ++at;
+    }
+    if (text.substr(at, 2) == "\r\n") {
+        return at + 2;
+    }
+    if (text.substr(at, 1) == "\n") {
+        return at + 1;
+    }
+    return end;
+}
+
+}  // namespace htmlsim

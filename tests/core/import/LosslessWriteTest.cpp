@@ -1,0 +1,172 @@
+#include "ImportFixture.h"
+#include "document/SectionDocument.h"
+#include "model/ImagesSectionWriter.h"
+#include "util/Text.h"
+
+namespace htmlsim::testing {
+namespace {
+
+// Pages from elsewhere read, changed through the model as the surface changes them, and
+// written: only what changed is written anew.
+class LosslessWrite : public ImportFixture {
+  protected:
+    std::string Written(std::string document) {
+        DocumentUpdateSectionImages(document, design, dialogs);
+        return document;
+    }
+
+    // The lines of `after` that differ from those of `before`, which must have as many.
+    static std::vector<std::string> ChangedLines(const std::string& before,
+                                                 const std::string& after) {
+        const auto a = SplitText(before, "\n");
+        const auto b = SplitText(after, "\n");
+        EXPECT_EQ(a.size(), b.size());
+        std::vector<std::string> changed;
+        for (size_t i = 0; i < std::min(a.size(), b.size()); ++i) {
+            if (a[i] != b[i]) {
+                changed.emplace_back(b[i]);
+            }
+        }
+        return changed;
+    }
+};
+
+constexpr const char* kShapes =
+    "<IMG SRC='a.jpg' Name='Shapes' BORDER='0' Width='400' Height='300' "
+    "STYLE='position:absolute; left:10px; top:20px' UseMap='#shapes' alt='The screen'/>\r\n"
+    "<map name='shapes'>\r\n"
+    "<AREA SHAPE='circle' COORDS='62,118,12' Title=\"Jane's\" HREF=\"javascript:go('x')\" "
+    "target='_blank' alt='Circle'/> \r\n"
+    "<AREA shape=\"poly\" coords=\"10,10, 50,10, 30,40\" title='Triangle' href='t.html' "
+    "target='_blank' alt='Triangle'>\r\n"
+    "<AREA SHAPE=default HREF=all.html target=_blank alt=Everything>\r\n"
+    "</map>\r\n";
+
+TEST_F(LosslessWrite, MovingOneAreaChangesOnlyItsCoords) {
+    const std::string document = DesignDocument(kShapes);
+    Import(document);
+    ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text;
+    ASSERT_EQ(design.Areas.Count(), 3u);
+    EXPECT_EQ(Box(Area(1)), (std::array{60, 126, 24, 24}));
+    EXPECT_EQ(Area(1).Title, "Jane's");
+    EXPECT_EQ(Area(1).LinkAddress, "javascript:go('x')");
+    EXPECT_EQ(Area(3).Shape.Kind(), AreaShapeKind::Default);
+    EXPECT_EQ(Written(document), document);
+
+    // Moved by one pixel through its box, as the mouse and keyboard move areas.
+    design.Areas.Item(1)->Left += 1;
+    EXPECT_EQ(ChangedLines(document, Written(document)),
+              std::vector<std::string>{
+                  "<AREA SHAPE='circle' COORDS='63,118,12' Title=\"Jane's\" "
+                  "HREF=\"javascript:go('x')\" target='_blank' alt='Circle'/> \r"});
+    design.Areas.Item(1)->Left -= 1;
+    design.Areas.Item(2)->Top += 1;
+    EXPECT_EQ(ChangedLines(document, Written(document)),
+              std::vector<std::string>{"<AREA shape=\"poly\" coords=\"10,11,50,11,30,41\" "
+                                       "title='Triangle' href='t.html' target='_blank' "
+                                       "alt='Triangle'>\r"});
+}
+
+TEST_F(LosslessWrite, ChangedValuesKeepTheirSpellingAndQuoteSafely) {
+    const std::string document = DesignDocument(
+        "<img src=a.jpg usemap=#m style=\"border:0\">\n<map name=m>\n"
+        "<area shape=rect coords=0,0,10,10 href=x.html title=\"A\">\n</map>\n");
+    Import(document);
+    ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text;
+    EXPECT_EQ(Box(Image(1)), (std::array{0, 0, 400, 300}));  // the picture's own size
+    ClickableArea& area = *design.Areas.Item(1);
+    area.Title = "Say \"it's\"";
+    area.LinkAddress = "";
+    Image(1).Left = 5;  // an image moves with its areas
+    area.Left += 5;
+    const std::string written = Written(document);
+    EXPECT_NE(written.find("<img src=a.jpg usemap=#m style=\"border:0; position:absolute; "
+                           "left:5px; top:0px\">\n"),
+              std::string::npos)
+        << written;
+    EXPECT_NE(written.find("<area shape=rect coords=0,0,10,10 title=\"Say &quot;it's&quot;\">\n"),
+              std::string::npos)
+        << written;
+}
+
+TEST_F(LosslessWrite, NewAreasTakeTheProgramsFormAndTheDocumentsLineBreak) {
+    const std::string document = DesignDocument(
+        "<IMG SRC='a.jpg' Name='M' BORDER='0' Width='400' Height='300' "
+        "STYLE='position:absolute; left:10px; top:20px' UseMap='#M'/>\n<map name='M'>\n</map>\n");
+    std::string lf = document;
+    for (size_t at = 0; (at = lf.find("\r\n", at)) != std::string::npos;) {
+        lf.erase(at, 1);
+    }
+    Import(lf);
+    auto add = [&](AreaShape shape) {
+        const ShapeBox box = shape.Bounds();
+        ClickableAreaPtr area = design.Areas.Add("M_Area_9", static_cast<int16_t>(box.Height),
+                                                 static_cast<int16_t>(box.Width),
+                                                 static_cast<int16_t>(box.Top),
+                                                 static_cast<int16_t>(box.Left), 9, "", 1);
+        area->Shape = std::move(shape);
+        area->LinkAddress = "next.html";
+    };
+    add(AreaShape::Circle({72, 138}, 12));
+    add(AreaShape::Polygon({{20, 30}, {60, 30}, {40, 70}}));
+    const std::string written = Written(lf);
+    EXPECT_EQ(written.find('\r'), std::string::npos);
+    EXPECT_NE(written.find("<map name='M'>\n"
+                           "<AREA SHAPE='circle' COORDS='62,118,12' Title='' HREF='next.html'/> \n"
+                           "<AREA SHAPE='poly' COORDS='10,10,50,10,30,50' Title='' "
+                           "HREF='next.html'/> \n</map>\n"),
+              std::string::npos)
+        << written;
+}
+
+TEST_F(LosslessWrite, SharedMapIsReadOnceAndNeverMultiplies) {
+    const std::string document = DesignDocument(
+        "<map name='m'><area shape='rect' coords='1,1,5,5' href='a.html'>\r\n"
+        "<area shape='rect' coords='6,6,9,9' href='b.html'></map>\r\n"
+        "<img src='a.jpg' usemap='#m'>\r\n<img src='b.png' usemap='page.html#m'>\r\n"
+        "<map name='m'><area shape='rect' coords='0,0,1,1' href='never.html'></map>\r\n");
+    std::string written = document;
+    for (int round = 0; round < 3; ++round) {
+        Import(written);
+        EXPECT_EQ(design.Areas.Count(), 2u);
+        EXPECT_EQ(Image(2).MapName, "m");
+        written = Written(written);
+        EXPECT_EQ(written, document);
+    }
+}
+
+TEST_F(LosslessWrite, AnImportThatStopsEarlyWritesNothing) {
+    const std::string document = DesignDocument(
+        "<img src='a.jpg' usemap='#m'>\r\n<map name='m'><area coords='1,1,5,5'></map>\r\n"
+        "<a href='x.html'><span>no image</span></a>\r\n<img src='b.png'>\r\n");
+    Import(document);
+    EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"IMG HTML Not Properly Parsed."});
+    EXPECT_EQ(design.ImportStoppedInSection, "Images");
+    EXPECT_EQ(design.ImportStoppedAtLine, 10u);
+    design.Areas.Item(1)->Left += 1;
+    EXPECT_EQ(Written(document), document);
+
+    Import(DesignDocument("<img src='a.jpg'>"));
+    EXPECT_TRUE(design.ImportIsComplete());
+}
+
+TEST_F(LosslessWrite, ThousandsOfUnknownElementsMakeOneCollectedMessage) {
+    std::string images;
+    for (int i = 0; i < 14318; ++i) {
+        images += "<p>text</p>";
+    }
+    images += "\r\n<font><img src='a.jpg'></font>";
+    Import(DesignDocument(images));
+    ASSERT_EQ(dialogs.collected.size(), 1u);
+    const std::vector<CollectedMessage>& messages = dialogs.collected[0];
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].text, "Tag Not Understood: 'P'");
+    EXPECT_EQ(messages[0].count, 14318u);
+    EXPECT_EQ(messages[0].firstLine, 8u);
+    EXPECT_EQ(messages[1].text, "Tag Not Understood: 'FONT'");
+    EXPECT_EQ(messages[1].firstLine, 9u);
+    EXPECT_EQ(design.ImageCount(), 1);
+}
+
+}  // namespace
+}  // namespace htmlsim::testing
