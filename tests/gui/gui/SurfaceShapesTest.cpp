@@ -25,14 +25,17 @@ TEST_F(SurfaceShapes, ACircleAndAPolygonDrawnWithTheMouseAreWrittenAndOutlined) 
     QTest::mouseClick(Pallet(), Qt::LeftButton, {}, QPoint(110, 130));
     QTest::keyClick(Pallet(), Qt::Key_Return);
 
-    const ClickableAreas& areas = Design().Areas;
-    ASSERT_EQ(areas.Count(), 6u);
-    EXPECT_EQ(areas.Item(4)->Outline().Points, (std::vector<ShapePoint>{{162, 168}}));
-    EXPECT_EQ(areas.Item(4)->Outline().Radius, 12);
-    EXPECT_EQ(areas.Item(5)->Outline().Points,
-              (std::vector<ShapePoint>{{210, 70}, {280, 70}, {245, 120}}));
-    EXPECT_EQ(areas.Item(6)->Outline().Points,
-              (std::vector<ShapePoint>{{110, 100}, {130, 100}, {110, 130}}));
+    EXPECT_NE(Section("Images").find(
+                  "<map name='Map1'>\r\n"
+                  "<AREA SHAPE='rect' COORDS='10,10,60,40' Title='' HREF='next.html'/> \r\n"
+                  "<AREA SHAPE='circle' COORDS='62,118,12' Title='' HREF='Map1_Area_3.html'/> \r\n"
+                  "<AREA SHAPE='poly' COORDS='110,20,180,20,145,70' Title='' "
+                  "HREF='Map1_Area_4.html'/> \r\n"
+                  "<AREA SHAPE='poly' COORDS='10,50,30,50,10,80' Title='' "
+                  "HREF='Map1_Area_5.html'/> \r\n"
+                  "</map>\r\n"),
+              std::string::npos)
+        << Section("Images");
 
     // The outlines run along the circle and the polygon, not around their boxes.
     const QImage shown = window.DesignTab()->Canvas().RenderImage();
@@ -45,21 +48,30 @@ TEST_F(SurfaceShapes, ACircleAndAPolygonDrawnWithTheMouseAreWrittenAndOutlined) 
     }
 }
 
-// The page as read so far: its import stopped early at line 9 of the Images section.
+// The page with a link around no image at the end of its Images section (line 18): reading
+// stops there, the design holds what came before.
 class IncompleteImportOnTheSurface : public DesignedPageWindow {
   protected:
     IncompleteImportOnTheSurface() {
-        Design().ImportStoppedInSection = "Images";
-        Design().ImportStoppedAtLine = 9;
+        std::string page = htmlsim::testing::ReadFileBytes(folder.File("index.html"));
+        const std::string canvasEnd = "</canvas>\r\n";
+        page.insert(page.find(canvasEnd) + canvasEnd.size(),
+                    "<a href='x.html'><span>no image</span></a>\r\n");
+        htmlsim::testing::WriteFileBytes(folder.File("broken.html"), page);
+        GetSession().OpenDocument(folder.File("broken.html"));
+        GetSession().SwitchTab(kImageDesignTab);
+        EXPECT_EQ(dialogs.MessageTexts(),
+                  std::vector<std::string>{"IMG HTML Not Properly Parsed."});
         Pallet()->setFocus();
     }
 };
 
 TEST_F(IncompleteImportOnTheSurface, ADragAddLabelAKeyAndAnInsertionEachSayWhyAndChangeNothing) {
-    const std::string bytes = htmlsim::testing::ReadFileBytes(folder.File("index.html"));
+    ASSERT_EQ(Design().ImageCount(), 3);
+    const std::string bytes = htmlsim::testing::ReadFileBytes(folder.File("broken.html"));
     const std::string text = GetSession().DocumentText();
     const std::vector<std::string> why{
-        "The Images section could not be read completely (line 9): repair it in the Document "
+        "The Images section could not be read completely (line 18): repair it in the Document "
         "Editor before changing the design."};
     const std::map<std::string, std::function<void()>> changes{
         {"drag", [&] { LeftDrag(QPoint(150, 100), QPoint(170, 130), 1.0); }},
@@ -78,7 +90,7 @@ TEST_F(IncompleteImportOnTheSurface, ADragAddLabelAKeyAndAnInsertionEachSayWhyAn
         EXPECT_EQ(GetSession().DocumentText(), text) << change;
     }
     window.close();  // nothing to save
-    EXPECT_EQ(htmlsim::testing::ReadFileBytes(folder.File("index.html")), bytes);
+    EXPECT_EQ(htmlsim::testing::ReadFileBytes(folder.File("broken.html")), bytes);
     EXPECT_EQ(Design().Image(1).Left, 100);
     EXPECT_EQ(window.DesignTab()->Canvas().Outlines().at(0).rect, QRect(110, 60, 50, 30));
 }
