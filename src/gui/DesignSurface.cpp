@@ -60,6 +60,14 @@ void PalletWidget::mousePressEvent(QMouseEvent* event) {
     emit worked();
 }
 
+void PalletWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (mMouse) {
+        const QPointF at = event->position();
+        mMouse->DoubleClick(ButtonCode(event->button()), at.x(), at.y());
+    }
+    emit worked();
+}
+
 void PalletWidget::mouseMoveEvent(QMouseEvent* event) {
     if (mMouse) {
         const QPointF at = event->position();
@@ -109,6 +117,9 @@ std::optional<SurfaceKey> SurfaceKeyOf(int key) {
             return SurfaceKey::BackTab;
         case Qt::Key_Escape:
             return SurfaceKey::Escape;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return SurfaceKey::Enter;
         default:
             return std::nullopt;
     }

@@ -26,7 +26,7 @@ class PalletWidget : public QWidget {
     // takes file drops once it has one.
     using FileDrop = std::function<void(const std::vector<std::string>& paths)>;
     void SetFileDrop(FileDrop drop);
-    // Where the surface's keys go (arrows, Delete, Tab, Escape); the surface takes the focus
+    // Where the surface's keys go (arrows, Delete, Tab, Escape, Enter); the surface takes the focus
     // on a click once it has a handler.
     using KeyHandler = std::function<void(SurfaceKey key, KeyModifiers modifiers)>;
     void SetKeyHandler(KeyHandler handler);
@@ -44,6 +44,7 @@ class PalletWidget : public QWidget {
     void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;

@@ -22,6 +22,30 @@ QRect OutlineRect(int left, int top, int width, int height) {
     return QRect(left, top, std::max(width, 1), std::max(height, 1));
 }
 
+bool IsShaped(const AreaOutline& shape) {
+    return shape.Kind == AreaShapeKind::Circle || shape.Kind == AreaShapeKind::Polygon;
+}
+
+// The pixels an outline may cover: a circle or polygon runs through its points, up to
+// left + width, and its highlight is wider than one pixel.
+QRect PaintedRect(const ImageSurface::Outline& outline) {
+    return IsShaped(outline.shape) ? outline.rect.adjusted(-1, -1, 2, 2) : outline.rect;
+}
+
+// Strokes the circle or polygon with the painter's pen.
+void StrokeShape(QPainter& painter, const AreaOutline& shape) {
+    if (shape.Kind == AreaShapeKind::Circle) {
+        const ShapePoint centre = shape.Points.front();
+        painter.drawEllipse(QPoint(centre.X, centre.Y), shape.Radius, shape.Radius);
+        return;
+    }
+    QPolygon polygon;
+    for (const ShapePoint& point : shape.Points) {
+        polygon << QPoint(point.X, point.Y);
+    }
+    painter.drawPolygon(polygon);
+}
+
 }  // namespace
 
 void ImageSurface::PaintPicture(const Picture* picture, int left, int top, int width, int height,
@@ -59,10 +83,19 @@ void ImageSurface::ClearPicture() {
 
 void ImageSurface::ShowOutline(int index, int left, int top, int width, int height) {
     Outline& outline = mOutlines[index];
-    const QRect old = outline.rect;
+    const QRect old = PaintedRect(outline);
     outline.rect = OutlineRect(left, top, width, height);
+    outline.shape = AreaOutline{};
     outline.visible = true;
     Changed(old.united(outline.rect));
+}
+
+void ImageSurface::ShapeOutline(int index, const AreaOutline& shape) {
+    const auto found = mOutlines.find(index);
+    if (found != mOutlines.end()) {
+        found->second.shape = shape;
+        Changed(PaintedRect(found->second));
+    }
 }
 
 void ImageSurface::HideOutline(int index) {
@@ -70,7 +103,7 @@ void ImageSurface::HideOutline(int index) {
     if (found != mOutlines.end() && found->second.visible) {
         EndHighlightOf(index);
         found->second.visible = false;
-        Changed(found->second.rect);
+        Changed(PaintedRect(found->second));
     }
 }
 
@@ -78,7 +111,7 @@ void ImageSurface::UnloadOutline(int index) {
     const auto found = mOutlines.find(index);
     if (found != mOutlines.end()) {
         EndHighlightOf(index);
-        const QRect old = found->second.rect;
+        const QRect old = PaintedRect(found->second);
         mOutlines.erase(found);
         Changed(old);
     }
@@ -90,7 +123,7 @@ void ImageSurface::HighlightOutline(int index) {
     for (const int changed : {old, index}) {
         const auto found = mOutlines.find(changed);
         if (found != mOutlines.end()) {
-            Changed(found->second.rect);
+            Changed(PaintedRect(found->second));
         }
     }
 }
@@ -105,7 +138,7 @@ QSize ImageSurface::Extent() const {
     QRect all = mPainted;
     for (const auto& [index, outline] : mOutlines) {
         if (outline.visible) {
-            all = all.united(outline.rect);
+            all = all.united(PaintedRect(outline));
         }
     }
     return QSize(std::max(0, all.right() + 1), std::max(0, all.bottom() + 1));
@@ -118,11 +151,11 @@ void ImageSurface::Render(QPainter& painter, const QRect& area) const {
         painter.drawImage(source.topLeft(), mBitmap, source);
     }
     for (const auto& [index, outline] : mOutlines) {
-        if (outline.visible && outline.rect.intersects(area)) {
+        if (outline.visible && PaintedRect(outline).intersects(area)) {
             if (index == mHighlighted) {
-                DrawHighlightedOutline(painter, outline.rect);
+                DrawHighlightedOutline(painter, outline);
             } else {
-                DrawOutline(painter, outline.rect);
+                DrawOutline(painter, outline);
             }
         }
     }
@@ -146,6 +179,36 @@ void ImageSurface::DrawOutline(QPainter& painter, const QRect& rect) {
     painter.drawRect(edge);
     painter.setPen(QPen(QColor(255, 255, 0), 0, Qt::DashLine));
     painter.drawRect(edge);
+    painter.restore();
+}
+
+void ImageSurface::DrawOutline(QPainter& painter, const Outline& outline) {
+    if (!IsShaped(outline.shape)) {
+        DrawOutline(painter, outline.rect);
+        return;
+    }
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(QColor(0, 0, 0), 0));
+    StrokeShape(painter, outline.shape);
+    painter.setPen(QPen(QColor(255, 255, 0), 0, Qt::DashLine));
+    StrokeShape(painter, outline.shape);
+    painter.restore();
+}
+
+void ImageSurface::DrawHighlightedOutline(QPainter& painter, const Outline& outline) {
+    if (!IsShaped(outline.shape)) {
+        DrawHighlightedOutline(painter, outline.rect);
+        return;
+    }
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(QColor::fromRgb(kHighlightColor), 3));
+    StrokeShape(painter, outline.shape);
+    painter.setPen(QPen(QColor(0, 0, 0), 0));
+    StrokeShape(painter, outline.shape);
     painter.restore();
 }
 

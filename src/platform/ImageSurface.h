@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 
+#include "model/AreaShape.h"
 #include "services/Surface.h"
 
 class QPainter;
@@ -12,8 +13,8 @@ class QPainter;
 namespace htmlsim {
 
 // The design surface's content: one persistent bitmap that pictures are painted into, and the
-// numbered outline rectangles lying over it. The editor's widget shows it and the command line
-// renders it, so both draw the same pixels.
+// numbered outlines lying over it: rectangles, or circles and polygons within their rectangles. The
+// editor's widget shows it and the command line renders it, so both draw the same pixels.
 //
 // The bitmap starts empty (white) and grows to hold what is painted, up to kMaxSide pixels a
 // side; painting beyond that is cut off.
@@ -24,6 +25,7 @@ class ImageSurface : public Surface {
     struct Outline {
         QRect rect;
         bool visible = true;
+        AreaOutline shape;  // a rectangle unless ShapeOutline made it a circle or polygon
     };
 
     void PaintPicture(const Picture* picture, int left, int top, int width, int height,
@@ -32,6 +34,7 @@ class ImageSurface : public Surface {
     void ShowOutline(int index, int left, int top, int width, int height) override;
     void HideOutline(int index) override;
     void UnloadOutline(int index) override;
+    void ShapeOutline(int index, const AreaOutline& shape) override;
     void HighlightOutline(int index) override;
 
     // The loaded outlines by index, hidden ones included.
@@ -55,9 +58,11 @@ class ImageSurface : public Surface {
 
     // What an outline looks like: a dashed dark and light line, visible on any picture.
     static void DrawOutline(QPainter& painter, const QRect& rect);
+    static void DrawOutline(QPainter& painter, const Outline& outline);
     // The selected outline: a double line in the selection colour with a dark line inside it,
     // so it stands out on light and dark pictures alike.
     static void DrawHighlightedOutline(QPainter& painter, const QRect& rect);
+    static void DrawHighlightedOutline(QPainter& painter, const Outline& outline);
     static constexpr QRgb kHighlightColor = 0xFFFF8000;
 
   private:

@@ -80,6 +80,37 @@ describe('image map', () => {
   });
 });
 
+describe('circle and polygon areas', () => {
+  // The settings page's round Home button (centre 680,200, radius 45) and its arrow-shaped
+  // Log out button (560,420 to the tip at 740,442), both drawn on the editor's surface.
+  const hitAt = (page, x, y) =>
+    page.evaluate(([px, py]) => {
+      const element = document.elementFromPoint(px, py);
+      return element.tagName === 'AREA' ? element.getAttribute('href') : element.tagName;
+    }, [x, y]);
+
+  test('the browser hits them within their shapes only', async () => {
+    const page = await open('settings.html');
+    assert.equal(await hitAt(page, 680, 200), 'dashboard.html');
+    assert.equal(await hitAt(page, 710, 230), 'dashboard.html');  // 42 from the centre
+    assert.equal(await hitAt(page, 642, 162), 'IMG');  // the corner of the circle's box
+    assert.equal(await hitAt(page, 730, 442), 'login.html');  // near the tip
+    assert.equal(await hitAt(page, 735, 425), 'IMG');  // beside the tip, inside the box
+    await page.close();
+  });
+
+  test('a click on each goes to its page', async () => {
+    const page = await open('settings.html');
+    await page.mouse.click(680, 200);
+    await page.waitForURL(/dashboard\.html$/);
+    await page.goto(`${origin}/settings.html`);
+    await page.mouse.click(600, 442);
+    await page.waitForURL(/login\.html$/);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+});
+
 describe('canvas', () => {
   const settings = onCanvas(640, 20, 770, 56);
   const logOut = onCanvas(40, 110, 380, 270);

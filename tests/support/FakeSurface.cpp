@@ -14,6 +14,7 @@ void FakeSurface::ClearPicture() {
 
 void FakeSurface::ShowOutline(int index, int left, int top, int width, int height) {
     outlines[index] = {true, left, top, width, height};
+    shapes.erase(index);
 }
 
 void FakeSurface::HideOutline(int index) {
@@ -22,6 +23,7 @@ void FakeSurface::HideOutline(int index) {
 
 void FakeSurface::UnloadOutline(int index) {
     outlines.erase(index);
+    shapes.erase(index);
 }
 
 std::vector<int> FakeSurface::VisibleOutlines() const {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "model/AreaShape.h"
 #include "services/Surface.h"
 
 namespace htmlsim::testing {
@@ -24,7 +25,8 @@ class FakeSurface : public Surface {
 
     std::vector<Paint> paints;  // since the last ClearPicture
     int clearCount = 0;
-    std::map<int, Outline> outlines;  // loaded elements only
+    std::map<int, Outline> outlines;    // loaded elements only
+    std::map<int, AreaOutline> shapes;  // the circles and polygons among them
     int highlighted = -1;
 
     void PaintPicture(const Picture* picture, int left, int top, int width, int height,
@@ -33,6 +35,7 @@ class FakeSurface : public Surface {
     void ShowOutline(int index, int left, int top, int width, int height) override;
     void HideOutline(int index) override;
     void UnloadOutline(int index) override;
+    void ShapeOutline(int index, const AreaOutline& shape) override { shapes[index] = shape; }
     void HighlightOutline(int index) override { highlighted = index; }
 
     // The numbers of the visible outlines, ascending.

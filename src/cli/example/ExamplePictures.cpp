@@ -94,6 +94,20 @@ QImage SettingsScreen() {
     Field(painter, 200, "E-mail", "jane.doe@example.com");
     Field(painter, 280, "Language", "English");
     Button(painter, kBackButton, "Back");
+    painter.setBrush(kAccent);
+    painter.setPen(Qt::NoPen);
+    const QRect home(kHomeCentre.x - kHomeRadius, kHomeCentre.y - kHomeRadius, 2 * kHomeRadius,
+                     2 * kHomeRadius);
+    painter.drawEllipse(home);
+    QPolygon arrow;
+    for (const ScreenPoint& corner : kLogOutArrow) {
+        arrow << QPoint(corner.x, corner.y);
+    }
+    painter.setBrush(QColor(200, 70, 60));
+    painter.drawPolygon(arrow);
+    painter.setPen(Qt::white);
+    painter.drawText(home, Qt::AlignCenter, "Home");
+    painter.drawText(arrow.boundingRect(), Qt::AlignCenter, "Log out");
     return image;
 }
 

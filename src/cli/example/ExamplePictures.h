@@ -17,6 +17,15 @@ inline constexpr ScreenButton kLoginButton{300, 330, 200, 44};
 inline constexpr ScreenButton kSettingsButton{640, 20, 130, 36};
 inline constexpr ScreenButton kReportCard{40, 110, 340, 160};
 inline constexpr ScreenButton kBackButton{40, 420, 150, 44};
+// The settings screen's round "Home" button (centre and radius) and its arrow-shaped "Log out"
+// button (corners in order), for areas of those shapes.
+struct ScreenPoint {
+    int x, y;
+};
+inline constexpr ScreenPoint kHomeCentre{680, 200};
+inline constexpr int kHomeRadius = 45;
+inline constexpr ScreenPoint kLogOutArrow[] = {
+    {560, 420}, {700, 420}, {740, 442}, {700, 464}, {560, 464}};
 
 // Draws the three screens into `folder` (with its trailing separator); false when one cannot be
 // written.

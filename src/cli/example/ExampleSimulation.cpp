@@ -108,6 +108,10 @@ class ExampleBuilder {
             "left:0px; top:0px' UseMap='#Settings'/>\r\n<map name='Settings'>\r\n</map>\r\n");
         DrawArea("mnuPalDefineClickableArea", kBackButton);
         LinkDrawnArea("javascript:history.back()", "Back");
+        DrawCircle(kHomeCentre, kHomeRadius);
+        LinkDrawnArea("dashboard.html", "Home");
+        DrawPolygon(kLogOutArrow);
+        LinkDrawnArea("login.html", "Log out");
     }
 
     // What typing the body into the Document Editor and going back to the design does.
@@ -121,16 +125,47 @@ class ExampleBuilder {
 
     // A right press on the image, the menu's drawing command, then a left drag over the place.
     void DrawArea(const std::string& command, const ScreenButton& place) {
-        DesignMouse& mouse = mInteraction.Mouse();
+        DesignMouse& mouse = ChooseOnImage(command, {place.left, place.top});
         const auto left = static_cast<float>(place.left);
         const auto top = static_cast<float>(place.top);
-        mouse.MouseDown(kRightButton, left, top);
-        mouse.MouseUp(kRightButton, left, top);
-        mInteraction.RunCommand(command);
         mouse.MouseDown(kLeftButton, left, top);
         mouse.MouseMove(kLeftButton, left + place.width, top + place.height);
         mouse.MouseUp(kLeftButton, left + place.width, top + place.height);
         mouse.Click();
+    }
+
+    // Pressed at the centre, dragged out to the radius.
+    void DrawCircle(const ScreenPoint& centre, int radius) {
+        DesignMouse& mouse = ChooseOnImage("mnuImageDrawCircle", centre);
+        const auto x = static_cast<float>(centre.x);
+        const auto y = static_cast<float>(centre.y);
+        mouse.MouseDown(kLeftButton, x, y);
+        mouse.MouseMove(kLeftButton, x + static_cast<float>(radius), y);
+        mouse.MouseUp(kLeftButton, x + static_cast<float>(radius), y);
+        mouse.Click();
+    }
+
+    // A click at each corner, then Enter.
+    template <size_t N>
+    void DrawPolygon(const ScreenPoint (&corners)[N]) {
+        DesignMouse& mouse = ChooseOnImage("mnuImageDrawPolygon", corners[0]);
+        for (const ScreenPoint& corner : corners) {
+            const auto x = static_cast<float>(corner.x);
+            const auto y = static_cast<float>(corner.y);
+            mouse.MouseDown(kLeftButton, x, y);
+            mouse.MouseUp(kLeftButton, x, y);
+            mouse.Click();
+        }
+        mInteraction.KeyDown(SurfaceKey::Enter, {});
+    }
+
+    // A right press on the image at the point and the menu's command.
+    DesignMouse& ChooseOnImage(const std::string& command, const ScreenPoint& at) {
+        DesignMouse& mouse = mInteraction.Mouse();
+        mouse.MouseDown(kRightButton, static_cast<float>(at.x), static_cast<float>(at.y));
+        mouse.MouseUp(kRightButton, static_cast<float>(at.x), static_cast<float>(at.y));
+        mInteraction.RunCommand(command);
+        return mouse;
     }
 
     void LinkDrawnArea(const std::string& link, const std::string& title) {

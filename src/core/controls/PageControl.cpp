@@ -62,6 +62,10 @@ bool PageControl::MouseDown(MouseButton button, int16_t shift, float x, float y)
 
 void PageControl::MouseMoved(int16_t shift, float x, float y) {
     Raise(Events.MouseMove, shift, x, y);
+    if (mMouseIsDown && !mDragged && MayBeDragged && !MayBeDragged()) {
+        mMouseIsDown = false;
+        mDragRefused = true;
+    }
     if (mMouseIsDown) {
         mDragged = true;
         int16_t dx = ClampedPixels(x - mDownX);
@@ -78,9 +82,10 @@ void PageControl::MouseUp(MouseButton button, int16_t shift, float x, float y) {
         if (mDragged) {
             UpdateStylePosition();
             mDragged = false;
-        } else {
+        } else if (!mDragRefused) {
             Raise(Events.Click);
         }
+        mDragRefused = false;
     }
     Raise(Events.LeftMouseUp, shift, x, y);
 }

@@ -28,6 +28,9 @@ class PageControl {
     PageControlEvents Events;
     // Called whenever what the control shows has changed, so a view can repaint it.
     std::function<void()> Redrawn;
+    // Asked when a drag begins; a refused drag leaves the control where it is, and its release
+    // is no click. Unset: every drag may go ahead.
+    std::function<bool()> MayBeDragged;
 
     bool IsRefreshing() const { return mIsRefreshing; }
     void SetIsRefreshing(bool refreshing) { mIsRefreshing = refreshing; }
@@ -86,6 +89,7 @@ class PageControl {
     bool mIsRefreshing = false;
     bool mMouseIsDown = false;
     bool mDragged = false;
+    bool mDragRefused = false;
     int16_t mDownX = 0;
     int16_t mDownY = 0;
     int16_t mReportedWidth = 0;

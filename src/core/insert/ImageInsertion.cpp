@@ -7,6 +7,7 @@
 #include "insert/RemoteImageInsertion.h"
 #include "insert/SaveJPG.h"
 #include "session/BusyPointer.h"
+#include "session/DesignGate.h"
 #include "session/ImagesSectionUpdate.h"
 #include "session/Session.h"
 #include "util/RuntimeError.h"
@@ -146,6 +147,9 @@ void DropFiles(Session& session, const std::vector<std::string>& paths) {
                 return;
             }
             if (IsPictureToCopy(extension)) {
+                if (!inserted && !DesignMayChange(session)) {
+                    return;
+                }
                 InsertAndPaint(session, BesideDocument(session, path));
                 inserted = true;
             }

@@ -2,6 +2,7 @@
 
 #include "insert/ImageInsertion.h"
 #include "insert/RemoteImageInsertion.h"
+#include "session/DesignGate.h"
 #include "session/DesignInteraction.h"
 #include "session/Session.h"
 
@@ -9,12 +10,16 @@ namespace htmlsim {
 
 void AddImageInsertionCommands(DesignInteraction& interaction, Session& session,
                                Clipboard& clipboard) {
-    interaction.SetCommand("mnuFileAddImage", [&session] { InsertImageFromFile(session); });
-    interaction.SetCommand(
-        "mnuFileAddImageFromFTP", [&session] { InsertImageFromFtp(session); },
-        [&session] { return session.DocumentSource() == kFtpDocument; });
+    // Each asks before a picture is chosen, so none is chosen or copied in vain.
+    interaction.SetCommand("mnuFileAddImage",
+                           GatedCommand(session, [&session] { InsertImageFromFile(session); }));
+    interaction.SetCommand("mnuFileAddImageFromFTP",
+                           GatedCommand(session, [&session] { InsertImageFromFtp(session); }),
+                           [&session] { return session.DocumentSource() == kFtpDocument; });
     interaction.SetCommand("mnuPalAddImageFromClipboard",
-                           [&session, &clipboard] { PasteImageFromClipboard(session, clipboard); });
+                           GatedCommand(session, [&session, &clipboard] {
+                               PasteImageFromClipboard(session, clipboard);
+                           }));
 }
 
 }  // namespace htmlsim

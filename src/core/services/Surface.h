@@ -3,13 +3,14 @@
 namespace htmlsim {
 
 class Picture;
+struct AreaOutline;
 
 // How a picture is put onto the surface's persistent bitmap: painted, or its rectangle filled
 // white (how an image is erased before it moves).
 enum class RasterOp { Copy, White };
 
 // The design surface as the core sees it: a persistent bitmap that pictures are painted into,
-// and numbered outline rectangles (one per clickable area or balloon) lying over it.
+// and numbered outlines (one per clickable area or balloon) lying over it.
 class Surface {
   public:
     virtual ~Surface() = default;
@@ -25,6 +26,13 @@ class Surface {
     virtual void ShowOutline(int index, int left, int top, int width, int height) = 0;
     virtual void HideOutline(int index) = 0;
     virtual void UnloadOutline(int index) = 0;
+    // Outline element `index`, just shown, drawn along a circle or polygon (page coordinates,
+    // within its rectangle) instead of its rectangle, until it is shown anew. A surface that
+    // draws rectangles only ignores it.
+    virtual void ShapeOutline(int index, const AreaOutline& outline) {
+        (void)index;
+        (void)outline;
+    }
     // Marks outline element `index` as the selected one (-1: none); a surface nobody sees
     // ignores it. Hiding or unloading the element ends the mark.
     virtual void HighlightOutline(int index) { (void)index; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "session/DesignGate.h"
 #include "session/ImagesSectionUpdate.h"
 #include "session/Session.h"
 #include "surface/DesignOperations.h"
@@ -57,7 +58,7 @@ void AreaSelection::Step(bool backwards) {
 
 void AreaSelection::Move(int dx, int dy) {
     const ClickableAreaPtr area = Selected();
-    if (!area) {
+    if (!area || !DesignMayChange(mSession)) {
         return;
     }
     const int16_t left = RoundToInt16(std::max(0, area->Left + dx));
@@ -69,8 +70,12 @@ void AreaSelection::Move(int dx, int dy) {
 
 void AreaSelection::Resize(int dWidth, int dHeight) {
     const ClickableAreaPtr area = Selected();
-    if (!area) {
+    if (!area || !DesignMayChange(mSession)) {
         return;
+    }
+    // A circle stays round: either arrow changes both sides, so its radius.
+    if (area->Shape.Kind() == AreaShapeKind::Circle) {
+        dWidth = dHeight = dWidth != 0 ? dWidth : dHeight;
     }
     const int16_t width = RoundToInt16(area->Width + dWidth);
     const int16_t height = RoundToInt16(area->Height + dHeight);

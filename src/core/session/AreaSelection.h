@@ -30,8 +30,8 @@ class AreaSelection {
     void Step(bool backwards);
     // Moves the selected area by so many pixels, not past the page's top or left edge.
     void Move(int dx, int dy);
-    // Widens and heightens it by so many pixels; it never becomes smaller than an outline's
-    // smallest size.
+    // Widens and heightens it by so many pixels (a circle by the same on both sides); it never
+    // becomes smaller than an outline's smallest size.
     void Resize(int dWidth, int dHeight);
     void Remove();
 

@@ -1,5 +1,6 @@
 #include "session/DesignInteraction.h"
 
+#include "session/DesignGate.h"
 #include "session/ImagesSectionUpdate.h"
 #include "surface/AreaPropertiesModel.h"
 #include "surface/BalloonPropertiesModel.h"
@@ -23,6 +24,8 @@ DesignInteraction::DesignInteraction(Session& session, DesignMouseView& view, De
     SetCommand("mnuAreaRemove", [this] { RemoveArea(); });
     SetCommand("mnuImageProperties", [this] { ShowImageProperties(); });
     SetCommand("mnuPalDefineClickableArea", [this] { mMouse.DrawImageMap(); });
+    SetCommand("mnuImageDrawCircle", [this] { mMouse.DrawCircle(); });
+    SetCommand("mnuImageDrawPolygon", [this] { mMouse.DrawPolygon(); });
     SetCommand("mnuImageDrawBalloon", [this] { mMouse.DrawBalloon(); });
 }
 
@@ -53,6 +56,9 @@ void DesignInteraction::ShowPopupMenu(const PopupMenu& menu, float x, float y) {
 }
 
 void DesignInteraction::RemoveArea() {
+    if (!DesignMayChange(mSession)) {
+        return;
+    }
     PageDesign& design = mSession.Design();
     try {
         const int n = design.CurrentClickableArea->Index;
@@ -67,6 +73,15 @@ void DesignInteraction::RemoveArea() {
 
 void DesignInteraction::KeyDown(SurfaceKey key, KeyModifiers modifiers) {
     try {
+        // While a polygon is drawn the keys finish it; the selection waits.
+        if (mMouse.DrawingPolygon()) {
+            if (key == SurfaceKey::Enter) {
+                mMouse.ClosePolygon();
+            } else if (key == SurfaceKey::Escape) {
+                mMouse.CancelPolygon();
+            }
+            return;
+        }
         PressSurfaceKey(mSelection, key, modifiers);
     } catch (const std::exception& failure) {
         ReportFailure(failure);
@@ -74,6 +89,9 @@ void DesignInteraction::KeyDown(SurfaceKey key, KeyModifiers modifiers) {
 }
 
 void DesignInteraction::ShowAreaProperties() {
+    if (!DesignMayChange(mSession)) {
+        return;
+    }
     PageDesign& design = mSession.Design();
     ClickableArea& area = *design.CurrentClickableArea;
     if (area.AreaType != kAreaClickable) {
@@ -101,7 +119,7 @@ void DesignInteraction::ApplyArea() {
 }
 
 void DesignInteraction::ShowImageProperties() {
-    if (!mSession.Design().CurrentImage) {
+    if (!mSession.Design().CurrentImage || !DesignMayChange(mSession)) {
         return;
     }
     ImagePropertiesModel model(*mSession.Design().CurrentImage, mSession.PathOnly(),

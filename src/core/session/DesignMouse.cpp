@@ -1,8 +1,10 @@
 #include "session/DesignMouse.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
+#include "session/DesignGate.h"
 #include "session/ImagesSectionUpdate.h"
 #include "surface/DesignOperations.h"
 #include "surface/HitTest.h"
@@ -15,6 +17,24 @@ namespace {
 constexpr const char* kBalloonColor = "salmon";
 constexpr const char* kBalloonRadius = "5";
 constexpr const char* kBalloonContent = "</br><center>Message Goes</br>Here</center>";
+
+// A circle drawn without a drag still shows, and is still hit, as a small ring.
+constexpr int32_t kSmallestRadius = 3;
+
+// The area takes the shape and the box around it, and its outline follows.
+void GiveShape(PageDesign& design, Surface& surface, ClickableArea& area, AreaShape shape) {
+    const ShapeBox& box = shape.Bounds();
+    area.Left = RoundToInt16(box.Left);
+    area.Top = RoundToInt16(box.Top);
+    area.Width = RoundToInt16(box.Width);
+    area.Height = RoundToInt16(box.Height);
+    area.Shape = std::move(shape);
+    PlaceAreaOutline(design, surface, area);
+}
+
+ShapePoint PointAt(float x, float y) {
+    return {RoundToInt16(x), RoundToInt16(y)};
+}
 
 // The click type a canvas area must demand to answer this button; nullptr for none.
 const char* ClickTypeOfButton(int button) {
@@ -40,7 +60,11 @@ void DesignMouse::MouseDown(int button, float x, float y) {
         if (button == kRightButton) {
             RightPress(x, y);
         } else if (button == kLeftButton && mDrawMode && mSession.Design().CurrentImage) {
-            StartDrawing(x, y);
+            if (mDrawShape == AreaShapeKind::Polygon) {
+                AddPolygonPoint(x, y);
+            } else {
+                StartDrawing(x, y);
+            }
         } else {
             PressImage(x, y);
         }
@@ -90,7 +114,63 @@ void DesignMouse::StartDrawing(float x, float y) {
         area->BorderRadius = kBalloonRadius;
         area->InnerHTML = kBalloonContent;
     }
+    if (mDrawShape == AreaShapeKind::Circle) {
+        mDrawOrigin = {left, top};
+        GiveShape(design, surface, *area, AreaShape::Circle(mDrawOrigin, kSmallestRadius));
+    }
     mView.AreaPressed(area);
+}
+
+void DesignMouse::AddPolygonPoint(float x, float y) {
+    if (!DrawingPolygon()) {
+        mPolygonPoints.clear();
+        StartDrawing(x, y);
+        mPolygonArea = mSession.Design().CurrentClickableArea;
+    }
+    // A double click may press twice on its point: the point is taken once.
+    const ShapePoint point = PointAt(x, y);
+    if (mPolygonPoints.empty() || !(mPolygonPoints.back() == point)) {
+        mPolygonPoints.push_back(point);
+    }
+    FollowPolygon(mPolygonPoints);
+}
+
+void DesignMouse::FollowPolygon(std::vector<ShapePoint> points) {
+    GiveShape(mSession.Design(), mSession.DesignSurface(), *mPolygonArea,
+              AreaShape::Polygon(std::move(points)));
+}
+
+bool DesignMouse::DrawingPolygon() const {
+    const ClickableAreas& areas = mSession.Design().Areas;
+    // A page read anew (another page, an undo) has dropped the polygon with the design.
+    return mPolygonArea && std::find(areas.begin(), areas.end(), mPolygonArea) != areas.end();
+}
+
+void DesignMouse::ClosePolygon() {
+    if (!DrawingPolygon() || mPolygonPoints.size() < 3) {
+        CancelPolygon();
+        return;
+    }
+    FollowPolygon(mPolygonPoints);
+    EndPolygon();
+    UpdateImagesSection(mSession);
+}
+
+void DesignMouse::CancelPolygon() {
+    if (DrawingPolygon()) {
+        PageDesign& design = mSession.Design();
+        const int n = mPolygonArea->Index;
+        design.Shapes.Unload(mSession.DesignSurface(), n);
+        design.Areas.Remove(AreaKey(n));
+        mView.AreaPressed(nullptr);
+    }
+    EndPolygon();
+}
+
+void DesignMouse::EndPolygon() {
+    mPolygonArea = nullptr;
+    mPolygonPoints.clear();
+    mDrawMode = false;
 }
 
 void DesignMouse::PressImage(float x, float y) {
@@ -114,7 +194,11 @@ void DesignMouse::MouseMove(int buttons, float x, float y) {
     mLastMouseX = x;
     mLastMouseY = y;
     try {
-        if (buttons == kLeftButton && mDrawMode) {
+        if (DrawingPolygon()) {
+            std::vector<ShapePoint> points = mPolygonPoints;
+            points.push_back(PointAt(x, y));
+            FollowPolygon(std::move(points));
+        } else if (buttons == kLeftButton && mDrawMode) {
             ResizeDrawing(x, y);
         } else if (mDragImageIndex != 0) {
             DragImage(x, y);
@@ -127,6 +211,12 @@ void DesignMouse::MouseMove(int buttons, float x, float y) {
 void DesignMouse::ResizeDrawing(float x, float y) {
     PageDesign& design = mSession.Design();
     ClickableArea& area = *design.CurrentClickableArea;
+    if (mDrawShape == AreaShapeKind::Circle) {
+        const int32_t radius = RoundToInt16(std::hypot(x - mDrawOrigin.X, y - mDrawOrigin.Y));
+        GiveShape(design, mSession.DesignSurface(), area,
+                  AreaShape::Circle(mDrawOrigin, std::max(kSmallestRadius, radius)));
+        return;
+    }
     area.Width = RoundToInt16(x - area.Left);
     area.Height = RoundToInt16(y - area.Top);
     RefreshShape(design, mSession.DesignSurface());
@@ -141,6 +231,10 @@ void DesignMouse::DragImage(float x, float y) {
     if (distance <= kDragDeadZone) {
         return;
     }
+    if (!DesignMayChange(mSession)) {
+        mDragImageIndex = 0;
+        return;
+    }
     DrawImage(design, surface, mDragImageIndex, RasterOp::White);
     const float dx = x - mGrabOffsetX - image.Left;
     const float dy = y - mGrabOffsetY - image.Top;
@@ -152,8 +246,7 @@ void DesignMouse::DragImage(float x, float y) {
             if (area->ImageID == mDragImageIndex) {
                 area->Left = RoundToInt16(area->Left + dx);
                 area->Top = RoundToInt16(area->Top + dy);
-                design.Shapes.Place(surface, area->Index, area->Left, area->Top, area->Width,
-                                    area->Height);
+                PlaceAreaOutline(design, surface, *area);
             }
         }
     }
@@ -166,7 +259,10 @@ void DesignMouse::MouseUp(int button, float x, float y) {
     }
     try {
         if (button == kLeftButton && mDrawMode) {
-            UpdateImagesSection(mSession);
+            // A polygon is written when it is closed.
+            if (!DrawingPolygon()) {
+                UpdateImagesSection(mSession);
+            }
         } else if (mDragImageIndex != 0) {
             if (mClock() - mPressTime > kClickSeconds) {
                 DropImage(x, y);
@@ -184,9 +280,16 @@ void DesignMouse::DropImage(float x, float y) {
     PageDesign& design = mSession.Design();
     Surface& surface = mSession.DesignSurface();
     ImageProperties& image = design.Image(mDragImageIndex);
+    const int16_t left = RoundToInt16(x - mGrabOffsetX);
+    const int16_t top = RoundToInt16(y - mGrabOffsetY);
+    // A drop without a move before it (no pointer motion was reported) moves the image here.
+    if ((left != image.Left || top != image.Top) && !DesignMayChange(mSession)) {
+        mDragImageIndex = 0;
+        return;
+    }
     DrawImage(design, surface, mDragImageIndex, RasterOp::White);
-    image.Left = RoundToInt16(x - mGrabOffsetX);
-    image.Top = RoundToInt16(y - mGrabOffsetY);
+    image.Left = left;
+    image.Top = top;
     for (int i = 1; i <= design.ImageCount(); ++i) {
         DrawImage(design, surface, i, RasterOp::Copy);
     }
@@ -224,17 +327,49 @@ ClickableAreaPtr DesignMouse::ClickedArea(const ImageProperties& image, int butt
 }
 
 void DesignMouse::Click() {
-    mDrawMode = false;
+    if (!DrawingPolygon()) {
+        mDrawMode = false;
+    }
+}
+
+void DesignMouse::DoubleClick(int button, float x, float y) {
+    if (button != kLeftButton || !DrawingPolygon()) {
+        MouseDown(button, x, y);
+        return;
+    }
+    // The point is usually placed by the pair's first press already, and then taken once.
+    try {
+        AddPolygonPoint(x, y);
+        ClosePolygon();
+    } catch (const std::exception& failure) {
+        ReportFailure(failure);
+    }
+}
+
+void DesignMouse::EnterDrawMode(int kind, AreaShapeKind shape) {
+    CancelPolygon();
+    if (!DesignMayChange(mSession)) {
+        return;
+    }
+    mDrawMode = true;
+    mDrawKind = kind;
+    mDrawShape = shape;
 }
 
 void DesignMouse::DrawImageMap() {
-    mDrawMode = true;
-    mDrawKind = kAreaClickable;
+    EnterDrawMode(kAreaClickable, AreaShapeKind::Rect);
 }
 
 void DesignMouse::DrawBalloon() {
-    mDrawMode = true;
-    mDrawKind = kAreaBalloon;
+    EnterDrawMode(kAreaBalloon, AreaShapeKind::Rect);
+}
+
+void DesignMouse::DrawCircle() {
+    EnterDrawMode(kAreaClickable, AreaShapeKind::Circle);
+}
+
+void DesignMouse::DrawPolygon() {
+    EnterDrawMode(kAreaClickable, AreaShapeKind::Polygon);
 }
 
 void DesignMouse::PerformRightClick() {

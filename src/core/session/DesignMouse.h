@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "session/Navigation.h"
 #include "session/Session.h"
@@ -45,18 +46,31 @@ class DesignMouse {
     void MouseDown(int button, float x, float y);
     void MouseMove(int buttons, float x, float y);
     void MouseUp(int button, float x, float y);
-    // The click that follows a left release: it ends the drawing mode.
+    // The click that follows a left release: it ends the drawing mode, unless a polygon is
+    // being drawn.
     void Click();
+    // A double click: it places the last point of a polygon being drawn and closes it, and
+    // is a press otherwise.
+    void DoubleClick(int button, float x, float y);
 
     // The image menu's commands: the next left press draws one area, or one balloon, on the
-    // image the menu was opened on.
+    // image the menu was opened on. A circle is dragged from its centre; a polygon takes a point
+    // at each press until it is closed. None while the design may not change (DesignGate.h).
     void DrawImageMap();
     void DrawBalloon();
+    void DrawCircle();
+    void DrawPolygon();
+    // Ends the polygon being drawn: closed, it is written (with fewer than three points it is
+    // dropped, as is a cancelled one).
+    void ClosePolygon();
+    void CancelPolygon();
+    bool DrawingPolygon() const;
     // The area menu's command: follows the link of the area the menu was opened on.
     void PerformRightClick();
 
     bool DrawMode() const { return mDrawMode; }
     int DrawKind() const { return mDrawKind; }
+    AreaShapeKind DrawShape() const { return mDrawShape; }
     int16_t DragImageIndex() const { return mDragImageIndex; }
     float GrabOffsetX() const { return mGrabOffsetX; }
     float GrabOffsetY() const { return mGrabOffsetY; }
@@ -65,10 +79,15 @@ class DesignMouse {
     float LastMouseY() const { return mLastMouseY; }
 
   private:
+    void EnterDrawMode(int kind, AreaShapeKind shape);
     void RightPress(float x, float y);
     void StartDrawing(float x, float y);
     void PressImage(float x, float y);
     void ResizeDrawing(float x, float y);
+    void AddPolygonPoint(float x, float y);
+    // The polygon's points so far and, while the pointer moves, the point under it.
+    void FollowPolygon(std::vector<ShapePoint> points);
+    void EndPolygon();
     void DragImage(float x, float y);
     void DropImage(float x, float y);
     void ClickImage(int button);
@@ -83,6 +102,10 @@ class DesignMouse {
 
     bool mDrawMode = false;
     int mDrawKind = kAreaClickable;
+    AreaShapeKind mDrawShape = AreaShapeKind::Rect;
+    ShapePoint mDrawOrigin;
+    ClickableAreaPtr mPolygonArea;  // while a polygon is drawn
+    std::vector<ShapePoint> mPolygonPoints;
     int16_t mDragImageIndex = 0;
     float mGrabOffsetX = 0;
     float mGrabOffsetY = 0;

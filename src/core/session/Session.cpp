@@ -9,6 +9,7 @@
 #include "import/DocumentImport.h"
 #include "remote/PathNames.h"
 #include "session/BusyPointer.h"
+#include "session/DesignGate.h"
 #include "session/TemporaryFolder.h"
 #include "surface/DesignOperations.h"
 #include "surface/PageControls.h"
@@ -179,6 +180,7 @@ void Session::ImportDocumentIntoDesign() {
     context.controls = mControls;
     UseRemotePictures(context);
     ImportDocument(mDocumentText, context);
+    ShapeAreaOutlines(mDesign, *mSurface);
     mView->DesignRebuilt();
 }
 
@@ -425,6 +427,11 @@ void Session::RedoCommand() {
 
 void Session::RestoreEdit(std::optional<std::string> (UndoHistory::*step)()) {
     if (mSectionEdited && !CommitSectionEdit()) {
+        return;
+    }
+    // On the Image Design tab an undo is a change of the design; in the Document Editor it may
+    // be the very repair the page needs.
+    if (mCurrentTab == kImageDesignTab && !DesignMayChange(*this)) {
         return;
     }
     RecordEdit();

@@ -52,6 +52,8 @@ void PressSurfaceKey(AreaSelection& selection, SurfaceKey key, KeyModifiers modi
         case SurfaceKey::Escape:
             selection.Select(nullptr);
             break;
+        case SurfaceKey::Enter:
+            break;
     }
 }
 

@@ -5,7 +5,7 @@ namespace htmlsim {
 class AreaSelection;
 
 // The keys the design surface answers.
-enum class SurfaceKey { Left, Right, Up, Down, Delete, Tab, BackTab, Escape };
+enum class SurfaceKey { Left, Right, Up, Down, Delete, Tab, BackTab, Escape, Enter };
 
 struct KeyModifiers {
     bool shift = false;
@@ -18,7 +18,8 @@ inline constexpr int kLargeNudgeStep = 10;
 
 // Works the key on the selection: arrows move the selected area (Shift: farther), Ctrl+arrows
 // resize it (Right and Down grow it), Delete removes it, Tab and Shift+Tab (BackTab) step
-// through the areas, Escape selects none. Errors go to the caller.
+// through the areas, Escape selects none; Enter only closes a polygon being drawn (see
+// DesignInteraction::KeyDown). Errors go to the caller.
 void PressSurfaceKey(AreaSelection& selection, SurfaceKey key, KeyModifiers modifiers);
 
 }  // namespace htmlsim

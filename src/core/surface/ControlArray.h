@@ -97,6 +97,8 @@ class ControlArray {
     // The host's answers to the controls' clicks and changes.
     IndexHandler Click;
     IndexHandler ChangeHasBeenMade;
+    // Whether an element may be dragged now; unset, it always may.
+    std::function<bool()> MayDrag;
     // For the views that show the elements.
     IndexHandler ElementLoaded;
     IndexHandler ElementUnloaded;
@@ -126,6 +128,7 @@ class ControlArray {
         auto placed = [this, index]() -> ControlPlacement& { return Get(index).placement; };
         PageControlEvents& events = control.Events;
         events.Click = [this, index] { Notify(Click, index); };
+        control.MayBeDragged = [this] { return !MayDrag || MayDrag(); };
         events.ChangeHasBeenMade = [this, index] { Notify(ChangeHasBeenMade, index); };
         events.Move = [this, index, placed](int16_t& left, int16_t& top) {
             placed().Left = left;

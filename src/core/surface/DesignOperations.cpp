@@ -7,6 +7,19 @@ void DrawImage(const PageDesign& design, Surface& surface, int imageIndex, Raste
     surface.PaintPicture(image.PCT.get(), image.Left, image.Top, image.Width, image.Height, op);
 }
 
+void PlaceAreaOutline(PageDesign& design, Surface& surface, const ClickableArea& area) {
+    design.Shapes.Place(surface, area.Index, area.Left, area.Top, area.Width, area.Height,
+                        area.Outline());
+}
+
+void ShapeAreaOutlines(PageDesign& design, Surface& surface) {
+    for (const ClickableAreaPtr& area : design.Areas) {
+        if (area->Shape.Kind() != AreaShapeKind::Rect) {
+            PlaceAreaOutline(design, surface, *area);
+        }
+    }
+}
+
 void RefreshShape(PageDesign& design, Surface& surface) {
     constexpr int16_t kSmallest = 5;
     ClickableArea& area = *design.CurrentClickableArea;
@@ -16,7 +29,7 @@ void RefreshShape(PageDesign& design, Surface& surface) {
     if (area.Height <= kSmallest) {
         area.Height = kSmallest;
     }
-    design.Shapes.Place(surface, area.Index, area.Left, area.Top, area.Width, area.Height);
+    PlaceAreaOutline(design, surface, area);
 }
 
 void ClearAreasAndPicture(PageDesign& design, Surface& surface) {

@@ -9,8 +9,15 @@ namespace htmlsim {
 // white (White). A RuntimeError when there is no such image.
 void DrawImage(const PageDesign& design, Surface& surface, int imageIndex, RasterOp op);
 
+// Puts the area's outline where the area is, along its circle or polygon where it has one.
+void PlaceAreaOutline(PageDesign& design, Surface& surface, const ClickableArea& area);
+
+// The outlines of the circles and polygons follow their shapes (after an import, which places
+// every outline as a rectangle first).
+void ShapeAreaOutlines(PageDesign& design, Surface& surface);
+
 // Brings the outline of the current area into line with it; an area narrower or lower than
-// 5 pixels is widened to 5 first, in the model as well.
+// 5 pixels is widened to 5 first, in the model as well (a circle stays round).
 void RefreshShape(PageDesign& design, Surface& surface);
 
 // Drops every area and its outline and clears the surface's picture.

@@ -61,12 +61,18 @@ PopupMenu AreaMenu(const ClickableArea& area) {
 }
 
 PopupMenu ImageMenu(const ImageProperties& image) {
-    PopupMenu menu{"mnuImagePropertiesMenu",
-                   "ImageProperties",
-                   {Item("mnuImageProperties", "Properties"),
-                    Item("mnuPalDefineClickableArea", "Draw an Image Map"),
-                    Item("mnuImageDrawBalloon", "Draw a Balloon")}};
-    menu.items[1].visible = image.ImageType == kImageMap || image.ImageType == kImageCanvas;
+    PopupMenu menu{
+        "mnuImagePropertiesMenu",
+        "ImageProperties",
+        {Item("mnuImageProperties", "Properties"),
+         Item("mnuPalDefineClickableArea", "Draw an Image Map"),
+         Item("mnuImageDrawCircle", "Draw a Circle"), Item("mnuImageDrawPolygon", "Draw a Polygon"),
+         Item("mnuImageDrawBalloon", "Draw a Balloon")}};
+    menu.Find("mnuPalDefineClickableArea")->visible =
+        image.ImageType == kImageMap || image.ImageType == kImageCanvas;
+    // A canvas's script hit-tests rectangles only.
+    menu.Find("mnuImageDrawCircle")->visible = image.ImageType == kImageMap;
+    menu.Find("mnuImageDrawPolygon")->visible = image.ImageType == kImageMap;
     return menu;
 }
 

@@ -35,7 +35,7 @@ PopupMenu PalletMenu();
 // that demand a right click.
 PopupMenu AreaMenu(const ClickableArea& area);
 // The menu of a right press on an image outside its areas: "Draw an Image Map" only for image
-// maps and canvases.
+// maps and canvases, "Draw a Circle" and "Draw a Polygon" only for image maps.
 PopupMenu ImageMenu(const ImageProperties& image);
 
 }  // namespace htmlsim

@@ -43,7 +43,7 @@ ShapePool::Outline& ShapePool::Loaded(int index) {
 }
 
 void ShapePool::Place(Surface& surface, int index, double left, double top, double width,
-                      double height) {
+                      double height, const AreaOutline& shape) {
     if (width < 0 || height < 0) {
         throw RuntimeError("Invalid property value");
     }
@@ -52,8 +52,12 @@ void ShapePool::Place(Surface& surface, int index, double left, double top, doub
     outline.top = RoundToInt16(top);
     outline.width = RoundToInt16(width);
     outline.height = RoundToInt16(height);
-    if (outline.visible) {
-        surface.ShowOutline(index, outline.left, outline.top, outline.width, outline.height);
+    if (!outline.visible) {
+        return;
+    }
+    surface.ShowOutline(index, outline.left, outline.top, outline.width, outline.height);
+    if (shape.Kind == AreaShapeKind::Circle || shape.Kind == AreaShapeKind::Polygon) {
+        surface.ShapeOutline(index, shape);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <set>
 #include <vector>
 
+#include "model/AreaShape.h"
 #include "services/Surface.h"
 
 namespace htmlsim {
@@ -31,8 +32,10 @@ class ShapePool {
     // Number of elements ever loaded, hidden or unloaded ones included.
     int Size() const { return static_cast<int>(mOutlines.size()); }
 
-    // Moves a loaded element; a negative size is a RuntimeError.
-    void Place(Surface& surface, int index, double left, double top, double width, double height);
+    // Moves a loaded element; a negative size is a RuntimeError. A circle's or polygon's outline
+    // follows its shape within the rectangle.
+    void Place(Surface& surface, int index, double left, double top, double width, double height,
+               const AreaOutline& shape = {});
     void Hide(Surface& surface, int index);
     // Element 0 is part of the surface and is only hidden; an element not loaded stays so.
     void Unload(Surface& surface, int index);

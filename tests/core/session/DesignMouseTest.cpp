@@ -132,8 +132,12 @@ TEST_F(DesignMouseTest, TheRightButtonOpensTheMenuOfWhatLiesUnderThePointer) {
     Mouse().MouseDown(kRightButton, 120, 70);
     EXPECT_EQ(VisibleItems(mouseView.menus[2]), (std::vector<std::string>{"Properties", "Remove"}));
 
-    // Only an image map offers to draw an area.
+    // Only an image map offers to draw an area of every shape; a canvas hit-tests rectangles.
     Mouse().MouseDown(kRightButton, 250, 150);
+    EXPECT_EQ(VisibleItems(mouseView.menus.back()),
+              (std::vector<std::string>{"Properties", "Draw an Image Map", "Draw a Circle",
+                                        "Draw a Polygon", "Draw a Balloon"}));
+    Mouse().MouseDown(kRightButton, 250, 380);
     EXPECT_EQ(VisibleItems(mouseView.menus.back()),
               (std::vector<std::string>{"Properties", "Draw an Image Map", "Draw a Balloon"}));
     session.Design().Image(1).ImageType = kImagePlain;

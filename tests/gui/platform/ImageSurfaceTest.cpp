@@ -63,4 +63,28 @@ TEST(ImageSurface, GrowsAsPicturesArePaintedAndStopsAtItsLimit) {
     EXPECT_EQ(surface.Extent().width(), beyond);
 }
 
+TEST(ImageSurface, CirclesAndPolygonsAreOutlinedAlongTheirShapeNotTheirBox) {
+    ImageSurface surface;
+    surface.ShowOutline(1, 30, 30, 40, 40);
+    surface.ShapeOutline(1, AreaOutline{AreaShapeKind::Circle, {{50, 50}}, 20});
+    surface.ShowOutline(2, 100, 10, 50, 50);
+    surface.ShapeOutline(2, AreaOutline{AreaShapeKind::Polygon, {{100, 10}, {150, 10}, {100, 60}}});
+    const QImage shown = surface.RenderImage(QSize(160, 80));
+    for (const QPoint on : {QPoint(70, 50), QPoint(50, 30), QPoint(30, 50), QPoint(125, 35),
+                            QPoint(100, 40), QPoint(130, 10)}) {
+        EXPECT_NE(shown.pixel(on), kWhite) << on.x() << "," << on.y();
+    }
+    // The corners of their boxes, where a rectangle would run, stay clear.
+    for (const QPoint off : {QPoint(31, 31), QPoint(68, 68), QPoint(148, 58), QPoint(140, 40)}) {
+        EXPECT_EQ(shown.pixel(off), kWhite) << off.x() << "," << off.y();
+    }
+
+    // Shown anew, an outline is a rectangle again until it is given its shape.
+    surface.ShowOutline(2, 100, 10, 50, 50);
+    EXPECT_NE(PixelAt(surface, 149, 59), kWhite);
+    surface.HighlightOutline(1);
+    EXPECT_EQ(PixelAt(surface, 50, 29), ImageSurface::kHighlightColor);
+    EXPECT_EQ(PixelAt(surface, 31, 31), kWhite);
+}
+
 }  // namespace htmlsim
