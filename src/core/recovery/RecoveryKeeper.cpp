@@ -2,9 +2,9 @@
 
 #include <ctime>
 
-#include "document/EditorText.h"
 #include "recovery/RemoteAddress.h"
 #include "session/Session.h"
+#include "text/TextEncoding.h"
 
 namespace htmlsim {
 
@@ -47,7 +47,7 @@ void RecoveryKeeper::WriteIfDue() {
         return;
     }
     try {
-        mFolder.Write(mId, text, RecordOf(text));
+        mFolder.Write(mId, text, RecordOf());
         mCopyWritten = true;
         mFailureShown = false;
     } catch (const std::exception& failure) {
@@ -81,14 +81,14 @@ void RecoveryKeeper::DocumentClosed() {
     mLocks.Release(mId);
 }
 
-RecoveryRecord RecoveryKeeper::RecordOf(const std::string& text) const {
+RecoveryRecord RecoveryKeeper::RecordOf() const {
     RecoveryRecord record;
     record.remote = mSession.DocumentSource() == kFtpDocument;
     record.path = mSession.PathAndName();
     if (record.remote && mSession.FTP() != nullptr) {
         record.server = AddressWithoutPassword(mSession.FTP()->File().ServerAddress);
     }
-    record.encoding = DetectEditorEncoding(text).windows1252 ? "Windows-1252" : "UTF-8";
+    record.encoding = EncodingName(mSession.Codec().Encoding());
     record.savedAtSeconds = std::time(nullptr);
     record.original = mOriginal;
     return record;

@@ -38,7 +38,7 @@ class RecoveryKeeper {
     void DocumentClosed();
 
   private:
-    RecoveryRecord RecordOf(const std::string& text) const;
+    RecoveryRecord RecordOf() const;
     void RemoveCopy();
 
     Session& mSession;

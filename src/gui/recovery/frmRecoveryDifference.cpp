@@ -9,6 +9,7 @@
 
 #include "document/EditorText.h"
 #include "recovery/RecoverableCopies.h"
+#include "text/TextEncoding.h"
 
 namespace htmlsim::gui {
 
@@ -62,8 +63,10 @@ void ShowRecoveryDifference(const RecoverableCopy& copy, QWidget* parent) {
     layout->addWidget(after, 1, 1);
 
     const std::string original = copy.original.value_or("");
-    const EditorEncoding fileEncoding = DetectEditorEncoding(original);
-    const EditorEncoding copyEncoding = DetectEditorEncoding(copy.text);
+    const EditorEncoding fileEncoding =
+        DetectEditorEncoding(original, DetectTextEncoding(original));
+    const EditorEncoding copyEncoding =
+        DetectEditorEncoding(copy.text, DetectTextEncoding(copy.text));
     QStringList beforeLines;
     QStringList afterLines;
     std::vector<bool> marked;

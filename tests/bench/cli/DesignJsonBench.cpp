@@ -21,6 +21,7 @@ void BM_ImportAndDesignJson(benchmark::State& state) {
     UnexpectedMessageDialogs dialogs;
     testing::FakeTextMeasurer measurer;
     PageControls controls(measurer, dialogs, [](const std::string&, const std::string&) {});
+    const DocumentCodec codec(document);
     size_t written = 0;
     for (auto _ : state) {
         auto design = std::make_unique<PageDesign>();
@@ -28,7 +29,7 @@ void BM_ImportAndDesignJson(benchmark::State& state) {
         context.controls = &controls;
         ImportDocument(document, context);
         std::ostringstream json;
-        cli::WriteDesignJson(json, *design, &controls, {});
+        cli::WriteDesignJson(json, *design, &controls, {}, codec);
         written = json.tellp();
         state.PauseTiming();  // dropping the design is not part of reading it
         design.reset();
