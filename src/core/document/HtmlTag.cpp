@@ -145,11 +145,17 @@ std::optional<HtmlTag> ReadTagAt(std::string_view text, size_t open) {
     return tag;
 }
 
-bool IsRawTextElement(std::string_view upperName) {
-    return upperName == "SCRIPT" || upperName == "STYLE";
-}
-
 }  // namespace
+
+bool IsRawTextElement(std::string_view upperName) {
+    for (std::string_view rawText :
+         {"SCRIPT", "STYLE", "XMP", "TEXTAREA", "TITLE", "PLAINTEXT", "NOFRAMES", "IFRAME"}) {
+        if (upperName == rawText) {
+            return true;
+        }
+    }
+    return false;
+}
 
 bool IsHtmlSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';

@@ -47,9 +47,13 @@ std::optional<HtmlTag> NextHtmlTag(std::string_view text, size_t from);
 // Elements that have no end tag and so never hold others.
 bool IsVoidElement(std::string_view upperName);
 
-// The end tag that closes `start`, counting nested elements of the same name; for SCRIPT and
-// STYLE the first end tag of that name. A void element is closed only by its end tag as the
-// next tag (as the program writes "<input ...>caption</input>"). None when it is not closed.
+// Elements whose content browsers read as text, not markup (SCRIPT, STYLE, XMP, TEXTAREA, ...).
+bool IsRawTextElement(std::string_view upperName);
+
+// The end tag that closes `start`, counting nested elements of the same name; for an element
+// whose content is text the first end tag of that name. A void element is closed only by its end
+// tag as the next tag (as the program writes "<input ...>caption</input>"). None when it is not
+// closed.
 std::optional<HtmlTag> MatchingEndTag(std::string_view text, const HtmlTag& start);
 
 // Whether `c` separates attributes: blank, tab, CR, LF, form feed.

@@ -71,14 +71,37 @@ bool ForEachStartTag(std::string_view body, size_t from, size_t to, Visit visit)
 }
 
 // An element the section does not read: said once per tag name (the messages count them), and
-// looked into, so that an image in a table cell or a div is still read. Scripts and styles hold
-// no markup and are passed over whole.
+// looked into, so that an image in a table cell or a div is still read. Scripts, styles and the
+// other elements whose content is text hold no markup and are passed over whole.
 size_t NotUnderstood(const SectionReading& reading, const HtmlTag& tag) {
     reading.messages.Message("Tag Not Understood: '" + tag.Name + "'", "", MessageIcon::None);
-    if (tag.Name == "SCRIPT" || tag.Name == "STYLE") {
+    if (IsRawTextElement(tag.Name)) {
         return ElementEnd(reading.body.text, tag);
     }
     return tag.End;
+}
+
+// Whether an element is still open at `position`, counted from the start of the body. Asked only
+// of a link without an image, which is rare, so it may walk the body.
+bool StandsInsideAnElement(std::string_view body, size_t position) {
+    int open = 0;
+    for (std::optional<HtmlTag> tag = NextHtmlTag(body, 0); tag && tag->Start < position;
+         tag = NextHtmlTag(body, tag->End)) {
+        if (tag->Kind == HtmlTagKind::Start && !tag->SelfClosing && !IsVoidElement(tag->Name)) {
+            if (IsRawTextElement(tag->Name)) {
+                const size_t end = ElementEnd(body, *tag);
+                if (end > position) {
+                    return true;
+                }
+                tag->End = end;
+                continue;
+            }
+            ++open;
+        } else if (tag->Kind == HtmlTagKind::End && open > 0) {
+            --open;
+        }
+    }
+    return open > 0;
 }
 
 std::shared_ptr<ElementOrigin> OriginOf(OriginKind kind, std::string_view body,
@@ -174,6 +197,11 @@ class ImagesSectionReader {
         }
         if (!image || image->Kind != HtmlTagKind::Start || image->Name != "IMG" ||
             (end && image->Start > end->Start)) {
+            // A text link inside other markup (a graph's "[legend]" in a centred span) is the
+            // page's own; only a link standing alone in the section must hold an image.
+            if (StandsInsideAnElement(mBody, link.Start)) {
+                return NotUnderstood(mReading, link);
+            }
             mReading.messages.Message("IMG HTML Not Properly Parsed.", "", MessageIcon::Critical);
             return std::nullopt;
         }
