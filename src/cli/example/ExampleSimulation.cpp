@@ -92,7 +92,8 @@ class ExampleBuilder {
     void BuildDashboardPage() {
         TypeImages(
             "<canvas id='Canvas_1' SRC='dashboard.png' width='800' Height='500' "
-            "style='position:absolute; left:0px; top:0px'></canvas>\r\n");
+            "style='position:absolute; left:0px; top:0px' OnMouseUp='Canvas_MouseUp(this, "
+            "event)' OnMouseMove='Canvas_MouseMove(this, event)'></canvas>\r\n");
         DrawArea("mnuPalDefineClickableArea", kSettingsButton);
         LinkDrawnArea("settings.html", "Settings");
         DrawArea("mnuPalDefineClickableArea", kReportCard);
