@@ -91,6 +91,26 @@ TEST_F(NavigationTest, LinksFromTheDocumentFolderAreResolved) {
     EXPECT_EQ(session.DocumentText(), "<HTML>b</HTML>\r\n");
 }
 
+TEST_F(NavigationTest, LinksThatNameNoPageCreateNoFile) {
+    navigation.FollowLink("");  // saves, writing the support files
+    const auto filesBefore = std::distance(std::filesystem::directory_iterator(File("")), {});
+    for (const char* link : {"#", "#top", "http://example.com/help.html", "mailto:help@example.com",
+                             "javascript:void(0)"}) {
+        navigation.FollowLink(link);
+        EXPECT_EQ(Current(), "a.html") << link;
+    }
+    // The page's own parts say nothing; the links that leave say so.
+    ASSERT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "The link 'http://example.com/help.html' leads outside the simulation.");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(File("")), {}), filesBefore);
+
+    // A page's own part is the page.
+    navigation.FollowLink("./b.html#part");
+    EXPECT_EQ(Current(), "b.html");
+    EXPECT_EQ(session.HistoryIndex(), 2);
+}
+
 // A window that follows another link while the first one's page is being shown.
 class ImpatientView : public FakeSessionView {
   public:
