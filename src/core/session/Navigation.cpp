@@ -49,8 +49,12 @@ void Navigation::FollowLink(const std::string& link) {
         }
         if (IsBackLink(link)) {
             Back();
-        } else if (!link.empty()) {
-            OpenLinkTarget(link);
+        } else if (LeadsToPage(link)) {
+            OpenLinkTarget(std::string(LinkFilePart(link)));
+        } else if (HasScheme(link)) {
+            // Never a file named like an address: the learner's browser leaves the simulation.
+            mSession.GetDialogs().Message("The link '" + link + "' leads outside the simulation.",
+                                          "", MessageIcon::Information);
         }
     } catch (const std::exception& failure) {
         mSession.GetDialogs().Message(failure.what(), "", MessageIcon::Critical);
