@@ -1,6 +1,7 @@
 #include "ServerProcess.h"
 
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <csignal>
@@ -48,6 +49,8 @@ int ServerProcess::Start(const std::string& script, const std::vector<std::strin
     argv.push_back(nullptr);
     mPid = fork();
     if (mPid == 0) {
+        // A test binary killed by ctest's time-out takes its server with it.
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
         dup2(pipeFds[1], STDOUT_FILENO);
         close(pipeFds[0]);
         close(pipeFds[1]);
