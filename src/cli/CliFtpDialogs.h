@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "components/FtpDialogs.h"
+#include "remote/FtpDialogs.h"
 
 namespace htmlsim::cli {
 

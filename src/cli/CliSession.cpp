@@ -4,7 +4,7 @@
 
 #include "CliCommand.h"
 #include "components/FileHelper.h"
-#include "components/FtpAddress.h"
+#include "remote/FtpAddress.h"
 #include "remote/PathNames.h"
 
 namespace htmlsim::cli {

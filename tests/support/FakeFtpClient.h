@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "components/FtpClient.h"
+#include "remote/FtpClient.h"
 
 namespace htmlsim::testing {
 

@@ -6,7 +6,7 @@
 
 #include "ServerProcess.h"
 #include "TempFolder.h"
-#include "components/FtpDialogs.h"
+#include "remote/FtpDialogs.h"
 
 namespace htmlsim::testing {
 

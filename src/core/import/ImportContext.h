@@ -3,8 +3,8 @@
 #include <string>
 #include <unordered_map>
 
-#include "components/FtpClient.h"
 #include "model/PageDesign.h"
+#include "remote/FtpClient.h"
 #include "services/Dialogs.h"
 #include "services/Pictures.h"
 #include "services/Surface.h"

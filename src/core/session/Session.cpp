@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "components/FileHelper.h"
-#include "components/FtpAddress.h"
 #include "document/DocumentTemplate.h"
 #include "document/SupportFiles.h"
 #include "import/DocumentImport.h"
+#include "remote/FtpAddress.h"
 #include "remote/PathNames.h"
 #include "session/BusyPointer.h"
 #include "session/DesignGate.h"

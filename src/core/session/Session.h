@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "components/FtpClient.h"
 #include "document/EditorText.h"
 #include "document/SectionDocument.h"
 #include "import/ImportContext.h"
 #include "model/PageDesign.h"
+#include "remote/FtpClient.h"
 #include "services/Dialogs.h"
 #include "services/NoPictures.h"
 #include "services/NoSurface.h"

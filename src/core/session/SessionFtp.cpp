@@ -1,6 +1,6 @@
 // The session's side of documents held on an FTP server.
-#include "components/FtpAddress.h"
 #include "document/DocumentTemplate.h"
+#include "remote/FtpAddress.h"
 #include "remote/PathNames.h"
 #include "session/Session.h"
 #include "util/Text.h"

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "components/FtpDialogs.h"
+#include "remote/FtpDialogs.h"
 
 class QCheckBox;
 class QComboBox;

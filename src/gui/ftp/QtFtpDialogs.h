@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "components/FtpDialogs.h"
+#include "remote/FtpDialogs.h"
 #include "services/SecretStore.h"
 
 namespace htmlsim::gui {

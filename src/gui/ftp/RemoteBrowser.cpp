@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "components/FtpClient.h"
+#include "remote/FtpClient.h"
 #include "remote/PathNames.h"
 
 namespace htmlsim::gui {

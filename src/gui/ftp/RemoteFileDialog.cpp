@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "components/FtpClient.h"
 #include "ftp/RemoteBrowser.h"
+#include "remote/FtpClient.h"
 #include "remote/PathNames.h"
 
 namespace htmlsim::gui {

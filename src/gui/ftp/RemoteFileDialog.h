@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "components/FtpDialogs.h"
+#include "remote/FtpDialogs.h"
 #include "util/FileFilter.h"
 
 class QComboBox;

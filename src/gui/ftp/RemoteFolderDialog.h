@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <string>
 
-#include "components/FtpDialogs.h"
+#include "remote/FtpDialogs.h"
 
 class QDialogButtonBox;
 

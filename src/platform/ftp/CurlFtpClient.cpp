@@ -9,8 +9,8 @@
 #include <memory>
 #include <sstream>
 
-#include "components/FtpListing.h"
 #include "remote/Digest.h"
+#include "remote/FtpListing.h"
 #include "remote/HostTrust.h"
 #include "remote/PathNames.h"
 #include "remote/TrustFiles.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "components/FtpClient.h"
+#include "remote/FtpClient.h"
 #include "remote/KnownHosts.h"
 
 using CURL = void;

@@ -1,4 +1,4 @@
-#include "components/FtpAddress.h"
+#include "remote/FtpAddress.h"
 
 #include <cctype>
 

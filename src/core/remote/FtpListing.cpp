@@ -1,4 +1,4 @@
-#include "components/FtpListing.h"
+#include "remote/FtpListing.h"
 
 #include <sstream>
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "components/FtpDialogs.h"
+#include "remote/FtpDialogs.h"
 
 namespace htmlsim {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "components/FtpDialogs.h"
+#include "remote/FtpDialogs.h"
 #include "services/SecretStore.h"
 
 namespace htmlsim {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "components/FtpDialogs.h"
+#include "remote/FtpDialogs.h"
 
 namespace htmlsim {
 

@@ -1,10 +1,10 @@
-#include "components/FtpClient.h"
+#include "remote/FtpClient.h"
 
 #include <fstream>
 #include <sstream>
 #include <vector>
 
-#include "components/FtpAddress.h"
+#include "remote/FtpAddress.h"
 #include "remote/PathNames.h"
 #include "remote/SshKeyFile.h"
 

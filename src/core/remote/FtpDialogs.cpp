@@ -1,4 +1,4 @@
-#include "components/FtpDialogs.h"
+#include "remote/FtpDialogs.h"
 
 namespace htmlsim {
 

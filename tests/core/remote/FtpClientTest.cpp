@@ -1,4 +1,4 @@
-#include "components/FtpClient.h"
+#include "remote/FtpClient.h"
 
 #include <gtest/gtest.h>
 
