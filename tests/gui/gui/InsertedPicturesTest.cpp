@@ -33,7 +33,7 @@ class InsertedPictures : public DesignedPageWindow {
         std::string page = NewDocumentTemplate();
         FakeDialogs quiet;
         for (const char* name : {"Images", "CanvasScript_Top"}) {
-            ReplaceSectionBody(page, name, GetSectionText(designPage, name), quiet);
+            ReplaceSectionBody(page, name, GetSectionText(designPage, name) + "\r\n", quiet);
         }
         return page;
     }
@@ -56,7 +56,7 @@ TEST_F(InsertedPictures, APictureInsertedIntoACanvasPageBecomesAnImageMapAndNoth
                                        "the picture is inserted as an image map."});
     EXPECT_NE(Section("Images").find("<IMG SRC='other.png' Name='other' BORDER='0' Width='60' "
                                      "Height='40' STYLE='position:absolute; left:0px; top:0px' "
-                                     "UseMap='#other'/>\r\n<map name='other'>\r\n</map>\r\n"),
+                                     "UseMap='#other'/>\r\n<map name='other'>\r\n</map>"),
               std::string::npos)
         << Section("Images");
 
