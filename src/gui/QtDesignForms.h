@@ -14,14 +14,14 @@ class QtDesignForms : public DesignForms {
   public:
     explicit QtDesignForms(QWidget* parent) : mParent(parent) {}
 
-    void ShowAreaProperties(AreaPropertiesModel& model) override {
-        frmAreaProperties(model, mParent).exec();
+    bool ShowAreaProperties(AreaPropertiesModel& model) override {
+        return frmAreaProperties(model, mParent).exec() == QDialog::Accepted;
     }
-    void ShowBalloonProperties(BalloonPropertiesModel& model) override {
-        frmBalloonProperties(model, mParent).exec();
+    bool ShowBalloonProperties(BalloonPropertiesModel& model) override {
+        return frmBalloonProperties(model, mParent).exec() == QDialog::Accepted;
     }
-    void ShowImageProperties(ImagePropertiesModel& model) override {
-        frmImageProperties(model, mParent).exec();
+    bool ShowImageProperties(ImagePropertiesModel& model) override {
+        return frmImageProperties(model, mParent).exec() == QDialog::Accepted;
     }
 
   private:

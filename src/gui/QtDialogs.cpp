@@ -36,14 +36,24 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-// "All Files (*.*)|*.*|HTML Documents|*.html;*.htm" -> Qt's "All Files (*.*) (*.*);;..."
+// "All Files (*.*)|*.*|HTML Documents|*.html;*.htm" -> Qt's "All Files (*);;HTML Documents
+// (*.html *.htm)": each pattern list shown once, and "*.*" as "*", which here also matches
+// names without a dot.
 QStringList ToQtFilters(const std::string& filter) {
     const QStringList parts = ToQ(filter).split('|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
         patterns.replace(';', ' ');
-        filters << parts[i] + " (" + patterns + ")";
+        if (patterns == "*.*") {
+            patterns = "*";
+        }
+        QString description = parts[i];
+        const qsizetype shown = description.lastIndexOf(" (");
+        if (shown > 0 && description.endsWith(')')) {
+            description.truncate(shown);
+        }
+        filters << description + " (" + patterns + ")";
     }
     return filters;
 }

@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "CancelButton.h"
 #include "InvalidMark.h"
 #include "QtText.h"
 
@@ -91,6 +92,7 @@ frmAreaProperties::frmAreaProperties(AreaPropertiesModel& model, QWidget* parent
     buttons->addStretch();
     buttons->addWidget(mApply);
     buttons->addWidget(ok);
+    buttons->addWidget(CancelButton(*this));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

@@ -1,14 +1,13 @@
 #include "frmBalloonProperties.h"
 
 #include <QFormLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "CancelButton.h"
 #include "QtText.h"
 
 namespace htmlsim::gui {
@@ -27,21 +26,16 @@ frmBalloonProperties::frmBalloonProperties(BalloonPropertiesModel& model, QWidge
     auto* form = new QFormLayout;
     form->addRow("InnerHTML", mInnerHTML);
     form->addRow("Background-Color", mBackgroundColor);
-    auto* samples = new QHBoxLayout;
-    for (const char* caption : {"Sample 2", "Sample 3", "Sample 4"}) {
-        auto* frame = new QGroupBox(caption, this);
-        auto* picture = new QLabel(frame);
-        picture->setObjectName("picOptions");
-        picture->setMinimumSize(80, 50);
-        (new QVBoxLayout(frame))->addWidget(picture);
-        samples->addWidget(frame);
-    }
+    // The sample pictures have nothing to show: they are left out.
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("cmdOK");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(CancelButton(*this));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addLayout(samples);
-    layout->addWidget(ok, 0, Qt::AlignRight);
+    layout->addLayout(buttons);
 
     // The raw text: plain text would turn no-break spaces into spaces.
     connect(mInnerHTML, &QPlainTextEdit::textChanged, this, [this, &model] {

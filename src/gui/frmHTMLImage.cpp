@@ -9,13 +9,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "AfterEachAction.h"
 #include "CreateSimJs.h"
 #include "DesignStatusBar.h"
 #include "DesignSurface.h"
 #include "EditMenu.h"
+#include "MainToolBar.h"
 #include "PreviewInBrowser.h"
 #include "QtText.h"
 #include "RecentFilesMenu.h"
@@ -28,9 +31,11 @@
 #include "insert/ImageInsertion.h"
 #include "insert/ImageInsertionCommands.h"
 #include "properties/frmProperties.h"
-#include "recovery/RecoveryWatch.h"
 #include "publish/dlgPublish.h"
+#include "recovery/RecoveryWatch.h"
+#include "session/NewDocumentCommand.h"
 #include "session/PageControlCommands.h"
+#include "session/PageControlRemoval.h"
 #include "session/SessionSectionWriter.h"
 
 namespace htmlsim::gui {
@@ -48,6 +53,26 @@ QFont EditorFont() {
     return font;
 }
 
+// The title marks a page that differs from its file with " *" after the session's caption.
+void MarkChangedInTitle(QWidget& window, const Session& session) {
+    QString title = window.windowTitle();
+    if (title.endsWith(" *")) {
+        title.chop(2);
+    }
+    const bool changed = session.TextWithPendingEdit() != session.SavedText();
+    window.setWindowTitle(changed ? title + " *" : title);
+}
+
+// "Saved 'NAME'" in the status bar after a save that happened.
+void ShowSaved(QMainWindow& window, const Session& session, bool saved) {
+    if (saved) {
+        const std::string& extension = session.Extension();
+        const std::string name =
+            session.FileNameOnly() + (extension.empty() ? "" : "." + extension);
+        window.statusBar()->showMessage("Saved '" + ToQString(name) + "'");
+    }
+}
+
 }  // namespace
 
 frmHTMLImage::frmHTMLImage(Dialogs& dialogs, const std::string& programFolder, QWidget* parent,
@@ -60,6 +85,12 @@ frmHTMLImage::frmHTMLImage(Dialogs& dialogs, const std::string& programFolder, Q
     BuildTabs(clock);
     mRecovery = std::make_unique<RecoveryWatch>(mSession, std::move(clock), *this);
     BuildMenus();
+    auto* toolBar = new MainToolBar(*this, *mInteraction);
+    addToolBar(toolBar);
+    CallAfterEachAction(*this, [this, toolBar] {
+        toolBar->Refresh();
+        MarkChangedInTitle(*this, mSession);
+    });
     resize(1000, 720);
     mSession.SetView(this);
 }
@@ -93,6 +124,9 @@ void frmHTMLImage::BuildTabs(SecondsClock clock) {
     mControlViews =
         std::make_unique<PageControlViews>(*mControls, mSession.Codec(), mDesignTab->pctPallet());
     mControlViews->SetPropertiesDialog(new frmProperties(this));
+    mControlViews->SetRemoveCommand([this](const std::string& arrayName, int index) {
+        RemovePageControl(mSession, *mControls, arrayName, index);
+    });
     AddImageInsertionCommands(*mInteraction, mSession, mClipboard);
     mDesignTab->pctPallet()->SetFileDrop(
         [this](const std::vector<std::string>& paths) { DropFiles(mSession, paths); });
@@ -145,6 +179,15 @@ QAction* frmHTMLImage::AddMenuItem(QMenu* menu, const char* name, const QString&
 
 void frmHTMLImage::BuildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
+    QAction* newPage = AddMenuItem(file, "mnuFileNewPage", "&New...");
+    // Ctrl+N stays with "Network", as it always was.
+    newPage->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_N));
+    connect(newPage, &QAction::triggered, this, [this] {
+        const std::string path = NewDocumentCommand(mSession);
+        if (!path.empty()) {
+            statusBar()->showMessage("Created '" + ToQString(path) + "'");
+        }
+    });
     QMenu* workFolder = file->addMenu("Set Working Folder");
     workFolder->menuAction()->setObjectName("mnuSetWorkFolder");
     QAction* newDocument = AddMenuItem(workFolder, "mnuFileNew", "Network");
@@ -158,14 +201,16 @@ void frmHTMLImage::BuildMenus() {
     QAction* saveAs = AddMenuItem(file, "mnuFileSaveAs", "Sav&e As...");
     // Not every desktop's key scheme has these two; the README promises them everywhere.
     saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    connect(saveAs, &QAction::triggered, this, [this] { mSession.SaveAsCommand(); });
+    connect(saveAs, &QAction::triggered, this,
+            [this] { ShowSaved(*this, mSession, mSession.SaveAsCommand()); });
     connect(AddMenuItem(file, "mnuOpenFTPFile", "Open FTP File..."), &QAction::triggered, this,
             [this] { mSession.OpenFtpFileCommand(); });
     connect(AddMenuItem(file, "mnuSaveAsFTPFile", "Save As FTP File..."), &QAction::triggered, this,
             [this] { mSession.SaveAsFtpFileCommand(); });
     QAction* save = AddMenuItem(file, "mnuFileSave", "&Save");
     save->setShortcut(QKeySequence::Save);
-    connect(save, &QAction::triggered, this, [this] { mSession.SaveCommand(); });
+    connect(save, &QAction::triggered, this,
+            [this] { ShowSaved(*this, mSession, mSession.SaveCommand()); });
     connect(AddMenuItem(file, "mnuFilePublish", "&Publish..."), &QAction::triggered, this,
             [this] { PublishMenuCommand(mSession, this); });
     file->addSeparator();

@@ -3,11 +3,13 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "CancelButton.h"
 #include "InvalidMark.h"
 #include "QtText.h"
 
@@ -72,7 +74,11 @@ frmImageProperties::frmImageProperties(ImagePropertiesModel& model, QWidget* par
     layout->addLayout(position);
     layout->addWidget(mMap);
     layout->addWidget(mLink);
-    layout->addWidget(ok, 0, Qt::AlignRight);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(CancelButton(*this));
+    layout->addLayout(buttons);
     ShowFrames();
 
     for (int type = 0; type < 4; ++type) {

@@ -199,3 +199,63 @@ describe('walk-through script', () => {
     await page.close();
   });
 });
+
+describe('pages the editor wrote', () => {
+  // The GUI tests that build them keep them under the served folder (HTMLSIM_KEEP_PAGES).
+  const builders = [
+    'EmptyPage.AnInsertedPictureIsWrittenAsACanvasAtOnce',
+    'InsertedPictures.APictureInsertedIntoACanvasPageBecomesAnImageMapAndNothingIsLost',
+    'ToolbarSimulation.TwoPagesAreMadeWithTheToolbarAlone',
+  ];
+
+  before(() => {
+    const guiTests = process.env.HTMLSIM_GUI_TESTS;
+    assert.ok(guiTests, 'HTMLSIM_GUI_TESTS names the gui_tests that write the pages');
+    execFileSync(guiTests, [`--gtest_filter=${builders.join(':')}`], {
+      env: { ...process.env, HTMLSIM_KEEP_PAGES: join(folder, 'editor'), QT_QPA_PLATFORM: 'offscreen' },
+      stdio: 'pipe',
+    });
+  });
+
+  // Where the element stands, how large it is and whether anything turns it.
+  const placement = (page, selector) =>
+    page.$eval(selector, (element) => {
+      const box = element.getBoundingClientRect();
+      const { transform } = getComputedStyle(element);
+      return { x: box.x, y: box.y, width: box.width, height: box.height, transform };
+    });
+
+  test('a picture saved right after its insertion is upright at its natural size', async () => {
+    const page = await open('editor/inserted/index.html');
+    assert.deepEqual(await placement(page, 'canvas'),
+      { x: 0, y: 0, width: 60, height: 40, transform: 'none' });
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+
+  test('a second picture on a canvas page is an upright image map and no area is lost', async () => {
+    const page = await open('editor/canvas-page/index.html');
+    assert.deepEqual(await placement(page, "img[name='other']"),
+      { x: 0, y: 0, width: 60, height: 40, transform: 'none' });
+    assert.deepEqual(await placement(page, "img[name='Map1']"),
+      { x: 100, y: 50, width: 200, height: 150, transform: 'none' });
+    assert.deepEqual(await placement(page, 'canvas'),
+      { x: 100, y: 300, width: 200, height: 100, transform: 'none' });
+    assert.equal(await page.evaluate(() => Areas.length), 2);
+    assert.equal(await page.locator("map[name='Map1'] area").count(), 1);
+    assert.equal(await page.locator('#Balloon_4').count(), 1);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+
+  test('the first of two pages made with the toolbar leads to the second', async () => {
+    const page = await open('editor/toolbar/login.html');
+    const area = onCanvas(20, 20, 120, 80);
+    await page.mouse.click(area.x, area.y);
+    await page.waitForURL(/welcome\.html$/);
+    assert.deepEqual(await placement(page, 'canvas'),
+      { x: 0, y: 0, width: 60, height: 40, transform: 'none' });
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+});

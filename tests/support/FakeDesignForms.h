@@ -19,24 +19,28 @@ class FakeDesignForms : public DesignForms {
     int areaDialogs = 0;
     int balloonDialogs = 0;
     int imageDialogs = 0;
+    bool closedWithOK = true;  // false: each dialog is left with Cancel
 
-    void ShowAreaProperties(AreaPropertiesModel& model) override {
+    bool ShowAreaProperties(AreaPropertiesModel& model) override {
         ++areaDialogs;
         if (onArea) {
             onArea(model);
         }
+        return closedWithOK;
     }
-    void ShowBalloonProperties(BalloonPropertiesModel& model) override {
+    bool ShowBalloonProperties(BalloonPropertiesModel& model) override {
         ++balloonDialogs;
         if (onBalloon) {
             onBalloon(model);
         }
+        return closedWithOK;
     }
-    void ShowImageProperties(ImagePropertiesModel& model) override {
+    bool ShowImageProperties(ImagePropertiesModel& model) override {
         ++imageDialogs;
         if (onImage) {
             onImage(model);
         }
+        return closedWithOK;
     }
 };
 

@@ -19,9 +19,9 @@ namespace {
 class ScriptedHand : public DesignMouseView, public DesignForms {
   public:
     void ShowPopupMenu(const PopupMenu&, float, float) override {}
-    void ShowAreaProperties(AreaPropertiesModel&) override {}
-    void ShowBalloonProperties(BalloonPropertiesModel&) override {}
-    void ShowImageProperties(ImagePropertiesModel&) override {}
+    bool ShowAreaProperties(AreaPropertiesModel&) override { return true; }
+    bool ShowBalloonProperties(BalloonPropertiesModel&) override { return true; }
+    bool ShowImageProperties(ImagePropertiesModel&) override { return true; }
 };
 
 class ExampleBuilder {

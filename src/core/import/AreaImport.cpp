@@ -5,6 +5,7 @@
 #include "util/Numbers.h"
 #include "util/RuntimeError.h"
 #include "util/Text.h"
+#include "util/WholeNumber.h"
 
 namespace htmlsim {
 
@@ -69,6 +70,16 @@ int CanvasOfAreaList(const PageDesign& design) {
         }
     }
     return 1;
+}
+
+// The writer names each balloon after its image ("Balloon_2"); any other id is image 1's.
+int BalloonImage(std::string_view id, const PageDesign& design) {
+    constexpr std::string_view kPrefix = "Balloon_";
+    if (!id.starts_with(kPrefix)) {
+        return 1;
+    }
+    const std::optional<int16_t> number = WholeNumber16(id.substr(kPrefix.size()));
+    return number && *number >= 1 && *number <= design.ImageCount() ? *number : 1;
 }
 
 }  // namespace
@@ -175,7 +186,8 @@ void ImportBalloon(const AttributeTable& attributes, std::string_view innerText,
                              radius = value.substr(0, value.find("px"));
                          }
                      });
-    ClickableArea& balloon = MakeArea(context, 1, corners, context.design.Image(1).MapName);
+    const int image = BalloonImage(GetAttribute(attributes, "id"), context.design);
+    ClickableArea& balloon = MakeArea(context, image, corners, context.design.Image(image).MapName);
     balloon.AreaType = kAreaBalloon;
     balloon.BackgroundColor = colour;
     balloon.BorderRadius = radius;

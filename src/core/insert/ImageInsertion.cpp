@@ -8,7 +8,6 @@
 #include "insert/SaveJPG.h"
 #include "session/BusyPointer.h"
 #include "session/DesignGate.h"
-#include "session/ImagesSectionUpdate.h"
 #include "session/Session.h"
 #include "util/RuntimeError.h"
 #include "util/Text.h"
@@ -135,9 +134,6 @@ void DropFiles(Session& session, const std::vector<std::string>& paths) {
         for (const std::string& path : paths) {
             const std::string extension = ToUpperAscii(FileHelper::SplitPath(path).extension);
             if (extension == "HTML" || extension == "HTM") {
-                if (inserted) {
-                    UpdateImagesSection(session);
-                }
                 // The pictures just dropped are part of the page being left: keep them.
                 if (!session.PrepareToClose()) {
                     return;
@@ -156,9 +152,6 @@ void DropFiles(Session& session, const std::vector<std::string>& paths) {
         }
     } catch (const std::exception& failure) {
         ReportInsertionFailure(session, failure);
-    }
-    if (inserted) {
-        UpdateImagesSection(session);
     }
 }
 

@@ -9,9 +9,10 @@ namespace htmlsim {
 
 class Session;
 
-// The filter of "Insert Image From File": the classic formats, then PNG, as screenshots are
-// mostly PNG files today.
-inline constexpr const char* kInsertImageFilter = "Images|*.bmp;*.jpg;*.gif|PNG Images|*.png";
+// The filter of "Insert Image From File": every picture the editor reads first, as
+// screenshots are mostly PNG files today, then the classic formats and PNG alone.
+inline constexpr const char* kInsertImageFilter =
+    "Pictures|*.png;*.jpg;*.jpeg;*.gif;*.bmp|Images|*.bmp;*.jpg;*.gif|PNG Images|*.png";
 
 // The ways a picture reaches the page. For a local document each places the picture file beside
 // the document, adds its tag (InsertImageTag) and paints it; a document on the FTP server takes

@@ -3,6 +3,7 @@
 #include "components/FileHelper.h"
 #include "document/SectionDocument.h"
 #include "import/ImageImport.h"
+#include "model/CanvasRule.h"
 #include "remote/PathNames.h"
 #include "session/Session.h"
 #include "util/Numbers.h"
@@ -53,7 +54,7 @@ void AppendToImagesSection(Session& session, const std::string& line) {
 
 }  // namespace
 
-void InsertImageTag(Session& session, const std::string& path) {
+bool InsertImageTag(Session& session, const std::string& path) {
     try {
         if (session.DocumentSource() != kFtpDocument &&
             !FileHelper::FileExists(session.PathAndName())) {
@@ -63,13 +64,14 @@ void InsertImageTag(Session& session, const std::string& path) {
         const FTPPathParts parts = SplitFTPPath(path);
 
         PageDesign& design = session.Design();
+        const std::optional<std::string> noCanvas = WhyNoCanvas(session.DocumentText(), design, 0);
         ImageProperties& image = design.AppendImage();
         design.CurrentImage = design.ImagePointer(image.Index);
         image.SRC = folder + parts.name + "." + parts.extension;
         image.Name = parts.name;
         image.Border = 0;
         image.MapName = parts.name;
-        image.ImageType = kImageCanvas;
+        image.ImageType = noCanvas ? kImageMap : kImageCanvas;
 
         ImportContext context{design, session.DesignSurface(), session.GetPictures(),
                               session.GetDialogs(), session.PathOnly()};
@@ -81,8 +83,14 @@ void InsertImageTag(Session& session, const std::string& path) {
         image.Height = RoundToInt16(image.PictureHeight);
 
         AppendToImagesSection(session, ImageLine(image));
+        if (noCanvas) {
+            session.GetDialogs().Message(*noCanvas + ": the picture is inserted as an image map.",
+                                         "", MessageIcon::Information);
+        }
+        return true;
     } catch (const std::exception& failure) {
         session.GetDialogs().Message(failure.what(), "", MessageIcon::Critical);
+        return false;
     }
 }
 

@@ -242,10 +242,10 @@ std::string CanvasScriptTopBody(const PageDesign& design, const ImageProperties&
 std::string BalloonsSectionBody(const PageDesign& design, std::string_view lineBreak) {
     std::string body;
     for (const ClickableAreaPtr& area : design.Areas) {
-        if (area->AreaType != kAreaBalloon || area->ImageID != 1) {
+        if (area->AreaType != kAreaBalloon) {
             continue;
         }
-        const Corners c = CornersOn(*area, design.Image(1));
+        const Corners c = CornersOn(*area, design.Image(area->ImageID));
         // Raised above the images, which follow the Balloons section on the page and would
         // otherwise cover every balloon.
         body += "<div id='Balloon_" + Number(area->ImageID) +

@@ -25,7 +25,8 @@ std::string CanvasScriptBottomBody(const ImageProperties& canvas, std::string_vi
 std::string CanvasScriptTopBody(const PageDesign& design, const ImageProperties& canvas,
                                 std::string_view lineBreak);
 
-// The "Balloons" body: the balloons of image 1, relative to it.
+// The "Balloons" body: the balloons of every image, each relative to its image and named
+// after it ("Balloon_2").
 std::string BalloonsSectionBody(const PageDesign& design, std::string_view lineBreak);
 
 }  // namespace htmlsim

@@ -1,5 +1,6 @@
 #include "session/DesignInteraction.h"
 
+#include "model/CanvasRule.h"
 #include "session/DesignGate.h"
 #include "session/ImagesSectionUpdate.h"
 #include "surface/AreaPropertiesModel.h"
@@ -94,17 +95,30 @@ void DesignInteraction::ShowAreaProperties() {
     }
     PageDesign& design = mSession.Design();
     ClickableArea& area = *design.CurrentClickableArea;
+    const std::string before = mSession.DocumentText();
+    bool kept = true;
     if (area.AreaType != kAreaClickable) {
         BalloonPropertiesModel model(area, mSession.Codec());
-        mForms.ShowBalloonProperties(model);
+        kept = mForms.ShowBalloonProperties(model);
     } else {
         const bool onCanvas = area.ImageID >= 1 && area.ImageID <= design.ImageCount() &&
                               design.Image(area.ImageID).ImageType == kImageCanvas;
         AreaPropertiesModel model(area, onCanvas, mSession.PathOnly(), mSavedAreaValueSets,
                                   mSession.GetDialogs(), mSession.Codec(), [this] { ApplyArea(); });
-        mForms.ShowAreaProperties(model);
+        kept = mForms.ShowAreaProperties(model);
     }
-    UpdateImagesSection(mSession);
+    KeepOrRestore(kept, before);
+}
+
+// After a dialog: what it changed is written, or, when it was cancelled, the page is read again
+// from the text it had when the dialog opened, so nothing the dialog did stays (Apply included).
+void DesignInteraction::KeepOrRestore(bool kept, const std::string& before) {
+    if (kept) {
+        UpdateImagesSection(mSession);
+        return;
+    }
+    mSession.SetDocumentText(before);
+    mSession.SwitchTab(kImageDesignTab);
 }
 
 // The outline follows at once; the smallest outline is applied before the document is written,
@@ -122,10 +136,22 @@ void DesignInteraction::ShowImageProperties() {
     if (!mSession.Design().CurrentImage || !DesignMayChange(mSession)) {
         return;
     }
-    ImagePropertiesModel model(*mSession.Design().CurrentImage, mSession.PathOnly(),
-                               mSession.Extension(), mSession.Codec());
-    mForms.ShowImageProperties(model);
-    UpdateImagesSection(mSession);
+    ImageProperties& image = *mSession.Design().CurrentImage;
+    const int32_t typeBefore = image.ImageType;
+    const std::optional<std::string> noCanvas =
+        WhyNoCanvas(mSession.DocumentText(), mSession.Design(), image.Index);
+    ImagePropertiesModel model(image, mSession.PathOnly(), mSession.Extension(), mSession.Codec());
+    const std::string before = mSession.DocumentText();
+    if (!mForms.ShowImageProperties(model)) {
+        KeepOrRestore(false, before);
+        return;
+    }
+    if (noCanvas && image.ImageType == kImageCanvas && typeBefore != kImageCanvas) {
+        image.ImageType = typeBefore;
+        mSession.GetDialogs().Message(*noCanvas + ": the image stays as it is.", "",
+                                      MessageIcon::Information);
+    }
+    KeepOrRestore(true, before);
 }
 
 void DesignInteraction::ReportFailure(const std::exception& failure) {

@@ -59,6 +59,7 @@ class DesignInteraction : private DesignMouseView {
     void RepaintSurface() override { mView.RepaintSurface(); }
     void AreaPressed(const ClickableAreaPtr& area) override { mSelection.Select(area); }
     void ApplyArea();
+    void KeepOrRestore(bool kept, const std::string& before);
     void ReportFailure(const std::exception& failure);
 
     Session& mSession;

@@ -6,6 +6,7 @@
 
 #include "session/DesignGate.h"
 #include "session/ImagesSectionUpdate.h"
+#include "session/NewAreaLink.h"
 #include "surface/DesignOperations.h"
 #include "surface/HitTest.h"
 #include "util/Numbers.h"
@@ -100,7 +101,7 @@ void DesignMouse::StartDrawing(float x, float y) {
     const int16_t top = RoundToInt16(y);
     const int n = design.Shapes.NextFreeShapeIndex(surface);
     const std::string prefix = image.ImageType == kImageCanvas ? image.Id : image.MapName;
-    const std::string name = prefix + "_Area_" + std::to_string(n);
+    const std::string name = NewAreaLinkName(mSession, prefix, n);
     ClickableAreaPtr area =
         design.Areas.Add(name, 0, 0, top, left, static_cast<int16_t>(n), AreaKey(n), image.Index);
     design.CurrentClickableArea = area;

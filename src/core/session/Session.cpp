@@ -13,6 +13,7 @@
 #include "session/TemporaryFolder.h"
 #include "surface/DesignOperations.h"
 #include "surface/PageControls.h"
+#include "util/DefaultExtension.h"
 #include "util/Text.h"
 #include "util/WholeFile.h"
 
@@ -283,7 +284,7 @@ bool Session::SaveAsCommand() {
         if (path.empty()) {
             return false;
         }
-        SetPathAndName(path);
+        SetPathAndName(WithDefaultExtension(path, "html"));
         const bool saved = SaveDocument();
         UpdateCaption();
         return saved;

@@ -19,6 +19,12 @@ bool BreaksScript(const std::string& link, bool onCanvas) {
            link.find(", ") != std::string::npos;
 }
 
+// An area with a link is linkable, though areas read from a page are never marked so: the link
+// box takes typing whenever Linkable is ticked.
+bool LinkBoxEnabled(bool linkShown, bool markedLinkable) {
+    return linkShown || markedLinkable;
+}
+
 std::array<int16_t*, kAreaBoxCount> BoxFields(ClickableArea& area) {
     return {&area.Left, &area.Top, &area.Width, &area.Height};
 }
@@ -38,9 +44,9 @@ AreaPropertiesModel::AreaPropertiesModel(ClickableArea& area, bool onCanvas,
     LinkList = LinkChoices(mDocumentFolder, "html");
     ShowBoxesOf(area);
     Title = mCodec.Decode(area.Title);
-    LinkAddressEnabled = area.isLinkable;
     LinkAddress = mCodec.Decode(area.LinkAddress);
     LinkShown();
+    LinkAddressEnabled = LinkBoxEnabled(Linkable, area.isLinkable);
     CanvasFrameVisible = onCanvas;
     RightClick = onCanvas && area.ClickType() != "left";
     for (const ClickableAreaPtr& set : mSavedSets) {
@@ -107,9 +113,9 @@ void AreaPropertiesModel::NameChosen() {
         return;
     }
     ShowBoxesOf(*set);
-    LinkAddressEnabled = set->isLinkable;
     LinkAddress = set->LinkAddress;
     LinkShown();
+    LinkAddressEnabled = LinkBoxEnabled(Linkable, set->isLinkable);
 }
 
 void AreaPropertiesModel::Browse() {

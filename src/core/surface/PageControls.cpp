@@ -20,7 +20,8 @@ PageControls::PageControls(const TextMeasurer& measurer, Dialogs& dialogs,
             FollowLink(href);
         }
     };
-    Label1.Click = [this](int) { mDialogs.Message("click", "", MessageIcon::None); };
+    // A click on a label selects it (its view takes the keyboard); nothing is said.
+    Label1.Click = [](int) {};
     Anchor1.ChangeHasBeenMade = [this](int) {
         if (!mReadingDocument) {
             UpdateAnchorsSection();

@@ -1,5 +1,6 @@
 #include "controls/PageControlViews.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include "controls/DocumentPropertiesDialog.h"
@@ -52,6 +53,14 @@ void PageControlViews::Bind(ControlArray<Control>& array, Views& views) {
         widget->setObjectName(QString::fromStdString(array.Name()) + "_" + QString::number(index));
         widget->ApplyPlacement(array.Placement(index));
         OfferProperties(array[index], *widget);
+        // Later: the removal reads the page in again, which deletes this very widget.
+        widget->SetRemoveCommand([this, name = array.Name(), index] {
+            QTimer::singleShot(0, this, [this, name, index] {
+                if (mRemove) {
+                    mRemove(name, index);
+                }
+            });
+        });
         views[index] = widget;
     };
     array.ElementLoaded = load;

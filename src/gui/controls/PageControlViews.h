@@ -27,6 +27,10 @@ class PageControlViews : public QObject {
     PageControlWidget* AnchorView(int index) const { return Find(mAnchors, index); }
     PageControlWidget* InputView(int index) const { return Find(mInputs, index); }
     PageControlWidget* LabelView(int index) const { return Find(mLabels, index); }
+    // What "Remove" and the Delete key run on a control: its array's name and index.
+    void SetRemoveCommand(std::function<void(const std::string&, int)> remove) {
+        mRemove = std::move(remove);
+    }
 
     // The dialog that the "Properties" item of the anchors' and inputs' menus opens (the
     // caller keeps it alive); without one the item stays disabled.
@@ -49,6 +53,7 @@ class PageControlViews : public QObject {
     Views mAnchors;
     Views mInputs;
     Views mLabels;
+    std::function<void(const std::string&, int)> mRemove;
     PropertiesDialog* mPropertiesDialog = nullptr;
 };
 

@@ -1,5 +1,6 @@
 #include "controls/PageControlWidget.h"
 
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -43,6 +44,15 @@ PageControlWidget::PageControlWidget(PageControl& control, QWidget* parent)
             mPropertiesCommand();
         }
     });
+    QAction* remove = mMenu->addAction("Remove");
+    remove->setObjectName("mnuRemove");
+    connect(remove, &QAction::triggered, this, [this] {
+        if (mRemoveCommand) {
+            mRemoveCommand();
+        }
+    });
+    // A click selects the control: it takes the keyboard, and Delete removes it.
+    setFocusPolicy(Qt::ClickFocus);
     mControl.Redrawn = [this] { Redraw(); };
 }
 
@@ -64,9 +74,29 @@ void PageControlWidget::mousePressEvent(QMouseEvent* event) {
     const QPointF at = event->position();
     const bool showMenu = mControl.MouseDown(ToMouseButton(event->button()),
                                              ShiftState(event->modifiers()), at.x(), at.y());
-    if (showMenu) {
+    // Every control's menu offers Remove, a label's too.
+    if (showMenu || (event->button() == Qt::RightButton && mRemoveCommand)) {
         mMenu->popup(event->globalPosition().toPoint());
     }
+}
+
+void PageControlWidget::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Delete && mRemoveCommand) {
+        mRemoveCommand();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// The selected control shows a frame, drawn over it by the view's painting.
+void PageControlWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PageControlWidget::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void PageControlWidget::mouseMoveEvent(QMouseEvent* event) {

@@ -27,11 +27,16 @@ class PageControlWidget : public QWidget {
     QMenu* PopupMenu() const { return mMenu; }
     // What the menu's "Properties" runs; the item is enabled only while there is a command.
     void SetPropertiesCommand(std::function<void()> command);
+    // What the menu's "Remove" and the Delete key run.
+    void SetRemoveCommand(std::function<void()> command) { mRemoveCommand = std::move(command); }
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
     // Brings the view up to date after the control redrew.
     virtual void Redraw() { update(); }
@@ -42,6 +47,7 @@ class PageControlWidget : public QWidget {
     QMenu* mMenu = nullptr;
     QAction* mProperties = nullptr;
     std::function<void()> mPropertiesCommand;
+    std::function<void()> mRemoveCommand;
 };
 
 }  // namespace htmlsim

@@ -20,6 +20,10 @@ void TextControlWidget::paintEvent(QPaintEvent*) {
     painter.setPen(ToQColor(drawing.Appearance.ForeColor));
     painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                      ShownText(drawing.Text, mCodec));
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().highlight().color(), 1, Qt::DashLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 }  // namespace htmlsim

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "CancelButton.h"
 #include "QtControlStyle.h"
 #include "QtText.h"
 #include "properties/ColorPaletteWidget.h"
@@ -44,7 +45,11 @@ frmProperties::frmProperties(QWidget* parent)
     auto* rowsSide = new QVBoxLayout;
     rowsSide->addLayout(mRowsLayout);
     rowsSide->addStretch();
-    rowsSide->addWidget(mOK, 0, Qt::AlignLeft);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(mOK);
+    buttons->addWidget(CancelButton(*this));
+    buttons->addStretch();
+    rowsSide->addLayout(buttons);
     auto* layout = new QHBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(rowsSide);
@@ -135,7 +140,16 @@ void frmProperties::RefreshForm(const std::vector<std::string>& names,
 }
 
 void frmProperties::ShowModal() {
-    exec();
+    std::vector<QString> shown;
+    for (int i = 0; i < mNumberOfItems; ++i) {
+        shown.push_back(mRows[static_cast<size_t>(i)].value->text());
+    }
+    if (exec() != QDialog::Accepted) {
+        // Left with Cancel or Escape: the caller reads back the values as they were shown.
+        for (int i = 0; i < mNumberOfItems; ++i) {
+            mRows[static_cast<size_t>(i)].value->setText(shown[static_cast<size_t>(i)]);
+        }
+    }
 }
 
 std::string frmProperties::ItemName(int index) const {

@@ -21,8 +21,8 @@ class ColorPaletteWidget;
 
 // "Properties": one row per property of an anchor or an input, a name above an editable
 // value, and beside the Style row a button that opens the style panel, where font lists and a
-// palette of the CSS colours rewrite the Style row at every pick. There is no Cancel: the
-// caller reads every row back when the user presses OK.
+// palette of the CSS colours rewrite the Style row at every pick. The caller reads every row
+// back when the dialog closes; Cancel and Escape put the rows back as they were shown first.
 class frmProperties : public QDialog, public PropertiesDialog {
     Q_OBJECT
   public:

@@ -55,8 +55,12 @@ TEST_F(ImageInsertion, TheTagIsAppendedToTheImagesSectionAndTheRecordAdded) {
     const PageDesign& design = session.Design();
     ASSERT_EQ(design.ImageCount(), 3);
     EXPECT_EQ(design.Image(2).ImageType, kImageCanvas);
+    // The page holds one canvas script: the next picture is an image map.
+    EXPECT_EQ(design.Image(3).ImageType, kImageMap);
     EXPECT_EQ(design.CurrentImage.get(), &design.Image(3));
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.MessageTexts(),
+              std::vector<std::string>{"This page has a canvas already and a page holds one: the "
+                                       "picture is inserted as an image map."});
 }
 
 TEST_F(ImageInsertion, AMissingSectionIsAddedAndAMissingMarkerLeavesTheDocumentAlone) {
@@ -87,7 +91,8 @@ TEST_F(ImageInsertion, InsertingFromAFileAsksWithTheFilterAndChecksTheFile) {
     Open(DesignDocument(""));
     InsertImageFromFile(session);  // cancelled
     ASSERT_EQ(dialogs.asked.size(), 1u);
-    EXPECT_EQ(dialogs.asked[0].request.filter, "Images|*.bmp;*.jpg;*.gif|PNG Images|*.png");
+    EXPECT_EQ(dialogs.asked[0].request.filter,
+              "Pictures|*.png;*.jpg;*.jpeg;*.gif;*.bmp|Images|*.bmp;*.jpg;*.gif|PNG Images|*.png");
 
     dialogs.fileAnswers.push_back(File("gone.jpg"));
     InsertImageFromFile(session);
@@ -142,7 +147,10 @@ TEST_F(ImageInsertion, DroppedPicturesAreKeptWhenAPageDroppedAfterThemIsOpened) 
     ASSERT_NE(first, std::string::npos) << saved;
     EXPECT_LT(first, saved.find("b.png"));
     EXPECT_EQ(saved.find("transform"), std::string::npos);  // rewritten after the drop
-    EXPECT_TRUE(dialogs.messages.empty());
+    // a.gif is the page's canvas; b.png, on a page that has one, an image map.
+    EXPECT_EQ(dialogs.MessageTexts(),
+              std::vector<std::string>{"This page has a canvas already and a page holds one: the "
+                                       "picture is inserted as an image map."});
 }
 
 }  // namespace

@@ -105,6 +105,13 @@ TEST(EditorPageControls, APagesControlsShowOnTheSurfaceAndADragRewritesTheirSect
               "<Label style='position:absolute; left:50px; top:50px'>Hi</Label>");
     EXPECT_TRUE(window.GetSession().ChangedSinceSaved());
 
+    // A click selects the label, saying nothing; Delete takes its line out of the section.
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::keyClick(label, Qt::Key_Delete);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(GetSectionText(window.GetSession().DocumentText(), "Labels"), "");
+    EXPECT_EQ(window.Controls().LabelCount(), 0);
+
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

@@ -52,7 +52,7 @@ TEST_F(PicturesOnFtpServer, ALocalPictureIsUploadedAndARemoteOneDownloadedOnce) 
     InsertImageFromFile(session);
     EXPECT_EQ(ReadFileBytes(server.LocalPath("/site/shot.png")),
               ReadFileBytes(program.File("shot.png")));
-    EXPECT_NE(Images().find("<IMG SRC='shot.png' Name='shot' BORDER='0' Width='40' Height='30'"),
+    EXPECT_NE(Images().find("<canvas id='Canvas_1' SRC='shot.png' width='40' Height='30'"),
               std::string::npos);
 
     ASSERT_TRUE(WritePicture(server.LocalPath("/pics/photo.jpg"), 20, 10));
@@ -66,7 +66,11 @@ TEST_F(PicturesOnFtpServer, ALocalPictureIsUploadedAndARemoteOneDownloadedOnce) 
     InsertImageFromFtp(session);
     EXPECT_EQ(session.Design().ImageCount(), 3);
     EXPECT_EQ(session.Design().Image(3).Width, 20);
-    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text;
+    // The first picture is the page's canvas; the others become image maps, said each time.
+    EXPECT_EQ(dialogs.MessageTexts(),
+              std::vector<std::string>(2,
+                                       "This page has a canvas already and a page holds one: "
+                                       "the picture is inserted as an image map."));
 
     InsertImageFromFtp(session);  // the chooser cancelled: nothing happens
     EXPECT_EQ(session.Design().ImageCount(), 3);

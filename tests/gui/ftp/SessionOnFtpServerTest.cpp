@@ -79,7 +79,8 @@ TEST_P(SessionOnServer, PagesPicturesLinksAndHistoryLiveOnTheServer) {
     InsertImageFromFile(session);
     EXPECT_EQ(Remote("/site/shot.png"), ReadFileBytes(program.File("shot.png")));
     const std::string withPicture = session.DocumentText();
-    EXPECT_NE(GetSectionText(withPicture, "Images").find("<IMG SRC='shot.png'"), std::string::npos);
+    EXPECT_NE(GetSectionText(withPicture, "Images").find("<canvas id='Canvas_1' SRC='shot.png'"),
+              std::string::npos);
 
     Navigation navigation(session);
     navigation.FollowLink("next.html");

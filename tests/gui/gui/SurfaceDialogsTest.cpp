@@ -32,13 +32,13 @@ TEST_F(SurfaceDialogs, TheAreaDialogAppliesEveryFieldAndRecallsSavedValueSets) {
         Retype(Find<QLineEdit>(dialog, "txtTop"), "7x");
         EXPECT_TRUE(Find<QLineEdit>(dialog, "txtTop")->property("invalid").toBool());
         Retype(Find<QLineEdit>(dialog, "txtTop"), "70");
-        // An area read from the page opens with its link shown but not editable until the
-        // user says it links.
+        // An area read from the page links, so its link can be typed at once.
         auto* link = Find<QComboBox>(dialog, "cboLinkAddress");
         auto* linkable = Find<QCheckBox>(dialog, "chkLinkable");
         EXPECT_TRUE(linkable->isChecked());
-        EXPECT_FALSE(link->isEnabled());
+        EXPECT_TRUE(link->isEnabled());
         linkable->click();
+        EXPECT_FALSE(link->isEnabled());
         linkable->click();
         EXPECT_TRUE(link->isEnabled());
         Retype(link->lineEdit(), "b.html");
@@ -58,6 +58,7 @@ TEST_F(SurfaceDialogs, TheAreaDialogAppliesEveryFieldAndRecallsSavedValueSets) {
     // Another area's dialog offers the saved set.
     checked = false;
     WhenDialogOpens([&](QDialog& dialog) {
+        EXPECT_TRUE(Find<QComboBox>(dialog, "cboLinkAddress")->isEnabled());
         auto* name = Find<QComboBox>(dialog, "cboName");
         ASSERT_EQ(name->count(), 1);
         emit name->activated(0);

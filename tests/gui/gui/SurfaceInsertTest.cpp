@@ -80,8 +80,7 @@ TEST_F(SurfaceInsert, APastedPictureIsSavedBesideTheDocumentAndPainted) {
     EXPECT_TRUE(enabled["mnuPalAddImageFromClipboard"]);
     EXPECT_FALSE(enabled["mnuFileAddImageFromFTP"]);
     EXPECT_TRUE(std::filesystem::exists(folder.File("shot.jpg")));
-    EXPECT_EQ(Images().find("<IMG SRC='shot.jpg' Name='shot' BORDER='0' Width='40' Height='30'"),
-              0u);
+    EXPECT_EQ(Images().find("<canvas id='Canvas_1' SRC='shot.jpg' width='40' Height='30'"), 0u);
     const QColor painted = window.DesignTab()->Canvas().RenderImage().pixel(20, 15);
     EXPECT_GT(painted.blue(), 240);
 }
@@ -102,7 +101,10 @@ TEST_F(SurfaceInsert, DroppedPicturesGoIntoThePageAndADroppedPageIsOpenedAfterTh
     window.GetSession().SwitchTab(kImageDesignTab);
 
     Drop({Url("other/one.gif"), Url("other/readme.txt"), Url("other/two.gif"), Url("next.html")});
-    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text;
+    // The first picture is the page's canvas; a page holds one.
+    EXPECT_EQ(dialogs.MessageTexts(),
+              std::vector<std::string>{"This page has a canvas already and a page holds one: the "
+                                       "picture is inserted as an image map."});
     EXPECT_TRUE(std::filesystem::exists(folder.File("one.gif")));
     EXPECT_NE(htmlsim::testing::ReadFileBytes(folder.File("page.html")).find("two.gif"),
               std::string::npos);

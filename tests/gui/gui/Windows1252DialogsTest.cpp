@@ -135,6 +135,41 @@ TEST_F(Windows1252Dialogs, ACharacterTheDocumentCannotHoldIsRefusedWhereItWouldG
     EXPECT_EQ(Saved(), original);
 }
 
+TEST_F(Windows1252Dialogs, EscapeAfterTypingInEveryDialogLeavesTheFileAsItWas) {
+    int escaped = 0;
+    // Runs `typing` in the next modal dialog, then presses Escape there.
+    auto escapeAfter = [this, &escaped](std::function<void(QDialog&)> typing) {
+        auto* poll = new QTimer(&window);
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, typing, &escaped] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                poll->stop();
+                poll->deleteLater();
+                typing(*dialog);
+                QTest::keyClick(dialog, Qt::Key_Escape);
+                escaped += dialog->isHidden() && dialog->result() == QDialog::Rejected;
+            }
+        });
+        poll->start(5);
+    };
+    escapeAfter([](QDialog& dialog) {
+        TypeAtEnd(Find<QLineEdit>(dialog, "txtTitle"), "x");
+        QTest::mouseClick(Find<QPushButton>(dialog, "cmdApply"), Qt::LeftButton);
+    });
+    Choose(kMapArea, "mnuAreaProperties");
+    escapeAfter(
+        [](QDialog& dialog) { TypeAtEnd(Find<QPlainTextEdit>(dialog, "txtInnerHTML"), "x"); });
+    Choose(kBalloon, "mnuAreaProperties");
+    escapeAfter([](QDialog& dialog) { TypeAtEnd(Find<QLineEdit>(dialog, "txtMapName"), "x"); });
+    Choose(kMapImage, "mnuImageProperties");
+    escapeAfter([](QDialog& dialog) { TypeAtEnd(Row(dialog, 4), "x"); });
+    ShowProperties("Anchor1_0");
+    escapeAfter([](QDialog& dialog) { TypeAtEnd(Row(dialog, 2), "x"); });
+    ShowProperties("Input1_0");
+    EXPECT_EQ(escaped, 5);
+    EXPECT_EQ(Saved(), EncodingPage("windows-1252-page.html"));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
 TEST_F(Windows1252Dialogs, TheLabelIsSizedToItsCharacters) {
     QWidget* label = Control("Label1_0");
     ASSERT_NE(label, nullptr);

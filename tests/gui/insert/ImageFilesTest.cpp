@@ -70,10 +70,10 @@ TEST_F(ImageFiles, ABitmapFromElsewhereBecomesAJpegOfQuality80BesideTheDocument)
     ASSERT_TRUE(writer.write(bitmap));
     EXPECT_EQ(ReadFileBytes(folder.File("site/logo.jpg")), expected.toStdString());
 
-    EXPECT_EQ(session.DocumentText(),
-              DesignDocument("<IMG SRC='logo.jpg' Name='logo' BORDER='0' Width='40' Height='30' "
-                             "STYLE='position:absolute; left:0px; top:0px; transform: "
-                             "rotate(90deg);'/>\r\n"));
+    EXPECT_EQ(GetSectionText(session.DocumentText(), "Images"),
+              "<canvas id='Canvas_1' SRC='logo.jpg' width='40' Height='30' "
+              "style='position:absolute; left:0px; top:0px' OnMouseUp='Canvas_MouseUp(this, "
+              "event)' OnMouseMove='Canvas_MouseMove(this, event)'></canvas>");
     const QColor painted = surface.RenderImage().pixel(20, 15);
     EXPECT_NEAR(painted.red(), 200, 8);
     EXPECT_NEAR(painted.green(), 40, 8);
