@@ -156,6 +156,31 @@ TEST_F(DesignMouseTest, ARightPressWhileArmedKeepsTheModeAndAMiddlePressGrabsThe
     EXPECT_EQ(session.Design().Areas.Count(), 3u);
 }
 
+// Draw mode armed, a press held, a click pending: none of them reaches the page read next.
+TEST_F(DesignMouseTest, MouseStateEndsWithThePageItWasOn) {
+    Mouse().MouseDown(kRightButton, 250, 150);
+    interaction.RunCommand("mnuPalDefineClickableArea");
+    session.OpenDocument(File("index.html"));
+    session.SwitchTab(kImageDesignTab);
+    const std::string opened = session.DocumentText();
+    LeftDrag(250, 150, 280, 170, 1.0);
+    EXPECT_EQ(session.Design().Areas.Count(), 3u);
+    EXPECT_EQ(session.Design().Image(1).Left, 130);
+    EXPECT_NE(Section("Images").find("COORDS='10,10,60,40'"), std::string::npos)
+        << Section("Images");
+
+    Mouse().MouseMove(0, 300, 300);
+    EXPECT_EQ(session.Design().Image(1).Left, 130);
+
+    Mouse().MouseDown(kLeftButton, 450, 100);
+    session.OpenDocument(File("index.html"));
+    session.SwitchTab(kImageDesignTab);
+    Mouse().MouseMove(kLeftButton, 200, 200);
+    Mouse().MouseUp(kLeftButton, 200, 200);
+    EXPECT_EQ(session.PathAndName(), File("index.html"));
+    EXPECT_EQ(session.DocumentText(), opened);
+}
+
 TEST_F(DesignMouseTest, TheMouseIsIgnoredWhileADocumentIsLoaded) {
     session.SetLoadingSection(true);
     Mouse().MouseDown(kRightButton, 10, 10);
