@@ -50,10 +50,22 @@ DesignMouse::DesignMouse(Session& session, Navigation& navigation, DesignMouseVi
                          SecondsClock clock)
     : mSession(session), mNavigation(navigation), mView(view), mClock(std::move(clock)) {}
 
+void DesignMouse::ForgetOtherDesign() {
+    if (OnCurrentDesign()) {
+        return;
+    }
+    mDesignBuild = mSession.DesignBuild();
+    mDrawMode = false;
+    mDragImageIndex = 0;
+    mPolygonArea = nullptr;
+    mPolygonPoints.clear();
+}
+
 void DesignMouse::MouseDown(int button, float x, float y) {
     if (mSession.LoadingSection()) {
         return;
     }
+    ForgetOtherDesign();
     mLastMouseX = x;
     mLastMouseY = y;
     try {
@@ -191,6 +203,7 @@ void DesignMouse::MouseMove(int buttons, float x, float y) {
     if (mSession.LoadingSection()) {
         return;
     }
+    ForgetOtherDesign();
     mLastMouseX = x;
     mLastMouseY = y;
     try {
@@ -200,7 +213,7 @@ void DesignMouse::MouseMove(int buttons, float x, float y) {
             FollowPolygon(std::move(points));
         } else if (buttons == kLeftButton && mDrawMode) {
             ResizeDrawing(x, y);
-        } else if (mDragImageIndex != 0) {
+        } else if (mDragImageIndex != 0 && buttons != 0) {
             DragImage(x, y);
         }
     } catch (const std::exception& failure) {
@@ -257,6 +270,7 @@ void DesignMouse::MouseUp(int button, float x, float y) {
     if (mSession.LoadingSection()) {
         return;
     }
+    ForgetOtherDesign();
     try {
         if (button == kLeftButton && mDrawMode) {
             // A polygon is written when it is closed.
@@ -327,6 +341,7 @@ ClickableAreaPtr DesignMouse::ClickedArea(const ImageProperties& image, int butt
 }
 
 void DesignMouse::Click() {
+    ForgetOtherDesign();
     if (!DrawingPolygon()) {
         mDrawMode = false;
     }
@@ -347,6 +362,7 @@ void DesignMouse::DoubleClick(int button, float x, float y) {
 }
 
 void DesignMouse::EnterDrawMode(int kind, AreaShapeKind shape) {
+    ForgetOtherDesign();
     CancelPolygon();
     if (!DesignMayChange(mSession)) {
         return;

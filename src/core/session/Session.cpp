@@ -167,6 +167,7 @@ void Session::AttachDesignServices(Surface& surface, Pictures& pictures) {
 }
 
 void Session::ClearDesign() {
+    ++mDesignBuild;
     htmlsim::ClearDesign(mDesign, *mSurface);
     if (mControls) {
         mControls->RemoveAllAnchors();
@@ -179,6 +180,7 @@ void Session::ImportDocumentIntoDesign() {
     ImportContext context{mDesign, *mSurface, *mPictures, mDialogs, mPathOnly};
     context.controls = mControls;
     UseRemotePictures(context);
+    ++mDesignBuild;
     ImportDocument(mDocumentText, context);
     ShapeAreaOutlines(mDesign, *mSurface);
     mView->DesignRebuilt();
