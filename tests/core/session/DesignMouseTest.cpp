@@ -181,6 +181,29 @@ TEST_F(DesignMouseTest, MouseStateEndsWithThePageItWasOn) {
     EXPECT_EQ(session.DocumentText(), opened);
 }
 
+// The platform reports a double click as a press, a release, a double click and a release.
+TEST_F(DesignMouseTest, TheSecondPressOfADoubleClickStartsNothing) {
+    const auto doubleClick = [this](float x, float y) {
+        Mouse().MouseDown(kLeftButton, x, y);
+        Mouse().MouseUp(kLeftButton, x, y);
+        Mouse().Click();
+        Mouse().DoubleClick(kLeftButton, x, y);
+        Mouse().MouseUp(kLeftButton, x, y);
+        Mouse().Click();
+    };
+    std::string linked = session.DocumentText();
+    linked.replace(linked.find("HREF='linked.html'"), 18, "HREF='third.html'");
+    Write("linked.html", linked);
+    doubleClick(450, 100);
+    EXPECT_EQ(session.PathAndName(), File("linked.html"));
+
+    Mouse().MouseDown(kRightButton, 250, 150);
+    interaction.RunCommand("mnuPalDefineClickableArea");
+    doubleClick(250, 150);
+    EXPECT_EQ(session.PathAndName(), File("linked.html"));
+    EXPECT_EQ(session.Design().Areas.Count(), 4u);
+}
+
 TEST_F(DesignMouseTest, TheMouseIsIgnoredWhileADocumentIsLoaded) {
     session.SetLoadingSection(true);
     Mouse().MouseDown(kRightButton, 10, 10);
