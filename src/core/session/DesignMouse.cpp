@@ -348,8 +348,9 @@ void DesignMouse::Click() {
 }
 
 void DesignMouse::DoubleClick(int button, float x, float y) {
-    if (button != kLeftButton || !DrawingPolygon()) {
-        MouseDown(button, x, y);
+    ForgetOtherDesign();
+    // The pair's first press did what a press does; the second one starts nothing.
+    if (mSession.LoadingSection() || button != kLeftButton || !DrawingPolygon()) {
         return;
     }
     // The point is usually placed by the pair's first press already, and then taken once.

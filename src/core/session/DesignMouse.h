@@ -49,8 +49,8 @@ class DesignMouse {
     // The click that follows a left release: it ends the drawing mode, unless a polygon is
     // being drawn.
     void Click();
-    // A double click: it places the last point of a polygon being drawn and closes it, and
-    // is a press otherwise.
+    // A double click: it places the last point of a polygon being drawn and closes it; it
+    // starts nothing otherwise, as its first press has already done its work.
     void DoubleClick(int button, float x, float y);
 
     // The image menu's commands: the next left press draws one area, or one balloon, on the
