@@ -381,8 +381,7 @@ bool Session::CommitSectionEdit() {
     const size_t index = mSelectedSection;
     mSectionEdited = false;
     try {
-        mDocumentText =
-            mSections.WithBody(index, FromEditorText(mView->EditorText(), mEditorEncoding));
+        mDocumentText = EditedDocument();
     } catch (const std::exception& failure) {
         ReportFailure(failure, MessageIcon::Exclamation);
         return false;
@@ -393,13 +392,17 @@ bool Session::CommitSectionEdit() {
     return true;
 }
 
+std::string Session::EditedDocument() const {
+    return mSections.WithBody(mSelectedSection, FromEditorText(mView->EditorText(), mEditorEncoding,
+                                                               mSections.Body(mSelectedSection)));
+}
+
 std::string Session::TextWithPendingEdit() const {
     if (!mSectionEdited) {
         return mDocumentText;
     }
     try {
-        return mSections.WithBody(mSelectedSection,
-                                  FromEditorText(mView->EditorText(), mEditorEncoding));
+        return EditedDocument();
     } catch (const std::exception&) {
         return mDocumentText;  // the typing cannot be put back: the commit will say why
     }

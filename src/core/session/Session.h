@@ -156,6 +156,8 @@ class Session {
     bool CommitSectionEdit();
 
   private:
+    // The document with the typed text in place of the selected section's body.
+    std::string EditedDocument() const;
     void ImportDocumentIntoDesign();
     void LoadDocumentText(std::string text);
     void RestoreEdit(std::optional<std::string> (UndoHistory::*step)());

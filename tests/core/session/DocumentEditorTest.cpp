@@ -60,8 +60,9 @@ TEST_F(DocumentEditor, AnEntryWithoutItsEndMarkerRefusesAnEdit) {
 // A page with one lone LF is still a CR LF page: each line keeps its own ending, typed lines
 // take the page's, and the end marker never joins the last line typed.
 TEST_F(DocumentEditor, EditedLinesKeepTheirEndingsAndTheEndMarkerStartsItsOwnLine) {
-    Write("page.html", "<HTML><BODY>\r\n<!-- Section: A -->\r\na\r\n<!-- Section End -->\r\n"
-                       "<!-- Section: B -->\r\nb1\nb2\r\n<!-- Section End -->\r\n</BODY></HTML>");
+    Write("page.html",
+          "<HTML><BODY>\r\n<!-- Section: A -->\r\na\r\n<!-- Section End -->\r\n"
+          "<!-- Section: B -->\r\nb1\nb2\r\n<!-- Section End -->\r\n</BODY></HTML>");
     session.OpenDocument(File("page.html"));
     session.SwitchTab(kDocumentEditorTab);
     session.SelectSection(2);
