@@ -59,6 +59,18 @@ TEST(StylePanelTest, LoadingFillsTheListsAndTheColourAndARebuildKeepsWhatItDoesN
     EXPECT_EQ(panel.Style(), "color:#FF0000; font-weight:Normal; font-family:Courier New");
 }
 
+// A size the panel could not have written itself is kept as the page has it.
+TEST(StylePanelTest, PicksApplyWhateverTheFontSizeSays) {
+    StylePanel panel;
+    for (const std::string size : {"12px", "1.2em", "large", ""}) {
+        panel.Load("font-size:" + size + "; left:3px");
+        ASSERT_TRUE(panel.ListChanged(kFontWeight, "Bold", true)) << size;
+        EXPECT_EQ(panel.Style(), "font-size:" + size + "; left:3px; font-weight:Bold");
+        EXPECT_TRUE(panel.ColorPicked(ColorIndex("Navy")));
+        EXPECT_EQ(panel.Style(), "font-size:" + size + "; left:3px; font-weight:Bold; color:Navy");
+    }
+}
+
 TEST(StylePanelTest, PaletteFillsColumnsDownwardAndBordersGoToTheEarlierColour) {
     testing::FakeTextMeasurer measurer;
     // The widest name, LightGoldenRodYellow, is 20 characters of 8 pixels; a row 16 * 1.2.
