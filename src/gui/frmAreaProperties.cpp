@@ -13,6 +13,7 @@
 
 #include "InvalidMark.h"
 #include "QtText.h"
+#include "SuggestingCombo.h"
 
 namespace htmlsim::gui {
 
@@ -31,6 +32,7 @@ QComboBox* EditableCombo(const char* name, QWidget* parent) {
     combo->setObjectName(name);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    OfferEntriesAsSuggestions(*combo);
     return combo;
 }
 

@@ -10,6 +10,7 @@
 
 #include "InvalidMark.h"
 #include "QtText.h"
+#include "SuggestingCombo.h"
 
 namespace htmlsim::gui {
 
@@ -56,6 +57,7 @@ frmImageProperties::frmImageProperties(ImagePropertiesModel& model, QWidget* par
     mHREF->setObjectName("cboHREF");
     mHREF->setEditable(true);
     mHREF->setInsertPolicy(QComboBox::NoInsert);
+    OfferEntriesAsSuggestions(*mHREF);
     for (const std::string& link : model.LinkList()) {
         mHREF->addItem(ToQString(link));
     }

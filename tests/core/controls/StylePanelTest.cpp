@@ -48,9 +48,16 @@ TEST(StylePanelTest, LoadingFillsTheListsAndTheColourAndARebuildKeepsWhatItDoesN
 
     EXPECT_TRUE(panel.ListChanged(kFontSize, "14", false));
     EXPECT_EQ(panel.Style(), "font-family:Arial; font-size:14; color:Navy; left:3px; width:5px");
-    // A size that is no number leaves the style as it was.
+    // A size that is no number leaves the style as it was, and says why.
     EXPECT_FALSE(panel.ListChanged(kFontSize, "big", false));
     EXPECT_EQ(panel.Style(), "font-family:Arial; font-size:14; color:Navy; left:3px; width:5px");
+    EXPECT_EQ(panel.Refusal(),
+              "The font size 'big' is not a number of points from above 0 to "
+              "2048; the style keeps its size.");
+    EXPECT_TRUE(panel.ListChanged(kFontWeight, "Bold", true));
+    EXPECT_EQ(panel.Refusal(), "");
+    EXPECT_EQ(panel.Style(),
+              "font-family:Arial; font-size:14; color:Navy; left:3px; width:5px; font-weight:Bold");
 
     // A colour the palette has no name for is not lost by a pick elsewhere.
     panel.Load("color:#FF0000; font-weight:Normal");
