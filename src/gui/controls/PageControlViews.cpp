@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "QtText.h"
 #include "controls/DocumentPropertiesDialog.h"
 #include "controls/InputWidget.h"
 #include "controls/PropertiesDialog.h"
@@ -49,7 +50,7 @@ void PageControlViews::Bind(ControlArray<Control>& array, Views& views) {
             views.resize(index + 1);
         }
         auto* widget = new Widget(array[index], mCodec, mSurface);
-        widget->setObjectName(QString::fromStdString(array.Name()) + "_" + QString::number(index));
+        widget->setObjectName(ToQString(array.Name()) + "_" + QString::number(index));
         widget->ApplyPlacement(array.Placement(index));
         OfferProperties(array[index], *widget);
         views[index] = widget;
