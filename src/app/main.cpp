@@ -2,6 +2,7 @@
 #include <QStringList>
 
 #include "QtDialogs.h"
+#include "QtText.h"
 #include "Version.h"
 #include "frmHTMLImage.h"
 
@@ -12,10 +13,11 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(htmlsim::kVersion);
 
     htmlsim::gui::QtDialogs dialogs;
-    htmlsim::gui::frmHTMLImage window(dialogs, QApplication::applicationDirPath().toStdString());
+    htmlsim::gui::frmHTMLImage window(dialogs,
+                                      htmlsim::FromQPath(QApplication::applicationDirPath()));
     dialogs.SetOwner(&window);
     window.show();
     // The document may be named by several arguments when its path has blanks.
-    window.Start(QApplication::arguments().mid(1).join(' ').toStdString());
+    window.Start(htmlsim::FromQPath(QApplication::arguments().mid(1).join(' ')));
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QProgressDialog>
 
+#include "QtText.h"
 #include "simulation/SimulationWalk.h"
 
 namespace htmlsim::gui {
@@ -20,9 +21,8 @@ class ProgressDialog : public SimulationProgress {
     }
 
     void ReadingPage(int pagesVisited, const std::string& path) override {
-        mDialog.setLabelText(QString("Pages visited: %1\nReading %2")
-                                 .arg(pagesVisited)
-                                 .arg(QString::fromStdString(path)));
+        mDialog.setLabelText(
+            QString("Pages visited: %1\nReading %2").arg(pagesVisited).arg(ToQPath(path)));
         mDialog.show();
         // Shows the dialog's change; the window itself is not repainted page by page.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

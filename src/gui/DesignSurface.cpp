@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <optional>
+#include "QtText.h"
 
 namespace htmlsim::gui {
 
@@ -156,7 +157,7 @@ std::vector<std::string> DroppedFiles(const QMimeData* data) {
     std::vector<std::string> paths;
     for (const QUrl& url : data->urls()) {
         if (url.isLocalFile()) {
-            paths.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+            paths.push_back(FromQPath(url.toLocalFile()));
         }
     }
     return paths;

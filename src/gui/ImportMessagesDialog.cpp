@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include "QtText.h"
 
 namespace htmlsim::gui {
 
@@ -34,7 +35,7 @@ void ShowImportMessagesDialog(QWidget* owner, const std::vector<CollectedMessage
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int row = 0; row < static_cast<int>(messages.size()); ++row) {
         const CollectedMessage& message = messages[static_cast<size_t>(row)];
-        table->setItem(row, 0, Cell(QString::fromStdString(message.text)));
+        table->setItem(row, 0, Cell(ToQString(message.text)));
         table->setItem(row, 1, Cell(QString::number(message.count), Qt::AlignRight));
         table->setItem(row, 2, Cell(QString::number(message.firstLine), Qt::AlignRight));
     }

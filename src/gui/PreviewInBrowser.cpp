@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "QtText.h"
 #include "components/FileHelper.h"
 #include "session/Session.h"
 
@@ -20,7 +21,7 @@ void PreviewInBrowser(Session& session) {
     if (!FileHelper::FileExists(path) || session.ChangedSinceSaved()) {
         return;  // not saved: the browser would show an older page, or none
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)))) {
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(ToQPath(path)))) {
         dialogs.Message("No web browser could be started for '" + path + "'.", "",
                         MessageIcon::Exclamation);
     }

@@ -7,17 +7,14 @@
 #include <QStringList>
 
 #include "ImportMessagesDialog.h"
+#include "QtText.h"
 
 namespace htmlsim::gui {
 
 namespace {
 
-QString ToQ(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QString TitleOrApplication(const std::string& title) {
-    return title.empty() ? QApplication::applicationName() : ToQ(title);
+    return title.empty() ? QApplication::applicationName() : ToQString(title);
 }
 
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
@@ -40,7 +37,7 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
 // (*.html *.htm)": each pattern list shown once, and "*.*" as "*", which here also matches
 // names without a dot.
 QStringList ToQtFilters(const std::string& filter) {
-    const QStringList parts = ToQ(filter).split('|');
+    const QStringList parts = ToQString(filter).split('|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QString patterns = parts[i + 1];
@@ -60,7 +57,7 @@ QStringList ToQtFilters(const std::string& filter) {
 
 std::string RunFileDialog(QWidget* owner, const FileDialogRequest& request,
                           QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(owner, ToQ(request.title), ToQ(request.initialFolder));
+    QFileDialog dialog(owner, ToQString(request.title), ToQPath(request.initialFolder));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
@@ -70,18 +67,19 @@ std::string RunFileDialog(QWidget* owner, const FileDialogRequest& request,
         dialog.selectNameFilter(filters[request.filterIndex - 1]);
     }
     if (!request.fileName.empty()) {
-        dialog.selectFile(ToQ(request.fileName));
+        dialog.selectFile(ToQPath(request.fileName));
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
-    return dialog.selectedFiles().first().toStdString();
+    return FromQPath(dialog.selectedFiles().first());
 }
 
 }  // namespace
 
 void QtDialogs::Message(const std::string& text, const std::string& title, MessageIcon icon) {
-    QMessageBox box(ToQtIcon(icon), TitleOrApplication(title), ToQ(text), QMessageBox::Ok, mOwner);
+    QMessageBox box(ToQtIcon(icon), TitleOrApplication(title), ToQString(text), QMessageBox::Ok,
+                    mOwner);
     box.exec();
 }
 
@@ -96,19 +94,20 @@ void QtDialogs::ShowCollectedMessages(const std::vector<CollectedMessage>& messa
 std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title,
                                 const std::string& defaultText) {
     bool accepted = false;
-    const QString answer = QInputDialog::getText(mOwner, TitleOrApplication(title), ToQ(prompt),
-                                                 QLineEdit::Normal, ToQ(defaultText), &accepted);
-    return accepted ? answer.toStdString() : std::string();
+    const QString answer =
+        QInputDialog::getText(mOwner, TitleOrApplication(title), ToQString(prompt),
+                              QLineEdit::Normal, ToQString(defaultText), &accepted);
+    return accepted ? FromQString(answer) : std::string();
 }
 
 bool QtDialogs::AskYesNo(const std::string& text, const std::string& title) {
-    return QMessageBox::question(mOwner, TitleOrApplication(title), ToQ(text),
+    return QMessageBox::question(mOwner, TitleOrApplication(title), ToQString(text),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 SaveChoice QtDialogs::AskSaveChanges(const std::string& text, const std::string& title) {
     const auto answer = QMessageBox::question(
-        mOwner, TitleOrApplication(title), ToQ(text),
+        mOwner, TitleOrApplication(title), ToQString(text),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Save) {
         return SaveChoice::Save;
@@ -125,7 +124,8 @@ std::string QtDialogs::SaveFileName(const FileDialogRequest& request) {
 }
 
 std::string QtDialogs::BrowseForFolder(const std::string& title, const std::string& startFolder) {
-    return QFileDialog::getExistingDirectory(mOwner, ToQ(title), ToQ(startFolder)).toStdString();
+    return FromQPath(
+        QFileDialog::getExistingDirectory(mOwner, ToQString(title), ToQPath(startFolder)));
 }
 
 }  // namespace htmlsim::gui

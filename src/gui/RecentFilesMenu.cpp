@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QSettings>
 
+#include "QtText.h"
 #include "session/RecentFiles.h"
 #include "session/Session.h"
 
@@ -15,7 +16,7 @@ constexpr const char* kSettingsKey = "recentFiles";
 std::vector<std::string> StoredRecentFiles() {
     std::vector<std::string> recent;
     for (const QString& path : QSettings().value(kSettingsKey).toStringList()) {
-        recent.push_back(path.toStdString());
+        recent.push_back(FromQPath(path));
     }
     return recent;
 }
@@ -31,7 +32,7 @@ RecentFilesMenu::RecentFilesMenu(QMenu& fileMenu, Session& session)
 void RecentFilesMenu::Remember(const std::string& path) {
     QStringList stored;
     for (const std::string& recent : WithRecentFile(StoredRecentFiles(), path)) {
-        stored.append(QString::fromStdString(recent));
+        stored.append(ToQPath(recent));
     }
     QSettings().setValue(kSettingsKey, stored);
     Rebuild();
@@ -42,8 +43,7 @@ void RecentFilesMenu::Rebuild() {
     const std::vector<std::string> recent = StoredRecentFiles();
     for (size_t k = 0; k < recent.size(); ++k) {
         const std::string path = recent[k];
-        QAction* item =
-            mMenu->addAction(QString("&%1 %2").arg((k + 1) % 10).arg(QString::fromStdString(path)));
+        QAction* item = mMenu->addAction(QString("&%1 %2").arg((k + 1) % 10).arg(ToQPath(path)));
         // Opening changes the list: the menu is rebuilt once the action is done.
         connect(
             item, &QAction::triggered, this, [this, path] { mSession.OpenRecentDocument(path); },

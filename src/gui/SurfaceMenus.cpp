@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QWidget>
 
+#include "QtText.h"
 #include "session/DesignInteraction.h"
 
 namespace htmlsim::gui {
@@ -16,22 +17,22 @@ SurfaceMenus::SurfaceMenus(QWidget& pallet)
 
 void SurfaceMenus::ShowPopupMenu(const PopupMenu& menu, float x, float y) {
     QMenu shown(&mPallet);
-    shown.setObjectName(QString::fromStdString(menu.name));
-    shown.setTitle(QString::fromStdString(menu.caption));
+    shown.setObjectName(ToQString(menu.name));
+    shown.setTitle(ToQString(menu.caption));
     for (const MenuItem& item : menu.items) {
         if (item.IsSeparator()) {
             shown.addSeparator();
             continue;
         }
-        QAction* action = shown.addAction(QString::fromStdString(item.caption));
-        action->setObjectName(QString::fromStdString(item.name));
+        QAction* action = shown.addAction(ToQString(item.caption));
+        action->setObjectName(ToQString(item.name));
         action->setVisible(item.visible);
         action->setEnabled(item.enabled);
     }
     const QString chosen =
         mChooser(shown, mPallet.mapToGlobal(QPoint(static_cast<int>(x), static_cast<int>(y))));
     if (!chosen.isEmpty() && mInteraction) {
-        mInteraction->RunCommand(chosen.toStdString());
+        mInteraction->RunCommand(FromQString(chosen));
     }
 }
 

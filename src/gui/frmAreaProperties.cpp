@@ -14,6 +14,7 @@
 #include "CancelButton.h"
 #include "InvalidMark.h"
 #include "QtText.h"
+#include "SuggestingCombo.h"
 
 namespace htmlsim::gui {
 
@@ -32,6 +33,7 @@ QComboBox* EditableCombo(const char* name, QWidget* parent) {
     combo->setObjectName(name);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    OfferEntriesAsSuggestions(*combo);
     return combo;
 }
 

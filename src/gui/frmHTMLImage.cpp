@@ -252,8 +252,7 @@ void frmHTMLImage::ShowAbout() {
 }
 
 void frmHTMLImage::SetCaption(const std::string& caption) {
-    setWindowTitle(caption.empty() ? QApplication::applicationName()
-                                   : QString::fromStdString(caption));
+    setWindowTitle(caption.empty() ? QApplication::applicationName() : ToQPath(caption));
 }
 
 void frmHTMLImage::DocumentKept(const std::string& path) {
@@ -291,7 +290,8 @@ void frmHTMLImage::ShowSectionNames(const std::vector<std::string>& names) {
     const QSignalBlocker quiet(mSections);
     mSections->clear();
     for (const auto& name : names) {
-        mSections->addItem(QString::fromStdString(name));
+        // Section names are the document's own bytes.
+        mSections->addItem(ShownText(name, mSession.Codec()));
     }
 }
 

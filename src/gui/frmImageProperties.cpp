@@ -12,6 +12,7 @@
 #include "CancelButton.h"
 #include "InvalidMark.h"
 #include "QtText.h"
+#include "SuggestingCombo.h"
 
 namespace htmlsim::gui {
 
@@ -58,6 +59,7 @@ frmImageProperties::frmImageProperties(ImagePropertiesModel& model, QWidget* par
     mHREF->setObjectName("cboHREF");
     mHREF->setEditable(true);
     mHREF->setInsertPolicy(QComboBox::NoInsert);
+    OfferEntriesAsSuggestions(*mHREF);
     for (const std::string& link : model.LinkList()) {
         mHREF->addItem(ToQString(link));
     }

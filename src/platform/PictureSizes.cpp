@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QImageReader>
 
+#include "QtText.h"
 #include "util/RuntimeError.h"
 
 namespace htmlsim {
@@ -30,7 +31,7 @@ PicturePtr SizeOf(QImageReader& reader) {
 }  // namespace
 
 PicturePtr PictureSizes::LoadFile(const std::string& path) {
-    QImageReader reader(QString::fromStdString(path));
+    QImageReader reader(ToQPath(path));
     return SizeOf(reader);
 }
 

@@ -1,11 +1,12 @@
 #include "QtControlStyle.h"
 
 #include <QString>
+#include "QtText.h"
 
 namespace htmlsim {
 
 QFont ToQFont(const TextFont& font) {
-    QFont qfont(QString::fromStdString(font.Name));
+    QFont qfont(ToQString(font.Name));
     qfont.setPointSizeF(font.Size);
     qfont.setBold(font.Bold);
     qfont.setItalic(font.Italic);

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "QtText.h"
 #include "util/RuntimeError.h"
 
 namespace htmlsim {
@@ -88,7 +89,7 @@ void QtPictures::SaveJpeg(const Picture& picture, const std::string& path, int q
     if (image.isNull()) {
         throw RuntimeError("There is no picture to save.");
     }
-    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+    QSaveFile file(ToQPath(path));
     if (!file.open(QIODevice::WriteOnly)) {
         throw WriteFailure(QImageWriter::DeviceError);
     }

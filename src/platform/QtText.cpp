@@ -1,5 +1,7 @@
 #include "QtText.h"
 
+#include <QFile>
+
 namespace htmlsim {
 
 QString ToQString(std::string_view text) {
@@ -8,6 +10,14 @@ QString ToQString(std::string_view text) {
 
 std::string FromQString(const QString& text) {
     return text.toUtf8().toStdString();
+}
+
+QString ToQPath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+std::string FromQPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
 }
 
 QString ShownText(std::string_view bytes, const DocumentCodec& codec) {

@@ -13,6 +13,10 @@ namespace htmlsim {
 QString ToQString(std::string_view text);
 std::string FromQString(const QString& text);
 
+// A file name, in the platform's file-name encoding; for local paths only.
+QString ToQPath(const std::string& path);
+std::string FromQPath(const QString& path);
+
 // The document's bytes as a widget shows them.
 QString ShownText(std::string_view bytes, const DocumentCodec& codec);
 

@@ -8,6 +8,7 @@
 #include "CliSession.h"
 #include "ImageSurface.h"
 #include "QtPictures.h"
+#include "QtText.h"
 #include "controls/PageControlViews.h"
 
 namespace htmlsim::cli {
@@ -71,9 +72,9 @@ void PaintControls(QImage& image, PageControls& controls, const DocumentCodec& c
 }
 
 bool SavePng(const QImage& image, const std::string& path, Dialogs& dialogs) {
-    QSaveFile file(QString::fromStdString(path));
+    QSaveFile file(ToQPath(path));
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
-        dialogs.Message("Cannot write '" + path + "': " + file.errorString().toStdString(), "",
+        dialogs.Message("Cannot write '" + path + "': " + FromQString(file.errorString()), "",
                         MessageIcon::Critical);
         return false;
     }

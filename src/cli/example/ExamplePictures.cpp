@@ -1,4 +1,5 @@
 #include "example/ExamplePictures.h"
+#include "QtText.h"
 
 #include <QFont>
 #include <QImage>
@@ -114,7 +115,7 @@ QImage SettingsScreen() {
 }  // namespace
 
 bool DrawExampleScreens(const std::string& folder) {
-    const QString base = QString::fromStdString(folder);
+    const QString base = ToQPath(folder);
     return LoginScreen().save(base + "login.png") &&
            DashboardScreen().save(base + "dashboard.png") &&
            SettingsScreen().save(base + "settings.png");

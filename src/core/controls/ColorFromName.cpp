@@ -40,8 +40,10 @@ double LeadingColorNumber(std::string_view text) {
 }  // namespace
 
 std::optional<ColorNumber> ColorFromName(std::string_view value) {
-    const double number = std::nearbyint(LeadingColorNumber(value));
-    if (number != 0) {
+    // Any number other than 0 is a colour number, even one that rounds to 0 (black).
+    const double leading = LeadingColorNumber(value);
+    if (leading != 0) {
+        const double number = std::nearbyint(leading);
         if (number < std::numeric_limits<ColorNumber>::min() ||
             number > std::numeric_limits<ColorNumber>::max()) {
             return std::nullopt;

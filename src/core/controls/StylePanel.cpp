@@ -97,8 +97,16 @@ void StylePanel::Load(std::string style) {
 }
 
 bool StylePanel::ListChanged(FontList list, std::string text, bool picked) {
+    // A size that is not a number would only make the control complain later.
+    if (list == kFontSize && !IsFontSize(text)) {
+        mRefusal = "The font size '" + text +
+                   "' is not a number of points from above 0 to 2048; the style keeps its size.";
+        return false;
+    }
+    mRefusal.clear();
     mLists[list] = {std::move(text), picked};
-    return Rebuild();
+    Rebuild();
+    return true;
 }
 
 bool StylePanel::ColorPicked(size_t color) {
@@ -106,10 +114,11 @@ bool StylePanel::ColorPicked(size_t color) {
         return false;
     }
     mSelectedColor = color;
-    return Rebuild();
+    Rebuild();
+    return true;
 }
 
-bool StylePanel::Rebuild() {
+void StylePanel::Rebuild() {
     const auto& [family, size, weight, fontStyle] = mLists;
     StyleDeclarations declarations = Declarations(mStyle);
     for (size_t list = 0; list < mLists.size(); ++list) {
@@ -130,10 +139,6 @@ bool StylePanel::Rebuild() {
             style += "; ";
         }
         if (const auto list = ListOfKey(upperKey)) {
-            // A size that is not a number would only make the control complain later.
-            if (*list == kFontSize && !IsFontSize(size.Text)) {
-                return false;
-            }
             style += ToLowerAscii(key) + ":" + mLists[*list].Text;
         } else if (upperKey == "COLOR" && mSelectedColor) {
             const ColorRecord& color = CssColors().Rows()[*mSelectedColor];
@@ -159,7 +164,6 @@ bool StylePanel::Rebuild() {
     if (fontStyle.Picked) {
         mSampleFont.Italic = fontStyle.Text == "Italic";
     }
-    return true;
 }
 
 }  // namespace htmlsim

@@ -37,8 +37,11 @@ class StylePanel {
     void Load(std::string style);
 
     // The user picked an entry of a list, or typed into it. Answers whether the style was
-    // written anew; it is not when the font size it would write is not a number.
+    // written anew; it is not when a size given is no number (Refusal says why), and the size
+    // before it stays. A size the style had is written as it stands, number or not.
     bool ListChanged(FontList list, std::string text, bool picked);
+    // Why the last size given was refused; "" when it was not.
+    const std::string& Refusal() const { return mRefusal; }
     // The user clicked a colour of the palette (an index into CssColors()).
     bool ColorPicked(size_t color);
 
@@ -49,9 +52,10 @@ class StylePanel {
     ColorNumber SampleColor() const { return mSampleColor; }
 
   private:
-    bool Rebuild();
+    void Rebuild();
 
     std::string mStyle;
+    std::string mRefusal;
     std::array<FontListState, kFontListCount> mLists;
     std::optional<size_t> mSelectedColor;
     TextFont mSampleFont;

@@ -85,7 +85,14 @@ std::string SectionTable::WithBody(size_t index, std::string_view newBody) const
     }
     std::string document;
     document.reserve(mListedText.size() - Body(index).size() + newBody.size());
-    document.append(Before(index)).append(newBody).append(After(index));
+    document.append(Before(index)).append(newBody);
+    // The end marker starts its own line, whatever the last line typed.
+    const size_t lastLine = newBody.rfind('\n') + 1;
+    if (After(index).starts_with(kSectionEndMarker) &&
+        newBody.find_first_not_of(" \t", lastLine) != std::string_view::npos) {
+        document += DocumentLineBreak(mListedText);
+    }
+    document.append(After(index));
     return document;
 }
 

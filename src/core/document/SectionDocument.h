@@ -53,7 +53,8 @@ class SectionTable {
     std::string_view Body(size_t index) const;
     std::string_view After(size_t index) const;
 
-    // Before + newBody + After of the entry: the document with that entry's body edited.
+    // Before + newBody + After of the entry: the document with that entry's body edited, and
+    // a line break before the end marker where the body's last line holds text.
     // Throws RuntimeError for an entry listed without its end marker.
     std::string WithBody(size_t index, std::string_view newBody) const;
 

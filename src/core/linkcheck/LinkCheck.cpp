@@ -13,6 +13,7 @@
 #include "linkcheck/CollectingDialogs.h"
 #include "linkcheck/ImportedPage.h"
 #include "linkcheck/PageLinks.h"
+#include "text/DocumentCodec.h"
 #include "util/LinkTarget.h"
 #include "util/RuntimeError.h"
 #include "util/Text.h"
@@ -96,6 +97,7 @@ class LinkWalk {
             mReport.problems.push_back({name, "", LinkProblemKind::Unreadable, e.what()});
             return;
         }
+        const size_t firstProblem = mReport.problems.size();
         const std::string folder = fs::path(path).parent_path().generic_string() + "/";
         CollectingDialogs dialogs;
         const ImportedPage page(text, folder, mServices.pictures, mServices.measurer, dialogs);
@@ -114,6 +116,12 @@ class LinkWalk {
         if (!wayOut) {
             mReport.problems.push_back(
                 {name, "", LinkProblemKind::DeadEnd, "The page has no way forward or back."});
+        }
+        // What a finding quotes of the page is shown as the page's editor shows it.
+        const DocumentCodec codec(text);
+        for (size_t k = firstProblem; k < mReport.problems.size(); ++k) {
+            mReport.problems[k].element = codec.Decode(mReport.problems[k].element);
+            mReport.problems[k].text = codec.Decode(mReport.problems[k].text);
         }
     }
 

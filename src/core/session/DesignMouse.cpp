@@ -51,10 +51,22 @@ DesignMouse::DesignMouse(Session& session, Navigation& navigation, DesignMouseVi
                          SecondsClock clock)
     : mSession(session), mNavigation(navigation), mView(view), mClock(std::move(clock)) {}
 
+void DesignMouse::ForgetOtherDesign() {
+    if (OnCurrentDesign()) {
+        return;
+    }
+    mDesignBuild = mSession.DesignBuild();
+    mDrawMode = false;
+    mDragImageIndex = 0;
+    mPolygonArea = nullptr;
+    mPolygonPoints.clear();
+}
+
 void DesignMouse::MouseDown(int button, float x, float y) {
     if (mSession.LoadingSection()) {
         return;
     }
+    ForgetOtherDesign();
     mLastMouseX = x;
     mLastMouseY = y;
     try {
@@ -192,6 +204,7 @@ void DesignMouse::MouseMove(int buttons, float x, float y) {
     if (mSession.LoadingSection()) {
         return;
     }
+    ForgetOtherDesign();
     mLastMouseX = x;
     mLastMouseY = y;
     try {
@@ -201,7 +214,7 @@ void DesignMouse::MouseMove(int buttons, float x, float y) {
             FollowPolygon(std::move(points));
         } else if (buttons == kLeftButton && mDrawMode) {
             ResizeDrawing(x, y);
-        } else if (mDragImageIndex != 0) {
+        } else if (mDragImageIndex != 0 && buttons != 0) {
             DragImage(x, y);
         }
     } catch (const std::exception& failure) {
@@ -258,6 +271,7 @@ void DesignMouse::MouseUp(int button, float x, float y) {
     if (mSession.LoadingSection()) {
         return;
     }
+    ForgetOtherDesign();
     try {
         if (button == kLeftButton && mDrawMode) {
             // A polygon is written when it is closed.
@@ -328,14 +342,16 @@ ClickableAreaPtr DesignMouse::ClickedArea(const ImageProperties& image, int butt
 }
 
 void DesignMouse::Click() {
+    ForgetOtherDesign();
     if (!DrawingPolygon()) {
         mDrawMode = false;
     }
 }
 
 void DesignMouse::DoubleClick(int button, float x, float y) {
-    if (button != kLeftButton || !DrawingPolygon()) {
-        MouseDown(button, x, y);
+    ForgetOtherDesign();
+    // The pair's first press did what a press does; the second one starts nothing.
+    if (mSession.LoadingSection() || button != kLeftButton || !DrawingPolygon()) {
         return;
     }
     // The point is usually placed by the pair's first press already, and then taken once.
@@ -348,6 +364,7 @@ void DesignMouse::DoubleClick(int button, float x, float y) {
 }
 
 void DesignMouse::EnterDrawMode(int kind, AreaShapeKind shape) {
+    ForgetOtherDesign();
     CancelPolygon();
     if (!DesignMayChange(mSession)) {
         return;

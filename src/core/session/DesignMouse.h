@@ -49,8 +49,8 @@ class DesignMouse {
     // The click that follows a left release: it ends the drawing mode, unless a polygon is
     // being drawn.
     void Click();
-    // A double click: it places the last point of a polygon being drawn and closes it, and
-    // is a press otherwise.
+    // A double click: it places the last point of a polygon being drawn and closes it; it
+    // starts nothing otherwise, as its first press has already done its work.
     void DoubleClick(int button, float x, float y);
 
     // The image menu's commands: the next left press draws one area, or one balloon, on the
@@ -68,10 +68,10 @@ class DesignMouse {
     // The area menu's command: follows the link of the area the menu was opened on.
     void PerformRightClick();
 
-    bool DrawMode() const { return mDrawMode; }
+    bool DrawMode() const { return mDrawMode && OnCurrentDesign(); }
     int DrawKind() const { return mDrawKind; }
     AreaShapeKind DrawShape() const { return mDrawShape; }
-    int16_t DragImageIndex() const { return mDragImageIndex; }
+    int16_t DragImageIndex() const { return OnCurrentDesign() ? mDragImageIndex : 0; }
     float GrabOffsetX() const { return mGrabOffsetX; }
     float GrabOffsetY() const { return mGrabOffsetY; }
     double PressTime() const { return mPressTime; }
@@ -79,6 +79,9 @@ class DesignMouse {
     float LastMouseY() const { return mLastMouseY; }
 
   private:
+    bool OnCurrentDesign() const { return mDesignBuild == mSession.DesignBuild(); }
+    // A design read anew (another page, an undo, a tab switch) ends what was held on the old one.
+    void ForgetOtherDesign();
     void EnterDrawMode(int kind, AreaShapeKind shape);
     void RightPress(float x, float y);
     void StartDrawing(float x, float y);
@@ -99,6 +102,7 @@ class DesignMouse {
     Navigation& mNavigation;
     DesignMouseView& mView;
     SecondsClock mClock;
+    unsigned mDesignBuild = 0;  // the design the state below was taken on
 
     bool mDrawMode = false;
     int mDrawKind = kAreaClickable;

@@ -168,6 +168,7 @@ void Session::AttachDesignServices(Surface& surface, Pictures& pictures) {
 }
 
 void Session::ClearDesign() {
+    ++mDesignBuild;
     htmlsim::ClearDesign(mDesign, *mSurface);
     if (mControls) {
         mControls->RemoveAllAnchors();
@@ -180,6 +181,7 @@ void Session::ImportDocumentIntoDesign() {
     ImportContext context{mDesign, *mSurface, *mPictures, mDialogs, mPathOnly};
     context.controls = mControls;
     UseRemotePictures(context);
+    ++mDesignBuild;
     ImportDocument(mDocumentText, context);
     ShapeAreaOutlines(mDesign, *mSurface);
     mView->DesignRebuilt();
@@ -380,8 +382,7 @@ bool Session::CommitSectionEdit() {
     const size_t index = mSelectedSection;
     mSectionEdited = false;
     try {
-        mDocumentText =
-            mSections.WithBody(index, FromEditorText(mView->EditorText(), mEditorEncoding));
+        mDocumentText = EditedDocument();
     } catch (const std::exception& failure) {
         ReportFailure(failure, MessageIcon::Exclamation);
         return false;
@@ -392,13 +393,17 @@ bool Session::CommitSectionEdit() {
     return true;
 }
 
+std::string Session::EditedDocument() const {
+    return mSections.WithBody(mSelectedSection, FromEditorText(mView->EditorText(), mEditorEncoding,
+                                                               mSections.Body(mSelectedSection)));
+}
+
 std::string Session::TextWithPendingEdit() const {
     if (!mSectionEdited) {
         return mDocumentText;
     }
     try {
-        return mSections.WithBody(mSelectedSection,
-                                  FromEditorText(mView->EditorText(), mEditorEncoding));
+        return EditedDocument();
     } catch (const std::exception&) {
         return mDocumentText;  // the typing cannot be put back: the commit will say why
     }

@@ -49,6 +49,9 @@ class Session {
     // The page's design, rebuilt from the document text on every switch to tab 0. Until a
     // surface and a picture decoder are attached nothing is painted and no picture is read.
     PageDesign& Design() { return mDesign; }
+    // Counts the design's clearings and rebuilds: what the mouse holds on one design (a draw
+    // mode, a press, a pending click) ends with it.
+    unsigned DesignBuild() const { return mDesignBuild; }
     void AttachDesignServices(Surface& surface, Pictures& pictures);
     Surface& DesignSurface() { return *mSurface; }
     Pictures& GetPictures() { return *mPictures; }
@@ -153,6 +156,8 @@ class Session {
     bool CommitSectionEdit();
 
   private:
+    // The document with the typed text in place of the selected section's body.
+    std::string EditedDocument() const;
     void ImportDocumentIntoDesign();
     void LoadDocumentText(std::string text);
     void RestoreEdit(std::optional<std::string> (UndoHistory::*step)());
@@ -173,6 +178,7 @@ class Session {
     SessionView mNoView;
     SessionView* mView = &mNoView;
     PageDesign mDesign;
+    unsigned mDesignBuild = 0;
     NoSurface mNoSurface;
     NoPictures mNoPictures;
     Surface* mSurface = &mNoSurface;

@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "QtText.h"
 #include "controls/DocumentPropertiesDialog.h"
 #include "controls/InputWidget.h"
 #include "controls/PropertiesDialog.h"
@@ -50,7 +51,7 @@ void PageControlViews::Bind(ControlArray<Control>& array, Views& views) {
             views.resize(index + 1);
         }
         auto* widget = new Widget(array[index], mCodec, mSurface);
-        widget->setObjectName(QString::fromStdString(array.Name()) + "_" + QString::number(index));
+        widget->setObjectName(ToQString(array.Name()) + "_" + QString::number(index));
         widget->ApplyPlacement(array.Placement(index));
         OfferProperties(array[index], *widget);
         // Later: the removal reads the page in again, which deletes this very widget.

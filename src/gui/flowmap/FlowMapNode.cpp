@@ -7,6 +7,7 @@
 #include <QGraphicsSimpleTextItem>
 #include <QImageReader>
 #include <QPen>
+#include "QtText.h"
 
 namespace htmlsim::gui {
 
@@ -21,7 +22,7 @@ QPixmap Thumbnail(const std::string& path) {
     if (path.empty()) {
         return {};
     }
-    QImageReader reader(QString::fromStdString(path));
+    QImageReader reader(ToQPath(path));
     const QSize size = reader.size();
     if (!size.isValid()) {
         return {};
@@ -47,7 +48,7 @@ FlowMapNode::FlowMapNode(const FlowPage& page, bool hasProblems, size_t index)
     : QGraphicsRectItem(0, 0, kWidth, kHeight), mIndex(index) {
     setPen(FramePen(page.state, hasProblems));
     setBrush(page.state == FlowPageState::Missing ? QColor(255, 235, 235) : QColor(Qt::white));
-    setToolTip(QString::fromStdString(page.path));
+    setToolTip(ToQPath(page.path));
     setZValue(1);
 
     const QPixmap thumbnail = Thumbnail(page.picturePath);
@@ -57,7 +58,7 @@ FlowMapNode::FlowMapNode(const FlowPage& page, bool hasProblems, size_t index)
     }
     auto* name = new QGraphicsSimpleTextItem(this);
     const QFontMetrics metrics(name->font());
-    name->setText(metrics.elidedText(QString::fromStdString(page.name), Qt::ElideMiddle,
+    name->setText(metrics.elidedText(ToQPath(page.name), Qt::ElideMiddle,
                                      static_cast<int>(kWidth - 2 * kMargin)));
     name->setBrush(page.state == FlowPageState::Missing ? QBrush(Qt::red) : QBrush(Qt::black));
     name->setPos((kWidth - name->boundingRect().width()) / 2,

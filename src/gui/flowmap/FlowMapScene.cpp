@@ -9,6 +9,7 @@
 #include <cmath>
 #include <set>
 
+#include "QtText.h"
 #include "flowmap/FlowMapNode.h"
 #include "linkcheck/FlowLayout.h"
 
@@ -104,7 +105,7 @@ void FlowMapScene::AddArrow(const FlowLink& link, bool reverseExists) {
     path.lineTo(tip);
     addPath(path, QPen(colour, 1.4));
     addPath(ArrowHead(tip, start), QPen(colour), QBrush(colour));
-    AddLabel(QString::fromStdString(link.clickType), (start + tip) / 2, colour,
+    AddLabel(ToQString(link.clickType), (start + tip) / 2, colour,
              reverseExists ? normal : QPointF());
 }
 
@@ -117,8 +118,7 @@ void FlowMapScene::AddLoop(const FlowLink& link) {
     const QColor colour = ClickColour(link.clickType);
     addPath(path, QPen(colour, 1.4));
     addPath(ArrowHead(tip, tip + QPointF(10, 4)), QPen(colour), QBrush(colour));
-    AddLabel(QString::fromStdString(link.clickType), QPointF(rect.right() + 32, rect.center().y()),
-             colour);
+    AddLabel(ToQString(link.clickType), QPointF(rect.right() + 32, rect.center().y()), colour);
 }
 
 void FlowMapScene::AddLabel(const QString& text, QPointF at, const QColor& colour, QPointF aside) {

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include "QtText.h"
 #include "flowmap/FlowMapScene.h"
 #include "linkcheck/FlowGraphDot.h"
 #include "services/Dialogs.h"
@@ -95,9 +96,8 @@ bool frmFlowMap::eventFilter(QObject* watched, QEvent* event) {
 
 void frmFlowMap::FillProblems() {
     for (const LinkProblem& problem : mReport.problems) {
-        mProblems->addTopLevelItem(new QTreeWidgetItem({QString::fromStdString(problem.page),
-                                                        QString::fromStdString(problem.element),
-                                                        QString::fromStdString(problem.text)}));
+        mProblems->addTopLevelItem(new QTreeWidgetItem(
+            {ToQPath(problem.page), ToQString(problem.element), ToQString(problem.text)}));
     }
     mProblems->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 }
@@ -133,9 +133,9 @@ bool frmFlowMap::ExportDot(const std::string& path) {
 }
 
 bool frmFlowMap::WriteFile(const std::string& path, const QByteArray& bytes) {
-    QSaveFile file(QString::fromStdString(path));
+    QSaveFile file(ToQPath(path));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        mDialogs.Message("Cannot write '" + path + "': " + file.errorString().toStdString(), "",
+        mDialogs.Message("Cannot write '" + path + "': " + FromQString(file.errorString()), "",
                          MessageIcon::Critical);
         return false;
     }

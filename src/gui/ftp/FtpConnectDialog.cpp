@@ -13,6 +13,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "QtText.h"
 #include "remote/HostTrust.h"
 
 namespace htmlsim::gui {
@@ -54,11 +55,11 @@ FtpConnectDialog::FtpConnectDialog(const FtpConnectionDetails& proposed,
       mProtocol(new QComboBox),
       mPlainWarning(new QLabel(tr("Plain FTP sends the password and the pages unencrypted: "
                                   "anyone on the way can read them."))),
-      mHost(new QLineEdit(QString::fromStdString(proposed.host))),
+      mHost(new QLineEdit(ToQString(proposed.host))),
       mPort(new QSpinBox),
-      mUser(new QLineEdit(QString::fromStdString(proposed.user))),
+      mUser(new QLineEdit(ToQString(proposed.user))),
       mLogin(new QComboBox),
-      mPassword(new QLineEdit(QString::fromStdString(proposed.password))),
+      mPassword(new QLineEdit(ToQString(proposed.password))),
       mKeyFile(new QComboBox),
       mBrowse(new QPushButton(tr("&Browse..."))),
       mPassive(new QCheckBox(tr("Passive mode"))),
@@ -80,7 +81,7 @@ FtpConnectDialog::FtpConnectDialog(const FtpConnectionDetails& proposed,
     mKeyFile->setEditable(true);
     mKeyFile->addItems(SshKeyFiles());
     if (!proposed.keyFile.empty()) {
-        mKeyFile->setCurrentText(QString::fromStdString(proposed.keyFile));
+        mKeyFile->setCurrentText(ToQPath(proposed.keyFile));
     }
     mPassive->setChecked(proposed.passive);
     mRemember->setChecked(proposed.remember && whyNoSecretStore.isEmpty());
@@ -132,18 +133,18 @@ RemoteProtocol FtpConnectDialog::Protocol() const {
 FtpConnectionDetails FtpConnectDialog::Details() const {
     FtpConnectionDetails details;
     details.protocol = Protocol();
-    details.host = mHost->text().trimmed().toStdString();
+    details.host = FromQString(mHost->text().trimmed());
     details.port = mPort->value();
-    details.user = mUser->text().toStdString();
+    details.user = FromQString(mUser->text());
     details.passive = mPassive->isChecked();
     const bool sftp = details.protocol == RemoteProtocol::Sftp;
     details.sshLogin = sftp ? kLogins[std::max(0, mLogin->currentIndex())] : SshLogin::Password;
     if (details.sshLogin == SshLogin::Password) {
-        details.password = mPassword->text().toStdString();
+        details.password = FromQString(mPassword->text());
         details.remember = mRemember->isEnabled() && mRemember->isChecked();
     }
     if (details.sshLogin == SshLogin::KeyFile) {
-        details.keyFile = QDir::cleanPath(mKeyFile->currentText().trimmed()).toStdString();
+        details.keyFile = FromQPath(QDir::cleanPath(mKeyFile->currentText().trimmed()));
     }
     return details;
 }

@@ -3,6 +3,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "QtText.h"
 #include "ftp/FtpConnectDialog.h"
 #include "ftp/RemoteFileDialog.h"
 #include "ftp/RemoteFolderDialog.h"
@@ -14,13 +15,13 @@ QString NewHostQuestion(const HostIdentity& identity) {
                "The server %1 is not known yet. %2\n\nIts %3 has the fingerprint\n%4\n\n"
                "Trust it only when this is the fingerprint its administrator gave you. "
                "Trust it from now on?")
-        .arg(QString::fromStdString(identity.server), QString::fromStdString(identity.note),
-             QString::fromStdString(identity.kind), QString::fromStdString(identity.fingerprint));
+        .arg(ToQString(identity.server), ToQString(identity.note), ToQString(identity.kind),
+             ToQString(identity.fingerprint));
 }
 
 std::optional<FtpConnectionDetails> QtFtpDialogs::AskConnection(
     const FtpConnectionDetails& proposed) {
-    const QString whyNoStore = mSecrets ? QString::fromStdString(mSecrets->WhyUnavailable())
+    const QString whyNoStore = mSecrets ? ToQString(mSecrets->WhyUnavailable())
                                         : QObject::tr("Passwords cannot be remembered here.");
     FtpConnectDialog dialog(proposed, whyNoStore, mOwner);
     if (dialog.exec() != QDialog::Accepted) {
@@ -51,9 +52,9 @@ std::optional<std::string> QtFtpDialogs::AskPassphrase(const std::string& keyFil
     bool ok = false;
     const QString passphrase =
         QInputDialog::getText(mOwner, QObject::tr("Key Passphrase"),
-                              QObject::tr("Passphrase of %1:").arg(QString::fromStdString(keyFile)),
+                              QObject::tr("Passphrase of %1:").arg(ToQPath(keyFile)),
                               QLineEdit::Password, QString(), &ok);
-    return ok ? std::optional<std::string>(passphrase.toStdString()) : std::nullopt;
+    return ok ? std::optional<std::string>(FromQString(passphrase)) : std::nullopt;
 }
 
 }  // namespace htmlsim::gui

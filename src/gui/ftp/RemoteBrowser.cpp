@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "QtText.h"
 #include "remote/FtpClient.h"
 #include "remote/PathNames.h"
 
@@ -23,8 +24,7 @@ bool ComesFirst(const RemoteEntry& a, const RemoteEntry& b) {
     if (a.isFolder != b.isFolder) {
         return a.isFolder;
     }
-    return QString::fromStdString(a.name).compare(QString::fromStdString(b.name),
-                                                  Qt::CaseInsensitive) < 0;
+    return ToQString(a.name).compare(ToQString(b.name), Qt::CaseInsensitive) < 0;
 }
 
 }  // namespace
@@ -49,8 +49,8 @@ RemoteBrowser::RemoteBrowser(RemoteFolderLister& lister, bool showFiles, QWidget
 
     connect(mUp, &QToolButton::clicked, this, &RemoteBrowser::GoUp);
     connect(mFolderEdit, &QLineEdit::returnPressed, this, [this] {
-        if (!GoTo(mFolderEdit->text().trimmed().toStdString())) {
-            mFolderEdit->setText(QString::fromStdString(mFolder));
+        if (!GoTo(FromQString(mFolderEdit->text().trimmed()))) {
+            mFolderEdit->setText(ToQString(mFolder));
         }
     });
     connect(mList, &QListWidget::itemActivated, this, &RemoteBrowser::OnActivated);
@@ -70,7 +70,7 @@ bool RemoteBrowser::GoTo(const std::string& folder) {
     std::sort(entries->begin(), entries->end(), ComesFirst);
     mEntries = std::move(*entries);
     mFolder = target;
-    mFolderEdit->setText(QString::fromStdString(mFolder));
+    mFolderEdit->setText(ToQString(mFolder));
     mUp->setEnabled(mFolder != "/");
     ShowEntries();
     emit FolderChanged();
@@ -110,7 +110,7 @@ void RemoteBrowser::ShowEntries() {
         if (!entry.isFolder && (!mShowFiles || !MatchesFileFilterChoice(entry.name, mFilter))) {
             continue;
         }
-        const QString name = QString::fromStdString(entry.name);
+        const QString name = ToQString(entry.name);
         auto* item = new QListWidgetItem(entry.isFolder ? folderIcon : fileIcon,
                                          entry.isFolder ? name + "/" : name, mList);
         item->setData(kIsFolderRole, entry.isFolder);
@@ -121,7 +121,7 @@ void RemoteBrowser::ShowEntries() {
 void RemoteBrowser::OnActivated(QListWidgetItem* item) {
     const QString name = item->data(kNameRole).toString();
     if (item->data(kIsFolderRole).toBool()) {
-        GoTo(name.toStdString());
+        GoTo(FromQString(name));
     } else {
         emit FileActivated(name);
     }

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "QtText.h"
 #include "ftp/RemoteBrowser.h"
 #include "remote/FtpClient.h"
 #include "remote/PathNames.h"
@@ -21,12 +22,12 @@ RemoteFileDialog::RemoteFileDialog(RemoteFolderLister& lister, const RemoteFileR
       mFilters(ParseFileFilter(request.filter)),
       mBrowser(new RemoteBrowser(lister, true)),
       mFilterBox(new QComboBox),
-      mNameEdit(new QLineEdit(QString::fromStdString(request.fileName))),
+      mNameEdit(new QLineEdit(ToQString(request.fileName))),
       mNote(new QLabel),
       mButtons(new QDialogButtonBox(QDialogButtonBox::Cancel)) {
-    setWindowTitle(QString::fromStdString(request.title));
+    setWindowTitle(ToQString(request.title));
     for (const auto& choice : mFilters) {
-        mFilterBox->addItem(QString::fromStdString(choice.description));
+        mFilterBox->addItem(ToQString(choice.description));
     }
     mFilterBox->setEnabled(!mFilters.empty());
     mNote->setWordWrap(true);
@@ -67,7 +68,7 @@ void RemoteFileDialog::ApplyFilter(int index) {
 }
 
 void RemoteFileDialog::TryAccept() {
-    const std::string name = mNameEdit->text().trimmed().toStdString();
+    const std::string name = FromQString(mNameEdit->text().trimmed());
     if (name.empty()) {
         return;
     }
@@ -80,8 +81,7 @@ void RemoteFileDialog::TryAccept() {
     }
     const bool listed = SplitFTPPath(path).folder == mBrowser->Folder() && mBrowser->HasFile(name);
     if (mRequest.mustExist && !listed) {
-        mNote->setText(
-            tr("The remote file '%1' does not exist.").arg(QString::fromStdString(path)));
+        mNote->setText(tr("The remote file '%1' does not exist.").arg(ToQString(path)));
         return;
     }
     mChosenPath = path;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "QtControlStyle.h"
+#include "QtText.h"
 #include "QtTextMeasurer.h"
 #include "controls/CssColorTable.h"
 
@@ -40,8 +41,7 @@ void ColorPaletteWidget::paintEvent(QPaintEvent*) {
     for (size_t i = 0; i < cells.size(); ++i) {
         const QRectF cell(cells[i].X, cells[i].Y, mLayout.ColumnWidth(), mLayout.RowHeight());
         painter.fillRect(cell, QColor(colors[i].R, colors[i].G, colors[i].B));
-        painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop,
-                         QString::fromStdString(colors[i].Name));
+        painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop, ToQString(colors[i].Name));
     }
 }
 

@@ -13,6 +13,7 @@
 #include "CancelButton.h"
 #include "QtControlStyle.h"
 #include "QtText.h"
+#include "SuggestingCombo.h"
 #include "properties/ColorPaletteWidget.h"
 #include "util/Text.h"
 
@@ -77,6 +78,7 @@ QGroupBox* frmProperties::MakeStyleFrame() {
         combo->setObjectName(names[list]);
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
+        OfferEntriesAsSuggestions(*combo);
         form->addWidget(new QLabel(captions[list], frame), 0, list);
         form->addWidget(combo, 1, list);
         mLists[list] = combo;
@@ -101,11 +103,15 @@ QGroupBox* frmProperties::MakeStyleFrame() {
     mSample = new QLineEdit("This is a font sample...", frame);
     mSample->setObjectName("txtFontSample");
     mSample->setFont(ToQFont(mPanel.SampleFont()));
+    mRefusal = new QLabel(frame);
+    mRefusal->setObjectName("lblStyleRefusal");
+    mRefusal->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(frame);
     layout->addLayout(form);
     layout->addWidget(mPalette);
     layout->addWidget(mSample);
+    layout->addWidget(mRefusal);
     return frame;
 }
 
@@ -190,6 +196,7 @@ void frmProperties::ShowStyleInLists() {
 }
 
 void frmProperties::PanelChanged(bool rebuilt) {
+    mRefusal->setText(ToQString(mPanel.Refusal()));
     if (!rebuilt) {
         return;
     }

@@ -47,6 +47,7 @@ class frmProperties : public QDialog, public PropertiesDialog {
     QComboBox* cboFontStyle() const { return mLists[kFontStyle]; }
     ColorPaletteWidget* pctColor() const { return mPalette; }
     QLineEdit* txtFontSample() const { return mSample; }
+    QLabel* lblStyleRefusal() const { return mRefusal; }
 
   private:
     struct Row {
@@ -71,6 +72,7 @@ class frmProperties : public QDialog, public PropertiesDialog {
     std::array<QComboBox*, kFontListCount> mLists{};
     ColorPaletteWidget* mPalette = nullptr;
     QLineEdit* mSample = nullptr;
+    QLabel* mRefusal = nullptr;
 };
 
 }  // namespace htmlsim::gui

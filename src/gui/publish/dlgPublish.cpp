@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include "PictureSizes.h"
+#include "QtText.h"
 #include "publish/PublishSession.h"
 
 namespace htmlsim::gui {
@@ -20,7 +21,7 @@ dlgPublish::dlgPublish(QWidget* owner, Dialogs& dialogs, const std::string& star
                        const std::string& title)
     : QDialog(owner),
       mFolder(new QLineEdit(this)),
-      mTitle(new QLineEdit(QString::fromStdString(title), this)),
+      mTitle(new QLineEdit(ToQString(title), this)),
       mPass(new QSpinBox(this)),
       mScorm(new QComboBox(this)),
       mZip(new QCheckBox("Also as a zip archive (simulation.zip)", this)) {
@@ -50,7 +51,7 @@ dlgPublish::dlgPublish(QWidget* owner, Dialogs& dialogs, const std::string& star
     connect(browse, &QPushButton::clicked, this, [this, &dialogs, startFolder] {
         const std::string folder = dialogs.BrowseForFolder("Publish to", startFolder);
         if (!folder.empty()) {
-            mFolder->setText(QString::fromStdString(folder));
+            mFolder->setText(ToQPath(folder));
         }
     });
     auto* folderRow = new QHBoxLayout;
@@ -80,10 +81,10 @@ void dlgPublish::UpdateOk() {
 
 PublishRequest dlgPublish::Request() const {
     PublishRequest request;
-    request.outFolder = mFolder->text().trimmed().toStdString();
+    request.outFolder = FromQPath(mFolder->text().trimmed());
     request.zip = mZip->isChecked();
-    request.scorm = ScormVersionFromText(mScorm->currentData().toString().toStdString());
-    request.settings.title = mTitle->text().trimmed().toStdString();
+    request.scorm = ScormVersionFromText(FromQString(mScorm->currentData().toString()));
+    request.settings.title = FromQString(mTitle->text().trimmed());
     request.settings.passPercent = mPass->value();
     return request;
 }
@@ -100,8 +101,7 @@ void PublishMenuCommand(Session& session, QWidget* window) {
 void PreviewPublishedCommand(Session& session) {
     PictureSizes pictures;
     const std::string page = PublishPreview(session, pictures);
-    if (!page.empty() &&
-        !QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(page)))) {
+    if (!page.empty() && !QDesktopServices::openUrl(QUrl::fromLocalFile(ToQPath(page)))) {
         session.GetDialogs().Message("No web browser could be started for '" + page + "'.", "",
                                      MessageIcon::Exclamation);
     }

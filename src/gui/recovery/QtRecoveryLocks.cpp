@@ -1,4 +1,5 @@
 #include "QtRecoveryLocks.h"
+#include "QtText.h"
 
 namespace htmlsim::gui {
 
@@ -11,7 +12,7 @@ bool QtRecoveryLocks::TryTake(const std::string& id) {
     } catch (const std::exception&) {
         return false;
     }
-    auto lock = std::make_unique<QLockFile>(QString::fromStdString(mFolder.LockPath(id)));
+    auto lock = std::make_unique<QLockFile>(ToQPath(mFolder.LockPath(id)));
     if (!lock->tryLock(0)) {
         return false;
     }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "QtText.h"
 #include "frmRecoverWork.h"
 
 namespace htmlsim::gui {
@@ -17,7 +18,7 @@ RecoveryWatch::RecoveryWatch(Session& session, SecondsClock clock, QWidget& wind
       mFolder(RecoveryFolder::DefaultPath()),
       mLocks(mFolder),
       mKeeper(session, mFolder, mLocks,
-              QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString(), std::move(clock)) {
+              FromQString(QUuid::createUuid().toString(QUuid::WithoutBraces)), std::move(clock)) {
     mTimer.setSingleShot(true);
     mTimer.setTimerType(Qt::PreciseTimer);  // a coarse timer may fire before the deadline
     connect(&mTimer, &QTimer::timeout, this, &RecoveryWatch::WriteIfDue);

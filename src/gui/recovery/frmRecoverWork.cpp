@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "QtText.h"
 #include "frmRecoveryDifference.h"
 
 namespace htmlsim::gui {
@@ -18,7 +19,7 @@ namespace {
 enum Column { kDocument, kKeptAt, kLines, kNote, kColumnCount };
 
 QString DocumentName(const RecoveryRecord& record) {
-    const QString path = QString::fromStdString(record.Address());
+    const QString path = ToQPath(record.Address());
     if (record.path.empty()) {
         return "New document";
     }

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+#include "QtText.h"
 #include "document/EditorText.h"
 #include "recovery/RecoverableCopies.h"
 #include "text/TextEncoding.h"
@@ -16,7 +17,7 @@ namespace htmlsim::gui {
 namespace {
 
 QString Shown(const std::string& line, const EditorEncoding& encoding) {
-    return QString::fromStdString(ToEditorText(line, encoding));
+    return ToQString(ToEditorText(line, encoding));
 }
 
 QPlainTextEdit* SidePane(const char* name, QWidget* parent) {
@@ -52,7 +53,7 @@ void ShowRecoveryDifference(const RecoverableCopy& copy, QWidget* parent) {
     auto* dialog = new QDialog(parent);
     dialog->setObjectName("frmRecoveryDifference");
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle("Difference: " + QString::fromStdString(copy.record.Address()));
+    dialog->setWindowTitle("Difference: " + ToQPath(copy.record.Address()));
     auto* layout = new QGridLayout(dialog);
     const QString fileCaption = copy.original ? "The file as it is now" : "No file";
     layout->addWidget(new QLabel(fileCaption, dialog), 0, 0);

@@ -22,6 +22,8 @@ TEST(ColorFromName, ResolvesNamesInAnyCaseAndNumbers) {
     EXPECT_EQ(ColorFromName("black"), 0);
     EXPECT_EQ(ColorFromName(" 65280 "), 65280);
     EXPECT_EQ(ColorFromName("&HFF0000"), 0xFF0000);
+    // A number other than 0 is a colour number even where it rounds to black.
+    EXPECT_EQ(ColorFromName("0.4"), 0);
     // No colour for hash values, blank-prefixed names and zero.
     EXPECT_EQ(ColorFromName("#FF0000"), std::nullopt);
     EXPECT_EQ(ColorFromName(" red"), std::nullopt);

@@ -48,15 +48,34 @@ TEST(StylePanelTest, LoadingFillsTheListsAndTheColourAndARebuildKeepsWhatItDoesN
 
     EXPECT_TRUE(panel.ListChanged(kFontSize, "14", false));
     EXPECT_EQ(panel.Style(), "font-family:Arial; font-size:14; color:Navy; left:3px; width:5px");
-    // A size that is no number leaves the style as it was.
+    // A size that is no number leaves the style as it was, and says why.
     EXPECT_FALSE(panel.ListChanged(kFontSize, "big", false));
     EXPECT_EQ(panel.Style(), "font-family:Arial; font-size:14; color:Navy; left:3px; width:5px");
+    EXPECT_EQ(panel.Refusal(),
+              "The font size 'big' is not a number of points from above 0 to "
+              "2048; the style keeps its size.");
+    EXPECT_TRUE(panel.ListChanged(kFontWeight, "Bold", true));
+    EXPECT_EQ(panel.Refusal(), "");
+    EXPECT_EQ(panel.Style(),
+              "font-family:Arial; font-size:14; color:Navy; left:3px; width:5px; font-weight:Bold");
 
     // A colour the palette has no name for is not lost by a pick elsewhere.
     panel.Load("color:#FF0000; font-weight:Normal");
     EXPECT_FALSE(panel.SelectedColor());
     EXPECT_TRUE(panel.ListChanged(kFontFamily, "Courier New", true));
     EXPECT_EQ(panel.Style(), "color:#FF0000; font-weight:Normal; font-family:Courier New");
+}
+
+// A size the panel could not have written itself is kept as the page has it.
+TEST(StylePanelTest, PicksApplyWhateverTheFontSizeSays) {
+    StylePanel panel;
+    for (const std::string size : {"12px", "1.2em", "large", ""}) {
+        panel.Load("font-size:" + size + "; left:3px");
+        ASSERT_TRUE(panel.ListChanged(kFontWeight, "Bold", true)) << size;
+        EXPECT_EQ(panel.Style(), "font-size:" + size + "; left:3px; font-weight:Bold");
+        EXPECT_TRUE(panel.ColorPicked(ColorIndex("Navy")));
+        EXPECT_EQ(panel.Style(), "font-size:" + size + "; left:3px; font-weight:Bold; color:Navy");
+    }
 }
 
 TEST(StylePanelTest, PaletteFillsColumnsDownwardAndBordersGoToTheEarlierColour) {

@@ -12,7 +12,7 @@ TEST(EditorText, Utf8DocumentsAreEditedAsTheyAreWithPlainLineBreaks) {
     const EditorEncoding encoding = DetectEditorEncoding(document, DetectTextEncoding(document));
     EXPECT_FALSE(encoding.windows1252);
     EXPECT_EQ(ToEditorText(document, encoding), "<P>caf\xC3\xA9 \xE2\x82\xAC</P>\n<P>2</P>\n");
-    EXPECT_EQ(FromEditorText(ToEditorText(document, encoding), encoding), document);
+    EXPECT_EQ(FromEditorText(ToEditorText(document, encoding), encoding, document), document);
 }
 
 TEST(EditorText, OtherDocumentsAreWindows1252AndEveryByteSurvivesARoundTrip) {
@@ -23,31 +23,30 @@ TEST(EditorText, OtherDocumentsAreWindows1252AndEveryByteSurvivesARoundTrip) {
     const EditorEncoding encoding = DetectEditorEncoding(document, DetectTextEncoding(document));
     const std::string text = ToEditorText(document, encoding);
     EXPECT_TRUE(IsValidUtf8(text));
-    EXPECT_EQ(FromEditorText(text, encoding), document);
+    EXPECT_EQ(FromEditorText(text, encoding, document), document);
 
     EXPECT_EQ(ToEditorText("caf\xE9 \x80", encoding), "caf\xC3\xA9 \xE2\x82\xAC");
     // Typed characters that Windows-1252 has are written as its bytes, the others as "?".
-    EXPECT_EQ(FromEditorText("\xE2\x80\x9Cx\xE2\x80\x9D \xE4\xB8\xAD", encoding), "\x93x\x94 ?");
+    EXPECT_EQ(FromEditorText("\xE2\x80\x9Cx\xE2\x80\x9D \xE4\xB8\xAD", encoding, ""),
+              "\x93x\x94 ?");
 }
 
-TEST(EditorText, LineBreaksFollowTheDocument) {
+TEST(EditorText, EachLineKeepsItsBreakAndTypedLinesTakeTheDocuments) {
     const std::string mixed = "a\r\nb\nc\r\r\n";
     const EditorEncoding mixedEncoding = DetectEditorEncoding(mixed, DetectTextEncoding(mixed));
-    // A text box breaks lines at every CR, so the ones that are no line break show as a symbol.
-    EXPECT_EQ(ToEditorText(mixed, mixedEncoding), "a\xE2\x90\x8D\nb\nc\xE2\x90\x8D\xE2\x90\x8D\n");
-    const EditorEncoding crlf = DetectEditorEncoding("a\rb\r\n", DetectTextEncoding("a\rb\r\n"));
-    EXPECT_EQ(ToEditorText("a\rb\r\n", crlf),
-              "a\xE2\x90\x8D"
-              "b\n");
-    EXPECT_EQ(FromEditorText("a\xE2\x90\x8D"
-                             "b\n",
-                             crlf),
-              "a\rb\r\n");
+    // A text box breaks lines at every CR, so the one that is no line break shows as a symbol.
+    EXPECT_EQ(ToEditorText(mixed, mixedEncoding), "a\nb\nc\xE2\x90\x8D\n");
+    EXPECT_EQ(FromEditorText(ToEditorText(mixed, mixedEncoding), mixedEncoding, mixed), mixed);
+    EXPECT_EQ(FromEditorText("new\na\nb\nnew\nc\xE2\x90\x8D\n", mixedEncoding, mixed),
+              "new\r\na\r\nb\nnew\r\nc\r\r\n");
+    const std::string lf = "a\nb\n";
+    EXPECT_EQ(FromEditorText("a\nx\nb\n", DetectEditorEncoding(lf, TextEncoding::Utf8), lf),
+              "a\nx\nb\n");
+
     const std::string withSymbol = "\xE2\x90\x8D\r\n";
     const EditorEncoding symbol = DetectEditorEncoding(withSymbol, DetectTextEncoding(withSymbol));
     EXPECT_FALSE(symbol.markCarriageReturns);
-    EXPECT_EQ(FromEditorText(ToEditorText(withSymbol, symbol), symbol), withSymbol);
-    EXPECT_EQ(FromEditorText(ToEditorText(mixed, mixedEncoding), mixedEncoding), mixed);
+    EXPECT_EQ(FromEditorText(ToEditorText(withSymbol, symbol), symbol, withSymbol), withSymbol);
 }
 
 TEST(EditorText, RecognisesMalformedUtf8) {

@@ -96,6 +96,18 @@ TEST_F(LinkCheckTest, ALinkLoopingThroughASymbolicLinkIsWalkedOnce) {
     EXPECT_EQ(report.graph.pages.size(), 1u);
 }
 
+TEST_F(LinkCheckTest, FindingsQuoteAWindows1252PageDecoded) {
+    WriteWholeFileAtomically(
+        folder.File("w.html"),
+        DesignDocument("<IMG SRC='start.png' Name='M' Width='400' Height='300' "
+                       "STYLE='position:absolute; left:0px; top:0px' UseMap='#M'/>\r\n"
+                       "<map name='M'>\r\n<AREA SHAPE='rect' COORDS='1,1,5,5' Title='Me' "
+                       "HREF='caf\xE9.html'/> \r\n</map>\r\n"));
+    const LinkReport report = Check("w.html");
+    ASSERT_EQ(report.problems.size(), 1u);
+    EXPECT_EQ(report.problems[0].text, "The link leads to a missing file: 'caf\xC3\xA9.html'.");
+}
+
 TEST(FlowGraphDot, WritesNodesArrowsAndProblemColours) {
     LinkReport report;
     report.graph.pages = {{"/s/a.html", "a.html", "", FlowPageState::Walked},

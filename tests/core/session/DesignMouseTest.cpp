@@ -156,6 +156,54 @@ TEST_F(DesignMouseTest, ARightPressWhileArmedKeepsTheModeAndAMiddlePressGrabsThe
     EXPECT_EQ(session.Design().Areas.Count(), 3u);
 }
 
+// Draw mode armed, a press held, a click pending: none of them reaches the page read next.
+TEST_F(DesignMouseTest, MouseStateEndsWithThePageItWasOn) {
+    Mouse().MouseDown(kRightButton, 250, 150);
+    interaction.RunCommand("mnuPalDefineClickableArea");
+    session.OpenDocument(File("index.html"));
+    session.SwitchTab(kImageDesignTab);
+    const std::string opened = session.DocumentText();
+    LeftDrag(250, 150, 280, 170, 1.0);
+    EXPECT_EQ(session.Design().Areas.Count(), 3u);
+    EXPECT_EQ(session.Design().Image(1).Left, 130);
+    EXPECT_NE(Section("Images").find("COORDS='10,10,60,40'"), std::string::npos)
+        << Section("Images");
+
+    Mouse().MouseMove(0, 300, 300);
+    EXPECT_EQ(session.Design().Image(1).Left, 130);
+
+    Mouse().MouseDown(kLeftButton, 450, 100);
+    session.OpenDocument(File("index.html"));
+    session.SwitchTab(kImageDesignTab);
+    Mouse().MouseMove(kLeftButton, 200, 200);
+    Mouse().MouseUp(kLeftButton, 200, 200);
+    EXPECT_EQ(session.PathAndName(), File("index.html"));
+    EXPECT_EQ(session.DocumentText(), opened);
+}
+
+// The platform reports a double click as a press, a release, a double click and a release.
+TEST_F(DesignMouseTest, TheSecondPressOfADoubleClickStartsNothing) {
+    const auto doubleClick = [this](float x, float y) {
+        Mouse().MouseDown(kLeftButton, x, y);
+        Mouse().MouseUp(kLeftButton, x, y);
+        Mouse().Click();
+        Mouse().DoubleClick(kLeftButton, x, y);
+        Mouse().MouseUp(kLeftButton, x, y);
+        Mouse().Click();
+    };
+    std::string linked = session.DocumentText();
+    linked.replace(linked.find("HREF='linked.html'"), 18, "HREF='third.html'");
+    Write("linked.html", linked);
+    doubleClick(450, 100);
+    EXPECT_EQ(session.PathAndName(), File("linked.html"));
+
+    Mouse().MouseDown(kRightButton, 250, 150);
+    interaction.RunCommand("mnuPalDefineClickableArea");
+    doubleClick(250, 150);
+    EXPECT_EQ(session.PathAndName(), File("linked.html"));
+    EXPECT_EQ(session.Design().Areas.Count(), 4u);
+}
+
 TEST_F(DesignMouseTest, TheMouseIsIgnoredWhileADocumentIsLoaded) {
     session.SetLoadingSection(true);
     Mouse().MouseDown(kRightButton, 10, 10);

@@ -57,6 +57,25 @@ TEST_F(DocumentEditor, AnEntryWithoutItsEndMarkerRefusesAnEdit) {
     EXPECT_EQ(dialogs.messages.size(), 2u);
 }
 
+// A page with one lone LF is still a CR LF page: each line keeps its own ending, typed lines
+// take the page's, and the end marker never joins the last line typed.
+TEST_F(DocumentEditor, EditedLinesKeepTheirEndingsAndTheEndMarkerStartsItsOwnLine) {
+    Write("page.html",
+          "<HTML><BODY>\r\n<!-- Section: A -->\r\na\r\n<!-- Section End -->\r\n"
+          "<!-- Section: B -->\r\nb1\nb2\r\n<!-- Section End -->\r\n</BODY></HTML>");
+    session.OpenDocument(File("page.html"));
+    session.SwitchTab(kDocumentEditorTab);
+    session.SelectSection(2);
+    EXPECT_EQ(view.editorText, "b1\nb2\n");
+    Type("b0\nb1\nb2\n");
+    session.SelectSection(1);
+    Type("a\nmore");
+    session.SwitchTab(kImageDesignTab);
+    EXPECT_EQ(session.DocumentText(),
+              "<HTML><BODY>\r\n<!-- Section: A -->\r\na\r\nmore\r\n<!-- Section End -->\r\n"
+              "<!-- Section: B -->\r\nb0\r\nb1\nb2\r\n<!-- Section End -->\r\n</BODY></HTML>");
+}
+
 // Typed text not yet committed to the document is not lost on closing.
 TEST_F(DocumentEditor, ClosingAfterTypingSavesADocumentWithAPath) {
     session.OpenDocument(File("page.html"));

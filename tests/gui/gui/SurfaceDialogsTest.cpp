@@ -71,6 +71,7 @@ TEST_F(SurfaceDialogs, TheAreaDialogAppliesEveryFieldAndRecallsSavedValueSets) {
 }
 
 TEST_F(SurfaceDialogs, TheImageDialogChangesTheTypeOnlyWhenTheUserDoes) {
+    htmlsim::testing::WriteFileBytes(folder.File("b.html"), "");
     WhenDialogOpens([&](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Image Properties");
         EXPECT_TRUE(Find<QRadioButton>(dialog, "optImageType2")->isChecked());
@@ -84,11 +85,12 @@ TEST_F(SurfaceDialogs, TheImageDialogChangesTheTypeOnlyWhenTheUserDoes) {
         Find<QRadioButton>(dialog, "optImageType1")->click();
         EXPECT_TRUE(Find<QGroupBox>(dialog, "fraLink")->isVisibleTo(&dialog));
         EXPECT_FALSE(Find<QGroupBox>(dialog, "fraMap")->isVisibleTo(&dialog));
-        Retype(Find<QComboBox>(dialog, "cboHREF")->lineEdit(), "b.html");
+        // The folder's "b.html" is only offered: the link stays as typed.
+        Retype(Find<QComboBox>(dialog, "cboHREF")->lineEdit(), "b.htm");
     });
     Choose(QPoint(250, 150), "mnuImageProperties");
     EXPECT_EQ(Design().Image(1).ImageType, kImageHyperlink);
-    EXPECT_NE(Section("Images").find("<a HREF='b.html'><IMG SRC='shot.png' Name='Map1'"),
+    EXPECT_NE(Section("Images").find("<a HREF='b.htm'><IMG SRC='shot.png' Name='Map1'"),
               std::string::npos)
         << Section("Images");
 }
