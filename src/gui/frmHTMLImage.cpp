@@ -30,6 +30,7 @@
 #include "properties/frmProperties.h"
 #include "recovery/RecoveryWatch.h"
 #include "publish/dlgPublish.h"
+#include "record/dlgRecordPages.h"
 #include "session/PageControlCommands.h"
 #include "session/SessionSectionWriter.h"
 
@@ -182,6 +183,8 @@ void frmHTMLImage::BuildMenus() {
     AddMenuItem(tools, "mnuRefreshDrawing", "Refresh Drawing");
     connect(AddMenuItem(tools, "mnuToolsRecordSimulation", "Create Sim.js"), &QAction::triggered,
             this, [this] { CreateSimJs(mSession, this); });
+    connect(AddMenuItem(tools, "mnuToolsRecordPages", "Record Pages..."), &QAction::triggered, this,
+            [this] { RecordPagesCommand(mSession, this); });
     QAction* preview = AddMenuItem(tools, "mnuPreviewInBrowser", "Preview in Browser");
     preview->setShortcut(Qt::Key_F5);
     connect(preview, &QAction::triggered, this, [this] { PreviewInBrowser(mSession); });
