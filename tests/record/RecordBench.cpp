@@ -1,6 +1,7 @@
-// A long recording timed: 200 presses on the test application under a virtual display, as a
-// user would make them, recorded through htmlsim-cli. Prints the recorder's processor time per
-// page, its peak memory, and how long it took to finish (last page, Sim.js) after the stop key.
+// A long recording timed: 200 presses on the test application under a virtual display of
+// 1280 x 1024, as a user would make them, recorded through htmlsim-cli (the whole screen).
+// Prints the recorder's processor time per page, its peak memory, and how long it took to
+// finish (last page, Sim.js) after the stop key.
 //   build/tests/record/record_bench [PRESSES]
 #include <chrono>
 #include <cstdio>
@@ -14,7 +15,7 @@ int main(int argc, char** argv) {
     using namespace htmlsim::testing;
     const int presses = argc > 1 ? std::atoi(argv[1]) : 200;
     TempFolder folder;
-    RecordedApplication application(folder.Path());
+    RecordedApplication application(folder.Path(), "1280x1024x24", true);
     const auto start = std::chrono::steady_clock::now();
     application.Press("Open", 1);
     application.Press("Options", 3);

@@ -19,7 +19,7 @@ namespace htmlsim::testing {
 
 namespace fs = std::filesystem;
 
-XvfbDisplay StartXvfb() {
+XvfbDisplay StartXvfb(const std::string& screen) {
     int report[2];
     if (pipe(report) != 0) {
         throw std::runtime_error("no pipe");
@@ -27,7 +27,7 @@ XvfbDisplay StartXvfb() {
     XvfbDisplay display;
     display.server = std::make_unique<ChildProcess>(
         std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(report[1]), "-screen", "0",
-                                 "640x480x24", "-nolisten", "tcp"},
+                                 screen, "-nolisten", "tcp"},
         std::map<std::string, std::string>{}, report[1]);
     close(report[1]);
     std::string buffer;
@@ -41,7 +41,8 @@ namespace {
 // A virtual display, and what the test does on it through XTest.
 class VirtualDisplay {
   public:
-    VirtualDisplay() : mServer(StartXvfb()), mDisplay(XOpenDisplay(mServer.name.c_str())) {
+    explicit VirtualDisplay(const std::string& screen)
+        : mServer(StartXvfb(screen)), mDisplay(XOpenDisplay(mServer.name.c_str())) {
         if (mDisplay == nullptr) {
             throw std::runtime_error("the virtual display cannot be opened");
         }
@@ -167,18 +168,33 @@ void WaitForFrameAfter(ChildProcess& recorder, unsigned long time) {
 
 class RecordedApplication::Parts {
   public:
-    explicit Parts(const fs::path& folder)
-        : mEnvironment{{"DISPLAY", mDisplay.Name()},
+    std::vector<std::string> RecorderArguments(const fs::path& folder, bool wholeScreen) const {
+        std::vector<std::string> arguments{std::getenv("HTMLSIM_CLI"),
+                                           "record",
+                                           "--out",
+                                           folder.string(),
+                                           "--prefix",
+                                           "demo",
+                                           "--keys",
+                                           "--report-frames",
+                                           "--x11-only"};
+        // The window stands at the screen's top left corner: its points are the screen's.
+        if (!wholeScreen) {
+            arguments.insert(arguments.end(), {"--window", std::to_string(mWindow)});
+        }
+        return arguments;
+    }
+
+    Parts(const fs::path& folder, const std::string& screen, bool wholeScreen)
+        : mDisplay(screen),
+          mEnvironment{{"DISPLAY", mDisplay.Name()},
                        {"QT_QPA_PLATFORM", "xcb"},
                        {"DBUS_SESSION_BUS_ADDRESS", mBus.Address()},
                        {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1"}},
           mApplication({std::getenv("HTMLSIM_RECORD_TARGET")}, mEnvironment),
           mWindow(std::stoul(mApplication.ReadLineStartingWith("window ").substr(7))),
           mControls(ReadScreen(mApplication, 1)),
-          mRecorder({std::getenv("HTMLSIM_CLI"), "record", "--out", folder.string(), "--window",
-                     std::to_string(mWindow), "--prefix", "demo", "--keys", "--report-frames",
-                     "--x11-only"},
-                    mEnvironment) {}
+          mRecorder(RecorderArguments(folder, wholeScreen), mEnvironment) {}
 
     const ControlBoxes& Controls() const { return mControls; }
 
@@ -220,8 +236,9 @@ class RecordedApplication::Parts {
     const std::set<std::string> mFields{"Name", "Password"};
 };
 
-RecordedApplication::RecordedApplication(const fs::path& folder)
-    : mParts(std::make_unique<Parts>(folder)) {}
+RecordedApplication::RecordedApplication(const fs::path& folder, const std::string& screen,
+                                         bool wholeScreen)
+    : mParts(std::make_unique<Parts>(folder, screen, wholeScreen)) {}
 
 RecordedApplication::~RecordedApplication() = default;
 

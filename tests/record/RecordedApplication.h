@@ -24,7 +24,7 @@ struct XvfbDisplay {
     std::unique_ptr<ChildProcess> server;
     std::string name;  // ":N"
 };
-XvfbDisplay StartXvfb();
+XvfbDisplay StartXvfb(const std::string& screen = "640x480x24");
 
 // The test application (record_target) recorded by htmlsim-cli into `folder`, both on a
 // virtual display and a session bus of their own (with the accessibility bus it starts on
@@ -32,7 +32,10 @@ XvfbDisplay StartXvfb();
 // with it.
 class RecordedApplication {
   public:
-    explicit RecordedApplication(const std::filesystem::path& folder);
+    // `screen` is Xvfb's; the window is recorded unless `wholeScreen`.
+    explicit RecordedApplication(const std::filesystem::path& folder,
+                                 const std::string& screen = "640x480x24",
+                                 bool wholeScreen = false);
     ~RecordedApplication();
 
     // Where the controls of the screen shown are, in window (and recorded) coordinates.
