@@ -137,7 +137,9 @@ int RunRecord(const std::vector<std::string>& args) {
         TerminalListener listener(request.reportFrames);
         recorder.Run(recording, listener);
         gRecorder = nullptr;
-        std::printf("%d pages recorded in %s\n", recording.PageCount(), request.folder.c_str());
+        const int pages = recording.PageCount();
+        std::printf("%d %s recorded in %s\n", pages, pages == 1 ? "page" : "pages",
+                    request.folder.c_str());
     } catch (const std::exception& failure) {
         gRecorder = nullptr;
         dialogs.Message(failure.what(), "", MessageIcon::Critical);
