@@ -240,6 +240,8 @@ void X11Recorder::IgnorePressesOn(unsigned long window) {
 
 void X11Recorder::Run(Recording& recording, RecorderListener& listener) {
     Display& d = *mDisplay;
+    const QRect region = Region();
+    recording.SetRegion({region.x(), region.y(), region.width(), region.height()});
     FrameRing ring(kRingCapacity);
     // The first screen is in the ring before any press is listened to.
     const QImage first = d.grabber.Grab();

@@ -102,13 +102,17 @@ std::string Recording::Finish(const RecordedPicture& picture) {
     return first;
 }
 
-// The picture first, so that no page names a picture that is not there.
+// The picture and region first, so that no page names a picture that is not there.
 void Recording::WritePage(const RecordedPicture& picture, RecordedPageContent content) {
     content.name = PageName(mPagesWritten + 1);
     content.picture = content.name + ".png";
     content.width = picture.width;
     content.height = picture.height;
     picture.save(mFolder + content.picture);
+    if (mRegion) {
+        WriteWholeFileAtomically(RegionFilePath(PagePath(mPagesWritten + 1)),
+                                 CaptureRegionText(*mRegion) + "\n");
+    }
     WriteWholeFileAtomically(PagePath(mPagesWritten + 1), RecordedPageText(content, mDialogs));
     ++mPagesWritten;
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "record/CaptureRegion.h"
 #include "record/RecordedPage.h"
 #include "record/RecordedPress.h"
 #include "services/Dialogs.h"
@@ -33,6 +34,10 @@ class Recording {
     // "Sim.js" is written from the first page. Returns the first page's path.
     std::string Finish(const RecordedPicture& picture);
 
+    // The part of the screen recorded: written beside each page from now on ("name.region"),
+    // so Re-capture Picture takes the same part again.
+    void SetRegion(const CaptureRegion& region) { mRegion = region; }
+
     // Pages written completely so far.
     int PageCount() const { return mPagesWritten; }
     std::string PagePath(int number) const;
@@ -46,6 +51,7 @@ class Recording {
     Dialogs& mDialogs;
     std::string mTyped;
     std::optional<AccessibleControl> mLastPressed;
+    std::optional<CaptureRegion> mRegion;
     int mPagesWritten = 0;
 };
 
