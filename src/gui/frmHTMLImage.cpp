@@ -30,7 +30,9 @@
 #include "properties/frmProperties.h"
 #include "recovery/RecoveryWatch.h"
 #include "publish/dlgPublish.h"
+#include "record/RecapturePictureCommand.h"
 #include "record/dlgRecordPages.h"
+#include "X11ScreenCapture.h"
 #include "session/PageControlCommands.h"
 #include "session/SessionSectionWriter.h"
 
@@ -185,6 +187,12 @@ void frmHTMLImage::BuildMenus() {
             this, [this] { CreateSimJs(mSession, this); });
     connect(AddMenuItem(tools, "mnuToolsRecordPages", "Record Pages..."), &QAction::triggered, this,
             [this] { RecordPagesCommand(mSession, this); });
+    connect(AddMenuItem(tools, "mnuToolsRecapturePicture", "Re-capture Picture"),
+            &QAction::triggered, this, [this] {
+                EventLoopCountdownClock clock;
+                record::X11ScreenCapture screen;
+                RecapturePictureCommand(mSession, clock, screen);
+            });
     QAction* preview = AddMenuItem(tools, "mnuPreviewInBrowser", "Preview in Browser");
     preview->setShortcut(Qt::Key_F5);
     connect(preview, &QAction::triggered, this, [this] { PreviewInBrowser(mSession); });

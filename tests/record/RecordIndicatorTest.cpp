@@ -1,10 +1,10 @@
-// Recording from the editor under a virtual display started here: the editor's windows are
-// unmapped while the indicator counts the pages, a press on the indicator's Stop ends the
-// recording without becoming a page, and the windows come back.
+// Recording from the editor under a virtual display started here.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
@@ -14,10 +14,15 @@
 #include "FakeDialogs.h"
 #include "RecordedApplication.h"
 #include "TempFolder.h"
+#include "X11ScreenCapture.h"
+#include "frmHTMLImage.h"
+#include "record/HiddenWindows.h"
+#include "record/RecapturePictureCommand.h"
 #include "record/RecordingIndicator.h"
 
 // Last: X11's macros (None, Bool, Status) would change the names in the headers above.
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
 namespace htmlsim::testing {
@@ -39,38 +44,87 @@ bool IsMapped(const QWidget& window) {
     return attributes.map_state != IsUnmapped;
 }
 
-// Runs `drive` once the indicator is shown, inside the recording's own event loop.
-class WhenIndicatorShown : public QObject {
+QImage Picture(const std::string& path) {
+    return QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
+}
+
+// The virtual display's screen without any window of ours, read back through plain Xlib.
+QImage BareScreen(QWidget& editor) {
+    editor.hide();
+    gui::SyncWithServer();
+    ::Display* display = XOpenDisplay(nullptr);
+    const int width = DisplayWidth(display, DefaultScreen(display));
+    const int height = DisplayHeight(display, DefaultScreen(display));
+    XImage* image =
+        XGetImage(display, DefaultRootWindow(display), 0, 0, width, height, AllPlanes, ZPixmap);
+    QImage screen = QImage(reinterpret_cast<const uchar*>(image->data), width, height,
+                           image->bytes_per_line, QImage::Format_RGB32)
+                        .copy();
+    XDestroyImage(image);
+    XCloseDisplay(display);
+    editor.show();
+    return screen;
+}
+
+// Runs `drive` once the top-level widget named so is shown, inside the event loop that shows it
+// (the dialog's, the recording's).
+class WhenShown : public QObject {
   public:
-    explicit WhenIndicatorShown(std::function<void(gui::RecordingIndicator&)> drive)
-        : mDrive(std::move(drive)) {
+    WhenShown(const char* objectName, std::function<void(QWidget&)> drive)
+        : mObjectName(objectName), mDrive(std::move(drive)) {
         qApp->installEventFilter(this);
     }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && watched->objectName() == "frmRecordingIndicator") {
+        if (event->type() == QEvent::Show && watched->objectName() == mObjectName) {
             qApp->removeEventFilter(this);
             QTimer::singleShot(0, this, [this, watched] {
-                mDrive(*static_cast<gui::RecordingIndicator*>(watched));
+                auto& widget = *static_cast<QWidget*>(watched);
+                EXPECT_TRUE(QTest::qWaitForWindowExposed(&widget));
+                mDrive(widget);
             });
         }
         return false;
     }
 
   private:
-    std::function<void(gui::RecordingIndicator&)> mDrive;
+    QString mObjectName;
+    std::function<void(QWidget&)> mDrive;
 };
 
-TEST(RecordIndicator, StopOnTheIndicatorEndsTheRecordingAndIsNoPage) {
+// Counts the countdown's seconds without waiting them, and sees the screen as it is meanwhile.
+class CountingClock : public CountdownClock {
+  public:
+    explicit CountingClock(std::function<void()> during) : mDuring(std::move(during)) {}
+    void WaitOneSecond() override {
+        ++seconds;
+        mDuring();
+    }
+    int seconds = 0;
+
+  private:
+    std::function<void()> mDuring;
+};
+
+// The editor's Tools > Record Pages...: the dialog's Start hides the editor and shows the
+// indicator; a press on the desktop is a page, the indicator's own Stop is none and ends the
+// recording, the editor comes back with the first page open. Re-capture Picture then takes that
+// page's picture anew from the region the recording kept, the editor hidden meanwhile.
+TEST(RecordIndicator, TheDialogStartsTheIndicatorStopsAndThePageIsRecapturedLater) {
     TempFolder folder;
-    QWidget editor;
-    editor.resize(300, 200);
+    FakeDialogs dialogs;
+    gui::frmHTMLImage editor(dialogs, folder.File("program"));
     editor.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
+    WhenShown dialogDriver("dlgRecordPages", [&](QWidget& dialog) {
+        dialog.findChild<QLineEdit*>("txtFolder")->setText(QString::fromStdString(folder.File("")));
+        dialog.findChild<QLineEdit*>("txtPrefix")->setText("gui");
+        dialog.findChild<QPushButton*>("cmdStart")->click();
+    });
     bool editorUnmapped = false;
-    WhenIndicatorShown driver([&](gui::RecordingIndicator& indicator) {
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&indicator));
+    WhenShown indicatorDriver("frmRecordingIndicator", [&](QWidget& window) {
+        auto& indicator = static_cast<gui::RecordingIndicator&>(window);
         auto* count = indicator.findChild<QLabel*>("lblPageCount");
         ASSERT_TRUE(QTest::qWaitFor([&] { return count->text() == "Recording: 0 pages"; }));
         editorUnmapped = !IsMapped(editor);
@@ -85,15 +139,30 @@ TEST(RecordIndicator, StopOnTheIndicatorEndsTheRecordingAndIsNoPage) {
         QPushButton& stop = indicator.StopButton();
         ClickOnScreen(stop.mapToGlobal(stop.rect().center()));
     });
-    FakeDialogs dialogs;
-    const std::string first =
-        gui::RecordWithIndicator(dialogs, folder.Path().string(), "gui", {}, false);
+    editor.MenuItem("mnuToolsRecordPages")->trigger();
 
-    EXPECT_EQ(first, folder.File("gui001.html"));
     EXPECT_TRUE(editorUnmapped);
     EXPECT_TRUE(editor.isVisible());
+    EXPECT_EQ(editor.GetSession().PathAndName(), folder.File("gui001.html"));
     EXPECT_TRUE(std::filesystem::exists(folder.File("gui002.html")));
     EXPECT_FALSE(std::filesystem::exists(folder.File("gui003.html")));
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // The picture taken again shows neither the editor nor the countdown: the bare screen of
+    // the virtual display.
+    const std::string page = ReadFileBytes(folder.Path() / "gui001.html");
+    // An older picture stands in its place, so the new one is seen to replace it.
+    QImage(8, 8, QImage::Format_RGB32).save(QString::fromStdString(folder.File("gui001.png")));
+    std::vector<bool> editorMappedDuringCountdown;
+    CountingClock clock([&] { editorMappedDuringCountdown.push_back(IsMapped(editor)); });
+    record::X11ScreenCapture screen;
+    gui::RecapturePictureCommand(editor.GetSession(), clock, screen);
+    const QImage bare = BareScreen(editor);
+    EXPECT_EQ(clock.seconds, 3);
+    EXPECT_EQ(editorMappedDuringCountdown, std::vector<bool>(3, false));
+    EXPECT_EQ(Picture(folder.File("gui001.png")), bare);
+    EXPECT_EQ(ReadFileBytes(folder.Path() / "gui001.html"), page);
+    EXPECT_TRUE(editor.isVisible());
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

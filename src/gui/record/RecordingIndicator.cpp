@@ -1,7 +1,5 @@
 #include "RecordingIndicator.h"
 
-#include <QtGui/qguiapplication_platform.h>
-#include <xcb/xcb.h>
 #include <QApplication>
 #include <QEventLoop>
 #include <QHBoxLayout>
@@ -10,6 +8,7 @@
 #include <optional>
 #include <thread>
 
+#include "HiddenWindows.h"
 #include "WindowPicker.h"
 #include "linkcheck/CollectingDialogs.h"
 #include "record/Recording.h"
@@ -36,40 +35,6 @@ class IndicatorListener : public record::RecorderListener {
 
     QPointer<RecordingIndicator> mIndicator;
 };
-
-// The program's windows are unmapped while recording and come back as they were.
-class HiddenWindows {
-  public:
-    HiddenWindows() {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->isVisible()) {
-                mHidden.push_back(widget);
-                widget->hide();
-            }
-        }
-    }
-    ~HiddenWindows() {
-        for (const QPointer<QWidget>& widget : mHidden) {
-            if (widget) {
-                widget->show();
-            }
-        }
-    }
-    HiddenWindows(const HiddenWindows&) = delete;
-    HiddenWindows& operator=(const HiddenWindows&) = delete;
-
-  private:
-    std::vector<QPointer<QWidget>> mHidden;
-};
-
-// Until the server has unmapped the windows, they would be in the first screens.
-void SyncWithServer() {
-    QCoreApplication::processEvents();
-    if (auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>()) {
-        xcb_connection_t* connection = x11->connection();
-        free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
-    }
-}
 
 }  // namespace
 

@@ -20,6 +20,7 @@ namespace htmlsim::gui {
 dlgRecordPages::dlgRecordPages(QWidget* owner, Dialogs& dialogs, const std::string& startFolder)
     : QDialog(owner) {
     setWindowTitle("Record Pages");
+    setObjectName("dlgRecordPages");
     auto* layout = new QVBoxLayout(this);
     mWholeScreen = new QRadioButton("The whole screen");
     mWindow = new QRadioButton("One window (click it after Start)");
@@ -42,6 +43,7 @@ dlgRecordPages::dlgRecordPages(QWidget* owner, Dialogs& dialogs, const std::stri
 
     auto* form = new QFormLayout;
     mFolder = new QLineEdit(QString::fromStdString(startFolder));
+    mFolder->setObjectName("txtFolder");
     auto* browse = new QPushButton("...");
     connect(browse, &QPushButton::clicked, this, [this, &dialogs] {
         const std::string chosen =
@@ -55,6 +57,7 @@ dlgRecordPages::dlgRecordPages(QWidget* owner, Dialogs& dialogs, const std::stri
     folderRow->addWidget(browse);
     form->addRow("Folder:", folderRow);
     mPrefix = new QLineEdit("page");
+    mPrefix->setObjectName("txtPrefix");
     form->addRow("Page names start with:", mPrefix);
     layout->addLayout(form);
     mKeys = new QCheckBox("Record typed text");
