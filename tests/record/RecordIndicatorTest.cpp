@@ -22,7 +22,6 @@
 
 // Last: X11's macros (None, Bool, Status) would change the names in the headers above.
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
 namespace htmlsim::testing {
@@ -48,19 +47,14 @@ QImage Picture(const std::string& path) {
     return QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
 }
 
-// The virtual display's screen without any window of ours, read back through plain Xlib.
+// The virtual display's screen without any window of ours.
 QImage BareScreen(QWidget& editor) {
     editor.hide();
     gui::SyncWithServer();
     ::Display* display = XOpenDisplay(nullptr);
     const int width = DisplayWidth(display, DefaultScreen(display));
     const int height = DisplayHeight(display, DefaultScreen(display));
-    XImage* image =
-        XGetImage(display, DefaultRootWindow(display), 0, 0, width, height, AllPlanes, ZPixmap);
-    QImage screen = QImage(reinterpret_cast<const uchar*>(image->data), width, height,
-                           image->bytes_per_line, QImage::Format_RGB32)
-                        .copy();
-    XDestroyImage(image);
+    const QImage screen = WindowImage(display, DefaultRootWindow(display), width, height);
     XCloseDisplay(display);
     editor.show();
     return screen;

@@ -36,6 +36,16 @@ XvfbDisplay StartXvfb(const std::string& screen) {
     return display;
 }
 
+QImage WindowImage(_XDisplay* display, unsigned long window, int width, int height) {
+    XImage* image = XGetImage(display, window, 0, 0, static_cast<unsigned>(width),
+                              static_cast<unsigned>(height), AllPlanes, ZPixmap);
+    QImage screen = QImage(reinterpret_cast<const uchar*>(image->data), width, height,
+                           image->bytes_per_line, QImage::Format_RGB32)
+                        .copy();
+    XDestroyImage(image);
+    return screen;
+}
+
 namespace {
 
 // A virtual display, and what the test does on it through XTest.
@@ -71,13 +81,7 @@ class VirtualDisplay {
     }
 
     QImage Screen(Window window, int width, int height) {
-        XImage* image = XGetImage(mDisplay, window, 0, 0, static_cast<unsigned>(width),
-                                  static_cast<unsigned>(height), AllPlanes, ZPixmap);
-        QImage screen = QImage(reinterpret_cast<const uchar*>(image->data), width, height,
-                               image->bytes_per_line, QImage::Format_RGB32)
-                            .copy();
-        XDestroyImage(image);
-        return screen;
+        return WindowImage(mDisplay, window, width, height);
     }
 
     void Move(Window window, const Click& click) {

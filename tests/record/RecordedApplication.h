@@ -9,6 +9,8 @@
 #include "ChildProcess.h"
 #include "model/AreaShape.h"
 
+struct _XDisplay;
+
 namespace htmlsim::testing {
 
 struct Click {
@@ -25,6 +27,9 @@ struct XvfbDisplay {
     std::string name;  // ":N"
 };
 XvfbDisplay StartXvfb(const std::string& screen = "640x480x24");
+
+// What a window (or the root) of the display shows now, read back through plain Xlib.
+QImage WindowImage(_XDisplay* display, unsigned long window, int width, int height);
 
 // The test application (record_target) recorded by htmlsim-cli into `folder`, both on a
 // virtual display and a session bus of their own (with the accessibility bus it starts on
