@@ -10,6 +10,8 @@ htmlsim_packages=(
     xvfb xauth fonts-liberation
     librsvg2-bin groff-base mandoc desktop-file-utils dpkg-dev file
     unzip
+    libx11-dev libx11-xcb-dev libxcb1-dev libxext-dev libxi-dev libxtst-dev libxkbcommon-x11-dev
+    libatspi2.0-dev at-spi2-core dbus-daemon
 )
 
 htmlsim_install_missing() {

@@ -22,6 +22,7 @@
 #include "PreviewInBrowser.h"
 #include "QtText.h"
 #include "RecentFilesMenu.h"
+#include "X11ScreenCapture.h"
 #include "codelib/frmCodeLibrary.h"
 #include "controls/PageControlViews.h"
 #include "editor/DocumentTextEdit.h"
@@ -32,6 +33,8 @@
 #include "insert/ImageInsertionCommands.h"
 #include "properties/frmProperties.h"
 #include "publish/dlgPublish.h"
+#include "record/RecapturePictureCommand.h"
+#include "record/dlgRecordPages.h"
 #include "recovery/RecoveryWatch.h"
 #include "session/NewDocumentCommand.h"
 #include "session/PageControlCommands.h"
@@ -227,6 +230,14 @@ void frmHTMLImage::BuildMenus() {
     AddMenuItem(tools, "mnuRefreshDrawing", "Refresh Drawing");
     connect(AddMenuItem(tools, "mnuToolsRecordSimulation", "Create Sim.js"), &QAction::triggered,
             this, [this] { CreateSimJs(mSession, this); });
+    connect(AddMenuItem(tools, "mnuToolsRecordPages", "Record Pages..."), &QAction::triggered, this,
+            [this] { RecordPagesCommand(mSession, this); });
+    connect(AddMenuItem(tools, "mnuToolsRecapturePicture", "Re-capture Picture"),
+            &QAction::triggered, this, [this] {
+                EventLoopCountdownClock clock;
+                record::X11ScreenCapture screen;
+                RecapturePictureCommand(mSession, clock, screen);
+            });
     QAction* preview = AddMenuItem(tools, "mnuPreviewInBrowser", "Preview in Browser");
     preview->setShortcut(Qt::Key_F5);
     connect(preview, &QAction::triggered, this, [this] { PreviewInBrowser(mSession); });

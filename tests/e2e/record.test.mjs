@@ -1,0 +1,86 @@
+// A recorded simulation (left, right and left presses on a small application, recorded under a
+// virtual display by the record_under_xvfb test) followed in headless Chromium with the button
+// each page asks for.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { createServer } from 'node:http';
+import { extname, join, normalize } from 'node:path';
+import { chromium } from 'playwright-core';
+
+const folder = process.env.HTMLSIM_RECORDED;
+const browserPath = process.env.HTMLSIM_CHROMIUM || '/usr/bin/chromium';
+const canvasScale = 0.7;
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.png': 'image/png' };
+
+let server;
+let origin;
+let browser;
+
+before(async () => {
+  assert.ok(folder, 'HTMLSIM_RECORDED names the folder of the recorded pages');
+  server = createServer((request, response) => {
+    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
+    try {
+      const body = readFileSync(join(folder, path));
+      response.writeHead(200, { 'Content-Type': types[extname(path)] || 'application/octet-stream' });
+      response.end(body);
+    } catch {
+      response.writeHead(404);
+      response.end();
+    }
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  origin = `http://127.0.0.1:${server.address().port}`;
+  browser = await chromium.launch({ executablePath: browserPath, args: ['--no-sandbox'] });
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+// The middle of the page's one area, where the browser takes it: an image map's AREA at the
+// picture's place, a canvas's area scaled as its script draws it.
+async function areaMiddle(page) {
+  return page.evaluate((scale) => {
+    const area = document.querySelector('area');
+    const [x1, y1, x2, y2] = area
+      ? area.coords.split(',').map(Number)
+      : window.Areas[0].split(',').slice(0, 4).map((n) => Number(n) * scale);
+    return { x: (x1 + x2) / 2, y: (y1 + y2) / 2 };
+  }, canvasScale);
+}
+
+test('pages 1 to 4 are followed with left, right and left clicks', async () => {
+  const page = await browser.newPage({ viewport: { width: 800, height: 600 } });
+  const alerts = [];
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  page.on('dialog', async (dialog) => {
+    alerts.push(dialog.message());
+    await dialog.dismiss();
+  });
+  await page.goto(`${origin}/demo001.html`);
+  let middle = await areaMiddle(page);
+  await page.mouse.click(middle.x, middle.y);
+  await page.waitForURL(/demo002\.html$/);
+
+  // The canvas page refuses the wrong button and takes the right one.
+  await page.waitForLoadState('load');
+  middle = await areaMiddle(page);
+  await page.mouse.click(middle.x, middle.y);
+  await page.waitForFunction(() => true);
+  assert.deepEqual(alerts, ['This area needs a right click.']);
+  await page.mouse.click(middle.x, middle.y, { button: 'right' });
+  await page.waitForURL(/demo003\.html$/);
+
+  await page.waitForLoadState('load');
+  assert.equal(await page.locator('#Balloon_1').innerText(), 'Type: hello');
+  middle = await areaMiddle(page);
+  await page.mouse.click(middle.x, middle.y);
+  await page.waitForURL(/demo004\.html$/);
+  assert.equal(await page.locator('area').count(), 0);
+  assert.deepEqual(errors, []);
+  await page.close();
+});

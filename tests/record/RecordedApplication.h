@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QImage>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "ChildProcess.h"
+#include "model/AreaShape.h"
+
+struct _XDisplay;
+
+namespace htmlsim::testing {
+
+struct Click {
+    int x = 0;
+    int y = 0;
+    unsigned button = 1;
+};
+
+using ControlBoxes = std::map<std::string, ShapeBox>;
+
+// A virtual display of its own, on the first free display number ("-displayfd").
+struct XvfbDisplay {
+    std::unique_ptr<ChildProcess> server;
+    std::string name;  // ":N"
+};
+XvfbDisplay StartXvfb(const std::string& screen = "640x480x24");
+
+// What a window (or the root) of the display shows now, read back through plain Xlib.
+QImage WindowImage(_XDisplay* display, unsigned long window, int width, int height);
+
+// The test application (record_target) recorded by htmlsim-cli into `folder`, both on a
+// virtual display and a session bus of their own (with the accessibility bus it starts on
+// demand), pressed and typed into through XTest as a user would. Everything it started ends
+// with it.
+class RecordedApplication {
+  public:
+    // `screen` is Xvfb's; the window is recorded unless `wholeScreen`.
+    explicit RecordedApplication(const std::filesystem::path& folder,
+                                 const std::string& screen = "640x480x24",
+                                 bool wholeScreen = false);
+    ~RecordedApplication();
+
+    // Where the controls of the screen shown are, in window (and recorded) coordinates.
+    const ControlBoxes& Controls() const;
+
+    // The pointer rests on the control, the recorder has seen the screen as it is, and the
+    // control is pressed; returns the screen before the press and where it was pressed. A
+    // button leads to the next screen; a field takes the focus (before any key that follows).
+    std::pair<QImage, Click> Press(const std::string& control, unsigned button);
+    // Types the word and waits until the application shows it.
+    void Type(const std::string& word);
+    QImage Screen();
+    // The stop key; waits for the recorder's end.
+    ChildProcess::Usage Stop();
+
+  private:
+    class Parts;
+    std::unique_ptr<Parts> mParts;
+};
+
+}  // namespace htmlsim::testing
