@@ -10,6 +10,7 @@
 #include "remote/PathNames.h"
 #include "session/BusyPointer.h"
 #include "session/DesignGate.h"
+#include "session/PlantedFaults.h"
 #include "session/TemporaryFolder.h"
 #include "surface/DesignOperations.h"
 #include "surface/PageControls.h"
@@ -192,7 +193,9 @@ void Session::UpdateCaption() {
 void Session::SwitchTab(int tab) {
     BusyPointer busy(*mView);
     mCurrentTab = tab;
-    mView->ShowTab(tab);
+    if (!gPlantedFaults.windowMissesTabChanges) {
+        mView->ShowTab(tab);
+    }
     if (mSectionEdited) {
         CommitSectionEdit();
     }
@@ -281,7 +284,7 @@ bool Session::SaveAsCommand() {
     try {
         const std::string path = mDialogs.SaveFileName(request);
         if (path.empty()) {
-            return false;
+            return gPlantedFaults.failedStepsChangeState;
         }
         SetPathAndName(path);
         const bool saved = SaveDocument();
