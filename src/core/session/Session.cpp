@@ -145,11 +145,18 @@ bool Session::SaveDocument() {
             return false;
         }
         const std::string lineBreak(DocumentLineBreak(mDocumentText));
-        mDocumentText = NormalisedForSaving(mDocumentText);
+        std::string normalised = NormalisedForSaving(mDocumentText);
+        const bool trimmed = normalised != mDocumentText;
+        mDocumentText = std::move(normalised);
         WriteWholeFileAtomically(mPathAndName, mDocumentText + lineBreak);
         mSavedText = mDocumentText;
         RecordInHistory();
         mView->DocumentKept(mPathAndName);
+        // The Document Editor shows the text as saved, not the blanks the save trimmed.
+        if (trimmed && mCurrentTab == kDocumentEditorTab) {
+            ListSections();
+            ShowSelectedBody();
+        }
         return true;
     } catch (const std::exception& failure) {
         ReportFailure(failure);
