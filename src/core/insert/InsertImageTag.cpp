@@ -55,9 +55,10 @@ void AppendToImagesSection(Session& session, const std::string& line) {
 
 void InsertImageTag(Session& session, const std::string& path) {
     try {
+        // A cancelled Save As cancels the insertion that asked for it.
         if (session.DocumentSource() != kFtpDocument &&
-            !FileHelper::FileExists(session.PathAndName())) {
-            session.SaveAsCommand();
+            !FileHelper::FileExists(session.PathAndName()) && !session.SaveAsCommand()) {
+            return;
         }
         const std::string folder = ReferenceFolder(session, path);
         const FTPPathParts parts = SplitFTPPath(path);
