@@ -47,7 +47,7 @@ void AppendToImagesSection(Session& session, const std::string& line) {
     if (end == std::string::npos) {
         throw RuntimeError(std::string("Cannot Find ") + kSectionEnd + "'");
     }
-    document.insert(end, line);
+    document.insert(end, WithLineBreaksOf(document, line));
     session.SetDocumentText(std::move(document));
 }
 
