@@ -307,6 +307,7 @@ struct SessionMachine::Before {
     int source = 0;
     std::string text;  // with the Document Editor's pending typing
     int historyIndex = 0;
+    std::string savedText;
     std::optional<int> loads;
     std::set<std::string> pending;  // the section typed into and not yet put back
     int cancelledSaves = 0;
@@ -350,6 +351,7 @@ std::optional<std::string> SessionMachine::Step(const MachineStep& step) {
     before.source = mSession.DocumentSource();
     before.text = mSession.TextWithPendingEdit();
     before.historyIndex = mSession.HistoryIndex();
+    before.savedText = mSession.SavedText();
     before.loads = mWindow.Loads();
     if (mSession.SectionEdited()) {
         before.pending.insert(mSession.Sections().Name(mSession.SelectedSection()));
@@ -439,13 +441,20 @@ std::optional<std::string> SessionMachine::CheckStep(const Command& command, con
     const bool failedOpen = mChosenPath && *mChosenPath != mSession.PathAndName() && !namedNow;
     if (cancelled != before.cancelledSaves || failedOpen) {
         if (mSession.PathAndName() != before.path || mSession.DocumentSource() != before.source ||
-            mSession.HistoryIndex() != before.historyIndex ||
+            // A save before the open records its page in the history.
+            (mSession.HistoryIndex() != before.historyIndex &&
+             mSession.SavedText() == before.savedText) ||
             Trimmed(mSession.TextWithPendingEdit()) != Trimmed(before.text)) {
-            return Broken("unchanged",
-                          std::string(failedOpen ? "a failed open" : "a cancelled Save As") +
-                              " changed the document: now " + mSession.PathAndName() + " (mode " +
-                              std::to_string(mSession.DocumentSource()) + "), was " + before.path +
-                              " (mode " + std::to_string(before.source) + ")");
+            return Broken(
+                "unchanged",
+                std::string(failedOpen ? "a failed open" : "a cancelled Save As") +
+                    " changed the document: now " + mSession.PathAndName() + " (mode " +
+                    std::to_string(mSession.DocumentSource()) + "), was " + before.path +
+                    " (mode " + std::to_string(before.source) + "); history entry " +
+                    std::to_string(mSession.HistoryIndex()) + ", was " +
+                    std::to_string(before.historyIndex) + "; text " +
+                    (Trimmed(mSession.TextWithPendingEdit()) == Trimmed(before.text) ? "kept"
+                                                                                     : "changed"));
         }
         if (mSaved.value_or(false)) {
             return Broken("unchanged", "a cancelled Save As reported a save");
