@@ -44,6 +44,10 @@ bool FakeFtpClient::OpenConnection(const FtpConnectionDetails& details) {
 }
 
 bool FakeFtpClient::RequireServer() {
+    if (requestsBeforeOutage && (*requestsBeforeOutage)-- == 0) {
+        serverUp = false;
+        ++outages;
+    }
     BeginOperation();
     return RequireConnection();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -23,6 +24,10 @@ class FakeFtpClient : public FtpClient {
     bool readOnly = false;
     std::set<std::string> unreadable;  // files that exist but cannot be read
     std::vector<std::string> fetched;  // every file read or downloaded, in order
+    // When set, the server goes down as this many more requests have been served; each such
+    // outage is counted.
+    std::optional<int> requestsBeforeOutage;
+    int outages = 0;
 
     // The login this server takes: user "ann" at example.org.
     static FtpConnectionDetails Login(const std::string& password = "secret");

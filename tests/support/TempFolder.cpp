@@ -7,9 +7,10 @@
 
 namespace htmlsim::testing {
 
-TempFolder::TempFolder() {
+TempFolder::TempFolder() : TempFolder(std::filesystem::temp_directory_path()) {}
+
+TempFolder::TempFolder(const std::filesystem::path& base) {
     std::random_device random;
-    const auto base = std::filesystem::temp_directory_path();
     for (int attempt = 0; attempt < 100; ++attempt) {
         auto candidate = base / ("htmlsim-test-" + std::to_string(random()));
         if (std::filesystem::create_directory(candidate)) {

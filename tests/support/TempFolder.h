@@ -7,8 +7,10 @@ namespace htmlsim::testing {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
-public:
+  public:
+    // Under the system's temporary folder, or under base.
     TempFolder();
+    explicit TempFolder(const std::filesystem::path& base);
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
@@ -17,7 +19,7 @@ public:
     // The path of a file inside the folder, as a string.
     std::string File(const std::string& name) const { return (mPath / name).string(); }
 
-private:
+  private:
     std::filesystem::path mPath;
 };
 

@@ -48,7 +48,7 @@ void AppendToImagesSection(Session& session, const std::string& line) {
     if (end == std::string::npos) {
         throw RuntimeError(std::string("Cannot Find ") + kSectionEnd + "'");
     }
-    document.insert(end, line);
+    document.insert(end, WithLineBreaksOf(document, line));
     session.SetDocumentText(std::move(document));
 }
 
@@ -56,9 +56,10 @@ void AppendToImagesSection(Session& session, const std::string& line) {
 
 bool InsertImageTag(Session& session, const std::string& path) {
     try {
+        // A cancelled Save As cancels the insertion that asked for it.
         if (session.DocumentSource() != kFtpDocument &&
-            !FileHelper::FileExists(session.PathAndName())) {
-            session.SaveAsCommand();
+            !FileHelper::FileExists(session.PathAndName()) && !session.SaveAsCommand()) {
+            return;
         }
         const std::string folder = ReferenceFolder(session, path);
         const FTPPathParts parts = SplitFTPPath(path);

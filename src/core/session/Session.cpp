@@ -10,6 +10,7 @@
 #include "remote/PathNames.h"
 #include "session/BusyPointer.h"
 #include "session/DesignGate.h"
+#include "session/PlantedFaults.h"
 #include "session/TemporaryFolder.h"
 #include "surface/DesignOperations.h"
 #include "surface/PageControls.h"
@@ -145,11 +146,18 @@ bool Session::SaveDocument() {
             return false;
         }
         const std::string lineBreak(DocumentLineBreak(mDocumentText));
-        mDocumentText = NormalisedForSaving(mDocumentText);
+        std::string normalised = NormalisedForSaving(mDocumentText);
+        const bool trimmed = normalised != mDocumentText;
+        mDocumentText = std::move(normalised);
         WriteWholeFileAtomically(mPathAndName, mDocumentText + lineBreak);
         mSavedText = mDocumentText;
         RecordInHistory();
         mView->DocumentKept(mPathAndName);
+        // The Document Editor shows the text as saved, not the blanks the save trimmed.
+        if (trimmed && mCurrentTab == kDocumentEditorTab) {
+            ListSections();
+            ShowSelectedBody();
+        }
         return true;
     } catch (const std::exception& failure) {
         ReportFailure(failure);
@@ -195,7 +203,9 @@ void Session::UpdateCaption() {
 void Session::SwitchTab(int tab) {
     BusyPointer busy(*mView);
     mCurrentTab = tab;
-    mView->ShowTab(tab);
+    if (!gPlantedFaults.windowMissesTabChanges) {
+        mView->ShowTab(tab);
+    }
     if (mSectionEdited) {
         CommitSectionEdit();
     }
@@ -284,7 +294,7 @@ bool Session::SaveAsCommand() {
     try {
         const std::string path = mDialogs.SaveFileName(request);
         if (path.empty()) {
-            return false;
+            return gPlantedFaults.failedStepsChangeState;
         }
         SetPathAndName(WithDefaultExtension(path, "html"));
         const bool saved = SaveDocument();

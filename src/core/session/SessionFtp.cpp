@@ -2,6 +2,7 @@
 #include "document/DocumentTemplate.h"
 #include "remote/FtpAddress.h"
 #include "remote/PathNames.h"
+#include "session/PlantedFaults.h"
 #include "session/Session.h"
 #include "util/Text.h"
 
@@ -54,7 +55,9 @@ void Session::OpenFtpFileCommand() {
     const int source = mDocumentSource;
     mDocumentSource = kFtpDocument;
     if (!OpenDocument(path)) {
-        mDocumentSource = source;
+        if (!gPlantedFaults.failedStepsChangeState) {
+            mDocumentSource = source;
+        }
         return;
     }
     SwitchTab(kImageDesignTab);
@@ -67,7 +70,7 @@ bool Session::SaveAsFtpFileCommand() {
     const std::string proposed = mFileNameOnly + (mExtension.empty() ? "" : "." + mExtension);
     const std::string path = mFTP->ShowSaveDialog(kDocumentFilter, proposed, 0);
     if (path.empty()) {
-        return false;
+        return gPlantedFaults.failedStepsChangeState;
     }
     mDocumentSource = kFtpDocument;
     SetPathAndName(path);

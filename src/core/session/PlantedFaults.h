@@ -1,0 +1,17 @@
+#pragma once
+
+namespace htmlsim {
+
+// Two mended faults the session's stateful test brings back to show that it still sees them.
+// Only that test sets them; the program never does.
+struct PlantedFaults {
+    // The session switches tabs without telling the window.
+    bool windowMissesTabChanges = false;
+    // A failed remote open leaves the document in remote mode; a cancelled Save As counts as
+    // saved.
+    bool failedStepsChangeState = false;
+};
+
+inline PlantedFaults gPlantedFaults;
+
+}  // namespace htmlsim

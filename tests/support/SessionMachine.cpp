@@ -1,0 +1,816 @@
+#include "SessionMachine.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <sstream>
+
+#include "PageDocument.h"
+#include "insert/ImageInsertion.h"
+#include "session/SurfaceKeyboard.h"
+
+namespace htmlsim::testing {
+
+namespace {
+
+const char* const kPages[] = {"utf8-crlf.html", "utf8-lf.html", "cp1252-crlf.html",
+                              "cp1252-lf.html"};
+constexpr int kPageCount = 4;
+const char* const kRemoteSite = "/www/site/";
+const char* const kPictureBytes = "PNG shot";
+const std::set<std::string> kDesignSections = {
+    "CanvasScript_Top", "Images", "Labels", "Anchors", "Inputs", "Balloons", "CanvasScript_Bottom"};
+// Where image 1 of every page lies on the surface at first, and its size.
+constexpr float kImageLeft = 100, kImageTop = 50, kImageWidth = 200, kImageHeight = 150;
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    for (size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+// A page of the given encoding and line break: an image map whose two areas link to two other
+// pages, and a section of text with letters beyond ASCII.
+std::string PageBytes(int page) {
+    const auto area = [](const std::string& coords, int target) {
+        return "<AREA SHAPE='rect' COORDS='" + coords + "' Title='' HREF='" +
+               kPages[target % kPageCount] + "'/> \r\n";
+    };
+    std::string bytes = PageDocument(
+        {{"CanvasScript_Top", ""},
+         {"Images",
+          "<IMG SRC='shot.png' Name='Map1' BORDER='0' Width='200' Height='150' "
+          "STYLE='position:absolute; left:100px; top:50px' UseMap='#Map1'/>\r\n"
+          "<map name='Map1'>\r\n" +
+              area("10,10,60,40", page + 1) + area("100,80,150,120", page + 2) + "</map>\r\n"},
+         {"Labels", ""},
+         {"Anchors", ""},
+         {"Inputs", ""},
+         {"Balloons", ""},
+         {"CanvasScript_Bottom", ""},
+         {"Notes",
+          "<P>Caf\xC3\xA9, Gr\xC3\xB6\xC3\x9F"
+          "e\xC2\xA0"
+          "1</P>\r\n"}});
+    if (page >= 2) {
+        for (const auto& [utf8, windows1252] : {std::pair{"\xC3\xA9", "\xE9"},
+                                                {"\xC3\xB6", "\xF6"},
+                                                {"\xC3\x9F", "\xDF"},
+                                                {"\xC2\xA0", "\xA0"}}) {
+            bytes = Replaced(bytes, utf8, windows1252);
+        }
+    }
+    return page % 2 == 1 ? Replaced(bytes, "\r\n", "\n") : bytes;
+}
+
+// What the session writes for a text: blanks and line breaks at the ends go, then the file ends
+// with the document's line break (CR LF unless its lines end with LF alone). Remote pages are
+// written as they stand.
+std::string LineBreakOf(const std::string& text) {
+    return text.find("\r\n") != std::string::npos || text.find('\n') == std::string::npos ? "\r\n"
+                                                                                          : "\n";
+}
+std::string Trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    std::string rest = text.substr(first);
+    rest.erase(rest.find_last_not_of(" \r\n") + 1);
+    return rest;
+}
+std::string SavedBytes(const std::string& text, bool remote) {
+    return remote ? text : Trimmed(text) + LineBreakOf(text);
+}
+
+struct SectionSpan {
+    std::string name;
+    size_t start = 0;      // of the start marker
+    size_t bodyStart = 0;  // after its line break
+    size_t bodyEnd = 0;    // of the end marker
+    size_t end = 0;        // after the end marker
+};
+
+std::vector<SectionSpan> SplitSections(const std::string& text) {
+    static const std::string kStart = "<!-- Section: ", kEnd = "<!-- Section End -->";
+    std::vector<SectionSpan> sections;
+    for (size_t at = text.find(kStart); at != std::string::npos; at = text.find(kStart, at + 1)) {
+        const size_t nameEnd = text.find(" -->", at);
+        const size_t bodyStart = text.find('\n', nameEnd);
+        const size_t bodyEnd = text.find(kEnd, at);
+        if (nameEnd == std::string::npos || bodyStart == std::string::npos ||
+            bodyEnd == std::string::npos) {
+            break;
+        }
+        sections.push_back({text.substr(at + kStart.size(), nameEnd - at - kStart.size()), at,
+                            bodyStart + 1, bodyEnd, bodyEnd + kEnd.size()});
+    }
+    return sections;
+}
+
+// The text with the bodies of the named sections left out, and the added ones dropped whole.
+std::string Outside(const std::string& text, const std::set<std::string>& changed,
+                    const std::set<std::string>& added) {
+    std::string kept;
+    size_t from = 0;
+    for (const auto& section : SplitSections(text)) {
+        if (added.contains(section.name)) {
+            kept += text.substr(from, section.start - from);
+            from = section.end + (text.compare(section.end, 2, "\r\n") == 0 ? 2 : 1);
+        } else if (changed.contains(section.name)) {
+            kept += text.substr(from, section.bodyStart - from) + "...";
+            from = section.bodyEnd;
+        }
+    }
+    return kept + text.substr(std::min(from, text.size()));
+}
+
+// The section's body as the Document Editor shows it: UTF-8 with "\n" line breaks.
+std::string EditorView(std::string body, bool windows1252) {
+    if (windows1252) {
+        std::string utf8;
+        for (const unsigned char c : body) {
+            if (c < 0x80) {
+                utf8 += static_cast<char>(c);
+            } else {  // only Latin-1 letters are typed here
+                utf8 += static_cast<char>(0xC0 | (c >> 6));
+                utf8 += static_cast<char>(0x80 | (c & 0x3F));
+            }
+        }
+        body = utf8;
+    }
+    return Replaced(body, "\r\n", "\n");
+}
+
+std::string Broken(const std::string& rule, const std::string& text) {
+    return "[" + rule + "] " + text;
+}
+
+std::string LocalKey(const std::string& path) {
+    return "local:" + std::filesystem::path(path).lexically_normal().string();
+}
+std::string RemoteKey(const std::string& path) {
+    return "ftp:" + path;
+}
+bool IsPage(const std::string& key) {
+    return key.ends_with(".html") || key.ends_with(".htm");
+}
+
+}  // namespace
+
+// How a command may change the open document's text when it keeps the same page.
+enum class Changes { Nothing, Section, Design, Anything };
+
+struct SessionMachine::Command {
+    const char* name;
+    void (SessionMachine::*run)(uint32_t);
+    Changes changes;
+};
+
+namespace {
+
+using M = SessionMachine;
+const M::Command kCommands[] = {
+    {"Open", &M::Open, Changes::Nothing},
+    {"New", &M::New, Changes::Nothing},
+    {"Save", &M::Save, Changes::Nothing},
+    {"SaveAs", &M::SaveAs, Changes::Nothing},
+    {"SwitchTab", &M::SwitchTab, Changes::Nothing},
+    {"EditSection", &M::EditSection, Changes::Section},
+    {"AddSection", &M::AddSection, Changes::Section},
+    {"DrawArea", &M::DrawArea, Changes::Design},
+    {"DrawBalloon", &M::DrawBalloon, Changes::Design},
+    {"DragImage", &M::DragImage, Changes::Design},
+    {"RemoveArea", &M::RemoveArea, Changes::Design},
+    {"Keys", &M::Keys, Changes::Design},
+    {"Undo", &M::Undo, Changes::Anything},
+    {"Redo", &M::Redo, Changes::Anything},
+    {"FollowLink", &M::FollowLink, Changes::Nothing},
+    {"Back", &M::Back, Changes::Nothing},
+    {"Forward", &M::Forward, Changes::Nothing},
+    {"Drop", &M::Drop, Changes::Design},
+    {"InsertPicture", &M::InsertPicture, Changes::Design},
+    {"FtpOpen", &M::FtpOpen, Changes::Nothing},
+    {"FtpSave", &M::FtpSave, Changes::Nothing},
+};
+constexpr size_t kCommandCount = std::size(kCommands);
+
+}  // namespace
+
+const std::vector<std::string>& MachineCommandNames() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> all;
+        for (const auto& command : kCommands) {
+            all.push_back(command.name);
+        }
+        return all;
+    }();
+    return names;
+}
+
+const std::vector<std::string>& CommandsAwaitingMends() {
+    static const std::vector<std::string> names;
+    return names;
+}
+
+std::vector<bool> CommandsInTheMix() {
+    std::vector<bool> enabled;
+    for (const auto& command : kCommands) {
+        const auto& waiting = CommandsAwaitingMends();
+        enabled.push_back(std::find(waiting.begin(), waiting.end(), command.name) == waiting.end());
+    }
+    return enabled;
+}
+
+std::string CaseText(const MachineCase& machineCase) {
+    std::string text = "Start " + std::to_string(machineCase.startPage) + "\n";
+    for (const auto& step : machineCase.steps) {
+        text +=
+            std::string(kCommands[step.command].name) + " " + std::to_string(step.choice) + "\n";
+    }
+    return text;
+}
+
+std::optional<MachineCase> ParseCase(const std::string& text) {
+    MachineCase machineCase;
+    std::istringstream lines(text);
+    std::string name;
+    uint32_t choice = 0;
+    while (lines >> name >> choice) {
+        const auto& names = MachineCommandNames();
+        const auto found = std::find(names.begin(), names.end(), name);
+        if (name == "Start") {
+            machineCase.startPage = static_cast<int>(choice % kPageCount);
+        } else if (found == names.end()) {
+            return std::nullopt;
+        } else {
+            machineCase.steps.push_back({static_cast<size_t>(found - names.begin()), choice});
+        }
+    }
+    return machineCase;
+}
+
+std::string MachineWorld::Page(int page) const {
+    return Site() + kPages[page % kPageCount];
+}
+
+std::string MachineWorld::Dialogs::SaveFileName(const FileDialogRequest& request) {
+    std::string answer = FakeDialogs::SaveFileName(request);
+    cancelledSaves += answer.empty();
+    if (!answer.empty()) {
+        savedAs.push_back(LocalKey(answer));
+    }
+    return answer;
+}
+
+std::string MachineWorld::FtpDialogs::ChooseRemoteFile(RemoteFolderLister& lister,
+                                                       const RemoteFileRequest& request) {
+    std::string answer = FakeFtpDialogs::ChooseRemoteFile(lister, request);
+    cancelledSaves += request.forSaving && answer.empty();
+    if (request.forSaving && !answer.empty()) {
+        savedAs.push_back(RemoteKey(answer));
+    }
+    return answer;
+}
+
+std::filesystem::path MachineWorld::FolderBase() {
+    return std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
+                                                     : std::filesystem::temp_directory_path();
+}
+
+MachineWorld::MachineWorld() {
+    std::filesystem::create_directories(Site());
+    WriteFileBytes(Site() + "shot.png", kPictureBytes);
+    WriteFileBytes(folder.File("new picture.png"), kPictureBytes);
+    ftp.PutFile(std::string(kRemoteSite) + "shot.png", kPictureBytes);
+    for (int page = 0; page < kPageCount; ++page) {
+        WriteFileBytes(Site() + kPages[page], PageBytes(page));
+        ftp.PutFile(kRemoteSite + std::string(kPages[page]), PageBytes(page));
+    }
+}
+
+void MachineWorld::AddPictures(FakePictures& pictures, const std::string& temporaryFolder) const {
+    for (const std::string& path :
+         {Site() + "shot.png", Site() + "new picture.png", folder.File("new picture.png"),
+          temporaryFolder + "/shot.png"}) {
+        pictures.Add(path, static_cast<int>(kImageWidth), static_cast<int>(kImageHeight));
+    }
+    pictures.AddBytes(kPictureBytes, static_cast<int>(kImageWidth), static_cast<int>(kImageHeight));
+}
+
+struct SessionMachine::Before {
+    std::string key;
+    bool remote = false;
+    std::string path;
+    int source = 0;
+    std::string text;  // with the Document Editor's pending typing
+    int historyIndex = 0;
+    std::string savedText;
+    std::optional<int> loads;
+    std::set<std::string> pending;  // the section typed into and not yet put back
+    int cancelledSaves = 0;
+    size_t localSavesAs = 0;  // names given to Save As so far
+    size_t remoteSavesAs = 0;
+};
+
+SessionMachine::SessionMachine(MachineWorld& world, MachineWindow& window,
+                               const std::vector<bool>& enabled)
+    : mWorld(world), mWindow(window), mSession(window.GetSession()), mEnabled(enabled) {
+    mEnabled.resize(kCommandCount, false);
+    mSession.SetFtpClient(mWorld.ftp);
+    mFiles = Files();
+    mOpenedText = mSession.DocumentText();
+    // Without the loads counted, no text is known to be the one opened.
+    mEditedSinceOpened = !window.Loads();
+}
+
+std::optional<std::string> SessionMachine::Run(const MachineSequence& sequence) {
+    for (size_t k = 0; k < sequence.size(); ++k) {
+        if (auto broken = Step(sequence[k])) {
+            return "step " + std::to_string(k + 1) + " (" + kCommands[sequence[k].command].name +
+                   " " + std::to_string(sequence[k].choice) + "): " + *broken;
+        }
+    }
+    if (auto broken = UndoToOpened()) {
+        return "undoing every step: " + *broken;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> SessionMachine::Step(const MachineStep& step) {
+    const Command& command = kCommands[step.command % kCommandCount];
+    if (!mEnabled[step.command % kCommandCount]) {
+        return std::nullopt;
+    }
+    Before before;
+    before.remote = mSession.DocumentSource() == kFtpDocument;
+    before.path = mSession.PathAndName();
+    before.key = before.remote ? RemoteKey(before.path) : LocalKey(before.path);
+    before.source = mSession.DocumentSource();
+    before.text = mSession.TextWithPendingEdit();
+    before.historyIndex = mSession.HistoryIndex();
+    before.savedText = mSession.SavedText();
+    before.loads = mWindow.Loads();
+    if (mSession.SectionEdited()) {
+        before.pending.insert(mSession.Sections().Name(mSession.SelectedSection()));
+    }
+    before.cancelledSaves = mWorld.dialogs.cancelledSaves + mWorld.ftpDialogs.cancelledSaves;
+    before.localSavesAs = mWorld.dialogs.savedAs.size();
+    before.remoteSavesAs = mWorld.ftpDialogs.savedAs.size();
+    const int outages = mWorld.ftp.outages;
+    mSaved.reset();
+    mAdded.clear();
+    mChosenPath.reset();
+
+    mSession.RecordEdit();
+    InjectFailure(step.choice, false);
+    (this->*command.run)(step.choice);
+    mSession.RecordEdit();
+
+    mWorld.dialogs.inputAnswers.clear();
+    mWorld.dialogs.yesNoAnswers.clear();
+    mWorld.dialogs.saveChoiceAnswers.clear();
+    mWorld.dialogs.fileAnswers.clear();
+    mWorld.dialogs.folderAnswers.clear();
+    mWorld.ftpDialogs.connectionAnswers.clear();
+    mWorld.ftpDialogs.folderAnswers.clear();
+    mWorld.ftpDialogs.fileAnswers.clear();
+    mWorld.ftp.requestsBeforeOutage.reset();
+    mWorld.ftp.serverUp = true;
+
+    ++mCounts.steps;
+    ++mCounts.commands[command.name];
+    mCounts.ftpFailures += mWorld.ftp.outages - outages;
+    const bool windows1252 = mSession.Codec().Encoding() == TextEncoding::Windows1252;
+    ++mCounts.documentKinds[std::string(windows1252 ? "Windows-1252" : "UTF-8") +
+                            (LineBreakOf(mSession.DocumentText()) == "\n" ? " LF" : " CR LF")];
+
+    auto broken = CheckStep(command, before);
+    if (mWindow.Loads() != before.loads) {
+        mOpenedText = mSession.DocumentText();
+        mEditedSinceOpened = false;
+    } else if (command.changes != Changes::Nothing) {
+        mEditedSinceOpened = true;
+    }
+    return broken;
+}
+
+std::optional<std::string> SessionMachine::CheckStep(const Command& command, const Before& before) {
+    std::set<std::string> changed = before.pending;
+    if (command.changes == Changes::Design) {
+        changed.insert(kDesignSections.begin(), kDesignSections.end());
+    }
+    if (mSession.SectionEdited()) {
+        changed.insert(mSession.Sections().Name(mSession.SelectedSection()));
+    }
+    if (mWindow.ShownTab() != mSession.CurrentTab()) {
+        return Broken("tab", "the window shows tab " + std::to_string(mWindow.ShownTab()) +
+                                 ", the session is on tab " +
+                                 std::to_string(mSession.CurrentTab()));
+    }
+    if (mWindow.ShownTab() == kDocumentEditorTab && !mSession.SectionEdited()) {
+        // Entry 0 of the list is the whole document, then come its sections.
+        const std::string& text = mSession.DocumentText();
+        const auto sections = SplitSections(text);
+        const size_t selected = mSession.SelectedSection();
+        if (selected <= sections.size()) {
+            const std::string body = selected == 0
+                                         ? text
+                                         : text.substr(sections[selected - 1].bodyStart,
+                                                       sections[selected - 1].bodyEnd -
+                                                           sections[selected - 1].bodyStart);
+            const std::string shown =
+                EditorView(body, mSession.Codec().Encoding() == TextEncoding::Windows1252);
+            if (mWindow.ShownEditorText() != shown) {
+                return Broken("editor", "the Document Editor shows \"" + mWindow.ShownEditorText() +
+                                            "\" for entry " + std::to_string(selected) +
+                                            " holding \"" + shown + "\"");
+            }
+        }
+    }
+    if (auto broken = CheckFiles(before, changed)) {
+        return broken;
+    }
+    const bool remote = mSession.DocumentSource() == kFtpDocument;
+    const int cancelled = mWorld.dialogs.cancelledSaves + mWorld.ftpDialogs.cancelledSaves;
+    // An open fails after the document it leaves was given a name: that is kept.
+    const bool namedNow = mWorld.dialogs.savedAs.size() != before.localSavesAs ||
+                          mWorld.ftpDialogs.savedAs.size() != before.remoteSavesAs;
+    const bool failedOpen = mChosenPath && *mChosenPath != mSession.PathAndName() && !namedNow;
+    if (cancelled != before.cancelledSaves || failedOpen) {
+        if (mSession.PathAndName() != before.path || mSession.DocumentSource() != before.source ||
+            // A save before the open records its page in the history.
+            (mSession.HistoryIndex() != before.historyIndex &&
+             mSession.SavedText() == before.savedText) ||
+            Trimmed(mSession.TextWithPendingEdit()) != Trimmed(before.text)) {
+            return Broken(
+                "unchanged",
+                std::string(failedOpen ? "a failed open" : "a cancelled Save As") +
+                    " changed the document: now " + mSession.PathAndName() + " (mode " +
+                    std::to_string(mSession.DocumentSource()) + "), was " + before.path +
+                    " (mode " + std::to_string(before.source) + "); history entry " +
+                    std::to_string(mSession.HistoryIndex()) + ", was " +
+                    std::to_string(before.historyIndex) + "; text " +
+                    (Trimmed(mSession.TextWithPendingEdit()) == Trimmed(before.text) ? "kept"
+                                                                                     : "changed"));
+        }
+        if (mSaved.value_or(false)) {
+            return Broken("unchanged", "a cancelled Save As reported a save");
+        }
+    }
+    if (mSaved.value_or(false)) {
+        const std::string key =
+            remote ? RemoteKey(mSession.PathAndName()) : LocalKey(mSession.PathAndName());
+        const auto file = mFiles.find(key);
+        if (mSession.ChangedSinceSaved() || file == mFiles.end() ||
+            file->second != SavedBytes(mSession.SavedText(), remote)) {
+            return Broken("reported",
+                          "a save was reported, but " + key + " does not hold the document");
+        }
+    }
+    if (command.changes != Changes::Anything && mWindow.Loads() == before.loads &&
+        mSession.PathAndName() == before.path) {
+        if (!changed.contains(kEntireDocument) &&
+            Outside(Trimmed(mSession.TextWithPendingEdit()), changed, mAdded) !=
+                Outside(Trimmed(before.text), changed, mAdded)) {
+            return Broken("outside", "bytes outside the sections the step changed were changed");
+        }
+    }
+    return std::nullopt;
+}
+
+std::map<std::string, std::string> SessionMachine::Files() const {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(mWorld.Site())) {
+        if (entry.is_regular_file()) {
+            files[LocalKey(entry.path().string())] = ReadFileBytes(entry.path());
+        }
+    }
+    for (const auto& [path, bytes] : mWorld.ftp.files) {
+        files[RemoteKey(path)] = bytes;
+    }
+    return files;
+}
+
+std::optional<std::string> SessionMachine::CheckFiles(const Before& before,
+                                                      const std::set<std::string>& changed) {
+    auto now = Files();
+    const bool remote = mSession.DocumentSource() == kFtpDocument;
+    const std::string afterKey =
+        remote ? RemoteKey(mSession.PathAndName()) : LocalKey(mSession.PathAndName());
+    for (const auto& [key, bytes] : now) {
+        const auto old = mFiles.find(key);
+        if (old != mFiles.end() && old->second == bytes) {
+            continue;
+        }
+        if (!IsPage(key)) {
+            if (old != mFiles.end()) {
+                return Broken("files", key + " was changed, though it is no page");
+            }
+            continue;  // a support file or a picture placed beside the page
+        }
+        // The document as it was may go to its file, or to a name Save As was given now.
+        const auto& localNames = mWorld.dialogs.savedAs;
+        const auto& remoteNames = mWorld.ftpDialogs.savedAs;
+        const bool namedNow =
+            std::find(localNames.begin() + static_cast<std::ptrdiff_t>(before.localSavesAs),
+                      localNames.end(), key) != localNames.end() ||
+            std::find(remoteNames.begin() + static_cast<std::ptrdiff_t>(before.remoteSavesAs),
+                      remoteNames.end(), key) != remoteNames.end();
+        // A design change may come first (pictures dropped before a page).
+        const bool savedBefore =
+            (key == before.key || namedNow) &&
+            (bytes == SavedBytes(before.text, key.starts_with("ftp:")) ||
+             (!changed.empty() && !changed.contains(kEntireDocument) &&
+              Outside(Trimmed(bytes), changed, {}) == Outside(Trimmed(before.text), changed, {})));
+        const bool savedAfter =
+            key == afterKey && bytes == SavedBytes(mSession.SavedText(), remote);
+        if (!savedBefore && !savedAfter) {
+            return Broken("files", key + " received text that was not saved to it");
+        }
+        if (key == before.key && key == afterKey && !mEditedSinceOpened && changed.empty() &&
+            bytes != SavedBytes(mOpenedText, remote)) {
+            return Broken(
+                "unedited",
+                key + ", opened and saved without an edit, is not its opened bytes normalised");
+        }
+    }
+    for (const auto& [key, bytes] : mFiles) {
+        if (!now.contains(key)) {
+            return Broken("files", key + " is gone");
+        }
+    }
+    mFiles = std::move(now);
+    return std::nullopt;
+}
+
+std::optional<std::string> SessionMachine::UndoToOpened() {
+    if (!mWindow.Loads()) {
+        return std::nullopt;
+    }
+    mSession.RecordEdit();
+    for (int undone = 0; mSession.CanUndo() && undone <= static_cast<int>(UndoHistory::kMaxSteps);
+         ++undone) {
+        mSession.UndoCommand();
+    }
+    // A page created from the template is saved in the same step: its blanks at the end went.
+    if (Trimmed(mSession.DocumentText()) != Trimmed(mOpenedText)) {
+        return Broken("undo", "the text is not the one opened:\n" + mSession.DocumentText() +
+                                  "\nopened:\n" + mOpenedText);
+    }
+    return std::nullopt;
+}
+
+// The answers of the questions a command may ask: whether to save changes, to go on without
+// saving, and the names Save As is given (or its cancel).
+void SessionMachine::QueueAnswers(uint32_t choice) {
+    auto& dialogs = mWorld.dialogs;
+    dialogs.saveChoiceAnswers.push_back(static_cast<SaveChoice>((choice >> 8) % 3));
+    dialogs.yesNoAnswers.push_back((choice >> 10) & 1);
+    if ((choice >> 11) % 4 != 0) {
+        dialogs.fileAnswers.push_back(mWorld.Site() + "saved-" +
+                                      std::to_string((choice >> 13) % 3) + ".html");
+        mWorld.ftpDialogs.fileAnswers.push_back(std::string(kRemoteSite) + "saved-" +
+                                                std::to_string((choice >> 13) % 3) + ".html");
+    }
+}
+
+// The server goes down after a few requests: always for the remote commands when chosen so,
+// and now and then during any other command on a remote page.
+void SessionMachine::InjectFailure(uint32_t choice, bool remoteCommand) {
+    const bool remote = remoteCommand || mSession.DocumentSource() == kFtpDocument;
+    if (remote && (choice >> 24) % (remoteCommand ? 2 : 4) == 0) {
+        mWorld.ftp.requestsBeforeOutage = static_cast<int>((choice >> 26) % 6);
+    }
+}
+
+void SessionMachine::EnsureTab(int tab) {
+    if (mWindow.ShownTab() != tab) {
+        mWindow.ClickTab(tab);
+    }
+}
+
+void SessionMachine::Open(uint32_t choice) {
+    const std::string path = mWorld.Site() + (choice % 6 < 4 ? kPages[choice % 6] : "missing.html");
+    mWorld.dialogs.fileAnswers.push_back(path);
+    QueueAnswers(choice);
+    if (mSession.DocumentSource() == kLocalDocument) {
+        mChosenPath = path;  // a remote document opens from the server's chooser
+    }
+    mSession.OpenCommand();
+}
+
+void SessionMachine::New(uint32_t choice) {
+    if (choice % 4 != 0) {
+        mWorld.dialogs.folderAnswers.push_back(mWorld.Site());
+    }
+    QueueAnswers(choice);
+    mSession.NewLocalDocument();
+}
+
+void SessionMachine::Save(uint32_t choice) {
+    QueueAnswers(choice);
+    mSaved = mSession.SaveCommand();
+}
+
+void SessionMachine::SaveAs(uint32_t choice) {
+    QueueAnswers(choice);
+    mSaved = mSession.SaveAsCommand();
+}
+
+void SessionMachine::SwitchTab(uint32_t choice) {
+    mWindow.ClickTab(static_cast<int>(choice % 2));
+}
+
+// Chooses a section and types a line into it, or deletes one of its lines.
+void SessionMachine::EditSection(uint32_t choice) {
+    EnsureTab(kDocumentEditorTab);
+    const size_t count = mSession.Sections().Count();
+    if (count > 0) {
+        mWindow.ChooseSection(choice % count);
+    }
+    std::string text = mWindow.ShownEditorText();
+    std::vector<size_t> lineStarts{0};
+    for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1)) {
+        lineStarts.push_back(at + 1);
+    }
+    const size_t line = lineStarts[(choice >> 8) % lineStarts.size()];
+    if ((choice >> 16) % 3 == 0 && line < text.size()) {
+        const size_t end = text.find('\n', line);
+        text.erase(line, end == std::string::npos ? std::string::npos : end - line + 1);
+    } else {
+        text.insert(line, "<P>typed \xC3\xA9 " + std::to_string(choice % 100) + "</P>\n");
+    }
+    mWindow.Type(text);
+}
+
+void SessionMachine::AddSection(uint32_t choice) {
+    EnsureTab(kDocumentEditorTab);
+    const std::string name = "Added" + std::to_string(choice % 3);
+    if (choice % 5 != 0) {
+        mWorld.dialogs.inputAnswers.push_back(name);
+    }
+    mAdded.insert(name);
+    mSession.AddSectionCommand();
+}
+
+// A press (and release) of the button somewhere on image 1 where it was placed.
+void SessionMachine::PressOnImage(int button, uint32_t choice) {
+    // Half the presses land where the first area was drawn.
+    const bool onArea = (choice >> 30) & 1;
+    const float x = kImageLeft + static_cast<float>(onArea ? 10 + choice % 50 : choice % 200);
+    const float y =
+        kImageTop + static_cast<float>(onArea ? 10 + (choice >> 8) % 30 : (choice >> 8) % 150);
+    mWindow.ClearMenus();
+    auto& mouse = mWindow.Interaction().Mouse();
+    mouse.MouseDown(button, x, y);
+    mouse.MouseUp(button, x, y);
+}
+
+void SessionMachine::DrawOnImage(const char* menuItem, uint32_t choice) {
+    EnsureTab(kImageDesignTab);
+    PressOnImage(kRightButton, choice);
+    if (!mWindow.MenuOffers(menuItem)) {
+        return;
+    }
+    mWindow.Interaction().RunCommand(menuItem);
+    auto& mouse = mWindow.Interaction().Mouse();
+    const float x = kImageLeft + static_cast<float>((choice >> 4) % 150);
+    const float y = kImageTop + static_cast<float>((choice >> 12) % 100);
+    mouse.MouseDown(kLeftButton, x, y);
+    mouse.MouseMove(kLeftButton, x + 5 + static_cast<float>((choice >> 20) % 40),
+                    y + 5 + static_cast<float>((choice >> 26) % 30));
+    mWindow.Wait(0.5);
+    mouse.MouseUp(kLeftButton, x + 5 + static_cast<float>((choice >> 20) % 40),
+                  y + 5 + static_cast<float>((choice >> 26) % 30));
+    mouse.Click();
+}
+
+void SessionMachine::DrawArea(uint32_t choice) {
+    DrawOnImage("mnuPalDefineClickableArea", choice);
+}
+
+void SessionMachine::DrawBalloon(uint32_t choice) {
+    DrawOnImage("mnuImageDrawBalloon", choice);
+}
+
+// A drag of image 1; a quick one is a click, which may follow an area's link.
+void SessionMachine::DragImage(uint32_t choice) {
+    EnsureTab(kImageDesignTab);
+    QueueAnswers(choice);
+    auto& mouse = mWindow.Interaction().Mouse();
+    const float x = kImageLeft + static_cast<float>(choice % 200);
+    const float y = kImageTop + static_cast<float>((choice >> 8) % 150);
+    const bool click = (choice >> 28) % 4 == 0;
+    const float dx = click ? 0 : static_cast<float>((choice >> 16) % 41) - 20;
+    const float dy = click ? 0 : static_cast<float>((choice >> 21) % 41) - 20;
+    mouse.MouseDown(kLeftButton, x, y);
+    mouse.MouseMove(kLeftButton, x + dx, y + dy);
+    mWindow.Wait(click ? 0.1 : 0.5);
+    mouse.MouseUp(kLeftButton, x + dx, y + dy);
+    mouse.Click();
+}
+
+void SessionMachine::RemoveArea(uint32_t choice) {
+    EnsureTab(kImageDesignTab);
+    PressOnImage(kRightButton, choice);
+    if (mWindow.MenuOffers("mnuAreaRemove")) {
+        mWindow.Interaction().RunCommand("mnuAreaRemove");
+    }
+}
+
+void SessionMachine::Keys(uint32_t choice) {
+    static const SurfaceKey kKeys[] = {SurfaceKey::Tab,    SurfaceKey::BackTab, SurfaceKey::Left,
+                                       SurfaceKey::Right,  SurfaceKey::Up,      SurfaceKey::Down,
+                                       SurfaceKey::Delete, SurfaceKey::Escape};
+    EnsureTab(kImageDesignTab);
+    KeyModifiers modifiers;
+    modifiers.shift = (choice >> 4) & 1;
+    modifiers.control = (choice >> 5) & 1;
+    mWindow.Interaction().KeyDown(kKeys[choice % std::size(kKeys)], modifiers);
+}
+
+void SessionMachine::Undo(uint32_t) {
+    mSession.UndoCommand();
+}
+
+void SessionMachine::Redo(uint32_t) {
+    mSession.RedoCommand();
+}
+
+void SessionMachine::FollowLink(uint32_t choice) {
+    EnsureTab(kImageDesignTab);
+    static const char* const kLinks[] = {"new page.html", "", "javascript:history.back()"};
+    QueueAnswers(choice);
+    const size_t pick = choice % (kPageCount + std::size(kLinks));
+    mWindow.Interaction().GetNavigation().FollowLink(pick < kPageCount ? kPages[pick]
+                                                                       : kLinks[pick - kPageCount]);
+}
+
+void SessionMachine::Back(uint32_t) {
+    EnsureTab(kImageDesignTab);
+    mWindow.Interaction().GetNavigation().Back();
+}
+
+void SessionMachine::Forward(uint32_t choice) {
+    EnsureTab(kImageDesignTab);
+    QueueAnswers(choice);
+    mWindow.Interaction().GetNavigation().Forward();
+}
+
+// Pictures, a page, or both, dropped on the surface.
+void SessionMachine::Drop(uint32_t choice) {
+    EnsureTab(kImageDesignTab);
+    QueueAnswers(choice);
+    const std::string picture = mWorld.folder.File("new picture.png");
+    const std::string page = mWorld.Site() + kPages[(choice >> 4) % kPageCount];
+    switch (choice % 3) {
+        case 0:
+            DropFiles(mSession, {picture});
+            break;
+        case 1:
+            DropFiles(mSession, {page});
+            break;
+        default:
+            // A picture dropped on a page without a file asks for Save As; its cancel ends
+            // the picture's insertion, and the page is still opened.
+            DropFiles(mSession, std::filesystem::is_regular_file(mSession.PathAndName())
+                                    ? std::vector<std::string>{picture, page}
+                                    : std::vector<std::string>{page, picture});
+            break;
+    }
+}
+
+void SessionMachine::InsertPicture(uint32_t choice) {
+    EnsureTab(kImageDesignTab);
+    if (choice % 4 != 0) {
+        mWorld.dialogs.fileAnswers.push_back(mWorld.folder.File("new picture.png"));
+    }
+    InsertImageFromFile(mSession);
+}
+
+void SessionMachine::FtpOpen(uint32_t choice) {
+    mWorld.ftpDialogs.connectionAnswers.push_back(
+        FakeFtpClient::Login((choice >> 20) % 8 == 0 ? "wrong" : "secret"));
+    const std::string path =
+        kRemoteSite + std::string(choice % 6 < 4 ? kPages[choice % 6] : "missing.html");
+    mWorld.ftpDialogs.fileAnswers.push_back(path);
+    mWorld.ftpDialogs.folderAnswers.push_back(kRemoteSite);
+    QueueAnswers(choice);
+    InjectFailure(choice, true);
+    mChosenPath = path;
+    mSession.OpenFtpFileCommand();
+}
+
+void SessionMachine::FtpSave(uint32_t choice) {
+    mWorld.ftpDialogs.connectionAnswers.push_back(FakeFtpClient::Login());
+    mWorld.ftpDialogs.folderAnswers.push_back(kRemoteSite);
+    QueueAnswers(choice);
+    InjectFailure(choice, true);
+    mSaved = mSession.DocumentSource() == kFtpDocument ? mSession.SaveCommand()
+                                                       : mSession.SaveAsFtpFileCommand();
+}
+
+}  // namespace htmlsim::testing
