@@ -1,12 +1,18 @@
 #include "QtControlStyle.h"
 
 #include <QString>
+#include <algorithm>
+#include <cmath>
 
 namespace htmlsim {
 
 QFont ToQFont(const TextFont& font) {
     QFont qfont(QString::fromStdString(font.Name));
-    qfont.setPointSizeF(font.Size);
+    if (font.Pixels > 0) {
+        qfont.setPixelSize(std::max(1, static_cast<int>(std::lround(font.Pixels))));
+    } else {
+        qfont.setPointSizeF(font.Size);
+    }
     qfont.setBold(font.Bold);
     qfont.setItalic(font.Italic);
     qfont.setUnderline(font.Underline);

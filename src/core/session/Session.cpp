@@ -10,6 +10,7 @@
 #include "remote/PathNames.h"
 #include "session/BusyPointer.h"
 #include "session/DesignGate.h"
+#include "session/SessionStyleSheets.h"
 #include "session/TemporaryFolder.h"
 #include "surface/DesignOperations.h"
 #include "surface/PageControls.h"
@@ -180,7 +181,7 @@ void Session::ImportDocumentIntoDesign() {
     context.controls = mControls;
     UseRemotePictures(context);
     ImportDocument(mDocumentText, context);
-    ShapeAreaOutlines(mDesign, *mSurface);
+    FinishDesignSurface(mDesign, *mSurface, mControls, SessionStyleSheets(*this));
     mView->DesignRebuilt();
 }
 
