@@ -20,7 +20,7 @@ copyFileSync(join(root, 'examples', 'acme-portal', 'login.png'), join(scratch, '
 const sections = {
   Images:
     "<IMG SRC='login.png' Name='Map1' BORDER='0' Width='400' Height='280' " +
-    "STYLE='position:absolute; left:20px; top:20px' UseMap='#Map1'/>\r\n<map name='Map1'>\r\n</map>\r\n",
+    "STYLE='position:absolute; left:0px; top:0px' UseMap='#Map1'/>\r\n<map name='Map1'>\r\n</map>\r\n",
   Balloons:
     "<div id='Balloon_1' style='position:absolute; z-index:1; left:250px; top:40px; width:150; " +
     "height:80px;background-color:salmon; border-radius:8px;' " +

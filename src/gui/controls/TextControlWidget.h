@@ -7,8 +7,8 @@ namespace htmlsim {
 
 class TextControl;
 
-// An anchor or a label on the surface: the text it last drew, on white, at its top left, at the
-// pixel size a browser gives it; the box is as large as that text.
+// An anchor or a label on the surface: the text it last drew at its top left, over the page as
+// in a browser, at the pixel size a browser gives it; the box is as large as that text.
 class TextControlWidget : public PageControlWidget {
     Q_OBJECT
   public:
