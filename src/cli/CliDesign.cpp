@@ -5,6 +5,8 @@
 #include "document/SectionDocument.h"
 #include "import/DocumentImport.h"
 #include "session/SessionSectionWriter.h"
+#include "session/SessionStyleSheets.h"
+#include "surface/DesignOperations.h"
 
 namespace htmlsim::cli {
 
@@ -34,6 +36,7 @@ void ImportDesign(CliSession& session, PageDesign& design, Surface& surface, Pic
     context.controls = controls;
     session.Get().UseRemotePictures(context);
     ImportDocument(session.Get().DocumentText(), context);
+    FinishDesignSurface(design, surface, controls, SessionStyleSheets(session.Get()));
 }
 
 bool OpenAndImportDesign(CliSession& session, const std::string& path, PageDesign& design,

@@ -1,9 +1,11 @@
 #include "ImageSurface.h"
 
 #include <QPainter>
+#include <QTextDocument>
 #include <algorithm>
 
 #include "QtPictures.h"
+#include "surface/AreaHandles.h"
 
 namespace htmlsim {
 
@@ -32,6 +34,12 @@ QRect PaintedRect(const ImageSurface::Outline& outline) {
     return IsShaped(outline.shape) ? outline.rect.adjusted(-1, -1, 2, 2) : outline.rect;
 }
 
+// A browser's default text size, which a balloon's content has unless it sets another.
+constexpr int kBrowserTextPixels = 16;
+
+// A handle square reaches this far beyond its outline's rectangle.
+constexpr int kHandleMargin = kHandleSide / 2 + 1;
+
 // Strokes the circle or polygon with the painter's pen.
 void StrokeShape(QPainter& painter, const AreaOutline& shape) {
     if (shape.Kind == AreaShapeKind::Circle) {
@@ -55,10 +63,12 @@ void ImageSurface::PaintPicture(const Picture* picture, int left, int top, int w
         return;
     }
     if (op == RasterOp::White) {
-        // Beyond the bitmap everything is white already.
+        // Erased, the page's background (white unless its style sheets say otherwise) shows
+        // through; beyond the bitmap it does already.
         if (!mBitmap.isNull()) {
             QPainter painter(&mBitmap);
-            painter.fillRect(target, Qt::white);
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.fillRect(target, Qt::transparent);
         }
     } else {
         const QImage& image = PictureImage(*picture);
@@ -81,11 +91,20 @@ void ImageSurface::ClearPicture() {
     Changed(old);
 }
 
+void ImageSurface::SetPageBackground(std::optional<SurfaceColor> color) {
+    const QColor background = color ? QColor(color->Red, color->Green, color->Blue) : Qt::white;
+    if (background != mBackground) {
+        mBackground = background;
+        Changed(kMaxBitmap);
+    }
+}
+
 void ImageSurface::ShowOutline(int index, int left, int top, int width, int height) {
     Outline& outline = mOutlines[index];
     const QRect old = PaintedRect(outline);
     outline.rect = OutlineRect(left, top, width, height);
     outline.shape = AreaOutline{};
+    outline.balloon.reset();
     outline.visible = true;
     Changed(old.united(outline.rect));
 }
@@ -94,6 +113,14 @@ void ImageSurface::ShapeOutline(int index, const AreaOutline& shape) {
     const auto found = mOutlines.find(index);
     if (found != mOutlines.end()) {
         found->second.shape = shape;
+        Changed(PaintedRect(found->second));
+    }
+}
+
+void ImageSurface::DressBalloon(int index, const BalloonLook& look) {
+    const auto found = mOutlines.find(index);
+    if (found != mOutlines.end()) {
+        found->second.balloon = look;
         Changed(PaintedRect(found->second));
     }
 }
@@ -145,15 +172,21 @@ QSize ImageSurface::Extent() const {
 }
 
 void ImageSurface::Render(QPainter& painter, const QRect& area) const {
-    painter.fillRect(area, Qt::white);
+    painter.fillRect(area, mBackground);
     if (!mBitmap.isNull()) {
         const QRect source = area.intersected(mBitmap.rect());
         painter.drawImage(source.topLeft(), mBitmap, source);
     }
     for (const auto& [index, outline] : mOutlines) {
-        if (outline.visible && PaintedRect(outline).intersects(area)) {
+        const QRect painted = PaintedRect(outline).adjusted(-kHandleMargin, -kHandleMargin,
+                                                            kHandleMargin, kHandleMargin);
+        if (outline.visible && painted.intersects(area)) {
+            if (outline.balloon) {
+                DrawBalloon(painter, outline.rect, *outline.balloon);
+            }
             if (index == mHighlighted) {
                 DrawHighlightedOutline(painter, outline);
+                DrawHandles(painter, outline);
             } else {
                 DrawOutline(painter, outline);
             }
@@ -167,6 +200,28 @@ QImage ImageSurface::RenderImage(QSize minimum) const {
     QPainter painter(&image);
     Render(painter, image.rect());
     return image;
+}
+
+void ImageSurface::DrawBalloon(QPainter& painter, const QRect& rect, const BalloonLook& look) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setClipRect(rect);
+    if (look.Background) {
+        const SurfaceColor& c = *look.Background;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(c.Red, c.Green, c.Blue));
+        painter.drawRoundedRect(rect, look.Radius, look.Radius);
+    }
+    QTextDocument content;
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(kBrowserTextPixels);
+    content.setDefaultFont(font);
+    content.setDocumentMargin(0);
+    content.setHtml(QString::fromUtf8(look.Html.data(), static_cast<qsizetype>(look.Html.size())));
+    content.setTextWidth(rect.width());
+    painter.translate(rect.topLeft());
+    content.drawContents(&painter);
+    painter.restore();
 }
 
 void ImageSurface::DrawOutline(QPainter& painter, const QRect& rect) {
@@ -212,6 +267,21 @@ void ImageSurface::DrawHighlightedOutline(QPainter& painter, const Outline& outl
     painter.restore();
 }
 
+void ImageSurface::DrawHandles(QPainter& painter, const Outline& outline) {
+    const QRect& r = outline.rect;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(QColor(0, 0, 0), 0));
+    painter.setBrush(QColor(255, 255, 255));
+    for (const AreaHandle& handle :
+         HandlesOf({r.x(), r.y(), r.width(), r.height()}, outline.shape)) {
+        // QPainter draws a rectangle one pixel wider and higher than its size.
+        painter.drawRect(handle.At.X - kHandleSide / 2, handle.At.Y - kHandleSide / 2,
+                         kHandleSide - 1, kHandleSide - 1);
+    }
+    painter.restore();
+}
+
 void ImageSurface::DrawHighlightedOutline(QPainter& painter, const QRect& rect) {
     painter.save();
     painter.setBrush(Qt::NoBrush);
@@ -231,8 +301,9 @@ void ImageSurface::GrowToHold(const QRect& rect) {
         return;
     }
     const QSize size = needed.expandedTo(mBitmap.size());
-    QImage grown(RoundUpToStep(size.width()), RoundUpToStep(size.height()), QImage::Format_RGB32);
-    grown.fill(Qt::white);
+    QImage grown(RoundUpToStep(size.width()), RoundUpToStep(size.height()),
+                 QImage::Format_ARGB32_Premultiplied);
+    grown.fill(Qt::transparent);
     if (!mBitmap.isNull()) {
         QPainter painter(&grown);
         painter.drawImage(0, 0, mBitmap);
@@ -241,8 +312,9 @@ void ImageSurface::GrowToHold(const QRect& rect) {
 }
 
 void ImageSurface::Changed(const QRect& rect) const {
+    // The selected outline's handles stand out of its rectangle.
     if (mChanged && !rect.isEmpty()) {
-        mChanged(rect);
+        mChanged(rect.adjusted(-kHandleMargin, -kHandleMargin, kHandleMargin, kHandleMargin));
     }
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QRect>
 #include <functional>
 #include <map>
+#include <optional>
 
 #include "model/AreaShape.h"
 #include "services/Surface.h"
@@ -26,15 +28,18 @@ class ImageSurface : public Surface {
         QRect rect;
         bool visible = true;
         AreaOutline shape;  // a rectangle unless ShapeOutline made it a circle or polygon
+        std::optional<BalloonLook> balloon;  // set by DressBalloon
     };
 
     void PaintPicture(const Picture* picture, int left, int top, int width, int height,
                       RasterOp op) override;
     void ClearPicture() override;
+    void SetPageBackground(std::optional<SurfaceColor> color) override;
     void ShowOutline(int index, int left, int top, int width, int height) override;
     void HideOutline(int index) override;
     void UnloadOutline(int index) override;
     void ShapeOutline(int index, const AreaOutline& shape) override;
+    void DressBalloon(int index, const BalloonLook& look) override;
     void HighlightOutline(int index) override;
 
     // The loaded outlines by index, hidden ones included.
@@ -56,6 +61,9 @@ class ImageSurface : public Surface {
         mChanged = std::move(handler);
     }
 
+    // A balloon as a browser shows it: its rounded box filled with its colour, its content laid
+    // out as rich text in the browser's default font, cut off at the box.
+    static void DrawBalloon(QPainter& painter, const QRect& rect, const BalloonLook& look);
     // What an outline looks like: a dashed dark and light line, visible on any picture.
     static void DrawOutline(QPainter& painter, const QRect& rect);
     static void DrawOutline(QPainter& painter, const Outline& outline);
@@ -64,13 +72,16 @@ class ImageSurface : public Surface {
     static void DrawHighlightedOutline(QPainter& painter, const QRect& rect);
     static void DrawHighlightedOutline(QPainter& painter, const Outline& outline);
     static constexpr QRgb kHighlightColor = 0xFFFF8000;
+    // The selected outline's handles: white squares edged in black.
+    static void DrawHandles(QPainter& painter, const Outline& outline);
 
   private:
     void GrowToHold(const QRect& rect);
     void Changed(const QRect& rect) const;
     void EndHighlightOf(int index);
 
-    QImage mBitmap;
+    QImage mBitmap;  // transparent where nothing was painted, so the page's background shows
+    QColor mBackground = Qt::white;
     QRect mPainted;  // union of the pictures painted since the last clear
     std::map<int, Outline> mOutlines;
     int mHighlighted = -1;

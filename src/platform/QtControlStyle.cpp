@@ -1,13 +1,19 @@
 #include "QtControlStyle.h"
 
 #include <QString>
+#include <algorithm>
+#include <cmath>
 #include "QtText.h"
 
 namespace htmlsim {
 
 QFont ToQFont(const TextFont& font) {
     QFont qfont(ToQString(font.Name));
-    qfont.setPointSizeF(font.Size);
+    if (font.Pixels > 0) {
+        qfont.setPixelSize(std::max(1, static_cast<int>(std::lround(font.Pixels))));
+    } else {
+        qfont.setPointSizeF(font.Size);
+    }
     qfont.setBold(font.Bold);
     qfont.setItalic(font.Italic);
     qfont.setUnderline(font.Underline);

@@ -9,7 +9,8 @@
 namespace htmlsim {
 
 TextExtent QtTextMeasurer::Measure(std::string_view text, const TextFont& font) const {
-    Key key{std::string(text), font.Name, font.Size, font.Bold, font.Italic, font.Underline};
+    Key key{std::string(text), font.Name,   font.Size,     font.Pixels,
+            font.Bold,         font.Italic, font.Underline};
     if (const auto known = mAnswers.find(key); known != mAnswers.end()) {
         return known->second;
     }

@@ -16,7 +16,7 @@ class QtTextMeasurer : public TextMeasurer {
     TextExtent Measure(std::string_view text, const TextFont& font) const override;
 
   private:
-    using Key = std::tuple<std::string, std::string, double, bool, bool, bool>;
+    using Key = std::tuple<std::string, std::string, double, double, bool, bool, bool>;
     static constexpr size_t kKeptAnswers = 4096;
 
     mutable std::map<Key, TextExtent> mAnswers;

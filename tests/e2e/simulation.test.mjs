@@ -2,7 +2,7 @@
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
 import { extname, join, normalize } from 'node:path';
@@ -28,6 +28,9 @@ before(async () => {
   assert.ok(cli, 'HTMLSIM_CLI names the htmlsim-cli to write the pages with');
   folder = mkdtempSync(join(tmpdir(), 'htmlsim-e2e-'));
   execFileSync(cli, ['example', folder]);
+  // A second copy whose dashboard canvas the editor drags by (20, 10), from a point on no area.
+  execFileSync(cli, ['example', join(folder, 'moved')]);
+  execFileSync(cli, ['drag', join(folder, 'moved', 'dashboard.html'), '600', '420', '620', '430']);
   server = createServer((request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
     try {
@@ -150,6 +153,28 @@ describe('canvas', () => {
   });
 });
 
+describe('a canvas dragged in the editor', () => {
+  // The middle of an area on the canvas now standing at 20,10.
+  const moved = (x1, y1, x2, y2) => {
+    const middle = onCanvas(x1, y1, x2, y2);
+    return { x: 20 + middle.x, y: 10 + middle.y };
+  };
+
+  test('took its areas along: a click at each area\'s middle follows it', async () => {
+    const page = await open('moved/dashboard.html');
+    assert.deepEqual(await page.$eval('canvas', (c) => [c.offsetLeft, c.offsetTop]), [20, 10]);
+    const settings = moved(640, 20, 770, 56);
+    await page.mouse.click(settings.x, settings.y);
+    await page.waitForURL(/moved\/settings\.html$/);
+    await page.goto(`${origin}/moved/dashboard.html`);
+    const logOut = moved(40, 110, 380, 270);
+    await page.mouse.click(logOut.x, logOut.y, { button: 'right' });
+    await page.waitForURL(/moved\/login\.html$/);
+    assert.deepEqual(page.alerts, []);
+    await page.close();
+  });
+});
+
 describe('balloon', () => {
   test('is shown, hides while pressed and comes back when the mouse leaves', async () => {
     const page = await open('login.html');
@@ -187,6 +212,45 @@ describe('page controls', () => {
     await page.click('a');
     await page.waitForURL(/dashboard\.html$/);
     await page.close();
+  });
+});
+
+describe('labels on the design surface', () => {
+  // Three styles; the surface draws each at the size the browser gives it.
+  const labels = [
+    "<Label style='position:absolute; left:20px; top:30px'>Default label</Label>",
+    "<Label style='position:absolute; left:20px; top:80px; font-size:24'>Large label</Label>",
+    "<Label style='position:absolute; left:20px; top:150px; font-weight:Bold'>Bold label</Label>",
+  ];
+
+  test("stand within 2 pixels of the browser's boxes", async () => {
+    const path = join(folder, 'labels.html');
+    execFileSync(cli, ['new', path]);
+    const page = readFileSync(path, 'latin1').replace(
+      '</BODY>',
+      `<!-- Section: Labels -->\r\n${labels.join('\r\n')}\r\n<!-- Section End -->\r\n</BODY>`,
+    );
+    writeFileSync(path, page, 'latin1');
+    const design = JSON.parse(execFileSync(cli, ['design', path], { encoding: 'utf8' }));
+    const surface = design.labels.map((label) => {
+      const [left, top] = [/left:(\d+)/, /top:(\d+)/].map((at) => Number(label.Style.match(at)[1]));
+      return [left, top, label.ShownWidth, label.ShownHeight];
+    });
+    const browserPage = await open('labels.html');
+    const browser = await browserPage.$$eval('label', (all) =>
+      all.map((label) => {
+        const box = label.getBoundingClientRect();
+        return [box.left, box.top, box.width, box.height];
+      }),
+    );
+    await browserPage.close();
+    console.log('label boxes (left, top, width, height), surface vs browser:', surface, browser);
+    assert.equal(surface.length, 3);
+    surface.forEach((box, i) =>
+      box.forEach((value, j) =>
+        assert.ok(Math.abs(value - browser[i][j]) <= 2, `label ${i} ${j}: ${value} vs ${browser[i][j]}`),
+      ),
+    );
   });
 });
 

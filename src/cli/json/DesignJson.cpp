@@ -49,6 +49,9 @@ void WriteLabel(JsonRecordStream& json, const Label& label) {
     json.Text("Style", label.Style());
     json.Text("InnerHTML", label.InnerHTML());
     json.Text("ID", label.ID());
+    // The box the surface shows, at the size a browser gives the text.
+    json.Number("ShownWidth", label.Drawing().ShownWidth);
+    json.Number("ShownHeight", label.Drawing().ShownHeight);
 }
 
 void WriteAnchor(JsonRecordStream& json, const Anchor& anchor) {

@@ -48,6 +48,51 @@ double FontSizeValue(std::string_view value) {
     return size;
 }
 
+namespace {
+
+// The unit after a number, in lower case: "24PX" -> "px", "14" -> "".
+std::string UnitOf(std::string_view value) {
+    const size_t end = value.find_first_not_of(" \t+-.0123456789");
+    return end == std::string_view::npos ? std::string()
+                                         : ToLowerAscii(TrimBlanks(value.substr(end)));
+}
+
+// A browser takes "24px" too, which the point size refuses; a size it would not take leaves
+// the one it had.
+void TakeBrowserFontSize(ControlAppearance& appearance, std::string_view value) {
+    try {
+        appearance.FontPixels = CssFontPixels(value);
+    } catch (const RuntimeError&) {
+    }
+}
+
+}  // namespace
+
+double CssFontPixels(std::string_view value) {
+    // Unlike FontSizeValue, "24px" is a size: only the number counts.
+    const double size = LeadingNumber(value);
+    if (!(size > 0 && size <= 2048)) {
+        throw RuntimeError("Invalid property value");
+    }
+    const std::string unit = UnitOf(value);
+    // A page without a DOCTYPE is read in quirks mode, where a bare number counts as pixels.
+    if (unit == "pt") {
+        return size * 96 / 72;
+    }
+    if (unit == "em") {
+        return size * kBrowserFontPixels;
+    }
+    if (unit == "%") {
+        return size * kBrowserFontPixels / 100;
+    }
+    return size;
+}
+
+bool CssBold(std::string_view value) {
+    const std::string weight = ToLowerAscii(TrimBlanks(value));
+    return weight == "bold" || weight == "bolder" || LeadingNumber(weight) >= 600;
+}
+
 StyleDeclarations ParseStyle(std::string& style, StyleForm form) {
     StripWrapper(style, form);
     StyleDeclarations declarations;
@@ -85,9 +130,11 @@ StylePosition ApplyStyleDeclarations(const StyleDeclarations& declarations,
             } else if (key == "COLOR") {
                 appearance.ForeColor = ColorFromName(value).value_or(appearance.ForeColor);
             } else if (key == "FONT-SIZE") {
+                TakeBrowserFontSize(appearance, value);
                 appearance.Font.Size = FontSizeValue(value);
             } else if (key == "FONT-WEIGHT") {
                 appearance.Font.Bold = value.starts_with("Bold");
+                appearance.BrowserBold = CssBold(value);
             } else if (key == "FONT-STYLE") {
                 appearance.Font.Italic = value == "Italic";
             }

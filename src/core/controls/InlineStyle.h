@@ -32,6 +32,12 @@ StyleDeclarations ParseStyle(std::string& style, StyleForm form);
 // A font-size value in points. Throws RuntimeError for a text that is not a number and for a
 // size no font can be drawn at.
 double FontSizeValue(std::string_view value);
+// The pixels a browser gives a font-size value: px, pt, em and % are understood, and a bare
+// number is pixels (the pages have no DOCTYPE, so browsers read them in quirks mode). Throws as
+// FontSizeValue does.
+double CssFontPixels(std::string_view value);
+// Whether a browser draws a font-weight value bold ("bold", "bolder", 600 and above).
+bool CssBold(std::string_view value);
 
 struct StylePosition {
     int16_t Left = 0;

@@ -120,6 +120,10 @@ int16_t PageControl::TextWidth(std::string_view text) const {
     return ClampedPixels(mMeasurer.Measure(text, mAppearance.Font).Width);
 }
 
+TextExtent PageControl::MeasureText(std::string_view text, const TextFont& font) const {
+    return mMeasurer.Measure(text, font);
+}
+
 int16_t PageControl::TextHeight(std::string_view text) const {
     return ClampedPixels(mMeasurer.Measure(text, mAppearance.Font).Height);
 }

@@ -67,6 +67,7 @@ class PageControl {
     // A text's extent in the control's font, in whole pixels (clamped to what a control can be).
     int16_t TextWidth(std::string_view text) const;
     int16_t TextHeight(std::string_view text) const;
+    TextExtent MeasureText(std::string_view text, const TextFont& font) const;
 
     void StoreStyle(std::string_view style) { mStyle = style; }
     ControlAppearance& MutableAppearance() { return mAppearance; }

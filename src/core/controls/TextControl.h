@@ -13,12 +13,18 @@ struct TextDrawing {
     ControlAppearance Appearance;
     int16_t Width = 0;
     int16_t Height = 0;
+    // The font a browser draws it in, and its size so, as the surface shows it.
+    TextFont ShownFont;
+    int16_t ShownWidth = 0;
+    int16_t ShownHeight = 0;
 };
 
 // A page control that shows one line of text and sizes itself to it (anchors and labels).
 class TextControl : public PageControl {
   public:
     const TextDrawing& Drawing() const { return mDrawing; }
+    // What the page's style sheets say about controls of this kind; it redraws.
+    void SetSheetFont(const SheetFont& sheet);
 
   protected:
     TextControl(const TextMeasurer& measurer, Dialogs& dialogs);
@@ -30,6 +36,7 @@ class TextControl : public PageControl {
 
   private:
     TextDrawing mDrawing;
+    SheetFont mSheet;
 };
 
 }  // namespace htmlsim

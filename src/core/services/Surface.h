@@ -1,9 +1,28 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+#include <string>
+
 namespace htmlsim {
 
 class Picture;
 struct AreaOutline;
+
+struct SurfaceColor {
+    uint8_t Red = 0;
+    uint8_t Green = 0;
+    uint8_t Blue = 0;
+    bool operator==(const SurfaceColor&) const = default;
+};
+
+// A balloon as the page shows it: its background (none where the page's CSS has none it
+// understands), its corner radius in pixels and its content as HTML.
+struct BalloonLook {
+    std::optional<SurfaceColor> Background;
+    int Radius = 0;
+    std::string Html;
+};
 
 // How a picture is put onto the surface's persistent bitmap: painted, or its rectangle filled
 // white (how an image is erased before it moves).
@@ -21,6 +40,9 @@ class Surface {
                               RasterOp op) = 0;
     // The persistent bitmap becomes plain white.
     virtual void ClearPicture() = 0;
+    // The page's background colour as its style sheets give it, shown where no picture lies
+    // (none: white). A surface nobody sees ignores it.
+    virtual void SetPageBackground(std::optional<SurfaceColor> color) { (void)color; }
 
     // Outline element `index`: shown at a rectangle, hidden (kept for reuse), or removed.
     virtual void ShowOutline(int index, int left, int top, int width, int height) = 0;
@@ -32,6 +54,12 @@ class Surface {
     virtual void ShapeOutline(int index, const AreaOutline& outline) {
         (void)index;
         (void)outline;
+    }
+    // Outline element `index`, just shown, is a balloon: drawn filled with its look, until it
+    // is shown anew. A surface that draws outlines only ignores it.
+    virtual void DressBalloon(int index, const BalloonLook& look) {
+        (void)index;
+        (void)look;
     }
     // Marks outline element `index` as the selected one (-1: none); a surface nobody sees
     // ignores it. Hiding or unloading the element ends the mark.

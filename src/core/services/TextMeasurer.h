@@ -9,6 +9,8 @@ namespace htmlsim {
 struct TextFont {
     std::string Name = "Times New Roman";
     double Size = 12;  // points
+    // When above 0, the size in pixels instead (as a browser sizes the text); Size is unused.
+    double Pixels = 0;
     bool Bold = false;
     bool Italic = false;
     bool Underline = false;

@@ -61,8 +61,9 @@ void AreaSelection::Move(int dx, int dy) {
     if (!area || !DesignMayChange(mSession)) {
         return;
     }
-    const int16_t left = RoundToInt16(std::max(0, area->Left + dx));
-    const int16_t top = RoundToInt16(std::max(0, area->Top + dy));
+    const ShapeBox moved = MovedBox(area->Box(), dx, dy);
+    const int16_t left = RoundToInt16(moved.Left);
+    const int16_t top = RoundToInt16(moved.Top);
     area->Left = left;
     area->Top = top;
     Changed(area);

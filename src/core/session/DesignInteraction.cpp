@@ -7,6 +7,7 @@
 #include "surface/BalloonPropertiesModel.h"
 #include "surface/DesignOperations.h"
 #include "surface/ImagePropertiesModel.h"
+#include "util/Numbers.h"
 
 namespace htmlsim {
 
@@ -28,6 +29,7 @@ DesignInteraction::DesignInteraction(Session& session, DesignMouseView& view, De
     SetCommand("mnuImageDrawCircle", [this] { mMouse.DrawCircle(); });
     SetCommand("mnuImageDrawPolygon", [this] { mMouse.DrawPolygon(); });
     SetCommand("mnuImageDrawBalloon", [this] { mMouse.DrawBalloon(); });
+    SetCommand("mnuImageDrawSeveralAreas", [this] { mMouse.DrawSeveralAreas(); });
 }
 
 void DesignInteraction::SetCommand(const std::string& itemName, Command command,
@@ -53,7 +55,14 @@ void DesignInteraction::ShowPopupMenu(const PopupMenu& menu, float x, float y) {
     for (MenuItem& item : shown.items) {
         item.enabled = item.enabled && (item.IsSeparator() || HasCommand(item.name));
     }
-    mView.ShowPopupMenu(shown, x, y);
+    mPopupPoint = ShapePoint{RoundToInt16(x), RoundToInt16(y)};
+    try {
+        mView.ShowPopupMenu(shown, x, y);
+    } catch (...) {
+        mPopupPoint.reset();
+        throw;
+    }
+    mPopupPoint.reset();
 }
 
 void DesignInteraction::RemoveArea() {
@@ -83,6 +92,10 @@ void DesignInteraction::KeyDown(SurfaceKey key, KeyModifiers modifiers) {
             }
             return;
         }
+        if (key == SurfaceKey::Escape && mMouse.DrawingSeveral()) {
+            mMouse.StopDrawing();
+            return;
+        }
         PressSurfaceKey(mSelection, key, modifiers);
     } catch (const std::exception& failure) {
         ReportFailure(failure);
@@ -100,6 +113,7 @@ void DesignInteraction::ShowAreaProperties() {
     if (area.AreaType != kAreaClickable) {
         BalloonPropertiesModel model(area, mSession.Codec());
         kept = mForms.ShowBalloonProperties(model);
+        PlaceAreaOutline(design, mSession.DesignSurface(), area);
     } else {
         const bool onCanvas = area.ImageID >= 1 && area.ImageID <= design.ImageCount() &&
                               design.Image(area.ImageID).ImageType == kImageCanvas;

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "model/ClickableAreas.h"
@@ -42,6 +43,9 @@ class DesignInteraction : private DesignMouseView {
     bool HasCommand(const std::string& itemName) const;
     // Runs the item's command; false when it has none available.
     bool RunCommand(const std::string& itemName);
+    // While a command chosen from a pop-up menu runs: the surface point the menu was opened at.
+    // Otherwise (the menu bar, a key) none.
+    std::optional<ShapePoint> PopupPoint() const { return mPopupPoint; }
 
     // "Remove" on the area menu: the area or balloon the menu was opened on goes, with its
     // outline.
@@ -58,6 +62,7 @@ class DesignInteraction : private DesignMouseView {
     void ShowPopupMenu(const PopupMenu& menu, float x, float y) override;
     void RepaintSurface() override { mView.RepaintSurface(); }
     void AreaPressed(const ClickableAreaPtr& area) override { mSelection.Select(area); }
+    ClickableAreaPtr SelectedArea() const override { return mSelection.Selected(); }
     void ApplyArea();
     void KeepOrRestore(bool kept, const std::string& before);
     void ReportFailure(const std::exception& failure);
@@ -74,6 +79,7 @@ class DesignInteraction : private DesignMouseView {
     };
     std::map<std::string, MenuCommand> mCommands;
     ClickableAreas mSavedAreaValueSets;
+    std::optional<ShapePoint> mPopupPoint;
 };
 
 }  // namespace htmlsim

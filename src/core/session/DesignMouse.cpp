@@ -19,18 +19,10 @@ constexpr const char* kBalloonColor = "salmon";
 constexpr const char* kBalloonRadius = "5";
 constexpr const char* kBalloonContent = "</br><center>Message Goes</br>Here</center>";
 
-// A circle drawn without a drag still shows, and is still hit, as a small ring.
-constexpr int32_t kSmallestRadius = 3;
-
 // The area takes the shape and the box around it, and its outline follows.
 void GiveShape(PageDesign& design, Surface& surface, ClickableArea& area, AreaShape shape) {
-    const ShapeBox& box = shape.Bounds();
-    area.Left = RoundToInt16(box.Left);
-    area.Top = RoundToInt16(box.Top);
-    area.Width = RoundToInt16(box.Width);
-    area.Height = RoundToInt16(box.Height);
-    area.Shape = std::move(shape);
-    PlaceAreaOutline(design, surface, area);
+    const ShapeBox box = shape.Bounds();
+    PlaceArea(design, surface, area, {box, std::move(shape)});
 }
 
 ShapePoint PointAt(float x, float y) {
@@ -49,7 +41,11 @@ const char* ClickTypeOfButton(int button) {
 
 DesignMouse::DesignMouse(Session& session, Navigation& navigation, DesignMouseView& view,
                          SecondsClock clock)
-    : mSession(session), mNavigation(navigation), mView(view), mClock(std::move(clock)) {}
+    : mSession(session),
+      mNavigation(navigation),
+      mView(view),
+      mClock(std::move(clock)),
+      mAreaDrag(session) {}
 
 void DesignMouse::ForgetOtherDesign() {
     if (OnCurrentDesign()) {
@@ -57,7 +53,9 @@ void DesignMouse::ForgetOtherDesign() {
     }
     mDesignBuild = mSession.DesignBuild();
     mDrawMode = false;
+    mDrawSeveral = false;
     mDragImageIndex = 0;
+    mAreaDrag.End();
     mPolygonArea = nullptr;
     mPolygonPoints.clear();
 }
@@ -78,6 +76,8 @@ void DesignMouse::MouseDown(int button, float x, float y) {
             } else {
                 StartDrawing(x, y);
             }
+        } else if (button == kLeftButton && mAreaDrag.Press(mView.SelectedArea(), x, y)) {
+            // A handle of the selected area took the press.
         } else {
             PressImage(x, y);
         }
@@ -87,6 +87,10 @@ void DesignMouse::MouseDown(int button, float x, float y) {
 }
 
 void DesignMouse::RightPress(float x, float y) {
+    if (DrawingSeveral()) {
+        StopDrawing();
+        return;
+    }
     PageDesign& design = mSession.Design();
     const int16_t index = HitTestImage(design, x, y);
     if (index == 0) {
@@ -127,10 +131,11 @@ void DesignMouse::StartDrawing(float x, float y) {
         area->BorderRadius = kBalloonRadius;
         area->InnerHTML = kBalloonContent;
     }
+    mDrawOrigin = {left, top};
     if (mDrawShape == AreaShapeKind::Circle) {
-        mDrawOrigin = {left, top};
         GiveShape(design, surface, *area, AreaShape::Circle(mDrawOrigin, kSmallestRadius));
     }
+    mDrawingMoved = false;
     mView.AreaPressed(area);
 }
 
@@ -171,13 +176,17 @@ void DesignMouse::ClosePolygon() {
 
 void DesignMouse::CancelPolygon() {
     if (DrawingPolygon()) {
-        PageDesign& design = mSession.Design();
-        const int n = mPolygonArea->Index;
-        design.Shapes.Unload(mSession.DesignSurface(), n);
-        design.Areas.Remove(AreaKey(n));
-        mView.AreaPressed(nullptr);
+        DropDrawnArea(mPolygonArea);
     }
     EndPolygon();
+}
+
+void DesignMouse::DropDrawnArea(const ClickableAreaPtr& area) {
+    PageDesign& design = mSession.Design();
+    const int n = area->Index;
+    design.Shapes.Unload(mSession.DesignSurface(), n);
+    design.Areas.Remove(AreaKey(n));
+    mView.AreaPressed(nullptr);
 }
 
 void DesignMouse::EndPolygon() {
@@ -214,6 +223,8 @@ void DesignMouse::MouseMove(int buttons, float x, float y) {
             FollowPolygon(std::move(points));
         } else if (buttons == kLeftButton && mDrawMode) {
             ResizeDrawing(x, y);
+        } else if (mAreaDrag.Follow(x, y)) {
+            mDragImageIndex = 0;  // the press moves the area, not its image
         } else if (mDragImageIndex != 0 && buttons != 0) {
             DragImage(x, y);
         }
@@ -225,6 +236,8 @@ void DesignMouse::MouseMove(int buttons, float x, float y) {
 void DesignMouse::ResizeDrawing(float x, float y) {
     PageDesign& design = mSession.Design();
     ClickableArea& area = *design.CurrentClickableArea;
+    mDrawingMoved =
+        mDrawingMoved || RoundToInt16(x) != mDrawOrigin.X || RoundToInt16(y) != mDrawOrigin.Y;
     if (mDrawShape == AreaShapeKind::Circle) {
         const int32_t radius = RoundToInt16(std::hypot(x - mDrawOrigin.X, y - mDrawOrigin.Y));
         GiveShape(design, mSession.DesignSurface(), area,
@@ -255,7 +268,8 @@ void DesignMouse::DragImage(float x, float y) {
     image.Left = RoundToInt16(x - mGrabOffsetX);
     image.Top = RoundToInt16(y - mGrabOffsetY);
     DrawImage(design, surface, mDragImageIndex, RasterOp::Copy);
-    if (image.ImageType == kImageMap) {
+    // Areas are written relative to their image map or canvas: they go where it goes.
+    if (image.ImageType == kImageMap || image.ImageType == kImageCanvas) {
         for (const ClickableAreaPtr& area : design.Areas) {
             if (area->ImageID == mDragImageIndex) {
                 area->Left = RoundToInt16(area->Left + dx);
@@ -275,9 +289,16 @@ void DesignMouse::MouseUp(int button, float x, float y) {
     try {
         if (button == kLeftButton && mDrawMode) {
             // A polygon is written when it is closed.
-            if (!DrawingPolygon()) {
+            if (DrawingPolygon()) {
+                return;
+            }
+            if (mDrawSeveral && !mDrawingMoved) {
+                DropDrawnArea(mSession.Design().CurrentClickableArea);
+            } else {
                 UpdateImagesSection(mSession);
             }
+        } else if (button == kLeftButton && mAreaDrag.Release()) {
+            mDragImageIndex = 0;
         } else if (mDragImageIndex != 0) {
             if (mClock() - mPressTime > kClickSeconds) {
                 DropImage(x, y);
@@ -343,7 +364,7 @@ ClickableAreaPtr DesignMouse::ClickedArea(const ImageProperties& image, int butt
 
 void DesignMouse::Click() {
     ForgetOtherDesign();
-    if (!DrawingPolygon()) {
+    if (!DrawingPolygon() && !mDrawSeveral) {
         mDrawMode = false;
     }
 }
@@ -372,6 +393,7 @@ void DesignMouse::EnterDrawMode(int kind, AreaShapeKind shape) {
     mDrawMode = true;
     mDrawKind = kind;
     mDrawShape = shape;
+    mDrawSeveral = false;
 }
 
 void DesignMouse::DrawImageMap() {
@@ -388,6 +410,16 @@ void DesignMouse::DrawCircle() {
 
 void DesignMouse::DrawPolygon() {
     EnterDrawMode(kAreaClickable, AreaShapeKind::Polygon);
+}
+
+void DesignMouse::DrawSeveralAreas() {
+    EnterDrawMode(kAreaClickable, AreaShapeKind::Rect);
+    mDrawSeveral = mDrawMode;
+}
+
+void DesignMouse::StopDrawing() {
+    mDrawMode = false;
+    mDrawSeveral = false;
 }
 
 void DesignMouse::PerformRightClick() {

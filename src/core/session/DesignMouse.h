@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "session/AreaDrag.h"
 #include "session/Navigation.h"
 #include "session/Session.h"
 #include "surface/PopupMenus.h"
@@ -32,6 +33,8 @@ class DesignMouseView {
     virtual void RepaintSurface() {}
     // A press landed on this area or balloon, or on none (nullptr); a new drawing counts too.
     virtual void AreaPressed(const ClickableAreaPtr& area) { (void)area; }
+    // The area or balloon selected now, whose handles a left press may take; nullptr for none.
+    virtual ClickableAreaPtr SelectedArea() const { return nullptr; }
 };
 
 // The mouse on the design surface: drawing a new area or balloon on an image, dragging an image
@@ -60,6 +63,11 @@ class DesignMouse {
     void DrawBalloon();
     void DrawCircle();
     void DrawPolygon();
+    // Like "Draw an Image Map", but every left drag draws another area until StopDrawing (the
+    // surface's Escape) or a right press; a press released where it began draws nothing.
+    void DrawSeveralAreas();
+    bool DrawingSeveral() const { return mDrawMode && mDrawSeveral; }
+    void StopDrawing();
     // Ends the polygon being drawn: closed, it is written (with fewer than three points it is
     // dropped, as is a cancelled one).
     void ClosePolygon();
@@ -91,6 +99,8 @@ class DesignMouse {
     // The polygon's points so far and, while the pointer moves, the point under it.
     void FollowPolygon(std::vector<ShapePoint> points);
     void EndPolygon();
+    // Takes an area being drawn off the page again.
+    void DropDrawnArea(const ClickableAreaPtr& area);
     void DragImage(float x, float y);
     void DropImage(float x, float y);
     void ClickImage(int button);
@@ -107,6 +117,9 @@ class DesignMouse {
     bool mDrawMode = false;
     int mDrawKind = kAreaClickable;
     AreaShapeKind mDrawShape = AreaShapeKind::Rect;
+    bool mDrawSeveral = false;
+    bool mDrawingMoved = false;  // the pointer left the press point of the area being drawn
+    AreaDrag mAreaDrag;
     ShapePoint mDrawOrigin;
     ClickableAreaPtr mPolygonArea;  // while a polygon is drawn
     std::vector<ShapePoint> mPolygonPoints;

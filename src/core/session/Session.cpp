@@ -11,6 +11,7 @@
 #include "session/BusyPointer.h"
 #include "session/DesignGate.h"
 #include "session/PlantedFaults.h"
+#include "session/SessionStyleSheets.h"
 #include "session/TemporaryFolder.h"
 #include "surface/DesignOperations.h"
 #include "surface/PageControls.h"
@@ -191,7 +192,7 @@ void Session::ImportDocumentIntoDesign() {
     UseRemotePictures(context);
     ++mDesignBuild;
     ImportDocument(mDocumentText, context);
-    ShapeAreaOutlines(mDesign, *mSurface);
+    FinishDesignSurface(mDesign, *mSurface, mControls, SessionStyleSheets(*this));
     mView->DesignRebuilt();
 }
 

@@ -1,5 +1,9 @@
 #include "surface/DesignOperations.h"
 
+#include "surface/BalloonLooks.h"
+#include "surface/PageBackground.h"
+#include "util/Numbers.h"
+
 namespace htmlsim {
 
 void DrawImage(const PageDesign& design, Surface& surface, int imageIndex, RasterOp op) {
@@ -10,24 +14,44 @@ void DrawImage(const PageDesign& design, Surface& surface, int imageIndex, Raste
 void PlaceAreaOutline(PageDesign& design, Surface& surface, const ClickableArea& area) {
     design.Shapes.Place(surface, area.Index, area.Left, area.Top, area.Width, area.Height,
                         area.Outline());
+    if (area.AreaType == kAreaBalloon) {
+        surface.DressBalloon(area.Index, BalloonLookOf(area));
+    }
+}
+
+void PlaceArea(PageDesign& design, Surface& surface, ClickableArea& area, AreaGeometry geometry) {
+    area.Left = RoundToInt16(geometry.Box.Left);
+    area.Top = RoundToInt16(geometry.Box.Top);
+    area.Width = RoundToInt16(geometry.Box.Width);
+    area.Height = RoundToInt16(geometry.Box.Height);
+    area.Shape = std::move(geometry.Shape);
+    PlaceAreaOutline(design, surface, area);
 }
 
 void ShapeAreaOutlines(PageDesign& design, Surface& surface) {
     for (const ClickableAreaPtr& area : design.Areas) {
-        if (area->Shape.Kind() != AreaShapeKind::Rect) {
+        if (area->Shape.Kind() != AreaShapeKind::Rect || area->AreaType == kAreaBalloon) {
             PlaceAreaOutline(design, surface, *area);
         }
     }
 }
 
-void RefreshShape(PageDesign& design, Surface& surface) {
-    constexpr int16_t kSmallest = 5;
-    ClickableArea& area = *design.CurrentClickableArea;
-    if (area.Width <= kSmallest) {
-        area.Width = kSmallest;
+void FinishDesignSurface(PageDesign& design, Surface& surface, PageControls* controls,
+                         const std::vector<std::string>& styleSheets) {
+    ShapeAreaOutlines(design, surface);
+    surface.SetPageBackground(BodyBackground(styleSheets));
+    if (controls) {
+        controls->SetSheetFonts(ElementFont(styleSheets, "label"), ElementFont(styleSheets, "a"));
     }
-    if (area.Height <= kSmallest) {
-        area.Height = kSmallest;
+}
+
+void RefreshShape(PageDesign& design, Surface& surface) {
+    ClickableArea& area = *design.CurrentClickableArea;
+    if (area.Width <= kSmallestOutlineSide) {
+        area.Width = kSmallestOutlineSide;
+    }
+    if (area.Height <= kSmallestOutlineSide) {
+        area.Height = kSmallestOutlineSide;
     }
     PlaceAreaOutline(design, surface, area);
 }

@@ -1,7 +1,12 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "model/PageDesign.h"
 #include "services/Surface.h"
+#include "surface/AreaHandles.h"
+#include "surface/PageControls.h"
 
 namespace htmlsim {
 
@@ -12,9 +17,18 @@ void DrawImage(const PageDesign& design, Surface& surface, int imageIndex, Raste
 // Puts the area's outline where the area is, along its circle or polygon where it has one.
 void PlaceAreaOutline(PageDesign& design, Surface& surface, const ClickableArea& area);
 
-// The outlines of the circles and polygons follow their shapes (after an import, which places
-// every outline as a rectangle first).
+// The area takes this place and outline (rounded into its 16-bit fields), and its outline on the
+// surface follows.
+void PlaceArea(PageDesign& design, Surface& surface, ClickableArea& area, AreaGeometry geometry);
+
+// The outlines of the circles and polygons follow their shapes, and balloons are dressed (after
+// an import, which places every outline as a plain rectangle first).
 void ShapeAreaOutlines(PageDesign& design, Surface& surface);
+
+// After an import: circles, polygons and balloons shown as they are (ShapeAreaOutlines), and the
+// page's background, labels and anchors as these style sheets give them (see PageBackground.h).
+void FinishDesignSurface(PageDesign& design, Surface& surface, PageControls* controls,
+                         const std::vector<std::string>& styleSheets);
 
 // Brings the outline of the current area into line with it; an area narrower or lower than
 // 5 pixels is widened to 5 first, in the model as well (a circle stays round).

@@ -48,6 +48,7 @@ int PageControls::NextElement(ControlArray<Control>& array) {
     const int index = array.Count() - 1;
     if (!array.IsLoaded(index)) {
         array.Load(index);
+        TakeSheetFont(array[index]);
     }
     return index;
 }
@@ -57,18 +58,21 @@ template int PageControls::NextElement(ControlArray<Input>&);
 template int PageControls::NextElement(ControlArray<Label>&);
 
 template <typename Control, typename SetText>
-void PageControls::Add(ControlArray<Control>& array, SetText setText,
-                       void (PageControls::*updateSection)()) {
+void PageControls::Add(ControlArray<Control>& array, std::optional<ControlSpot> spot,
+                       SetText setText, void (PageControls::*updateSection)()) {
     try {
         const int index = NextElement(array);
         const int16_t count = array.Count();
         Control& control = array[index];
         try {
             RefreshingScope refreshing(control);
-            // Stacked in a column: each new control one control's height below the last.
-            const int16_t top =
-                RoundToInt16(static_cast<double>(array.Placement(index).Height) * (count - 1) + 50);
-            control.SetStyle("position:absolute; left:50px; top:" + std::to_string(top) + "px");
+            // Without a spot, stacked in a column: each new control one control's height below
+            // the last.
+            const ControlSpot place = spot.value_or(ControlSpot{
+                50, RoundToInt16(static_cast<double>(array.Placement(index).Height) * (count - 1) +
+                                 50)});
+            control.SetStyle("position:absolute; left:" + std::to_string(place.Left) +
+                             "px; top:" + std::to_string(place.Top) + "px");
         } catch (...) {
             // No control is counted that the page does not show.
             array.SetCount(static_cast<int16_t>(count - 1));
@@ -82,21 +86,21 @@ void PageControls::Add(ControlArray<Control>& array, SetText setText,
     }
 }
 
-void PageControls::AddAnchor() {
+void PageControls::AddAnchor(std::optional<ControlSpot> spot) {
     Add(
-        Anchor1, [](Anchor& anchor, const std::string& n) { anchor.SetValue("Anchor " + n); },
+        Anchor1, spot, [](Anchor& anchor, const std::string& n) { anchor.SetValue("Anchor " + n); },
         &PageControls::UpdateAnchorsSection);
 }
 
-void PageControls::AddInput() {
+void PageControls::AddInput(std::optional<ControlSpot> spot) {
     Add(
-        Input1, [](Input& input, const std::string& n) { input.SetValue("Input " + n); },
+        Input1, spot, [](Input& input, const std::string& n) { input.SetValue("Input " + n); },
         &PageControls::UpdateInputsSection);
 }
 
-void PageControls::AddLabel() {
+void PageControls::AddLabel(std::optional<ControlSpot> spot) {
     Add(
-        Label1, [](Label& label, const std::string& n) { label.SetInnerHTML("Label " + n); },
+        Label1, spot, [](Label& label, const std::string& n) { label.SetInnerHTML("Label " + n); },
         &PageControls::UpdateLabelsSection);
 }
 
@@ -110,6 +114,22 @@ void PageControls::UpdateSection(const ControlArray<Control>& array, const std::
         mWriteSection(section, body);
     } catch (const std::exception& e) {
         mDialogs.Message(e.what(), "", MessageIcon::None);
+    }
+}
+
+void PageControls::SetSheetFonts(const SheetFont& labels, const SheetFont& anchors) {
+    mLabelSheet = labels;
+    mAnchorSheet = anchors;
+    TakeSheetFonts(Label1);
+    TakeSheetFonts(Anchor1);
+}
+
+template <typename Control>
+void PageControls::TakeSheetFonts(ControlArray<Control>& array) {
+    for (int index = 0; index < array.LoadedBound(); ++index) {
+        if (array.IsLoaded(index)) {
+            TakeSheetFont(array[index]);
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "controls/Anchor.h"
@@ -12,6 +13,12 @@ namespace htmlsim {
 
 class Dialogs;
 class TextMeasurer;
+
+// Where on the surface a new control is asked for, in surface pixels.
+struct ControlSpot {
+    int16_t Left = 0;
+    int16_t Top = 0;
+};
 
 // The anchors, inputs and labels of the page: their arrays and counts, the surface menu's
 // "Add" commands, the answers to the controls' clicks and changes, and the writers that keep
@@ -37,10 +44,15 @@ class PageControls {
     int16_t InputCount() const { return Input1.Count(); }
     int16_t LabelCount() const { return Label1.Count(); }
 
-    // The surface menu's commands: a new control below the others of its kind.
-    void AddAnchor();
-    void AddInput();
-    void AddLabel();
+    // The "Add" commands: a new control below the others of its kind, or at `spot` when given
+    // (the point the surface's pop-up menu was opened at).
+    void AddAnchor(std::optional<ControlSpot> spot = std::nullopt);
+    void AddInput(std::optional<ControlSpot> spot = std::nullopt);
+    void AddLabel(std::optional<ControlSpot> spot = std::nullopt);
+
+    // What the page's style sheets give labels and anchors; every one, now and to come, is drawn
+    // with it.
+    void SetSheetFonts(const SheetFont& labels, const SheetFont& anchors);
 
     void UpdateAnchorsSection();
     void UpdateLabelsSection();
@@ -63,7 +75,8 @@ class PageControls {
 
   private:
     template <typename Control, typename SetText>
-    void Add(ControlArray<Control>& array, SetText setText, void (PageControls::*updateSection)());
+    void Add(ControlArray<Control>& array, std::optional<ControlSpot> spot, SetText setText,
+             void (PageControls::*updateSection)());
     template <typename Control>
     void UpdateSection(const ControlArray<Control>& array, const std::string& section);
     template <typename Control>
@@ -71,8 +84,16 @@ class PageControls {
     template <typename Control>
     void UnloadAbove(ControlArray<Control>& array, int number);
 
+    template <typename Control>
+    void TakeSheetFonts(ControlArray<Control>& array);
+    void TakeSheetFont(Label& label) { label.SetSheetFont(mLabelSheet); }
+    void TakeSheetFont(Anchor& anchor) { anchor.SetSheetFont(mAnchorSheet); }
+    void TakeSheetFont(Input&) {}
+
     Dialogs& mDialogs;
     SectionWriter mWriteSection;
+    SheetFont mLabelSheet;
+    SheetFont mAnchorSheet;
     bool mReadingDocument = false;
 };
 

@@ -66,10 +66,12 @@ PopupMenu ImageMenu(const ImageProperties& image) {
         "ImageProperties",
         {Item("mnuImageProperties", "Properties"),
          Item("mnuPalDefineClickableArea", "Draw an Image Map"),
+         Item("mnuImageDrawSeveralAreas", "Draw Several Areas"),
          Item("mnuImageDrawCircle", "Draw a Circle"), Item("mnuImageDrawPolygon", "Draw a Polygon"),
          Item("mnuImageDrawBalloon", "Draw a Balloon")}};
-    menu.Find("mnuPalDefineClickableArea")->visible =
-        image.ImageType == kImageMap || image.ImageType == kImageCanvas;
+    const bool hasAreas = image.ImageType == kImageMap || image.ImageType == kImageCanvas;
+    menu.Find("mnuPalDefineClickableArea")->visible = hasAreas;
+    menu.Find("mnuImageDrawSeveralAreas")->visible = hasAreas;
     // A canvas's script hit-tests rectangles only.
     menu.Find("mnuImageDrawCircle")->visible = image.ImageType == kImageMap;
     menu.Find("mnuImageDrawPolygon")->visible = image.ImageType == kImageMap;

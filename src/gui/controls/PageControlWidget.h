@@ -21,7 +21,7 @@ class PageControlWidget : public QWidget {
     ~PageControlWidget() override;
 
     // Follows the element's place, size and visibility as the host keeps them.
-    void ApplyPlacement(const ControlPlacement& placement);
+    virtual void ApplyPlacement(const ControlPlacement& placement);
 
     // The pop-up menu of an anchor or an input.
     QMenu* PopupMenu() const { return mMenu; }

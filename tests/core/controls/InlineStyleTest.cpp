@@ -94,3 +94,18 @@ TEST(RewriteStylePosition, KeepsEveryDeclarationInOrderAndReplacesOnlyThePositio
 
 }  // namespace
 }  // namespace htmlsim
+
+namespace htmlsim {
+namespace {
+
+TEST(CssFontPixels, ABareNumberIsPixelsAsInQuirksModeAndUnitsConvert) {
+    EXPECT_EQ(CssFontPixels("24"), 24);
+    EXPECT_EQ(CssFontPixels(" 24PX"), 24);
+    EXPECT_EQ(CssFontPixels("12pt"), 16);
+    EXPECT_EQ(CssFontPixels("1.5em"), 24);
+    EXPECT_EQ(CssFontPixels("150%"), 24);
+    EXPECT_THROW(CssFontPixels("big"), std::exception);
+}
+
+}  // namespace
+}  // namespace htmlsim

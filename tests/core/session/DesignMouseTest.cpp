@@ -29,8 +29,9 @@ TEST_F(DesignMouseTest, DrawingAnAreaOnAnImageMapNamesItLinksItAndWritesItsAreaL
     EXPECT_NE(Section("Images").find("<AREA SHAPE='rect' COORDS='150,100,180,120' Title='' "
                                      "HREF='Map1_Area_3.html'/> \r\n</map>"),
               std::string::npos);
-    // Each command draws exactly one area: the next press grabs the image instead.
-    Mouse().MouseDown(kLeftButton, 250, 150);
+    // Each command draws exactly one area: the next press grabs the image instead (beside the new
+    // area, whose corner is a handle now).
+    Mouse().MouseDown(kLeftButton, 240, 140);
     EXPECT_EQ(Mouse().DragImageIndex(), 1);
     EXPECT_EQ(session.Design().Areas.Count(), 4u);
 }
@@ -46,6 +47,27 @@ TEST_F(DesignMouseTest, AreasDrawnBackwardsOrWithoutMovingKeepTheirPressPoint) {
     Mouse().MouseUp(kLeftButton, 120, 180);
     EXPECT_EQ(session.Design().CurrentClickableArea->Width, 0);
     EXPECT_NE(Section("Images").find("COORDS='20,130,20,130'"), std::string::npos);
+}
+
+TEST_F(DesignMouseTest, DrawSeveralAreasDrawsUntilEscapeOrARightPressAndNotOnAMereClick) {
+    Mouse().MouseDown(kRightButton, 250, 150);
+    ASSERT_TRUE(interaction.RunCommand("mnuImageDrawSeveralAreas"));
+    LeftDrag(150, 100, 170, 120, 1.0);
+    LeftDrag(200, 100, 220, 130, 1.0);
+    LeftDrag(250, 160, 250, 160, 1.0);  // a click: nothing
+    EXPECT_EQ(session.Design().Areas.Count(), 5u);
+    EXPECT_NE(Section("Images").find("COORDS='50,50,70,70' Title='' HREF='Map1_Area_3.html'/> "
+                                     "\r\n<AREA SHAPE='rect' COORDS='100,50,120,80'"),
+              std::string::npos)
+        << Section("Images");
+    interaction.KeyDown(SurfaceKey::Escape, {});
+    EXPECT_FALSE(Mouse().DrawMode());
+
+    interaction.RunCommand("mnuImageDrawSeveralAreas");
+    const size_t menus = mouseView.menus.size();
+    Mouse().MouseDown(kRightButton, 250, 150);
+    EXPECT_FALSE(Mouse().DrawMode());
+    EXPECT_EQ(mouseView.menus.size(), menus);  // it ended the drawing, no menu
 }
 
 TEST_F(DesignMouseTest, ABalloonGetsItsDefaultsInTheBalloonsSection) {
@@ -73,7 +95,7 @@ TEST_F(DesignMouseTest, AreasOnACanvasAreNamedAfterItsId) {
               std::string::npos);
 }
 
-TEST_F(DesignMouseTest, DraggingAnImageMapTakesItsAreasAlongButACanvasLeavesThem) {
+TEST_F(DesignMouseTest, DraggingAnImageMapOrACanvasTakesItsAreasAlong) {
     LeftDrag(150, 100, 170, 130, 1.0);
     const PageDesign& design = session.Design();
     EXPECT_EQ(surface.outlines.at(0), (FakeSurface::Outline{true, 130, 90, 50, 30}));
@@ -81,8 +103,12 @@ TEST_F(DesignMouseTest, DraggingAnImageMapTakesItsAreasAlongButACanvasLeavesThem
 
     LeftDrag(150, 350, 160, 360, 1.0);
     EXPECT_EQ(design.Image(3).Left, 110);
-    EXPECT_EQ(design.Areas.Item(2)->Left, 110);
-    EXPECT_EQ(design.Areas.Item(3)->Left, 150);
+    EXPECT_EQ(design.Areas.Item(2)->Left, 120);
+    EXPECT_EQ(design.Areas.Item(3)->Left, 160);
+    // A hyperlink image has no areas of its own to take.
+    design.Areas.Item(2)->ImageID = 2;
+    LeftDrag(450, 100, 470, 100, 1.0);
+    EXPECT_EQ(design.Areas.Item(2)->Left, 120);
 }
 
 TEST_F(DesignMouseTest, AnImageStaysInsideTheDeadZoneAndJumpsBeyondIt) {
@@ -135,11 +161,12 @@ TEST_F(DesignMouseTest, TheRightButtonOpensTheMenuOfWhatLiesUnderThePointer) {
     // Only an image map offers to draw an area of every shape; a canvas hit-tests rectangles.
     Mouse().MouseDown(kRightButton, 250, 150);
     EXPECT_EQ(VisibleItems(mouseView.menus.back()),
-              (std::vector<std::string>{"Properties", "Draw an Image Map", "Draw a Circle",
-                                        "Draw a Polygon", "Draw a Balloon"}));
+              (std::vector<std::string>{"Properties", "Draw an Image Map", "Draw Several Areas",
+                                        "Draw a Circle", "Draw a Polygon", "Draw a Balloon"}));
     Mouse().MouseDown(kRightButton, 250, 380);
     EXPECT_EQ(VisibleItems(mouseView.menus.back()),
-              (std::vector<std::string>{"Properties", "Draw an Image Map", "Draw a Balloon"}));
+              (std::vector<std::string>{"Properties", "Draw an Image Map", "Draw Several Areas",
+                                        "Draw a Balloon"}));
     session.Design().Image(1).ImageType = kImagePlain;
     Mouse().MouseDown(kRightButton, 250, 150);
     EXPECT_EQ(VisibleItems(mouseView.menus.back()),

@@ -56,8 +56,8 @@ TEST_F(IncompleteImport, EveryDesignChangeSaysWhyOnceAndChangesNothing) {
     refused("image drag", [&] { LeftDrag(150, 100, 170, 130, 1.0); });
     EXPECT_EQ(session.Design().Image(1).Left, 100);
     EXPECT_EQ(surface.outlines.at(0), (FakeSurface::Outline{true, 110, 60, 50, 30}));
-    for (const char* draw : {"mnuPalDefineClickableArea", "mnuImageDrawCircle",
-                             "mnuImageDrawPolygon", "mnuImageDrawBalloon"}) {
+    for (const char* draw : {"mnuPalDefineClickableArea", "mnuImageDrawSeveralAreas",
+                             "mnuImageDrawCircle", "mnuImageDrawPolygon", "mnuImageDrawBalloon"}) {
         refused(draw, [&] { Choose(250, 150, draw); });
         EXPECT_FALSE(Mouse().DrawMode()) << draw;
     }

@@ -13,7 +13,7 @@ TEST_F(SurfaceKeyboard, TabSelectsArrowsMoveTheStatusBarTellsAndUndoTakesItBack)
     Pallet()->setFocus();
     QTest::keyClick(Pallet(), Qt::Key_Tab);
     ASSERT_EQ(canvas.Highlighted(), 0);  // the map's area
-    EXPECT_EQ(canvas.RenderImage().pixel(110, 60), ImageSurface::kHighlightColor);
+    EXPECT_EQ(canvas.RenderImage().pixel(120, 60), ImageSurface::kHighlightColor);
 
     QTest::keyClick(Pallet(), Qt::Key_Right, Qt::ShiftModifier);
     QTest::keyClick(Pallet(), Qt::Key_Down);

@@ -25,6 +25,38 @@ QRgb PixelAt(const ImageSurface& surface, int x, int y) {
 
 }  // namespace
 
+TEST(ImageSurface, ThePageBackgroundShowsWhereNoPictureIsAndWhereOneWasErased) {
+    ImageSurface surface;
+    const QtPicture red = Solid(40, 40, kRed);
+    surface.PaintPicture(&red, 0, 0, 40, 40, RasterOp::Copy);
+    surface.PaintPicture(&red, 60, 0, 40, 40, RasterOp::Copy);
+    surface.SetPageBackground(SurfaceColor{250, 235, 215});
+    surface.PaintPicture(&red, 60, 0, 40, 40, RasterOp::White);
+    for (const QPoint at : {QPoint(50, 10), QPoint(70, 10), QPoint(10, 300)}) {
+        EXPECT_EQ(PixelAt(surface, at.x(), at.y()), qRgb(250, 235, 215)) << at.x() << "," << at.y();
+    }
+    EXPECT_EQ(PixelAt(surface, 10, 10), kRed);
+}
+
+TEST(ImageSurface, ABalloonIsFilledWithItsColourInsideItsRoundedCornersAndShowsItsText) {
+    ImageSurface surface;
+    surface.ShowOutline(0, 10, 10, 120, 60);
+    surface.DressBalloon(0, BalloonLook{SurfaceColor{0, 0, 255}, 12, "<b>Hi</b><br>there"});
+    const QImage shown = surface.RenderImage();
+    EXPECT_EQ(shown.pixel(100, 30), kBlue);
+    EXPECT_EQ(shown.pixel(12, 12), kWhite);  // outside the rounded corner
+    int dark = 0;
+    for (int y = 10; y < 50; ++y) {
+        for (int x = 12; x < 60; ++x) {
+            dark += qGray(shown.pixel(x, y)) < 40 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(dark, 20) << "the text is drawn";
+    // Shown anew, the outline is a plain one again until it is dressed.
+    surface.ShowOutline(0, 10, 10, 120, 60);
+    EXPECT_EQ(surface.RenderImage().pixel(100, 30), kWhite);
+}
+
 TEST(ImageSurface, ErasingAnImageThatOverlapsAnotherLeavesAWhiteHole) {
     ImageSurface surface;
     const QtPicture red = Solid(40, 40, kRed);
@@ -83,7 +115,15 @@ TEST(ImageSurface, CirclesAndPolygonsAreOutlinedAlongTheirShapeNotTheirBox) {
     surface.ShowOutline(2, 100, 10, 50, 50);
     EXPECT_NE(PixelAt(surface, 149, 59), kWhite);
     surface.HighlightOutline(1);
-    EXPECT_EQ(PixelAt(surface, 50, 29), ImageSurface::kHighlightColor);
+    const QImage highlighted = surface.RenderImage();
+    int highlight = 0;
+    for (int y = 0; y < highlighted.height(); ++y) {
+        for (int x = 0; x < highlighted.width(); ++x) {
+            highlight += highlighted.pixel(x, y) == ImageSurface::kHighlightColor ? 1 : 0;
+        }
+    }
+    EXPECT_GT(highlight, 100);
+    EXPECT_EQ(highlighted.pixel(50, 30), kWhite);  // the handle on its top
     EXPECT_EQ(PixelAt(surface, 31, 31), kWhite);
 }
 
