@@ -1,7 +1,11 @@
 #include "PictureSizes.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QImageReader>
+#include <filesystem>
+
+#include "QtPictures.h"
 
 #include "util/RuntimeError.h"
 
@@ -19,7 +23,11 @@ class SizedPicture : public Picture {
     QSize mSize;
 };
 
+// Only the header is read: the format, then the size.
 PicturePtr SizeOf(QImageReader& reader) {
+    if (!IsAcceptedPictureFormat(reader.format())) {
+        return nullptr;
+    }
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty()) {
         return nullptr;
@@ -30,7 +38,12 @@ PicturePtr SizeOf(QImageReader& reader) {
 }  // namespace
 
 PicturePtr PictureSizes::LoadFile(const std::string& path) {
-    QImageReader reader(QString::fromStdString(path));
+    // A folder or a pipe is no picture, and reading a pipe could wait for ever.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return nullptr;
+    }
+    QImageReader reader(QFile::decodeName(QByteArray::fromStdString(path)));
     return SizeOf(reader);
 }
 
