@@ -94,12 +94,14 @@ std::string PatchedStyle(std::string_view style,
             items.erase(items.begin() + static_cast<std::ptrdiff_t>(*at));
         } else {
             std::string& item = items[*at];
+            // The blanks after the colon stay, and a bare number keeps the unit the page wrote
+            // the old value in.
             const size_t colon = item.find(':') + 1;
-            // A bare number keeps the unit the page wrote the old value in.
-            const bool keepsPixels =
-                TrimBlanks(std::string_view(item).substr(colon)).ends_with("px") &&
-                !value.empty() && std::isdigit(static_cast<unsigned char>(value.back()));
-            item = item.substr(0, colon) + value + (keepsPixels ? "px" : "");
+            const std::string_view old = std::string_view(item).substr(colon);
+            const size_t blanks = std::min(old.find_first_not_of(' '), old.size());
+            const bool keepsPixels = TrimBlanks(old).ends_with("px") && !value.empty() &&
+                                     std::isdigit(static_cast<unsigned char>(value.back()));
+            item = item.substr(0, colon + blanks) + value + (keepsPixels ? "px" : "");
         }
     }
     std::string patched;
