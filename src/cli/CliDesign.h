@@ -4,7 +4,7 @@
 
 #include "CliSession.h"
 #include "OnDemandTextMeasurer.h"
-#include "QtPictures.h"
+#include "PictureSizes.h"
 #include "import/ImportContext.h"
 #include "services/Surface.h"
 #include "surface/PageControls.h"

@@ -2,6 +2,9 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <filesystem>
+
+#include "QtPictures.h"
 
 #include "QtText.h"
 #include "util/RuntimeError.h"
@@ -20,7 +23,11 @@ class SizedPicture : public Picture {
     QSize mSize;
 };
 
+// Only the header is read: the format, then the size.
 PicturePtr SizeOf(QImageReader& reader) {
+    if (!IsAcceptedPictureFormat(reader.format())) {
+        return nullptr;
+    }
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty()) {
         return nullptr;
@@ -31,6 +38,11 @@ PicturePtr SizeOf(QImageReader& reader) {
 }  // namespace
 
 PicturePtr PictureSizes::LoadFile(const std::string& path) {
+    // A folder or a pipe is no picture, and reading a pipe could wait for ever.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        return nullptr;
+    }
     QImageReader reader(ToQPath(path));
     return SizeOf(reader);
 }

@@ -5,7 +5,8 @@
 namespace htmlsim {
 
 // Pictures for reading many pages quickly: only the size is read from a picture file's
-// header, no pixels are decoded. Nothing can be painted or saved with them.
+// header, no pixels are decoded; the formats are those QtPictures takes. Nothing can be painted
+// or saved with them.
 class PictureSizes : public Pictures {
   public:
     PicturePtr LoadFile(const std::string& path) override;

@@ -17,11 +17,6 @@ namespace htmlsim {
 
 namespace {
 
-bool IsAcceptedFormat(const QByteArray& format) {
-    return format == "bmp" || format == "jpeg" || format == "jpg" || format == "gif" ||
-           format == "png";
-}
-
 // JPEG has no transparency: transparent parts are shown on white, as a browser shows them.
 QImage OpaqueOnWhite(const QImage& image) {
     if (!image.hasAlphaChannel()) {
@@ -41,6 +36,11 @@ RuntimeError WriteFailure(QImageWriter::ImageWriterError error) {
 }
 
 }  // namespace
+
+bool IsAcceptedPictureFormat(const QByteArray& format) {
+    return format == "bmp" || format == "jpeg" || format == "jpg" || format == "gif" ||
+           format == "png";
+}
 
 PicturePtr PictureFromImage(const QImage& image) {
     if (image.isNull()) {
@@ -78,7 +78,7 @@ PicturePtr QtPictures::LoadBytes(const std::string& bytes) {
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    if (!IsAcceptedFormat(reader.format())) {
+    if (!IsAcceptedPictureFormat(reader.format())) {
         return nullptr;
     }
     return PictureFromImage(reader.read());

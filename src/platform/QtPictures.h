@@ -25,6 +25,9 @@ PicturePtr PictureFromImage(const QImage& image);
 // The pixels of a picture made by QtPictures; a null image for any other kind of picture.
 const QImage& PictureImage(const Picture& picture);
 
+// BMP, JPEG, GIF and PNG, as Qt's readers name them: the formats the program takes pictures in.
+bool IsAcceptedPictureFormat(const QByteArray& format);
+
 // Pictures decoded and encoded with Qt's image readers and writers. Only BMP, JPEG, GIF and
 // PNG are accepted, whatever else the installed plug-ins could read.
 class QtPictures : public Pictures {

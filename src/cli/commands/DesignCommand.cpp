@@ -50,7 +50,7 @@ int RunDesign(const std::vector<std::string>& args) {
     CliSession session;
     PageDesign design;
     UnpaintedSurface surface;
-    QtPictures pictures;
+    PictureSizes pictures;
     RecordingDialogs dialogs;
     if (!OpenDesignDocument(session, args[0])) {
         return kExitFailure;

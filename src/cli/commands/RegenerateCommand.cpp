@@ -15,7 +15,7 @@ int RunRegenerate(const std::vector<std::string>& args) {
     CliSession session;
     PageDesign design;
     UnpaintedSurface surface;
-    QtPictures pictures;
+    PictureSizes pictures;
     CliPageControls controls(session, session.Dialogs());
     if (!OpenAndImportDesign(session, args[0], design, surface, pictures, session.Dialogs(),
                              controls.Get())) {

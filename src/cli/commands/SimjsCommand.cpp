@@ -1,5 +1,6 @@
 #include "CliCommand.h"
 #include "CliDesign.h"
+#include "QtPictures.h"
 #include "simulation/SimulationWalk.h"
 
 namespace htmlsim::cli {

@@ -69,14 +69,22 @@ void JsonRecordStream::BeginRecord() {
 void JsonRecordStream::FieldName(std::string_view name) {
     mRecord += mFirstField ? "\n" : ",\n";
     mRecord += kFieldIndent;
-    AppendQuoted(mRecord, name);
-    mRecord += ": ";
+    // Field names are the program's own plain words.
+    mRecord += '"';
+    mRecord += name;
+    mRecord += "\": ";
     mFirstField = false;
 }
 
 void JsonRecordStream::Text(std::string_view name, std::string_view value) {
     FieldName(name);
-    if (mDecode) {
+    // Printable ASCII is the same text in every encoding a document can have.
+    const bool plain = std::all_of(value.begin(), value.end(), NeedsNoEscape);
+    if (plain) {
+        mRecord += '"';
+        mRecord += value;
+        mRecord += '"';
+    } else if (mDecode) {
         AppendQuoted(mRecord, mDecode(value));
     } else {
         AppendQuoted(mRecord, value);

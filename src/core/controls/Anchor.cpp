@@ -1,6 +1,6 @@
 #include "controls/Anchor.h"
 
-#include "controls/HtmlAttribute.h"
+#include "controls/ControlHtml.h"
 #include "controls/PropertiesDialog.h"
 #include "util/Text.h"
 
@@ -10,14 +10,19 @@ Anchor::Anchor(const TextMeasurer& measurer, Dialogs& dialogs) : TextControl(mea
     RedrawText();
 }
 
+WrittenValues Anchor::Values() const {
+    WrittenValues values;
+    AddValueIfSet(values, "class", mClass);
+    AddValueIfSet(values, "href", mHREF);
+    AddValueIfSet(values, "name", mName2);
+    AddValueIfSet(values, "target", mTarget);
+    AddValueIfSet(values, "style", Style());
+    values.push_back({0, kElementContent, mValue});
+    return values;
+}
+
 std::string Anchor::HTML() const {
-    std::string html = "<a";
-    AppendAttributeIfSet(html, "class", mClass);
-    AppendAttributeIfSet(html, "href", mHREF);
-    AppendAttributeIfSet(html, "name", mName2);
-    AppendAttributeIfSet(html, "target", mTarget);
-    AppendAttributeIfSet(html, "style", Style());
-    return html + ">" + mValue + "</a>";
+    return ControlHtml("a", Values());
 }
 
 void Anchor::SetName2(std::string name) {

@@ -14,6 +14,7 @@ class Anchor : public TextControl {
     Anchor(const TextMeasurer& measurer, Dialogs& dialogs);
 
     std::string HTML() const override;
+    WrittenValues Values() const override;
 
     const std::string& Name2() const { return mName2; }
     void SetName2(std::string name);

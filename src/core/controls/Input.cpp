@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "controls/HtmlAttribute.h"
+#include "controls/ControlHtml.h"
 #include "controls/Pixels.h"
 #include "services/Dialogs.h"
 #include "util/Text.h"
@@ -37,28 +37,33 @@ Input::Input(const TextMeasurer& measurer, Dialogs& dialogs)
     LayoutChildren();
 }
 
-std::string Input::HTML() const {
-    std::string html = "<input";
-    AppendAttributeIfSet(html, "src", mSRC);
-    AppendAttributeIfSet(html, "name", mName2);
-    AppendAttributeIfSet(html, "type", mType2);
+WrittenValues Input::Values() const {
+    WrittenValues values;
+    AddValueIfSet(values, "src", mSRC);
+    AddValueIfSet(values, "name", mName2);
+    AddValueIfSet(values, "type", mType2);
     if (mSize > 0) {
-        AppendAttributeIfSet(html, "size", std::to_string(mSize));
+        AddValueIfSet(values, "size", std::to_string(mSize));
     }
     if (mMaxLength > 0) {
-        AppendAttributeIfSet(html, "maxlength", std::to_string(mMaxLength));
+        AddValueIfSet(values, "maxlength", std::to_string(mMaxLength));
     }
     if (mReadOnly) {
-        html += " readonly='True'";
+        AddValueIfSet(values, "readonly", "True");
     }
-    AppendAttributeIfSet(html, "Title", mTitle);
-    AppendAttributeIfSet(html, "value", mValue);
-    AppendAttributeIfSet(html, "accept", mAccept);
+    AddValueIfSet(values, "Title", mTitle);
+    AddValueIfSet(values, "value", mValue);
+    AddValueIfSet(values, "accept", mAccept);
     if (mChecked && ToUpperAscii(mType2) == "CHECKBOX") {
-        html += " Checked='Checked'";
+        AddValueIfSet(values, "Checked", "Checked");
     }
-    AppendAttributeIfSet(html, "style", Style());
-    return html + ">" + mCaption + "</input>";
+    AddValueIfSet(values, "style", Style());
+    values.push_back({0, kElementContent, mCaption});
+    return values;
+}
+
+std::string Input::HTML() const {
+    return ControlHtml("input", Values());
 }
 
 void Input::SetType2(const std::string& type) {

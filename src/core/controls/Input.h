@@ -17,6 +17,7 @@ class Input : public PageControl {
     Input(const TextMeasurer& measurer, Dialogs& dialogs);
 
     std::string HTML() const override;
+    WrittenValues Values() const override;
     const InputLayout& Layout() const { return mLayout; }
 
     const std::string& Caption() const { return mCaption; }

@@ -1,6 +1,6 @@
 #include "controls/Label.h"
 
-#include "controls/HtmlAttribute.h"
+#include "controls/ControlHtml.h"
 #include "util/Text.h"
 
 namespace htmlsim {
@@ -15,11 +15,16 @@ void Label::Clear() {
     mInnerHTML.clear();
 }
 
+WrittenValues Label::Values() const {
+    WrittenValues values;
+    AddValueIfSet(values, "id", mID);
+    AddValueIfSet(values, "style", Style());
+    values.push_back({0, kElementContent, mInnerHTML});
+    return values;
+}
+
 std::string Label::HTML() const {
-    std::string html = "<Label";
-    AppendAttributeIfSet(html, "id", mID);
-    AppendAttributeIfSet(html, "style", Style());
-    return html + ">" + mInnerHTML + "</Label>";
+    return ControlHtml("Label", Values());
 }
 
 void Label::Refresh() {

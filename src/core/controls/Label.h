@@ -16,6 +16,7 @@ class Label : public TextControl {
     // Empties Style, ID and InnerHTML; no redraw, no event.
     void Clear();
     std::string HTML() const override;
+    WrittenValues Values() const override;
     // Redraws the text and reports its size.
     void Refresh();
 

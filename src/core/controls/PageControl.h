@@ -8,6 +8,7 @@
 #include "controls/ControlAppearance.h"
 #include "controls/InlineStyle.h"
 #include "controls/PageControlEvents.h"
+#include "model/ElementOrigin.h"
 
 namespace htmlsim {
 
@@ -42,6 +43,8 @@ class PageControl {
     const ControlAppearance& Appearance() const { return mAppearance; }
 
     virtual std::string HTML() const = 0;
+    // The values HTML() writes, so that an element read from a page changes only in them.
+    virtual WrittenValues Values() const = 0;
 
     // The size the control last reported with ChangeSize.
     int16_t ReportedWidth() const { return mReportedWidth; }

@@ -17,6 +17,9 @@ bool IsAsciiLetter(char c) {
 // Only the two entities the program itself writes are decoded, so an untouched "&amp;" in a
 // link is neither changed nor double-escaped when the link is written again.
 std::string DecodeValue(std::string_view raw) {
+    if (raw.find('&') == npos) {
+        return std::string(raw);
+    }
     std::string value;
     value.reserve(raw.size());
     for (size_t i = 0; i < raw.size();) {
@@ -162,9 +165,8 @@ bool IsHtmlSpace(char c) {
 }
 
 const HtmlAttribute* HtmlTag::Find(std::string_view name) const {
-    const std::string wanted = ToUpperAscii(name);
     for (const HtmlAttribute& attribute : Attributes) {
-        if (attribute.Name == wanted) {
+        if (EqualsIgnoreCase(attribute.Name, name)) {
             return &attribute;
         }
     }

@@ -1,7 +1,11 @@
 #include "import/AreaImport.h"
 
+#include <algorithm>
+
 #include "import/ImportValues.h"
 #include "import/StyleItems.h"
+#include "model/WrittenElements.h"
+#include "util/JavaScriptString.h"
 #include "util/Numbers.h"
 #include "util/RuntimeError.h"
 #include "util/Text.h"
@@ -142,30 +146,46 @@ ClickableArea& ImportArea(const HtmlTag& tag, int imageNumber, ImportContext& co
     return area;
 }
 
-void ImportCanvasAreas(std::string_view areaList, ImportContext& context) {
+void ImportCanvasAreas(const std::string& areaList, ImportContext& context) {
     const int canvas = CanvasOfAreaList(context.design);
-    for (std::string_view line : SplitText(areaList, "\n")) {
-        if (line.ends_with('\r')) {
+    auto layout = std::make_shared<SectionLayout>();
+    layout->Body = areaList;
+    const std::string_view list = layout->Body;
+    for (size_t start = 0; start < list.size();) {
+        const size_t next = std::min(list.find('\n', start), list.size() - 1) + 1;
+        std::string_view line = list.substr(start, next - start);
+        while (line.ends_with('\n') || line.ends_with('\r')) {
             line.remove_suffix(1);
         }
-        if (!line.starts_with("Areas.push")) {
-            continue;
+        if (line.starts_with("Areas.push")) {
+            const std::string_view text = Unquote(ParenthesisContent(line));
+            const std::vector<std::string_view> values = SplitText(text, ",");
+            if (values.size() < 6) {
+                throw RuntimeError("Fewer than six values in '" + std::string(line) + "'");
+            }
+            const ImageProperties& image = context.design.Image(canvas);
+            ClickableArea& area = MakeArea(context, canvas, CornersOf(values, line), image.Id);
+            area.LinkAddress = JavaScriptStringText(values[4]);
+            area.Title.clear();
+            area.SetClickType(values[5]);
+            auto origin = std::make_shared<ElementOrigin>();
+            origin->Kind = OriginKind::CanvasArea;
+            origin->Start = start;
+            origin->End = next;
+            origin->ContentRead = true;
+            origin->ContentStart = static_cast<size_t>(text.data() - list.data());
+            origin->ContentEnd = origin->ContentStart + text.size();
+            origin->ValuesAsRead = CanvasAreaValues(area, image);
+            area.Origin = origin;
+            layout->Elements.push_back(std::move(origin));
         }
-        const std::vector<std::string_view> values =
-            SplitText(Unquote(ParenthesisContent(line)), ",");
-        if (values.size() < 6) {
-            throw RuntimeError("Fewer than six values in '" + std::string(line) + "'");
-        }
-        ClickableArea& area =
-            MakeArea(context, canvas, CornersOf(values, line), context.design.Image(canvas).Id);
-        area.LinkAddress = std::string(values[4]);
-        area.Title.clear();
-        area.SetClickType(values[5]);
+        start = next;
     }
+    context.design.CanvasAreasLayout = std::move(layout);
 }
 
-void ImportBalloon(const AttributeTable& attributes, std::string_view innerText,
-                   ImportContext& context) {
+ClickableArea& ImportBalloon(const AttributeTable& attributes, std::string_view innerText,
+                             ImportContext& context) {
     AreaCorners corners;
     std::string colour;
     std::string radius;
@@ -192,6 +212,7 @@ void ImportBalloon(const AttributeTable& attributes, std::string_view innerText,
     balloon.BackgroundColor = colour;
     balloon.BorderRadius = radius;
     balloon.InnerHTML = std::string(innerText);
+    return balloon;
 }
 
 }  // namespace htmlsim

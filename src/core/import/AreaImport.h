@@ -25,11 +25,11 @@ ClickableArea& MakeArea(ImportContext& context, int imageNumber, const AreaCorne
 ClickableArea& ImportArea(const HtmlTag& area, int imageNumber, ImportContext& context);
 
 // The "Areas.push(...)" lines of a canvas area list become areas of the last canvas image
-// (image 1 when there is none).
-void ImportCanvasAreas(std::string_view areaList, ImportContext& context);
+// (image 1 when there is none). The list as read is kept for writing it again.
+void ImportCanvasAreas(const std::string& areaList, ImportContext& context);
 
 // One balloon of image 1 from a DIV's attributes and inner text.
-void ImportBalloon(const AttributeTable& attributes, std::string_view innerText,
-                   ImportContext& context);
+ClickableArea& ImportBalloon(const AttributeTable& attributes, std::string_view innerText,
+                             ImportContext& context);
 
 }  // namespace htmlsim

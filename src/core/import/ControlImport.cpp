@@ -33,8 +33,8 @@ int16_t NumberAttribute(const AttributeTable& attributes, std::string_view name)
 
 }  // namespace
 
-void ImportLabel(const AttributeTable& attributes, std::string_view innerText,
-                 PageControls& controls, Dialogs& dialogs) {
+const PageControl& ImportLabel(const AttributeTable& attributes, std::string_view innerText,
+                               PageControls& controls, Dialogs& dialogs) {
     const int index = controls.NextElement(controls.Label1);
     ImportOne(dialogs, [&] {
         Label& label = controls.Label1[index];
@@ -43,10 +43,11 @@ void ImportLabel(const AttributeTable& attributes, std::string_view innerText,
         label.SetInnerHTML(std::string(innerText));
         controls.Label1.SetVisible(index, true);
     });
+    return controls.Label1[index];
 }
 
-void ImportAnchor(const AttributeTable& attributes, std::string_view innerText,
-                  PageControls& controls, Dialogs& dialogs) {
+const PageControl& ImportAnchor(const AttributeTable& attributes, std::string_view innerText,
+                                PageControls& controls, Dialogs& dialogs) {
     const int index = controls.NextElement(controls.Anchor1);
     ImportOne(dialogs, [&] {
         Anchor& anchor = controls.Anchor1[index];
@@ -59,10 +60,11 @@ void ImportAnchor(const AttributeTable& attributes, std::string_view innerText,
         anchor.SetValue(std::string(innerText));
         controls.Anchor1.SetVisible(index, true);
     });
+    return controls.Anchor1[index];
 }
 
-void ImportInput(const AttributeTable& attributes, std::string_view innerText,
-                 PageControls& controls, Dialogs& dialogs) {
+const PageControl& ImportInput(const AttributeTable& attributes, std::string_view innerText,
+                               PageControls& controls, Dialogs& dialogs) {
     const int index = controls.NextElement(controls.Input1);
     ImportOne(dialogs, [&] {
         Input& input = controls.Input1[index];
@@ -78,13 +80,16 @@ void ImportInput(const AttributeTable& attributes, std::string_view innerText,
             input.SetReadOnly(FlagAttribute(attributes, "readonly", dialogs));
             input.SetSize(NumberAttribute(attributes, "size"));
             input.SetSRC(GetAttribute(attributes, "src"));
-            input.SetType2(GetAttribute(attributes, "type"));
+            // Without a TYPE an input is a text box, as browsers read it.
+            input.SetType2(HasAttribute(attributes, "type") ? GetAttribute(attributes, "type")
+                                                            : std::string("TEXT"));
         }
         // Caption and value come after the bracket, so the input lays itself out once.
         input.SetCaption(std::string(innerText));
         input.SetValue(GetAttribute(attributes, "value"));
         controls.Input1.SetVisible(index, true);
     });
+    return controls.Input1[index];
 }
 
 }  // namespace htmlsim

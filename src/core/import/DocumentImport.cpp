@@ -10,6 +10,7 @@
 #include "import/ControlImport.h"
 #include "import/ImageImport.h"
 #include "import/ImportMessages.h"
+#include "model/SectionBodies.h"
 #include "model/WrittenElements.h"
 #include "surface/DesignOperations.h"
 #include "surface/PageControls.h"
@@ -120,7 +121,9 @@ struct MapRead {
     std::string id;
     std::shared_ptr<ElementOrigin> origin;
     std::vector<std::pair<HtmlTag, size_t>> areas;  // each AREA tag and where its element ends
+    // Once claimed by the first image naming it: where each area stands.
     bool claimed = false;
+    std::vector<std::shared_ptr<ElementOrigin>> areaOrigins;
 
     bool Names(const std::string& mapName) const {
         return EqualsIgnoreCase(name, mapName) || (!id.empty() && EqualsIgnoreCase(id, mapName));
@@ -217,7 +220,8 @@ class ImagesSectionReader {
                     tag.Get("Id"),
                     OriginOf(OriginKind::Map, mBody, {tag}, tag.End),
                     {},
-                    false};
+                    false,
+                    {}};
         const std::optional<HtmlTag> end = MatchingEndTag(mBody, tag);
         const size_t to = end ? end->Start : mBody.size();
         map.origin->NewAreasAt = to;
@@ -233,8 +237,9 @@ class ImagesSectionReader {
         return end ? end->End : to;
     }
 
-    // The first map of a name serves every image naming it, wherever it stands; its areas are
-    // read once, on the first of them. Other maps stay as they are written.
+    // The first map of a name serves every image naming it, wherever it stands, as in a
+    // browser: each of them gets its areas, all made from the same elements, which are written
+    // once. Other maps stay as they are written.
     void MakeMapAreas() {
         for (int i = 1; i <= mContext.design.ImageCount(); ++i) {
             ImageProperties& image = mContext.design.Image(i);
@@ -243,20 +248,27 @@ class ImagesSectionReader {
             }
             const auto map = std::find_if(mMaps.begin(), mMaps.end(),
                                           [&](const MapRead& m) { return m.Names(image.MapName); });
-            if (map == mMaps.end() || map->claimed) {
+            if (map == mMaps.end()) {
                 continue;
             }
-            map->claimed = true;
-            map->origin->ValuesAsRead = MapValues(image);
-            image.MapOrigin = map->origin;
-            mElements.push_back(map->origin);
-            for (const auto& [areaTag, areaEnd] : map->areas) {
+            const bool first = !map->claimed;
+            if (first) {
+                map->claimed = true;
+                map->origin->ValuesAsRead = MapValues(image);
+                image.MapOrigin = map->origin;
+                mElements.push_back(map->origin);
+            }
+            for (size_t a = 0; a < map->areas.size(); ++a) {
+                const auto& [areaTag, areaEnd] = map->areas[a];
                 mReading.At(areaTag.Start);
                 ClickableArea& area = ImportArea(areaTag, i, mContext);
-                auto origin = OriginOf(OriginKind::Area, mBody, {areaTag}, areaEnd);
-                origin->ValuesAsRead = AreaValues(area, image);
-                area.Origin = origin;
-                mElements.push_back(origin);
+                if (first) {
+                    auto origin = OriginOf(OriginKind::Area, mBody, {areaTag}, areaEnd);
+                    origin->ValuesAsRead = AreaValues(area, image);
+                    map->areaOrigins.push_back(origin);
+                    mElements.push_back(origin);
+                }
+                area.Origin = map->areaOrigins[a];
             }
         }
     }
@@ -269,14 +281,41 @@ class ImagesSectionReader {
     size_t mLastElement = 0;
 };
 
-using ControlImporter = void (*)(const AttributeTable&, std::string_view, PageControls&, Dialogs&);
+using ControlImporter = const PageControl& (*)(const AttributeTable&, std::string_view,
+                                               PageControls&, Dialogs&);
 
-// One page-control section: one control per element of its kind.
-void ImportControlSection(const std::string& documentText, const std::string& section,
-                          const std::string& tagName, ControlImporter importOne,
-                          ImportContext& context, ImportMessages& messages) {
+// An element with its end tag, its content standing between the two.
+std::shared_ptr<ElementOrigin> OriginWithContent(OriginKind kind, std::string_view body,
+                                                 const HtmlTag& tag,
+                                                 const std::optional<HtmlTag>& end) {
+    auto origin = OriginOf(kind, body, {tag}, end ? end->End : tag.End);
+    origin->ContentRead = end.has_value();
+    origin->ContentStart = tag.End;
+    origin->ContentEnd = end ? end->Start : tag.End;
+    return origin;
+}
+
+// The control's values as read. A value the tag spells in another case (the reading upper-cases
+// TYPE) counts as the tag spells it, so that the control's spelling is written, as it always was.
+WrittenValues ControlValuesAsRead(const PageControl& control, const HtmlTag& tag) {
+    WrittenValues values = control.Values();
+    for (WrittenValue& value : values) {
+        const HtmlAttribute* attribute = tag.Find(value.Name);
+        if (attribute != nullptr && EqualsIgnoreCase(attribute->Value, value.Value)) {
+            value.Value = attribute->Value;
+        }
+    }
+    return values;
+}
+
+// One page-control section: one control per element of its kind. Answers the section as read,
+// its elements in the order of the controls made from them.
+std::shared_ptr<const SectionLayout> ImportControlSection(
+    const std::string& documentText, const std::string& section, const std::string& tagName,
+    ControlImporter importOne, ImportContext& context, ImportMessages& messages) {
     const SectionBody body = RawSectionBody(documentText, section);
     const SectionReading reading{section, body, messages};
+    auto layout = std::make_shared<SectionLayout>();
     // A full page says so once and reads no more of the section, instead of refusing every
     // further element with a message of its own.
     try {
@@ -286,15 +325,21 @@ void ImportControlSection(const std::string& documentText, const std::string& se
                 return NotUnderstood(reading, tag);
             }
             const std::optional<HtmlTag> end = MatchingEndTag(body.text, tag);
-            const std::string_view inner =
-                end ? std::string_view(body.text).substr(tag.End, end->Start - tag.End)
-                    : std::string_view();
-            importOne(AttributesOf(tag), inner, *context.controls, messages);
+            auto origin = OriginWithContent(OriginKind::Control, body.text, tag, end);
+            const std::string_view inner = std::string_view(body.text).substr(
+                origin->ContentStart, origin->ContentEnd - origin->ContentStart);
+            const PageControl& control =
+                importOne(AttributesOf(tag), inner, *context.controls, messages);
+            origin->ValuesAsRead = ControlValuesAsRead(control, tag);
+            origin->EmptyValuesLeftOut = true;
+            layout->Elements.push_back(std::move(origin));
             return end ? end->End : tag.End;
         });
     } catch (const OverflowError& full) {
         messages.Message(full.what(), "", MessageIcon::None);
     }
+    layout->Body = body.text;
+    return layout;
 }
 
 void ImportControlSections(const std::string& documentText, ImportContext& context,
@@ -303,13 +348,16 @@ void ImportControlSections(const std::string& documentText, ImportContext& conte
     controls.SetReadingDocument(true);
     try {
         controls.RemoveAllLabels();
-        ImportControlSection(documentText, "Labels", "LABEL", ImportLabel, context, messages);
+        controls.Label1.ReadSection =
+            ImportControlSection(documentText, "Labels", "LABEL", ImportLabel, context, messages);
         controls.UnloadControlsAbove("Label1", controls.LabelCount());
         controls.RemoveAllAnchors();
-        ImportControlSection(documentText, "Anchors", "A", ImportAnchor, context, messages);
+        controls.Anchor1.ReadSection =
+            ImportControlSection(documentText, "Anchors", "A", ImportAnchor, context, messages);
         controls.UnloadControlsAbove("Anchor1", controls.AnchorCount());
         controls.RemoveAllInputs();
-        ImportControlSection(documentText, "Inputs", "INPUT", ImportInput, context, messages);
+        controls.Input1.ReadSection =
+            ImportControlSection(documentText, "Inputs", "INPUT", ImportInput, context, messages);
     } catch (...) {
         controls.SetReadingDocument(false);
         throw;
@@ -322,18 +370,38 @@ void ImportBalloonsSection(const std::string& documentText, ImportContext& conte
     const std::string name = "Balloons";
     const SectionBody body = RawSectionBody(documentText, name);
     const SectionReading reading{name, body, messages};
+    auto layout = std::make_shared<SectionLayout>();
+    layout->Body = body.text;
     ForEachStartTag(body.text, 0, body.text.size(), [&](const HtmlTag& tag) {
         if (tag.Name != "DIV") {
             return tag.End;
         }
         reading.At(tag.Start);
         const std::optional<HtmlTag> end = MatchingEndTag(body.text, tag);
-        const std::string_view inner =
-            end ? std::string_view(body.text).substr(tag.End, end->Start - tag.End)
-                : std::string_view();
-        ImportBalloon(AttributesOf(tag), inner, context);
+        auto origin = OriginWithContent(OriginKind::Balloon, body.text, tag, end);
+        const std::string_view inner = std::string_view(body.text).substr(
+            origin->ContentStart, origin->ContentEnd - origin->ContentStart);
+        ClickableArea& balloon = ImportBalloon(AttributesOf(tag), inner, context);
+        origin->ValuesAsRead = BalloonValues(balloon, context.design.Image(balloon.ImageID));
+        balloon.Origin = origin;
+        layout->Elements.push_back(std::move(origin));
         return end ? end->End : tag.End;
     });
+    context.design.BalloonsLayout = std::move(layout);
+}
+
+// The canvas script as read, beside what the program would write for the last canvas: only the
+// lines whose values change are written again.
+void KeepCanvasScript(const std::string& documentText, PageDesign& design) {
+    for (int i = design.ImageCount(); i >= 1; --i) {
+        ImageProperties canvas = design.Image(i);
+        if (canvas.ImageType == kImageCanvas) {
+            canvas.Id = WrittenCanvasId(canvas);
+            design.CanvasScriptRead = RawSectionBody(documentText, "CanvasScript_Bottom").text;
+            design.CanvasScriptWrittenAsRead = CanvasScriptBottomBody(canvas, "\n");
+            return;
+        }
+    }
 }
 
 // Reads the sections in order; false when one of them ended the import.
@@ -352,6 +420,7 @@ bool ImportSections(const std::string& documentText, ImportContext& context,
     const SectionBody canvasAreas = RawSectionBody(documentText, "CanvasScript_Top");
     messages.At("CanvasScript_Top", canvasAreas.offset);
     ImportCanvasAreas(canvasAreas.text, context);
+    KeepCanvasScript(documentText, context.design);
     ImportBalloonsSection(documentText, context, messages);
     return true;
 }

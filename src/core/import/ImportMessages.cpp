@@ -8,16 +8,22 @@ ImportMessages::ImportMessages(Dialogs& shown, std::string_view document)
     : mShown(shown), mDocument(document) {}
 
 void ImportMessages::At(std::string_view section, size_t offset) {
-    mSection = section;
-    offset = std::min(offset, mDocument.size());
-    if (offset < mCountedTo) {
+    if (mSection != section) {
+        mSection = section;
+    }
+    mOffset = std::min(offset, mDocument.size());
+}
+
+size_t ImportMessages::Line() const {
+    if (mOffset < mCountedTo) {
         mCountedTo = 0;
         mLine = 1;
     }
     mLine += static_cast<size_t>(
         std::count(mDocument.begin() + static_cast<std::ptrdiff_t>(mCountedTo),
-                   mDocument.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
-    mCountedTo = offset;
+                   mDocument.begin() + static_cast<std::ptrdiff_t>(mOffset), '\n'));
+    mCountedTo = mOffset;
+    return mLine;
 }
 
 void ImportMessages::Show() {
@@ -35,7 +41,7 @@ void ImportMessages::Message(const std::string& text, const std::string& title, 
             return;
         }
     }
-    mMessages.push_back({text, title, icon, 1, mLine});
+    mMessages.push_back({text, title, icon, 1, Line()});
 }
 
 std::string ImportMessages::InputBox(const std::string& prompt, const std::string& title,

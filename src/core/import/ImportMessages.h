@@ -18,7 +18,8 @@ class ImportMessages : public Dialogs {
     // The section and the document offset the next messages belong to.
     void At(std::string_view section, size_t offset);
     const std::string& Section() const { return mSection; }
-    size_t Line() const { return mLine; }
+    // The 1-based line of that offset.
+    size_t Line() const;
 
     // Shows what was collected, if anything, and forgets it.
     void Show();
@@ -35,9 +36,10 @@ class ImportMessages : public Dialogs {
     Dialogs& mShown;
     std::string_view mDocument;
     std::string mSection;
-    // Lines are counted on from the last offset asked for, so reading a section costs one pass.
-    size_t mCountedTo = 0;
-    size_t mLine = 1;
+    size_t mOffset = 0;
+    // Lines are counted only when a message needs one, on from the last offset counted to.
+    mutable size_t mCountedTo = 0;
+    mutable size_t mLine = 1;
     std::vector<CollectedMessage> mMessages;
 };
 

@@ -11,7 +11,8 @@
 namespace htmlsim {
 
 // One value the writer puts into an element: the attribute (spelled as the program writes it)
-// of one of the element's tags. Style items are named "style:" + the item's name.
+// of one of the element's tags. Style items are named "style:" + the item's name; what stands
+// between the element's start and end tag is named kElementContent.
 struct WrittenValue {
     size_t TagIndex = 0;  // which of the element's tags holds it
     std::string Name;
@@ -20,7 +21,9 @@ struct WrittenValue {
 };
 using WrittenValues = std::vector<WrittenValue>;
 
-enum class OriginKind { Image, Map, Area };
+inline constexpr const char* kElementContent = "#content";
+
+enum class OriginKind { Image, Map, Area, Balloon, CanvasArea, Control };
 
 // Where an element the design was read from stands in its section body, and what the writer
 // would have written for it right after reading. Writing the section again keeps the element's
@@ -37,6 +40,13 @@ struct ElementOrigin {
     int32_t KindAsRead = 0;
     // A map's end tag, before which the areas drawn since go.
     size_t NewAreasAt = 0;
+    // Where the content stands, when the element has an end tag (or, for a canvas area's line,
+    // the inside of its quoted text).
+    bool ContentRead = false;
+    size_t ContentStart = 0;
+    size_t ContentEnd = 0;
+    // Whether an attribute whose value becomes empty goes, as the page controls write none.
+    bool EmptyValuesLeftOut = false;
 };
 using ElementOriginPtr = std::shared_ptr<const ElementOrigin>;
 

@@ -1,6 +1,7 @@
 #include "model/ElementPatch.h"
 
 #include <algorithm>
+#include <cctype>
 #include <optional>
 
 #include "util/Text.h"
@@ -93,7 +94,14 @@ std::string PatchedStyle(std::string_view style,
             items.erase(items.begin() + static_cast<std::ptrdiff_t>(*at));
         } else {
             std::string& item = items[*at];
-            item = item.substr(0, item.find(':') + 1) + value;
+            // The blanks after the colon stay, and a bare number keeps the unit the page wrote
+            // the old value in.
+            const size_t colon = item.find(':') + 1;
+            const std::string_view old = std::string_view(item).substr(colon);
+            const size_t blanks = std::min(old.find_first_not_of(' '), old.size());
+            const bool keepsPixels = TrimBlanks(old).ends_with("px") && !value.empty() &&
+                                     std::isdigit(static_cast<unsigned char>(value.back()));
+            item = item.substr(0, colon + blanks) + value + (keepsPixels ? "px" : "");
         }
     }
     std::string patched;
@@ -124,15 +132,16 @@ bool SizeOnlyInStyle(const HtmlTag& tag, const std::string& name) {
 }
 
 void AddAttributeEdit(std::string_view body, const HtmlTag& tag, const std::string& name,
-                      const std::string& value, std::vector<Edit>& edits) {
+                      const std::string& value, bool emptyLeftOut, std::vector<Edit>& edits) {
     const HtmlAttribute* attribute = tag.Find(name);
+    emptyLeftOut = emptyLeftOut || LeftOutWhenEmpty(name);
     if (attribute == nullptr) {
-        if (!value.empty() || !LeftOutWhenEmpty(name)) {
+        if (!value.empty() || !emptyLeftOut) {
             edits.push_back({tag.CloseAt, tag.CloseAt, WrittenAttribute(name, value)});
         }
         return;
     }
-    if (value.empty() && LeftOutWhenEmpty(name)) {
+    if (value.empty() && emptyLeftOut) {
         size_t from = attribute->NameStart;
         while (from > tag.Start && IsHtmlSpace(body[from - 1])) {
             --from;
@@ -143,6 +152,18 @@ void AddAttributeEdit(std::string_view body, const HtmlTag& tag, const std::stri
             {attribute->ValueStart, attribute->ValueEnd, RequotedValue(body, *attribute, value)});
     } else {
         edits.push_back({attribute->ValueEnd, attribute->ValueEnd, "=" + QuotedValue(value)});
+    }
+}
+
+// The content replaced where the element has an end tag; otherwise given one, as the program
+// writes the element.
+void AddContentEdit(const ElementOrigin& origin, const std::string& content,
+                    std::vector<Edit>& edits) {
+    if (origin.ContentRead) {
+        edits.push_back({origin.ContentStart, origin.ContentEnd, content});
+    } else if (!content.empty() && !origin.Tags.empty()) {
+        const HtmlTag& tag = origin.Tags.back();
+        edits.push_back({tag.End, tag.End, content + "</" + ToLowerAscii(tag.Name) + ">"});
     }
 }
 
@@ -182,6 +203,9 @@ std::string PatchedElement(std::string_view body, const ElementOrigin& origin,
     // An element made absolute gets both its left and its top, even when one did not change.
     for (const WrittenValue& value : values) {
         const bool place = value.Name == "style:left" || value.Name == "style:top";
+        if (!place) {
+            continue;
+        }
         const HtmlAttribute* style = origin.Tags[value.TagIndex].Find("STYLE");
         const bool positioned =
             style != nullptr && ToUpperAscii(style->Value).find("POSITION") != std::string::npos;
@@ -189,17 +213,22 @@ std::string PatchedElement(std::string_view body, const ElementOrigin& origin,
             return c.TagIndex == value.TagIndex &&
                    (c.Name == "style:left" || c.Name == "style:top");
         });
-        if (place && placing && !positioned && !FindValue(changed, value)) {
+        if (placing && !positioned && !FindValue(changed, value)) {
             changed.push_back(value);
         }
     }
 
     std::vector<Edit> edits;
+    for (const WrittenValue& value : changed) {
+        if (value.Name == kElementContent) {
+            AddContentEdit(origin, value.Value, edits);
+        }
+    }
     for (size_t t = 0; t < origin.Tags.size(); ++t) {
         const HtmlTag& tag = origin.Tags[t];
         std::vector<std::pair<std::string, std::string>> styleChanges;
         for (const WrittenValue& value : changed) {
-            if (value.TagIndex != t) {
+            if (value.TagIndex != t || value.Name == kElementContent) {
                 continue;
             }
             if (value.Name.starts_with(kStylePrefix)) {
@@ -208,13 +237,14 @@ std::string PatchedElement(std::string_view body, const ElementOrigin& origin,
                        SizeOnlyInStyle(tag, item)) {
                 styleChanges.emplace_back(item, value.Value + "px");
             } else {
-                AddAttributeEdit(body, tag, value.Name, value.Value, edits);
+                AddAttributeEdit(body, tag, value.Name, value.Value, origin.EmptyValuesLeftOut,
+                                 edits);
             }
         }
         if (!styleChanges.empty()) {
             const HtmlAttribute* style = tag.Find("STYLE");
             AddAttributeEdit(body, tag, style ? style->Name : "STYLE",
-                             PatchedStyle(style ? style->Value : "", styleChanges), edits);
+                             PatchedStyle(style ? style->Value : "", styleChanges), false, edits);
         }
     }
 
@@ -229,6 +259,21 @@ std::string PatchedElement(std::string_view body, const ElementOrigin& origin,
     }
     patched.append(body.substr(at, origin.End - at));
     return patched;
+}
+
+std::string PatchedBody(const SectionLayout& layout, const ValuesNow& valuesNow) {
+    const std::string_view read = layout.Body;
+    std::string body;
+    body.reserve(read.size());
+    size_t at = 0;
+    for (const ElementOriginPtr& element : layout.Elements) {
+        body.append(read.substr(at, element->Start - at));
+        if (const std::optional<WrittenValues> values = valuesNow(*element)) {
+            body += PatchedElement(read, *element, *values);
+        }
+        at = element->End;
+    }
+    return body.append(read.substr(at));
 }
 
 }  // namespace htmlsim

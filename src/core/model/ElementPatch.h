@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,5 +23,10 @@ std::string WrittenAttribute(std::string_view name, std::string_view value);
 // left out rather than written empty.
 std::string PatchedElement(std::string_view body, const ElementOrigin& origin,
                            const WrittenValues& values);
+
+// The section body as read with each of its elements patched to the values `valuesNow` gives
+// for it, or left out, with the line break that belongs to it, when it gives none.
+using ValuesNow = std::function<std::optional<WrittenValues>(const ElementOrigin&)>;
+std::string PatchedBody(const SectionLayout& layout, const ValuesNow& valuesNow);
 
 }  // namespace htmlsim

@@ -45,7 +45,7 @@ void WriteCanvasScripts(std::string& documentText, const PageDesign& design,
         for (int i = 1; i <= design.ImageCount(); ++i) {
             const ImageProperties& image = design.Image(i);
             if (image.ImageType == kImageCanvas) {
-                bottom = CanvasScriptBottomBody(image, lineBreak);
+                bottom = CanvasScriptBottomBody(design, image, lineBreak);
                 top = CanvasScriptTopBody(design, image, lineBreak);
             }
         }

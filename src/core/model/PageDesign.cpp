@@ -31,6 +31,10 @@ ImageProperties& PageDesign::AppendImage() {
 void PageDesign::ClearImages() {
     mImages.clear();
     ImagesLayout.reset();
+    BalloonsLayout.reset();
+    CanvasAreasLayout.reset();
+    CanvasScriptRead.clear();
+    CanvasScriptWrittenAsRead.clear();
     ImportStoppedInSection.clear();
     ImportStoppedAtLine = 0;
 }

@@ -31,6 +31,13 @@ class PageDesign {
     // The Images section as read, so that writing it changes only what changed; none for a
     // design not read from a document.
     std::shared_ptr<const SectionLayout> ImagesLayout;
+    // The same for the Balloons section and the canvas's area list (CanvasScript_Top).
+    std::shared_ptr<const SectionLayout> BalloonsLayout;
+    std::shared_ptr<const SectionLayout> CanvasAreasLayout;
+    // The canvas's script (CanvasScript_Bottom) as read, and as the program would have written it
+    // right after reading: only the lines whose values changed are written again.
+    std::string CanvasScriptRead;
+    std::string CanvasScriptWrittenAsRead;
     ShapePool Shapes;
     ImagePtr CurrentImage;
     ClickableAreaPtr CurrentClickableArea = std::make_shared<ClickableArea>();

@@ -4,8 +4,10 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "document/SectionDocument.h"
 #include "model/ElementPatch.h"
 #include "model/WrittenElements.h"
+#include "util/JavaScriptString.h"
 #include "util/Numbers.h"
 #include "util/Text.h"
 
@@ -55,10 +57,13 @@ class ImagesBodyWriter {
             if (image.MapOrigin) {
                 mMapsWritten.insert(ToUpperAscii(image.MapName));
             }
+            if (image.ImageType == kImageMap) {
+                mImagesByMap[ToUpperAscii(image.MapName)].push_back(&image);
+            }
         }
         for (const ClickableAreaPtr& area : design.Areas) {
-            if (area->Origin) {
-                mAreaOwners[area->Origin.get()] = area.get();
+            if (area->Origin && area->AreaType == kAreaClickable) {
+                mAreaOwners[area->Origin.get()].push_back(area.get());
             }
         }
     }
@@ -86,7 +91,7 @@ class ImagesBodyWriter {
             if (element == nullptr) {
                 const ImageProperties* image = Owner(mMapsAt[position]);
                 if (image != nullptr) {
-                    AppendNewAreas(*image);
+                    AppendNewAreasOfMap(*image);
                 }
                 continue;
             }
@@ -114,9 +119,7 @@ class ImagesBodyWriter {
         if (element.Kind == OriginKind::Area) {
             const auto found = mAreaOwners.find(&element);
             if (found != mAreaOwners.end()) {
-                const ClickableArea& area = *found->second;
-                mBody +=
-                    PatchedElement(read, element, AreaValues(area, mDesign.Image(area.ImageID)));
+                mBody += PatchedElement(read, element, SharedAreaValues(element, found->second));
             }
             return;
         }
@@ -144,10 +147,31 @@ class ImagesBodyWriter {
         return form(read) == form(now);
     }
 
-    void AppendNewAreas(const ImageProperties& image) {
-        for (const ClickableArea* area : mAreas[static_cast<size_t>(image.Index)]) {
-            if (!area->Origin) {
-                mBody += NewAreaElement(*area, image, mLineBreak);
+    // An area of a map shared by several images stands on each of them: the one changed
+    // since reading gives the values, as the map holds it once.
+    WrittenValues SharedAreaValues(const ElementOrigin& element,
+                                   const std::vector<const ClickableArea*>& areas) const {
+        WrittenValues values;
+        for (const ClickableArea* area : areas) {
+            values = AreaValues(*area, mDesign.Image(area->ImageID));
+            if (values != element.ValuesAsRead) {
+                break;
+            }
+        }
+        return values;
+    }
+
+    // The areas drawn since on every image naming the map.
+    void AppendNewAreasOfMap(const ImageProperties& image) {
+        const auto sharing = mImagesByMap.find(ToUpperAscii(image.MapName));
+        if (sharing == mImagesByMap.end()) {
+            return;
+        }
+        for (const ImageProperties* named : sharing->second) {
+            for (const ClickableArea* area : mAreas[static_cast<size_t>(named->Index)]) {
+                if (!area->Origin) {
+                    mBody += NewAreaElement(*area, *named, mLineBreak);
+                }
             }
         }
     }
@@ -157,7 +181,7 @@ class ImagesBodyWriter {
         if (image.ImageType == kImageMap && !image.MapOrigin &&
             mMapsWritten.insert(ToUpperAscii(image.MapName)).second) {
             mBody += NewMapStart(image, mLineBreak);
-            AppendNewAreas(image);
+            AppendNewAreasOfMap(image);
             mBody += NewMapEnd(mLineBreak);
         }
     }
@@ -173,19 +197,90 @@ class ImagesBodyWriter {
     const SectionLayout kNothingRead;
     const SectionLayout* mLayout = &kNothingRead;
     std::unordered_map<const ElementOrigin*, const ImageProperties*> mOwners;
-    std::unordered_map<const ElementOrigin*, const ClickableArea*> mAreaOwners;
+    std::unordered_map<const ElementOrigin*, std::vector<const ClickableArea*>> mAreaOwners;
+    std::unordered_map<std::string, std::vector<const ImageProperties*>> mImagesByMap;  // upper
     std::unordered_map<size_t, const ElementOrigin*> mMapsAt;
     std::unordered_set<std::string> mMapsWritten;  // upper case
     std::string mBody;
 };
 
+// A line without its line break.
+std::string_view LineText(std::string_view line) {
+    if (line.ends_with('\n')) {
+        line.remove_suffix(1);
+    }
+    if (line.ends_with('\r')) {
+        line.remove_suffix(1);
+    }
+    return line;
+}
+
+std::vector<std::string_view> Lines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    for (const std::string_view line : SplitText(text, "\n")) {
+        lines.push_back(LineText(line));
+    }
+    return lines;
+}
+
+// A body of areas (balloons, canvas areas): the body as read with each area read from it written
+// again only where it changed, and after it the areas added since, in the program's form.
+template <typename IsWritten, typename ValuesOf, typename NewElement>
+std::string AreasSectionBody(const SectionLayout* read, IsWritten isWritten, ValuesOf valuesOf,
+                             NewElement newElement, const PageDesign& design, std::string body) {
+    std::unordered_set<const ElementOrigin*> elements;
+    if (read != nullptr) {
+        for (const ElementOriginPtr& element : read->Elements) {
+            elements.insert(element.get());
+        }
+    }
+    // Each element read is written for the first area made from it that is still written.
+    std::unordered_map<const ElementOrigin*, const ClickableArea*> owners;
+    for (const ClickableAreaPtr& area : design.Areas) {
+        if (isWritten(*area) && elements.contains(area->Origin.get())) {
+            owners.emplace(area->Origin.get(), area.get());
+        }
+    }
+    if (read != nullptr) {
+        body +=
+            PatchedBody(*read, [&](const ElementOrigin& element) -> std::optional<WrittenValues> {
+                const auto owner = owners.find(&element);
+                if (owner == owners.end()) {
+                    return std::nullopt;
+                }
+                return valuesOf(*owner->second);
+            });
+    }
+    for (const ClickableAreaPtr& area : design.Areas) {
+        const auto owner = owners.find(area->Origin.get());
+        const bool readHere = owner != owners.end() && owner->second == area.get();
+        if (isWritten(*area) && !readHere) {
+            body += newElement(*area);
+        }
+    }
+    return body;
+}
+
+// The area list's declaration, unless the list as read makes it.
+std::string CanvasAreaListStart(const SectionLayout* read, std::string_view lineBreak) {
+    if (read != nullptr && read->Body.find("Areas = new Array") != std::string::npos) {
+        return "";
+    }
+    const std::string end(lineBreak);
+    return "var Areas = new Array();" + end + "mScale = .7;" + end;
+}
+
 }  // namespace
+
+std::string WrittenCanvasId(const ImageProperties& canvas) {
+    return canvas.Id.empty() ? "Canvas_" + Number(canvas.Index) : canvas.Id;
+}
 
 void AssignCanvasIds(PageDesign& design) {
     for (int i = 1; i <= design.ImageCount(); ++i) {
         ImageProperties& image = design.Image(i);
-        if (image.ImageType == kImageCanvas && image.Id.empty()) {
-            image.Id = "Canvas_" + Number(i);
+        if (image.ImageType == kImageCanvas) {
+            image.Id = WrittenCanvasId(image);
         }
     }
 }
@@ -228,34 +323,54 @@ std::string CanvasScriptBottomBody(const ImageProperties& canvas, std::string_vi
 
 std::string CanvasScriptTopBody(const PageDesign& design, const ImageProperties& canvas,
                                 std::string_view lineBreak) {
-    const std::string end(lineBreak);
-    std::string body = "var Areas = new Array();" + end + "mScale = .7;" + end;
-    for (const ClickableAreaPtr& area : design.Areas) {
-        if (IsClickableAreaOf(*area, canvas)) {
-            body += "Areas.push('" + JoinedCorners(CornersOn(*area, canvas)) + "," +
-                    area->LinkAddress + "," + area->ClickType() + "');" + end;
-        }
-    }
-    return body;
+    return AreasSectionBody(
+        design.CanvasAreasLayout.get(),
+        [&](const ClickableArea& area) { return IsClickableAreaOf(area, canvas); },
+        [&](const ClickableArea& area) { return CanvasAreaValues(area, canvas); },
+        [&](const ClickableArea& area) { return NewCanvasAreaLine(area, canvas, lineBreak); },
+        design, CanvasAreaListStart(design.CanvasAreasLayout.get(), lineBreak));
 }
 
 std::string BalloonsSectionBody(const PageDesign& design, std::string_view lineBreak) {
-    std::string body;
-    for (const ClickableAreaPtr& area : design.Areas) {
-        if (area->AreaType != kAreaBalloon) {
-            continue;
+    // Every image's balloons, each relative to its own image.
+    auto isWritten = [](const ClickableArea& area) { return area.AreaType == kAreaBalloon; };
+    return AreasSectionBody(
+        design.BalloonsLayout.get(), isWritten,
+        [&](const ClickableArea& area) { return BalloonValues(area, design.Image(area.ImageID)); },
+        [&](const ClickableArea& area) {
+            return NewBalloonElement(area, design.Image(area.ImageID), lineBreak);
+        },
+        design, "");
+}
+
+std::string CanvasScriptBottomBody(const PageDesign& design, const ImageProperties& canvas,
+                                   std::string_view lineBreak) {
+    const std::string written = CanvasScriptBottomBody(canvas, lineBreak);
+    if (TrimBlankLines(design.CanvasScriptRead).empty()) {
+        return written;
+    }
+    // The lines whose values changed, as read and as written now.
+    std::unordered_map<std::string_view, std::string_view> changed;
+    const std::vector<std::string_view> before = Lines(design.CanvasScriptWrittenAsRead);
+    const std::vector<std::string_view> after = Lines(written);
+    for (size_t i = 0; i < before.size() && i < after.size(); ++i) {
+        if (before[i] != after[i]) {
+            changed.emplace(before[i], after[i]);
         }
-        const Corners c = CornersOn(*area, design.Image(area->ImageID));
-        // Raised above the images, which follow the Balloons section on the page and would
-        // otherwise cover every balloon.
-        body += "<div id='Balloon_" + Number(area->ImageID) +
-                "' style='position:absolute; z-index:1; left:" + Number(c.x1) +
-                "px; top:" + Number(c.y1) + "px; width:" + Number(c.x2 - c.x1) +
-                "; height:" + Number(c.y2 - c.y1) + "px;background-color:" + area->BackgroundColor +
-                "; border-radius:" + area->BorderRadius +
-                "px;' OnMouseDown=this.style.visibility='hidden'; "
-                "OnMouseOut=this.style.visibility='visible';>" +
-                area->InnerHTML + "</div>" + std::string(lineBreak);
+    }
+    std::string body;
+    const std::string_view read = design.CanvasScriptRead;
+    for (size_t at = 0; at < read.size();) {
+        const size_t next = std::min(read.find('\n', at), read.size() - 1) + 1;
+        std::string_view line = read.substr(at, next - at);
+        const std::string_view text = LineText(line);
+        const auto found = changed.find(text);
+        if (found != changed.end()) {
+            body.append(found->second).append(line.substr(text.size()));
+        } else {
+            body.append(line);
+        }
+        at = next;
     }
     return body;
 }

@@ -1,6 +1,7 @@
 #include "model/WrittenElements.h"
 
 #include "model/ElementPatch.h"
+#include "util/JavaScriptString.h"
 #include "util/Numbers.h"
 
 namespace htmlsim {
@@ -73,6 +74,20 @@ std::string SizeAttributes(const ImageProperties& image) {
 
 std::string ImgStart(const ImageProperties& image) {
     return "<IMG" + WrittenAttribute("SRC", image.SRC) + WrittenAttribute("Name", image.Name);
+}
+
+std::string BalloonId(const ClickableArea& balloon) {
+    return "Balloon_" + Number(balloon.ImageID);
+}
+
+// A radius read without one is none; the program's own balloons always name it.
+std::string RadiusPixels(const std::string& radius) {
+    return radius.empty() ? radius : radius + "px";
+}
+
+std::string CanvasAreaText(const ClickableArea& area, const ImageProperties& canvas) {
+    return JoinedCorners(CornersOn(area, canvas)) + "," +
+           JavaScriptStringContent(area.LinkAddress) + "," + area.ClickType();
 }
 
 }  // namespace
@@ -171,6 +186,42 @@ std::string NewAreaElement(const ClickableArea& area, const ImageProperties& ima
         element += WrittenAttribute("HREF", area.LinkAddress);
     }
     return element + "/> " + std::string(lineBreak);
+}
+
+WrittenValues BalloonValues(const ClickableArea& balloon, const ImageProperties& image) {
+    const Corners c = CornersOn(balloon, image);
+    return {{0, "id", BalloonId(balloon)},
+            {0, "style:left", Pixels(c.x1)},
+            {0, "style:top", Pixels(c.y1)},
+            {0, "style:width", Number(c.x2 - c.x1)},
+            {0, "style:height", Pixels(c.y2 - c.y1)},
+            {0, "style:background-color", balloon.BackgroundColor},
+            {0, "style:border-radius", RadiusPixels(balloon.BorderRadius)},
+            {0, kElementContent, balloon.InnerHTML}};
+}
+
+std::string NewBalloonElement(const ClickableArea& balloon, const ImageProperties& image,
+                              std::string_view lineBreak) {
+    const Corners c = CornersOn(balloon, image);
+    // Raised above the images, which follow the Balloons section on the page and would
+    // otherwise cover every balloon.
+    return "<div id='" + BalloonId(balloon) +
+           "' style='position:absolute; z-index:1; left:" + Number(c.x1) +
+           "px; top:" + Number(c.y1) + "px; width:" + Number(c.x2 - c.x1) +
+           "; height:" + Number(c.y2 - c.y1) + "px;background-color:" + balloon.BackgroundColor +
+           "; border-radius:" + balloon.BorderRadius +
+           "px;' OnMouseDown=this.style.visibility='hidden'; "
+           "OnMouseOut=this.style.visibility='visible';>" +
+           balloon.InnerHTML + "</div>" + std::string(lineBreak);
+}
+
+WrittenValues CanvasAreaValues(const ClickableArea& area, const ImageProperties& canvas) {
+    return {{0, kElementContent, CanvasAreaText(area, canvas)}};
+}
+
+std::string NewCanvasAreaLine(const ClickableArea& area, const ImageProperties& canvas,
+                              std::string_view lineBreak) {
+    return "Areas.push('" + CanvasAreaText(area, canvas) + "');" + std::string(lineBreak);
 }
 
 }  // namespace htmlsim

@@ -29,6 +29,19 @@ std::string NewMapEnd(std::string_view lineBreak);
 std::string NewAreaElement(const ClickableArea& area, const ImageProperties& image,
                            std::string_view lineBreak);
 
+// A balloon's values: its id, the style items the program writes and its content; its corners
+// relative to image 1.
+WrittenValues BalloonValues(const ClickableArea& balloon, const ImageProperties& image);
+// The balloon's DIV in the program's form.
+std::string NewBalloonElement(const ClickableArea& balloon, const ImageProperties& image,
+                              std::string_view lineBreak);
+
+// The quoted text of a canvas area's line: its corners, link and click type.
+WrittenValues CanvasAreaValues(const ClickableArea& area, const ImageProperties& canvas);
+// The canvas area's line in the program's form.
+std::string NewCanvasAreaLine(const ClickableArea& area, const ImageProperties& canvas,
+                              std::string_view lineBreak);
+
 // The area's coordinates relative to the image as a rectangle's corners, whatever its shape:
 // what the canvas list, the balloons and the walk-through script use.
 struct Corners {

@@ -8,6 +8,7 @@
 
 #include "controls/PageControlEvents.h"
 #include "controls/Pixels.h"
+#include "model/ElementOrigin.h"
 #include "util/RuntimeError.h"
 
 namespace htmlsim {
@@ -93,6 +94,10 @@ class ControlArray {
         Get(index).placement.Visible = visible;
         Notify(PlacementChanged, index);
     }
+
+    // The array's section as read, its elements in index order, so that writing the section
+    // changes only what changed; none when nothing was read.
+    std::shared_ptr<const SectionLayout> ReadSection;
 
     // The host's answers to the controls' clicks and changes.
     IndexHandler Click;

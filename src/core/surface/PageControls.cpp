@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "model/ElementPatch.h"
 #include "services/Dialogs.h"
 #include "util/Numbers.h"
 
@@ -108,7 +109,19 @@ template <typename Control>
 void PageControls::UpdateSection(const ControlArray<Control>& array, const std::string& section) {
     try {
         std::string body;
-        for (int index = 0; index < array.Count(); ++index) {
+        int index = 0;
+        if (array.ReadSection) {
+            // The elements as read stand in index order.
+            body = PatchedBody(*array.ReadSection,
+                               [&](const ElementOrigin&) -> std::optional<WrittenValues> {
+                                   const int read = index++;
+                                   if (read < array.Count()) {
+                                       return array[read].Values();
+                                   }
+                                   return std::nullopt;
+                               });
+        }
+        for (; index < array.Count(); ++index) {
             body += array[index].HTML() + "\r\n";
         }
         mWriteSection(section, body);
@@ -148,6 +161,7 @@ void PageControls::RemoveAll(ControlArray<Control>& array) {
     UnloadAbove(array, 0);
     array.SetVisible(0, false);
     array.SetCount(0);
+    array.ReadSection.reset();
 }
 
 void PageControls::RemoveAllAnchors() {

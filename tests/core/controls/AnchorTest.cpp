@@ -19,7 +19,7 @@ class AnchorTest : public ::testing::Test {
 };
 
 TEST_F(AnchorTest, HtmlOfANewAnchorAndOfOneWithEveryField) {
-    EXPECT_EQ(anchor.HTML(), "<a style=''position:absolute; left:0px; top:0px''>Anchor</a>");
+    EXPECT_EQ(anchor.HTML(), "<a style=\"'position:absolute; left:0px; top:0px'\">Anchor</a>");
     anchor.SetName2("n'1");
     anchor.SetHREF("Page2.htm");
     anchor.SetClass("nav");
@@ -27,7 +27,7 @@ TEST_F(AnchorTest, HtmlOfANewAnchorAndOfOneWithEveryField) {
     anchor.SetStyle("STYLE='left:3px; top:4px'");
     anchor.SetValue("Go <b>on</b>");
     EXPECT_EQ(anchor.HTML(),
-              "<a class='nav' href='Page2.htm' name='n'1' target='_blank' "
+              "<a class='nav' href='Page2.htm' name=\"n'1\" target='_blank' "
               "style='left:3px; top:4px'>Go <b>on</b></a>");
     log.Take();
     // Empty fields drop their attributes; an empty style raises no move.

@@ -19,7 +19,8 @@ class LabelTest : public ::testing::Test {
 };
 
 TEST_F(LabelTest, HtmlOfANewLabelOfOneWithEveryFieldAndAfterClear) {
-    EXPECT_EQ(label.HTML(), "<Label style=''position:absolute; left:0px; top:0px''>Label</Label>");
+    EXPECT_EQ(label.HTML(),
+              "<Label style=\"'position:absolute; left:0px; top:0px'\">Label</Label>");
     label.SetID("l1");
     label.SetKey(4);
     label.SetStyle("style='left:50px; top:66px'");

@@ -20,14 +20,16 @@ TEST_F(DocumentImport, TheFirstMapOfANameServesItsImagesWhereverItStands) {
                  "<map name='Map1'>\r\n<AREA COORDS='1,2,3,4'/>\r\n</map>\r\n");
     EXPECT_TRUE(dialogs.messages.empty());
     ASSERT_EQ(design.ImageCount(), 2);
-    // The map before the images serves both, read once on the first; the others are kept as
-    // they stand.
-    ASSERT_EQ(design.Areas.Count(), 2u);
+    // The map before the images serves both, each with its areas made from the same elements;
+    // the others are kept as they stand.
+    ASSERT_EQ(design.Areas.Count(), 4u);
     // Placed relative to the image; the fields the writer writes are checked by the round trip.
     EXPECT_EQ(Box(Area(1)), (std::array<int, 4>{110, 210, 40, 30}));
     EXPECT_EQ(Area(2).Width, 6);  // 5.5 rounds to even
     EXPECT_EQ(Area(2).ImageID, 1);
-    EXPECT_EQ(surface.VisibleOutlines(), (std::vector<int>{0, 1}));
+    EXPECT_EQ(Area(4).ImageID, 2);
+    EXPECT_EQ(Area(4).Origin, Area(2).Origin);
+    EXPECT_EQ(surface.VisibleOutlines(), (std::vector<int>{0, 1, 2, 3}));
 }
 
 TEST_F(DocumentImport, LinkedImagesAndTagsNotUnderstood) {

@@ -1,6 +1,8 @@
+#include "FakeTextMeasurer.h"
 #include "ImportFixture.h"
 #include "document/SectionDocument.h"
 #include "model/ImagesSectionWriter.h"
+#include "surface/PageControls.h"
 #include "util/Text.h"
 
 namespace htmlsim::testing {
@@ -76,7 +78,7 @@ TEST_F(LosslessWrite, ACanvasWritesTheBoxesOfOtherShapesAndSaysSoOnce) {
               std::vector<std::string>{"A canvas knows rectangular areas only: its circles and "
                                        "polygons are written as the rectangles around them."});
     EXPECT_NE(GetSectionText(document, "CanvasScript_Top")
-                  .find("Areas.push('50,106,74,130,javascript:go('x'),left');\r\n"
+                  .find("Areas.push('50,106,74,130,javascript:go(\\'x\\'),left');\r\n"
                         "Areas.push('10,10,50,40,t.html,left');\r\n"
                         "Areas.push('0,0,400,300,all.html,left');"),
               std::string::npos)
@@ -139,20 +141,78 @@ TEST_F(LosslessWrite, NewAreasTakeTheProgramsFormAndTheDocumentsLineBreak) {
         << written;
 }
 
-TEST_F(LosslessWrite, SharedMapIsReadOnceAndNeverMultiplies) {
+TEST_F(LosslessWrite, SharedMapServesEveryImageAndNeverMultiplies) {
     const std::string document = DesignDocument(
         "<map name='m'><area shape='rect' coords='1,1,5,5' href='a.html'>\r\n"
         "<area shape='rect' coords='6,6,9,9' href='b.html'></map>\r\n"
-        "<img src='a.jpg' usemap='#m'>\r\n<img src='b.png' usemap='page.html#m'>\r\n"
+        "<img src='a.jpg' usemap='#m'>\r\n"
+        "<img src='b.png' usemap='page.html#m' style='position:absolute; left:500px; top:0px'>\r\n"
         "<map name='m'><area shape='rect' coords='0,0,1,1' href='never.html'></map>\r\n");
     std::string written = document;
     for (int round = 0; round < 3; ++round) {
         Import(written);
-        EXPECT_EQ(design.Areas.Count(), 2u);
-        EXPECT_EQ(Image(2).MapName, "m");
+        ASSERT_EQ(design.Areas.Count(), 4u);
+        EXPECT_EQ(Box(Area(3)), (std::array{501, 1, 4, 4}));  // on the second image
+        EXPECT_EQ(Area(4).LinkAddress, "b.html");
         written = Written(written);
         EXPECT_EQ(written, document);
     }
+    // Moved on the second image, the area moves in the one map; an area drawn there joins it.
+    design.Areas.Item(4)->Left += 1;
+    EXPECT_EQ(
+        ChangedLines(document, Written(document)),
+        (std::vector<std::string>{"<area shape='rect' coords='7,6,10,9' href='b.html'></map>\r"}));
+    design.Areas.Add("m_Area_9", 2, 2, 20, 520, 9, "", 2)->LinkAddress = "c.html";
+    written = Written(document);
+    EXPECT_NE(written.find("href='b.html'><AREA SHAPE='rect' COORDS='20,20,22,22' Title='' "
+                           "HREF='c.html'/> \r\n</map>"),
+              std::string::npos)
+        << written;
+    EXPECT_EQ(written.find("c.html", written.find("c.html") + 1), std::string::npos);
+}
+
+TEST_F(LosslessWrite, BalloonsCanvasAreasAndControlsChangeOnlyWhatChanged) {
+    FakeTextMeasurer measurer;
+    std::string document = DesignDocument(
+        "<canvas id='shot' SRC='a.jpg' width='400' Height='300' "
+        "style='position:absolute; left:10px; top:20px'></canvas>\r\n",
+        "// by hand\r\nvar Areas = new Array();\r\nmScale = .7;\r\n"
+        "Areas.push(\"0,0,40,30,a.html,left\");\r\n",
+        "<!-- tip -->\r\n<div class=\"tip\" style=\"position:absolute; left: 20px; top: 30px; "
+        "width: 120px; height: 9px\">Click <div>here</div></div>\r\n");
+    ReplaceSectionBody(document, "Labels",
+                       "<label for=\"user\" style=\"position:absolute; left:10px; top:450px\">"
+                       "User</label>\r\n<p>Both fields.</p>\r\n",
+                       dialogs);
+    PageControls controls(measurer, dialogs,
+                          [&](const std::string& section, const std::string& body) {
+                              ReplaceSectionBody(document, section, body, dialogs);
+                          });
+    context.controls = &controls;
+    Import(document);
+    EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"Tag Not Understood: 'P'"});
+    // The canvas's script, missing, is written whole; the rest is kept.
+    const std::string read = Written(document);
+    std::string withoutScript = read;
+    ReplaceSectionBody(withoutScript, "CanvasScript_Bottom", "", dialogs);
+    EXPECT_EQ(withoutScript, document);
+    EXPECT_EQ(Written(read), read);
+
+    ClickableArea& onCanvas = *design.Areas.Item(1);
+    onCanvas.Left += 1;
+    onCanvas.LinkAddress = "it's.html";
+    ClickableArea& balloon = *design.Areas.Item(2);
+    balloon.Top += 2;
+    balloon.InnerHTML = "Go";
+    document = Written(read);
+    controls.Label1[0].SetStyle("position:absolute; left:15px; top:450px");
+    EXPECT_EQ(ChangedLines(read, document),
+              (std::vector<std::string>{
+                  "Areas.push(\"1,0,41,30,it\\'s.html,left\");\r",
+                  "<label for=\"user\" style=\"position:absolute; left:15px; top:450px\">"
+                  "User</label>\r",
+                  "<div class=\"tip\" style=\"position:absolute; left: 20px; top: 32px; "
+                  "width: 120px; height: 9px\">Go</div>\r"}));
 }
 
 TEST_F(LosslessWrite, AnImportThatStopsEarlyWritesNothing) {

@@ -111,21 +111,14 @@ def hash_name(usemap):
 
 
 def browser_maps(root):
-    """For each IMG of the Images section, the AREAs of the map a browser gives it. The design
-    holds a shared map's areas once, on the first image naming it, so that they are written
-    once; the later images naming it are given none here."""
+    """For each IMG of the Images section, the AREAs of the map a browser gives it."""
     maps = [element for element in root.iter("map")]
     images = []
-    served = set()
     for node, in_images in walk(root):
         if not isinstance(node, str) and node.tag == "img" and in_images:
             name = hash_name(node.get("usemap"))
             found = next((m for m in maps if name is not None and name in (m.get("name"), m.get("id"))),
                          None)
-            if found is not None and id(found) in served:
-                found = None
-            if found is not None:
-                served.add(id(found))
             images.append((node, list(found.iter("area")) if found is not None else []))
     return images
 
