@@ -2,6 +2,7 @@
 
 #include <QIcon>
 
+#include "QtText.h"
 #include "frmHTMLImage.h"
 #include "session/CommandReasons.h"
 #include "session/DesignInteraction.h"
@@ -59,8 +60,7 @@ QAction* MainToolBar::AddDesignCommand(const char* name, const char* command, co
 
 void MainToolBar::Allow(QAction* action, const QString& caption, const std::string& whyNot) {
     action->setEnabled(whyNot.empty());
-    action->setToolTip(whyNot.empty() ? caption
-                                      : caption + ": " + QString::fromStdString(whyNot) + ".");
+    action->setToolTip(whyNot.empty() ? caption : caption + ": " + ToQString(whyNot) + ".");
 }
 
 void MainToolBar::Refresh() {

@@ -5,6 +5,7 @@
 #include "CliCommand.h"
 #include "CliDesign.h"
 #include "CliSession.h"
+#include "QtText.h"
 #include "frmHTMLImage.h"
 
 namespace htmlsim::cli {
@@ -17,12 +18,11 @@ int RunWindow(const std::vector<std::string>& args) {
     }
     const OffscreenApplication application;
     CliSession session;
-    gui::frmHTMLImage window(session.Dialogs(),
-                             QCoreApplication::applicationDirPath().toStdString());
+    gui::frmHTMLImage window(session.Dialogs(), FromQPath(QCoreApplication::applicationDirPath()));
     window.resize(1000, 720);
     window.show();
     window.GetSession().Start(session.DocumentPath(args[0]));
-    const QString output = QString::fromStdString(args[2]);
+    const QString output = ToQPath(args[2]);
     if (!window.grab().toImage().save(output, "PNG")) {
         session.Dialogs().Message("Cannot write '" + args[2] + "'", "", MessageIcon::Critical);
     }

@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "QtText.h"
 #include "record/RecordingIndicator.h"
 #include "services/Dialogs.h"
 #include "session/Session.h"
@@ -42,14 +43,14 @@ dlgRecordPages::dlgRecordPages(QWidget* owner, Dialogs& dialogs, const std::stri
     layout->addLayout(region);
 
     auto* form = new QFormLayout;
-    mFolder = new QLineEdit(QString::fromStdString(startFolder));
+    mFolder = new QLineEdit(ToQPath(startFolder));
     mFolder->setObjectName("txtFolder");
     auto* browse = new QPushButton("...");
     connect(browse, &QPushButton::clicked, this, [this, &dialogs] {
         const std::string chosen =
             dialogs.BrowseForFolder("Folder for the recorded pages", Folder());
         if (!chosen.empty()) {
-            mFolder->setText(QString::fromStdString(chosen));
+            mFolder->setText(ToQPath(chosen));
         }
     });
     auto* folderRow = new QHBoxLayout;
@@ -77,11 +78,11 @@ dlgRecordPages::dlgRecordPages(QWidget* owner, Dialogs& dialogs, const std::stri
 }
 
 std::string dlgRecordPages::Folder() const {
-    return mFolder->text().toStdString();
+    return FromQPath(mFolder->text());
 }
 
 std::string dlgRecordPages::Prefix() const {
-    return mPrefix->text().toStdString();
+    return FromQPath(mPrefix->text());
 }
 
 bool dlgRecordPages::PickWindow() const {
