@@ -59,7 +59,7 @@ bool InsertImageTag(Session& session, const std::string& path) {
         // A cancelled Save As cancels the insertion that asked for it.
         if (session.DocumentSource() != kFtpDocument &&
             !FileHelper::FileExists(session.PathAndName()) && !session.SaveAsCommand()) {
-            return;
+            return false;
         }
         const std::string folder = ReferenceFolder(session, path);
         const FTPPathParts parts = SplitFTPPath(path);
