@@ -26,11 +26,12 @@ class AreaDrag {
     // The button was released: true when the gesture had worked the area (the page is then
     // written if the area changed); the press is over either way.
     bool Release();
+    // Drops the gesture without writing: the design it worked on has been read anew.
+    void End();
 
   private:
     // False once a page read anew (another page, an undo) has dropped the area with the design.
     bool OnPage() const;
-    void End();
 
     Session& mSession;
     ClickableAreaPtr mArea;
