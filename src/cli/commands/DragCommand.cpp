@@ -1,5 +1,6 @@
 #include "CliCommand.h"
 #include "CliDesign.h"
+#include "QtPictures.h"
 #include "services/DesignForms.h"
 #include "session/DesignInteraction.h"
 #include "util/WholeNumber.h"
@@ -12,9 +13,9 @@ namespace {
 class DraggingHand : public DesignMouseView, public DesignForms {
   public:
     void ShowPopupMenu(const PopupMenu&, float, float) override {}
-    void ShowAreaProperties(AreaPropertiesModel&) override {}
-    void ShowBalloonProperties(BalloonPropertiesModel&) override {}
-    void ShowImageProperties(ImagePropertiesModel&) override {}
+    bool ShowAreaProperties(AreaPropertiesModel&) override { return false; }
+    bool ShowBalloonProperties(BalloonPropertiesModel&) override { return false; }
+    bool ShowImageProperties(ImagePropertiesModel&) override { return false; }
 };
 
 int16_t Coordinate(const std::string& argument) {
