@@ -112,6 +112,7 @@ void frmHTMLImage::BuildTabs(SecondsClock clock) {
     mDesignTab = new DesignSurface(mTabs);
     mTabs->addTab(mDesignTab, "Image Design");
     mSession.AttachDesignServices(mDesignTab->Canvas(), mPictures);
+    mDesignTab->Canvas().ShowTextWith(mSession.Codec());
     mForms = std::make_unique<QtDesignForms>(this);
     mMenus = std::make_unique<SurfaceMenus>(*mDesignTab->pctPallet());
     mInteraction =

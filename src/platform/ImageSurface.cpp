@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "QtPictures.h"
+#include "QtText.h"
 #include "surface/AreaHandles.h"
 
 namespace htmlsim {
@@ -202,7 +203,8 @@ QImage ImageSurface::RenderImage(QSize minimum) const {
     return image;
 }
 
-void ImageSurface::DrawBalloon(QPainter& painter, const QRect& rect, const BalloonLook& look) {
+void ImageSurface::DrawBalloon(QPainter& painter, const QRect& rect,
+                               const BalloonLook& look) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setClipRect(rect);
@@ -217,7 +219,7 @@ void ImageSurface::DrawBalloon(QPainter& painter, const QRect& rect, const Ballo
     font.setPixelSize(kBrowserTextPixels);
     content.setDefaultFont(font);
     content.setDocumentMargin(0);
-    content.setHtml(QString::fromUtf8(look.Html.data(), static_cast<qsizetype>(look.Html.size())));
+    content.setHtml(mCodec ? ShownText(look.Html, *mCodec) : ToQString(look.Html));
     content.setTextWidth(rect.width());
     painter.translate(rect.topLeft());
     content.drawContents(&painter);

@@ -9,6 +9,7 @@
 
 #include "model/AreaShape.h"
 #include "services/Surface.h"
+#include "text/DocumentCodec.h"
 
 class QPainter;
 
@@ -61,9 +62,13 @@ class ImageSurface : public Surface {
         mChanged = std::move(handler);
     }
 
+    // Balloon contents are document bytes, shown through the document's codec; without one
+    // (a surface nobody attached to a document) they are taken as UTF-8.
+    void ShowTextWith(const DocumentCodec& codec) { mCodec = &codec; }
+
     // A balloon as a browser shows it: its rounded box filled with its colour, its content laid
     // out as rich text in the browser's default font, cut off at the box.
-    static void DrawBalloon(QPainter& painter, const QRect& rect, const BalloonLook& look);
+    void DrawBalloon(QPainter& painter, const QRect& rect, const BalloonLook& look) const;
     // What an outline looks like: a dashed dark and light line, visible on any picture.
     static void DrawOutline(QPainter& painter, const QRect& rect);
     static void DrawOutline(QPainter& painter, const Outline& outline);
@@ -86,6 +91,7 @@ class ImageSurface : public Surface {
     std::map<int, Outline> mOutlines;
     int mHighlighted = -1;
     std::function<void(const QRect&)> mChanged;
+    const DocumentCodec* mCodec = nullptr;
 };
 
 }  // namespace htmlsim

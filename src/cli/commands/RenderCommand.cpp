@@ -87,6 +87,7 @@ int RunRender(const std::vector<std::string>& args) {
     CliSession session;
     PageDesign design;
     ImageSurface canvas;
+    canvas.ShowTextWith(session.Get().Codec());
     QtPictures pictures;
     CliPageControls controls(session, session.Dialogs());
     if (OpenAndImportDesign(session, arguments.document, design, canvas, pictures,

@@ -18,6 +18,7 @@
 #include "flowmap/FlowMapScene.h"
 #include "linkcheck/FlowGraphDot.h"
 #include "services/Dialogs.h"
+#include "util/WholeFile.h"
 
 namespace htmlsim::gui {
 
@@ -129,7 +130,14 @@ bool frmFlowMap::ExportPng(const std::string& path) {
 }
 
 bool frmFlowMap::ExportDot(const std::string& path) {
-    return WriteFile(path, QByteArray::fromStdString(FlowGraphDot(mReport)));
+    // The DOT text never becomes Qt text: it goes to the file as the core wrote it.
+    try {
+        WriteWholeFileAtomically(path, FlowGraphDot(mReport));
+        return true;
+    } catch (const std::exception& failure) {
+        mDialogs.Message(failure.what(), "", MessageIcon::Critical);
+        return false;
+    }
 }
 
 bool frmFlowMap::WriteFile(const std::string& path, const QByteArray& bytes) {
