@@ -1,0 +1,22 @@
+#include "surface/ScaledPointer.h"
+
+namespace htmlsim {
+
+ViewPoint ScaledPointer::Press(const CanvasScaling& scaling, ViewPoint view) {
+    mPressed = true;
+    mMovesPicture = false;
+    mScaling = scaling;
+    mPressView = view;
+    mPressPicture = scaling.ToPicture(view);
+    return mPressPicture;
+}
+
+ViewPoint ScaledPointer::Follow(ViewPoint view) const {
+    if (mMovesPicture) {
+        return {mPressPicture.X + (view.X - mPressView.X),
+                mPressPicture.Y + (view.Y - mPressView.Y)};
+    }
+    return mScaling.ToPicture(view);
+}
+
+}  // namespace htmlsim
