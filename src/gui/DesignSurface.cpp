@@ -37,9 +37,20 @@ PalletWidget::PalletWidget(const ImageSurface& content, QWidget* parent)
     setMouseTracking(true);
 }
 
+void PalletWidget::SetScaleView(ScaleView view) {
+    mScaleView = std::move(view);
+    mPointer.Release();
+    update();
+}
+
+std::optional<BrowserScaleView> PalletWidget::ScaleViewNow() const {
+    return mScaleView ? mScaleView() : std::nullopt;
+}
+
 void PalletWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    mContent.Render(painter, event->rect());
+    const std::optional<BrowserScaleView> scaled = ScaleViewNow();
+    mContent.Render(painter, event->rect(), scaled ? &*scaled : nullptr);
 }
 
 namespace {
@@ -51,36 +62,66 @@ int ButtonCode(Qt::MouseButtons buttons) {
            (buttons & Qt::MiddleButton ? kMiddleButton : 0);
 }
 
+ViewPoint ViewPointOf(QPointF at) {
+    return {static_cast<float>(at.x()), static_cast<float>(at.y())};
+}
+
 }  // namespace
 
+ViewPoint PalletWidget::PressAt(QPointF at) {
+    const std::optional<BrowserScaleView> scaled = ScaleViewNow();
+    const ViewPoint view = ViewPointOf(at);
+    return mPointer.Press(scaled ? scaled->At(view) : CanvasScaling{}, view);
+}
+
+ViewPoint PalletWidget::PictureAt(QPointF at) const {
+    const ViewPoint view = ViewPointOf(at);
+    if (mPointer.Pressed()) {
+        return mPointer.Follow(view);
+    }
+    const std::optional<BrowserScaleView> scaled = ScaleViewNow();
+    return scaled ? scaled->At(view).ToPicture(view) : view;
+}
+
 void PalletWidget::mousePressEvent(QMouseEvent* event) {
+    const ViewPoint at = PressAt(event->position());
     if (mMouse) {
-        const QPointF at = event->position();
-        mMouse->MouseDown(ButtonCode(event->button()), at.x(), at.y());
+        mMouse->MouseDown(ButtonCode(event->button()), at.X, at.Y);
+        // A picture's place is in page pixels: dragging it moves it as far as the pointer goes.
+        if (mMouse->DragImageIndex() != 0 && !mMouse->DrawMode() && !mMouse->HoldsArea()) {
+            mPointer.MovePicture();
+        }
     }
     emit worked();
 }
 
 void PalletWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    const ViewPoint at = PressAt(event->position());
     if (mMouse) {
-        const QPointF at = event->position();
-        mMouse->DoubleClick(ButtonCode(event->button()), at.x(), at.y());
+        mMouse->DoubleClick(ButtonCode(event->button()), at.X, at.Y);
     }
     emit worked();
 }
 
 void PalletWidget::mouseMoveEvent(QMouseEvent* event) {
-    if (mMouse) {
-        const QPointF at = event->position();
-        mMouse->MouseMove(ButtonCode(event->buttons()), at.x(), at.y());
+    // A release that went elsewhere (to a pop-up menu) has ended the press all the same.
+    if (event->buttons() == Qt::NoButton) {
+        mPointer.Release();
     }
-    emit pointerMoved(event->position());
+    const ViewPoint at = PictureAt(event->position());
+    if (mMouse) {
+        mMouse->MouseMove(ButtonCode(event->buttons()), at.X, at.Y);
+    }
+    emit pointerMoved(QPointF(at.X, at.Y));
 }
 
 void PalletWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const ViewPoint at = PictureAt(event->position());
+    if (event->buttons() == Qt::NoButton) {
+        mPointer.Release();
+    }
     if (mMouse) {
-        const QPointF at = event->position();
-        mMouse->MouseUp(ButtonCode(event->button()), at.x(), at.y());
+        mMouse->MouseUp(ButtonCode(event->button()), at.X, at.Y);
         if (event->button() == Qt::LeftButton) {
             mMouse->Click();
         }
@@ -204,7 +245,14 @@ DesignSurface::DesignSurface(QWidget* parent)
     // Dragging the thumb, the arrows and the track all change the value.
     connect(mHScroll, &QScrollBar::valueChanged, this, &DesignSurface::HScroll1_Scroll);
     connect(mVScroll, &QScrollBar::valueChanged, this, &DesignSurface::VScroll1_Scroll);
-    mCanvas.SetChangeHandler([this](const QRect& rect) { mPallet->update(rect); });
+    // A scaled canvas shows a change elsewhere than where it lies in picture pixels.
+    mCanvas.SetChangeHandler([this](const QRect& rect) {
+        if (mPallet->ShowsBrowserScale()) {
+            mPallet->update();
+        } else {
+            mPallet->update(rect);
+        }
+    });
 }
 
 TabMetrics DesignSurface::Metrics() const {

@@ -3,12 +3,15 @@
 #include <QScrollBar>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ImageSurface.h"
 #include "session/DesignMouse.h"
 #include "session/SurfaceKeyboard.h"
+#include "surface/BrowserScale.h"
+#include "surface/ScaledPointer.h"
 #include "surface/SurfaceLayout.h"
 
 namespace htmlsim::gui {
@@ -30,6 +33,11 @@ class PalletWidget : public QWidget {
     // on a click once it has a handler.
     using KeyHandler = std::function<void(SurfaceKey key, KeyModifiers modifiers)>;
     void SetKeyHandler(KeyHandler handler);
+    // Shows the page's canvases at the scale the browser draws them, and takes the mouse's
+    // points back to picture pixels; none (the default) shows every picture at its own pixels.
+    using ScaleView = std::function<std::optional<BrowserScaleView>()>;
+    void SetScaleView(ScaleView view);
+    bool ShowsBrowserScale() const { return static_cast<bool>(mScaleView); }
 
   signals:
     // The pointer is over the surface at this page point, or has left it.
@@ -51,8 +59,15 @@ class PalletWidget : public QWidget {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    std::optional<BrowserScaleView> ScaleViewNow() const;
+    // The picture point a press, or a move or release, at a view point stands for.
+    ViewPoint PressAt(QPointF at);
+    ViewPoint PictureAt(QPointF at) const;
+
     const ImageSurface& mContent;
     DesignMouse* mMouse = nullptr;
+    ScaleView mScaleView;
+    ScaledPointer mPointer;
     FileDrop mFileDrop;
     KeyHandler mKeys;
 };

@@ -40,6 +40,7 @@
 #include "session/PageControlCommands.h"
 #include "session/PageControlRemoval.h"
 #include "session/SessionSectionWriter.h"
+#include "surface/BrowserScaleToggle.h"
 
 namespace htmlsim::gui {
 
@@ -224,6 +225,7 @@ void frmHTMLImage::BuildMenus() {
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &QWidget::close);
     AddEditMenu(*menuBar(), mSession, *this);
+    AddBrowserScaleToggle(*menuBar(), mSession, *mDesignTab->pctPallet());
 
     QMenu* tools = menuBar()->addMenu("&Tools");
     connect(AddMenuItem(tools, "mnuCodeLibrary", "Code Library"), &QAction::triggered, this,

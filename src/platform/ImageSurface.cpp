@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QTextDocument>
 #include <algorithm>
+#include <cmath>
 
 #include "QtPictures.h"
 #include "QtText.h"
@@ -40,6 +41,21 @@ constexpr int kBrowserTextPixels = 16;
 
 // A handle square reaches this far beyond its outline's rectangle.
 constexpr int kHandleMargin = kHandleSide / 2 + 1;
+
+// An outline where the browser shows it on a scaled canvas.
+ImageSurface::Outline ScaledOutline(ImageSurface::Outline outline, const CanvasScaling& scaling) {
+    const QRect& r = outline.rect;
+    const ShapeBox box = scaling.ToView(ShapeBox{r.x(), r.y(), r.width(), r.height()});
+    outline.rect = QRect(box.Left, box.Top, box.Width, box.Height);
+    for (ShapePoint& point : outline.shape.Points) {
+        const ViewPoint shown =
+            scaling.ToView(ViewPoint{static_cast<float>(point.X), static_cast<float>(point.Y)});
+        point = {static_cast<int32_t>(std::lround(shown.X)),
+                 static_cast<int32_t>(std::lround(shown.Y))};
+    }
+    outline.shape.Radius = static_cast<int32_t>(std::lround(outline.shape.Radius * scaling.Scale));
+    return outline;
+}
 
 // Strokes the circle or polygon with the painter's pen.
 void StrokeShape(QPainter& painter, const AreaOutline& shape) {
@@ -172,27 +188,56 @@ QSize ImageSurface::Extent() const {
     return QSize(std::max(0, all.right() + 1), std::max(0, all.bottom() + 1));
 }
 
-void ImageSurface::Render(QPainter& painter, const QRect& area) const {
+void ImageSurface::Render(QPainter& painter, const QRect& area,
+                          const BrowserScaleView* scaled) const {
     painter.fillRect(area, mBackground);
     if (!mBitmap.isNull()) {
         const QRect source = area.intersected(mBitmap.rect());
         painter.drawImage(source.topLeft(), mBitmap, source);
-    }
-    for (const auto& [index, outline] : mOutlines) {
-        const QRect painted = PaintedRect(outline).adjusted(-kHandleMargin, -kHandleMargin,
-                                                            kHandleMargin, kHandleMargin);
-        if (outline.visible && painted.intersects(area)) {
-            if (outline.balloon) {
-                DrawBalloon(painter, outline.rect, *outline.balloon);
-            }
-            if (index == mHighlighted) {
-                DrawHighlightedOutline(painter, outline);
-                DrawHandles(painter, outline);
-            } else {
-                DrawOutline(painter, outline);
+        if (scaled) {
+            for (const ScaledCanvas& canvas : scaled->Canvases()) {
+                DrawScaledCanvas(painter, canvas);
             }
         }
     }
+    for (const auto& [index, outline] : mOutlines) {
+        const Outline shown = scaled ? ScaledOutline(outline, scaled->ForOutline(index)) : outline;
+        const QRect painted = PaintedRect(shown).adjusted(-kHandleMargin, -kHandleMargin,
+                                                          kHandleMargin, kHandleMargin);
+        if (shown.visible && painted.intersects(area)) {
+            if (shown.balloon) {
+                DrawBalloon(painter, shown.rect, *shown.balloon);
+            }
+            if (index == mHighlighted) {
+                DrawHighlightedOutline(painter, shown);
+                DrawHandles(painter, shown);
+            } else {
+                DrawOutline(painter, shown);
+            }
+        }
+    }
+}
+
+void ImageSurface::DrawScaledCanvas(QPainter& painter, const ScaledCanvas& canvas) const {
+    const ShapeBox& b = canvas.Box;
+    const QRect box(b.Left, b.Top, b.Width, b.Height);
+    const QRect source = box.intersected(mBitmap.rect());
+    if (source.isEmpty()) {
+        return;
+    }
+    const ViewPoint topLeft = canvas.Scaling.ToView(
+        ViewPoint{static_cast<float>(source.left()), static_cast<float>(source.top())});
+    const ViewPoint bottomRight =
+        canvas.Scaling.ToView(ViewPoint{static_cast<float>(source.left() + source.width()),
+                                        static_cast<float>(source.top() + source.height())});
+    painter.save();
+    // The canvas element keeps its size; what its script draws beyond it is cut off.
+    painter.setClipRect(box, Qt::IntersectClip);
+    painter.fillRect(box, mBackground);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(QRectF(QPointF(topLeft.X, topLeft.Y), QPointF(bottomRight.X, bottomRight.Y)),
+                      mBitmap, QRectF(source));
+    painter.restore();
 }
 
 QImage ImageSurface::RenderImage(QSize minimum) const {

@@ -9,6 +9,7 @@
 
 #include "model/AreaShape.h"
 #include "services/Surface.h"
+#include "surface/BrowserScale.h"
 #include "text/DocumentCodec.h"
 
 class QPainter;
@@ -53,7 +54,9 @@ class ImageSurface : public Surface {
     QSize Extent() const;
 
     // Draws the bitmap and then the visible outlines; `area` limits the work to what is exposed.
-    void Render(QPainter& painter, const QRect& area) const;
+    // With a scale view, canvases and their areas are drawn at the scale the browser shows.
+    void Render(QPainter& painter, const QRect& area,
+                const BrowserScaleView* scaled = nullptr) const;
     // The surface as a picture of at least `minimum` size and at least its extent.
     QImage RenderImage(QSize minimum = {}) const;
 
@@ -81,6 +84,7 @@ class ImageSurface : public Surface {
     static void DrawHandles(QPainter& painter, const Outline& outline);
 
   private:
+    void DrawScaledCanvas(QPainter& painter, const ScaledCanvas& canvas) const;
     void GrowToHold(const QRect& rect);
     void Changed(const QRect& rect) const;
     void EndHighlightOf(int index);

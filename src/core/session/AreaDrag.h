@@ -28,6 +28,8 @@ class AreaDrag {
     bool Release();
     // Drops the gesture without writing: the design it worked on has been read anew.
     void End();
+    // A press has been taken by the selected area (a handle, or inside it) and is not over.
+    bool Holding() const { return mArea != nullptr; }
 
   private:
     // False once a page read anew (another page, an undo) has dropped the area with the design.

@@ -80,6 +80,8 @@ class DesignMouse {
     int DrawKind() const { return mDrawKind; }
     AreaShapeKind DrawShape() const { return mDrawShape; }
     int16_t DragImageIndex() const { return OnCurrentDesign() ? mDragImageIndex : 0; }
+    // The press went to the selected area's handles or inside it, not to its image.
+    bool HoldsArea() const { return mAreaDrag.Holding(); }
     float GrabOffsetX() const { return mGrabOffsetX; }
     float GrabOffsetY() const { return mGrabOffsetY; }
     double PressTime() const { return mPressTime; }

@@ -1,3 +1,4 @@
+#include <QSettings>
 #include <filesystem>
 
 #include "DesignedPageWindow.h"
@@ -57,6 +58,52 @@ TEST_F(SurfaceDesignMouse, ARightPressOpensTheMenuOfWhatLiesUnderThePointer) {
     // "Perform Right Click" follows the area's link.
     Choose(QPoint(160, 320), "mnuAreaRightClick");
     EXPECT_EQ(GetSession().PathAndName(), folder.File("right.html"));
+}
+
+// A canvas at 100,300 (200 x 100) that the page's script draws at 0.7, with one area at
+// 100,50 - 160,90 of its picture, seen with the browser's scale as a previous run chose it.
+class ScaledCanvasWindow : public DesignedPageWindow {
+  protected:
+    ScaledCanvasWindow()
+        : DesignedPageWindow(WithScaleRemembered(htmlsim::testing::DesignDocument(
+              "<canvas id='Canvas_1' SRC='shot.png' width='200' Height='100' "
+              "style='position:absolute; left:100px; top:300px'></canvas>\r\n",
+              "var Areas = new Array();\r\nmScale = .7;\r\n"
+              "Areas.push('100,50,160,90,far.html,left');\r\n"))) {}
+    static std::string WithScaleRemembered(std::string page) {
+        QSettings().setValue("view/browserScale", true);
+        return page;
+    }
+    // The choice is remembered; the other tests start with it off.
+    ~ScaledCanvasWindow() override { QSettings().remove("view/browserScale"); }
+};
+
+TEST_F(ScaledCanvasWindow, AClickAtAnAreasDrawnCentreFollowsIt) {
+    EXPECT_TRUE(window.MenuItem("mnuViewBrowserScale")->isChecked());
+    const QImage shown = Pallet()->grab().toImage();
+    EXPECT_EQ(shown.pixel(105, 305), kShotColor);
+    EXPECT_EQ(shown.pixel(235, 365), kShotColor);
+    EXPECT_EQ(shown.pixel(250, 380), qRgb(255, 255, 255));  // the canvas beyond its picture
+
+    // The area's drawn box is 170,335 - 212,363.
+    QTest::mouseClick(Pallet(), Qt::LeftButton, {}, QPoint(191, 349));
+    EXPECT_EQ(GetSession().PathAndName(), folder.File("far.html"));
+}
+
+TEST_F(ScaledCanvasWindow, DrawingWritesPicturePixelsAndDraggingMovesThePictureWithThePointer) {
+    Choose(QPoint(121, 321), "mnuPalDefineClickableArea");
+    LeftDrag(QPoint(121, 321), QPoint(191, 356), 1.0);
+    EXPECT_NE(Section("CanvasScript_Top").find("Areas.push('30,30,130,80,"), std::string::npos)
+        << Section("CanvasScript_Top");
+    const int drawn = Design().CurrentClickableArea->Index;
+    EXPECT_EQ(window.DesignTab()->Canvas().Outlines().at(drawn).rect, QRect(130, 330, 100, 50));
+
+    LeftDrag(QPoint(110, 310), QPoint(130, 320), 1.0);
+    EXPECT_EQ(Design().Image(1).Left, 120);
+    EXPECT_EQ(Design().Image(1).Top, 310);
+
+    window.MenuItem("mnuViewBrowserScale")->setChecked(false);
+    EXPECT_EQ(Pallet()->grab().toImage().pixel(315, 405), kShotColor);
 }
 
 }  // namespace
