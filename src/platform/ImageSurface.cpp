@@ -240,11 +240,11 @@ void ImageSurface::DrawScaledCanvas(QPainter& painter, const ScaledCanvas& canva
     painter.restore();
 }
 
-QImage ImageSurface::RenderImage(QSize minimum) const {
+QImage ImageSurface::RenderImage(QSize minimum, const BrowserScaleView* scaled) const {
     const QSize size = Extent().expandedTo(minimum).expandedTo(QSize(1, 1));
     QImage image(size, QImage::Format_RGB32);
     QPainter painter(&image);
-    Render(painter, image.rect());
+    Render(painter, image.rect(), scaled);
     return image;
 }
 

@@ -58,7 +58,7 @@ class ImageSurface : public Surface {
     void Render(QPainter& painter, const QRect& area,
                 const BrowserScaleView* scaled = nullptr) const;
     // The surface as a picture of at least `minimum` size and at least its extent.
-    QImage RenderImage(QSize minimum = {}) const;
+    QImage RenderImage(QSize minimum = {}, const BrowserScaleView* scaled = nullptr) const;
 
     // Called with the rectangle that changed, so a widget can repaint just that.
     void SetChangeHandler(std::function<void(const QRect&)> handler) {

@@ -2,6 +2,7 @@
 #include <QSaveFile>
 #include <QWidget>
 #include <algorithm>
+#include <optional>
 
 #include "CliCommand.h"
 #include "CliDesign.h"
@@ -10,6 +11,7 @@
 #include "QtPictures.h"
 #include "QtText.h"
 #include "controls/PageControlViews.h"
+#include "surface/BrowserScale.h"
 
 namespace htmlsim::cli {
 
@@ -18,6 +20,7 @@ namespace {
 struct RenderArguments {
     std::string document;
     std::string output;
+    bool browserScale = false;
 };
 
 RenderArguments ParseArguments(const std::vector<std::string>& args) {
@@ -25,6 +28,8 @@ RenderArguments ParseArguments(const std::vector<std::string>& args) {
     for (size_t k = 0; k < args.size(); ++k) {
         if (args[k] == "-o" && k + 1 < args.size() && parsed.output.empty()) {
             parsed.output = args[++k];
+        } else if (args[k] == "--browser-scale") {
+            parsed.browserScale = true;
         } else if (parsed.document.empty() && !args[k].starts_with('-')) {
             parsed.document = args[k];
         } else {
@@ -92,18 +97,27 @@ int RunRender(const std::vector<std::string>& args) {
     CliPageControls controls(session, session.Dialogs());
     if (OpenAndImportDesign(session, arguments.document, design, canvas, pictures,
                             session.Dialogs(), controls.Get())) {
-        QImage image = canvas.RenderImage(PageExtent(design, controls.Get()));
+        const Session& opened = session.Get();
+        std::optional<BrowserScaleView> scaled;
+        if (arguments.browserScale) {
+            scaled.emplace(
+                design, PageCanvasScale(SupportScriptIn(opened.PathOnly()), opened.DocumentText()));
+        }
+        QImage image =
+            canvas.RenderImage(PageExtent(design, controls.Get()), scaled ? &*scaled : nullptr);
         PaintControls(image, controls.Get(), session.Get().Codec());
         SavePng(image, arguments.output, session.Dialogs());
     }
     return session.ExitStatus();
 }
 
-const CliCommandRegistration kRender({"render", "PATH -o OUT.png",
+const CliCommandRegistration kRender({"render", "PATH -o OUT.png [--browser-scale]",
                                       "paints the design of the document at PATH as the Image "
                                       "Design tab shows it (images, then area and balloon "
                                       "outlines, then anchors, labels and inputs) into the PNG "
-                                      "file OUT.png",
+                                      "file OUT.png; --browser-scale draws canvases at the scale "
+                                      "the page's script gives them, as View > Browser Scale "
+                                      "does",
                                       RunRender});
 
 }  // namespace

@@ -5,6 +5,10 @@
 #include <cmath>
 #include <optional>
 
+#include "document/DocumentTemplate.h"
+#include "util/RuntimeError.h"
+#include "util/WholeFile.h"
+
 namespace htmlsim {
 
 namespace {
@@ -75,6 +79,17 @@ double PageCanvasScale(std::string_view supportScript, std::string_view document
         return *page;
     }
     return LastAssignment(supportScript).value_or(1.0);
+}
+
+std::string SupportScriptIn(const std::string& folder) {
+    if (!folder.empty()) {
+        try {
+            return ReadWholeFile(folder + kScriptFileName);
+        } catch (const RuntimeError&) {
+            // Not written yet, or not readable: the page gets the program's own once saved.
+        }
+    }
+    return ScriptText();
 }
 
 ViewPoint CanvasScaling::ToView(ViewPoint picture) const {

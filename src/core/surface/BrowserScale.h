@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -12,6 +13,9 @@ namespace htmlsim {
 // assigns to `mScale`, the support script's assignment counting first (it is loaded in the
 // head, before the page's own scripts). 1 when neither assigns one that can be read.
 double PageCanvasScale(std::string_view supportScript, std::string_view documentText);
+// The support script a page in `folder` (ending with "/") loads: the one there, which its user
+// may have edited, else the one the program writes there.
+std::string SupportScriptIn(const std::string& folder);
 
 struct ViewPoint {
     float X = 0;

@@ -1,15 +1,12 @@
 #include "surface/BrowserScaleToggle.h"
 
 #include <QAction>
-#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <memory>
 
 #include "DesignSurface.h"
-#include "QtText.h"
-#include "document/DocumentTemplate.h"
 #include "session/Session.h"
 
 namespace htmlsim::gui {
@@ -18,15 +15,12 @@ namespace {
 
 constexpr const char* kSettingsKey = "view/browserScale";
 
-// The support script the page loads: the one in its folder, which the user may have edited,
-// else the one the program writes there. Read once per folder, not at every mouse move.
+// The support script the page loads, read once per folder, not at every mouse move.
 class SupportScript {
   public:
     const std::string& For(const std::string& folder) {
         if (!mRead || folder != mFolder) {
-            QFile file(ToQPath(folder + kScriptFileName));
-            mText = !folder.empty() && file.open(QIODevice::ReadOnly) ? file.readAll().toStdString()
-                                                                      : ScriptText();
+            mText = SupportScriptIn(folder);
             mFolder = folder;
             mRead = true;
         }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "TempFolder.h"
 #include "surface/ScaledPointer.h"
 
 namespace htmlsim {
@@ -20,6 +21,15 @@ TEST(PageCanvasScale, TheLastReadableAssignmentOfThePageWinsOverTheSupportScript
                              "mScale = 1e9;", "mScale = 1.2.3;", "mScale ="}) {
         EXPECT_DOUBLE_EQ(PageCanvasScale(support, page), 0.7) << page;
     }
+}
+
+TEST(SupportScriptIn, IsTheFoldersOwnScriptElseTheProgramsOwn) {
+    testing::TempFolder folder;
+    const std::string path = folder.Path().string() + "/";
+    EXPECT_DOUBLE_EQ(PageCanvasScale(SupportScriptIn(path), ""), 0.7);
+    testing::WriteFileBytes(folder.File("HTMLSimulation.js"), "var mScale = .5;\r\n");
+    EXPECT_DOUBLE_EQ(PageCanvasScale(SupportScriptIn(path), ""), 0.5);
+    EXPECT_DOUBLE_EQ(PageCanvasScale(SupportScriptIn(""), ""), 0.7);
 }
 
 TEST(CanvasScaling, MapsAroundTheCanvasCornerBothWays) {

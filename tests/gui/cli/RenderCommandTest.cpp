@@ -53,5 +53,26 @@ TEST(CliRender, PaintsInIndexOrderGivesAMissingPictureItsRoomAndReportsFailures)
     }
 }
 
+TEST(CliRender, DrawsCanvasesAtThePagesScaleWhenAsked) {
+    TempFolder folder;
+    QImage red(100, 80, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(QString::fromStdString(folder.File("red.png"))));
+    WriteFileBytes(folder.File("HTMLSimulation.js"), "var mScale = .7;\r\n");
+    WriteFileBytes(folder.File("page.html"),
+                   DesignDocument("<canvas id='Canvas_1' SRC='red.png' width='100' Height='80' "
+                                  "style='position:absolute; left:20px; top:10px'></canvas>\r\n",
+                                  "var Areas = new Array();\r\nmScale = .5;\r\n"));
+    ASSERT_EQ(RunCli({"render", "page.html", "-o", "scaled.png", "--browser-scale"}, folder.Path())
+                  .exitStatus,
+              0);
+    const QImage scaled = Rendered(folder.File("scaled.png"));
+    EXPECT_EQ(scaled.size(), QSize(120, 90));  // the canvas element keeps its size
+    EXPECT_EQ(scaled.pixel(22, 12), qRgb(255, 0, 0));
+    EXPECT_EQ(scaled.pixel(68, 48), qRgb(255, 0, 0));
+    EXPECT_EQ(scaled.pixel(72, 52), qRgb(255, 255, 255));
+    EXPECT_EQ(scaled.pixel(115, 85), qRgb(255, 255, 255));
+}
+
 }  // namespace
 }  // namespace htmlsim::testing
