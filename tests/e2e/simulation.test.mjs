@@ -114,9 +114,43 @@ describe('circle and polygon areas', () => {
   });
 });
 
+// The colours of a PNG at these points, read by the browser's own decoder.
+function pixelsAt(page, png, points) {
+  return page.evaluate(async ([data, at]) => {
+    const image = new Image();
+    image.src = `data:image/png;base64,${data}`;
+    await image.decode();
+    const context = new OffscreenCanvas(image.width, image.height).getContext('2d');
+    context.drawImage(image, 0, 0);
+    return at.map(({ x, y }) =>
+      Array.from(context.getImageData(Math.round(x), Math.round(y), 1, 1).data.slice(0, 3)));
+  }, [png.toString('base64'), points]);
+}
+
 describe('canvas', () => {
   const settings = onCanvas(640, 20, 770, 56);
   const logOut = onCanvas(40, 110, 380, 270);
+
+  test("is drawn where the editor's browser-scale view draws it", async () => {
+    const page = await open('dashboard.html');
+    await page.waitForFunction(() =>
+      document.querySelector('canvas').getContext('2d').getImageData(5, 5, 1, 1).data[3] > 0);
+    const shown = await page.screenshot({ clip: { x: 0, y: 0, width: 800, height: 500 } });
+    const rendered = join(folder, 'dashboard-scaled.png');
+    execFileSync(cli, ['render', join(folder, 'dashboard.html'), '-o', rendered, '--browser-scale']);
+    // Inside the 800 x 500 picture drawn at 560 x 350 (away from the areas' outlines, which
+    // the two draw differently), and beyond its scaled edges, where the page shows through.
+    const points = [settings, logOut, { x: 15, y: 15 }, { x: 545, y: 335 }, { x: 300, y: 340 },
+      { x: 575, y: 100 }, { x: 700, y: 30 }, { x: 300, y: 365 }, { x: 780, y: 480 }];
+    const browser = await pixelsAt(page, shown, points);
+    const surface = await pixelsAt(page, readFileSync(rendered), points);
+    points.forEach((point, k) => {
+      const apart = Math.max(...browser[k].map((value, c) => Math.abs(value - surface[k][c])));
+      assert.ok(apart <= 24,
+        `at ${point.x},${point.y}: ${browser[k]} in the browser, ${surface[k]} on the surface`);
+    });
+    await page.close();
+  });
 
   test('the pointer becomes a hand over an area only', async () => {
     const page = await open('dashboard.html');
