@@ -1,7 +1,9 @@
 // Regenerates docs/images/browser-<page>.png and docs/images/editor-<page>.png for every page of
 // the bundled example: how a browser shows it, and how the editor's design surface shows it
-// (`htmlsim-cli render`); and docs/images/editor-window.png, the editor's whole window with its
-// menus and toolbar on the log-in page (`htmlsim-cli window`).
+// (`htmlsim-cli render`); docs/images/editor-dashboard-scaled.png, the canvas page as View >
+// Browser Scale shows it (`htmlsim-cli render --browser-scale`); and
+// docs/images/editor-window.png, the editor's whole window with its menus and toolbar on the
+// log-in page (`htmlsim-cli window`).
 // Usage: node tests/e2e/screenshots.mjs [path of htmlsim-cli]
 import { execFileSync } from 'node:child_process';
 import { dirname, join } from 'node:path';
@@ -27,4 +29,6 @@ for (const name of ['login', 'dashboard', 'settings']) {
   execFileSync(cli, ['render', join(example, `${name}.html`), '-o', join(images, `editor-${name}.png`)]);
 }
 await browser.close();
+execFileSync(cli, ['render', join(example, 'dashboard.html'), '-o',
+  join(images, 'editor-dashboard-scaled.png'), '--browser-scale']);
 execFileSync(cli, ['window', join(example, 'login.html'), '-o', join(images, 'editor-window.png')]);
