@@ -210,6 +210,31 @@ describe('a canvas dragged in the editor', () => {
 });
 
 describe('balloon', () => {
+  test('stands where the surface shows it on a page whose picture is not at 0,0', async () => {
+    const path = join(folder, 'balloon-offset.html');
+    execFileSync(cli, ['new', path]);
+    const page = readFileSync(path, 'latin1')
+      .replace('<!-- Section: Images -->\r\n', '<!-- Section: Images -->\r\n' +
+        "<IMG SRC='login.png' Name='Map1' BORDER='0' Width='300' Height='200' " +
+        "STYLE='position:absolute; left:100px; top:50px' UseMap='#Map1'/>\r\n" +
+        "<map name='Map1'>\r\n</map>\r\n")
+      .replace('<!-- Section: Balloons -->\r\n', '<!-- Section: Balloons -->\r\n' +
+        "<div id='Balloon_1' style='position:absolute; z-index:1; left:150px; top:80px; " +
+        "width:100; height:40px;background-color:salmon; border-radius:5px;' " +
+        "OnMouseDown=this.style.visibility='hidden'; " +
+        "OnMouseOut=this.style.visibility='visible';>Hi</div>\r\n");
+    writeFileSync(path, page, 'latin1');
+    const design = JSON.parse(execFileSync(cli, ['design', path], { encoding: 'utf8' }));
+    const balloon = design.areas.find((area) => area.AreaType === 1);
+    const browserPage = await open('balloon-offset.html');
+    const box = await browserPage.$eval('#Balloon_1', (div) => {
+      const r = div.getBoundingClientRect();
+      return [r.left, r.top, r.width, r.height];
+    });
+    await browserPage.close();
+    assert.deepEqual([balloon.Left, balloon.Top, balloon.Width, balloon.Height], box);
+  });
+
   test('is shown, hides while pressed and comes back when the mouse leaves', async () => {
     const page = await open('login.html');
     const balloon = page.locator('#Balloon_1');

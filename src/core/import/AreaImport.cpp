@@ -89,12 +89,13 @@ int BalloonImage(std::string_view id, const PageDesign& design) {
 }  // namespace
 
 ClickableArea& MakeArea(ImportContext& context, int imageNumber, const AreaCorners& corners,
-                        const std::string& prefix) {
+                        const std::string& prefix, CornersFrom from) {
     PageDesign& design = context.design;
     const ImageProperties& image = design.Image(imageNumber);
     const int index = design.Shapes.NextFreeShapeIndex(context.surface);
-    const double left = image.Left + corners.x1;
-    const double top = image.Top + corners.y1;
+    const bool onImage = from == CornersFrom::Image;
+    const double left = (onImage ? image.Left : 0) + corners.x1;
+    const double top = (onImage ? image.Top : 0) + corners.y1;
     const double width = corners.x2 - corners.x1;
     const double height = corners.y2 - corners.y1;
     design.Areas.Add(prefix + "_Area_" + std::to_string(index), RoundToInt16(height),
@@ -207,7 +208,8 @@ ClickableArea& ImportBalloon(const AttributeTable& attributes, std::string_view 
                          }
                      });
     const int image = BalloonImage(GetAttribute(attributes, "id"), context.design);
-    ClickableArea& balloon = MakeArea(context, image, corners, context.design.Image(image).MapName);
+    ClickableArea& balloon =
+        MakeArea(context, image, corners, context.design.Image(image).MapName, CornersFrom::Page);
     balloon.AreaType = kAreaBalloon;
     balloon.BackgroundColor = colour;
     balloon.BorderRadius = radius;

@@ -14,10 +14,14 @@ struct AreaCorners {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
 
+// Where read corners count from: the image's top left corner (map and canvas areas) or the
+// page's (balloons, which a browser places on the page).
+enum class CornersFrom { Image, Page };
+
 // Adds an area on image `imageNumber` with its outline, named prefix + "_Area_" + its outline
 // number, and makes it the current area.
 ClickableArea& MakeArea(ImportContext& context, int imageNumber, const AreaCorners& corners,
-                        const std::string& prefix);
+                        const std::string& prefix, CornersFrom from = CornersFrom::Image);
 
 // An AREA element becomes an area of image `imageNumber` with its SHAPE (rect, circle,
 // poly/polygon or default), its link and its title. RuntimeError when it has too few

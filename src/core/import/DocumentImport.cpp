@@ -382,7 +382,7 @@ void ImportBalloonsSection(const std::string& documentText, ImportContext& conte
         const std::string_view inner = std::string_view(body.text).substr(
             origin->ContentStart, origin->ContentEnd - origin->ContentStart);
         ClickableArea& balloon = ImportBalloon(AttributesOf(tag), inner, context);
-        origin->ValuesAsRead = BalloonValues(balloon, context.design.Image(balloon.ImageID));
+        origin->ValuesAsRead = BalloonValues(balloon);
         balloon.Origin = origin;
         layout->Elements.push_back(std::move(origin));
         return end ? end->End : tag.End;

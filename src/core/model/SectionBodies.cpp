@@ -332,15 +332,12 @@ std::string CanvasScriptTopBody(const PageDesign& design, const ImageProperties&
 }
 
 std::string BalloonsSectionBody(const PageDesign& design, std::string_view lineBreak) {
-    // Every image's balloons, each relative to its own image.
+    // Every image's balloons, each named after its image and placed on the page.
     auto isWritten = [](const ClickableArea& area) { return area.AreaType == kAreaBalloon; };
     return AreasSectionBody(
         design.BalloonsLayout.get(), isWritten,
-        [&](const ClickableArea& area) { return BalloonValues(area, design.Image(area.ImageID)); },
-        [&](const ClickableArea& area) {
-            return NewBalloonElement(area, design.Image(area.ImageID), lineBreak);
-        },
-        design, "");
+        [](const ClickableArea& area) { return BalloonValues(area); },
+        [&](const ClickableArea& area) { return NewBalloonElement(area, lineBreak); }, design, "");
 }
 
 std::string CanvasScriptBottomBody(const PageDesign& design, const ImageProperties& canvas,

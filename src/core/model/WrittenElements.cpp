@@ -98,6 +98,10 @@ Corners CornersOn(const ClickableArea& area, const ImageProperties& image) {
     return {x1, y1, x1 + area.Width, y1 + area.Height};
 }
 
+Corners CornersOnPage(const ClickableArea& area) {
+    return {area.Left, area.Top, area.Left + area.Width, area.Top + area.Height};
+}
+
 std::string JoinedCorners(const Corners& c) {
     return Number(c.x1) + "," + Number(c.y1) + "," + Number(c.x2) + "," + Number(c.y2);
 }
@@ -188,8 +192,8 @@ std::string NewAreaElement(const ClickableArea& area, const ImageProperties& ima
     return element + "/> " + std::string(lineBreak);
 }
 
-WrittenValues BalloonValues(const ClickableArea& balloon, const ImageProperties& image) {
-    const Corners c = CornersOn(balloon, image);
+WrittenValues BalloonValues(const ClickableArea& balloon) {
+    const Corners c = CornersOnPage(balloon);
     return {{0, "id", BalloonId(balloon)},
             {0, "style:left", Pixels(c.x1)},
             {0, "style:top", Pixels(c.y1)},
@@ -200,9 +204,8 @@ WrittenValues BalloonValues(const ClickableArea& balloon, const ImageProperties&
             {0, kElementContent, balloon.InnerHTML}};
 }
 
-std::string NewBalloonElement(const ClickableArea& balloon, const ImageProperties& image,
-                              std::string_view lineBreak) {
-    const Corners c = CornersOn(balloon, image);
+std::string NewBalloonElement(const ClickableArea& balloon, std::string_view lineBreak) {
+    const Corners c = CornersOnPage(balloon);
     // Raised above the images, which follow the Balloons section on the page and would
     // otherwise cover every balloon.
     return "<div id='" + BalloonId(balloon) +

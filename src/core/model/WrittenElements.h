@@ -30,11 +30,10 @@ std::string NewAreaElement(const ClickableArea& area, const ImageProperties& ima
                            std::string_view lineBreak);
 
 // A balloon's values: its id, the style items the program writes and its content; its corners
-// relative to image 1.
-WrittenValues BalloonValues(const ClickableArea& balloon, const ImageProperties& image);
+// on the page, where a browser puts an absolutely placed DIV of the body.
+WrittenValues BalloonValues(const ClickableArea& balloon);
 // The balloon's DIV in the program's form.
-std::string NewBalloonElement(const ClickableArea& balloon, const ImageProperties& image,
-                              std::string_view lineBreak);
+std::string NewBalloonElement(const ClickableArea& balloon, std::string_view lineBreak);
 
 // The quoted text of a canvas area's line: its corners, link and click type.
 WrittenValues CanvasAreaValues(const ClickableArea& area, const ImageProperties& canvas);
@@ -43,11 +42,12 @@ std::string NewCanvasAreaLine(const ClickableArea& area, const ImageProperties& 
                               std::string_view lineBreak);
 
 // The area's coordinates relative to the image as a rectangle's corners, whatever its shape:
-// what the canvas list, the balloons and the walk-through script use.
+// what the canvas list and the walk-through script use; a balloon's on the page.
 struct Corners {
     long x1, y1, x2, y2;
 };
 Corners CornersOn(const ClickableArea& area, const ImageProperties& image);
+Corners CornersOnPage(const ClickableArea& area);
 std::string JoinedCorners(const Corners& corners);
 
 }  // namespace htmlsim

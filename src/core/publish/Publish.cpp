@@ -30,13 +30,6 @@ PublishedBox RelativeBox(const ClickableArea& area, const PublishedBox& place) {
     return {area.Left - place.left, area.Top - place.top, area.Width, area.Height};
 }
 
-// A balloon's page writes its place relative to the first image, but a browser puts it there
-// on the page itself; the learner sees it where the browser does.
-PublishedBox BalloonBox(const ClickableArea& balloon, const PublishedBox& place) {
-    return {balloon.Left - 2 * place.left, balloon.Top - 2 * place.top, balloon.Width,
-            balloon.Height};
-}
-
 // The template with its placeholders ("{{NAME}}") filled in one pass, so that nothing a value
 // holds is taken for a placeholder.
 std::string Filled(std::string_view text, const std::map<std::string, std::string>& values) {
@@ -135,7 +128,7 @@ class PublishWalk {
                           image.Height > 0 ? image.Height : image.PictureHeight};
             for (const ClickableAreaPtr& area : design.Areas) {
                 if (area->AreaType == kAreaBalloon && area->ImageID == 1) {
-                    page.balloons.push_back({BalloonBox(*area, page.place), area->InnerHTML,
+                    page.balloons.push_back({RelativeBox(*area, page.place), area->InnerHTML,
                                              area->BackgroundColor, area->BorderRadius});
                 }
             }

@@ -74,13 +74,13 @@ TEST_F(DesignMouseTest, ABalloonGetsItsDefaultsInTheBalloonsSection) {
     Mouse().MouseDown(kRightButton, 250, 150);
     interaction.RunCommand("mnuImageDrawBalloon");
     LeftDrag(150, 100, 250, 160, 1.0);
-    EXPECT_EQ(
-        Section("Balloons"),
-        "<div id='Balloon_1' style='position:absolute; z-index:1; left:50px; top:50px; width:100; "
-        "height:60px;background-color:salmon; border-radius:5px;' "
-        "OnMouseDown=this.style.visibility='hidden'; "
-        "OnMouseOut=this.style.visibility='visible';></br><center>Message "
-        "Goes</br>Here</center></div>");
+    EXPECT_EQ(Section("Balloons"),
+              "<div id='Balloon_1' style='position:absolute; z-index:1; left:150px; top:100px; "
+              "width:100; "
+              "height:60px;background-color:salmon; border-radius:5px;' "
+              "OnMouseDown=this.style.visibility='hidden'; "
+              "OnMouseOut=this.style.visibility='visible';></br><center>Message "
+              "Goes</br>Here</center></div>");
     // A balloon is no area of the map.
     EXPECT_EQ(Section("Images").find("COORDS='50,50"), std::string::npos);
 }

@@ -92,7 +92,7 @@ TEST_F(SurfaceKeyboardTest, ABalloonMovesInTheBalloonsSection) {
     interaction.RunCommand("mnuImageDrawBalloon");
     LeftDrag(150, 100, 250, 160, 1.0);
     Key(SurfaceKey::Down, true);
-    EXPECT_NE(Section("Balloons").find("left:50px; top:60px"), std::string::npos)
+    EXPECT_NE(Section("Balloons").find("left:150px; top:110px"), std::string::npos)
         << Section("Balloons");
 }
 

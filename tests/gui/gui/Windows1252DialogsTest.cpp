@@ -35,7 +35,7 @@ void TypeAtEnd(QWidget* box, const QString& text) {
 class Windows1252Dialogs : public DesignedPageWindow {
   protected:
     static constexpr QPoint kMapArea{120, 70};
-    static constexpr QPoint kBalloon{265, 110};
+    static constexpr QPoint kBalloon{175, 65};
     static constexpr QPoint kMapImage{200, 170};
     static constexpr QPoint kCanvasArea{120, 320};
 
