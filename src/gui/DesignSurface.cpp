@@ -74,6 +74,11 @@ ViewPoint PalletWidget::PressAt(QPointF at) {
     return mPointer.Press(scaled ? scaled->At(view) : CanvasScaling{}, view);
 }
 
+QPoint PalletWidget::Shown(float x, float y) const {
+    const ViewPoint shown = mPointer.Shown(ViewPoint{x, y});
+    return QPointF(shown.X, shown.Y).toPoint();
+}
+
 ViewPoint PalletWidget::PictureAt(QPointF at) const {
     const ViewPoint view = ViewPointOf(at);
     if (mPointer.Pressed()) {

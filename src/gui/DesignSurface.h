@@ -38,6 +38,8 @@ class PalletWidget : public QWidget {
     using ScaleView = std::function<std::optional<BrowserScaleView>()>;
     void SetScaleView(ScaleView view);
     bool ShowsBrowserScale() const { return static_cast<bool>(mScaleView); }
+    // Where a surface point of the press being handled lies on the widget.
+    QPoint Shown(float x, float y) const;
 
   signals:
     // The pointer is over the surface at this page point, or has left it.

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QWidget>
 
+#include "DesignSurface.h"
 #include "QtText.h"
 #include "session/DesignInteraction.h"
 
@@ -29,8 +30,11 @@ void SurfaceMenus::ShowPopupMenu(const PopupMenu& menu, float x, float y) {
         action->setVisible(item.visible);
         action->setEnabled(item.enabled);
     }
-    const QString chosen =
-        mChooser(shown, mPallet.mapToGlobal(QPoint(static_cast<int>(x), static_cast<int>(y))));
+    // On a canvas shown at the browser's scale the pointer is not at the surface point.
+    auto* pallet = qobject_cast<PalletWidget*>(&mPallet);
+    const QPoint at =
+        pallet ? pallet->Shown(x, y) : QPoint(static_cast<int>(x), static_cast<int>(y));
+    const QString chosen = mChooser(shown, mPallet.mapToGlobal(at));
     if (!chosen.isEmpty() && mInteraction) {
         mInteraction->RunCommand(FromQString(chosen));
     }

@@ -19,4 +19,15 @@ ViewPoint ScaledPointer::Follow(ViewPoint view) const {
     return mScaling.ToPicture(view);
 }
 
+ViewPoint ScaledPointer::Shown(ViewPoint picture) const {
+    if (!mPressed) {
+        return picture;
+    }
+    if (mMovesPicture) {
+        return {mPressView.X + (picture.X - mPressPicture.X),
+                mPressView.Y + (picture.Y - mPressPicture.Y)};
+    }
+    return mScaling.ToView(picture);
+}
+
 }  // namespace htmlsim

@@ -16,6 +16,9 @@ class ScaledPointer {
     void MovePicture() { mMovesPicture = true; }
     // A move or release while the press lasts.
     ViewPoint Follow(ViewPoint view) const;
+    // Where a picture point of the press lies in the view (a pop-up menu opens there); the
+    // point itself when nothing is pressed.
+    ViewPoint Shown(ViewPoint picture) const;
     void Release() { *this = ScaledPointer(); }
     bool Pressed() const { return mPressed; }
 

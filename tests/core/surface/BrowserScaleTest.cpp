@@ -106,13 +106,18 @@ TEST(ScaledPointer, ADragKeepsTheScalingOfItsPressAndAMovedPictureFollowsOneToOn
     EXPECT_FLOAT_EQ(drawn.Y, 360);
     const ViewPoint outside = pointer.Follow(ViewPoint{387, 307});
     EXPECT_FLOAT_EQ(outside.X, 510);
+    const ViewPoint shown = pointer.Shown(ViewPoint{210, 360});
+    EXPECT_FLOAT_EQ(shown.X, 177);
+    EXPECT_FLOAT_EQ(shown.Y, 342);
 
     pointer.MovePicture();
     const ViewPoint moved = pointer.Follow(ViewPoint{127, 317});
     EXPECT_FLOAT_EQ(moved.X, 130);
     EXPECT_FLOAT_EQ(moved.Y, 320);
+    EXPECT_FLOAT_EQ(pointer.Shown(ViewPoint{130, 320}).X, 127);
     pointer.Release();
     EXPECT_FALSE(pointer.Pressed());
+    EXPECT_EQ(pointer.Shown(ViewPoint{210, 360}), (ViewPoint{210, 360}));
     EXPECT_EQ(pointer.Press(CanvasScaling{}, ViewPoint{5, 6}), (ViewPoint{5, 6}));
 }
 

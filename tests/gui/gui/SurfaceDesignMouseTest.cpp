@@ -85,7 +85,14 @@ TEST_F(ScaledCanvasWindow, AClickAtAnAreasDrawnCentreFollowsIt) {
     EXPECT_EQ(shown.pixel(235, 365), kShotColor);
     EXPECT_EQ(shown.pixel(250, 380), qRgb(255, 255, 255));  // the canvas beyond its picture
 
-    // The area's drawn box is 170,335 - 212,363.
+    // The area's drawn box is 170,335 - 212,363; its menu opens at the pointer.
+    QPoint menuAt;
+    window.Menus().SetChooser([&menuAt](QMenu&, const QPoint& at) {
+        menuAt = at;
+        return QString();
+    });
+    QTest::mouseClick(Pallet(), Qt::RightButton, {}, QPoint(191, 349));
+    EXPECT_EQ(menuAt, Pallet()->mapToGlobal(QPoint(191, 349)));
     QTest::mouseClick(Pallet(), Qt::LeftButton, {}, QPoint(191, 349));
     EXPECT_EQ(GetSession().PathAndName(), folder.File("far.html"));
 }
