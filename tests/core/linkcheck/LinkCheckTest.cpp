@@ -83,6 +83,16 @@ TEST_F(LinkCheckTest, CleanSimulationReportsNothingAndAMissingStartPageFails) {
     EXPECT_THROW(Check("nowhere.html"), RuntimeError);
 }
 
+TEST_F(LinkCheckTest, AGeneratedSimulationIsWalkedWholeAndClean) {
+    WriteGeneratedSimulation(folder.Path(), 40);
+    for (int page = 0; page < 40; ++page) {
+        pictures.Add(folder.File("page" + std::to_string(page) + ".png"), 400, 300);
+    }
+    const LinkReport report = CheckLinks(folder.File("page0.html"), {pictures, &measurer});
+    EXPECT_EQ(report.graph.pages.size(), 40u);
+    EXPECT_TRUE(report.problems.empty());
+}
+
 TEST_F(LinkCheckTest, ALinkLoopingThroughASymbolicLinkIsWalkedOnce) {
     std::filesystem::create_directory_symlink(folder.Path(), folder.Path() / "loop");
     WriteWholeFileAtomically(

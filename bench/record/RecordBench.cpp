@@ -2,7 +2,8 @@
 // 1280 x 1024, as a user would make them, recorded through htmlsim-cli (the whole screen).
 // Prints the recorder's processor time per page, its peak memory, and how long it took to
 // finish (last page, Sim.js) after the stop key.
-//   build/tests/record/record_bench [PRESSES]
+//   HTMLSIM_CLI=build/src/cli/htmlsim-cli HTMLSIM_RECORD_TARGET=build/tests/record/record_target \
+//       build/bench/record_bench [PRESSES]
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
