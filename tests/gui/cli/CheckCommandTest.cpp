@@ -9,6 +9,7 @@
 namespace htmlsim::testing {
 namespace {
 
+// The JSON report is pinned by the cases of tests/corpus/check.
 TEST(CheckCommand, OneLinePerProblemFailingOnMissingFilesAndSilentWhenClean) {
     TempFolder flawed;
     WriteFlawedSimulation(flawed.Path());
@@ -20,11 +21,6 @@ TEST(CheckCommand, OneLinePerProblemFailingOnMissingFilesAndSilentWhenClean) {
               std::string::npos);
     EXPECT_NE(text.out.find("orphan.html\t\tNo page links to this page.\n"), std::string::npos);
     EXPECT_EQ(text.err, "");
-
-    const CliResult json = RunCli({"check", "--json", flawed.File("start.html")});
-    EXPECT_EQ(json.exitStatus, 1);
-    EXPECT_NE(json.out.find("\"kind\": \"dead-end\""), std::string::npos);
-    EXPECT_NE(json.out.find("\"click\": \"right\""), std::string::npos);
 
     TempFolder clean;
     WriteCleanSimulation(clean.Path());
