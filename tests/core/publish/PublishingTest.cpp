@@ -1,21 +1,61 @@
 #include <gtest/gtest.h>
-#include <zip.h>
 
+#include <zip.h>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <set>
 
+#include "../session/SessionTestSupport.h"
 #include "FakeDialogs.h"
 #include "FakePictures.h"
 #include "MapImage.h"
 #include "PageDocument.h"
 #include "TempFolder.h"
 #include "publish/Publish.h"
-
-namespace fs = std::filesystem;
+#include "publish/PublishSession.h"
 
 namespace htmlsim::testing {
 namespace {
+
+class PublishSessionTest : public SessionTest {
+  protected:
+    PublishSessionTest() {
+        Write("shot.png", "png");
+        pictures.Add(File("shot.png"), 400, 300);
+    }
+
+    PublishRequest To(const std::string& out) const {
+        PublishRequest request;
+        request.outFolder = File(out);
+        return request;
+    }
+
+    FakePictures pictures;
+};
+
+TEST_F(PublishSessionTest, TheOpenPageIsSavedFirstAndTheUserToldWhereItWent) {
+    Write("a.html", DesignDocument(""));
+    session.Start(File("a.html"));
+    session.SetDocumentText(DesignDocument(MapImage("shot.png", "Map1", 0, 0, {})));
+    dialogs.messages.clear();
+    EXPECT_TRUE(PublishOpenDocument(session, To("out"), pictures));
+    EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"The simulation has been published "
+                                                               "to '" +
+                                                               File("out") + "'."});
+    EXPECT_FALSE(session.ChangedSinceSaved());
+    EXPECT_TRUE(std::filesystem::exists(File("out/shot.png")));
+}
+
+TEST_F(PublishSessionTest, ADocumentNeverSavedIsNotPublishedWhenSaveAsIsCancelled) {
+    session.Start(folder.Path().string());
+    session.SetDocumentText(DesignDocument(MapImage("shot.png", "Map1", 0, 0, {})));
+    EXPECT_FALSE(PublishOpenDocument(session, To("out"), pictures));
+    EXPECT_EQ(PublishPreview(session, pictures), "");
+    EXPECT_FALSE(std::filesystem::exists(File("out")));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+namespace fs = std::filesystem;
 
 using Json = nlohmann::json;
 
