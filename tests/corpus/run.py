@@ -15,7 +15,8 @@ The folders written/ and regenerate/ are run by regenerate, the others by the co
               exit 0 exactly when Sim.js was written), files.txt (the files of the folder after
               the walk, one a line).
   check       start.html -> check.json (stdout of `check --json`, exit 1 exactly when it lists
-              problems), messages.txt (stderr).
+              problems), messages.txt (stderr), files.txt (the folder after the check: it writes
+              nothing).
 """
 import difflib
 import json
@@ -72,7 +73,7 @@ def check(cli, folder):
             problems.append(f"exit status {status}")
     except (ValueError, KeyError):
         problems.append(f"exit status {status}, no JSON report")
-    return {"check.json": printed, "messages.txt": messages}, problems
+    return {"check.json": printed, "messages.txt": messages, "files.txt": files_of(folder)}, problems
 
 
 FOLDERS = {"written": regenerate, "regenerate": regenerate, "design": design, "simjs": simjs,

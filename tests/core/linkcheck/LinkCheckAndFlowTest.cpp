@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <set>
 #include <tuple>
 
 #include "FakePictures.h"
@@ -47,16 +46,6 @@ TEST(FlowLayout, RowsByClicksFromTheStartWideLayersWrappedUnreachedLast) {
 namespace htmlsim::testing {
 namespace {
 
-using Finding = std::tuple<std::string, std::string, LinkProblemKind>;
-
-std::set<std::string> PagesOf(const LinkReport& report) {
-    std::set<std::string> names;
-    for (const FlowPage& page : report.graph.pages) {
-        names.insert(page.name);
-    }
-    return names;
-}
-
 class LinkCheckTest : public ::testing::Test {
   protected:
     LinkReport Check(const std::string& start) {
@@ -71,45 +60,18 @@ class LinkCheckTest : public ::testing::Test {
     FakeTextMeasurer measurer;
 };
 
-TEST_F(LinkCheckTest, FindsEachProblemOnceAndNothingElse) {
+// The problems, pages and links found are pinned by the cases of tests/corpus/check; here the
+// pictures found and that nothing is written.
+TEST_F(LinkCheckTest, TheCheckReadsOnly) {
     WriteFlawedSimulation(folder.Path());
     const std::string before = ReadWholeFile(folder.File("start.html"));
     const LinkReport report = Check("start.html");
-
-    std::multiset<Finding> found;
-    for (const LinkProblem& problem : report.problems) {
-        found.emplace(problem.page, problem.element, problem.kind);
-    }
-    const std::multiset<Finding> expected{
-        {"start.html", "Map1_Area_1", LinkProblemKind::MissingFile},
-        {"start.html", "Map1_Area_2", LinkProblemKind::EmptyLink},
-        {"start.html", "Map1_Area_3", LinkProblemKind::MissingTitle},
-        {"start.html", "Map1_Area_4", LinkProblemKind::OutsideImage},
-        {"start.html", "Map1_Area_6", LinkProblemKind::External},
-        {"dead.html", "", LinkProblemKind::DeadEnd},
-        {"orphan.html", "", LinkProblemKind::Orphan},
-    };
-    EXPECT_EQ(found, expected);
+    EXPECT_EQ(report.problems.size(), 7u);
     EXPECT_TRUE(report.importNotes.empty());
-
-    // Nodes: the walked pages, the missing target and the orphan; arrows: one per page pair
-    // and click type, the anchor and the areas to next.html giving one.
-    EXPECT_EQ(PagesOf(report), (std::set<std::string>{"start.html", "next.html", "missing.html",
-                                                      "dead.html", "orphan.html"}));
     EXPECT_EQ(report.graph.pages[0].picturePath, folder.File("start.png"));
-    EXPECT_EQ(report.graph.links.size(), 4u);
-
-    // Read-only: nothing written, nothing created.
     EXPECT_EQ(ReadWholeFile(folder.File("start.html")), before);
     EXPECT_FALSE(std::filesystem::exists(folder.File("missing.html")));
     EXPECT_FALSE(std::filesystem::exists(folder.File("Sim.js")));
-}
-
-TEST_F(LinkCheckTest, CleanSimulationReportsNothingAndAMissingStartPageFails) {
-    WriteCleanSimulation(folder.Path());
-    const LinkReport report = Check("start.html");
-    EXPECT_TRUE(report.problems.empty());
-    EXPECT_EQ(report.graph.links.size(), 2u);
     EXPECT_THROW(Check("nowhere.html"), RuntimeError);
 }
 
