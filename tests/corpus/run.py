@@ -27,10 +27,18 @@ import tempfile
 from pathlib import Path
 
 
+def with_placeholder(data, folder):
+    return data.replace(str(folder).encode(), b"<case>")
+
+
 def run(cli, folder, arguments):
     completed = subprocess.run([cli, *arguments], cwd=folder, capture_output=True, timeout=120)
-    placeholder = lambda data: data.replace(str(folder).encode(), b"<case>")
-    return completed.returncode, placeholder(completed.stdout), placeholder(completed.stderr)
+    return (completed.returncode, with_placeholder(completed.stdout, folder),
+            with_placeholder(completed.stderr, folder))
+
+
+def status_problems(status, wanted):
+    return [] if status == wanted else [f"exit status {status}, not {wanted}"]
 
 
 def files_of(folder):
@@ -38,10 +46,10 @@ def files_of(folder):
                    if path.is_file()).encode()
 
 
+# Each command answers the files it wrote by expected name, and the problems beyond them.
 def regenerate(cli, folder):
-    """Expected files and the problems with the exit status."""
     status, page, messages = run(cli, folder, ["regenerate", "input.html"])
-    problems = [] if status == (1 if messages else 0) else [f"exit status {status}"]
+    problems = status_problems(status, 1 if messages else 0)
     wanted = {"expected.html": page, "messages.txt": messages}
     if (folder / "expected.html").exists():
         again_status, again, again_messages = run(cli, folder, ["regenerate", "expected.html"])
@@ -52,27 +60,23 @@ def regenerate(cli, folder):
 
 def design(cli, folder):
     status, printed, messages = run(cli, folder, ["design", "page.html"])
-    return {"design.json": printed, "messages.txt": messages}, (
-        [] if status == 0 else [f"exit status {status}"])
+    return {"design.json": printed, "messages.txt": messages}, status_problems(status, 0)
 
 
 def simjs(cli, folder):
     status, _, messages = run(cli, folder, ["simjs", "start.html"])
     script = folder / "Sim.js"
-    written = script.read_bytes().replace(str(folder).encode(), b"<case>") if script.exists() else None
-    problems = [] if status == (0 if written is not None else 1) else [f"exit status {status}"]
-    return {"Sim.js": written, "messages.txt": messages, "files.txt": files_of(folder)}, problems
+    written = with_placeholder(script.read_bytes(), folder) if script.exists() else None
+    return ({"Sim.js": written, "messages.txt": messages, "files.txt": files_of(folder)},
+            status_problems(status, 0 if written is not None else 1))
 
 
 def check(cli, folder):
     status, printed, messages = run(cli, folder, ["check", "--json", "start.html"])
-    problems = []
     try:
-        listed = bool(json.loads(printed)["problems"])
-        if status != (1 if listed else 0):
-            problems.append(f"exit status {status}")
+        problems = status_problems(status, 1 if json.loads(printed)["problems"] else 0)
     except (ValueError, KeyError):
-        problems.append(f"exit status {status}, no JSON report")
+        problems = [f"exit status {status}, no JSON report"]
     return {"check.json": printed, "messages.txt": messages, "files.txt": files_of(folder)}, problems
 
 
