@@ -9,7 +9,7 @@ htmlsim_packages=(
     python3-openssl python3-asyncssh openssh-client libsecret-1-dev libssl-dev
     xvfb xauth fonts-liberation
     librsvg2-bin groff-base mandoc desktop-file-utils dpkg-dev file
-    unzip
+    unzip gcovr
     libx11-dev libx11-xcb-dev libxcb1-dev libxext-dev libxi-dev libxtst-dev libxkbcommon-x11-dev
     libatspi2.0-dev at-spi2-core dbus-daemon
 )

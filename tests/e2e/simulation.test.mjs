@@ -167,8 +167,9 @@ describe('canvas', () => {
 
   test('a right click on a left-click area is refused with an alert and stays', async () => {
     const page = await open('dashboard.html');
+    const refused = page.waitForEvent('dialog');
     await page.mouse.click(settings.x, settings.y, { button: 'right' });
-    await page.waitForTimeout(200);
+    await refused;
     assert.deepEqual(page.alerts, ['This area needs a left click.']);
     assert.match(page.url(), /dashboard\.html$/);
     await page.close();

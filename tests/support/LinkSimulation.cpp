@@ -1,5 +1,6 @@
 #include "LinkSimulation.h"
 
+#include <algorithm>
 #include <string>
 
 #include "PageDocument.h"
@@ -75,6 +76,25 @@ void WriteCleanSimulation(const std::filesystem::path& folder) {
     WritePage(folder, "next",
               MapImage("next.png", Area("10,10,50,50", "Start", "start.html") +
                                        Area("60,10,90,50", "Back", "JavaScript:History.Back()")));
+}
+
+void WriteGeneratedSimulation(const std::filesystem::path& folder, int pages) {
+    const auto name = [pages](int page) {
+        return "page" + std::to_string(std::min(page, pages - 1));
+    };
+    for (int page = 0; page < pages; ++page) {
+        const std::string next = name(page + 1) + ".html";
+        WritePage(
+            folder, name(page),
+            MapImage(name(page) + ".png",
+                     Area("10,10,50,50", "Go", next) +
+                         Area("60,10,100,50", "Go", name(page + 2) + ".html") +
+                         Area("110,10,150,50", "Go", "javascript:history.back()") +
+                         Area("160,10,200,50", "Go", name(0) + ".html") +
+                         Area("210,10,250,50", "Go", name(page / 2) + ".html")),
+            "",
+            "<a href='" + next + "' style='position:absolute; left:20px; top:320px'>Next</a>\r\n");
+    }
 }
 
 }  // namespace htmlsim::testing

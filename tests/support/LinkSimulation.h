@@ -15,4 +15,9 @@ void WriteFlawedSimulation(const std::filesystem::path& folder);
 // Clean: start.html and next.html lead to each other, next.html also back.
 void WriteCleanSimulation(const std::filesystem::path& folder);
 
+// Generated: page0.html to page<pages - 1>.html, each with its picture page<k>.png and five
+// areas (on to the next two pages, back, to the first page and to page k / 2) and an anchor to
+// the next page; the last page leads to itself. Every page is reached, none has a problem.
+void WriteGeneratedSimulation(const std::filesystem::path& folder, int pages);
+
 }  // namespace htmlsim::testing

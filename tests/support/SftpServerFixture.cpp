@@ -35,8 +35,9 @@ void SftpServerFixture::ChangeHostKey() {
 }
 
 void SftpServerFixture::AuthorizeKey(const std::string& publicKeyFile) {
-    WriteFileBytes(mState.File("authorized_keys"),
-                   ReadFileBytes(mState.File("authorized_keys")) + ReadFileBytes(publicKeyFile));
+    const std::string keys = mState.File("authorized_keys");
+    WriteFileBytes(keys,
+                   (mKeysAuthorized ? ReadFileBytes(keys) : "") + ReadFileBytes(publicKeyFile));
     mKeysAuthorized = true;
 }
 

@@ -26,16 +26,22 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(mPath, ignored);
 }
 
+// A file that cannot be read or written fails the test: it never passes for an empty one.
 std::string ReadFileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
+    if (!in || std::filesystem::is_directory(path)) {
+        throw std::runtime_error("cannot read " + path.string());
+    }
     std::ostringstream bytes;
-    bytes << in.rdbuf();
+    bytes << in.rdbuf();  // an empty file leaves `bytes` failed, and empty
     return bytes.str();
 }
 
 void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
+    if (!(out << bytes) || !out.flush()) {
+        throw std::runtime_error("cannot write " + path.string());
+    }
 }
 
 }  // namespace htmlsim::testing

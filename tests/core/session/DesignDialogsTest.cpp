@@ -56,6 +56,7 @@ TEST_F(DesignDialogs, TextThatIsNoWhole16BitNumberIsRefusedAndNotWritten) {
         EXPECT_EQ(model.Boxes[kAreaHeight], "5");
     };
     OpenMapAreaDialog();
+    ASSERT_EQ(forms.areaDialogs, 1);
     EXPECT_NE(Section("Images").find("COORDS='10,10,60,15'"), std::string::npos);
 }
 
@@ -83,6 +84,7 @@ TEST_F(DesignDialogs, SavedValueSetsAreRecalledInLaterDialogsAndReplacedByName) 
     };
     Mouse().MouseDown(kRightButton, 120, 320);  // an area of another image
     interaction.RunCommand("mnuAreaProperties");
+    EXPECT_EQ(forms.areaDialogs, 2);
 }
 
 TEST_F(DesignDialogs, CanvasAreasChooseTheirClickTypeAndBrowsingLinksRelatively) {
@@ -98,6 +100,7 @@ TEST_F(DesignDialogs, CanvasAreasChooseTheirClickTypeAndBrowsingLinksRelatively)
     };
     Mouse().MouseDown(kRightButton, 160, 320);
     interaction.RunCommand("mnuAreaProperties");
+    ASSERT_EQ(forms.areaDialogs, 1);
     EXPECT_NE(Section("CanvasScript_Top").find(",./more/page.htm,left');"), std::string::npos);
 }
 
@@ -127,6 +130,7 @@ TEST_F(DesignDialogs, TheImageDialogChangesTheImageOnlyWhenTheUserDoes) {
     };
     Mouse().MouseDown(kRightButton, 250, 150);
     interaction.RunCommand("mnuImageProperties");
+    ASSERT_EQ(forms.imageDialogs, 1);
     EXPECT_EQ(session.Design().Image(1).ImageType, kImageMap);
     EXPECT_EQ(session.Design().Image(1).HREF, "");
 
@@ -141,6 +145,7 @@ TEST_F(DesignDialogs, TheImageDialogChangesTheImageOnlyWhenTheUserDoes) {
         EXPECT_FALSE(model.TopValid());
     };
     interaction.RunCommand("mnuImageProperties");
+    ASSERT_EQ(forms.imageDialogs, 2);
     EXPECT_NE(Section("Images").find("<a HREF='page.html'><IMG SRC='shot.png' Name='Map1' "
                                      "TITLE='Page' BORDER='0' Width='200' Height='150' "
                                      "STYLE='position:absolute; left:-20px; top:50px'/></a>"),

@@ -18,6 +18,13 @@ std::vector<std::string> VisibleItems(const PopupMenu& menu) {
     return captions;
 }
 
+// A missing item fails the test instead of reading as disabled.
+bool Enabled(const PopupMenu& menu, const std::string& itemName) {
+    const MenuItem* item = menu.Find(itemName);
+    EXPECT_NE(item, nullptr) << itemName << " is not in the menu";
+    return item != nullptr && item->enabled;
+}
+
 TEST_F(DesignMouseTest, DrawingAnAreaOnAnImageMapNamesItLinksItAndWritesItsAreaLine) {
     Mouse().MouseDown(kRightButton, 250, 150);
     ASSERT_TRUE(interaction.RunCommand("mnuPalDefineClickableArea"));
@@ -148,12 +155,12 @@ TEST_F(DesignMouseTest, AQuickClickFollowsTheLinkUnderThePointerForItsButton) {
 
 TEST_F(DesignMouseTest, TheRightButtonOpensTheMenuOfWhatLiesUnderThePointer) {
     Mouse().MouseDown(kRightButton, 10, 10);
-    EXPECT_FALSE(mouseView.menus.at(0).Find("mnuPalAddAnchor")->enabled);  // no command yet
+    EXPECT_FALSE(Enabled(mouseView.menus.at(0), "mnuPalAddAnchor"));  // no command yet
     interaction.SetCommand("mnuPalAddAnchor", [] {});
     interaction.SetCommand("mnuPalCaptureImage", [] {});
     Mouse().MouseDown(kRightButton, 10, 10);
-    EXPECT_TRUE(mouseView.menus[1].Find("mnuPalAddAnchor")->enabled);
-    EXPECT_FALSE(mouseView.menus[1].Find("mnuPalCaptureImage")->enabled);
+    EXPECT_TRUE(Enabled(mouseView.menus[1], "mnuPalAddAnchor"));
+    EXPECT_FALSE(Enabled(mouseView.menus[1], "mnuPalCaptureImage"));
 
     Mouse().MouseDown(kRightButton, 120, 70);
     EXPECT_EQ(VisibleItems(mouseView.menus[2]), (std::vector<std::string>{"Properties", "Remove"}));

@@ -5,8 +5,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <chrono>
-
 #include "FakeFtpClient.h"
 #include "FakeFtpDialogs.h"
 #include "FtpServerFixture.h"
@@ -145,9 +143,7 @@ TEST(CurlFtpClientTimeouts, AServerThatNeverAnswersIsGivenUp) {
     details.host = "127.0.0.1";
     details.port = ntohs(address.sin_port);
     dialogs.connectionAnswers.push_back(details);
-    const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(client.Connect());
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
     EXPECT_TRUE(client.StatusFlag());
     EXPECT_EQ(client.LastError(), "The FTP server 127.0.0.1:" + std::to_string(details.port) +
                                       " did not answer in time.");

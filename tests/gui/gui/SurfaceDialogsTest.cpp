@@ -72,16 +72,20 @@ TEST_F(SurfaceDialogs, TheAreaDialogAppliesEveryFieldAndRecallsSavedValueSets) {
 
 TEST_F(SurfaceDialogs, TheImageDialogChangesTheTypeOnlyWhenTheUserDoes) {
     htmlsim::testing::WriteFileBytes(folder.File("b.html"), "");
+    int scriptsRun = 0;
     WhenDialogOpens([&](QDialog& dialog) {
+        ++scriptsRun;
         EXPECT_EQ(dialog.windowTitle(), "Image Properties");
         EXPECT_TRUE(Find<QRadioButton>(dialog, "optImageType2")->isChecked());
         EXPECT_TRUE(Find<QGroupBox>(dialog, "fraMap")->isVisibleTo(&dialog));
         EXPECT_FALSE(Find<QGroupBox>(dialog, "fraLink")->isVisibleTo(&dialog));
     });
     Choose(QPoint(250, 150), "mnuImageProperties");
+    ASSERT_EQ(scriptsRun, 1);
     EXPECT_EQ(Design().Image(1).ImageType, kImageMap);
 
     WhenDialogOpens([&](QDialog& dialog) {
+        ++scriptsRun;
         Find<QRadioButton>(dialog, "optImageType1")->click();
         EXPECT_TRUE(Find<QGroupBox>(dialog, "fraLink")->isVisibleTo(&dialog));
         EXPECT_FALSE(Find<QGroupBox>(dialog, "fraMap")->isVisibleTo(&dialog));
@@ -89,6 +93,7 @@ TEST_F(SurfaceDialogs, TheImageDialogChangesTheTypeOnlyWhenTheUserDoes) {
         Retype(Find<QComboBox>(dialog, "cboHREF")->lineEdit(), "b.htm");
     });
     Choose(QPoint(250, 150), "mnuImageProperties");
+    ASSERT_EQ(scriptsRun, 2);
     EXPECT_EQ(Design().Image(1).ImageType, kImageHyperlink);
     EXPECT_NE(Section("Images").find("<a HREF='b.htm'><IMG SRC='shot.png' Name='Map1'"),
               std::string::npos)

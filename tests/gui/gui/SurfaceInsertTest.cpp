@@ -77,8 +77,8 @@ TEST_F(SurfaceInsert, APastedPictureIsSavedBesideTheDocumentAndPainted) {
     dialogs.fileAnswers.push_back(folder.File("new.html"));
     dialogs.inputAnswers.push_back("shot");
     ChooseOnEmptySurface("mnuPalAddImageFromClipboard");
-    EXPECT_TRUE(enabled["mnuPalAddImageFromClipboard"]);
-    EXPECT_FALSE(enabled["mnuFileAddImageFromFTP"]);
+    EXPECT_TRUE(enabled.at("mnuPalAddImageFromClipboard"));
+    EXPECT_FALSE(enabled.at("mnuFileAddImageFromFTP"));  // at(): a missing item fails
     EXPECT_TRUE(std::filesystem::exists(folder.File("shot.jpg")));
     EXPECT_EQ(Images().find("<canvas id='Canvas_1' SRC='shot.jpg' width='40' Height='30'"), 0u);
     const QColor painted = window.DesignTab()->Canvas().RenderImage().pixel(20, 15);

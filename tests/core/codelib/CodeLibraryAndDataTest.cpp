@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <optional>
+
+#include "FakeDialogs.h"
+#include "TempFolder.h"
+#include "codelib/CodeLibrary.h"
+#include "codelib/DataFolder.h"
+#include "codelib/LineBreaks.h"
+#include "codelib/SnippetDate.h"
+
+namespace htmlsim {
+namespace {
+
+using testing::FakeDialogs;
+using testing::ReadFileBytes;
+using testing::TempFolder;
+using testing::WriteFileBytes;
+
+constexpr int64_t kHtml = 2;
+constexpr int64_t kPhp = 3;
+constexpr int64_t kBrenx = 2;
+const std::string kDate = "03/05/2026";
+
+class CodeLibraryTest : public ::testing::Test {
+  protected:
+    CodeLibraryTest() { Open(); }
+
+    // Opens the library as the window does: tables first, then the queries.
+    void Open() {
+        library = std::make_unique<CodeLibrary>(dialogs, folder.Path() / "Data");
+        library->CreateLibraryTables();
+        library->OpenLibraryQueries();
+    }
+    std::string File(const std::string& name) {
+        return ReadFileBytes(folder.Path() / "Data" / name);
+    }
+    ListEntry Add(const std::string& name, int64_t author = kBrenx, int64_t type = kHtml) {
+        return library->AddSnippet(name, author, type, kDate).value();
+    }
+
+    TempFolder folder;
+    FakeDialogs dialogs;
+    std::unique_ptr<CodeLibrary> library;
+};
+
+TEST_F(CodeLibraryTest, FirstStartMakesTheThreeTablesWithTheirFirstRows) {
+    EXPECT_EQ(File("SnippetTypes.dat"),
+              "2,\"HTML\"\r\n3,\"PHP\"\r\n4,\"JavaScript\"\r\n5,\"ASP\"\r\n6,\"VB6\"\r\n");
+    EXPECT_EQ(File("Authors.dat"), "2,\"Brenx\"\r\n");
+    EXPECT_EQ(File("ProcedureLib.dat"), "");
+    EXPECT_EQ(library->FillListFromQuery("select * from SnippetTypes order by name", "name", "id"),
+              (std::vector<ListEntry>{
+                  {"ASP", 5}, {"HTML", 2}, {"JavaScript", 4}, {"PHP", 3}, {"VB6", 6}}));
+    EXPECT_EQ(library->GetSnippetTypeName(4), "JavaScript");
+
+    // A second start changes nothing.
+    Open();
+    EXPECT_EQ(File("Authors.dat"), "2,\"Brenx\"\r\n");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(CodeLibraryTest, AwkwardCodeIsStoredInTheLibraryFormatAndReadBackUnchanged) {
+    const std::string code =
+        "Function Q(a, b)\r\n  Q = \"it's\" & 'x' & chr$(253)\r\nEnd Function, done;\r\n";
+    const auto entry = Add("Quote  ");
+    EXPECT_EQ(entry, (ListEntry{"Quote", 1}));
+    Snippet edited{1, "Quote", code, "12/31/2025", kBrenx, kPhp};
+    ASSERT_TRUE(library->StoreSnippet(edited));
+
+    EXPECT_EQ(File("ProcedureLib.dat"), "1\xFD\xFCQuote\xFC\xFD\xFC" + code +
+                                            "\xFC\xFD\xFC"
+                                            "12/31/2025\xFC\xFD"
+                                            "2\xFD"
+                                            "3\xFF\xFE");
+    Open();
+    const auto listed = library->ProcedureEntries(kPhp, kBrenx);
+    ASSERT_EQ(listed, (std::vector<ListEntry>{{"Quote", 1}}));
+    library->SelectProcedure(listed[0].itemData);
+    EXPECT_EQ(library->CurrentSnippet().value().codeText, code);
+}
+
+TEST_F(CodeLibraryTest, AddingAnExistingNameAddsNoRecordAndSelectsIt) {
+    Add("First");
+    Add("Second", kBrenx, kPhp);
+    const auto bytes = File("ProcedureLib.dat");
+
+    EXPECT_EQ(Add("First", kBrenx, kPhp), (ListEntry{"First", 1}));
+    EXPECT_EQ(library->CurrentProcID(), 1);
+    EXPECT_EQ(File("ProcedureLib.dat"), bytes);
+    EXPECT_FALSE(library->AddSnippet("  ", kBrenx, kHtml, kDate).has_value());
+}
+
+TEST_F(CodeLibraryTest, DeletingEitherOfTwoSnippetsOfOneNameDeletesTheFirst) {
+    Add("Twin");
+    Add("Other");
+    Add("Keep");
+    library->SelectProcedure(2);
+    ASSERT_TRUE(library->StoreSnippet({2, "Twin", "second twin", kDate, kBrenx, kHtml}));
+
+    EXPECT_EQ(library->ProcedureEntries(kHtml, kBrenx),
+              (std::vector<ListEntry>{{"Twin", 1}, {"Twin", 2}, {"Keep", 3}}));
+    ASSERT_TRUE(library->DeleteSnippet("Twin"));
+    EXPECT_EQ(library->ProcedureEntries(kHtml, kBrenx),
+              (std::vector<ListEntry>{{"Twin", 2}, {"Keep", 3}}));
+    EXPECT_FALSE(library->DeleteSnippet("Nobody"));
+}
+
+TEST_F(CodeLibraryTest, SnippetWithoutAuthorAndTypeGetsMinusOneAndNoFilterShowsIt) {
+    Add("Loose", CodeLibrary::kNoChoice, CodeLibrary::kNoChoice);
+    const auto snippet = library->AllSnippets().at(0);
+    EXPECT_EQ(snippet.authorsId, -1);
+    EXPECT_EQ(snippet.snippetTypesId, -1);
+    EXPECT_TRUE(library->ProcedureEntries(kHtml, kBrenx).empty());
+    EXPECT_TRUE(library->ProcedureEntries(0, 0).empty());
+}
+
+TEST_F(CodeLibraryTest, StoringWhileTheQueryIsElsewhereIsRefused) {
+    Add("a");
+    Add("b");
+    library->SelectProcedure(1);
+    library->ProcedureEntries(kHtml, kBrenx);  // walks the query past its records
+    const auto bytes = File("ProcedureLib.dat");
+    EXPECT_FALSE(library->StoreSnippet({1, "x", "", kDate, kBrenx, kHtml}));
+    EXPECT_EQ(dialogs.MessageTexts(),
+              std::vector<std::string>{"Procedures Query is not on the correct record."});
+    EXPECT_EQ(File("ProcedureLib.dat"), bytes);
+}
+
+TEST_F(CodeLibraryTest, UnreadableTablesAreReportedAndKept) {
+    const auto data = folder.Path() / "Data";
+    WriteFileBytes(data / "Authors.dat", "2,\"Brenx\r\n");
+    WriteFileBytes(data / "SnippetTypes.dat", "");
+    Open();
+    EXPECT_EQ(dialogs.MessageTexts(),
+              (std::vector<std::string>{"The table file '" + (data / "Authors.dat").string() +
+                                            "' is corrupt at line 1: a text is not closed.",
+                                        "Failed to Initialize the Authors table.",
+                                        "Failed to Initialize the SnippetTypes table."}));
+    EXPECT_EQ(dialogs.messages[1].icon, MessageIcon::Critical);
+    EXPECT_EQ(ReadFileBytes(data / "Authors.dat"), "2,\"Brenx\r\n");
+}
+
+TEST_F(CodeLibraryTest, ACorruptLibraryFileIsReportedOnceAndAddingChangesNothing) {
+    const auto file = folder.Path() / "Data" / "ProcedureLib.dat";
+    WriteFileBytes(file, "1\xFD\xFCunclosed");
+    Open();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_FALSE(library->AddSnippet("New", kBrenx, kHtml, kDate).has_value());
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(ReadFileBytes(file), "1\xFD\xFCunclosed");
+}
+
+TEST_F(CodeLibraryTest, ALibraryFileWithoutItsDefinitionIsAdopted) {
+    TempFolder other;
+    const std::string record =
+        "7\xFD\xFCOld\xFC\xFD\xFC\x63ode\xFC\xFD\xFC"
+        "01/02/2003\xFC\xFD"
+        "2\xFD"
+        "2\xFF\xFE";
+    WriteFileBytes(other.Path() / "ProcedureLib.dat", record);
+    CodeLibrary adopted(dialogs, other.Path());
+    adopted.CreateLibraryTables();
+    adopted.OpenLibraryQueries();
+    EXPECT_EQ(ReadFileBytes(other.Path() / "ProcedureLib.dat"), record);
+    EXPECT_EQ(adopted.ProcedureEntries(kHtml, kBrenx), (std::vector<ListEntry>{{"Old", 1}}));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST(LineBreaks, EditedCodeGetsBackTheLineBreaksItWasStoredWith) {
+    EXPECT_EQ(WithStoredLineBreaks("a\nb\n", "x\r\ny"), "a\r\nb\r\n");
+    EXPECT_EQ(WithStoredLineBreaks("a\nb", ""), "a\r\nb");
+    EXPECT_EQ(WithStoredLineBreaks("a\r\nb\n", "x"), "a\r\nb\r\n");
+    EXPECT_EQ(WithStoredLineBreaks("a\nb", "x\ny"), "a\nb");
+}
+
+TEST(SnippetDate, IsMonthFirstWithSlashes) {
+    EXPECT_EQ(FormatSnippetDate({987, 12, 31}), "12/31/0987");
+}
+
+// Sets an environment variable for one test and puts the old value back.
+class ScopedEnvironment {
+  public:
+    ScopedEnvironment(const char* name, const char* value) : mName(name) {
+        if (const char* old = std::getenv(name)) {
+            mOld = old;
+        }
+        value ? setenv(name, value, 1) : unsetenv(name);
+    }
+    ~ScopedEnvironment() { mOld ? setenv(mName, mOld->c_str(), 1) : unsetenv(mName); }
+
+  private:
+    const char* mName;
+    std::optional<std::string> mOld;
+};
+
+TEST(DataFolder, OverrideThenWritableProgramFolderThenUserDataFolder) {
+    testing::TempFolder program;
+    {
+        ScopedEnvironment chosen("HTMLSIM_DATA_DIR", "/chosen/data");
+        EXPECT_EQ(ResolveDataFolder(program.Path()), "/chosen/data");
+    }
+    ScopedEnvironment noOverride("HTMLSIM_DATA_DIR", nullptr);
+    EXPECT_EQ(ResolveDataFolder(program.Path()), program.Path());
+
+    const std::filesystem::path readOnly = "/proc/self";  // never writable as a folder
+    {
+        ScopedEnvironment dataHome("XDG_DATA_HOME", "/home/u/data");
+        EXPECT_EQ(ResolveDataFolder(readOnly), "/home/u/data/htmlsim/Data");
+    }
+    ScopedEnvironment noDataHome("XDG_DATA_HOME", nullptr);
+    ScopedEnvironment home("HOME", "/home/u");
+    EXPECT_EQ(ResolveDataFolder(readOnly), "/home/u/.local/share/htmlsim/Data");
+}
+
+}  // namespace
+}  // namespace htmlsim

@@ -1,0 +1,308 @@
+#include <gtest/gtest.h>
+
+#include "FakeDialogs.h"
+#include "FakeTextMeasurer.h"
+#include "ImportFixture.h"
+#include "document/HtmlTag.h"
+#include "document/SectionDocument.h"
+#include "import/ImportValues.h"
+#include "surface/PageControls.h"
+
+namespace htmlsim {
+namespace {
+
+TEST(HtmlTag, QuotesWhitespaceAndLinesAsBrowsersReadThem) {
+    const std::string text =
+        "x <IMG\r\n\tSRC = 'a b.jpg'\n alt=\"1 > 0 &amp; &quot;q&quot;\" Title='it&#39;s'"
+        " width=40 ismap data-x=\"\"/> y";
+    const std::optional<HtmlTag> tag = NextHtmlTag(text, 0);
+    ASSERT_TRUE(tag);
+    EXPECT_EQ(tag->Kind, HtmlTagKind::Start);
+    EXPECT_EQ(tag->Name, "IMG");
+    EXPECT_TRUE(tag->SelfClosing);
+    EXPECT_EQ(text.substr(tag->Start, 4), "<IMG");
+    EXPECT_EQ(text.substr(tag->End), " y");
+    EXPECT_EQ(text.substr(tag->CloseAt, 2), "/>");
+    EXPECT_EQ(tag->Get("src"), "a b.jpg");
+    EXPECT_EQ(tag->Get("ALT"), "1 > 0 &amp; \"q\"");  // only &quot; and &#39; decoded
+    EXPECT_EQ(tag->Get("title"), "it's");
+    EXPECT_EQ(tag->Get("Width"), "40");
+    ASSERT_TRUE(tag->Find("ISMAP"));
+    EXPECT_FALSE(tag->Find("ISMAP")->HasValue());
+    EXPECT_EQ(tag->Find("DATA-X")->ValueEnd - tag->Find("DATA-X")->ValueStart, 2u);
+    const HtmlAttribute& width = *tag->Find("WIDTH");
+    EXPECT_EQ(text.substr(width.ValueStart, width.ValueEnd - width.ValueStart), "40");
+
+    // A "<" that opens no tag is text; comments and the DOCTYPE are tags of their own.
+    const std::string other = "a < b <!-- <IMG SRC='x'> --><!DOCTYPE html></P >";
+    std::optional<HtmlTag> next = NextHtmlTag(other, 0);
+    ASSERT_TRUE(next);
+    EXPECT_EQ(next->Kind, HtmlTagKind::Other);
+    EXPECT_EQ(other.substr(next->End, 2), "<!");
+    next = NextHtmlTag(other, next->End);
+    EXPECT_EQ(next->Kind, HtmlTagKind::Other);
+    next = NextHtmlTag(other, next->End);
+    EXPECT_EQ(next->Kind, HtmlTagKind::End);
+    EXPECT_EQ(next->Name, "P");
+    EXPECT_FALSE(NextHtmlTag("<img src='unclosed>", 0));
+}
+
+TEST(HtmlTag, EndTagsMatchWithNesting) {
+    const std::string text =
+        "<div a><div><img></div><script>'</div>'</script></div>tail"
+        "<input type=x></input><input><p>";
+    const std::optional<HtmlTag> outer = NextHtmlTag(text, 0);
+    const std::optional<HtmlTag> end = MatchingEndTag(text, *outer);
+    ASSERT_TRUE(end);
+    EXPECT_EQ(text.substr(end->End, 4), "tail");
+    const std::optional<HtmlTag> input = NextHtmlTag(text, end->End);
+    const std::optional<HtmlTag> inputEnd = MatchingEndTag(text, *input);
+    ASSERT_TRUE(inputEnd);  // the program's own "<input ...></input>"
+    const std::optional<HtmlTag> bare = NextHtmlTag(text, inputEnd->End);
+    EXPECT_FALSE(MatchingEndTag(text, *bare));
+    EXPECT_FALSE(MatchingEndTag(text, *NextHtmlTag(text, bare->End)));
+
+    EXPECT_EQ(EndOfElementLine("<a>  \r\nx", 3), 7u);
+    EXPECT_EQ(EndOfElementLine("<a>\nx", 3), 4u);
+    EXPECT_EQ(EndOfElementLine("<a> <b>", 3), 3u);
+}
+
+TEST(ImportValues, UnquoteParenthesesAndBooleans) {
+    EXPECT_EQ(Unquote("'x'"), "x");
+    EXPECT_EQ(Unquote("`'x'`"), "x");
+    EXPECT_EQ(Unquote("\"x'"), "\"x'");
+
+    EXPECT_EQ(ParenthesisContent("Areas.push('1,2,3,4,a.htm,left');"), "'1,2,3,4,a.htm,left'");
+
+    testing::FakeDialogs dialogs;
+    for (std::string truth : {"yes", "True", "-1", "checked"}) {
+        EXPECT_TRUE(InterpretBoolean(truth, dialogs));
+    }
+    for (std::string falsehood : {"false", "No", "0", "", "unchecked"}) {
+        EXPECT_FALSE(InterpretBoolean(falsehood, dialogs));
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+    std::string text = "maybe";
+    EXPECT_FALSE(InterpretBoolean(text, dialogs));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, "MAYBE");
+}
+
+}  // namespace
+}  // namespace htmlsim
+
+namespace htmlsim::testing {
+namespace {
+
+using DocumentImport = ImportFixture;
+
+const std::string kMapImage =
+    "<IMG SRC='a.jpg' Width='400' Height='300' STYLE='position:absolute; left:100px; "
+    "top:200px' UseMap='#Map1'/>\r\n";
+const std::string kMap1 =
+    "<map name='map1'>\r\n"
+    "<AREA SHAPE='rect' COORDS='10,10,50,40' Title='Next' HREF='p2.htm'/> \r\n"
+    "<P>skipped</P>\r\n"
+    "<AREA SHAPE='rect' COORDS='0,0,5.5,2' Title=''/> \r\n"
+    "</map>\r\n";
+
+// What a page reads as is pinned by the cases of tests/corpus/design; here what the JSON does
+// not show: the element each area comes from and the outlines on the surface.
+TEST_F(DocumentImport, AMapServingTwoImagesGivesThemAreasOfTheSameElements) {
+    ImportImages(kMap1 + kMapImage + kMap1 + kMapImage);
+    ASSERT_EQ(design.Areas.Count(), 4u);
+    EXPECT_EQ(Area(4).ImageID, 2);
+    EXPECT_EQ(Area(4).Origin, Area(2).Origin);
+    EXPECT_EQ(surface.VisibleOutlines(), (std::vector<int>{0, 1, 2, 3}));
+}
+
+TEST_F(DocumentImport, BlankDocumentDropsOnlyTheAreas) {
+    ImportImages(kMapImage + kMap1);
+    ASSERT_EQ(design.Areas.Count(), 2u);
+    Import(" \r\n  \r\n");
+    EXPECT_EQ(design.Areas.Count(), 0u);
+    EXPECT_TRUE(surface.VisibleOutlines().empty());
+    EXPECT_EQ(design.ImageCount(), 1);
+
+    // A new import reuses the outlines from 0 on.
+    ImportImages(kMapImage + kMap1);
+    EXPECT_EQ(Area(2).Index, 1);
+}
+
+TEST_F(DocumentImport, LongSectionsAreReadWhole) {
+    std::string images;
+    for (int i = 0; i < 400; ++i) {
+        images += "<IMG SRC='b.png' Name='image number " + std::to_string(i) +
+                  "' Width='10' STYLE='position:absolute; left:" + std::to_string(i) +
+                  "px; top:0px'/>\r\n";
+    }
+    ASSERT_GT(images.size(), 32767u);
+    ImportImages(images);
+    EXPECT_TRUE(dialogs.messages.empty());
+    ASSERT_EQ(design.ImageCount(), 400);
+    EXPECT_EQ(Image(400).Left, 399);
+}
+
+using ImageImport = ImportFixture;
+
+// The fields read are pinned by the cases of tests/corpus/design; here the pictures behind them.
+TEST_F(ImageImport, EachPictureIsLoadedOnceAndPaintedWhenItsImageIsWhole) {
+    ImportImages(
+        "<IMG SRC='a.jpg' Width='200'/>\r\n"
+        "<IMG SRC='./a.jpg' Height='150'/>\r\n"
+        "<IMG SRC='/doc/a.jpg'/>\r\n");
+    EXPECT_EQ(pictures.loadedPaths, std::vector<std::string>{"/doc/a.jpg"});  // once per import
+    ASSERT_EQ(surface.paints.size(), 3u);
+    EXPECT_EQ(surface.paints.at(0).picture, Image(1).PCT.get());
+
+    ImportImages(
+        "<IMG SRC='a.jpg' Width='10' STYLE='left:auto; top:5px'/>\r\n"
+        "<IMG SRC='missing.jpg' Width='10'/>\r\n"
+        "<IMG SRC='b.png' Width='10'/>\r\n");
+    EXPECT_EQ(Image(2).PCT, nullptr);
+    EXPECT_EQ(surface.paints.size(), 1u);  // only the last one is painted
+}
+
+using Texts = std::vector<std::string>;
+
+// The design's document with these control sections, imported into page controls whose
+// writer keeps `document` up to date, as the editor's does.
+class ControlImport : public ImportFixture {
+  protected:
+    ControlImport() { context.controls = &controls; }
+
+    void ImportControls(const std::string& labels, const std::string& anchors,
+                        const std::string& inputs) {
+        document = PageDocument({{"Images", ""},
+                                 {"Labels", labels},
+                                 {"Anchors", anchors},
+                                 {"Inputs", inputs},
+                                 {"Balloons", ""}});
+        Import(document);
+    }
+
+    FakeTextMeasurer measurer;
+    std::string document;
+    int writes = 0;
+    PageControls controls{measurer, dialogs,
+                          [this](const std::string& name, const std::string& body) {
+                              ++writes;
+                              ReplaceSectionBody(document, name, body, dialogs);
+                          }};
+};
+
+TEST_F(ControlImport, LabelsComeBackInOrderWithTheirStyleAndText) {
+    ImportControls(
+        "<Label style='position:absolute; left:10px; top:20px'>One</Label>\r\n"
+        "<LABEL id='b' style='left:30px; top:40px'><b>Two</b></LABEL>\r\n"
+        "<label>Three</label>\r\n",
+        "", "");
+    EXPECT_TRUE(dialogs.messages.empty());
+    ASSERT_EQ(controls.LabelCount(), 3);
+    EXPECT_EQ(controls.Label1[0].Style(), "position:absolute; left:10px; top:20px");
+    EXPECT_EQ(controls.Label1[1].InnerHTML(), "<b>Two</b>");
+    EXPECT_EQ(controls.Label1.Placement(1).Top, 40);
+    EXPECT_EQ(controls.Label1.Placement(1).Width, 80);  // "<b>Two</b>" drawn as it stands
+    EXPECT_EQ(writes, 0);
+}
+
+TEST_F(ControlImport, FewerAnchorsUnloadTheRestAndAnEmptySectionHidesElementZero) {
+    std::string five;
+    for (int i = 0; i < 5; ++i) {
+        five += "<a href='p" + std::to_string(i) + ".htm' style='left:1px; top:2px'>A</a>\r\n";
+    }
+    ImportControls("", five, "");
+    EXPECT_EQ(controls.Anchor1.LoadedBound(), 5);
+
+    ImportControls("", "<a class='c' href='x.htm' name='n' target='t'>Only</a>\r\n", "");
+    EXPECT_EQ(controls.Anchor1.LoadedBound(), 1);
+    EXPECT_EQ(controls.Anchor1[0].HTML(), "<a class='c' href='x.htm' name='n' target='t'>Only</a>");
+
+    ImportControls("", "", "");
+    EXPECT_EQ(controls.AnchorCount(), 0);
+    EXPECT_FALSE(controls.Anchor1.Placement(0).Visible);
+}
+
+TEST_F(ControlImport, InputFlagsAndNumbers) {
+    ImportControls("", "",
+                   "<input type=checkbox checked=yes maxlength=10abc value='v'>Cap</input>\r\n"
+                   "<input type=checkbox checked=on>x</input>\r\n"
+                   "<input type='radio' checked='true' value='r'></input>\r\n"
+                   "<input type='password' value='abcde'></input>\r\n");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Input cannot be recognized for true or false evaluation.");
+    EXPECT_EQ(dialogs.messages[0].title, "ON");
+    ASSERT_EQ(controls.InputCount(), 4);
+    const Input& checkbox = controls.Input1[0];
+    EXPECT_TRUE(checkbox.Checked());
+    EXPECT_EQ(checkbox.MaxLength(), 10);
+    EXPECT_FALSE(controls.Input1[1].Checked());
+    EXPECT_TRUE(controls.Input1[2].Checked());
+    EXPECT_EQ(controls.Input1[2].HTML().find("Checked"), std::string::npos);
+    EXPECT_EQ(controls.Input1[3].Layout().ChildText, "*****");
+    EXPECT_EQ(writes, 0);
+    // Reading writes nothing back: the section keeps the text as it was typed.
+    EXPECT_NE(GetSectionText(document, "Inputs").find("checked=on"), std::string::npos);
+}
+
+TEST_F(ControlImport, AFailingInputIsReportedCountedHiddenAndNeverLeftRefreshing) {
+    ImportControls("", "",
+                   "<input type='text' size='99999' value='big'></input>\r\n"
+                   "<input type='text' maxlength='-40000'></input>\r\n"
+                   "<input type='text' value='fine'></input>\r\n"
+                   "<P>no input</P>\r\n");
+    // Collected: each text once, with its count.
+    EXPECT_EQ(dialogs.MessageTexts(), (Texts{"Overflow", "Tag Not Understood: 'P'"}));
+    ASSERT_EQ(dialogs.collected.size(), 1u);
+    EXPECT_EQ(dialogs.collected[0][0].count, 2u);
+    ASSERT_EQ(controls.InputCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(controls.Input1[i].IsRefreshing()) << i;
+    }
+    EXPECT_FALSE(controls.Input1.Placement(0).Visible);
+    EXPECT_TRUE(controls.Input1.Placement(2).Visible);
+    EXPECT_EQ(controls.Input1[2].Value(), "fine");
+}
+
+TEST_F(ControlImport, WhatTheWritersProduceReadsBackTheSame) {
+    ImportControls("", "", "");
+    controls.AddLabel();
+    controls.AddAnchor();
+    controls.AddInput();
+    Anchor& anchor = controls.Anchor1[0];
+    anchor.SetHREF("Next.htm");
+    anchor.SetTarget("_top");
+    anchor.SetName2("a1");
+    anchor.SetClass("nav");
+    anchor.SetStyle("position:absolute; left:70px; top:80px; color:Red; font-weight:Bold");
+    Input& input = controls.Input1[0];
+    input.SetIsRefreshing(true);
+    input.SetType2("CHECKBOX");  // the type is read back in upper case
+    input.SetSize(4);
+    input.SetReadOnly(true);
+    input.SetChecked(true);
+    input.SetCaption("Agree");
+    input.SetIsRefreshing(false);
+    input.SetValue("yes");
+    const Texts written{controls.Label1[0].HTML(), anchor.HTML(), input.HTML()};
+
+    Import(document);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(
+        (Texts{controls.Label1[0].HTML(), controls.Anchor1[0].HTML(), controls.Input1[0].HTML()}),
+        written);
+    EXPECT_EQ(controls.Anchor1.Placement(0).Left, 70);
+    EXPECT_TRUE(controls.Anchor1[0].Appearance().Font.Bold);
+}
+
+TEST_F(ControlImport, TheFirstLabelOfANewPageAddsItsSectionBeforeTheBody) {
+    document = "<HTML>\r\n<BODY>\r\n</BODY>\r\n</HTML>\r\n";
+    controls.AddLabel();
+    EXPECT_EQ(document,
+              "<HTML>\r\n<BODY>\r\n<!-- Section: Labels -->\r\n"
+              "<Label style='position:absolute; left:50px; top:50px'>Label 1</Label>\r\n"
+              "<!-- Section End -->\r\n</BODY>\r\n</HTML>\r\n");
+}
+
+}  // namespace
+}  // namespace htmlsim::testing

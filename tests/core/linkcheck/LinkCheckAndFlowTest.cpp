@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <tuple>
+
+#include "FakePictures.h"
+#include "FakeTextMeasurer.h"
+#include "LinkSimulation.h"
+#include "PageDocument.h"
+#include "TempFolder.h"
+#include "linkcheck/FlowGraphDot.h"
+#include "linkcheck/FlowLayout.h"
+#include "linkcheck/LinkCheck.h"
+#include "util/RuntimeError.h"
+#include "util/WholeFile.h"
+
+namespace htmlsim {
+namespace {
+
+// Page 0 links to pages 1 to 5; page 5 to page 6, which also links back to page 0; page 7 is
+// reached by nothing.
+TEST(FlowLayout, RowsByClicksFromTheStartWideLayersWrappedUnreachedLast) {
+    FlowGraph graph;
+    graph.pages.resize(8);
+    for (size_t page = 1; page <= 5; ++page) {
+        graph.links.push_back({0, page, "left"});
+    }
+    graph.links.push_back({5, 6, "left"});
+    graph.links.push_back({6, 0, "right"});
+    const std::vector<FlowPlace> places = LayOutFlowGraph(graph, 3);
+    auto place = [&](size_t page) {
+        return std::tuple(places[page].row, places[page].column, places[page].rowSize);
+    };
+    EXPECT_EQ(place(0), std::tuple(0, 0, 1));
+    EXPECT_EQ(place(1), std::tuple(1, 0, 3));
+    EXPECT_EQ(place(3), std::tuple(1, 2, 3));
+    EXPECT_EQ(place(4), std::tuple(2, 0, 2));
+    EXPECT_EQ(place(5), std::tuple(2, 1, 2));
+    EXPECT_EQ(place(6), std::tuple(3, 0, 1));
+    EXPECT_EQ(place(7), std::tuple(4, 0, 1));
+}
+
+}  // namespace
+}  // namespace htmlsim
+
+namespace htmlsim::testing {
+namespace {
+
+class LinkCheckTest : public ::testing::Test {
+  protected:
+    LinkReport Check(const std::string& start) {
+        for (const char* page : {"start", "next", "dead", "orphan"}) {
+            pictures.Add(folder.File(std::string(page) + ".png"), 400, 300);
+        }
+        return CheckLinks(folder.File(start), {pictures, &measurer});
+    }
+
+    TempFolder folder;
+    FakePictures pictures;
+    FakeTextMeasurer measurer;
+};
+
+// The problems, pages and links found are pinned by the cases of tests/corpus/check; here the
+// pictures found and that nothing is written.
+TEST_F(LinkCheckTest, TheCheckReadsOnly) {
+    WriteFlawedSimulation(folder.Path());
+    const std::string before = ReadWholeFile(folder.File("start.html"));
+    const LinkReport report = Check("start.html");
+    EXPECT_EQ(report.problems.size(), 7u);
+    EXPECT_TRUE(report.importNotes.empty());
+    EXPECT_EQ(report.graph.pages[0].picturePath, folder.File("start.png"));
+    EXPECT_EQ(ReadWholeFile(folder.File("start.html")), before);
+    EXPECT_FALSE(std::filesystem::exists(folder.File("missing.html")));
+    EXPECT_FALSE(std::filesystem::exists(folder.File("Sim.js")));
+    EXPECT_THROW(Check("nowhere.html"), RuntimeError);
+}
+
+TEST_F(LinkCheckTest, AGeneratedSimulationIsWalkedWholeAndClean) {
+    WriteGeneratedSimulation(folder.Path(), 40);
+    for (int page = 0; page < 40; ++page) {
+        pictures.Add(folder.File("page" + std::to_string(page) + ".png"), 400, 300);
+    }
+    const LinkReport report = CheckLinks(folder.File("page0.html"), {pictures, &measurer});
+    EXPECT_EQ(report.graph.pages.size(), 40u);
+    EXPECT_TRUE(report.problems.empty());
+}
+
+TEST_F(LinkCheckTest, ALinkLoopingThroughASymbolicLinkIsWalkedOnce) {
+    std::filesystem::create_directory_symlink(folder.Path(), folder.Path() / "loop");
+    WriteWholeFileAtomically(
+        folder.File("self.html"),
+        DesignDocument("<IMG SRC='start.png' Name='M' Width='400' Height='300' "
+                       "STYLE='position:absolute; left:0px; top:0px' UseMap='#M'/>\r\n"
+                       "<map name='M'>\r\n<AREA SHAPE='rect' COORDS='1,1,5,5' Title='Me' "
+                       "HREF='loop/self.html'/> \r\n</map>\r\n"));
+    const LinkReport report = Check("self.html");
+    EXPECT_TRUE(report.problems.empty());
+    EXPECT_EQ(report.graph.pages.size(), 1u);
+}
+
+TEST_F(LinkCheckTest, FindingsQuoteAWindows1252PageDecoded) {
+    WriteWholeFileAtomically(
+        folder.File("w.html"),
+        DesignDocument("<IMG SRC='start.png' Name='M' Width='400' Height='300' "
+                       "STYLE='position:absolute; left:0px; top:0px' UseMap='#M'/>\r\n"
+                       "<map name='M'>\r\n<AREA SHAPE='rect' COORDS='1,1,5,5' Title='Me' "
+                       "HREF='caf\xE9.html'/> \r\n</map>\r\n"));
+    const LinkReport report = Check("w.html");
+    ASSERT_EQ(report.problems.size(), 1u);
+    EXPECT_EQ(report.problems[0].text, "The link leads to a missing file: 'caf\xC3\xA9.html'.");
+}
+
+TEST(FlowGraphDot, WritesNodesArrowsAndProblemColours) {
+    LinkReport report;
+    report.graph.pages = {{"/s/a.html", "a.html", "", FlowPageState::Walked},
+                          {"/s/b \"x\".html", "b \"x\".html", "", FlowPageState::Missing},
+                          {"/s/c.html", "c.html", "", FlowPageState::Orphan}};
+    report.graph.links = {{0, 1, "left"}, {0, 0, "right"}};
+    report.problems = {{"c.html", "", LinkProblemKind::Orphan, "No page links to this page."}};
+    EXPECT_EQ(FlowGraphDot(report),
+              "digraph flow {\n"
+              "  node [shape=box];\n"
+              "  p0 [label=\"a.html\"];\n"
+              "  p1 [label=\"b \\\"x\\\".html\", color=red, fontcolor=red, style=dashed];\n"
+              "  p2 [label=\"c.html\", style=dotted, color=orange];\n"
+              "  p0 -> p1 [label=\"left\"];\n"
+              "  p0 -> p0 [label=\"right\"];\n"
+              "}\n");
+}
+
+}  // namespace
+}  // namespace htmlsim::testing

@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "model/ClickableAreas.h"
+#include "model/ImageProperties.h"
+#include "model/SectionBodies.h"
+#include "util/RuntimeError.h"
+
+namespace htmlsim {
+namespace {
+
+TEST(ClickableArea, IsWithinIncludesAllFourEdges) {
+    ClickableArea area;
+    area.Left = 10;
+    area.Top = 20;
+    area.Width = 30;
+    area.Height = 40;
+    EXPECT_TRUE(area.IsWithin(10, 20));
+    EXPECT_TRUE(area.IsWithin(40, 60));
+    EXPECT_FALSE(area.IsWithin(41, 60));
+    EXPECT_FALSE(area.IsWithin(9.5f, 30));
+
+    ClickableArea huge;
+    huge.Left = 32000;
+    huge.Width = 1000;
+    EXPECT_THROW(huge.IsWithin(0, 0), OverflowError);
+}
+
+TEST(ClickableArea, ClickTypeIsTrimmedLowerCasedAndOtherwiseLeft) {
+    ClickableArea area;
+    area.SetClickType("  Right ");
+    EXPECT_EQ(area.ClickType(), "right");
+    area.SetClickType("middle");
+    EXPECT_EQ(area.ClickType(), "left");
+}
+
+TEST(ClickableAreas, KeyedInsertionOrderedCollection) {
+    ClickableAreas areas;
+    auto first = areas.Add("Map_Area_1", 4, 3, 2, 1, 1, AreaKey(1), 7);
+    areas.Add("Map_Area_2", 0, 0, 0, 0, 2, AreaKey(2), 1);
+    areas.Add("Map_Area_3", 0, 0, 0, 0, 3, "", 1);  // no key
+    areas.Add("Map_Area_4", 0, 0, 0, 0, 4, "", 1);  // several may go without one
+
+    EXPECT_EQ(areas.Item("shapeindex=1"), first);
+    EXPECT_EQ(areas.GetItem("Map_Area_2")->Index, 2);
+    EXPECT_FALSE(areas.NameExists("MAP_AREA_4"));
+
+    EXPECT_THROW(areas.Add("again", 0, 0, 0, 0, 1, AreaKey(1), 1), RuntimeError);
+    EXPECT_THROW(areas.Item(5), RuntimeError);
+    EXPECT_THROW(areas.Remove("shapeindex=9"), RuntimeError);
+    ASSERT_EQ(areas.Count(), 4u);
+
+    areas.Remove("shapeindex=2");
+    areas.Remove(3);
+    std::vector<std::string> names;
+    for (const auto& area : areas) {
+        names.push_back(area->Name);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"Map_Area_1", "Map_Area_3"}));
+    areas.Add("reused", 0, 0, 0, 0, 2, AreaKey(2), 1);  // a removed key is free again
+    EXPECT_EQ(areas.Item(3)->Name, "reused");
+}
+
+TEST(ImageProperties, PathAndNameSplitsAtTheLastSeparatorAndDot) {
+    const std::vector<std::array<std::string, 4>> cases{
+        {"/home/u/pics/shot.one.jpg", "/home/u/pics/", "shot.one", "jpg"},
+        {"C:/a/b\\c.png", "C:/a/", "b\\c", "png"},  // a forward slash wins over a later backslash
+        {"C:\\a\\b.gif", "C:\\a\\", "b", "gif"},
+        {"  bare name ", "", "bare name", ""},
+        {"/pics/", "/pics/", "", ""},
+        {"/pics/.hidden", "/pics/", "", "hidden"},
+    };
+    for (const auto& [path, folder, name, extension] : cases) {
+        ImageProperties image;
+        image.SetPathAndName(path);
+        EXPECT_EQ(image.PathAndName(), path);
+        EXPECT_EQ(
+            (std::array<std::string, 3>{image.PathOnly(), image.FileNameOnly(), image.Extension()}),
+            (std::array<std::string, 3>{folder, name, extension}))
+            << path;
+    }
+}
+
+ImageProperties& AddImage(PageDesign& design, int32_t type, int16_t left, int16_t top) {
+    ImageProperties& image = design.AppendImage();
+    image.ImageType = type;
+    image.SRC = "./pic" + std::to_string(image.Index) + ".jpg";
+    image.Name = "Image" + std::to_string(image.Index);
+    image.Left = left;
+    image.Top = top;
+    image.Width = 200;
+    image.Height = 100;
+    return image;
+}
+
+ClickableArea& AddArea(PageDesign& design, int16_t imageID, int16_t left, int16_t top,
+                       int32_t type = kAreaClickable) {
+    const auto index = static_cast<int16_t>(design.Areas.Count() + 1);
+    auto area = design.Areas.Add("Area" + std::to_string(index), 30, 40, top, left, index,
+                                 AreaKey(index), imageID);
+    area->AreaType = type;
+    return *area;
+}
+
+TEST(SectionBodies, ImagesBodyWritesEveryKindOfElement) {
+    PageDesign design;
+    AddImage(design, kImagePlain, 0, 5).Border = 1;
+    ImageProperties& linked = AddImage(design, kImageHyperlink, 10, 20);
+    linked.HREF = "next.htm";
+    linked.Title = "Go on";
+    ImageProperties& map = AddImage(design, kImageMap, 100, 200);
+    map.MapName = "Map3";
+    AddImage(design, kImageCanvas, -5, 0);
+    ClickableArea& linkedArea = AddArea(design, 3, 110, 210);
+    linkedArea.LinkAddress = "page2.htm";
+    linkedArea.Title = "Next";
+    AddArea(design, 3, 90, 200);                 // left of its image: negative x1, no link
+    AddArea(design, 1, 110, 210);                // another image's area
+    AddArea(design, 3, 110, 210, kAreaBalloon);  // balloons are not map areas
+    AssignCanvasIds(design);
+
+    EXPECT_EQ(ImagesSectionBody(design, "\r\n"),
+              "<IMG SRC='./pic1.jpg' Name='Image1' BORDER='1' Width='200' Height='100' "
+              "STYLE='position:absolute; left:0px; top:5px'/>\r\n"
+              "<a HREF='next.htm'><IMG SRC='./pic2.jpg' Name='Image2' TITLE='Go on' BORDER='0' "
+              "Width='200' Height='100' STYLE='position:absolute; left:10px; top:20px'/></a>\r\n"
+              "<IMG SRC='./pic3.jpg' Name='Image3' BORDER='0' Width='200' Height='100' "
+              "STYLE='position:absolute; left:100px; top:200px' UseMap='#Map3'/>\r\n"
+              "<map name='Map3'>\r\n"
+              "<AREA SHAPE='rect' COORDS='10,10,50,40' Title='Next' HREF='page2.htm'/> \r\n"
+              "<AREA SHAPE='rect' COORDS='-10,0,30,30' Title=''/> \r\n"
+              "</map>\r\n"
+              "<canvas id='Canvas_4' SRC='./pic4.jpg' width='200' Height='100' "
+              "style='position:absolute; left:-5px; top:0px' "
+              "OnMouseUp='Canvas_MouseUp(this, event)' "
+              "OnMouseMove='Canvas_MouseMove(this, event)'></canvas>\r\n");
+}
+
+TEST(SectionBodies, CanvasScriptsDescribeTheCanvasAndItsAreas) {
+    PageDesign design;
+    AddImage(design, kImageMap, 0, 0);
+    ImageProperties& canvas = AddImage(design, kImageCanvas, 10, 10);
+    canvas.Id = "Back";
+    ClickableArea& area = AddArea(design, 2, 15, 20);
+    area.LinkAddress = "p2.htm";
+    area.SetClickType("right");
+    AddArea(design, 1, 15, 20);  // on the other image
+    AddArea(design, 2, 12, 12).LinkAddress = "javascript:history.back()";
+
+    EXPECT_EQ(CanvasScriptTopBody(design, canvas, "\r\n"),
+              "var Areas = new Array();\r\n"
+              "mScale = .7;\r\n"
+              "Areas.push('5,10,45,40,p2.htm,right');\r\n"
+              "Areas.push('2,2,42,32,javascript:history.back(),left');\r\n");
+    EXPECT_EQ(CanvasScriptBottomBody(canvas, "\r\n"),
+              "<SCRIPT type='text/javascript'>\r\n"
+              "  var c=document.getElementById('Back');\r\n"
+              "  var ctx=c.getContext('2d');\r\n"
+              "  var background = new Image();\r\n"
+              "  background.src = './pic2.jpg';\r\n"
+              "  c.width = 200;\r\n"
+              "  c.height = 100;\r\n"
+              "  background.onload = function(){\r\n"
+              "    ctx.drawImage(background,0,0, 200, 100);\r\n"
+              "    ctx.beginPath();\r\n"
+              "    ctx.lineWidth='2';\r\n"
+              "    ctx.strokeStyle='red';\r\n"
+              "    for (var i=0; i<Areas.length; i++){\r\n"
+              "      var Coords = Areas[i].split(',');\r\n"
+              "      ctx.rect(Coords[0], Coords[1], Coords[2]-Coords[0], Coords[3]-Coords[1]);\r\n"
+              "    }\r\n"
+              "    ctx.stroke();\r\n"
+              "  };\r\n"
+              "  ctx.scale(mScale, mScale);\r\n"
+              "</SCRIPT>\r\n");
+}
+
+TEST(SectionBodies, BalloonsOfEveryImageEachNamedAfterItsImage) {
+    PageDesign design;
+    AddArea(design, 1, 60, 80, kAreaBalloon);
+    AddImage(design, kImagePlain, 50, 60);
+    AddImage(design, kImagePlain, 5, 6);
+    ClickableArea& balloon = *design.Areas.Item(1);
+    balloon.BackgroundColor = "salmon";
+    balloon.BorderRadius = "5";
+    balloon.InnerHTML = "Click <b>here</b>";
+    AddArea(design, 1, 50, 60, kAreaBalloon);
+    AddArea(design, 2, 50, 60, kAreaBalloon);  // named after image 2
+    AddArea(design, 1, 50, 60);                // clickable areas are not balloons
+    EXPECT_EQ(
+        BalloonsSectionBody(design, "\r\n"),
+        "<div id='Balloon_1' style='position:absolute; z-index:1; left:60px; top:80px; width:40; "
+        "height:30px;background-color:salmon; border-radius:5px;' "
+        "OnMouseDown=this.style.visibility='hidden'; "
+        "OnMouseOut=this.style.visibility='visible';>Click <b>here</b></div>\r\n"
+        "<div id='Balloon_1' style='position:absolute; z-index:1; left:50px; top:60px; width:40; "
+        "height:30px;background-color:; border-radius:px;' "
+        "OnMouseDown=this.style.visibility='hidden'; "
+        "OnMouseOut=this.style.visibility='visible';></div>\r\n"
+        "<div id='Balloon_2' style='position:absolute; z-index:1; left:50px; top:60px; width:40; "
+        "height:30px;background-color:; border-radius:px;' "
+        "OnMouseDown=this.style.visibility='hidden'; "
+        "OnMouseOut=this.style.visibility='visible';></div>\r\n");
+}
+
+}  // namespace
+}  // namespace htmlsim

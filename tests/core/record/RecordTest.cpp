@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "FakeDialogs.h"
+#include "TempFolder.h"
+#include "document/SectionDocument.h"
+#include "record/Recapture.h"
+#include "record/Recording.h"
+#include "util/RuntimeError.h"
+
+namespace htmlsim::testing {
+namespace {
+
+// Counts the seconds waited and what the user was shown meanwhile; the screen "grabbed" is a
+// file naming the region asked for and the seconds waited before the grab.
+class FakeScreen : public CountdownClock, public ScreenCapture {
+  public:
+    void WaitOneSecond() override { ++secondsWaited; }
+    RecordedPicture Grab(const std::optional<CaptureRegion>& region) override {
+        const std::string label = (region ? CaptureRegionText(*region) : "whole screen") +
+                                  " after " + std::to_string(secondsWaited) + "s";
+        return {10, 10, [label](const std::string& path) { WriteFileBytes(path, label); }};
+    }
+
+    int secondsWaited = 0;
+    std::vector<int> shown;
+};
+
+class RecaptureTest : public ::testing::Test {
+  protected:
+    bool Recapture(const std::string& picture = "page.png") {
+        return RecapturePicture(Page(), mFolder.File(picture), mDialogs, mScreen, mScreen,
+                                [this](int left) { mScreen.shown.push_back(left); });
+    }
+    std::string Page() { return mFolder.File("page.html"); }
+    std::string Picture() { return ReadFileBytes(mFolder.Path() / "page.png"); }
+
+    TempFolder mFolder;
+    FakeDialogs mDialogs;
+    FakeScreen mScreen;
+};
+
+TEST_F(RecaptureTest, ARecordedPageIsTakenAgainFromItsRegionAfterTheCountdown) {
+    // The recording writes the region beside each page; the page itself is not touched again.
+    Recording recording(mFolder.Path().string(), "rec", mDialogs);
+    recording.SetRegion({5, 6, 320, 200});
+    recording.Press({320, 200, [](const std::string& path) { WriteFileBytes(path, "old"); }},
+                    {100, 50, false, std::nullopt});
+    const std::string page = recording.PagePath(1);
+    const std::string before = ReadFileBytes(page);
+    EXPECT_EQ(ReadFileBytes(mFolder.Path() / "rec001.region"), "5,6,320,200\n");
+
+    EXPECT_TRUE(RecapturePicture(page, mFolder.File("rec001.png"), mDialogs, mScreen, mScreen,
+                                 [this](int left) { mScreen.shown.push_back(left); }));
+    EXPECT_EQ(ReadFileBytes(mFolder.Path() / "rec001.png"), "5,6,320,200 after 3s");
+    EXPECT_EQ(mScreen.shown, (std::vector<int>{3, 2, 1}));
+    EXPECT_EQ(ReadFileBytes(page), before);
+    EXPECT_TRUE(mDialogs.asked.empty());
+}
+
+TEST_F(RecaptureTest, APageWithoutARegionAsksForTheWholeScreenOrARegionItKeeps) {
+    WriteFileBytes(Page(), "<html/>");
+    WriteFileBytes(mFolder.Path() / "page.png", "old");
+    mDialogs.yesNoAnswers = {true};
+    EXPECT_TRUE(Recapture());
+    EXPECT_EQ(Picture(), "whole screen after 3s");
+    EXPECT_FALSE(std::filesystem::exists(mFolder.Path() / "page.region"));
+
+    mDialogs.yesNoAnswers = {false};
+    mDialogs.inputAnswers = {"10,20,300,150"};
+    EXPECT_TRUE(Recapture());
+    EXPECT_EQ(ReadFileBytes(mFolder.Path() / "page.region"), "10,20,300,150\n");
+    EXPECT_EQ(mDialogs.asked.size(), 3u);
+    // The region given is the page's from now on: nothing is asked the next time.
+    EXPECT_TRUE(Recapture());
+    EXPECT_EQ(Picture(), "10,20,300,150 after 9s");
+    EXPECT_EQ(mDialogs.asked.size(), 3u);
+}
+
+TEST_F(RecaptureTest, CancelledBadOrUnsuitableAnswersReplaceNothing) {
+    WriteFileBytes(Page(), "<html/>");
+    WriteFileBytes(mFolder.Path() / "page.png", "old");
+    WriteFileBytes(mFolder.Path() / "page.region", "not a region");  // asked as if none
+    mDialogs.yesNoAnswers = {false, false};
+    mDialogs.inputAnswers = {"", "10,20,0,150"};
+    EXPECT_FALSE(Recapture());
+    EXPECT_FALSE(Recapture());
+    EXPECT_FALSE(Recapture("page.jpg"));
+    EXPECT_FALSE(RecapturePicture(Page(), "", mDialogs, mScreen, mScreen, [](int) {}));
+
+    EXPECT_EQ(Picture(), "old");
+    EXPECT_EQ(ReadFileBytes(mFolder.Path() / "page.region"), "not a region");
+    EXPECT_EQ(mScreen.secondsWaited, 0);
+    EXPECT_EQ(
+        mDialogs.MessageTexts(),
+        (std::vector<std::string>{
+            "'10,20,0,150' is not a region: give X,Y,Width,Height, for example 0,0,800,600.",
+            "Only a PNG picture can be re-captured; '" + mFolder.File("page.jpg") + "' is not one.",
+            "The page has no picture to re-capture."}));
+}
+
+// A screen of 320 x 200 whose "PNG" names the screen, so a test sees which one was saved where.
+RecordedPicture Screen(const std::string& label) {
+    return {320, 200, [label](const std::string& path) { WriteFileBytes(path, label); }};
+}
+
+RecordedPress Press(int x, int y, bool right = false) {
+    return {x, y, right, std::nullopt};
+}
+
+RecordedPress PressOn(const AccessibleControl& control, bool right = false) {
+    return {control.bounds.Left + 1, control.bounds.Top + 1, right, control};
+}
+
+class RecordingTest : public ::testing::Test {
+  protected:
+    std::string Page(int number) { return ReadFileBytes(mRecording.PagePath(number)); }
+    std::string Section(int number, const std::string& name) {
+        return GetSectionText(Page(number), name);
+    }
+
+    TempFolder mFolder;
+    FakeDialogs mDialogs;
+    Recording mRecording{mFolder.Path().string(), "rec", mDialogs};
+};
+
+TEST_F(RecordingTest, EachPressBecomesAPageLinkedToTheNextWithItsButtonAndTypedText) {
+    const AccessibleControl name{{10, 150, 120, 24}, "Name", true, false};
+    mRecording.Press(Screen("first"), Press(100, 50));
+    mRecording.Press(Screen("second"), PressOn({{200, 20, 80, 30}, "Save", false, false}, true));
+    mRecording.Press(Screen("third"), PressOn(name));
+    mRecording.Type("Ann<");
+    mRecording.Type("x");
+    mRecording.EraseTyped();
+    mRecording.Type("\xC3\xA9");  // é
+    mRecording.Press(Screen("fourth"), Press(200, 100));
+    mRecording.Type("never clicked on");
+    EXPECT_EQ(mRecording.Finish(Screen("last")), mRecording.PagePath(1));
+
+    EXPECT_EQ(mRecording.PageCount(), 5);
+    EXPECT_EQ(ReadFileBytes(mFolder.Path() / "rec001.png"), "first");
+    EXPECT_EQ(ReadFileBytes(mFolder.Path() / "rec005.png"), "last");
+    // A left press without a known control: an image map with a 48 x 32 box around the point.
+    EXPECT_EQ(Section(1, "Images"),
+              "<IMG SRC='rec001.png' Name='rec001' BORDER='0' Width='320' Height='200' "
+              "STYLE='position:absolute; left:0px; top:0px' UseMap='#rec001'/>\r\n"
+              "<map name='rec001'>\r\n"
+              "<AREA SHAPE='rect' COORDS='76,34,124,66' Title='' HREF='rec002.html'/> \r\n"
+              "</map>");
+    // A right press: the page is a canvas, the area the control's bounds.
+    EXPECT_EQ(Section(2, "Images"),
+              "<canvas id='Canvas_1' SRC='rec002.png' width='320' Height='200' "
+              "style='position:absolute; left:0px; top:0px' OnMouseUp='Canvas_MouseUp(this, "
+              "event)' OnMouseMove='Canvas_MouseMove(this, event)'></canvas>");
+    EXPECT_EQ(Section(2, "CanvasScript_Top"),
+              "var Areas = new Array();\r\nmScale = .7;\r\n"
+              "Areas.push('200,20,280,50,rec003.html,right');");
+    EXPECT_NE(Section(3, "Images").find("COORDS='10,150,130,174' Title='Name' HREF='rec004.html'"),
+              std::string::npos);
+    EXPECT_EQ(Section(3, "Balloons"), "");
+    // What was typed into the field belongs to the next press: a balloon beside its area, and
+    // an input where the field was.
+    EXPECT_EQ(Section(4, "Balloons"),
+              "<div id='Balloon_1' style='position:absolute; z-index:1; left:232px; top:84px; "
+              "width:104; height:32px;background-color:LightYellow; border-radius:6px;' "
+              "OnMouseDown=this.style.visibility='hidden'; "
+              "OnMouseOut=this.style.visibility='visible';>Type: Ann&lt;\xC3\xA9</div>");
+    EXPECT_EQ(Section(4, "Inputs"),
+              "<input type='text' Title='Name' style='position:absolute; left:10px; top:150px; "
+              "width:120px; height:24px'></input>");
+    // The last page has its screen and nothing to click.
+    EXPECT_EQ(Section(5, "Images"),
+              "<IMG SRC='rec005.png' Name='rec005' BORDER='0' Width='320' Height='200' "
+              "STYLE='position:absolute; left:0px; top:0px' UseMap='#rec005'/>\r\n"
+              "<map name='rec005'>\r\n</map>");
+    EXPECT_EQ(Page(5).find("never clicked on"), std::string::npos);
+
+    EXPECT_EQ(ReadFileBytes(mFolder.Path() / "Sim.js"),
+              "function buildSimulation(){\r\n"
+              "  Areas.push(\"76, 34, 124, 66, rec002.html, left, 2\");\r\n"
+              "  walk.push(new page(1, \"rec001\", \"rec001.png\", Areas));\r\n"
+              "  Areas.push(\"200, 20, 280, 50, rec003.html, right, 3\");\r\n"
+              "  walk.push(new page(2, \"rec002\", \"rec002.png\", Areas));\r\n"
+              "  Areas.push(\"10, 150, 130, 174, rec004.html, left, 4\");\r\n"
+              "  walk.push(new page(3, \"rec003\", \"rec003.png\", Areas));\r\n"
+              "  Areas.push(\"176, 84, 224, 116, rec005.html, left, 5\");\r\n"
+              "  walk.push(new page(4, \"rec004\", \"rec004.png\", Areas));\r\n"
+              "  walk.push(new page(5, \"rec005\", \"rec005.png\", Areas));\r\n"
+              "}\r\n");
+    EXPECT_TRUE(std::filesystem::exists(mFolder.Path() / "HTMLSimulation.js"));
+    EXPECT_TRUE(mDialogs.messages.empty());
+}
+
+TEST_F(RecordingTest, TextTypedIntoAPasswordFieldIsNotKept) {
+    mRecording.Type("before");
+    mRecording.Press(Screen("login"), PressOn({{10, 10, 100, 20}, "Password", true, true}));
+    mRecording.Type("secret");
+    mRecording.Press(Screen("filled"), Press(50, 50));
+    mRecording.Finish(Screen("welcome"));
+    EXPECT_NE(Section(1, "Balloons").find(">Type: before</div>"), std::string::npos);
+    EXPECT_EQ(Section(2, "Balloons"), "");
+    EXPECT_EQ(Page(2).find("secret"), std::string::npos);
+}
+
+// Every page reached is whole; the one whose picture could not be written is not there at all.
+TEST_F(RecordingTest, AnInterruptedRecordingLeavesEveryFinishedPageWhole) {
+    mRecording.Press(Screen("one"), Press(5, 5));
+    mRecording.Press(Screen("two"), Press(6, 6));
+    RecordedPicture full{320, 200,
+                         [](const std::string&) { throw RuntimeError("No space left on device"); }};
+    EXPECT_THROW(mRecording.Press(full, Press(7, 7)), RuntimeError);
+    EXPECT_EQ(mRecording.PageCount(), 2);
+    EXPECT_NE(Page(2).find("</HTML>"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(mRecording.PagePath(3)));
+    EXPECT_FALSE(std::filesystem::exists(mFolder.Path() / "Sim.js"));
+}
+
+TEST_F(RecordingTest, RefusesAPrefixLeavingTheFolderAnExistingRecordingAndNoFolder) {
+    for (const std::string prefix : {"../up", "a/b", "", "x.y"}) {
+        EXPECT_THROW(Recording(mFolder.Path().string(), prefix, mDialogs), RuntimeError) << prefix;
+    }
+    WriteFileBytes(mFolder.Path() / "rec001.html", "mine");
+    EXPECT_THROW(Recording(mFolder.Path().string(), "rec", mDialogs), RuntimeError);
+    EXPECT_EQ(ReadFileBytes(mFolder.Path() / "rec001.html"), "mine");
+    EXPECT_THROW(Recording(mFolder.File("missing"), "rec", mDialogs), RuntimeError);
+}
+
+}  // namespace
+}  // namespace htmlsim::testing

@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+
+#include "../OverlappingPage.h"
+#include "CliRunner.h"
+#include "LinkSimulation.h"
+#include "PageDocument.h"
+#include "TempFolder.h"
+#include "document/DocumentTemplate.h"
+
+namespace htmlsim::testing {
+namespace {
+
+// design and regenerate on every broken or hostile document end (ctest's time-out bounds them)
+// with success or failure, and nothing on stderr but the program's own messages.
+TEST(BrokenDocumentsCli, DesignAndRegenerateEndWithTheirOwnMessages) {
+    const std::filesystem::path corpus =
+        std::filesystem::path(HTMLSIM_SOURCE_DIR) / "tests" / "data" / "broken";
+    for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
+        if (entry.path().extension() != ".html") {
+            continue;
+        }
+        for (const char* command : {"design", "regenerate"}) {
+            const CliResult result = RunCli({command, entry.path().string()});
+            const std::string what = entry.path().filename().string() + " " + command;
+            EXPECT_TRUE(result.exitStatus == 0 || result.exitStatus == 1)
+                << what << " exit " << result.exitStatus;
+            std::istringstream lines(result.err);
+            for (std::string line; std::getline(lines, line);) {
+                ASSERT_TRUE(line.starts_with("message: ")) << what << ": " << line;
+            }
+        }
+    }
+}
+
+// The JSON report is pinned by the cases of tests/corpus/check.
+TEST(CheckCommand, OneLinePerProblemFailingOnMissingFilesAndSilentWhenClean) {
+    TempFolder flawed;
+    WriteFlawedSimulation(flawed.Path());
+    const CliResult text = RunCli({"check", flawed.File("start.html")});
+    EXPECT_EQ(text.exitStatus, 1);
+    EXPECT_EQ(std::ranges::count(text.out, '\n'), 7);
+    EXPECT_NE(text.out.find("start.html\tMap1_Area_1\tThe link leads to a missing file: "
+                            "'missing.html'.\n"),
+              std::string::npos);
+    EXPECT_NE(text.out.find("orphan.html\t\tNo page links to this page.\n"), std::string::npos);
+    EXPECT_EQ(text.err, "");
+
+    TempFolder clean;
+    WriteCleanSimulation(clean.Path());
+    const CliResult quiet = RunCli({"check", clean.File("start.html")});
+    EXPECT_EQ(quiet.exitStatus, 0);
+    EXPECT_EQ(quiet.out, "");
+    EXPECT_EQ(RunCli({"check", clean.File("gone.html")}).exitStatus, 1);
+}
+
+// What design and regenerate print for a page is pinned by tests/corpus/design and regenerate.
+TEST(CliDesign, AMissingPageOrNoPageIsRefused) {
+    TempFolder folder;
+    const CliResult missing = RunCli({"design", folder.File("none.html")});
+    EXPECT_EQ(missing.exitStatus, 1);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(RunCli({"regenerate"}).exitStatus, 2);
+}
+
+TEST(CliNew, WritesTheTemplateWithItsSupportFilesOnce) {
+    TempFolder folder;
+    CliResult result = RunCli({"new", "site/a.html"}, folder.Path().string());
+    EXPECT_EQ(result.exitStatus, 1);  // the folder does not exist
+    EXPECT_TRUE(result.err.starts_with("message: "));
+
+    std::filesystem::create_directory(folder.File("site"));
+    result = RunCli({"new", "site/a.html"}, folder.Path().string());
+    EXPECT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(ReadFileBytes(folder.File("site/a.html")), NewDocumentTemplate());
+    EXPECT_EQ(ReadFileBytes(folder.File("site/MyStyle.css")), StyleSheetText());
+    EXPECT_EQ(ReadFileBytes(folder.File("site/HTMLSimulation.js")), ScriptText());
+
+    WriteFileBytes(folder.File("site/MyStyle.css"), "/* mine */");
+    std::filesystem::remove(folder.File("site/HTMLSimulation.js"));
+    result = RunCli({"new", folder.File("site/b.html")});
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(ReadFileBytes(folder.File("site/MyStyle.css")), "/* mine */");
+    EXPECT_EQ(ReadFileBytes(folder.File("site/HTMLSimulation.js")), ScriptText());
+
+    result = RunCli({"new", folder.File("site/a.html")});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.err, "message: File Already Exists: '" + folder.File("site/a.html") + "'\n");
+}
+
+TEST(CliSections, ListsIndexTabNameAndReportsBrokenMarkers) {
+    TempFolder folder;
+    RunCli({"new", folder.File("a.html")});
+    CliResult result = RunCli({"sections", folder.File("a.html")});
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(result.out,
+              "0\tEntire Document\n1\tCanvasScript_Top\n2\tScripts\n3\tStyle\n4\tBalloons\n"
+              "5\tImages\n6\tAnchors\n7\tMain Body 1\n8\tMain Body 2\n9\tCanvasScript_Bottom\n");
+
+    WriteFileBytes(folder.File("b.html"),
+                   "<!-- Section: A -->\r\n<!-- Section End -->\r\n<!-- Section: B\r\n");
+    result = RunCli({"sections", folder.File("b.html")});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.out, "0\tEntire Document\n1\tA\n");
+    EXPECT_EQ(result.err, "message: Section Ending Comment Marker Not Found: '-->'\n");
+
+    result = RunCli({"sections", folder.File("missing.html")});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_FALSE(std::filesystem::exists(folder.File("missing.html")));
+}
+
+TEST(CliSection, PrintsTheBodyExactlyAndFailsWhenThereIsNone) {
+    TempFolder folder;
+    RunCli({"new", folder.File("a.html")});
+    CliResult result = RunCli({"section", folder.File("a.html"), "Style"});
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(result.out, "<STYLE>\r\n</STYLE>");
+
+    result = RunCli({"section", folder.File("a.html"), "Nothing"});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.err, "message: Section Not Found: 'Nothing'\n");
+
+    result = RunCli({"section", "only-one"});
+    EXPECT_EQ(result.exitStatus, 2);
+    EXPECT_EQ(result.err, "usage: htmlsim-cli section PATH NAME\n");
+}
+
+// The bundled example is what the command writes: regenerating it changes no page.
+TEST(CliExample, BuildsTheBundledExampleAndRefusesToOverwriteIt) {
+    TempFolder folder;
+    const CliResult result = RunCli({"example", folder.File("sim")});
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(result.err, "message: Sim.js has been created.\n");
+    const std::filesystem::path bundled =
+        std::filesystem::path(HTMLSIM_SOURCE_DIR) / "examples" / "acme-portal";
+    for (const char* page : {"login.html", "dashboard.html", "settings.html", "MyStyle.css",
+                             "HTMLSimulation.js", "Sim.js"}) {
+        EXPECT_EQ(ReadFileBytes(folder.File("sim/") + page), ReadFileBytes(bundled / page)) << page;
+    }
+    for (const char* picture : {"login.png", "dashboard.png", "settings.png"}) {
+        EXPECT_TRUE(std::filesystem::exists(folder.File("sim/") + picture)) << picture;
+    }
+
+    const CliResult again = RunCli({"example", folder.File("sim")});
+    EXPECT_EQ(again.exitStatus, 1);
+    EXPECT_EQ(again.err, "message: File Already Exists: '" + folder.File("sim/login.html") + "'\n");
+}
+
+// The walks themselves are cases of tests/corpus/simjs.
+TEST(CliSimjs, AMissingPageOrNoPageIsRefused) {
+    TempFolder folder;
+    EXPECT_EQ(RunCli({"simjs", "missing.html"}, folder.Path()).exitStatus, 1);
+    EXPECT_EQ(RunCli({"simjs"}, folder.Path()).exitStatus, 2);
+}
+
+QImage Rendered(const std::string& path) {
+    return QImage(QString::fromStdString(path));
+}
+
+TEST(CliRender, PaintsInIndexOrderGivesAMissingPictureItsRoomAndReportsFailures) {
+    TempFolder folder;
+    WriteOverlappingPage(folder);
+    CliResult result = RunCli({"render", "page.html", "-o", "page.png"}, folder.Path());
+    ASSERT_EQ(result.exitStatus, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(Rendered(folder.File("page.png")).size(), QSize(200, 160));
+    ExpectOverlappingPage(Rendered(folder.File("page.png")));
+
+    WriteFileBytes(folder.File("page.html"),
+                   DesignDocument("<IMG SRC='gone.png' Width='70' Height='50' "
+                                  "STYLE='position:absolute; left:30px; top:20px'/>\r\n"));
+    result = RunCli({"render", "-o", folder.File("out.png"), folder.File("page.html")});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_EQ(result.err, "message: Picture cannot be loaded: '" + folder.File("gone.png") + "'\n");
+    const QImage shown = Rendered(folder.File("out.png"));
+    EXPECT_EQ(shown.size(), QSize(100, 70));
+    EXPECT_EQ(shown.pixel(50, 40), qRgb(255, 255, 255));
+
+    result = RunCli({"render", folder.File("none.html"), "-o", folder.File("none.png")});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_FALSE(std::filesystem::exists(folder.File("none.png")));
+
+    result = RunCli({"render", folder.File("page.html"), "-o", folder.File("no/such/x.png")});
+    EXPECT_EQ(result.exitStatus, 1);
+    EXPECT_NE(result.err.find("message: Cannot write '" + folder.File("no/such/x.png")),
+              std::string::npos)
+        << result.err;
+
+    for (const std::vector<std::string>& wrong : std::vector<std::vector<std::string>>{
+             {"render", "page.html"},
+             {"render", "page.html", "-o"},
+             {"render", "a.html", "b.html", "-o", "x.png"},
+             {"render", "page.html", "-o", "x.png", "-o", "y.png"}}) {
+        EXPECT_EQ(RunCli(wrong, folder.Path()).exitStatus, 2) << wrong.size();
+    }
+}
+
+TEST(CliRender, DrawsCanvasesAtThePagesScaleWhenAsked) {
+    TempFolder folder;
+    QImage red(100, 80, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(QString::fromStdString(folder.File("red.png"))));
+    WriteFileBytes(folder.File("HTMLSimulation.js"), "var mScale = .7;\r\n");
+    WriteFileBytes(folder.File("page.html"),
+                   DesignDocument("<canvas id='Canvas_1' SRC='red.png' width='100' Height='80' "
+                                  "style='position:absolute; left:20px; top:10px'></canvas>\r\n",
+                                  "var Areas = new Array();\r\nmScale = .5;\r\n"));
+    ASSERT_EQ(RunCli({"render", "page.html", "-o", "scaled.png", "--browser-scale"}, folder.Path())
+                  .exitStatus,
+              0);
+    const QImage scaled = Rendered(folder.File("scaled.png"));
+    EXPECT_EQ(scaled.size(), QSize(120, 90));  // the canvas element keeps its size
+    EXPECT_EQ(scaled.pixel(22, 12), qRgb(255, 0, 0));
+    EXPECT_EQ(scaled.pixel(68, 48), qRgb(255, 0, 0));
+    EXPECT_EQ(scaled.pixel(72, 52), qRgb(255, 255, 255));
+    EXPECT_EQ(scaled.pixel(115, 85), qRgb(255, 255, 255));
+}
+
+}  // namespace
+}  // namespace htmlsim::testing
