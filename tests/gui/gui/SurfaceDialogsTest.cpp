@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -68,6 +69,41 @@ TEST_F(SurfaceDialogs, TheAreaDialogAppliesEveryFieldAndRecallsSavedValueSets) {
     });
     Choose(QPoint(120, 320), "mnuAreaProperties");
     ASSERT_TRUE(checked);
+}
+
+TEST_F(SurfaceDialogs, ACanvasAreaOffersOnlyWhatItsScriptKeepsAndLinksToAPageNotMadeYet) {
+    bool checked = false;
+    WhenDialogOpens([&](QDialog& dialog) {
+        EXPECT_TRUE(Find<QComboBox>(dialog, "cboName")->isEnabled());
+        EXPECT_TRUE(Find<QLineEdit>(dialog, "txtTitle")->isEnabled());
+        EXPECT_EQ(dialog.findChild<QLabel*>("lblCanvasKeeps"), nullptr);
+        checked = true;
+    });
+    Choose(QPoint(120, 70), "mnuAreaProperties");  // an image map's area keeps both
+    ASSERT_TRUE(checked);
+
+    checked = false;
+    dialogs.fileAnswers.push_back(folder.File("summary"));
+    WhenDialogOpens([&](QDialog& dialog) {
+        EXPECT_FALSE(Find<QComboBox>(dialog, "cboName")->isEnabled());
+        EXPECT_FALSE(Find<QLineEdit>(dialog, "txtTitle")->isEnabled());
+        auto* why = Find<QLabel>(dialog, "lblCanvasKeeps");
+        ASSERT_NE(why, nullptr);
+        EXPECT_TRUE(why->isVisible());
+        EXPECT_NE(why->text().indexOf("Name and Title are not stored"), -1);
+        QTest::mouseClick(Find<QPushButton>(dialog, "cmdOpen"), Qt::LeftButton);
+        EXPECT_EQ(Find<QComboBox>(dialog, "cboLinkAddress")->currentText(), "./summary.html");
+        EXPECT_TRUE(Find<QCheckBox>(dialog, "chkLinkable")->isChecked());
+        QTest::mouseClick(Find<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
+        checked = true;
+    });
+    Choose(QPoint(120, 320), "mnuAreaProperties");
+    ASSERT_TRUE(checked);
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].kind, "save");
+    EXPECT_NE(Section("CanvasScript_Top").find("Areas.push('10,10,40,30,./summary.html,left');"),
+              std::string::npos)
+        << Section("CanvasScript_Top");
 }
 
 TEST_F(SurfaceDialogs, TheImageDialogChangesTheTypeOnlyWhenTheUserDoes) {
