@@ -13,6 +13,13 @@ namespace htmlsim::gui {
 
 namespace {
 
+// Enabled, or disabled with the reason in the tooltip, as the toolbar's commands are.
+void Allow(QAction& action, bool allowed, const QString& whyNot) {
+    action.setEnabled(allowed);
+    const QString caption = action.iconText();
+    action.setToolTip(allowed ? caption : caption + ": " + whyNot);
+}
+
 // Records the document's text before each press (so a change made since is a step of its own)
 // and just after each release has been handled (so the change it made is one step), and shows
 // Undo and Redo enabled exactly when they have a step to take.
@@ -28,8 +35,9 @@ class EditRecorder : public QObject {
     void ShowSteps() {
         mSession.RecordEdit();
         // The Document Editor's typing becomes a step when Undo puts it into the page.
-        mUndo.setEnabled(mSession.CanUndo() || mSession.SectionEdited());
-        mRedo.setEnabled(mSession.CanRedo());
+        Allow(mUndo, mSession.CanUndo() || mSession.SectionEdited(),
+              "Nothing has changed since the page was opened or created.");
+        Allow(mRedo, mSession.CanRedo(), "Nothing has been undone since the last change.");
     }
 
   protected:

@@ -45,6 +45,8 @@ TEST_F(UndoThroughTheWindow, UndoAndRedoAreEnabledExactlyWhenThereIsAStepToTake)
     QAction* redo = window.MenuItem("mnuEditRedo");
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_FALSE(redo->isEnabled());
+    EXPECT_EQ(undo->toolTip().toStdString(),
+              "Undo: Nothing has changed since the page was opened or created.");
 
     LeftDrag(QPoint(150, 350), QPoint(160, 360), 1.0);  // the canvas moves
     QCoreApplication::processEvents();                  // the release's own turn ends
