@@ -1,7 +1,9 @@
 #include "CreateSimJs.h"
 
 #include <QCoreApplication>
+#include <QMainWindow>
 #include <QProgressDialog>
+#include <QStatusBar>
 
 #include "QtText.h"
 #include "simulation/SimulationWalk.h"
@@ -36,9 +38,12 @@ class ProgressDialog : public SimulationProgress {
 
 }  // namespace
 
-void CreateSimJs(Session& session, QWidget* window) {
-    ProgressDialog progress(window);
-    SimulationWalk(session, progress).RecordSimulation();
+void CreateSimJs(Session& session, QMainWindow& window) {
+    ProgressDialog progress(&window);
+    if (SimulationWalk(session, progress).RecordSimulation()) {
+        // The walk has opened the starting page again: the script lies beside it.
+        window.statusBar()->showMessage("Created '" + ToQPath(session.PathOnly() + "Sim.js") + "'");
+    }
 }
 
 }  // namespace htmlsim::gui

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
+#include "AfterEachAction.h"
 #include "DesignSurface.h"
 #include "QtText.h"
 #include "session/DesignInteraction.h"
@@ -28,12 +29,16 @@ void AddDesignStatusBar(QMainWindow& window, PalletWidget& pallet, DesignInterac
                                        session.Codec()));
         });
     QObject::connect(&pallet, &PalletWidget::pointerLeft, pointer, &QLabel::clear);
-    QObject::connect(&pallet, &PalletWidget::worked, selection, [selection, &interaction] {
+    auto showSelection = [selection, &interaction] {
         const ClickableAreaPtr area = interaction.Selection().Selected();
         selection->setText(
             area ? ShownText(DescribeSelection(*area), interaction.GetSession().Codec())
                  : QString());
-    });
+    };
+    QObject::connect(&pallet, &PalletWidget::worked, selection, showSelection);
+    // A command of a menu, the toolbar or a key may show another page (or undo the selected
+    // area away): its selection lapses, and so does what the bar says of it.
+    CallAfterEachAction(*selection, showSelection);
 }
 
 }  // namespace htmlsim::gui

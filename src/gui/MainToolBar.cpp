@@ -64,8 +64,6 @@ void MainToolBar::Allow(QAction* action, const QString& caption, const std::stri
 }
 
 void MainToolBar::Refresh() {
-    // Undo and Redo stay enabled, as their menu items do: their shortcuts must work whatever was
-    // last shown, and the history says itself when there is nothing to undo.
     Session& session = mInteraction.GetSession();
     Allow(mDrawArea, "Draw Area", WhyCannotDraw(session.Design(), kAreaClickable));
     Allow(mDrawBalloon, "Draw Balloon", WhyCannotDraw(session.Design(), kAreaBalloon));

@@ -1,6 +1,8 @@
 #include "PreviewInBrowser.h"
 
 #include <QDesktopServices>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QUrl>
 
 #include "QtText.h"
@@ -8,6 +10,41 @@
 #include "session/Session.h"
 
 namespace htmlsim::gui {
+
+namespace {
+
+// BROWSER holds commands separated by colons, tried in turn by convention; the first is used.
+bool StartNamedBrowser(const QString& commands, const QString& page) {
+    QStringList words = QProcess::splitCommand(commands.section(':', 0, 0));
+    if (words.isEmpty()) {
+        return false;
+    }
+    const QString program = words.takeFirst();
+    bool placed = false;
+    for (QString& word : words) {
+        placed = placed || word.contains("%s");
+        word.replace("%s", page);
+    }
+    if (!placed) {
+        words << page;
+    }
+    return QProcess::startDetached(program, words);
+}
+
+}  // namespace
+
+void ShowInBrowser(const std::string& page, Dialogs& dialogs) {
+    const QString commands = QProcessEnvironment::systemEnvironment().value("BROWSER");
+    const bool started = commands.trimmed().isEmpty()
+                             ? QDesktopServices::openUrl(QUrl::fromLocalFile(ToQPath(page)))
+                             : StartNamedBrowser(commands, ToQPath(page));
+    if (!started) {
+        dialogs.Message("No web browser could be started for '" + page +
+                            "'. Name one in the BROWSER variable (for example BROWSER=chromium) "
+                            "or choose a default web browser in the desktop's settings.",
+                        "", MessageIcon::Exclamation);
+    }
+}
 
 void PreviewInBrowser(Session& session) {
     Dialogs& dialogs = session.GetDialogs();
@@ -21,10 +58,7 @@ void PreviewInBrowser(Session& session) {
     if (!FileHelper::FileExists(path) || session.ChangedSinceSaved()) {
         return;  // not saved: the browser would show an older page, or none
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(ToQPath(path)))) {
-        dialogs.Message("No web browser could be started for '" + path + "'.", "",
-                        MessageIcon::Exclamation);
-    }
+    ShowInBrowser(path, dialogs);
 }
 
 }  // namespace htmlsim::gui

@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -98,6 +99,9 @@ frmAreaProperties::frmAreaProperties(AreaPropertiesModel& model, QWidget* parent
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    if (mModel.CanvasFrameVisible) {
+        KeepOnlyWhatTheCanvasStores(*layout);
+    }
     layout->addWidget(mCanvas);
     layout->addLayout(buttons);
 
@@ -158,6 +162,19 @@ void frmAreaProperties::ShowModel() {
     mCanvas->setVisible(mModel.CanvasFrameVisible);
     const QSignalBlocker rightBlock(mRight);
     (mModel.RightClick ? mRight : mLeft)->setChecked(true);
+}
+
+// The canvas script stores an area's place, link and click type; a Name or Title typed here
+// would be gone at the next save.
+void frmAreaProperties::KeepOnlyWhatTheCanvasStores(QVBoxLayout& layout) {
+    mName->setEnabled(false);
+    mTitle->setEnabled(false);
+    auto* why = new QLabel(
+        "A canvas area keeps only its place, link and click type: Name and Title are not stored.",
+        this);
+    why->setObjectName("lblCanvasKeeps");
+    why->setWordWrap(true);
+    layout.addWidget(why);
 }
 
 void frmAreaProperties::MarkBox(AreaBox box) {

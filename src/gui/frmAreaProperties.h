@@ -10,6 +10,7 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace htmlsim::gui {
 
@@ -31,6 +32,7 @@ class frmAreaProperties : public QDialog {
 
   private:
     void ShowModel();
+    void KeepOnlyWhatTheCanvasStores(QVBoxLayout& layout);
     void MarkBox(AreaBox box);
 
     AreaPropertiesModel& mModel;

@@ -9,6 +9,7 @@
 
 #include "CancelButton.h"
 #include "QtText.h"
+#include "ReadOnlyLook.h"
 
 namespace htmlsim::gui {
 
@@ -21,7 +22,7 @@ frmBalloonProperties::frmBalloonProperties(BalloonPropertiesModel& model, QWidge
     mBackgroundColor->setObjectName("txtBackgroundColor");
     mBackgroundColor->setText(ToQString(model.BackgroundColor()));
     // The colour is changed in the document text; here it is only shown.
-    mBackgroundColor->setReadOnly(true);
+    ShowReadOnly(*mBackgroundColor);
 
     auto* form = new QFormLayout;
     form->addRow("InnerHTML", mInnerHTML);

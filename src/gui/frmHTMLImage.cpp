@@ -232,7 +232,7 @@ void frmHTMLImage::BuildMenus() {
             [this] { frmCodeLibrary::ShowModal(this); });
     AddMenuItem(tools, "mnuRefreshDrawing", "Refresh Drawing");
     connect(AddMenuItem(tools, "mnuToolsRecordSimulation", "Create Sim.js"), &QAction::triggered,
-            this, [this] { CreateSimJs(mSession, this); });
+            this, [this] { CreateSimJs(mSession, *this); });
     connect(AddMenuItem(tools, "mnuToolsRecordPages", "Record Pages..."), &QAction::triggered, this,
             [this] { RecordPagesCommand(mSession, this); });
     connect(AddMenuItem(tools, "mnuToolsRecapturePicture", "Re-capture Picture"),

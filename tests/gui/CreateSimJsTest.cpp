@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QImage>
 #include <QProgressDialog>
+#include <QStatusBar>
 #include <QTabWidget>
 
 #include "FakeDialogs.h"
@@ -51,6 +52,8 @@ TEST(CreateSimJs, TheToolsMenuWalksThePagesAndComesBackToTheStartingPage) {
     item->trigger();
     EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"Sim.js has been created."});
     EXPECT_FALSE(dialogs.progressShownAtMessage);
+    EXPECT_EQ(window.statusBar()->currentMessage().toStdString(),
+              "Created '" + folder.File("Sim.js") + "'");
     // The script's bytes are checked on the core's walk and by the CLI.
     EXPECT_NE(ReadFileBytes(folder.File("Sim.js")).find("b.html"), std::string::npos);
     EXPECT_EQ(window.windowTitle().toStdString(), folder.File("a.html"));

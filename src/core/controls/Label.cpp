@@ -1,6 +1,7 @@
 #include "controls/Label.h"
 
 #include "controls/ControlHtml.h"
+#include "controls/PropertiesDialog.h"
 #include "util/Text.h"
 
 namespace htmlsim {
@@ -54,6 +55,27 @@ void Label::SetInnerHTML(std::string innerHTML) {
     mInnerHTML = std::move(innerHTML);
     RaiseChangeHasBeenMade();
     Refresh();
+}
+
+void Label::ShowProperties(PropertiesDialog& dialog) {
+    dialog.RefreshForm({"ID", "Style", "InnerHTML"}, {mID, Style(), mInnerHTML});
+    dialog.ShowModal();
+    {
+        RefreshingScope refreshing(*this);
+        for (int i = 0; i < dialog.NumberOfItems(); ++i) {
+            const std::string name = ToUpperAscii(dialog.ItemName(i));
+            std::string value = dialog.ItemValue(i);
+            if (name == "ID") {
+                SetID(std::move(value));
+            } else if (name == "STYLE") {
+                SetStyle(std::move(value));
+            } else if (name == "INNERHTML") {
+                mInnerHTML = std::move(value);
+            }
+        }
+    }
+    Refresh();
+    RaiseChangeHasBeenMade();
 }
 
 }  // namespace htmlsim

@@ -8,7 +8,9 @@
 
 namespace htmlsim {
 
-// A text label on the page. It has no menu: the host sets its text and style.
+class PropertiesDialog;
+
+// A text label on the page. A click selects it; its menu (Properties, Remove) is the host's.
 class Label : public TextControl {
   public:
     Label(const TextMeasurer& measurer, Dialogs& dialogs);
@@ -32,6 +34,10 @@ class Label : public TextControl {
     const std::string& InnerHTML() const { return mInnerHTML; }
     // Redraws even while IsRefreshing.
     void SetInnerHTML(std::string innerHTML);
+
+    // The menu's "Properties": shows the properties in the dialog and writes every row back,
+    // announcing the change once at the end.
+    void ShowProperties(PropertiesDialog& dialog);
 
   protected:
     void RedrawForStyle() override { Refresh(); }

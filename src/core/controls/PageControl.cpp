@@ -28,6 +28,11 @@ void PageControl::SetStyle(std::string style) {
         return;
     }
     const StyleDeclarations declarations = ParseStyle(mStyle, mForm);
+    // The control looks as this style says on the defaults, not as it says on top of an earlier
+    // style: a colour dropped from the style (by an undo, say) is gone from the surface too.
+    const bool underline = mAppearance.Font.Underline;
+    mAppearance = ControlAppearance();
+    mAppearance.Font.Underline = underline;
     StylePosition position = ApplyStyleDeclarations(declarations, mAppearance, mDialogs);
     Raise(Events.Move, position.Left, position.Top);
     if (!mIsRefreshing) {

@@ -6,9 +6,9 @@
 
 namespace htmlsim {
 
-// The properties dialog as the "Properties" command of an anchor or an input uses it: one row
-// per property, a name and an editable value. The rows come as lists rather than "|"-joined
-// texts, so a value that itself holds a "|" stays in its own row.
+// The properties dialog as the "Properties" command of an anchor, an input or a label uses it:
+// one row per property, a name and an editable value. The rows come as lists rather than
+// "|"-joined texts, so a value that itself holds a "|" stays in its own row.
 class PropertiesDialog {
   public:
     virtual ~PropertiesDialog() = default;

@@ -16,6 +16,9 @@ struct FileDialogRequest {
     int filterIndex = 0;
     std::string initialFolder;
     std::string fileName;
+    // A save chooser that only names a file (a link to a page not made yet) does not ask
+    // whether to replace a file that exists.
+    bool confirmOverwrite = true;
 };
 
 // The answers to the question asked before unsaved work would be left behind.

@@ -2,6 +2,7 @@
 
 #include "components/FileHelper.h"
 #include "surface/LinkChoices.h"
+#include "util/DefaultExtension.h"
 #include "util/WholeNumber.h"
 
 namespace htmlsim {
@@ -122,10 +123,17 @@ void AreaPropertiesModel::Browse() {
     FileDialogRequest request;
     request.filter = kLinkFilter;
     request.initialFolder = mDocumentFolder;
-    const std::string chosen = mDialogs.OpenFileName(request);
-    if (!chosen.empty()) {
-        LinkAddress = FileHelper::RelativePath(mDocumentFolder, chosen);
+    request.confirmOverwrite = false;
+    const std::string chosen = mDialogs.SaveFileName(request);
+    if (chosen.empty()) {
+        return;
     }
+    // A page named but not made yet is made when the link is followed; it is a page.
+    const std::string page =
+        FileHelper::FileExists(chosen) ? chosen : WithDefaultExtension(chosen, "html");
+    LinkAddress = FileHelper::RelativePath(mDocumentFolder, page);
+    LinkShown();
+    LinkAddressEnabled = true;
 }
 
 void AreaPropertiesModel::ShowBoxesOf(ClickableArea& area) {

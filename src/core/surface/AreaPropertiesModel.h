@@ -49,7 +49,8 @@ class AreaPropertiesModel {
     void Save();
     // A name was chosen from the list: its saved values fill the fields.
     void NameChosen();
-    // Lets the user pick a file and links to it relative to the document.
+    // Lets the user pick a file, or name a page not made yet, and links to it relative to the
+    // document.
     void Browse();
 
   private:

@@ -87,6 +87,7 @@ void PageControlViews::SetPropertiesDialog(PropertiesDialog* dialog) {
     mPropertiesDialog = dialog;
     OfferPropertiesToAll(mControls.Anchor1, mAnchors);
     OfferPropertiesToAll(mControls.Input1, mInputs);
+    OfferPropertiesToAll(mControls.Label1, mLabels);
 }
 
 template <typename Control>

@@ -9,10 +9,23 @@ namespace htmlsim::gui {
 
 namespace {
 
-// Where the previous line left off; a comment, a tag or a quoted value may go on over lines.
-enum State { kText = 0, kComment = 1, kTag = 2, kDoubleQuoted = 3, kSingleQuoted = 4 };
+// Where the previous line left off; a comment, a tag, a quoted value or a script or style
+// element's code may go on over lines.
+enum State {
+    kText = 0,
+    kComment = 1,
+    kTag = 2,
+    kDoubleQuoted = 3,
+    kSingleQuoted = 4,
+    kScriptCode = 5,
+    kStyleCode = 6
+};
 constexpr int kStateMask = 7;
 constexpr int kSectionMarkerLine = 8;
+// The tag being read opens a script or a style element: its content is code, not HTML.
+constexpr int kOpensScript = 16;
+constexpr int kOpensStyle = 32;
+constexpr int kOpensCode = kOpensScript | kOpensStyle;
 // Qt lays out a line with thousands of format ranges very slowly, so a line longer than this
 // is only scanned, for the state it leaves, and stays uncoloured.
 constexpr qsizetype kLongestColouredLine = 10000;
@@ -40,6 +53,14 @@ bool FollowsEqualsSign(const QString& text, qsizetype at) {
     return at > 0 && text[at - 1] == u'=';
 }
 
+// What a start tag of this name opens: code for a script or a style element.
+int OpensCode(QStringView name) {
+    if (name.compare(u"script", Qt::CaseInsensitive) == 0) {
+        return kOpensScript;
+    }
+    return name.compare(u"style", Qt::CaseInsensitive) == 0 ? kOpensStyle : 0;
+}
+
 QTextCharFormat Foreground(const QColor& color) {
     QTextCharFormat format;
     format.setForeground(color);
@@ -55,7 +76,8 @@ HtmlHighlighter::HtmlHighlighter(QTextDocument* document)
       mAttributeValue(Foreground(QColor(0x1f, 0x7a, 0x1f))),
       mComment(Foreground(QColor(0x80, 0x80, 0x80))),
       mEntity(Foreground(QColor(0xa0, 0x20, 0x8f))),
-      mSectionMarker(Foreground(QColor(0x5c, 0x3d, 0x00))) {
+      mSectionMarker(Foreground(QColor(0x5c, 0x3d, 0x00))),
+      mCode(Foreground(QColor(0x00, 0x5f, 0x73))) {
     mComment.setFontItalic(true);
     mSectionMarker.setFontWeight(QFont::Bold);
     mSectionMarker.setBackground(SectionMarkerTint());
@@ -78,18 +100,26 @@ void HtmlHighlighter::highlightBlock(const QString& text) {
     static const QString singleQuote = QStringLiteral("'");
 
     mColouring = text.size() <= kLongestColouredLine;
-    int state = previousBlockState() < 0 ? kText : previousBlockState() & kStateMask;
+    int state = previousBlockState() < 0 ? kText : previousBlockState() & ~kSectionMarkerLine;
     qsizetype at = 0;
     while (at < text.size()) {
-        switch (state) {
+        switch (state & kStateMask) {
             case kComment:
                 at = ScanUntil(text, at, commentEnd, mComment, state, kText);
                 break;
             case kDoubleQuoted:
-                at = ScanUntil(text, at, doubleQuote, mAttributeValue, state, kTag);
+                at = ScanUntil(text, at, doubleQuote, mAttributeValue, state,
+                               kTag | (state & kOpensCode));
                 break;
             case kSingleQuoted:
-                at = ScanUntil(text, at, singleQuote, mAttributeValue, state, kTag);
+                at = ScanUntil(text, at, singleQuote, mAttributeValue, state,
+                               kTag | (state & kOpensCode));
+                break;
+            case kScriptCode:
+                at = ScanCode(text, at, u"</script", state);
+                break;
+            case kStyleCode:
+                at = ScanCode(text, at, u"</style", state);
                 break;
             case kTag:
                 at = ScanTag(text, at, state);
@@ -142,11 +172,14 @@ qsizetype HtmlHighlighter::ScanText(const QString& text, qsizetype at, int& stat
         if (end == size || !IsAsciiLetter(text[end])) {
             return at + 1;
         }
+        const qsizetype nameStart = end;
         while (end < size && IsTagNameChar(text[end])) {
             ++end;
         }
         Colour(at, end - at, mTag);
-        state = kTag;
+        const bool endTag = text[at + 1] == u'/';
+        state =
+            kTag | (endTag ? 0 : OpensCode(QStringView(text).sliced(nameStart, end - nameStart)));
         return end;
     }
     while (at < size && text[at] != u'<' && text[at] != u'&') {
@@ -161,12 +194,13 @@ qsizetype HtmlHighlighter::ScanTag(const QString& text, qsizetype at, int& state
     if (c == u'>' || (c == u'/' && at + 1 < size && text[at + 1] == u'>')) {
         const int length = c == u'>' ? 1 : 2;
         Colour(at, length, mTag);
-        state = kText;
+        const int opens = c == u'>' ? state & kOpensCode : 0;
+        state = opens == kOpensScript ? kScriptCode : opens == kOpensStyle ? kStyleCode : kText;
         return at + length;
     }
     if (c == u'"' || c == u'\'') {
         Colour(at, 1, mAttributeValue);
-        state = c == u'"' ? kDoubleQuoted : kSingleQuoted;
+        state = (c == u'"' ? kDoubleQuoted : kSingleQuoted) | (state & kOpensCode);
         return at + 1;
     }
     if (c.isSpace() || c == u'=' || c == u'/') {
@@ -195,6 +229,18 @@ qsizetype HtmlHighlighter::ScanUntil(const QString& text, qsizetype at, const QS
     Colour(at, stop - at, format);
     if (found >= 0) {
         state = stateAfter;
+    }
+    return stop;
+}
+
+// Code runs to its element's end tag, which is read as a tag again.
+qsizetype HtmlHighlighter::ScanCode(const QString& text, qsizetype at, QStringView endTag,
+                                    int& state) {
+    const qsizetype found = text.indexOf(endTag, at, Qt::CaseInsensitive);
+    const qsizetype stop = found < 0 ? text.size() : found;
+    Colour(at, stop - at, mCode);
+    if (found >= 0) {
+        state = kText;
     }
     return stop;
 }

@@ -7,9 +7,10 @@ class QTextBlock;
 
 namespace htmlsim::gui {
 
-// Colours the HTML of the Document Editor: tags, attribute names, quoted values, comments and
-// entities, with the section markers standing out from ordinary comments. A small hand scanner
-// does one pass over each line, so even a multi-megabyte document stays quick to colour.
+// Colours the HTML of the Document Editor: tags, attribute names, quoted values, comments,
+// entities and the code of script and style elements, with the section markers standing out
+// from ordinary comments. A small hand scanner does one pass over each line, so even a
+// multi-megabyte document stays quick to colour.
 class HtmlHighlighter : public QSyntaxHighlighter {
     Q_OBJECT
   public:
@@ -27,6 +28,7 @@ class HtmlHighlighter : public QSyntaxHighlighter {
     void Colour(qsizetype at, qsizetype length, const QTextCharFormat& format);
     qsizetype ScanText(const QString& text, qsizetype at, int& state);
     qsizetype ScanTag(const QString& text, qsizetype at, int& state);
+    qsizetype ScanCode(const QString& text, qsizetype at, QStringView endTag, int& state);
     qsizetype ScanUntil(const QString& text, qsizetype at, const QString& end,
                         const QTextCharFormat& format, int& state, int stateAfter);
 
@@ -36,6 +38,7 @@ class HtmlHighlighter : public QSyntaxHighlighter {
     QTextCharFormat mComment;
     QTextCharFormat mEntity;
     QTextCharFormat mSectionMarker;
+    QTextCharFormat mCode;
     bool mColouring = true;
 };
 

@@ -105,8 +105,15 @@ void FlowMapScene::AddArrow(const FlowLink& link, bool reverseExists) {
     path.lineTo(tip);
     addPath(path, QPen(colour, 1.4));
     addPath(ArrowHead(tip, start), QPen(colour), QBrush(colour));
-    AddLabel(ToQString(link.clickType), (start + tip) / 2, colour,
-             reverseExists ? normal : QPointF());
+    // Along the arrow from its middle outwards: an arrow that passes over a page is labelled
+    // where it crosses open ground.
+    std::vector<QPointF> spots;
+    for (int step = 0; step <= 9; ++step) {
+        for (const int side : {-1, 1}) {
+            spots.push_back(start + (tip - start) * (0.5 + side * step * 0.05));
+        }
+    }
+    AddLabel(ToQString(link.clickType), spots, colour, reverseExists ? normal : QPointF());
 }
 
 void FlowMapScene::AddLoop(const FlowLink& link) {
@@ -118,21 +125,32 @@ void FlowMapScene::AddLoop(const FlowLink& link) {
     const QColor colour = ClickColour(link.clickType);
     addPath(path, QPen(colour, 1.4));
     addPath(ArrowHead(tip, tip + QPointF(10, 4)), QPen(colour), QBrush(colour));
-    AddLabel(ToQString(link.clickType), QPointF(rect.right() + 32, rect.center().y()), colour);
+    AddLabel(ToQString(link.clickType), {QPointF(rect.right() + 32, rect.center().y())}, colour);
 }
 
-void FlowMapScene::AddLabel(const QString& text, QPointF at, const QColor& colour, QPointF aside) {
+void FlowMapScene::AddLabel(const QString& text, const std::vector<QPointF>& spots,
+                            const QColor& colour, QPointF aside) {
     auto* label = addSimpleText(text);
     label->setBrush(colour);
     const QRectF box = label->boundingRect();
     // Beside its arrow, clear of the arrow running the other way, when asked to.
     const qreal reach = std::abs(aside.x()) * box.width() / 2 +
                         std::abs(aside.y()) * box.height() / 2 + (aside.isNull() ? 0 : 3);
-    label->setPos(at + aside * reach - box.center());
+    const auto placed = [&](QPointF at) { return at + aside * reach - box.center(); };
+    const auto clear = std::find_if(spots.begin(), spots.end(), [&](QPointF at) {
+        return !OverAPage(box.translated(placed(at)).adjusted(-2, 0, 2, 0));
+    });
+    label->setPos(placed(clear != spots.end() ? *clear : spots.front()));
     auto* back = addRect(label->sceneBoundingRect().adjusted(-2, 0, 2, 0), Qt::NoPen,
                          QColor(255, 255, 255, 220));
     back->setZValue(2);
     label->setZValue(3);
+}
+
+bool FlowMapScene::OverAPage(const QRectF& box) const {
+    return std::any_of(mNodes.begin(), mNodes.end(), [&box](const FlowMapNode* node) {
+        return node->sceneBoundingRect().intersects(box);
+    });
 }
 
 }  // namespace htmlsim::gui

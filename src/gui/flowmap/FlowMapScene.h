@@ -24,8 +24,11 @@ class FlowMapScene : public QGraphicsScene {
   private:
     void AddArrow(const FlowLink& link, bool reverseExists);
     void AddLoop(const FlowLink& link);
+    // At the first of the spots where the label lies over no page (else at the first spot);
     // `aside`: a unit vector the label is moved along, off its arrow; null for on it.
-    void AddLabel(const QString& text, QPointF at, const QColor& colour, QPointF aside = {});
+    void AddLabel(const QString& text, const std::vector<QPointF>& spots, const QColor& colour,
+                  QPointF aside = {});
+    bool OverAPage(const QRectF& box) const;
 
     std::vector<FlowMapNode*> mNodes;
     int mArrowCount = 0;

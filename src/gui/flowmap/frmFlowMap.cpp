@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <cmath>
 
 #include "QtText.h"
 #include "flowmap/FlowMapScene.h"
@@ -116,11 +117,14 @@ void frmFlowMap::AskAndExport(const char* title, const char* filter, bool png) {
 }
 
 bool frmFlowMap::ExportPng(const std::string& path) {
-    QImage image(mScene->sceneRect().size().toSize(), QImage::Format_RGB32);
+    // One pixel a scene unit, whatever part of the map the window shows.
+    const QRectF whole = mScene->sceneRect();
+    QImage image(static_cast<int>(std::ceil(whole.width())),
+                 static_cast<int>(std::ceil(whole.height())), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    mScene->render(&painter);
+    mScene->render(&painter, QRectF(QPointF(0, 0), whole.size()), whole);
     painter.end();
     QByteArray bytes;
     QBuffer buffer(&bytes);

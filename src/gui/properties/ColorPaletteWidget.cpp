@@ -23,6 +23,20 @@ TextFont PaletteFont() {
 
 constexpr int kPaletteHeight = 400;
 
+// Black names on light colours, white ones on dark colours: the one of the two that stands out
+// more, by the colour's relative luminance (sRGB weights on linear light).
+QColor NameColorOn(const QColor& background) {
+    auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const double luminance = 0.2126 * linear(background.red()) +
+                             0.7152 * linear(background.green()) +
+                             0.0722 * linear(background.blue());
+    // Where the contrast with black equals that with white.
+    return luminance < 0.179 ? Qt::white : Qt::black;
+}
+
 }  // namespace
 
 ColorPaletteWidget::ColorPaletteWidget(QWidget* parent)
@@ -35,12 +49,13 @@ ColorPaletteWidget::ColorPaletteWidget(QWidget* parent)
 void ColorPaletteWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    painter.setPen(Qt::black);
     const auto& colors = CssColors().Rows();
     const auto& cells = mLayout.Cells();
     for (size_t i = 0; i < cells.size(); ++i) {
         const QRectF cell(cells[i].X, cells[i].Y, mLayout.ColumnWidth(), mLayout.RowHeight());
-        painter.fillRect(cell, QColor(colors[i].R, colors[i].G, colors[i].B));
+        const QColor color(colors[i].R, colors[i].G, colors[i].B);
+        painter.fillRect(cell, color);
+        painter.setPen(NameColorOn(color));
         painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop, ToQString(colors[i].Name));
     }
 }

@@ -1,13 +1,18 @@
 #include "properties/frmProperties.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "CancelButton.h"
@@ -43,19 +48,29 @@ frmProperties::frmProperties(QWidget* parent)
     mOK->setObjectName("cmdOK");
     mOK->setDefault(true);
 
+    // The rows and the style panel scroll where the screen is too small for them; the buttons
+    // stay in sight.
+    auto* contents = new QWidget;
     auto* rowsSide = new QVBoxLayout;
     rowsSide->addLayout(mRowsLayout);
     rowsSide->addStretch();
+    auto* contentsLayout = new QHBoxLayout(contents);
+    contentsLayout->setSizeConstraint(QLayout::SetFixedSize);
+    contentsLayout->addLayout(rowsSide);
+    contentsLayout->addWidget(mStyleFrame, 0, Qt::AlignTop);
+    mStyleFrame->hide();
+    mScroll = new QScrollArea(this);
+    mScroll->setObjectName("scrProperties");
+    mScroll->setFrameShape(QFrame::NoFrame);
+    mScroll->setWidget(contents);
+    contents->installEventFilter(this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(mOK);
     buttons->addWidget(CancelButton(*this));
     buttons->addStretch();
-    rowsSide->addLayout(buttons);
-    auto* layout = new QHBoxLayout(this);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addLayout(rowsSide);
-    layout->addWidget(mStyleFrame, 0, Qt::AlignTop);
-    mStyleFrame->hide();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(mScroll);
+    layout->addLayout(buttons);
 
     connect(mEditStyle, &QPushButton::clicked, this, [this] {
         const bool opening = mEditStyle->text() == "-->";
@@ -63,6 +78,37 @@ frmProperties::frmProperties(QWidget* parent)
         mEditStyle->setText(opening ? "<--" : "-->");
     });
     connect(mOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+// The rows or the style panel came or went: the dialog takes their size, as far as the screen
+// it is on has room.
+bool frmProperties::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mScroll->widget() && event->type() == QEvent::Resize) {
+        FitToScreen();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmProperties::FitToScreen() {
+    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    // Room for the window's frame and title bar, which the dialog's own size leaves out.
+    const QSize room = shown->availableGeometry().size() - QSize(32, 64);
+    const QSize wanted = mScroll->widget()->size();
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QSize margins(layout()->contentsMargins().left() + layout()->contentsMargins().right(),
+                        layout()->contentsMargins().top() + layout()->contentsMargins().bottom() +
+                            layout()->spacing() + mOK->sizeHint().height());
+    QSize scroll = wanted;
+    // A scroll bar on one side takes room from the other.
+    if (wanted.height() + margins.height() > room.height()) {
+        scroll.rwidth() += bar;
+    }
+    if (wanted.width() + margins.width() > room.width()) {
+        scroll.rheight() += bar;
+    }
+    mScroll->setMinimumSize(scroll.boundedTo(room - margins));
+    setMaximumSize(room);
+    resize((scroll + margins).boundedTo(room));
 }
 
 QGroupBox* frmProperties::MakeStyleFrame() {

@@ -14,12 +14,13 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 
 namespace htmlsim::gui {
 
 class ColorPaletteWidget;
 
-// "Properties": one row per property of an anchor or an input, a name above an editable
+// "Properties": one row per property of an anchor, an input or a label, a name above an editable
 // value, and beside the Style row a button that opens the style panel, where font lists and a
 // palette of the CSS colours rewrite the Style row at every pick. The caller reads every row
 // back when the dialog closes; Cancel and Escape put the rows back as they were shown first.
@@ -49,6 +50,9 @@ class frmProperties : public QDialog, public PropertiesDialog {
     QLineEdit* txtFontSample() const { return mSample; }
     QLabel* lblStyleRefusal() const { return mRefusal; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     struct Row {
         QLabel* name;
@@ -56,6 +60,7 @@ class frmProperties : public QDialog, public PropertiesDialog {
     };
 
     QGroupBox* MakeStyleFrame();
+    void FitToScreen();
     void AddRow();
     void RowEdited(int index);
     void ShowStyleInLists();
@@ -68,6 +73,7 @@ class frmProperties : public QDialog, public PropertiesDialog {
     QGridLayout* mRowsLayout;
     QPushButton* mEditStyle;
     QPushButton* mOK;
+    QScrollArea* mScroll = nullptr;
     QGroupBox* mStyleFrame = nullptr;
     std::array<QComboBox*, kFontListCount> mLists{};
     ColorPaletteWidget* mPalette = nullptr;

@@ -2,16 +2,15 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QUrl>
 
 #include "PictureSizes.h"
+#include "PreviewInBrowser.h"
 #include "QtText.h"
 #include "publish/PublishSession.h"
 
@@ -101,9 +100,8 @@ void PublishMenuCommand(Session& session, QWidget* window) {
 void PreviewPublishedCommand(Session& session) {
     PictureSizes pictures;
     const std::string page = PublishPreview(session, pictures);
-    if (!page.empty() && !QDesktopServices::openUrl(QUrl::fromLocalFile(ToQPath(page)))) {
-        session.GetDialogs().Message("No web browser could be started for '" + page + "'.", "",
-                                     MessageIcon::Exclamation);
+    if (!page.empty()) {
+        ShowInBrowser(page, session.GetDialogs());
     }
 }
 

@@ -89,19 +89,27 @@ TEST_F(DesignDialogs, SavedValueSetsAreRecalledInLaterDialogsAndReplacedByName) 
 
 TEST_F(DesignDialogs, CanvasAreasChooseTheirClickTypeAndBrowsingLinksRelatively) {
     std::filesystem::create_directories(File("more"));
-    dialogs.fileAnswers.push_back(File("more/page.htm"));
+    Write("more/notes", "");
+    dialogs.fileAnswers = {File("more/notes"), File("more/page")};
     forms.onArea = [&](AreaPropertiesModel& model) {
         EXPECT_TRUE(model.CanvasFrameVisible);
         EXPECT_TRUE(model.RightClick);
         model.RightClick = false;
-        model.Browse();
-        EXPECT_EQ(model.LinkAddress, "./more/page.htm");
+        model.Browse();  // a file that exists keeps its name
+        EXPECT_EQ(model.LinkAddress, "./more/notes");
+        model.Browse();  // a page not made yet is named as a page
+        EXPECT_EQ(model.LinkAddress, "./more/page.html");
+        EXPECT_TRUE(model.Linkable);
+        EXPECT_TRUE(model.LinkAddressEnabled);
         model.Apply();
     };
     Mouse().MouseDown(kRightButton, 160, 320);
     interaction.RunCommand("mnuAreaProperties");
     ASSERT_EQ(forms.areaDialogs, 1);
-    EXPECT_NE(Section("CanvasScript_Top").find(",./more/page.htm,left');"), std::string::npos);
+    EXPECT_NE(Section("CanvasScript_Top").find(",./more/page.html,left');"), std::string::npos);
+    ASSERT_EQ(dialogs.asked.size(), 2u);
+    EXPECT_EQ(dialogs.asked[1].kind, "save");  // a chooser that takes a new name
+    EXPECT_FALSE(dialogs.asked[1].request.confirmOverwrite);
 }
 
 TEST_F(DesignDialogs, RemovingAnAreaDropsItsOutlineAndItsLine) {

@@ -70,6 +70,23 @@ TEST_F(DocumentEditor, ColoursTheHtmlAndMarksSectionLinesWithoutTouchingTheText)
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_F(DocumentEditor, ColoursScriptAndStyleContentAsCodeNotAsTags) {
+    Open(
+        "<SCRIPT type=\"text/javascript\">\r\nif (a<b) { x = '<p>'; }\r\n</script>\r\n"
+        "<style media='x>y'>p { color: red }</STYLE><p>\r\n");
+    const QTextCharFormat tag = FormatAt(0, 1);
+    const QTextCharFormat code = FormatAt(1, 0);
+    EXPECT_NE(code, tag);
+    EXPECT_NE(code, QTextCharFormat());
+    for (const int column : {5, 6, 16, 17}) {  // "<b" and "<p>" inside the script
+        EXPECT_EQ(FormatAt(1, column), code) << column;
+    }
+    EXPECT_EQ(FormatAt(2, 1), tag);    // the script's end tag
+    EXPECT_EQ(FormatAt(3, 20), code);  // the style's rules, after a quoted ">"
+    EXPECT_EQ(FormatAt(3, 36), tag);   // its end tag
+    EXPECT_EQ(FormatAt(3, 44), tag);   // and HTML again after it
+}
+
 TEST_F(DocumentEditor, FindIgnoresCaseWrapsAroundAndMarksAMissingTerm) {
     Open("Alpha beta\r\nALPHA gamma\r\nalpha\r\n");
     Press(Qt::Key_F3);  // with nothing to find, F3 opens the bar

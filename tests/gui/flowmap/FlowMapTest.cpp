@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QGraphicsSimpleTextItem>
 #include <QGraphicsView>
 #include <QImage>
 #include <QTest>
 #include <QTreeWidget>
+#include <cmath>
 
 #include "FakeDialogs.h"
 #include "LinkSimulation.h"
@@ -45,8 +47,41 @@ TEST(FlowMap, ShowsEveryPageAndLinkOpensADoubleClickedPageAndExports) {
     ASSERT_TRUE(map->ExportDot(folder.File("flow.dot")));
     EXPECT_TRUE(testing::ReadFileBytes(folder.File("flow.dot")).starts_with("digraph flow {"));
     ASSERT_TRUE(map->ExportPng(folder.File("flow.png")));
-    EXPECT_FALSE(QImage(QString::fromStdString(folder.File("flow.png"))).isNull());
+    const QImage exported(QString::fromStdString(folder.File("flow.png")));
+    const QRectF whole = map->Scene().sceneRect();
+    EXPECT_EQ(exported.width(), static_cast<int>(std::ceil(whole.width())));
+    EXPECT_EQ(exported.height(), static_cast<int>(std::ceil(whole.height())));
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST(FlowMap, ClickTypeLabelsLieOverNoPageEvenWhereTheirArrowPassesOverOne) {
+    // A row of four pages under the start page; two arrows of the row's first page pass over
+    // the pages beside it.
+    LinkReport report;
+    for (const char* name : {"start", "p1", "p2", "p3", "p4"}) {
+        report.graph.pages.push_back(
+            {std::string(name) + ".html", name, "", FlowPageState::Walked});
+    }
+    for (size_t page = 1; page <= 4; ++page) {
+        report.graph.links.push_back({0, page, "left"});
+    }
+    report.graph.links.push_back({1, 3, "right"});
+    report.graph.links.push_back({1, 4, "left"});
+    const FlowMapScene scene(report);
+
+    int labels = 0;
+    for (const QGraphicsItem* item : scene.items()) {
+        if (item->type() != QGraphicsSimpleTextItem::Type || item->parentItem() != nullptr) {
+            continue;
+        }
+        ++labels;
+        for (const FlowMapNode* node : scene.Nodes()) {
+            EXPECT_FALSE(node->sceneBoundingRect().intersects(item->sceneBoundingRect()))
+                << static_cast<const QGraphicsSimpleTextItem*>(item)->text().toStdString()
+                << " over " << node->sceneBoundingRect().x();
+        }
+    }
+    EXPECT_EQ(labels, 6);
 }
 
 }  // namespace

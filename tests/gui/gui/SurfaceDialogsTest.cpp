@@ -1,12 +1,16 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "DesignedPageWindow.h"
+#include "QtDialogs.h"
 
 namespace htmlsim::gui::testing {
 namespace {
@@ -68,6 +72,78 @@ TEST_F(SurfaceDialogs, TheAreaDialogAppliesEveryFieldAndRecallsSavedValueSets) {
     });
     Choose(QPoint(120, 320), "mnuAreaProperties");
     ASSERT_TRUE(checked);
+}
+
+TEST_F(SurfaceDialogs, ACanvasAreaOffersOnlyWhatItsScriptKeepsAndLinksToAPageNotMadeYet) {
+    bool checked = false;
+    WhenDialogOpens([&](QDialog& dialog) {
+        EXPECT_TRUE(Find<QComboBox>(dialog, "cboName")->isEnabled());
+        EXPECT_TRUE(Find<QLineEdit>(dialog, "txtTitle")->isEnabled());
+        EXPECT_EQ(dialog.findChild<QLabel*>("lblCanvasKeeps"), nullptr);
+        checked = true;
+    });
+    Choose(QPoint(120, 70), "mnuAreaProperties");  // an image map's area keeps both
+    ASSERT_TRUE(checked);
+
+    checked = false;
+    dialogs.fileAnswers.push_back(folder.File("summary"));
+    WhenDialogOpens([&](QDialog& dialog) {
+        EXPECT_FALSE(Find<QComboBox>(dialog, "cboName")->isEnabled());
+        EXPECT_FALSE(Find<QLineEdit>(dialog, "txtTitle")->isEnabled());
+        auto* why = Find<QLabel>(dialog, "lblCanvasKeeps");
+        ASSERT_NE(why, nullptr);
+        EXPECT_TRUE(why->isVisible());
+        EXPECT_NE(why->text().indexOf("Name and Title are not stored"), -1);
+        QTest::mouseClick(Find<QPushButton>(dialog, "cmdOpen"), Qt::LeftButton);
+        EXPECT_EQ(Find<QComboBox>(dialog, "cboLinkAddress")->currentText(), "./summary.html");
+        EXPECT_TRUE(Find<QCheckBox>(dialog, "chkLinkable")->isChecked());
+        QTest::mouseClick(Find<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
+        checked = true;
+    });
+    Choose(QPoint(120, 320), "mnuAreaProperties");
+    ASSERT_TRUE(checked);
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].kind, "save");
+    EXPECT_NE(Section("CanvasScript_Top").find("Areas.push('10,10,40,30,./summary.html,left');"),
+              std::string::npos)
+        << Section("CanvasScript_Top");
+}
+
+// The desktop's save chooser, as the link's "..." opens it: an existing page is taken as it is,
+// with no question about replacing it; the chooser writes nothing.
+TEST(LinkChooser, TakesAnExistingPageWithoutAskingToReplaceIt) {
+    htmlsim::testing::TempFolder folder;
+    htmlsim::testing::WriteFileBytes(folder.File("next.html"), "kept");
+    int chosen = 0;
+    int asked = 0;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            ++asked;
+            box->reject();
+        } else if (auto* chooser = qobject_cast<QFileDialog*>(modal)) {
+            if (chosen++ == 0) {
+                chooser->selectFile(QString::fromStdString(folder.File("next.html")));
+                // As its Save button does, once this poll has returned: a question it asks
+                // must find the poll running.
+                QTimer::singleShot(0, chooser,
+                                   [chooser] { static_cast<QDialog*>(chooser)->accept(); });
+            } else {
+                chooser->reject();  // still open after a question: leave it
+            }
+        }
+    });
+    answer.start(5);
+    FileDialogRequest request;
+    request.filter = "HTML Documents|*.html;*.htm";
+    request.initialFolder = folder.Path().string();
+    request.confirmOverwrite = false;
+    QtDialogs dialogs;
+    EXPECT_EQ(dialogs.SaveFileName(request), folder.File("next.html"));
+    EXPECT_EQ(chosen, 1);
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(htmlsim::testing::ReadFileBytes(folder.File("next.html")), "kept");
 }
 
 TEST_F(SurfaceDialogs, TheImageDialogChangesTheTypeOnlyWhenTheUserDoes) {

@@ -34,6 +34,20 @@ TEST_F(SurfaceKeyboard, TabSelectsArrowsMoveTheStatusBarTellsAndUndoTakesItBack)
     }
     EXPECT_EQ(GetSession().DocumentText(), original);
     EXPECT_EQ(canvas.Highlighted(), -1);
+    QCoreApplication::processEvents();  // the last key's release is handled
+    EXPECT_EQ(window.findChild<QLabel*>("lblSelection")->text(), "");
+}
+
+TEST_F(SurfaceKeyboard, TheStatusBarNeverDescribesTheSelectionOfThePageLeft) {
+    auto* selection = window.findChild<QLabel*>("lblSelection");
+    Pallet()->setFocus();
+    QTest::keyClick(Pallet(), Qt::Key_Tab);
+    ASSERT_FALSE(selection->text().isEmpty());
+    dialogs.fileAnswers.push_back(folder.File("second"));
+    QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier | Qt::AltModifier);  // File > New
+    ASSERT_EQ(GetSession().PathAndName(), folder.File("second.html"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(selection->text(), "");
 }
 
 }  // namespace

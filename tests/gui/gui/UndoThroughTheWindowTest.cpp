@@ -40,6 +40,29 @@ TEST_F(UndoThroughTheWindow, ThreeActionsUndoToTheOriginalBytesAndRedoOneByOne) 
     EXPECT_EQ(Design().Image(3).Left, 110);
 }
 
+TEST_F(UndoThroughTheWindow, UndoAndRedoAreEnabledExactlyWhenThereIsAStepToTake) {
+    QAction* undo = window.MenuItem("mnuEditUndo");
+    QAction* redo = window.MenuItem("mnuEditRedo");
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    EXPECT_EQ(undo->toolTip().toStdString(),
+              "Undo: Nothing has changed since the page was opened or created.");
+
+    LeftDrag(QPoint(150, 350), QPoint(160, 360), 1.0);  // the canvas moves
+    QCoreApplication::processEvents();                  // the release's own turn ends
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+
+    undo->trigger();
+    EXPECT_EQ(Design().Image(3).Left, 100);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_TRUE(redo->isEnabled());
+    redo->trigger();
+    EXPECT_EQ(Design().Image(3).Left, 110);
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+}
+
 TEST_F(UndoThroughTheWindow, UndoingBackToTheSavePointLeavesNothingToSaveOnClose) {
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     const std::string path = folder.File("index.html");

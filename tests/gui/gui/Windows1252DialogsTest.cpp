@@ -1,10 +1,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "../Pictures.h"
 #include "DesignedPageWindow.h"
 #include "QtTextMeasurer.h"
 #include "controls/PageControlWidget.h"
@@ -24,6 +26,7 @@ void TypeAtEnd(QWidget* box, const QString& text) {
     ASSERT_NE(box, nullptr);
     box->setFocus();
     QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_End);  // a line edit's text may be selected whole
     for (const QChar c : text) {
         QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
@@ -73,11 +76,11 @@ TEST_F(Windows1252Dialogs, EveryDialogOpenedAndClosedWithoutTypingLeavesTheFileA
     }
     WhenDialogOpens(untouched);
     Choose(kMapImage, "mnuImageProperties");
-    for (const char* control : {"Anchor1_0", "Input1_0"}) {
+    for (const char* control : {"Anchor1_0", "Input1_0", "Label1_0"}) {
         WhenDialogOpens(untouched);
         ShowProperties(control);
     }
-    EXPECT_EQ(opened, 6);
+    EXPECT_EQ(opened, 7);
     EXPECT_EQ(Saved(), original);
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -110,6 +113,8 @@ TEST_F(Windows1252Dialogs, TextTypedIntoEveryBoxIsWrittenInTheDocumentsEncoding)
     TypeAtEnd(Control("Input1_0")->findChild<QLineEdit*>("Text1"), e);
     WhenDialogOpens([&](QDialog& dialog) { TypeAtEnd(Row(dialog, 2), e + check); });
     ShowProperties("Input1_0");
+    WhenDialogOpens([&](QDialog& dialog) { TypeAtEnd(Row(dialog, 2), e); });
+    ShowProperties("Label1_0");
 
     EXPECT_EQ(Saved(), EncodingPage("windows-1252-page-typed.html"));
     EXPECT_TRUE(dialogs.messages.empty());
@@ -156,8 +161,14 @@ TEST_F(Windows1252Dialogs, EscapeAfterTypingInEveryDialogLeavesTheFileAsItWas) {
         QTest::mouseClick(Find<QPushButton>(dialog, "cmdApply"), Qt::LeftButton);
     });
     Choose(kMapArea, "mnuAreaProperties");
-    escapeAfter(
-        [](QDialog& dialog) { TypeAtEnd(Find<QPlainTextEdit>(dialog, "txtInnerHTML"), "x"); });
+    escapeAfter([](QDialog& dialog) {
+        // The colour is only shown, and drawn unlike the box beside it that takes typing.
+        auto* colour = Find<QLineEdit>(dialog, "txtBackgroundColor");
+        auto* inner = Find<QPlainTextEdit>(dialog, "txtInnerHTML");
+        EXPECT_TRUE(colour->isReadOnly());
+        EXPECT_NE(colour->palette().color(QPalette::Base), inner->palette().color(QPalette::Base));
+        TypeAtEnd(inner, "x");
+    });
     Choose(kBalloon, "mnuAreaProperties");
     escapeAfter([](QDialog& dialog) { TypeAtEnd(Find<QLineEdit>(dialog, "txtMapName"), "x"); });
     Choose(kMapImage, "mnuImageProperties");
@@ -165,9 +176,31 @@ TEST_F(Windows1252Dialogs, EscapeAfterTypingInEveryDialogLeavesTheFileAsItWas) {
     ShowProperties("Anchor1_0");
     escapeAfter([](QDialog& dialog) { TypeAtEnd(Row(dialog, 2), "x"); });
     ShowProperties("Input1_0");
-    EXPECT_EQ(escaped, 5);
+    escapeAfter([](QDialog& dialog) { TypeAtEnd(Row(dialog, 2), "x"); });
+    ShowProperties("Label1_0");
+    EXPECT_EQ(escaped, 6);
     EXPECT_EQ(Saved(), EncodingPage("windows-1252-page.html"));
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(Windows1252Dialogs, AfterUndoTheControlsShowExactlyTheRestoredStyles) {
+    const std::pair<const char*, int> styleRows[] = {{"Anchor1_0", 3}, {"Label1_0", 1}};
+    for (const auto& [control, styleRow] : styleRows) {
+        WhenDialogOpens([styleRow](QDialog& dialog) {
+            ASSERT_EQ(static_cast<frmProperties&>(dialog).lblName(styleRow)->text(), "Style");
+            TypeAtEnd(Row(dialog, styleRow), "; color:Red");
+        });
+        ShowProperties(control);
+        ASSERT_TRUE(htmlsim::testing::HasColor(Control(control)->grab().toImage(), qRgb(255, 0, 0)))
+            << control;
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_FALSE(
+            htmlsim::testing::HasColor(Control(control)->grab().toImage(), qRgb(255, 0, 0)))
+            << control;
+    }
+    EXPECT_EQ(Saved(), EncodingPage("windows-1252-page.html"));
 }
 
 TEST_F(Windows1252Dialogs, TheLabelIsSizedToItsCharacters) {

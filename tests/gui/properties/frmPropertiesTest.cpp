@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTest>
 #include <algorithm>
 #include <functional>
@@ -78,6 +80,64 @@ TEST(frmPropertiesTest, RowsAreReusedAndThePanelRewritesTheStyleRowAtEveryPick) 
     EXPECT_EQ(form.txtValue(3), style);
     EXPECT_FALSE(style->isVisible());
     EXPECT_FALSE(form.cmdEditStyle()->isVisible());
+}
+
+// The lightest and the darkest lightness of the pixels of a colour's cell on the palette.
+std::pair<int, int> LightnessRange(const gui::frmProperties& form, const std::string& name) {
+    gui::ColorPaletteWidget& palette = *form.pctColor();
+    const PaletteCell& cell = palette.Layout().Cells().at(ColorIndex(name));
+    const QImage shown = palette
+                             .grab(QRect(static_cast<int>(cell.X) + 1, static_cast<int>(cell.Y) + 1,
+                                         static_cast<int>(palette.Layout().ColumnWidth()) - 2,
+                                         static_cast<int>(palette.Layout().RowHeight()) - 2))
+                             .toImage();
+    int lightest = 0;
+    int darkest = 255;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            const int lightness = QColor(shown.pixel(x, y)).lightness();
+            lightest = std::max(lightest, lightness);
+            darkest = std::min(darkest, lightness);
+        }
+    }
+    return {lightest, darkest};
+}
+
+TEST(frmPropertiesTest, ColourNamesAreReadableOnDarkAndLightColours) {
+    gui::frmProperties form;
+    form.RefreshForm({"Style"}, {kPositionOnly});
+    form.show();
+    QTest::mouseClick(form.cmdEditStyle(), Qt::LeftButton);
+    for (const char* dark : {"Black", "Navy", "DarkSlateGray"}) {
+        EXPECT_GT(LightnessRange(form, dark).first, 190) << dark;  // light letters
+    }
+    for (const char* light : {"White", "Yellow", "LightGray"}) {
+        EXPECT_LT(LightnessRange(form, light).second, 70) << light;  // dark letters
+    }
+}
+
+TEST(frmPropertiesTest, TheDialogWithItsStylePanelNeverGrowsPastTheScreen) {
+    gui::frmProperties form;
+    std::vector<std::string> names;
+    for (int row = 0; row < 10; ++row) {
+        names.push_back(row == 5 ? "Style" : "Row" + std::to_string(row));
+    }
+    form.RefreshForm(names, std::vector<std::string>(names.size(), kPositionOnly));
+    form.show();
+    QTest::mouseClick(form.cmdEditStyle(), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    const QRect room = form.screen()->availableGeometry();
+    EXPECT_LE(form.width(), room.width());
+    EXPECT_LE(form.height(), room.height());
+    // The buttons stay in sight; the rows and the panel scroll.
+    EXPECT_TRUE(form.rect().contains(form.cmdOK()->geometry()));
+    auto* scroll = form.findChild<QScrollArea*>("scrProperties");
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_TRUE(scroll->widget()->height() > scroll->viewport()->height() ||
+                scroll->widget()->width() > scroll->viewport()->width())
+        << "the screen of " << room.width() << " x " << room.height()
+        << " should be too small for all of it";
+    EXPECT_TRUE(form.pctColor()->isVisible());
 }
 
 // The real dialog, answered by a script in place of the user instead of a modal loop.

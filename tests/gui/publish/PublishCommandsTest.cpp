@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QUrl>
 #include <filesystem>
 
@@ -35,6 +36,30 @@ class OpenedUrls : public QObject {
     std::vector<std::string> paths;
 
     Q_INVOKABLE void Open(const QUrl& url) { paths.push_back(url.toLocalFile().toStdString()); }
+};
+
+// The BROWSER variable as a test sets it, put back as it was afterwards.
+class ScopedBrowser {
+  public:
+    explicit ScopedBrowser(const char* value)
+        : mOld(qgetenv("BROWSER")), mHad(qEnvironmentVariableIsSet("BROWSER")) {
+        if (value) {
+            qputenv("BROWSER", value);
+        } else {
+            qunsetenv("BROWSER");
+        }
+    }
+    ~ScopedBrowser() {
+        if (mHad) {
+            qputenv("BROWSER", mOld);
+        } else {
+            qunsetenv("BROWSER");
+        }
+    }
+
+  private:
+    QByteArray mOld;
+    bool mHad;
 };
 
 TEST(PublishCommands, TheDialogAsksForTheFolderAndASCORMPackageIsAlwaysZipped) {
@@ -70,6 +95,7 @@ TEST(PublishCommands, PreviewPublishedSavesThePageAndOpensAFreshPlayer) {
     window.GetSession().SetDocumentText(testing::DesignDocument(
         testing::MapImage("a.jpg", "Map1", 0, 0, {{"0,0,9,9", "javascript:history.back()"}})));
     dialogs.messages.clear();
+    const ScopedBrowser desktopDefault(nullptr);
     OpenedUrls browser;
 
     QAction* item = window.MenuItem("mnuToolsPreviewPublished");
@@ -92,6 +118,37 @@ TEST(PublishCommands, PreviewPublishedSavesThePageAndOpensAFreshPlayer) {
     EXPECT_EQ(browser.paths.size(), 2u);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_NE(window.MenuItem("mnuFilePublish"), nullptr);
+}
+
+TEST(PublishCommands, PreviewInBrowserSaysWhenTheBrowserDidNotStartAndHowToChooseOne) {
+    TempFolder folder;
+    FakeDialogs dialogs;
+    frmHTMLImage window(dialogs, folder.File("program"));
+    WriteFileBytes(folder.File("a.html"), testing::DesignDocument(""));
+    window.Start(folder.File("a.html"));
+    dialogs.messages.clear();
+    QAction* preview = window.MenuItem("mnuPreviewInBrowser");
+    {
+        const ScopedBrowser missing("/nonexistent/browser --new-window");
+        preview->trigger();
+    }
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "No web browser could be started for '" + folder.File("a.html") +
+                  "'. Name one in the BROWSER variable (for example BROWSER=chromium) or choose "
+                  "a default web browser in the desktop's settings.");
+
+    // A browser that starts is not reported; "%s" stands for the page.
+    const std::string opened = folder.File("opened.txt");
+    const std::string command = "sh -c \"echo $0 > " + opened + "\" %s";
+    {
+        const ScopedBrowser named(command.c_str());
+        preview->trigger();
+    }
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(opened) &&
+                                 testing::ReadFileBytes(opened) == folder.File("a.html") + "\n",
+                             20000);
 }
 
 }  // namespace
