@@ -105,13 +105,15 @@ bool StandsInsideAnElement(std::string_view body, size_t position) {
     return open > 0;
 }
 
+// An element whose tags begin at `tagStarts`, the first of them where the element begins.
 std::shared_ptr<ElementOrigin> OriginOf(OriginKind kind, std::string_view body,
-                                        std::vector<HtmlTag> tags, size_t elementEnd) {
+                                        std::initializer_list<size_t> tagStarts,
+                                        size_t elementEnd) {
     auto origin = std::make_shared<ElementOrigin>();
     origin->Kind = kind;
-    origin->Start = tags.front().Start;
+    origin->Start = *tagStarts.begin();
     origin->End = EndOfElementLine(body, elementEnd);
-    origin->Tags = std::move(tags);
+    origin->KeepTags(tagStarts);
     return origin;
 }
 
@@ -120,7 +122,9 @@ struct MapRead {
     std::string name;
     std::string id;
     std::shared_ptr<ElementOrigin> origin;
-    std::vector<std::pair<HtmlTag, size_t>> areas;  // each AREA tag and where its element ends
+    // Where each AREA tag begins and where its element ends; the tags are read again when the
+    // map is claimed, rather than held meanwhile.
+    std::vector<std::pair<size_t, size_t>> areas;
     // Once claimed by the first image naming it: where each area stands.
     bool claimed = false;
     std::vector<std::shared_ptr<ElementOrigin>> areaOrigins;
@@ -161,11 +165,11 @@ class ImagesSectionReader {
         mReading.At(tag.Start);
         if (tag.Name == "IMG") {
             ImportImg(AttributesOf(tag), mContext);
-            return Image({tag}, ElementEnd(mBody, tag));
+            return Image({tag.Start}, ElementEnd(mBody, tag));
         }
         if (tag.Name == "CANVAS") {
             ImportCanvas(AttributesOf(tag), mContext);
-            return Image({tag}, ElementEnd(mBody, tag));
+            return Image({tag.Start}, ElementEnd(mBody, tag));
         }
         if (tag.Name == "MAP") {
             return Map(tag);
@@ -176,15 +180,14 @@ class ImagesSectionReader {
         return NotUnderstood(mReading, tag);
     }
 
-    size_t Image(std::vector<HtmlTag> tags, size_t end) {
+    size_t Image(std::initializer_list<size_t> tagStarts, size_t end) {
         ImageProperties& image = mContext.design.Image(mContext.design.ImageCount());
-        auto origin = OriginOf(OriginKind::Image, mBody, std::move(tags), end);
+        auto origin = OriginOf(OriginKind::Image, mBody, tagStarts, end);
         origin->KindAsRead = image.ImageType;
-        origin->ValuesAsRead = ImageValues(image);
+        origin->ValuesAsRead = PackedValues(ImageValues(image));
         // The image insertion turns the picture with a style item the writer never keeps.
         if (TrimBlanks(image.Transform) == "rotate(90deg)") {
-            origin->ValuesAsRead.push_back(
-                {origin->Tags.size() - 1, "style:transform", image.Transform});
+            origin->ValuesAsRead.Add({origin->TagCount - 1, "style:transform", image.Transform});
         }
         image.Origin = origin;
         mElements.push_back(origin);
@@ -212,13 +215,13 @@ class ImagesSectionReader {
         ImageProperties& imported = mContext.design.Image(mContext.design.ImageCount());
         imported.HREF = link.Get("HREF");
         imported.ImageType = kImageHyperlink;
-        return Image({link, *image}, end ? end->End : ElementEnd(mBody, *image));
+        return Image({link.Start, image->Start}, end ? end->End : ElementEnd(mBody, *image));
     }
 
     size_t Map(const HtmlTag& tag) {
         MapRead map{tag.Get("Name"),
                     tag.Get("Id"),
-                    OriginOf(OriginKind::Map, mBody, {tag}, tag.End),
+                    OriginOf(OriginKind::Map, mBody, {tag.Start}, tag.End),
                     {},
                     false,
                     {}};
@@ -230,7 +233,7 @@ class ImagesSectionReader {
                 return inner.End;
             }
             const size_t areaEnd = ElementEnd(mBody, inner);
-            map.areas.emplace_back(inner, areaEnd);
+            map.areas.emplace_back(inner.Start, areaEnd);
             return areaEnd;
         });
         mMaps.push_back(std::move(map));
@@ -254,17 +257,17 @@ class ImagesSectionReader {
             const bool first = !map->claimed;
             if (first) {
                 map->claimed = true;
-                map->origin->ValuesAsRead = MapValues(image);
+                map->origin->ValuesAsRead = PackedValues(MapValues(image));
                 image.MapOrigin = map->origin;
                 mElements.push_back(map->origin);
             }
             for (size_t a = 0; a < map->areas.size(); ++a) {
-                const auto& [areaTag, areaEnd] = map->areas[a];
-                mReading.At(areaTag.Start);
-                ClickableArea& area = ImportArea(areaTag, i, mContext);
+                const auto [areaStart, areaEnd] = map->areas[a];
+                mReading.At(areaStart);
+                ClickableArea& area = ImportArea(*NextHtmlTag(mBody, areaStart), i, mContext);
                 if (first) {
-                    auto origin = OriginOf(OriginKind::Area, mBody, {areaTag}, areaEnd);
-                    origin->ValuesAsRead = AreaValues(area, image);
+                    auto origin = OriginOf(OriginKind::Area, mBody, {areaStart}, areaEnd);
+                    origin->ValuesAsRead = PackedValues(AreaValues(area, image));
                     map->areaOrigins.push_back(origin);
                     mElements.push_back(origin);
                 }
@@ -288,7 +291,7 @@ using ControlImporter = const PageControl& (*)(const AttributeTable&, std::strin
 std::shared_ptr<ElementOrigin> OriginWithContent(OriginKind kind, std::string_view body,
                                                  const HtmlTag& tag,
                                                  const std::optional<HtmlTag>& end) {
-    auto origin = OriginOf(kind, body, {tag}, end ? end->End : tag.End);
+    auto origin = OriginOf(kind, body, {tag.Start}, end ? end->End : tag.End);
     origin->ContentRead = end.has_value();
     origin->ContentStart = tag.End;
     origin->ContentEnd = end ? end->Start : tag.End;
@@ -330,7 +333,7 @@ std::shared_ptr<const SectionLayout> ImportControlSection(
                 origin->ContentStart, origin->ContentEnd - origin->ContentStart);
             const PageControl& control =
                 importOne(AttributesOf(tag), inner, *context.controls, messages);
-            origin->ValuesAsRead = ControlValuesAsRead(control, tag);
+            origin->ValuesAsRead = PackedValues(ControlValuesAsRead(control, tag));
             origin->EmptyValuesLeftOut = true;
             layout->Elements.push_back(std::move(origin));
             return end ? end->End : tag.End;
@@ -382,7 +385,8 @@ void ImportBalloonsSection(const std::string& documentText, ImportContext& conte
         const std::string_view inner = std::string_view(body.text).substr(
             origin->ContentStart, origin->ContentEnd - origin->ContentStart);
         ClickableArea& balloon = ImportBalloon(AttributesOf(tag), inner, context);
-        origin->ValuesAsRead = BalloonValues(balloon, context.design.Image(balloon.ImageID));
+        origin->ValuesAsRead =
+            PackedValues(BalloonValues(balloon, context.design.Image(balloon.ImageID)));
         balloon.Origin = origin;
         layout->Elements.push_back(std::move(origin));
         return end ? end->End : tag.End;
