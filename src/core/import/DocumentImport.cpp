@@ -39,11 +39,19 @@ SectionBody RawSectionBody(const std::string& documentText, const std::string& n
 // Reading one section: its body, and the messages told where in the document they arise.
 struct SectionReading {
     const std::string& name;
-    const SectionBody& body;
+    std::string_view body;
+    size_t offset = 0;  // where the body begins in the document
     ImportMessages& messages;
 
-    void At(size_t offset) const { messages.At(name, body.offset + offset); }
+    void At(size_t at) const { messages.At(name, offset + at); }
 };
+
+// A section's layout holding the body as read, which the section is read from.
+std::shared_ptr<SectionLayout> LayoutOf(SectionBody&& body) {
+    auto layout = std::make_shared<SectionLayout>();
+    layout->Body = std::move(body.text);
+    return layout;
+}
 
 // Where the element that begins with `tag` ends: after its end tag, or after the tag itself.
 size_t ElementEnd(std::string_view body, const HtmlTag& tag) {
@@ -77,7 +85,7 @@ bool ForEachStartTag(std::string_view body, size_t from, size_t to, Visit visit)
 size_t NotUnderstood(const SectionReading& reading, const HtmlTag& tag) {
     reading.messages.Message("Tag Not Understood: '" + tag.Name + "'", "", MessageIcon::None);
     if (IsRawTextElement(tag.Name)) {
-        return ElementEnd(reading.body.text, tag);
+        return ElementEnd(reading.body, tag);
     }
     return tag.End;
 }
@@ -136,8 +144,10 @@ struct MapRead {
 
 class ImagesSectionReader {
   public:
-    ImagesSectionReader(const SectionReading& reading, ImportContext& context)
-        : mReading(reading), mBody(reading.body.text), mContext(context) {}
+    // Reads the body `layout` holds into its elements.
+    ImagesSectionReader(const SectionReading& reading, std::shared_ptr<SectionLayout> layout,
+                        ImportContext& context)
+        : mReading(reading), mBody(reading.body), mLayout(std::move(layout)), mContext(context) {}
 
     // False when the section could not be read to its end.
     bool Read() {
@@ -148,14 +158,12 @@ class ImagesSectionReader {
         if (!complete) {
             mReading.At(stoppedAt);
         }
-        auto layout = std::make_shared<SectionLayout>();
-        layout->Body = mBody;
-        layout->Elements = std::move(mElements);
-        std::sort(layout->Elements.begin(), layout->Elements.end(),
+        mLayout->Elements = std::move(mElements);
+        std::sort(mLayout->Elements.begin(), mLayout->Elements.end(),
                   [](const ElementOriginPtr& a, const ElementOriginPtr& b) {
                       return a->Start < b->Start;
                   });
-        mContext.design.ImagesLayout = std::move(layout);
+        mContext.design.ImagesLayout = std::move(mLayout);
         return complete;
     }
 
@@ -277,7 +285,8 @@ class ImagesSectionReader {
     }
 
     const SectionReading mReading;
-    const std::string& mBody;
+    const std::string_view mBody;
+    std::shared_ptr<SectionLayout> mLayout;
     ImportContext& mContext;
     std::vector<MapRead> mMaps;
     std::vector<ElementOriginPtr> mElements;
@@ -316,21 +325,23 @@ WrittenValues ControlValuesAsRead(const PageControl& control, const HtmlTag& tag
 std::shared_ptr<const SectionLayout> ImportControlSection(
     const std::string& documentText, const std::string& section, const std::string& tagName,
     ControlImporter importOne, ImportContext& context, ImportMessages& messages) {
-    const SectionBody body = RawSectionBody(documentText, section);
-    const SectionReading reading{section, body, messages};
-    auto layout = std::make_shared<SectionLayout>();
+    SectionBody read = RawSectionBody(documentText, section);
+    const size_t offset = read.offset;
+    auto layout = LayoutOf(std::move(read));
+    const std::string_view body = layout->Body;
+    const SectionReading reading{section, body, offset, messages};
     // A full page says so once and reads no more of the section, instead of refusing every
     // further element with a message of its own.
     try {
-        ForEachStartTag(body.text, 0, body.text.size(), [&](const HtmlTag& tag) {
+        ForEachStartTag(body, 0, body.size(), [&](const HtmlTag& tag) {
             reading.At(tag.Start);
             if (tag.Name != tagName) {
                 return NotUnderstood(reading, tag);
             }
-            const std::optional<HtmlTag> end = MatchingEndTag(body.text, tag);
-            auto origin = OriginWithContent(OriginKind::Control, body.text, tag, end);
-            const std::string_view inner = std::string_view(body.text).substr(
-                origin->ContentStart, origin->ContentEnd - origin->ContentStart);
+            const std::optional<HtmlTag> end = MatchingEndTag(body, tag);
+            auto origin = OriginWithContent(OriginKind::Control, body, tag, end);
+            const std::string_view inner =
+                body.substr(origin->ContentStart, origin->ContentEnd - origin->ContentStart);
             const PageControl& control =
                 importOne(AttributesOf(tag), inner, *context.controls, messages);
             origin->ValuesAsRead = PackedValues(ControlValuesAsRead(control, tag));
@@ -341,7 +352,6 @@ std::shared_ptr<const SectionLayout> ImportControlSection(
     } catch (const OverflowError& full) {
         messages.Message(full.what(), "", MessageIcon::None);
     }
-    layout->Body = body.text;
     return layout;
 }
 
@@ -371,19 +381,20 @@ void ImportControlSections(const std::string& documentText, ImportContext& conte
 void ImportBalloonsSection(const std::string& documentText, ImportContext& context,
                            ImportMessages& messages) {
     const std::string name = "Balloons";
-    const SectionBody body = RawSectionBody(documentText, name);
-    const SectionReading reading{name, body, messages};
-    auto layout = std::make_shared<SectionLayout>();
-    layout->Body = body.text;
-    ForEachStartTag(body.text, 0, body.text.size(), [&](const HtmlTag& tag) {
+    SectionBody read = RawSectionBody(documentText, name);
+    const size_t offset = read.offset;
+    auto layout = LayoutOf(std::move(read));
+    const std::string_view body = layout->Body;
+    const SectionReading reading{name, body, offset, messages};
+    ForEachStartTag(body, 0, body.size(), [&](const HtmlTag& tag) {
         if (tag.Name != "DIV") {
             return tag.End;
         }
         reading.At(tag.Start);
-        const std::optional<HtmlTag> end = MatchingEndTag(body.text, tag);
-        auto origin = OriginWithContent(OriginKind::Balloon, body.text, tag, end);
-        const std::string_view inner = std::string_view(body.text).substr(
-            origin->ContentStart, origin->ContentEnd - origin->ContentStart);
+        const std::optional<HtmlTag> end = MatchingEndTag(body, tag);
+        auto origin = OriginWithContent(OriginKind::Balloon, body, tag, end);
+        const std::string_view inner =
+            body.substr(origin->ContentStart, origin->ContentEnd - origin->ContentStart);
         ClickableArea& balloon = ImportBalloon(AttributesOf(tag), inner, context);
         origin->ValuesAsRead =
             PackedValues(BalloonValues(balloon, context.design.Image(balloon.ImageID)));
@@ -412,9 +423,12 @@ void KeepCanvasScript(const std::string& documentText, PageDesign& design) {
 bool ImportSections(const std::string& documentText, ImportContext& context,
                     ImportMessages& messages) {
     const std::string images = "Images";
-    const SectionBody body = RawSectionBody(documentText, images);
+    SectionBody read = RawSectionBody(documentText, images);
+    const size_t offset = read.offset;
+    auto layout = LayoutOf(std::move(read));
+    const std::string_view body = layout->Body;
     context.design.ClearImages();
-    ImagesSectionReader reader({images, body, messages}, context);
+    ImagesSectionReader reader({images, body, offset, messages}, std::move(layout), context);
     if (!reader.Read()) {
         return false;
     }
