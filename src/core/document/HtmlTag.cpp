@@ -151,6 +151,9 @@ std::optional<HtmlTag> ReadTagAt(std::string_view text, size_t open, bool keep) 
     tag.Kind = endTag ? HtmlTagKind::End : HtmlTagKind::Start;
     tag.Name = ToUpperAscii(text.substr(nameStart, nameEnd - nameStart));
     tag.Start = open;
+    if (keep) {
+        tag.Attributes.reserve(8);  // enough for most tags, with one allocation
+    }
     if (!ReadAttributes(text, nameEnd, tag, keep)) {
         return std::nullopt;
     }
@@ -165,12 +168,6 @@ std::optional<HtmlTag> NextTag(std::string_view text, size_t from, bool keep) {
         }
     }
     return std::nullopt;
-}
-
-// The next tag with its kind, name and extent alone: enough to match end tags, without the cost
-// of keeping every attribute of the tags passed over.
-std::optional<HtmlTag> NextTagOutline(std::string_view text, size_t from) {
-    return NextTag(text, from, false);
 }
 
 }  // namespace
@@ -207,6 +204,10 @@ std::optional<HtmlTag> NextHtmlTag(std::string_view text, size_t from) {
     return NextTag(text, from, true);
 }
 
+std::optional<HtmlTag> NextHtmlTagOutline(std::string_view text, size_t from) {
+    return NextTag(text, from, false);
+}
+
 bool IsVoidElement(std::string_view upperName) {
     static constexpr std::array<std::string_view, 14> kVoid{
         "AREA",  "BASE", "BR",   "COL",   "EMBED",  "HR",    "IMG",
@@ -224,7 +225,7 @@ std::optional<HtmlTag> MatchingEndTag(std::string_view text, const HtmlTag& star
         return std::nullopt;
     }
     if (IsVoidElement(start.Name)) {
-        const std::optional<HtmlTag> next = NextTagOutline(text, start.End);
+        const std::optional<HtmlTag> next = NextHtmlTagOutline(text, start.End);
         if (next && next->Kind == HtmlTagKind::End && next->Name == start.Name) {
             return NextHtmlTag(text, next->Start);
         }
@@ -242,8 +243,8 @@ std::optional<HtmlTag> MatchingEndTag(std::string_view text, const HtmlTag& star
         return std::nullopt;
     }
     int depth = 1;
-    for (std::optional<HtmlTag> tag = NextTagOutline(text, start.End); tag;
-         tag = NextTagOutline(text, tag->End)) {
+    for (std::optional<HtmlTag> tag = NextHtmlTagOutline(text, start.End); tag;
+         tag = NextHtmlTagOutline(text, tag->End)) {
         if (tag->Name != start.Name) {
             if (tag->Kind == HtmlTagKind::Start && IsRawTextElement(tag->Name)) {
                 std::optional<HtmlTag> skipped = MatchingEndTag(text, *tag);

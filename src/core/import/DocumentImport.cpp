@@ -59,13 +59,16 @@ size_t ElementEnd(std::string_view body, const HtmlTag& tag) {
     return end ? end->End : tag.End;
 }
 
-// Calls `visit` for each start tag of body[from, to) in order. It returns where to go on
-// reading, or none to stop; end tags, comments and the DOCTYPE are passed over. False when
-// `visit` stopped.
+using TagReader = std::optional<HtmlTag> (*)(std::string_view, size_t);
+
+// Calls `visit` for each start tag of body[from, to) in order, read by `read`. It returns where
+// to go on reading, or none to stop; end tags, comments and the DOCTYPE are passed over. False
+// when `visit` stopped.
 template <typename Visit>
-bool ForEachStartTag(std::string_view body, size_t from, size_t to, Visit visit) {
-    for (std::optional<HtmlTag> tag = NextHtmlTag(body, from); tag && tag->Start < to;
-         tag = NextHtmlTag(body, from)) {
+bool ForEachStartTag(std::string_view body, size_t from, size_t to, Visit visit,
+                     TagReader read = NextHtmlTag) {
+    for (std::optional<HtmlTag> tag = read(body, from); tag && tag->Start < to;
+         tag = read(body, from)) {
         if (tag->Kind != HtmlTagKind::Start) {
             from = tag->End;
             continue;
@@ -236,14 +239,19 @@ class ImagesSectionReader {
         const std::optional<HtmlTag> end = MatchingEndTag(mBody, tag);
         const size_t to = end ? end->Start : mBody.size();
         map.origin->NewAreasAt = to;
-        ForEachStartTag(mBody, tag.End, to, [&](const HtmlTag& inner) -> std::optional<size_t> {
-            if (inner.Name != "AREA") {
-                return inner.End;
-            }
-            const size_t areaEnd = ElementEnd(mBody, inner);
-            map.areas.emplace_back(inner.Start, areaEnd);
-            return areaEnd;
-        });
+        // Only where the areas stand is kept for now: their attributes are read when the map
+        // is claimed.
+        ForEachStartTag(
+            mBody, tag.End, to,
+            [&](const HtmlTag& inner) -> std::optional<size_t> {
+                if (inner.Name != "AREA") {
+                    return inner.End;
+                }
+                const size_t areaEnd = ElementEnd(mBody, inner);
+                map.areas.emplace_back(inner.Start, areaEnd);
+                return areaEnd;
+            },
+            NextHtmlTagOutline);
         mMaps.push_back(std::move(map));
         return end ? end->End : to;
     }
