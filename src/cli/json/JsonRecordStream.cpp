@@ -1,6 +1,6 @@
 #include "JsonRecordStream.h"
 
-#include <algorithm>
+#include <charconv>
 #include <nlohmann/json.hpp>
 
 namespace htmlsim::cli {
@@ -9,16 +9,24 @@ namespace {
 
 constexpr std::string_view kArrayIndent = "  ";
 constexpr std::string_view kRecordIndent = "    ";
-constexpr std::string_view kFieldIndent = "      ";
+// What goes before a field's name; the first field of a record goes without the comma.
+constexpr std::string_view kNextField = ",\n      \"";
 
-bool NeedsNoEscape(char c) {
-    return c >= 0x20 && c < 0x7f && c != '"' && c != '\\';
+// Printable ASCII without quote or backslash: written as it stands. A plain loop, as this runs
+// over every byte of a large design.
+bool NeedsNoEscape(std::string_view text) {
+    for (const char c : text) {
+        if (c < 0x20 || c >= 0x7f || c == '"' || c == '\\') {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Most texts are plain ASCII and are written as they are; the others are escaped, and bytes
 // that are not UTF-8 replaced, by the JSON library itself.
 void AppendQuoted(std::string& out, std::string_view text) {
-    if (std::all_of(text.begin(), text.end(), NeedsNoEscape)) {
+    if (NeedsNoEscape(text)) {
         out += '"';
         out += text;
         out += '"';
@@ -67,10 +75,8 @@ void JsonRecordStream::BeginRecord() {
 }
 
 void JsonRecordStream::FieldName(std::string_view name) {
-    mRecord += mFirstField ? "\n" : ",\n";
-    mRecord += kFieldIndent;
     // Field names are the program's own plain words.
-    mRecord += '"';
+    mRecord += mFirstField ? kNextField.substr(1) : kNextField;
     mRecord += name;
     mRecord += "\": ";
     mFirstField = false;
@@ -79,8 +85,7 @@ void JsonRecordStream::FieldName(std::string_view name) {
 void JsonRecordStream::Text(std::string_view name, std::string_view value) {
     FieldName(name);
     // Printable ASCII is the same text in every encoding a document can have.
-    const bool plain = std::all_of(value.begin(), value.end(), NeedsNoEscape);
-    if (plain) {
+    if (NeedsNoEscape(value)) {
         mRecord += '"';
         mRecord += value;
         mRecord += '"';
@@ -93,7 +98,9 @@ void JsonRecordStream::Text(std::string_view name, std::string_view value) {
 
 void JsonRecordStream::Number(std::string_view name, long long value) {
     FieldName(name);
-    mRecord += std::to_string(value);
+    char digits[24];
+    const auto written = std::to_chars(digits, digits + sizeof digits, value);
+    mRecord.append(digits, written.ptr);
 }
 
 void JsonRecordStream::Flag(std::string_view name, bool value) {

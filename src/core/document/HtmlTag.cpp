@@ -57,8 +57,9 @@ std::optional<HtmlTag> ReadOther(std::string_view text, size_t open) {
     return tag;
 }
 
-// Reads the attributes up to the ">" that ends the tag; none when the tag is not closed.
-bool ReadAttributes(std::string_view text, size_t at, HtmlTag& tag) {
+// Reads the attributes up to the ">" that ends the tag, keeping them when `keep` says so; false
+// when the tag is not closed.
+bool ReadAttributes(std::string_view text, size_t at, HtmlTag& tag, bool keep) {
     const size_t size = text.size();
     for (;;) {
         at = SkipSpaces(text, at, size);
@@ -86,7 +87,10 @@ bool ReadAttributes(std::string_view text, size_t at, HtmlTag& tag) {
                (text[at] != '/' || at == attribute.NameStart)) {
             ++at;
         }
-        attribute.Name = ToUpperAscii(text.substr(attribute.NameStart, at - attribute.NameStart));
+        if (keep) {
+            attribute.Name =
+                ToUpperAscii(text.substr(attribute.NameStart, at - attribute.NameStart));
+        }
         attribute.ValueStart = attribute.ValueEnd = at;
         const size_t equals = SkipSpaces(text, at, size);
         if (equals < size && text[equals] == '=') {
@@ -112,14 +116,19 @@ bool ReadAttributes(std::string_view text, size_t at, HtmlTag& tag) {
             }
             attribute.ValueStart = valueStart;
             attribute.ValueEnd = valueEnd;
-            attribute.Value = DecodeValue(raw);
+            if (keep) {
+                attribute.Value = DecodeValue(raw);
+            }
             at = valueEnd;
         }
-        tag.Attributes.push_back(std::move(attribute));
+        if (keep) {
+            tag.Attributes.push_back(std::move(attribute));
+        }
     }
 }
 
-std::optional<HtmlTag> ReadTagAt(std::string_view text, size_t open) {
+// The tag at `open`; without its attributes (only where it ends) when `keep` says so.
+std::optional<HtmlTag> ReadTagAt(std::string_view text, size_t open, bool keep) {
     const size_t size = text.size();
     if (open + 1 >= size) {
         return std::nullopt;
@@ -142,10 +151,23 @@ std::optional<HtmlTag> ReadTagAt(std::string_view text, size_t open) {
     tag.Kind = endTag ? HtmlTagKind::End : HtmlTagKind::Start;
     tag.Name = ToUpperAscii(text.substr(nameStart, nameEnd - nameStart));
     tag.Start = open;
-    if (!ReadAttributes(text, nameEnd, tag)) {
+    if (keep) {
+        tag.Attributes.reserve(8);  // enough for most tags, with one allocation
+    }
+    if (!ReadAttributes(text, nameEnd, tag, keep)) {
         return std::nullopt;
     }
     return tag;
+}
+
+std::optional<HtmlTag> NextTag(std::string_view text, size_t from, bool keep) {
+    for (size_t open = text.find('<', from); open != npos; open = text.find('<', open + 1)) {
+        std::optional<HtmlTag> tag = ReadTagAt(text, open, keep);
+        if (tag) {
+            return tag;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -179,13 +201,11 @@ std::string HtmlTag::Get(std::string_view name) const {
 }
 
 std::optional<HtmlTag> NextHtmlTag(std::string_view text, size_t from) {
-    for (size_t open = text.find('<', from); open != npos; open = text.find('<', open + 1)) {
-        std::optional<HtmlTag> tag = ReadTagAt(text, open);
-        if (tag) {
-            return tag;
-        }
-    }
-    return std::nullopt;
+    return NextTag(text, from, true);
+}
+
+std::optional<HtmlTag> NextHtmlTagOutline(std::string_view text, size_t from) {
+    return NextTag(text, from, false);
 }
 
 bool IsVoidElement(std::string_view upperName) {
@@ -205,20 +225,26 @@ std::optional<HtmlTag> MatchingEndTag(std::string_view text, const HtmlTag& star
         return std::nullopt;
     }
     if (IsVoidElement(start.Name)) {
-        std::optional<HtmlTag> next = NextHtmlTag(text, start.End);
+        const std::optional<HtmlTag> next = NextHtmlTagOutline(text, start.End);
         if (next && next->Kind == HtmlTagKind::End && next->Name == start.Name) {
-            return next;
+            return NextHtmlTag(text, next->Start);
         }
         return std::nullopt;
     }
     if (IsRawTextElement(start.Name)) {
+        // Searched in place: a copy of the rest of the page per script would make a page of
+        // many scripts slow to read.
         const std::string closing = "</" + start.Name;
-        const size_t at = ToUpperAscii(text.substr(start.End)).find(closing);
-        return at == npos ? std::nullopt : NextHtmlTag(text, start.End + at);
+        for (size_t at = text.find("</", start.End); at != npos; at = text.find("</", at + 2)) {
+            if (StartsWithIgnoreCase(text.substr(at), closing)) {
+                return NextHtmlTag(text, at);
+            }
+        }
+        return std::nullopt;
     }
     int depth = 1;
-    for (std::optional<HtmlTag> tag = NextHtmlTag(text, start.End); tag;
-         tag = NextHtmlTag(text, tag->End)) {
+    for (std::optional<HtmlTag> tag = NextHtmlTagOutline(text, start.End); tag;
+         tag = NextHtmlTagOutline(text, tag->End)) {
         if (tag->Name != start.Name) {
             if (tag->Kind == HtmlTagKind::Start && IsRawTextElement(tag->Name)) {
                 std::optional<HtmlTag> skipped = MatchingEndTag(text, *tag);
@@ -232,7 +258,7 @@ std::optional<HtmlTag> MatchingEndTag(std::string_view text, const HtmlTag& star
         if (tag->Kind == HtmlTagKind::Start && !tag->SelfClosing) {
             ++depth;
         } else if (tag->Kind == HtmlTagKind::End && --depth == 0) {
-            return tag;
+            return NextHtmlTag(text, tag->Start);
         }
     }
     return std::nullopt;

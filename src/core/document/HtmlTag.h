@@ -44,6 +44,10 @@ struct HtmlTag {
 // The next tag at or after `from`; a "<" that opens no tag is text. None when no tag follows.
 std::optional<HtmlTag> NextHtmlTag(std::string_view text, size_t from);
 
+// The same tag as NextHtmlTag finds, with its kind, name and extent but without its attributes:
+// for passing over tags cheaply.
+std::optional<HtmlTag> NextHtmlTagOutline(std::string_view text, size_t from);
+
 // Elements that have no end tag and so never hold others.
 bool IsVoidElement(std::string_view upperName);
 

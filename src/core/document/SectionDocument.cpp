@@ -162,11 +162,11 @@ std::string GetSectionText(const std::string& document, const std::string& name,
     if (found.end == 0) {
         return {};
     }
-    return TrimBlankLines(
-        std::string_view(document).substr(found.start, found.end - 1 - found.start));
+    return std::string(TrimBlankLines(
+        std::string_view(document).substr(found.start, found.end - 1 - found.start)));
 }
 
-std::string TrimBlankLines(std::string_view text) {
+std::string_view TrimBlankLines(std::string_view text) {
     for (;;) {
         text = TrimBlanks(text);
         bool removed = false;
@@ -181,7 +181,7 @@ std::string TrimBlankLines(std::string_view text) {
             }
         }
         if (!removed) {
-            return std::string(text);
+            return text;
         }
     }
 }

@@ -85,8 +85,8 @@ struct SectionPositions {
 std::string GetSectionText(const std::string& document, const std::string& name,
                            SectionPositions* where = nullptr);
 
-// Removes blanks and line breaks (CR LF or LF) from both ends, repeatedly.
-std::string TrimBlankLines(std::string_view text);
+// Removes blanks and line breaks (CR LF or LF) from both ends, repeatedly: a view into `text`.
+std::string_view TrimBlankLines(std::string_view text);
 
 // Inserts an empty section called name immediately before "</BODY>" (found ignoring case).
 // Without "</BODY>" it says so and returns false, the document unchanged.

@@ -176,7 +176,7 @@ void ImportCanvasAreas(const std::string& areaList, ImportContext& context) {
             origin->ContentRead = true;
             origin->ContentStart = static_cast<size_t>(text.data() - list.data());
             origin->ContentEnd = origin->ContentStart + text.size();
-            origin->ValuesAsRead = CanvasAreaValues(area, image);
+            origin->ValuesAsRead = PackedValues(CanvasAreaValues(area, image));
             area.Origin = origin;
             layout->Elements.push_back(std::move(origin));
         }

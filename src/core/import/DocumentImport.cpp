@@ -39,11 +39,19 @@ SectionBody RawSectionBody(const std::string& documentText, const std::string& n
 // Reading one section: its body, and the messages told where in the document they arise.
 struct SectionReading {
     const std::string& name;
-    const SectionBody& body;
+    std::string_view body;
+    size_t offset = 0;  // where the body begins in the document
     ImportMessages& messages;
 
-    void At(size_t offset) const { messages.At(name, body.offset + offset); }
+    void At(size_t at) const { messages.At(name, offset + at); }
 };
+
+// A section's layout holding the body as read, which the section is read from.
+std::shared_ptr<SectionLayout> LayoutOf(SectionBody&& body) {
+    auto layout = std::make_shared<SectionLayout>();
+    layout->Body = std::move(body.text);
+    return layout;
+}
 
 // Where the element that begins with `tag` ends: after its end tag, or after the tag itself.
 size_t ElementEnd(std::string_view body, const HtmlTag& tag) {
@@ -51,13 +59,16 @@ size_t ElementEnd(std::string_view body, const HtmlTag& tag) {
     return end ? end->End : tag.End;
 }
 
-// Calls `visit` for each start tag of body[from, to) in order. It returns where to go on
-// reading, or none to stop; end tags, comments and the DOCTYPE are passed over. False when
-// `visit` stopped.
+using TagReader = std::optional<HtmlTag> (*)(std::string_view, size_t);
+
+// Calls `visit` for each start tag of body[from, to) in order, read by `read`. It returns where
+// to go on reading, or none to stop; end tags, comments and the DOCTYPE are passed over. False
+// when `visit` stopped.
 template <typename Visit>
-bool ForEachStartTag(std::string_view body, size_t from, size_t to, Visit visit) {
-    for (std::optional<HtmlTag> tag = NextHtmlTag(body, from); tag && tag->Start < to;
-         tag = NextHtmlTag(body, from)) {
+bool ForEachStartTag(std::string_view body, size_t from, size_t to, Visit visit,
+                     TagReader read = NextHtmlTag) {
+    for (std::optional<HtmlTag> tag = read(body, from); tag && tag->Start < to;
+         tag = read(body, from)) {
         if (tag->Kind != HtmlTagKind::Start) {
             from = tag->End;
             continue;
@@ -77,7 +88,7 @@ bool ForEachStartTag(std::string_view body, size_t from, size_t to, Visit visit)
 size_t NotUnderstood(const SectionReading& reading, const HtmlTag& tag) {
     reading.messages.Message("Tag Not Understood: '" + tag.Name + "'", "", MessageIcon::None);
     if (IsRawTextElement(tag.Name)) {
-        return ElementEnd(reading.body.text, tag);
+        return ElementEnd(reading.body, tag);
     }
     return tag.End;
 }
@@ -105,13 +116,15 @@ bool StandsInsideAnElement(std::string_view body, size_t position) {
     return open > 0;
 }
 
+// An element whose tags begin at `tagStarts`, the first of them where the element begins.
 std::shared_ptr<ElementOrigin> OriginOf(OriginKind kind, std::string_view body,
-                                        std::vector<HtmlTag> tags, size_t elementEnd) {
+                                        std::initializer_list<size_t> tagStarts,
+                                        size_t elementEnd) {
     auto origin = std::make_shared<ElementOrigin>();
     origin->Kind = kind;
-    origin->Start = tags.front().Start;
+    origin->Start = *tagStarts.begin();
     origin->End = EndOfElementLine(body, elementEnd);
-    origin->Tags = std::move(tags);
+    origin->KeepTags(tagStarts);
     return origin;
 }
 
@@ -120,7 +133,9 @@ struct MapRead {
     std::string name;
     std::string id;
     std::shared_ptr<ElementOrigin> origin;
-    std::vector<std::pair<HtmlTag, size_t>> areas;  // each AREA tag and where its element ends
+    // Where each AREA tag begins and where its element ends; the tags are read again when the
+    // map is claimed, rather than held meanwhile.
+    std::vector<std::pair<size_t, size_t>> areas;
     // Once claimed by the first image naming it: where each area stands.
     bool claimed = false;
     std::vector<std::shared_ptr<ElementOrigin>> areaOrigins;
@@ -132,8 +147,10 @@ struct MapRead {
 
 class ImagesSectionReader {
   public:
-    ImagesSectionReader(const SectionReading& reading, ImportContext& context)
-        : mReading(reading), mBody(reading.body.text), mContext(context) {}
+    // Reads the body `layout` holds into its elements.
+    ImagesSectionReader(const SectionReading& reading, std::shared_ptr<SectionLayout> layout,
+                        ImportContext& context)
+        : mReading(reading), mBody(reading.body), mLayout(std::move(layout)), mContext(context) {}
 
     // False when the section could not be read to its end.
     bool Read() {
@@ -144,14 +161,12 @@ class ImagesSectionReader {
         if (!complete) {
             mReading.At(stoppedAt);
         }
-        auto layout = std::make_shared<SectionLayout>();
-        layout->Body = mBody;
-        layout->Elements = std::move(mElements);
-        std::sort(layout->Elements.begin(), layout->Elements.end(),
+        mLayout->Elements = std::move(mElements);
+        std::sort(mLayout->Elements.begin(), mLayout->Elements.end(),
                   [](const ElementOriginPtr& a, const ElementOriginPtr& b) {
                       return a->Start < b->Start;
                   });
-        mContext.design.ImagesLayout = std::move(layout);
+        mContext.design.ImagesLayout = std::move(mLayout);
         return complete;
     }
 
@@ -161,11 +176,11 @@ class ImagesSectionReader {
         mReading.At(tag.Start);
         if (tag.Name == "IMG") {
             ImportImg(AttributesOf(tag), mContext);
-            return Image({tag}, ElementEnd(mBody, tag));
+            return Image({tag.Start}, ElementEnd(mBody, tag));
         }
         if (tag.Name == "CANVAS") {
             ImportCanvas(AttributesOf(tag), mContext);
-            return Image({tag}, ElementEnd(mBody, tag));
+            return Image({tag.Start}, ElementEnd(mBody, tag));
         }
         if (tag.Name == "MAP") {
             return Map(tag);
@@ -176,15 +191,14 @@ class ImagesSectionReader {
         return NotUnderstood(mReading, tag);
     }
 
-    size_t Image(std::vector<HtmlTag> tags, size_t end) {
+    size_t Image(std::initializer_list<size_t> tagStarts, size_t end) {
         ImageProperties& image = mContext.design.Image(mContext.design.ImageCount());
-        auto origin = OriginOf(OriginKind::Image, mBody, std::move(tags), end);
+        auto origin = OriginOf(OriginKind::Image, mBody, tagStarts, end);
         origin->KindAsRead = image.ImageType;
-        origin->ValuesAsRead = ImageValues(image);
+        origin->ValuesAsRead = PackedValues(ImageValues(image));
         // The image insertion turns the picture with a style item the writer never keeps.
         if (TrimBlanks(image.Transform) == "rotate(90deg)") {
-            origin->ValuesAsRead.push_back(
-                {origin->Tags.size() - 1, "style:transform", image.Transform});
+            origin->ValuesAsRead.Add({origin->TagCount - 1, "style:transform", image.Transform});
         }
         image.Origin = origin;
         mElements.push_back(origin);
@@ -212,27 +226,32 @@ class ImagesSectionReader {
         ImageProperties& imported = mContext.design.Image(mContext.design.ImageCount());
         imported.HREF = link.Get("HREF");
         imported.ImageType = kImageHyperlink;
-        return Image({link, *image}, end ? end->End : ElementEnd(mBody, *image));
+        return Image({link.Start, image->Start}, end ? end->End : ElementEnd(mBody, *image));
     }
 
     size_t Map(const HtmlTag& tag) {
         MapRead map{tag.Get("Name"),
                     tag.Get("Id"),
-                    OriginOf(OriginKind::Map, mBody, {tag}, tag.End),
+                    OriginOf(OriginKind::Map, mBody, {tag.Start}, tag.End),
                     {},
                     false,
                     {}};
         const std::optional<HtmlTag> end = MatchingEndTag(mBody, tag);
         const size_t to = end ? end->Start : mBody.size();
         map.origin->NewAreasAt = to;
-        ForEachStartTag(mBody, tag.End, to, [&](const HtmlTag& inner) -> std::optional<size_t> {
-            if (inner.Name != "AREA") {
-                return inner.End;
-            }
-            const size_t areaEnd = ElementEnd(mBody, inner);
-            map.areas.emplace_back(inner, areaEnd);
-            return areaEnd;
-        });
+        // Only where the areas stand is kept for now: their attributes are read when the map
+        // is claimed.
+        ForEachStartTag(
+            mBody, tag.End, to,
+            [&](const HtmlTag& inner) -> std::optional<size_t> {
+                if (inner.Name != "AREA") {
+                    return inner.End;
+                }
+                const size_t areaEnd = ElementEnd(mBody, inner);
+                map.areas.emplace_back(inner.Start, areaEnd);
+                return areaEnd;
+            },
+            NextHtmlTagOutline);
         mMaps.push_back(std::move(map));
         return end ? end->End : to;
     }
@@ -254,17 +273,17 @@ class ImagesSectionReader {
             const bool first = !map->claimed;
             if (first) {
                 map->claimed = true;
-                map->origin->ValuesAsRead = MapValues(image);
+                map->origin->ValuesAsRead = PackedValues(MapValues(image));
                 image.MapOrigin = map->origin;
                 mElements.push_back(map->origin);
             }
             for (size_t a = 0; a < map->areas.size(); ++a) {
-                const auto& [areaTag, areaEnd] = map->areas[a];
-                mReading.At(areaTag.Start);
-                ClickableArea& area = ImportArea(areaTag, i, mContext);
+                const auto [areaStart, areaEnd] = map->areas[a];
+                mReading.At(areaStart);
+                ClickableArea& area = ImportArea(*NextHtmlTag(mBody, areaStart), i, mContext);
                 if (first) {
-                    auto origin = OriginOf(OriginKind::Area, mBody, {areaTag}, areaEnd);
-                    origin->ValuesAsRead = AreaValues(area, image);
+                    auto origin = OriginOf(OriginKind::Area, mBody, {areaStart}, areaEnd);
+                    origin->ValuesAsRead = PackedValues(AreaValues(area, image));
                     map->areaOrigins.push_back(origin);
                     mElements.push_back(origin);
                 }
@@ -274,7 +293,8 @@ class ImagesSectionReader {
     }
 
     const SectionReading mReading;
-    const std::string& mBody;
+    const std::string_view mBody;
+    std::shared_ptr<SectionLayout> mLayout;
     ImportContext& mContext;
     std::vector<MapRead> mMaps;
     std::vector<ElementOriginPtr> mElements;
@@ -288,7 +308,7 @@ using ControlImporter = const PageControl& (*)(const AttributeTable&, std::strin
 std::shared_ptr<ElementOrigin> OriginWithContent(OriginKind kind, std::string_view body,
                                                  const HtmlTag& tag,
                                                  const std::optional<HtmlTag>& end) {
-    auto origin = OriginOf(kind, body, {tag}, end ? end->End : tag.End);
+    auto origin = OriginOf(kind, body, {tag.Start}, end ? end->End : tag.End);
     origin->ContentRead = end.has_value();
     origin->ContentStart = tag.End;
     origin->ContentEnd = end ? end->Start : tag.End;
@@ -313,24 +333,26 @@ WrittenValues ControlValuesAsRead(const PageControl& control, const HtmlTag& tag
 std::shared_ptr<const SectionLayout> ImportControlSection(
     const std::string& documentText, const std::string& section, const std::string& tagName,
     ControlImporter importOne, ImportContext& context, ImportMessages& messages) {
-    const SectionBody body = RawSectionBody(documentText, section);
-    const SectionReading reading{section, body, messages};
-    auto layout = std::make_shared<SectionLayout>();
+    SectionBody read = RawSectionBody(documentText, section);
+    const size_t offset = read.offset;
+    auto layout = LayoutOf(std::move(read));
+    const std::string_view body = layout->Body;
+    const SectionReading reading{section, body, offset, messages};
     // A full page says so once and reads no more of the section, instead of refusing every
     // further element with a message of its own.
     try {
-        ForEachStartTag(body.text, 0, body.text.size(), [&](const HtmlTag& tag) {
+        ForEachStartTag(body, 0, body.size(), [&](const HtmlTag& tag) {
             reading.At(tag.Start);
             if (tag.Name != tagName) {
                 return NotUnderstood(reading, tag);
             }
-            const std::optional<HtmlTag> end = MatchingEndTag(body.text, tag);
-            auto origin = OriginWithContent(OriginKind::Control, body.text, tag, end);
-            const std::string_view inner = std::string_view(body.text).substr(
-                origin->ContentStart, origin->ContentEnd - origin->ContentStart);
+            const std::optional<HtmlTag> end = MatchingEndTag(body, tag);
+            auto origin = OriginWithContent(OriginKind::Control, body, tag, end);
+            const std::string_view inner =
+                body.substr(origin->ContentStart, origin->ContentEnd - origin->ContentStart);
             const PageControl& control =
                 importOne(AttributesOf(tag), inner, *context.controls, messages);
-            origin->ValuesAsRead = ControlValuesAsRead(control, tag);
+            origin->ValuesAsRead = PackedValues(ControlValuesAsRead(control, tag));
             origin->EmptyValuesLeftOut = true;
             layout->Elements.push_back(std::move(origin));
             return end ? end->End : tag.End;
@@ -338,7 +360,6 @@ std::shared_ptr<const SectionLayout> ImportControlSection(
     } catch (const OverflowError& full) {
         messages.Message(full.what(), "", MessageIcon::None);
     }
-    layout->Body = body.text;
     return layout;
 }
 
@@ -368,21 +389,22 @@ void ImportControlSections(const std::string& documentText, ImportContext& conte
 void ImportBalloonsSection(const std::string& documentText, ImportContext& context,
                            ImportMessages& messages) {
     const std::string name = "Balloons";
-    const SectionBody body = RawSectionBody(documentText, name);
-    const SectionReading reading{name, body, messages};
-    auto layout = std::make_shared<SectionLayout>();
-    layout->Body = body.text;
-    ForEachStartTag(body.text, 0, body.text.size(), [&](const HtmlTag& tag) {
+    SectionBody read = RawSectionBody(documentText, name);
+    const size_t offset = read.offset;
+    auto layout = LayoutOf(std::move(read));
+    const std::string_view body = layout->Body;
+    const SectionReading reading{name, body, offset, messages};
+    ForEachStartTag(body, 0, body.size(), [&](const HtmlTag& tag) {
         if (tag.Name != "DIV") {
             return tag.End;
         }
         reading.At(tag.Start);
-        const std::optional<HtmlTag> end = MatchingEndTag(body.text, tag);
-        auto origin = OriginWithContent(OriginKind::Balloon, body.text, tag, end);
-        const std::string_view inner = std::string_view(body.text).substr(
-            origin->ContentStart, origin->ContentEnd - origin->ContentStart);
+        const std::optional<HtmlTag> end = MatchingEndTag(body, tag);
+        auto origin = OriginWithContent(OriginKind::Balloon, body, tag, end);
+        const std::string_view inner =
+            body.substr(origin->ContentStart, origin->ContentEnd - origin->ContentStart);
         ClickableArea& balloon = ImportBalloon(AttributesOf(tag), inner, context);
-        origin->ValuesAsRead = BalloonValues(balloon);
+        origin->ValuesAsRead = PackedValues(BalloonValues(balloon));
         balloon.Origin = origin;
         layout->Elements.push_back(std::move(origin));
         return end ? end->End : tag.End;
@@ -408,9 +430,12 @@ void KeepCanvasScript(const std::string& documentText, PageDesign& design) {
 bool ImportSections(const std::string& documentText, ImportContext& context,
                     ImportMessages& messages) {
     const std::string images = "Images";
-    const SectionBody body = RawSectionBody(documentText, images);
+    SectionBody read = RawSectionBody(documentText, images);
+    const size_t offset = read.offset;
+    auto layout = LayoutOf(std::move(read));
+    const std::string_view body = layout->Body;
     context.design.ClearImages();
-    ImagesSectionReader reader({images, body, messages}, context);
+    ImagesSectionReader reader({images, body, offset, messages}, std::move(layout), context);
     if (!reader.Read()) {
         return false;
     }

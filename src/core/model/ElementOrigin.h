@@ -1,27 +1,19 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "document/HtmlTag.h"
+#include "model/PackedValues.h"
+#include "model/WrittenValue.h"
 
 namespace htmlsim {
-
-// One value the writer puts into an element: the attribute (spelled as the program writes it)
-// of one of the element's tags. Style items are named "style:" + the item's name; what stands
-// between the element's start and end tag is named kElementContent.
-struct WrittenValue {
-    size_t TagIndex = 0;  // which of the element's tags holds it
-    std::string Name;
-    std::string Value;
-    bool operator==(const WrittenValue&) const = default;
-};
-using WrittenValues = std::vector<WrittenValue>;
-
-inline constexpr const char* kElementContent = "#content";
 
 enum class OriginKind { Image, Map, Area, Balloon, CanvasArea, Control };
 
@@ -33,9 +25,12 @@ struct ElementOrigin {
     OriginKind Kind = OriginKind::Image;
     size_t Start = 0;  // the element's first byte
     size_t End = 0;    // after the element and the line break that belongs to it
-    // The tags whose values are written: the element's own; for a linked image the A first.
-    std::vector<HtmlTag> Tags;
-    WrittenValues ValuesAsRead;
+    // Where the tags whose values are written begin: the element's own; for a linked image the A
+    // first. Only their places are kept; a tag is read again when its element is written with
+    // other values.
+    std::array<size_t, 2> TagStarts{};
+    size_t TagCount = 0;
+    PackedValues ValuesAsRead;
     // The ImageType the image was read as: another kind is written anew.
     int32_t KindAsRead = 0;
     // A map's end tag, before which the areas drawn since go.
@@ -47,6 +42,11 @@ struct ElementOrigin {
     size_t ContentEnd = 0;
     // Whether an attribute whose value becomes empty goes, as the page controls write none.
     bool EmptyValuesLeftOut = false;
+
+    // Keeps where the tags begin (at most two).
+    void KeepTags(std::initializer_list<size_t> starts);
+    // The tags read again from the body they were read from.
+    std::vector<HtmlTag> TagsIn(std::string_view body) const;
 };
 using ElementOriginPtr = std::shared_ptr<const ElementOrigin>;
 

@@ -157,12 +157,12 @@ void AddAttributeEdit(std::string_view body, const HtmlTag& tag, const std::stri
 
 // The content replaced where the element has an end tag; otherwise given one, as the program
 // writes the element.
-void AddContentEdit(const ElementOrigin& origin, const std::string& content,
-                    std::vector<Edit>& edits) {
+void AddContentEdit(const ElementOrigin& origin, const std::vector<HtmlTag>& tags,
+                    const std::string& content, std::vector<Edit>& edits) {
     if (origin.ContentRead) {
         edits.push_back({origin.ContentStart, origin.ContentEnd, content});
-    } else if (!content.empty() && !origin.Tags.empty()) {
-        const HtmlTag& tag = origin.Tags.back();
+    } else if (!content.empty() && !tags.empty()) {
+        const HtmlTag& tag = tags.back();
         edits.push_back({tag.End, tag.End, content + "</" + ToLowerAscii(tag.Name) + ">"});
     }
 }
@@ -186,15 +186,20 @@ std::string WrittenAttribute(std::string_view name, std::string_view value) {
 
 std::string PatchedElement(std::string_view body, const ElementOrigin& origin,
                            const WrittenValues& values) {
+    if (origin.ValuesAsRead == values) {
+        return std::string(body.substr(origin.Start, origin.End - origin.Start));
+    }
+    const WrittenValues valuesAsRead = origin.ValuesAsRead.Unpacked();
+    const std::vector<HtmlTag> tags = origin.TagsIn(body);
     // Every value read and every value written, each once, in the order written.
     WrittenValues changed;
     for (const WrittenValue& value : values) {
-        const WrittenValue* read = FindValue(origin.ValuesAsRead, value);
+        const WrittenValue* read = FindValue(valuesAsRead, value);
         if (read == nullptr || read->Value != value.Value) {
             changed.push_back(value);
         }
     }
-    for (const WrittenValue& read : origin.ValuesAsRead) {
+    for (const WrittenValue& read : valuesAsRead) {
         if (FindValue(values, read) == nullptr) {
             changed.push_back({read.TagIndex, read.Name, ""});
         }
@@ -206,7 +211,7 @@ std::string PatchedElement(std::string_view body, const ElementOrigin& origin,
         if (!place) {
             continue;
         }
-        const HtmlAttribute* style = origin.Tags[value.TagIndex].Find("STYLE");
+        const HtmlAttribute* style = tags[value.TagIndex].Find("STYLE");
         const bool positioned =
             style != nullptr && ToUpperAscii(style->Value).find("POSITION") != std::string::npos;
         const bool placing = std::any_of(changed.begin(), changed.end(), [&](const auto& c) {
@@ -221,11 +226,11 @@ std::string PatchedElement(std::string_view body, const ElementOrigin& origin,
     std::vector<Edit> edits;
     for (const WrittenValue& value : changed) {
         if (value.Name == kElementContent) {
-            AddContentEdit(origin, value.Value, edits);
+            AddContentEdit(origin, tags, value.Value, edits);
         }
     }
-    for (size_t t = 0; t < origin.Tags.size(); ++t) {
-        const HtmlTag& tag = origin.Tags[t];
+    for (size_t t = 0; t < tags.size(); ++t) {
+        const HtmlTag& tag = tags[t];
         std::vector<std::pair<std::string, std::string>> styleChanges;
         for (const WrittenValue& value : changed) {
             if (value.TagIndex != t || value.Name == kElementContent) {

@@ -54,6 +54,17 @@ TEST(EditorText, RecognisesMalformedUtf8) {
     EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));          // overlong
     EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));      // surrogate
     EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80"));  // beyond U+10FFFF
+    // Bad bytes after, between and straddling runs of eight ASCII bytes.
+    EXPECT_FALSE(IsValidUtf8("12345678\xC0\xAF"));
+    EXPECT_FALSE(IsValidUtf8("1234567\xC3"));
+    EXPECT_FALSE(
+        IsValidUtf8("1234567\xC3\xA9"
+                    "abcdefgh\xFF"));
+    EXPECT_FALSE(IsValidUtf8("abcdefghijklmno\xE2\x82"));
+    EXPECT_TRUE(
+        IsValidUtf8("1234567\xC3\xA9"
+                    "abcdefgh\xE2\x82\xAC"
+                    "12345678"));
 }
 
 }  // namespace

@@ -62,9 +62,34 @@ TEST(HtmlTag, EndTagsMatchWithNesting) {
     EXPECT_FALSE(MatchingEndTag(text, *bare));
     EXPECT_FALSE(MatchingEndTag(text, *NextHtmlTag(text, bare->End)));
 
+    // A script's end tag in any case, the first one ending it; a "<" inside it is no tag.
+    const std::string script = "<SCRIPT>if (a </x) {}</Script ><p></script>";
+    const std::optional<HtmlTag> scriptEnd = MatchingEndTag(script, *NextHtmlTag(script, 0));
+    ASSERT_TRUE(scriptEnd);
+    EXPECT_EQ(scriptEnd->Start, script.find("</Script"));
+    const std::string unclosed = "<script>x</scrip>";
+    EXPECT_FALSE(MatchingEndTag(unclosed, *NextHtmlTag(unclosed, 0)));
+
     EXPECT_EQ(EndOfElementLine("<a>  \r\nx", 3), 7u);
     EXPECT_EQ(EndOfElementLine("<a>\nx", 3), 4u);
     EXPECT_EQ(EndOfElementLine("<a> <b>", 3), 3u);
+}
+
+TEST(HtmlTag, AnOutlineIsTheSameTagWithoutItsAttributes) {
+    const std::string text = "x < y <!-- c --> <AREA shape=\"rect\" title='a>b'\n/></area>";
+    for (size_t from : {size_t{0}, text.find("<AREA"), text.find("</area")}) {
+        const std::optional<HtmlTag> full = NextHtmlTag(text, from);
+        const std::optional<HtmlTag> outline = NextHtmlTagOutline(text, from);
+        ASSERT_TRUE(full && outline);
+        EXPECT_EQ(outline->Kind, full->Kind);
+        EXPECT_EQ(outline->Name, full->Name);
+        EXPECT_EQ(outline->Start, full->Start);
+        EXPECT_EQ(outline->End, full->End);
+        EXPECT_EQ(outline->SelfClosing, full->SelfClosing);
+        EXPECT_TRUE(outline->Attributes.empty());
+    }
+    EXPECT_EQ(NextHtmlTag(text, text.find("<AREA"))->Get("title"), "a>b");
+    EXPECT_FALSE(NextHtmlTagOutline("<img src='unclosed>", 0));
 }
 
 TEST(ImportValues, UnquoteParenthesesAndBooleans) {
