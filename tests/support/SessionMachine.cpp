@@ -387,14 +387,15 @@ std::optional<std::string> SessionMachine::Step(const MachineStep& step) {
     ++mCounts.documentKinds[std::string(windows1252 ? "Windows-1252" : "UTF-8") +
                             (LineBreakOf(mSession.DocumentText()) == "\n" ? " LF" : " CR LF")];
 
-    auto broken = CheckStep(command, before);
+    // A step that loads a page (a missing one is created and saved at once) is checked against
+    // that page, not the one before it.
     if (mWindow.Loads() != before.loads) {
         mOpenedText = mSession.DocumentText();
         mEditedSinceOpened = false;
     } else if (command.changes != Changes::Nothing) {
         mEditedSinceOpened = true;
     }
-    return broken;
+    return CheckStep(command, before);
 }
 
 std::optional<std::string> SessionMachine::CheckStep(const Command& command, const Before& before) {
