@@ -652,6 +652,8 @@ void SessionMachine::AddSection(uint32_t choice) {
     mSession.AddSectionCommand();
 }
 
+namespace {
+
 // Somewhere on image 1 where it was placed; half the points lie where its first area was drawn.
 std::pair<float, float> PointOnImage(uint32_t choice) {
     const bool onArea = (choice >> 30) & 1;
@@ -667,6 +669,8 @@ std::vector<std::pair<int, int>> AreaSizes(Session& session) {
     }
     return sizes;
 }
+
+}  // namespace
 
 // A press (and release) of the button somewhere on image 1.
 void SessionMachine::PressOnImage(int button, uint32_t choice) {
