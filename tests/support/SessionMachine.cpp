@@ -429,10 +429,21 @@ std::optional<std::string> SessionMachine::CheckStep(const Command& command, con
         return broken;
     }
     const bool remote = mSession.DocumentSource() == kFtpDocument;
+    const std::string key =
+        remote ? RemoteKey(mSession.PathAndName()) : LocalKey(mSession.PathAndName());
     const int cancelled = mWorld.dialogs.cancelledSaves + mWorld.ftpDialogs.cancelledSaves;
-    // An open fails after the document it leaves was given a name: that is kept.
-    const bool namedNow = mWorld.dialogs.savedAs.size() != before.localSavesAs ||
-                          mWorld.ftpDialogs.savedAs.size() != before.remoteSavesAs;
+    // A Save As names the document only when it wrote the file; an open that fails after that
+    // leaves the document under its new name.
+    const bool namedNow =
+        (mSession.PathAndName() != before.path || mSession.DocumentSource() != before.source) &&
+        GivenToSaveAs(key, before);
+    if (namedNow) {
+        const auto file = mFiles.find(key);
+        if (file == mFiles.end() || file->second != SavedBytes(mSession.SavedText(), remote)) {
+            return Broken("named", "the document is named " + key +
+                                       ", a name Save As was given but did not write");
+        }
+    }
     const bool failedOpen = mChosenPath && *mChosenPath != mSession.PathAndName() && !namedNow;
     if (cancelled != before.cancelledSaves || failedOpen) {
         if (mSession.PathAndName() != before.path || mSession.DocumentSource() != before.source ||
@@ -456,8 +467,6 @@ std::optional<std::string> SessionMachine::CheckStep(const Command& command, con
         }
     }
     if (mSaved.value_or(false)) {
-        const std::string key =
-            remote ? RemoteKey(mSession.PathAndName()) : LocalKey(mSession.PathAndName());
         const auto file = mFiles.find(key);
         if (mSession.ChangedSinceSaved() || file == mFiles.end() ||
             file->second != SavedBytes(mSession.SavedText(), remote)) {
@@ -507,17 +516,10 @@ std::optional<std::string> SessionMachine::CheckFiles(const Before& before,
             continue;  // a support file or a picture placed beside the page
         }
         // The document as it was may go to its file, or to a name Save As was given now.
-        const auto& localNames = mWorld.dialogs.savedAs;
-        const auto& remoteNames = mWorld.ftpDialogs.savedAs;
-        const bool namedNow =
-            std::find(localNames.begin() + static_cast<std::ptrdiff_t>(before.localSavesAs),
-                      localNames.end(), key) != localNames.end() ||
-            std::find(remoteNames.begin() + static_cast<std::ptrdiff_t>(before.remoteSavesAs),
-                      remoteNames.end(), key) != remoteNames.end();
         // A design change may come first (pictures dropped before a page), also after typing
         // into the whole document.
         const bool savedBefore =
-            (key == before.key || namedNow) &&
+            (key == before.key || GivenToSaveAs(key, before)) &&
             (bytes == SavedBytes(before.text, key.starts_with("ftp:")) ||
              (!changed.empty() &&
               Outside(Trimmed(bytes), changed, {}) == Outside(Trimmed(before.text), changed, {})));
@@ -543,6 +545,15 @@ std::optional<std::string> SessionMachine::CheckFiles(const Before& before,
     }
     mFiles = std::move(now);
     return std::nullopt;
+}
+
+bool SessionMachine::GivenToSaveAs(const std::string& key, const Before& before) const {
+    const auto givenAfter = [&key](const std::vector<std::string>& names, size_t start) {
+        return std::find(names.begin() + static_cast<std::ptrdiff_t>(start), names.end(), key) !=
+               names.end();
+    };
+    return givenAfter(mWorld.dialogs.savedAs, before.localSavesAs) ||
+           givenAfter(mWorld.ftpDialogs.savedAs, before.remoteSavesAs);
 }
 
 std::optional<std::string> SessionMachine::UndoToOpened() {

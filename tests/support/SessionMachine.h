@@ -148,6 +148,8 @@ class SessionMachine {
                                           const std::set<std::string>& changed);
     std::optional<std::string> CheckStep(const Command& command, const Before& before);
     std::optional<std::string> UndoToOpened();
+    // Whether the file of key is a name Save As was given during the step.
+    bool GivenToSaveAs(const std::string& key, const Before& before) const;
     std::map<std::string, std::string> Files() const;
     void QueueAnswers(uint32_t choice);
     void InjectFailure(uint32_t choice, bool remoteCommand);
