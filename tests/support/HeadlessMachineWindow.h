@@ -71,7 +71,7 @@ struct MachineOutcome {
 inline MachineOutcome RunHeadless(const MachineCase& machineCase) {
     MachineWorld world;
     HeadlessMachineWindow window(world, machineCase.startPage);
-    SessionMachine machine(world, window, CommandsInTheMix());
+    SessionMachine machine(world, window);
     auto broken = machine.Run(machineCase.steps);
     return {std::move(broken), machine.Tally()};
 }

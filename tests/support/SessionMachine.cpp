@@ -194,6 +194,8 @@ const M::Command kCommands[] = {
     {"InsertPicture", &M::InsertPicture, Changes::Design},
     {"FtpOpen", &M::FtpOpen, Changes::Nothing},
     {"FtpSave", &M::FtpSave, Changes::Nothing},
+    {"DoubleClick", &M::DoubleClick, Changes::Design},
+    {"ArmThenNavigate", &M::ArmThenNavigate, Changes::Design},
 };
 constexpr size_t kCommandCount = std::size(kCommands);
 
@@ -208,20 +210,6 @@ const std::vector<std::string>& MachineCommandNames() {
         return all;
     }();
     return names;
-}
-
-const std::vector<std::string>& CommandsAwaitingMends() {
-    static const std::vector<std::string> names;
-    return names;
-}
-
-std::vector<bool> CommandsInTheMix() {
-    std::vector<bool> enabled;
-    for (const auto& command : kCommands) {
-        const auto& waiting = CommandsAwaitingMends();
-        enabled.push_back(std::find(waiting.begin(), waiting.end(), command.name) == waiting.end());
-    }
-    return enabled;
 }
 
 std::string CaseText(const MachineCase& machineCase) {
@@ -316,14 +304,20 @@ struct SessionMachine::Before {
 };
 
 SessionMachine::SessionMachine(MachineWorld& world, MachineWindow& window,
-                               const std::vector<bool>& enabled)
-    : mWorld(world), mWindow(window), mSession(window.GetSession()), mEnabled(enabled) {
-    mEnabled.resize(kCommandCount, false);
+                               std::vector<bool> enabled)
+    : mWorld(world), mWindow(window), mSession(window.GetSession()), mEnabled(std::move(enabled)) {
+    mEnabled.resize(kCommandCount, mEnabled.empty());
     mSession.SetFtpClient(mWorld.ftp);
     mFiles = Files();
-    mOpenedText = mSession.DocumentText();
+    NoteOpened();
     // Without the loads counted, no text is known to be the one opened.
     mEditedSinceOpened = !window.Loads();
+}
+
+void SessionMachine::NoteOpened() {
+    mOpenedText = mSession.DocumentText();
+    mOpenedLoads = mWindow.Loads();
+    mEditedSinceOpened = false;
 }
 
 std::optional<std::string> SessionMachine::Run(const MachineSequence& sequence) {
@@ -363,6 +357,7 @@ std::optional<std::string> SessionMachine::Step(const MachineStep& step) {
     mSaved.reset();
     mAdded.clear();
     mChosenPath.reset();
+    mBroken.reset();
 
     mSession.RecordEdit();
     InjectFailure(step.choice, false);
@@ -387,14 +382,14 @@ std::optional<std::string> SessionMachine::Step(const MachineStep& step) {
     ++mCounts.documentKinds[std::string(windows1252 ? "Windows-1252" : "UTF-8") +
                             (LineBreakOf(mSession.DocumentText()) == "\n" ? " LF" : " CR LF")];
 
-    auto broken = CheckStep(command, before);
-    if (mWindow.Loads() != before.loads) {
-        mOpenedText = mSession.DocumentText();
-        mEditedSinceOpened = false;
+    // A step that loads a page (a missing one is created and saved at once) is checked against
+    // that page, not the one before it.
+    if (mWindow.Loads() != mOpenedLoads) {
+        NoteOpened();
     } else if (command.changes != Changes::Nothing) {
         mEditedSinceOpened = true;
     }
-    return broken;
+    return mBroken ? mBroken : CheckStep(command, before);
 }
 
 std::optional<std::string> SessionMachine::CheckStep(const Command& command, const Before& before) {
@@ -434,10 +429,21 @@ std::optional<std::string> SessionMachine::CheckStep(const Command& command, con
         return broken;
     }
     const bool remote = mSession.DocumentSource() == kFtpDocument;
+    const std::string key =
+        remote ? RemoteKey(mSession.PathAndName()) : LocalKey(mSession.PathAndName());
     const int cancelled = mWorld.dialogs.cancelledSaves + mWorld.ftpDialogs.cancelledSaves;
-    // An open fails after the document it leaves was given a name: that is kept.
-    const bool namedNow = mWorld.dialogs.savedAs.size() != before.localSavesAs ||
-                          mWorld.ftpDialogs.savedAs.size() != before.remoteSavesAs;
+    // A Save As names the document only when it wrote the file; an open that fails after that
+    // leaves the document under its new name.
+    const bool namedNow =
+        (mSession.PathAndName() != before.path || mSession.DocumentSource() != before.source) &&
+        GivenToSaveAs(key, before);
+    if (namedNow) {
+        const auto file = mFiles.find(key);
+        if (file == mFiles.end() || file->second != SavedBytes(mSession.SavedText(), remote)) {
+            return Broken("named", "the document is named " + key +
+                                       ", a name Save As was given but did not write");
+        }
+    }
     const bool failedOpen = mChosenPath && *mChosenPath != mSession.PathAndName() && !namedNow;
     if (cancelled != before.cancelledSaves || failedOpen) {
         if (mSession.PathAndName() != before.path || mSession.DocumentSource() != before.source ||
@@ -461,8 +467,6 @@ std::optional<std::string> SessionMachine::CheckStep(const Command& command, con
         }
     }
     if (mSaved.value_or(false)) {
-        const std::string key =
-            remote ? RemoteKey(mSession.PathAndName()) : LocalKey(mSession.PathAndName());
         const auto file = mFiles.find(key);
         if (mSession.ChangedSinceSaved() || file == mFiles.end() ||
             file->second != SavedBytes(mSession.SavedText(), remote)) {
@@ -512,26 +516,23 @@ std::optional<std::string> SessionMachine::CheckFiles(const Before& before,
             continue;  // a support file or a picture placed beside the page
         }
         // The document as it was may go to its file, or to a name Save As was given now.
-        const auto& localNames = mWorld.dialogs.savedAs;
-        const auto& remoteNames = mWorld.ftpDialogs.savedAs;
-        const bool namedNow =
-            std::find(localNames.begin() + static_cast<std::ptrdiff_t>(before.localSavesAs),
-                      localNames.end(), key) != localNames.end() ||
-            std::find(remoteNames.begin() + static_cast<std::ptrdiff_t>(before.remoteSavesAs),
-                      remoteNames.end(), key) != remoteNames.end();
-        // A design change may come first (pictures dropped before a page).
+        // A design change may come first (pictures dropped before a page), also after typing
+        // into the whole document.
         const bool savedBefore =
-            (key == before.key || namedNow) &&
+            (key == before.key || GivenToSaveAs(key, before)) &&
             (bytes == SavedBytes(before.text, key.starts_with("ftp:")) ||
-             (!changed.empty() && !changed.contains(kEntireDocument) &&
+             (!changed.empty() &&
               Outside(Trimmed(bytes), changed, {}) == Outside(Trimmed(before.text), changed, {})));
         const bool savedAfter =
             key == afterKey && bytes == SavedBytes(mSession.SavedText(), remote);
         if (!savedBefore && !savedAfter) {
             return Broken("files", key + " received text that was not saved to it");
         }
+        // A local save before a remote one has already taken the blanks and line breaks off
+        // the end of the text the remote save writes as it stands.
         if (key == before.key && key == afterKey && !mEditedSinceOpened && changed.empty() &&
-            bytes != SavedBytes(mOpenedText, remote)) {
+            bytes != SavedBytes(mOpenedText, remote) &&
+            (!remote || bytes != Trimmed(mOpenedText))) {
             return Broken(
                 "unedited",
                 key + ", opened and saved without an edit, is not its opened bytes normalised");
@@ -544,6 +545,15 @@ std::optional<std::string> SessionMachine::CheckFiles(const Before& before,
     }
     mFiles = std::move(now);
     return std::nullopt;
+}
+
+bool SessionMachine::GivenToSaveAs(const std::string& key, const Before& before) const {
+    const auto givenAfter = [&key](const std::vector<std::string>& names, size_t start) {
+        return std::find(names.begin() + static_cast<std::ptrdiff_t>(start), names.end(), key) !=
+               names.end();
+    };
+    return givenAfter(mWorld.dialogs.savedAs, before.localSavesAs) ||
+           givenAfter(mWorld.ftpDialogs.savedAs, before.remoteSavesAs);
 }
 
 std::optional<std::string> SessionMachine::UndoToOpened() {
@@ -656,36 +666,64 @@ void SessionMachine::AddSection(uint32_t choice) {
     mSession.AddSectionCommand();
 }
 
-// A press (and release) of the button somewhere on image 1 where it was placed.
-void SessionMachine::PressOnImage(int button, uint32_t choice) {
-    // Half the presses land where the first area was drawn.
+namespace {
+
+// Somewhere on image 1 where it was placed; half the points lie where its first area was drawn.
+std::pair<float, float> PointOnImage(uint32_t choice) {
     const bool onArea = (choice >> 30) & 1;
-    const float x = kImageLeft + static_cast<float>(onArea ? 10 + choice % 50 : choice % 200);
-    const float y =
-        kImageTop + static_cast<float>(onArea ? 10 + (choice >> 8) % 30 : (choice >> 8) % 150);
+    return {kImageLeft + static_cast<float>(onArea ? 10 + choice % 50 : choice % 200),
+            kImageTop + static_cast<float>(onArea ? 10 + (choice >> 8) % 30 : (choice >> 8) % 150)};
+}
+
+// The width and height of every area and balloon of the design.
+std::vector<std::pair<int, int>> AreaSizes(Session& session) {
+    std::vector<std::pair<int, int>> sizes;
+    for (const auto& area : session.Design().Areas) {
+        sizes.emplace_back(area->Width, area->Height);
+    }
+    return sizes;
+}
+
+}  // namespace
+
+// A press (and release) of the button somewhere on image 1.
+void SessionMachine::PressOnImage(int button, uint32_t choice) {
+    const auto [x, y] = PointOnImage(choice);
     mWindow.ClearMenus();
     auto& mouse = mWindow.Interaction().Mouse();
     mouse.MouseDown(button, x, y);
     mouse.MouseUp(button, x, y);
 }
 
-void SessionMachine::DrawOnImage(const char* menuItem, uint32_t choice) {
+// Chooses the image menu's item on image 1, where it is offered.
+bool SessionMachine::Arm(const char* menuItem, uint32_t choice) {
     EnsureTab(kImageDesignTab);
     PressOnImage(kRightButton, choice);
     if (!mWindow.MenuOffers(menuItem)) {
-        return;
+        return false;
     }
     mWindow.Interaction().RunCommand(menuItem);
+    return true;
+}
+
+// A press, a move by dx, dy, and the release (with the click that follows it) after `seconds`.
+void SessionMachine::LeftDrag(float x, float y, float dx, float dy, double seconds) {
     auto& mouse = mWindow.Interaction().Mouse();
-    const float x = kImageLeft + static_cast<float>((choice >> 4) % 150);
-    const float y = kImageTop + static_cast<float>((choice >> 12) % 100);
     mouse.MouseDown(kLeftButton, x, y);
-    mouse.MouseMove(kLeftButton, x + 5 + static_cast<float>((choice >> 20) % 40),
-                    y + 5 + static_cast<float>((choice >> 26) % 30));
-    mWindow.Wait(0.5);
-    mouse.MouseUp(kLeftButton, x + 5 + static_cast<float>((choice >> 20) % 40),
-                  y + 5 + static_cast<float>((choice >> 26) % 30));
+    mouse.MouseMove(kLeftButton, x + dx, y + dy);
+    mWindow.Wait(seconds);
+    mouse.MouseUp(kLeftButton, x + dx, y + dy);
     mouse.Click();
+}
+
+void SessionMachine::DrawOnImage(const char* menuItem, uint32_t choice) {
+    if (!Arm(menuItem, choice)) {
+        return;
+    }
+    LeftDrag(kImageLeft + static_cast<float>((choice >> 4) % 150),
+             kImageTop + static_cast<float>((choice >> 12) % 100),
+             5 + static_cast<float>((choice >> 20) % 40),
+             5 + static_cast<float>((choice >> 26) % 30), 0.5);
 }
 
 void SessionMachine::DrawArea(uint32_t choice) {
@@ -700,17 +738,60 @@ void SessionMachine::DrawBalloon(uint32_t choice) {
 void SessionMachine::DragImage(uint32_t choice) {
     EnsureTab(kImageDesignTab);
     QueueAnswers(choice);
-    auto& mouse = mWindow.Interaction().Mouse();
-    const float x = kImageLeft + static_cast<float>(choice % 200);
-    const float y = kImageTop + static_cast<float>((choice >> 8) % 150);
     const bool click = (choice >> 28) % 4 == 0;
-    const float dx = click ? 0 : static_cast<float>((choice >> 16) % 41) - 20;
-    const float dy = click ? 0 : static_cast<float>((choice >> 21) % 41) - 20;
-    mouse.MouseDown(kLeftButton, x, y);
-    mouse.MouseMove(kLeftButton, x + dx, y + dy);
-    mWindow.Wait(click ? 0.1 : 0.5);
-    mouse.MouseUp(kLeftButton, x + dx, y + dy);
+    LeftDrag(kImageLeft + static_cast<float>(choice % 200),
+             kImageTop + static_cast<float>((choice >> 8) % 150),
+             click ? 0 : static_cast<float>((choice >> 16) % 41) - 20,
+             click ? 0 : static_cast<float>((choice >> 21) % 41) - 20, click ? 0.1 : 0.5);
+}
+
+// A double click on image 1, now and then with a drawing armed: its second press starts
+// nothing, so it follows at most the one link its first click reaches, and none while drawing.
+void SessionMachine::DoubleClick(uint32_t choice) {
+    EnsureTab(kImageDesignTab);
+    QueueAnswers(choice);
+    const bool drawing = ((choice >> 29) & 1) != 0 && Arm("mnuPalDefineClickableArea", choice >> 1);
+    const auto [x, y] = PointOnImage(choice);
+    const auto loads = mWindow.Loads();
+    LeftDrag(x, y, 0, 0, 0);
+    auto& mouse = mWindow.Interaction().Mouse();
+    mouse.DoubleClick(kLeftButton, x, y);
+    mouse.MouseUp(kLeftButton, x, y);
     mouse.Click();
+    if (loads && *mWindow.Loads() - *loads > (drawing ? 0 : 1)) {
+        mBroken =
+            Broken("double", "a double click loaded " + std::to_string(*mWindow.Loads() - *loads) +
+                                 " pages" + (drawing ? " while drawing" : ""));
+    }
+}
+
+// "Draw an Image Map" armed, then another page comes (Back, Forward, Open, a dropped page): the
+// drawing ends with its page, so a drag there draws and resizes nothing, and a move with no
+// button held moves nothing.
+void SessionMachine::ArmThenNavigate(uint32_t choice) {
+    if (!Arm("mnuPalDefineClickableArea", choice)) {
+        return;
+    }
+    const auto loads = mWindow.Loads();
+    static void (SessionMachine::*const kNavigations[])(uint32_t) = {
+        &SessionMachine::Back, &SessionMachine::Forward, &SessionMachine::Open,
+        &SessionMachine::Drop};
+    (this->*kNavigations[(choice >> 2) % std::size(kNavigations)])(choice);
+    if (!loads || mWindow.Loads() == loads) {
+        return;  // the same page: the drawing is still armed
+    }
+    NoteOpened();
+    EnsureTab(kImageDesignTab);
+    const auto sizes = AreaSizes(mSession);
+    const auto [x, y] = PointOnImage(choice >> 3);
+    LeftDrag(x, y, 20, 15, 0.5);
+    const std::string dragged = mSession.DocumentText();
+    mWindow.Interaction().Mouse().MouseMove(0, x + 60, y + 40);
+    if (AreaSizes(mSession) != sizes) {
+        mBroken = Broken("armed", "a drawing armed on the page before drew or resized an area");
+    } else if (mSession.DocumentText() != dragged) {
+        mBroken = Broken("armed", "a move with no button held changed the page");
+    }
 }
 
 void SessionMachine::RemoveArea(uint32_t choice) {

@@ -106,7 +106,8 @@ class SessionMachine {
         int steps = 0;
     };
 
-    SessionMachine(MachineWorld& world, MachineWindow& window, const std::vector<bool>& enabled);
+    // Runs the commands enabled per entry of the table, all of them when none are given.
+    SessionMachine(MachineWorld& world, MachineWindow& window, std::vector<bool> enabled = {});
     // Runs the steps; the first broken rule, with the step it broke at, or nullopt.
     std::optional<std::string> Run(const MachineSequence& sequence);
     // The text last opened or created, as the session holds it.
@@ -138,6 +139,8 @@ class SessionMachine {
     void InsertPicture(uint32_t choice);
     void FtpOpen(uint32_t choice);
     void FtpSave(uint32_t choice);
+    void DoubleClick(uint32_t choice);
+    void ArmThenNavigate(uint32_t choice);
 
   private:
     std::optional<std::string> Step(const MachineStep& step);
@@ -145,10 +148,15 @@ class SessionMachine {
                                           const std::set<std::string>& changed);
     std::optional<std::string> CheckStep(const Command& command, const Before& before);
     std::optional<std::string> UndoToOpened();
+    // Whether the file of key is a name Save As was given during the step.
+    bool GivenToSaveAs(const std::string& key, const Before& before) const;
     std::map<std::string, std::string> Files() const;
     void QueueAnswers(uint32_t choice);
     void InjectFailure(uint32_t choice, bool remoteCommand);
+    void NoteOpened();
     void PressOnImage(int button, uint32_t choice);
+    bool Arm(const char* menuItem, uint32_t choice);
+    void LeftDrag(float x, float y, float dx, float dy, double seconds);
     void DrawOnImage(const char* menuItem, uint32_t choice);
     void EnsureTab(int tab);
 
@@ -159,15 +167,12 @@ class SessionMachine {
     Counts mCounts;
     std::map<std::string, std::string> mFiles;  // what each file held after the last step
     std::string mOpenedText;                    // the text last opened or created
+    std::optional<int> mOpenedLoads;            // the loads counted when it was
     bool mEditedSinceOpened = false;
     std::optional<bool> mSaved;              // what the step's save reported
     std::optional<std::string> mChosenPath;  // the page the step chose to open
     std::set<std::string> mAdded;            // the section the step added
+    std::optional<std::string> mBroken;      // a rule of its own the step's command broke
 };
-
-// The commands left out of the random mix and the fuzz target: faults other work mends.
-const std::vector<std::string>& CommandsAwaitingMends();
-// Per command of the table, whether it is run.
-std::vector<bool> CommandsInTheMix();
 
 }  // namespace htmlsim::testing

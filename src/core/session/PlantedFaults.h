@@ -8,7 +8,7 @@ struct PlantedFaults {
     // The session switches tabs without telling the window.
     bool windowMissesTabChanges = false;
     // A failed remote open leaves the document in remote mode; a cancelled Save As counts as
-    // saved.
+    // saved; a failed Save As keeps the name it could not write.
     bool failedStepsChangeState = false;
 };
 

@@ -297,13 +297,43 @@ bool Session::SaveAsCommand() {
         if (path.empty()) {
             return gPlantedFaults.failedStepsChangeState;
         }
+        const DocumentPlace before = CurrentPlace();
         SetPathAndName(WithDefaultExtension(path, "html"));
         const bool saved = SaveDocument();
+        if (!saved) {
+            ReturnTo(before);
+        }
         UpdateCaption();
         return saved;
     } catch (const std::exception& failure) {
         ReportFailure(failure);
         return false;
+    }
+}
+
+Session::DocumentPlace Session::CurrentPlace() const {
+    DocumentPlace place{mPathAndName, mPathOnly, mFileNameOnly, mExtension, mDocumentSource,
+                        "",           ""};
+    if (mFTP) {
+        place.remoteFilePath = mFTP->File().RemoteFilePath;
+        place.remoteFolder = mFTP->File().RemoteFolder;
+    }
+    return place;
+}
+
+void Session::ReturnTo(const DocumentPlace& place) {
+    // Brought back, the fault keeps the name of a file that was never written.
+    if (gPlantedFaults.failedStepsChangeState) {
+        return;
+    }
+    mPathAndName = place.pathAndName;
+    mPathOnly = place.pathOnly;
+    mFileNameOnly = place.fileNameOnly;
+    mExtension = place.extension;
+    mDocumentSource = place.source;
+    if (mFTP) {
+        mFTP->File().RemoteFilePath = place.remoteFilePath;
+        mFTP->File().RemoteFolder = place.remoteFolder;
     }
 }
 

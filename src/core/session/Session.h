@@ -165,6 +165,15 @@ class Session {
     void ShowSelectedBody();
     void RecordInHistory();
     bool HasDocumentFile() const;
+    // Where the document lives: its name, its mode, and the remote file and folder the client
+    // names. A Save As that could not write returns the document there.
+    struct DocumentPlace {
+        std::string pathAndName, pathOnly, fileNameOnly, extension;
+        int source = 0;
+        std::string remoteFilePath, remoteFolder;
+    };
+    DocumentPlace CurrentPlace() const;
+    void ReturnTo(const DocumentPlace& place);
     // Whether the document has a place of its own to be saved to, local or remote.
     bool HasBeenNamed() const;
     void ReportFailure(const std::exception& failure, MessageIcon icon = MessageIcon::Critical);

@@ -67,6 +67,7 @@ bool Session::SaveAsFtpFileCommand() {
     if (!mFTP) {
         return false;
     }
+    const DocumentPlace before = CurrentPlace();
     const std::string proposed = mFileNameOnly + (mExtension.empty() ? "" : "." + mExtension);
     const std::string path = mFTP->ShowSaveDialog(kDocumentFilter, proposed, 0);
     if (path.empty()) {
@@ -75,6 +76,9 @@ bool Session::SaveAsFtpFileCommand() {
     mDocumentSource = kFtpDocument;
     SetPathAndName(path);
     const bool saved = SaveDocument();
+    if (!saved) {
+        ReturnTo(before);
+    }
     UpdateCaption();
     SwitchTab(kImageDesignTab);
     return saved;

@@ -159,6 +159,50 @@ TEST_F(SessionFtp, AFailedOpenOrCancelledSaveAsLeavesTheDocumentWhereItLives) {
     EXPECT_FALSE(session.SaveAsFtpFileCommand());  // the chooser was cancelled
 }
 
+// A Save As that could not write leaves the document's name, mode and caption as they were; the
+// edits stay, still unsaved, and the failure is told once.
+TEST_F(SessionFtp, AFailedSaveAsKeepsTheNameAndModeTheDocumentHad) {
+    Write("local.html", "<HTML>local</HTML>\r\n");
+    session.Start(File("local.html"));
+    ASSERT_TRUE(ftp.ConnectTo(FakeFtpClient::Login()));
+    session.SetDocumentText("<HTML>edited</HTML>");
+    const auto expectUnmoved = [&](const std::string& step) {
+        EXPECT_EQ(session.PathAndName(), File("local.html")) << step;
+        EXPECT_EQ(session.FileNameOnly(), "local") << step;
+        EXPECT_EQ(session.DocumentSource(), kLocalDocument) << step;
+        EXPECT_EQ(view.captions.back(), File("local.html")) << step;
+        EXPECT_EQ(ftp.File().RemoteFilePath, "") << step;
+        EXPECT_EQ(session.DocumentText(), "<HTML>edited</HTML>") << step;
+        EXPECT_TRUE(session.ChangedSinceSaved()) << step;
+    };
+    dialogs.fileAnswers.push_back(File("no such folder/copy.html"));
+    EXPECT_FALSE(session.SaveAsCommand());
+    expectUnmoved("local Save As");
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+
+    ftp.readOnly = true;
+    ftpDialogs.fileAnswers.push_back("/www/site/copy.html");
+    EXPECT_FALSE(session.SaveAsFtpFileCommand());
+    expectUnmoved("Save As FTP File");
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+
+    EXPECT_TRUE(session.SaveCommand());  // to the file the document still has
+    EXPECT_EQ(Read("local.html"), "<HTML>edited</HTML>\r\n");
+    EXPECT_FALSE(ftp.files.contains("/www/site/copy.html"));
+
+    // The first save of a page new on the server asks for its name.
+    ftp.readOnly = false;
+    EnterFtpModeAt("/www/site/");
+    ftp.readOnly = true;
+    ftpDialogs.fileAnswers.push_back("/www/other/new.html");
+    EXPECT_FALSE(session.SaveCommand());
+    EXPECT_EQ(session.DocumentSource(), kFtpDocument);
+    EXPECT_EQ(ftp.File().RemoteFilePath, "");
+    EXPECT_EQ(session.PathAndName(), File("local.html"));
+    EXPECT_EQ(view.captions.back(), "ftp://ann@example.org:21/www/site/");
+    EXPECT_EQ(dialogs.messages.size(), 3u);
+}
+
 TEST_F(SessionFtp, RemotePicturesAreDownloadedOnceIntoTheTemporaryFolder) {
     FakeSurface surface;
     FakePictures pictures;

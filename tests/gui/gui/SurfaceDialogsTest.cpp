@@ -23,6 +23,16 @@ void Retype(QLineEdit* box, const QString& text) {
     QTest::keyClicks(box, text);
 }
 
+// Typing into a combo box the user has clicked into: only a box with the focus completes.
+void TypeInto(QComboBox* combo, const QString& text) {
+    ASSERT_NE(combo, nullptr);
+    combo->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(combo->window()));
+    combo->lineEdit()->setFocus();
+    ASSERT_TRUE(combo->lineEdit()->hasFocus());
+    Retype(combo->lineEdit(), text);
+}
+
 TEST_F(SurfaceDialogs, TheAreaDialogAppliesEveryFieldAndRecallsSavedValueSets) {
     htmlsim::testing::WriteFileBytes(folder.File("b.html"), "");
     bool checked = false;
@@ -166,7 +176,7 @@ TEST_F(SurfaceDialogs, TheImageDialogChangesTheTypeOnlyWhenTheUserDoes) {
         EXPECT_TRUE(Find<QGroupBox>(dialog, "fraLink")->isVisibleTo(&dialog));
         EXPECT_FALSE(Find<QGroupBox>(dialog, "fraMap")->isVisibleTo(&dialog));
         // The folder's "b.html" is only offered: the link stays as typed.
-        Retype(Find<QComboBox>(dialog, "cboHREF")->lineEdit(), "b.htm");
+        TypeInto(Find<QComboBox>(dialog, "cboHREF"), "b.htm");
     });
     Choose(QPoint(250, 150), "mnuImageProperties");
     ASSERT_EQ(scriptsRun, 2);
@@ -174,6 +184,33 @@ TEST_F(SurfaceDialogs, TheImageDialogChangesTheTypeOnlyWhenTheUserDoes) {
     EXPECT_NE(Section("Images").find("<a HREF='b.htm'><IMG SRC='shot.png' Name='Map1'"),
               std::string::npos)
         << Section("Images");
+}
+
+// The entries of the area dialog's combo boxes are only offered: a name or a link typed as the
+// start of a longer entry is kept as typed.
+TEST_F(SurfaceDialogs, TheAreaDialogKeepsTextTypedAsTheStartOfAnEntry) {
+    htmlsim::testing::WriteFileBytes(folder.File("a.html"), "");
+    WhenDialogOpens([&](QDialog& dialog) {
+        Retype(Find<QComboBox>(dialog, "cboName")->lineEdit(), "buttonLarge");
+        QTest::mouseClick(Find<QPushButton>(dialog, "cmdSave"), Qt::LeftButton);
+    });
+    Choose(QPoint(160, 320), "mnuAreaProperties");
+
+    bool typed = false;
+    WhenDialogOpens([&](QDialog& dialog) {
+        auto* name = Find<QComboBox>(dialog, "cboName");
+        ASSERT_EQ(name->findText("buttonLarge"), 0);
+        auto* link = Find<QComboBox>(dialog, "cboLinkAddress");
+        ASSERT_GE(link->findText("a.html"), 0);
+        TypeInto(name, "button");
+        TypeInto(link, "a.htm");
+        QTest::mouseClick(Find<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
+        typed = true;
+    });
+    Choose(QPoint(120, 70), "mnuAreaProperties");
+    ASSERT_TRUE(typed);
+    EXPECT_EQ(Design().Areas.Item(1)->Name, "button");
+    EXPECT_NE(Section("Images").find("HREF='a.htm'/>"), std::string::npos) << Section("Images");
 }
 
 }  // namespace
