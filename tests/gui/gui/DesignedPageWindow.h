@@ -113,8 +113,8 @@ class DesignedPageWindow : public ::testing::Test {
         poll->start(5);
     }
     template <typename Child>
-    static Child* Find(QDialog& dialog, const char* name) {
-        auto* child = dialog.findChild<Child*>(name);
+    static Child* Find(QObject& parent, const char* name) {
+        auto* child = parent.findChild<Child*>(name);
         EXPECT_NE(child, nullptr) << name;
         return child;
     }

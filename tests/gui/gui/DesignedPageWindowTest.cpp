@@ -459,11 +459,7 @@ class ToolbarSimulation : public DesignedPageWindow {
         EXPECT_TRUE(htmlsim::testing::WritePicture(folder.File("other.png"), 60, 40, Qt::green));
     }
 
-    QAction* Command(const char* name) {
-        auto* action = window.findChild<QAction*>(name);
-        EXPECT_NE(action, nullptr) << name;
-        return action;
-    }
+    QAction* Command(const char* name) { return Find<QAction>(window, name); }
     // A click on the command's toolbar button, as the user makes it.
     void Click(const char* name) {
         auto* toolbar = window.findChild<QToolBar*>("tbMain");
