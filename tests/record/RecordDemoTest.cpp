@@ -44,8 +44,7 @@ RecordedPage ReadRecordedPage(const fs::path& folder, int number) {
 }
 
 QImage RecordedPicture(const fs::path& folder, int number) {
-    const fs::path path = folder / ("demo00" + std::to_string(number) + ".png");
-    return QImage(QString::fromStdString(path.string())).convertToFormat(QImage::Format_RGB32);
+    return ReadPicture(folder / ("demo00" + std::to_string(number) + ".png"));
 }
 
 TEST(RecordUnderXvfb, ThreePressesAndAWordBecomeFourPagesOfTheScreensBeforeEachPress) {

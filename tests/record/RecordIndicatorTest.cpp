@@ -43,10 +43,6 @@ bool IsMapped(const QWidget& window) {
     return attributes.map_state != IsUnmapped;
 }
 
-QImage Picture(const std::string& path) {
-    return QImage(QString::fromStdString(path)).convertToFormat(QImage::Format_RGB32);
-}
-
 // The virtual display's screen without any window of ours.
 QImage BareScreen(QWidget& editor) {
     editor.hide();
@@ -154,7 +150,7 @@ TEST(RecordIndicator, TheDialogStartsTheIndicatorStopsAndThePageIsRecapturedLate
     const QImage bare = BareScreen(editor);
     EXPECT_EQ(clock.seconds, 3);
     EXPECT_EQ(editorMappedDuringCountdown, std::vector<bool>(3, false));
-    EXPECT_EQ(Picture(folder.File("gui001.png")), bare);
+    EXPECT_EQ(ReadPicture(folder.File("gui001.png")), bare);
     EXPECT_EQ(ReadFileBytes(folder.Path() / "gui001.html"), page);
     EXPECT_TRUE(editor.isVisible());
     EXPECT_TRUE(dialogs.messages.empty());

@@ -46,6 +46,10 @@ QImage WindowImage(_XDisplay* display, unsigned long window, int width, int heig
     return screen;
 }
 
+QImage ReadPicture(const std::filesystem::path& path) {
+    return QImage(QString::fromStdString(path.string())).convertToFormat(QImage::Format_RGB32);
+}
+
 namespace {
 
 // A virtual display, and what the test does on it through XTest.

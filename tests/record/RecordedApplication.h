@@ -31,6 +31,9 @@ XvfbDisplay StartXvfb(const std::string& screen = "640x480x24");
 // What a window (or the root) of the display shows now, read back through plain Xlib.
 QImage WindowImage(_XDisplay* display, unsigned long window, int width, int height);
 
+// A picture file in the format screens are read back in, so that the two compare.
+QImage ReadPicture(const std::filesystem::path& path);
+
 // The test application (record_target) recorded by htmlsim-cli into `folder`, both on a
 // virtual display and a session bus of their own (with the accessibility bus it starts on
 // demand), pressed and typed into through XTest as a user would. Everything it started ends

@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
-
 #include <QImage>
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <sstream>
+#include <string>
 
 #include "../OverlappingPage.h"
+#include "../Pictures.h"
 #include "CliRunner.h"
 #include "LinkSimulation.h"
+#include "MapImage.h"
 #include "PageDocument.h"
 #include "TempFolder.h"
 #include "document/DocumentTemplate.h"
@@ -202,9 +206,7 @@ TEST(CliRender, PaintsInIndexOrderGivesAMissingPictureItsRoomAndReportsFailures)
 
 TEST(CliRender, DrawsCanvasesAtThePagesScaleWhenAsked) {
     TempFolder folder;
-    QImage red(100, 80, QImage::Format_RGB32);
-    red.fill(Qt::red);
-    ASSERT_TRUE(red.save(QString::fromStdString(folder.File("red.png"))));
+    ASSERT_TRUE(WritePicture(folder.File("red.png"), 100, 80, Qt::red));
     WriteFileBytes(folder.File("HTMLSimulation.js"), "var mScale = .7;\r\n");
     WriteFileBytes(folder.File("page.html"),
                    DesignDocument("<canvas id='Canvas_1' SRC='red.png' width='100' Height='80' "
@@ -219,6 +221,93 @@ TEST(CliRender, DrawsCanvasesAtThePagesScaleWhenAsked) {
     EXPECT_EQ(scaled.pixel(68, 48), qRgb(255, 0, 0));
     EXPECT_EQ(scaled.pixel(72, 52), qRgb(255, 255, 255));
     EXPECT_EQ(scaled.pixel(115, 85), qRgb(255, 255, 255));
+}
+
+TEST(CliPublish, WritesThePlayerSilentlyAndRefusesWithAReasonOrTheUsage) {
+    TempFolder folder;
+    ASSERT_TRUE(WritePicture(folder.File("a.jpg"), 80, 60));
+    WriteFileBytes(folder.File("a.html"),
+                   DesignDocument(MapImage("a.jpg", "Map1", 0, 0, {{"0,0,9,9", "b.html"}})));
+
+    CliResult result = RunCli({"publish", "a.html", "--out", "out"}, folder.Path());
+    EXPECT_EQ(result.exitStatus, 1);
+    // One line per message: the line break between the problems is written as "\n".
+    EXPECT_EQ(result.err,
+              "message: The simulation cannot be published:\\n"
+              "a.html: The link leads to a missing file: 'b.html'.\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.File("out")));
+
+    WriteFileBytes(folder.File("b.html"), DesignDocument(MapImage("a.jpg", "Map1", 0, 0, {})));
+    result = RunCli({"publish", "a.html", "--out", "out", "--zip", "--pass", "75", "--speed", "2.5",
+                     "--title", "A & B"},
+                    folder.Path());
+    EXPECT_EQ(result.exitStatus, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_TRUE(std::filesystem::exists(folder.File("out/simulation.zip")));
+    const std::string data = ReadFileBytes(folder.File("out/simulation.json"));
+    EXPECT_NE(data.find("\"title\": \"A & B\",\n  \"passPercent\": 75,\n  \"speed\": 2.5,"),
+              std::string::npos);
+
+    EXPECT_EQ(RunCli({"publish", "ftp://u:p@127.0.0.1:1/a.html", "--out", "out"}).err,
+              "message: Pages on an FTP server cannot be published: publish from a local copy.\n");
+    for (const std::vector<std::string>& wrong : std::vector<std::vector<std::string>>{
+             {"publish", "a.html"},
+             {"publish", "--out", "out"},
+             {"publish", "a.html", "--out"},
+             {"publish", "a.html", "--out", "out", "--scorm", "2"},
+             {"publish", "a.html", "--out", "out", "--pass", "101"},
+             {"publish", "a.html", "--out", "out", "--speed", "0"},
+             {"publish", "a.html", "b.html", "--out", "out"}}) {
+        EXPECT_EQ(RunCli(wrong, folder.Path()).exitStatus, 2) << wrong.back();
+    }
+}
+
+// One environment variable set for the test's own CLI runs, and put back after.
+class ScopedVariable {
+  public:
+    ScopedVariable(const char* name, const char* value) : mName(name) {
+        if (const char* old = std::getenv(name)) {
+            mOld = old;
+        }
+        setenv(name, value, 1);
+    }
+    ~ScopedVariable() {
+        if (mOld) {
+            setenv(mName, mOld->c_str(), 1);
+        } else {
+            unsetenv(mName);
+        }
+    }
+
+  private:
+    const char* mName;
+    std::optional<std::string> mOld;
+};
+
+TEST(CliRecord, RefusesAWaylandSessionUnlessTheApplicationIsAnX11Client) {
+    TempFolder folder;
+    const std::string refusal =
+        "message: Recording works in an X11 session only: on Wayland the pictures of Wayland "
+        "windows come back black. If the application you record is an X11 client, record with "
+        "--x11-only.\n";
+    const ScopedVariable noDisplay("DISPLAY", "");
+    {
+        const ScopedVariable wayland("WAYLAND_DISPLAY", "wayland-0");
+        const CliResult result = RunCli({"record", "--out", folder.Path().string()});
+        EXPECT_EQ(result.exitStatus, 1);
+        EXPECT_EQ(result.err, refusal);
+        // With --x11-only it goes on, as far as the (missing) X display.
+        const CliResult x11 = RunCli({"record", "--out", folder.Path().string(), "--x11-only"});
+        EXPECT_EQ(x11.exitStatus, 1);
+        EXPECT_EQ(x11.err,
+                  "message: The X display cannot be opened; recording needs an X11 session.\n");
+    }
+    {
+        const ScopedVariable session("XDG_SESSION_TYPE", "wayland");
+        EXPECT_EQ(RunCli({"record", "--out", folder.Path().string()}).err, refusal);
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
+    EXPECT_EQ(RunCli({"record", "--region", "1,2,3"}).exitStatus, 2);
 }
 
 }  // namespace

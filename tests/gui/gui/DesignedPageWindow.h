@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 
+#include "../Pictures.h"
 #include "DesignSurface.h"
 #include "FakeDialogs.h"
 #include "PageDocument.h"
@@ -38,9 +39,7 @@ class DesignedPageWindow : public ::testing::Test {
     // The window on another page, whose pictures are "shot.png".
     explicit DesignedPageWindow(const std::string& page)
         : window(dialogs, folder.File("program"), nullptr, [this] { return now; }) {
-        QImage shot(200, 150, QImage::Format_RGB32);
-        shot.fill(kShotColor);
-        EXPECT_TRUE(shot.save(QString::fromStdString(folder.File("shot.png"))));
+        EXPECT_TRUE(htmlsim::testing::WritePicture(folder.File("shot.png"), 200, 150, kShotColor));
         htmlsim::testing::WriteFileBytes(folder.File("index.html"), page);
         window.Start(folder.File("index.html"));
         window.resize(900, 700);
@@ -95,23 +94,27 @@ class DesignedPageWindow : public ::testing::Test {
         QTest::mouseRelease(Pallet(), Qt::LeftButton, {}, to);
     }
 
-    // Runs `script` on the next modal dialog once it is open, then closes it. The dialog is
-    // looked for until it shows, so the script runs inside the dialog's own loop.
-    void WhenDialogOpens(std::function<void(QDialog&)> script) {
+    // Runs `script` on the next modal dialog once it is open, then closes it with `close`. The
+    // dialog is looked for until it shows, so the script runs inside the dialog's own loop.
+    void WhenDialogOpens(
+        std::function<void(QDialog&)> script,
+        std::function<void(QDialog&)> close = [](QDialog& dialog) { dialog.accept(); }) {
         auto* poll = new QTimer(&window);
-        QObject::connect(poll, &QTimer::timeout, poll, [poll, script = std::move(script)] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                poll->stop();
-                poll->deleteLater();
-                script(*dialog);
-                dialog->accept();
-            }
-        });
+        QObject::connect(
+            poll, &QTimer::timeout, poll,
+            [poll, script = std::move(script), close = std::move(close)] {
+                if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                    poll->stop();
+                    poll->deleteLater();
+                    script(*dialog);
+                    close(*dialog);
+                }
+            });
         poll->start(5);
     }
     template <typename Child>
-    static Child* Find(QDialog& dialog, const char* name) {
-        auto* child = dialog.findChild<Child*>(name);
+    static Child* Find(QObject& parent, const char* name) {
+        auto* child = parent.findChild<Child*>(name);
         EXPECT_NE(child, nullptr) << name;
         return child;
     }

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QImage>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTest>
 #include <random>
 
+#include "../Pictures.h"
 #include "SessionMachine.h"
 #include "frmHTMLImage.h"
 
@@ -76,9 +76,7 @@ TEST(SessionStatefulWindow, TheWindowShowsTheSessionsTabAndTextAfterEveryStep) {
     }
     for (int steps = 0; steps < kSteps;) {
         MachineWorld world;
-        QImage shot(200, 150, QImage::Format_RGB32);
-        shot.fill(Qt::darkCyan);
-        ASSERT_TRUE(shot.save(QString::fromStdString(world.Site() + "shot.png")));
+        ASSERT_TRUE(htmlsim::testing::WritePicture(world.Site() + "shot.png", 200, 150));
         MachineCase machineCase;
         machineCase.startPage = static_cast<int>(random() % 4);
         for (size_t k = 0; k < 40; ++k, ++steps) {

@@ -20,10 +20,6 @@
 namespace htmlsim::testing {
 namespace {
 
-void Save(const QImage& image, const std::string& path) {
-    ASSERT_TRUE(image.save(QString::fromStdString(path)));
-}
-
 // site/page.html open in a session that decodes, writes and paints real pictures; other/ is a
 // folder elsewhere.
 class ImageFiles : public ::testing::Test {
@@ -57,7 +53,7 @@ class ImageFiles : public ::testing::Test {
 
 TEST_F(ImageFiles, ABitmapFromElsewhereBecomesAJpegOfQuality80BesideTheDocument) {
     const QImage bitmap = Filled(40, 30, qRgb(200, 40, 40));
-    Save(bitmap, folder.File("other/logo.bmp"));
+    ASSERT_TRUE(bitmap.save(QString::fromStdString(folder.File("other/logo.bmp"))));
     InsertFile("other/logo.bmp");
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text;
     EXPECT_EQ(SiteFiles(), (std::vector<std::string>{"logo.jpg", "page.html"}));

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "../Pictures.h"
 #include "FakeDialogs.h"
 #include "ScriptedEditor.h"
 #include "TempFolder.h"
@@ -124,9 +125,7 @@ class RecoveryAfterCrash : public ::testing::Test {
 TEST_F(RecoveryAfterCrash, DrawingAndTypingKilledMidWayAreOfferedAndSavedWhereTheyBelong) {
     const std::string original = ReadFileBytes(kPages / "map-page.html");
     WriteFileBytes(folder.File("login.html"), original);
-    QImage shot(200, 150, QImage::Format_RGB32);
-    shot.fill(Qt::darkCyan);
-    ASSERT_TRUE(shot.save(QString::fromStdString(folder.File("shot.png"))));
+    ASSERT_TRUE(htmlsim::testing::WritePicture(folder.File("shot.png"), 200, 150));
 
     Crash(StartEditor({QString::fromStdString(folder.File("login.html")), "Main Body 1",
                        "<P>Typed before the crash</P>", "draw"}));

@@ -1,0 +1,374 @@
+#include <gtest/gtest.h>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QUrl>
+#include <filesystem>
+#include <map>
+
+#include "../OverlappingPage.h"
+#include "../Pictures.h"
+#include "DesignSurface.h"
+#include "FakeDialogs.h"
+#include "MapImage.h"
+#include "PageDocument.h"
+#include "TempFolder.h"
+#include "document/SectionDocument.h"
+#include "frmHTMLImage.h"
+
+namespace htmlsim::gui {
+namespace {
+
+using testing::DesignDocument;
+using testing::FakeDialogs;
+using testing::ReadFileBytes;
+using testing::TempFolder;
+using testing::WriteFileBytes;
+
+// The pallet and container in the container's and the surface's own coordinates.
+struct Shown {
+    QRect container;
+    QRect pallet;
+};
+
+Shown ShownAt(DesignSurface& surface, int horizontal, int vertical) {
+    surface.HScroll1()->setValue(horizontal);
+    surface.VScroll1()->setValue(vertical);
+    return {surface.pctContainer()->geometry(), surface.pctPallet()->geometry()};
+}
+
+// The sizes come from the core's layout; here the bars must move the widgets and follow the
+// window.
+TEST(DesignSurface, ScrollBarsRunFromTheNearEdgesToTheFarEdgesAndFollowTheWindow) {
+    DesignSurface surface;
+    surface.resize(800, 600);
+    surface.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&surface));
+    const Shown start = ShownAt(surface, 0, 0);
+    EXPECT_EQ(start.pallet.topLeft(), QPoint(0, 0));
+
+    const Shown end = ShownAt(surface, 100, 100);
+    EXPECT_EQ(end.pallet.right(), end.container.width() - 1);
+    EXPECT_EQ(end.pallet.bottom(), end.container.height() - 1);
+    surface.ScrollHome();
+    EXPECT_EQ(surface.pctPallet()->pos(), QPoint(0, 0));
+
+    surface.resize(900, 700);
+    const Shown large = ShownAt(surface, 100, 100);
+    EXPECT_GT(large.container.width(), end.container.width());
+    EXPECT_EQ(large.pallet.right(), large.container.width() - 1);
+    surface.resize(5, 5);
+    const Shown none = ShownAt(surface, 50, 50);
+    EXPECT_EQ(none.container.size(), QSize(0, 0));
+    EXPECT_EQ(none.pallet.size(), QSize(0, 0));
+}
+
+// The editor's window, shown, its questions answered by the test.
+class ShownWindow : public ::testing::Test {
+  protected:
+    ShownWindow() : window(dialogs, folder.File("program")) {
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    TempFolder folder;
+    FakeDialogs dialogs;
+    frmHTMLImage window;
+};
+
+// The editor's window on a new document in the working folder, its menus answered by the test.
+class SurfaceInsert : public ShownWindow {
+  protected:
+    SurfaceInsert() {
+        window.Start(folder.Path().string());
+        window.Menus().SetChooser([this](QMenu& menu, const QPoint&) {
+            for (QAction* action : menu.actions()) {
+                enabled[action->objectName()] = action->isEnabled();
+            }
+            return answer;
+        });
+    }
+
+    QWidget* Pallet() { return window.DesignTab()->pctPallet(); }
+    std::string Images() { return GetSectionText(window.GetSession().DocumentText(), "Images"); }
+    void ChooseOnEmptySurface(const QString& item) {
+        answer = item;
+        QTest::mouseClick(Pallet(), Qt::RightButton, {}, QPoint(600, 400));
+    }
+    // What the file manager does when files are dropped on the surface.
+    void Drop(const QList<QUrl>& files) {
+        QMimeData data;
+        data.setUrls(files);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(Pallet(), &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(Pallet(), &drop);
+        QCoreApplication::processEvents();
+    }
+    QUrl Url(const std::string& name) {
+        return QUrl::fromLocalFile(QString::fromStdString(folder.File(name)));
+    }
+
+    QString answer;
+    std::map<QString, bool> enabled;
+};
+
+// The order of the questions and the refusals are the core's; here the clipboard, the menu
+// and the painting are Qt's.
+TEST_F(SurfaceInsert, APastedPictureIsSavedBesideTheDocumentAndPainted) {
+    QGuiApplication::clipboard()->setImage(htmlsim::testing::Filled(40, 30, qRgb(0, 0, 255)));
+    dialogs.fileAnswers.push_back(folder.File("new.html"));
+    dialogs.inputAnswers.push_back("shot");
+    ChooseOnEmptySurface("mnuPalAddImageFromClipboard");
+    EXPECT_TRUE(enabled.at("mnuPalAddImageFromClipboard"));
+    EXPECT_FALSE(enabled.at("mnuFileAddImageFromFTP"));  // at(): a missing item fails
+    EXPECT_TRUE(std::filesystem::exists(folder.File("shot.jpg")));
+    EXPECT_EQ(Images().find("<canvas id='Canvas_1' SRC='shot.jpg' width='40' Height='30'"), 0u);
+    const QColor painted = window.DesignTab()->Canvas().RenderImage().pixel(20, 15);
+    EXPECT_GT(painted.blue(), 240);
+}
+
+TEST_F(SurfaceInsert, DroppedPicturesGoIntoThePageAndADroppedPageIsOpenedAfterThem) {
+    std::filesystem::create_directories(folder.File("other"));
+    // Qt writes no GIF files: a one-pixel GIF by hand.
+    const std::string gif(
+        "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00!\xf9\x04"
+        "\x01\x00\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02"
+        "D\x01\x00;",
+        43);
+    WriteFileBytes(folder.File("other/one.gif"), gif);
+    WriteFileBytes(folder.File("other/two.gif"), gif);
+    WriteFileBytes(folder.File("page.html"), DesignDocument(""));
+    WriteFileBytes(folder.File("next.html"), DesignDocument(""));
+    window.GetSession().OpenDocument(folder.File("page.html"));
+    window.GetSession().SwitchTab(kImageDesignTab);
+
+    Drop({Url("other/one.gif"), Url("other/readme.txt"), Url("other/two.gif"), Url("next.html")});
+    // The first picture is the page's canvas; a page holds one.
+    EXPECT_EQ(dialogs.MessageTexts(),
+              std::vector<std::string>{"This page has a canvas already and a page holds one: the "
+                                       "picture is inserted as an image map."});
+    EXPECT_TRUE(std::filesystem::exists(folder.File("one.gif")));
+    EXPECT_NE(ReadFileBytes(folder.File("page.html")).find("two.gif"), std::string::npos);
+    EXPECT_EQ(window.GetSession().PathAndName(), folder.File("next.html"));
+    EXPECT_EQ(window.windowTitle().toStdString(), folder.File("next.html"));
+}
+
+class ImageDesignTab : public ShownWindow {
+  protected:
+    QImage Shown() const { return window.DesignTab()->pctPallet()->grab().toImage(); }
+};
+
+TEST_F(ImageDesignTab, ShowsTheOpenedPageAndFollowsEditsOfItsText) {
+    const std::string page = testing::WriteOverlappingPage(folder);
+    window.Start(page);
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text;
+    EXPECT_EQ(window.SSTab1()->currentIndex(), kImageDesignTab);
+    testing::ExpectOverlappingPage(Shown());
+    EXPECT_EQ(window.DesignTab()->Canvas().Outlines().size(), 2u);
+
+    // Without the green image the red one shows where they overlapped.
+    window.SSTab1()->setCurrentIndex(kDocumentEditorTab);
+    std::string text = window.GetSession().DocumentText();
+    const size_t green = text.find("<IMG SRC='green.png'");
+    ASSERT_NE(green, std::string::npos);
+    text.erase(green, text.find("\r\n", green) + 2 - green);
+    window.GetSession().SetDocumentText(text);
+    window.SSTab1()->setCurrentIndex(kImageDesignTab);
+    EXPECT_EQ(Shown().pixel(99, 79), qRgb(255, 0, 0));
+    EXPECT_EQ(Shown().pixel(110, 60), qRgb(255, 255, 255));
+    EXPECT_EQ(window.DesignTab()->Canvas().Outlines().size(), 2u);
+}
+
+TEST_F(ImageDesignTab, OpeningAnotherPageClearsTheSurfaceAndScrollsHome) {
+    window.Start(testing::WriteOverlappingPage(folder));
+    window.DesignTab()->HScroll1()->setValue(100);
+    window.DesignTab()->VScroll1()->setValue(60);
+    ASSERT_NE(window.DesignTab()->pctPallet()->pos(), QPoint(0, 0));
+
+    WriteFileBytes(folder.File("empty.html"), "<HTML>\r\n</HTML>\r\n");
+    window.GetSession().OpenDocument(folder.File("empty.html"));
+    window.SSTab1()->setCurrentIndex(kImageDesignTab);
+    EXPECT_EQ(window.DesignTab()->pctPallet()->pos(), QPoint(0, 0));
+    EXPECT_EQ(Shown().pixel(5, 5), qRgb(255, 255, 255));
+    for (const auto& [index, outline] : window.DesignTab()->Canvas().Outlines()) {
+        EXPECT_FALSE(outline.visible) << index;
+    }
+}
+
+// Keys pressed on the window as on a desktop.
+class MenuKeys : public ShownWindow {
+  protected:
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+        QTest::keyClick(&window, key, modifiers);
+    }
+};
+
+// Each File shortcut reaches its command: the command's first question shows it.
+TEST_F(MenuKeys, NewOpenSaveAsAndQuitAnswerTheirKeys) {
+    window.Start("");
+    Press(Qt::Key_N);
+    Press(Qt::Key_O);
+    Press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    std::vector<std::string> kinds;
+    for (const auto& asked : dialogs.asked) {
+        kinds.push_back(asked.kind);
+    }
+    EXPECT_EQ(kinds, (std::vector<std::string>{"folder", "open", "save"}));
+    Press(Qt::Key_Q);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST(RecentFiles, DocumentsOpenedAndSavedAreOfferedAgainAcrossWindows) {
+    QSettings().remove("recentFiles");
+    TempFolder folder;
+    FakeDialogs dialogs;
+    WriteFileBytes(folder.File("a.html"), "<HTML>a</HTML>\r\n");
+    WriteFileBytes(folder.File("b.html"), "<HTML>b</HTML>\r\n");
+    {
+        frmHTMLImage window(dialogs, folder.File("program"));
+        window.Start(folder.File("a.html"));
+        window.GetSession().OpenDocument(folder.File("b.html"));
+    }
+    frmHTMLImage window(dialogs, folder.File("program"));
+    window.Start("");
+    QMenu* menu = window.MenuItem("mnuRecentFiles")->menu();
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_TRUE(menu->actions()[0]->text().endsWith("b.html"));
+    menu->actions()[1]->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.GetSession().PathAndName(), folder.File("a.html"));
+    EXPECT_EQ(window.GetSession().DocumentText(), "<HTML>a</HTML>\r\n");
+
+    std::filesystem::remove(folder.File("b.html"));
+    window.GetSession().OpenRecentDocument(folder.File("b.html"));
+    EXPECT_EQ(dialogs.MessageTexts(),
+              std::vector<std::string>{"File Does Not Exist: '" + folder.File("b.html") + "'"});
+}
+
+class MainWindow : public ShownWindow {
+  protected:
+    std::string File(const std::string& name) const { return folder.File(name); }
+    void ShowEditor() { window.SSTab1()->setCurrentIndex(kDocumentEditorTab); }
+    // What choosing an entry with the mouse does: the list takes the focus, then the choice.
+    void ChooseEntry(int index) {
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
+        QApplication::sendEvent(window.cboSections(), &focusIn);
+        while (window.cboSections()->currentIndex() < index) {
+            QTest::keyClick(window.cboSections(), Qt::Key_Down);
+        }
+    }
+    void Trigger(const char* menuItem) {
+        QAction* action = window.MenuItem(menuItem);
+        ASSERT_NE(action, nullptr) << menuItem;
+        action->trigger();
+    }
+    std::string Document() { return window.GetSession().DocumentText(); }
+};
+
+TEST_F(MainWindow, EditingTheWholeDocumentThenChoosingAnEntryCommitsTheEditFirst) {
+    window.Start("");
+    ShowEditor();
+    EXPECT_EQ(window.cboSections()->count(), 10);
+    EXPECT_EQ(window.cboSections()->currentText(), "Entire Document");
+    window.txtDocument()->selectAll();
+    for (const char* line : {"<BODY>", "<!-- Section: Only -->", "body", "<!-- Section End -->"}) {
+        QTest::keyClicks(window.txtDocument(), line);
+        QTest::keyClick(window.txtDocument(), Qt::Key_Return);
+    }
+    QTest::keyClicks(window.txtDocument(), "</BODY>");
+    ChooseEntry(1);
+    EXPECT_EQ(Document(),
+              "<BODY>\r\n<!-- Section: Only -->\r\nbody\r\n<!-- Section End -->\r\n</BODY>");
+    EXPECT_EQ(window.cboSections()->count(), 2);
+    EXPECT_EQ(window.cboSections()->currentText(), "Only");
+    EXPECT_EQ(window.txtDocument()->toPlainText(), "body\n");
+}
+
+TEST_F(MainWindow, AWindows1252DocumentIsShownAsSuchAndSavedInIt) {
+    WriteFileBytes(File("old.html"), "<BODY>caf\xE9 \x80\xA0\x81\t</BODY>\r\n");
+    window.Start(File("old.html"));
+    ShowEditor();
+    EXPECT_EQ(window.EditorText(),
+              std::string("<BODY>caf\xC3\xA9 \xE2\x82\xAC\xC2\xA0\xC2\x81\t</BODY>\n"));
+    window.txtDocument()->moveCursor(QTextCursor::Start);
+    window.txtDocument()->insertPlainText(QString::fromUtf8("\xC3\xBC"));  // pasted
+    Trigger("mnuFileSave");
+    EXPECT_EQ(ReadFileBytes(File("old.html")), "\xFC<BODY>caf\xE9 \x80\xA0\x81\t</BODY>\r\n");
+}
+
+TEST_F(MainWindow, TheEditorGivesBackExactlyWhatItShows) {
+    for (const std::string text : {"\xC2\xA0nbsp\t\xE2\x80\xA8line\n\n", "\xE2\x90\x8D\n", ""}) {
+        window.ShowEditorText(text);
+        EXPECT_EQ(window.EditorText(), text);
+    }
+}
+
+TEST_F(MainWindow, AnEditKeepsEveryOtherLineBreakAsItWas) {
+    const std::string bytes = "<BODY>\r\nLF\nCR\rCRCRLF\r\r\n</BODY>\r\n";
+    WriteFileBytes(File("mixed.html"), bytes);
+    window.Start(File("mixed.html"));
+    ShowEditor();
+    window.txtDocument()->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(window.txtDocument(), "x");
+    Trigger("mnuFileSave");
+    EXPECT_EQ(ReadFileBytes(File("mixed.html")), "x" + bytes);
+}
+
+// The dialogs of a window whose progress dialog is looked at whenever a message is shown.
+class ProgressWatchingDialogs : public FakeDialogs {
+  public:
+    QWidget* window = nullptr;
+    bool progressShownAtMessage = true;
+
+    void Message(const std::string& text, const std::string& title, MessageIcon icon) override {
+        const auto* progress = window->findChild<QProgressDialog*>("dlgSimulationProgress");
+        progressShownAtMessage = progress != nullptr && progress->isVisible();
+        FakeDialogs::Message(text, title, icon);
+    }
+};
+
+TEST(CreateSimJs, TheToolsMenuWalksThePagesAndComesBackToTheStartingPage) {
+    TempFolder folder;
+    ProgressWatchingDialogs dialogs;
+    frmHTMLImage window(dialogs, folder.File("program"));
+    dialogs.window = &window;
+    window.show();
+    ASSERT_TRUE(testing::WritePicture(folder.File("a.jpg"), 40, 30));
+    WriteFileBytes(folder.File("a.html"), DesignDocument(testing::MapImage(
+                                              "a.jpg", "Map1", 0, 0, {{"0,0,9,9", "b.html"}})));
+    window.Start(folder.File("a.html"));
+    dialogs.messages.clear();
+
+    QAction* item = window.MenuItem("mnuToolsRecordSimulation");
+    ASSERT_NE(item, nullptr);
+    ASSERT_TRUE(item->isEnabled());
+    item->trigger();
+    EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"Sim.js has been created."});
+    EXPECT_FALSE(dialogs.progressShownAtMessage);
+    EXPECT_EQ(window.statusBar()->currentMessage().toStdString(),
+              "Created '" + folder.File("Sim.js") + "'");
+    // The script's bytes are checked on the core's walk and by the CLI.
+    EXPECT_NE(ReadFileBytes(folder.File("Sim.js")).find("b.html"), std::string::npos);
+    EXPECT_EQ(window.windowTitle().toStdString(), folder.File("a.html"));
+    EXPECT_EQ(window.GetSession().Design().Areas.Count(), 1u);
+    EXPECT_EQ(window.SSTab1()->currentIndex(), kImageDesignTab);
+}
+
+}  // namespace
+}  // namespace htmlsim::gui
