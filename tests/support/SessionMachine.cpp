@@ -116,6 +116,11 @@ std::string Outside(const std::string& text, const std::set<std::string>& change
     std::string kept;
     size_t from = 0;
     for (const auto& section : SplitSections(text)) {
+        // A section whose end marker was deleted runs on to the next one's: the sections it
+        // takes in lie inside what is already left out.
+        if (section.start < from) {
+            continue;
+        }
         if (added.contains(section.name)) {
             kept += text.substr(from, section.start - from);
             from = section.end + (text.compare(section.end, 2, "\r\n") == 0 ? 2 : 1);
