@@ -7,7 +7,9 @@
 
 #include "PageDocument.h"
 #include "insert/ImageInsertion.h"
+#include "session/DesignGate.h"
 #include "session/SurfaceKeyboard.h"
+#include "util/Text.h"
 
 namespace htmlsim::testing {
 
@@ -869,12 +871,43 @@ void SessionMachine::Drop(uint32_t choice) {
     }
 }
 
+namespace {
+
+// How many pictures (images and canvases) the page's Images section holds.
+size_t PicturesWritten(const std::string& text) {
+    for (const auto& section : SplitSections(text)) {
+        if (section.name == "Images") {
+            const std::string body =
+                ToLowerAscii(text.substr(section.bodyStart, section.bodyEnd - section.bodyStart));
+            size_t pictures = 0;
+            for (const std::string tag : {"<img", "<canvas"}) {
+                for (size_t at = body.find(tag); at != std::string::npos;
+                     at = body.find(tag, at + 1)) {
+                    ++pictures;
+                }
+            }
+            return pictures;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+// A picture chosen as the menu command does (which asks first whether the design may change);
+// one the design took in is written into the page's Images section.
 void SessionMachine::InsertPicture(uint32_t choice) {
     EnsureTab(kImageDesignTab);
     if (choice % 4 != 0) {
         mWorld.dialogs.fileAnswers.push_back(mWorld.folder.File("new picture.png"));
     }
-    InsertImageFromFile(mSession);
+    const int images = mSession.Design().ImageCount();
+    const size_t written = PicturesWritten(mSession.DocumentText());
+    GatedCommand(mSession, [this] { InsertImageFromFile(mSession); })();
+    if (mSession.Design().ImageCount() > images &&
+        PicturesWritten(mSession.DocumentText()) <= written) {
+        mBroken = Broken("picture", "the design took in a picture the Images section did not");
+    }
 }
 
 void SessionMachine::FtpOpen(uint32_t choice) {
