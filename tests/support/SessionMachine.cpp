@@ -567,6 +567,8 @@ std::optional<std::string> SessionMachine::UndoToOpened() {
     if (!mWindow.Loads()) {
         return std::nullopt;
     }
+    // In the Document Editor, where an undo may repair a page whose design could not be read.
+    EnsureTab(kDocumentEditorTab);
     mSession.RecordEdit();
     for (int undone = 0; mSession.CanUndo() && undone <= static_cast<int>(UndoHistory::kMaxSteps);
          ++undone) {
