@@ -7,7 +7,9 @@
 
 #include "PageDocument.h"
 #include "insert/ImageInsertion.h"
+#include "session/DesignGate.h"
 #include "session/SurfaceKeyboard.h"
+#include "util/Text.h"
 
 namespace htmlsim::testing {
 
@@ -116,6 +118,11 @@ std::string Outside(const std::string& text, const std::set<std::string>& change
     std::string kept;
     size_t from = 0;
     for (const auto& section : SplitSections(text)) {
+        // A section whose end marker was deleted runs on to the next one's: the sections it
+        // takes in lie inside what is already left out.
+        if (section.start < from) {
+            continue;
+        }
         if (added.contains(section.name)) {
             kept += text.substr(from, section.start - from);
             from = section.end + (text.compare(section.end, 2, "\r\n") == 0 ? 2 : 1);
@@ -560,6 +567,8 @@ std::optional<std::string> SessionMachine::UndoToOpened() {
     if (!mWindow.Loads()) {
         return std::nullopt;
     }
+    // In the Document Editor, where an undo may repair a page whose design could not be read.
+    EnsureTab(kDocumentEditorTab);
     mSession.RecordEdit();
     for (int undone = 0; mSession.CanUndo() && undone <= static_cast<int>(UndoHistory::kMaxSteps);
          ++undone) {
@@ -864,12 +873,43 @@ void SessionMachine::Drop(uint32_t choice) {
     }
 }
 
+namespace {
+
+// How many pictures (images and canvases) the page's Images section holds.
+size_t PicturesWritten(const std::string& text) {
+    for (const auto& section : SplitSections(text)) {
+        if (section.name == "Images") {
+            const std::string body =
+                ToLowerAscii(text.substr(section.bodyStart, section.bodyEnd - section.bodyStart));
+            size_t pictures = 0;
+            for (const std::string tag : {"<img", "<canvas"}) {
+                for (size_t at = body.find(tag); at != std::string::npos;
+                     at = body.find(tag, at + 1)) {
+                    ++pictures;
+                }
+            }
+            return pictures;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+// A picture chosen as the menu command does (which asks first whether the design may change);
+// one the design took in is written into the page's Images section.
 void SessionMachine::InsertPicture(uint32_t choice) {
     EnsureTab(kImageDesignTab);
     if (choice % 4 != 0) {
         mWorld.dialogs.fileAnswers.push_back(mWorld.folder.File("new picture.png"));
     }
-    InsertImageFromFile(mSession);
+    const int images = mSession.Design().ImageCount();
+    const size_t written = PicturesWritten(mSession.DocumentText());
+    GatedCommand(mSession, [this] { InsertImageFromFile(mSession); })();
+    if (mSession.Design().ImageCount() > images &&
+        PicturesWritten(mSession.DocumentText()) <= written) {
+        mBroken = Broken("picture", "the design took in a picture the Images section did not");
+    }
 }
 
 void SessionMachine::FtpOpen(uint32_t choice) {

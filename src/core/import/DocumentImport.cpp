@@ -426,9 +426,29 @@ void KeepCanvasScript(const std::string& documentText, PageDesign& design) {
     }
 }
 
+// A section of the design whose end marker is gone runs on over the next section: writing it
+// would write that section away. Such a page is read no further; false after saying where.
+bool DesignSectionsEndInTurn(const std::string& documentText, ImportMessages& messages) {
+    for (const char* name : {"CanvasScript_Top", "Images", "Labels", "Anchors", "Inputs",
+                             "Balloons", "CanvasScript_Bottom"}) {
+        const SectionBody body = RawSectionBody(documentText, name);
+        const size_t nested = body.text.find(kSectionStartPrefix);
+        if (nested != std::string::npos) {
+            messages.At(name, body.offset + nested);
+            messages.Message("End of Section Not Found: '" + std::string(kSectionEndMarker) + "'",
+                             "", MessageIcon::None);
+            return false;
+        }
+    }
+    return true;
+}
+
 // Reads the sections in order; false when one of them ended the import.
 bool ImportSections(const std::string& documentText, ImportContext& context,
                     ImportMessages& messages) {
+    if (!DesignSectionsEndInTurn(documentText, messages)) {
+        return false;
+    }
     const std::string images = "Images";
     SectionBody read = RawSectionBody(documentText, images);
     const size_t offset = read.offset;

@@ -65,6 +65,7 @@ bool InsertImageTag(Session& session, const std::string& path) {
         const FTPPathParts parts = SplitFTPPath(path);
 
         PageDesign& design = session.Design();
+        const ImagePtr current = design.CurrentImage;
         const std::optional<std::string> noCanvas = WhyNoCanvas(session.DocumentText(), design, 0);
         ImageProperties& image = design.AppendImage();
         design.CurrentImage = design.ImagePointer(image.Index);
@@ -77,7 +78,14 @@ bool InsertImageTag(Session& session, const std::string& path) {
         ImportContext context{design, session.DesignSurface(), session.GetPictures(),
                               session.GetDialogs(), session.PathOnly()};
         session.UseRemotePictures(context);
-        LoadImagePicture(context, image.Index);
+        try {
+            LoadImagePicture(context, image.Index);
+        } catch (...) {
+            // A picture that cannot be loaded is not placed: the design stays as the page is.
+            design.RemoveLastImage();
+            design.CurrentImage = current;
+            throw;
+        }
         image.PictureWidth = image.PCT->Width();
         image.PictureHeight = image.PCT->Height();
         image.Width = RoundToInt16(image.PictureWidth);

@@ -28,6 +28,12 @@ ImageProperties& PageDesign::AppendImage() {
     return *image;
 }
 
+void PageDesign::RemoveLastImage() {
+    if (!mImages.empty()) {
+        mImages.pop_back();
+    }
+}
+
 void PageDesign::ClearImages() {
     mImages.clear();
     ImagesLayout.reset();

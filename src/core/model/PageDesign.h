@@ -24,6 +24,8 @@ class PageDesign {
     const ImagePtr& ImagePointer(int index) const;
     // A new, empty image at position ImageCount + 1, its Index set.
     ImageProperties& AppendImage();
+    // Takes back the last image appended, for an insertion that failed after appending it.
+    void RemoveLastImage();
     // No images, nothing read: the next write starts from nothing.
     void ClearImages();
 

@@ -232,6 +232,21 @@ TEST_F(LosslessWrite, AnImportThatStopsEarlyWritesNothing) {
     EXPECT_TRUE(design.ImportIsComplete());
 }
 
+// With its end marker deleted, the area list runs on over the Images section: writing it
+// would write the pictures away, so the page is read no further.
+TEST_F(LosslessWrite, ADesignSectionWithoutItsOwnEndMarkerStopsTheImport) {
+    std::string document = DesignDocument("<img src='a.jpg'>\r\n", "var Areas = new Array();\r\n");
+    const std::string endOfAreas = "var Areas = new Array();\r\n<!-- Section End -->\r\n";
+    ASSERT_NE(document.find(endOfAreas), std::string::npos);
+    document.replace(document.find(endOfAreas), endOfAreas.size(), "var Areas = new Array();\r\n");
+    Import(document);
+    EXPECT_EQ(dialogs.MessageTexts(),
+              std::vector<std::string>{"End of Section Not Found: '<!-- Section End -->'"});
+    EXPECT_EQ(design.ImportStoppedInSection, "CanvasScript_Top");
+    EXPECT_EQ(design.ImportStoppedAtLine, 7u);
+    EXPECT_EQ(Written(document), document);
+}
+
 TEST_F(LosslessWrite, ThousandsOfUnknownElementsMakeOneCollectedMessage) {
     std::string images;
     for (int i = 0; i < 14318; ++i) {
