@@ -8,21 +8,12 @@
 #include "model/ImagesSectionWriter.h"
 #include "model/PageDesign.h"
 #include "services/Dialogs.h"
+#include "services/NoSurface.h"
 #include "services/Pictures.h"
-#include "services/Surface.h"
 
 namespace htmlsim::bench {
 
 // Services that cost nothing, so the figures measure the core alone.
-class NullSurface : public Surface {
-  public:
-    void PaintPicture(const Picture*, int, int, int, int, RasterOp) override {}
-    void ClearPicture() override {}
-    void ShowOutline(int, int, int, int, int) override {}
-    void HideOutline(int) override {}
-    void UnloadOutline(int) override {}
-};
-
 class SizedPicture : public Picture {
   public:
     int Width() const override { return 800; }
@@ -41,7 +32,7 @@ class AnyPictures : public Pictures {
 
 // `images` image maps, each with `areasPerImage` linked areas.
 inline void GenerateDesign(PageDesign& design, int images, int areasPerImage) {
-    NullSurface surface;
+    NoSurface surface;
     for (int i = 1; i <= images; ++i) {
         ImageProperties& image = design.AppendImage();
         image.ImageType = kImageMap;

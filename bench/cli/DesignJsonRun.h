@@ -52,7 +52,7 @@ class DesignJsonRun {
 
   private:
     const std::string& mDocument;
-    NullSurface mSurface;
+    NoSurface mSurface;
     AnyPictures mPictures;
     UnexpectedMessageDialogs mDialogs;
     testing::FakeTextMeasurer mMeasurer;

@@ -10,7 +10,7 @@ namespace {
 void BM_ImportDocument(benchmark::State& state) {
     const int size = static_cast<int>(state.range(0));
     const std::string document = GeneratedDocument(200 * size, 50);
-    NullSurface surface;
+    NoSurface surface;
     AnyPictures pictures;
     UnexpectedMessageDialogs dialogs;
     for (auto _ : state) {

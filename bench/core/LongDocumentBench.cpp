@@ -36,7 +36,7 @@ void OpenListImportSaveALongDocument(benchmark::State& state) {
     const std::string document = LongDocument(static_cast<int>(state.range(0)));
     WriteWholeFileAtomically(path, document);
     UnexpectedMessageDialogs dialogs;
-    bench::NullSurface surface;
+    NoSurface surface;
     bench::AnyPictures pictures;
     Session session(dialogs, folder.string());
     session.AttachDesignServices(surface, pictures);

@@ -6,21 +6,11 @@
 #include "OnDemandTextMeasurer.h"
 #include "PictureSizes.h"
 #include "import/ImportContext.h"
-#include "services/Surface.h"
+#include "services/NoSurface.h"
 #include "surface/PageControls.h"
 #include "text/DocumentTextMeasurer.h"
 
 namespace htmlsim::cli {
-
-// A surface that keeps nothing: commands that only read the design need no pixels.
-class UnpaintedSurface : public Surface {
-  public:
-    void PaintPicture(const Picture*, int, int, int, int, RasterOp) override {}
-    void ClearPicture() override {}
-    void ShowOutline(int, int, int, int, int) override {}
-    void HideOutline(int) override {}
-    void UnloadOutline(int) override {}
-};
 
 // Fonts are measured and text and widgets painted only with an application object; this one
 // needs no display, so the commands run the same with or without one.

@@ -49,7 +49,7 @@ int RunDesign(const std::vector<std::string>& args) {
     }
     CliSession session;
     PageDesign design;
-    UnpaintedSurface surface;
+    NoSurface surface;
     PictureSizes pictures;
     RecordingDialogs dialogs;
     if (!OpenDesignDocument(session, args[0])) {

@@ -35,7 +35,7 @@ int RunDrag(const std::vector<std::string>& args) {
     const float toX = Coordinate(args[3]);
     const float toY = Coordinate(args[4]);
     CliSession session;
-    UnpaintedSurface surface;
+    NoSurface surface;
     QtPictures pictures;
     session.Get().AttachDesignServices(surface, pictures);
     if (!session.OpenExisting(session.DocumentPath(args[0]))) {

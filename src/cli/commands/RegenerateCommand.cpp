@@ -14,7 +14,7 @@ int RunRegenerate(const std::vector<std::string>& args) {
     }
     CliSession session;
     PageDesign design;
-    UnpaintedSurface surface;
+    NoSurface surface;
     PictureSizes pictures;
     CliPageControls controls(session, session.Dialogs());
     if (!OpenAndImportDesign(session, args[0], design, surface, pictures, session.Dialogs(),

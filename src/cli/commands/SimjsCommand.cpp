@@ -12,7 +12,7 @@ int RunSimjs(const std::vector<std::string>& args) {
         throw UsageError();
     }
     CliSession session;
-    UnpaintedSurface surface;
+    NoSurface surface;
     QtPictures pictures;
     session.Get().AttachDesignServices(surface, pictures);
     if (!session.OpenExisting(session.DocumentPath(args[0]))) {

@@ -178,7 +178,7 @@ class ExampleBuilder {
 
     CliSession& mSession;
     std::string mFolder;
-    UnpaintedSurface mSurface;
+    NoSurface mSurface;
     QtPictures mPictures;
     CliPageControls mControls;
     ScriptedHand mHand;
