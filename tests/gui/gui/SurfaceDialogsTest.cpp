@@ -408,3 +408,43 @@ TEST_F(Windows1252Dialogs, TheLabelIsSizedToItsCharacters) {
 
 }  // namespace
 }  // namespace htmlsim::gui::testing
+
+namespace htmlsim::gui::testing {
+namespace {
+
+// Cancel puts the drawn balloon back as it was; OK writes what was typed.
+TEST_F(DesignedPageWindow, TheBalloonDialogShowsTheDrawnBalloonAndWritesItsContentOnOkOnly) {
+    Choose(QPoint(250, 150), "mnuImageDrawBalloon");
+    LeftDrag(QPoint(200, 100), QPoint(260, 140), 0.5);
+    const std::string drawn = Section("Balloons");
+    for (const char* button : {"cmdCancel", "cmdOK"}) {
+        bool shown = false;
+        WhenDialogOpens(
+            [&](QDialog& dialog) {
+                EXPECT_EQ(dialog.windowTitle(), "Options");
+                auto* content = Find<QPlainTextEdit>(dialog, "txtInnerHTML");
+                EXPECT_EQ(content->toPlainText(), "</br><center>Message Goes</br>Here</center>");
+                EXPECT_EQ(Find<QLineEdit>(dialog, "txtBackgroundColor")->text(), "salmon");
+                EXPECT_TRUE(Find<QLineEdit>(dialog, "txtBackgroundColor")->isReadOnly());
+                content->selectAll();
+                QTest::keyClicks(content, "Press <b>Save</b>");
+                shown = true;
+            },
+            [button](QDialog& dialog) {
+                QTest::mouseClick(Find<QPushButton>(dialog, button), Qt::LeftButton);
+            });
+        Choose(QPoint(230, 120), "mnuAreaProperties");
+        ASSERT_TRUE(shown) << button;
+        if (std::string(button) == "cmdCancel") {
+            EXPECT_EQ(Section("Balloons"), drawn);
+        }
+    }
+    EXPECT_EQ(Section("Balloons"),
+              "<div id='Balloon_1' style='position:absolute; z-index:1; left:200px; top:100px; "
+              "width:60; height:40px;background-color:salmon; border-radius:5px;' "
+              "OnMouseDown=this.style.visibility='hidden'; "
+              "OnMouseOut=this.style.visibility='visible';>Press <b>Save</b></div>");
+}
+
+}  // namespace
+}  // namespace htmlsim::gui::testing
