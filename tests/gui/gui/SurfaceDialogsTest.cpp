@@ -506,6 +506,11 @@ TEST_F(DesignedPageWindow, EveryCommandOfTheSurfaceAndControlMenusWritesWhatItSa
         {{600, 400}, "Add Anchor", {}, {}, "Anchors", "left:600px; top:400px"},
         {{600, 450}, "Add Input Control", {}, {}, "Inputs", "left:600px; top:450px"},
         {{600, 500}, "Add Label", {}, {}, "Labels", "left:600px; top:500px"},
+        // The right-click area leads to right.html, a new page; Back and Forward go between.
+        {{160, 320}, "Perform Right Click", {}, {}, "Images", "Name='Map1'", false},
+        {{700, 600}, "Back", {}, {}, "Images", "Name='Map1'"},
+        {{700, 600}, "Forward", {}, {}, "Images", "Name='Map1'", false},
+        {{700, 600}, "Back", {}, {}, "Images", "Name='Map1'"},
     };
     for (const SurfaceMenuCase& command : cases) {
         const std::string row = command.caption.toStdString() + " in " + command.section;
