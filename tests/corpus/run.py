@@ -17,13 +17,24 @@ The folders written/ and regenerate/ are run by regenerate, the others by the co
   check       start.html -> check.json (stdout of `check --json`, exit 1 exactly when it lists
               problems), messages.txt (stderr), files.txt (the folder after the check: it writes
               nothing).
+  cli         command.txt (the arguments, one a line; {ftp} reads ftp://writer:write-secret@
+              127.0.0.1:PORT of an FTP server serving the case's ftp/ folder, started with the
+              options of server.txt, one a line) -> stdout.txt, stderr.txt (none when empty),
+              exit.txt, files.txt (the folder after the run; a PNG with its decoded size) and
+              each file under expected/ (the same path in the folder after the run). Today's
+              date reads <today>, the server's address <server>.
 """
+import datetime
 import difflib
 import json
+import os
 import shutil
 import subprocess
+import struct
 import sys
 import tempfile
+import zlib
+from unittest import mock
 from pathlib import Path
 
 
@@ -80,8 +91,78 @@ def check(cli, folder):
     return {"check.json": printed, "messages.txt": messages, "files.txt": files_of(folder)}, problems
 
 
+def png_size(data):
+    """WIDTHxHEIGHT of a PNG whose pixel data inflates to its full size, else "undecodable"."""
+    if not data.startswith(b"\x89PNG\r\n\x1a\n") or len(data) < 26:
+        return "undecodable"
+    width, height, depth, colour = struct.unpack(">IIBB", data[16:26])
+    pixels, at = b"", 8
+    while at + 8 <= len(data):
+        length, kind = struct.unpack(">I4s", data[at:at + 8])
+        pixels += data[at + 8:at + 8 + length] if kind == b"IDAT" else b""
+        at += length + 12
+    channels = {0: 1, 2: 3, 3: 1, 4: 2, 6: 4}.get(colour, 0)
+    try:
+        whole = len(zlib.decompress(pixels)) == height * (1 + (width * channels * depth + 7) // 8)
+    except zlib.error:
+        whole = False
+    return f"{width}x{height}" if whole and channels else "undecodable"
+
+
+def files_with_sizes(folder):
+    def line(name):
+        size = f"\t{png_size((folder / name).read_bytes())}" if name.endswith(".png") else ""
+        return f"{name}{size}\n"
+    return "".join(map(line, files_of(folder).decode().splitlines())).encode()
+
+
+def ftp_server(root, options):
+    """The test FTP server (Debian's pyftpdlib) serving root, and the host:port it listens on."""
+    script = Path(__file__).resolve().parents[1] / "support/servers/ftp_server.py"
+    server = subprocess.Popen(["/usr/bin/python3", script, root, *options], stdout=subprocess.PIPE)
+    return server, f"127.0.0.1:{int(server.stdout.readline())}"
+
+
+def run_with_server(cli_path, folder, arguments, options):
+    server, host = ftp_server(folder / "ftp", options) if (folder / "ftp").is_dir() else (None, "")
+    address = f"ftp://writer:write-secret@{host}"
+    # A home of its own: no trust, password or recent files of the user's are read or written.
+    with tempfile.TemporaryDirectory() as home, mock.patch.dict(os.environ, HOME=home):
+        try:
+            return host, run(cli_path, folder, [a.replace("{ftp}", address) for a in arguments])
+        finally:
+            if server:
+                server.kill()
+                server.wait()
+
+
+def cli(cli_path, folder):
+    read = lambda name: (folder / name).read_text() if (folder / name).exists() else ""
+    arguments, options = read("command.txt").splitlines(), read("server.txt").split()
+    expected = sorted(path.relative_to(folder / "expected")
+                      for path in (folder / "expected").rglob("*") if path.is_file())
+    for name in ["command.txt", "server.txt", "stdout.txt", "stderr.txt", "exit.txt", "expected"]:
+        shutil.rmtree(folder / name) if (folder / name).is_dir() else (folder / name).unlink(True)
+    day = lambda: datetime.date.today().strftime("%m/%d/%Y").encode()
+    before = day()
+    host, (status, printed, messages) = run_with_server(cli_path, folder, arguments, options)
+    days = {before, day()}  # the run may pass midnight
+
+    def neutral(data):
+        for today in days:
+            data = data.replace(today, b"<today>")
+        return data.replace(host.encode(), b"<server>") if host else data
+
+    wanted = {"stdout.txt": neutral(printed) or None, "stderr.txt": neutral(messages) or None,
+              "exit.txt": f"{status}\n".encode(), "files.txt": files_with_sizes(folder)}
+    for path in expected:
+        written = folder / path
+        wanted[f"expected/{path}"] = neutral(written.read_bytes()) if written.exists() else None
+    return wanted, []
+
+
 FOLDERS = {"written": regenerate, "regenerate": regenerate, "design": design, "simjs": simjs,
-           "check": check}
+           "check": check, "cli": cli}
 # The expected files and the case's description, left out of the copy the command runs in.
 NOT_INPUT = ["README.md", "messages.txt", "design.json", "Sim.js", "files.txt", "check.json"]
 # Files a command writes that are empty or absent when nothing happened.

@@ -24,12 +24,23 @@ FtpServerFixture::FtpServerFixture(FtpServerOptions options) : mOptions(options)
 }
 
 void FtpServerFixture::Start() {
-    mPort = mProcess.Start(
-        ServerScript("ftp_server.py"),
-        {Root().string(), "--port", std::to_string(mPort), "--read-limit",
-         std::to_string(mOptions.uploadBytesPerSecond), "--tls", TlsMode(mOptions.protocol),
-         "--certificate", mState.File("certificate.pem"), "--command-log",
-         mState.File("commands.log"), "--cut-after", std::to_string(mOptions.cutUploadAfter)});
+    std::vector<std::string> arguments{Root().string(),
+                                       "--port",
+                                       std::to_string(mPort),
+                                       "--read-limit",
+                                       std::to_string(mOptions.uploadBytesPerSecond),
+                                       "--tls",
+                                       TlsMode(mOptions.protocol),
+                                       "--certificate",
+                                       mState.File("certificate.pem"),
+                                       "--command-log",
+                                       mState.File("commands.log"),
+                                       "--cut-after",
+                                       std::to_string(mOptions.cutUploadAfter)};
+    if (!mOptions.machineListings) {
+        arguments.push_back("--no-mlsd");
+    }
+    mPort = mProcess.Start(ServerScript("ftp_server.py"), arguments);
 }
 
 std::string FtpServerFixture::CommandLog() const {

@@ -11,7 +11,8 @@ namespace htmlsim::testing {
 struct FtpServerOptions {
     RemoteProtocol protocol = RemoteProtocol::Ftp;  // FTP, or FTPS explicit or implicit
     int uploadBytesPerSecond = 0;                   // > 0 throttles uploads
-    int cutUploadAfter = 0;  // > 0 cuts an upload's connection after that many bytes
+    int cutUploadAfter = 0;       // > 0 cuts an upload's connection after that many bytes
+    bool machineListings = true;  // false: folders are listed as older servers do (no MLSD)
 };
 
 // A real FTP server (Debian's pyftpdlib) on 127.0.0.1, serving a fresh temporary folder. It

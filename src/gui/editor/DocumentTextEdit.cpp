@@ -30,6 +30,7 @@ constexpr int kGutterPadding = 4;
 
 DocumentTextEdit::DocumentTextEdit(QWidget* parent)
     : QPlainTextEdit(parent), mLineNumberArea(new LineNumberArea(this)) {
+    mLineNumberArea->setObjectName("lineNumbers");
     new HtmlHighlighter(document());  // owned by the document
     connect(this, &QPlainTextEdit::blockCountChanged, this,
             &DocumentTextEdit::UpdateLineNumberAreaWidth);

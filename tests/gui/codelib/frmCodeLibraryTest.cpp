@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -246,6 +247,95 @@ TEST(CodeLibraryWindow, AWindows1252LibraryFileIsShownEditedAndDeletedInItsOwnEn
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place.center());
     EXPECT_EQ(list->count(), 0);
     EXPECT_EQ(ReadFileBytes(file), "");
+}
+
+}  // namespace
+}  // namespace htmlsim::gui
+
+namespace htmlsim::gui {
+namespace {
+
+// The fixture's library with a second author, Ann, and a PHP snippet "Wide" of 200 numbered
+// lines and one of 300 characters: taller and wider than the viewer.
+class CodeLibraryWindowMoreTest : public CodeLibraryWindowTest {
+  protected:
+    CodeLibraryWindowMoreTest() {
+        window.reset();  // its queries let go of the tables before they change
+        const auto authors = folder.Path() / "Authors.dat";
+        WriteFileBytes(authors, ReadFileBytes(authors) + "3,\"Ann\"\r\n");
+        FakeDialogs quiet;
+        CodeLibrary library(quiet, folder.Path());
+        library.OpenLibraryQueries();
+        std::string wide;
+        for (int line = 0; line < 200; ++line) {
+            wide += "line " + std::to_string(line) + "\r\n";
+        }
+        AddSnippet(library, "Wide", kPhp, wide + std::string(300, 'w'));
+        library.Close();
+        window = std::make_unique<frmCodeLibrary>(dialogs, folder.Path());
+        window->show();
+    }
+    void Choose(const char* combo, const QString& entry) {
+        auto* box = Child<QComboBox>(combo);
+        box->setCurrentIndex(box->findText(entry));
+        ASSERT_GE(box->currentIndex(), 0) << combo << ' ' << entry.toStdString();
+        emit box->activated(box->currentIndex());
+    }
+};
+
+TEST_F(CodeLibraryWindowMoreTest, ASnippetMovedToAnotherTypeAndAuthorIsListedThereOnly) {
+    Child<QListWidget>("lstProcedures")->setCurrentRow(0);
+    Child<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    Choose("cboauthors2", "Ann");
+    Choose("cboSnippetTypes2", "PHP");
+    EXPECT_TRUE(Pending());
+    Child<QTabWidget>("SSTab1")->setCurrentIndex(0);  // stores it
+    Choose("cboSnippetTypes", "PHP");
+    EXPECT_EQ(ListTexts(), (QStringList{"Php one", "Wide"}));
+    Choose("cboauthors", "Ann");
+    EXPECT_EQ(ListTexts(), (QStringList{"Abacus"}));
+    Choose("cboauthors", "Brenx");
+    Choose("cboSnippetTypes", "HTML");
+    EXPECT_EQ(ListTexts(), (QStringList{"Beta"}));
+    EXPECT_EQ(StoredCode("Abacus"), kAbacusCode);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(CodeLibraryWindowMoreTest, EnterInTheNameBoxCompletesFromTheSelectedSnippet) {
+    Child<QListWidget>("lstProcedures")->setCurrentRow(0);
+    Child<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    auto* name = Child<QLineEdit>("txtName");
+    name->setText("aB");
+    QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_EQ(name->text(), "Abacus");
+    name->setText("BETA");  // not the start of the selected name: kept, and its entry selected
+    QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_EQ(name->text(), "BETA");
+    EXPECT_EQ(Child<QListWidget>("lstProcedures")->currentItem()->text(), "Beta");
+}
+
+TEST_F(CodeLibraryWindowMoreTest, ArrowKeysScrollTheViewerWithinItsLimits) {
+    Choose("cboSnippetTypes", "PHP");
+    SelectAndShow(1);
+    auto* viewer = Child<SnippetViewer>("pctOutput");
+    auto* vertical = Child<QScrollBar>("VScroll1");
+    auto* horizontal = Child<QScrollBar>("HScroll1");
+    ASSERT_TRUE(vertical->isVisible() && horizontal->isVisible());
+    QTest::keyClick(viewer, Qt::Key_Up);
+    QTest::keyClick(viewer, Qt::Key_Left);
+    EXPECT_EQ(vertical->value(), 0);
+    EXPECT_EQ(horizontal->value(), 0);
+    QTest::keyClick(viewer, Qt::Key_Down);
+    EXPECT_EQ(vertical->value(), vertical->singleStep());
+    EXPECT_LT(viewer->y(), 0);
+    for (int press = 0; press <= horizontal->maximum() / horizontal->singleStep() + 1; ++press) {
+        QTest::keyClick(viewer, Qt::Key_Right);
+    }
+    EXPECT_EQ(horizontal->value(), horizontal->maximum());
+    // The widest line's end (4 pixels before the viewer's) meets the container's inner edge.
+    const QRect inner = Child<QWidget>("pctcontainer")->contentsRect();
+    EXPECT_EQ(viewer->x() + viewer->width() - 4, inner.right() + 1);
+    EXPECT_TRUE(viewer->hasFocus());
 }
 
 }  // namespace

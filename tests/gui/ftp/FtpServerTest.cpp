@@ -599,3 +599,29 @@ TEST(CliOnFtpServer, DocumentsNamedByAnFtpAddress) {
 
 }  // namespace
 }  // namespace htmlsim::testing
+
+namespace htmlsim::testing {
+namespace {
+
+TEST(CurlFtpClientListing, AServerWithoutMachineListingsIsListedTheOlderWay) {
+    FtpServerOptions options;
+    options.machineListings = false;
+    FtpServerFixture server(options);
+    std::filesystem::create_directories(server.LocalPath("/site/img"));
+    WriteFileBytes(server.LocalPath("/site/my page.html"), "page");
+    Client client;
+    ASSERT_TRUE(client.ConnectAs(server.Writer()));
+    const auto entries = client.client.ListRemoteFolder("/site/");
+    ASSERT_TRUE(entries.has_value());
+    const std::vector<RemoteEntry> expected{{"img", true}, {"my page.html", false}};
+    EXPECT_TRUE(
+        std::is_permutation(entries->begin(), entries->end(), expected.begin(), expected.end()))
+        << entries->size();
+    EXPECT_TRUE(client.errors.empty());
+    const std::string log = server.CommandLog();
+    EXPECT_NE(log.find("MLSD\n"), std::string::npos) << log;  // asked first, refused
+    EXPECT_NE(log.find("LIST\n"), std::string::npos) << log;
+}
+
+}  // namespace
+}  // namespace htmlsim::testing

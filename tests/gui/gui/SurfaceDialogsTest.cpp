@@ -408,3 +408,151 @@ TEST_F(Windows1252Dialogs, TheLabelIsSizedToItsCharacters) {
 
 }  // namespace
 }  // namespace htmlsim::gui::testing
+
+namespace htmlsim::gui::testing {
+namespace {
+
+// Cancel puts the drawn balloon back as it was; OK writes what was typed.
+TEST_F(DesignedPageWindow, TheBalloonDialogShowsTheDrawnBalloonAndWritesItsContentOnOkOnly) {
+    Choose(QPoint(250, 150), "mnuImageDrawBalloon");
+    LeftDrag(QPoint(200, 100), QPoint(260, 140), 0.5);
+    const std::string drawn = Section("Balloons");
+    for (const char* button : {"cmdCancel", "cmdOK"}) {
+        bool shown = false;
+        WhenDialogOpens(
+            [&](QDialog& dialog) {
+                EXPECT_EQ(dialog.windowTitle(), "Options");
+                auto* content = Find<QPlainTextEdit>(dialog, "txtInnerHTML");
+                EXPECT_EQ(content->toPlainText(), "</br><center>Message Goes</br>Here</center>");
+                EXPECT_EQ(Find<QLineEdit>(dialog, "txtBackgroundColor")->text(), "salmon");
+                EXPECT_TRUE(Find<QLineEdit>(dialog, "txtBackgroundColor")->isReadOnly());
+                content->selectAll();
+                QTest::keyClicks(content, "Press <b>Save</b>");
+                shown = true;
+            },
+            [button](QDialog& dialog) {
+                QTest::mouseClick(Find<QPushButton>(dialog, button), Qt::LeftButton);
+            });
+        Choose(QPoint(230, 120), "mnuAreaProperties");
+        ASSERT_TRUE(shown) << button;
+        if (std::string(button) == "cmdCancel") {
+            EXPECT_EQ(Section("Balloons"), drawn);
+        }
+    }
+    EXPECT_EQ(Section("Balloons"),
+              "<div id='Balloon_1' style='position:absolute; z-index:1; left:200px; top:100px; "
+              "width:60; height:40px;background-color:salmon; border-radius:5px;' "
+              "OnMouseDown=this.style.visibility='hidden'; "
+              "OnMouseOut=this.style.visibility='visible';>Press <b>Save</b></div>");
+}
+
+// One command of a surface menu: where the menu is opened and the caption chosen in it, what
+// the test does before (a dialog to answer) and after (the drawing), and what must be written.
+struct SurfaceMenuCase {
+    QPoint at;
+    QString caption;
+    std::function<void()> before, after;
+    std::string section, written;
+    bool present = true;
+};
+
+TEST_F(DesignedPageWindow, EveryCommandOfTheSurfaceAndControlMenusWritesWhatItSays) {
+    QString caption;
+    bool offered = false;  // the caption was an enabled item of the menu shown
+    window.Menus().SetChooser([&](QMenu& menu, const QPoint&) {
+        for (QAction* action : menu.actions()) {
+            if (action->text() == caption && action->isVisible() && action->isEnabled()) {
+                offered = true;
+                return action->objectName();
+            }
+        }
+        return QString();
+    });
+    const auto drag = [this](QPoint from, QPoint to) {
+        return [=, this] { LeftDrag(from, to, 0.5); };
+    };
+    const auto retype = [this](const char* box, const char* text) {
+        return [=, this] {
+            WhenDialogOpens([=](QDialog& dialog) { Retype(Find<QLineEdit>(dialog, box), text); },
+                            [](QDialog& dialog) {
+                                QTest::mouseClick(Find<QPushButton>(dialog, "cmdOK"),
+                                                  Qt::LeftButton);
+                            });
+        };
+    };
+    const auto imageMap = drag({200, 100}, {240, 130}), circle = drag({160, 170}, {172, 170});
+    const auto several = [&] {
+        drag({210, 140}, {230, 160})();
+        drag({250, 140}, {270, 160})();
+        QTest::keyClick(Pallet(), Qt::Key_Escape);
+    };
+    const auto polygon = [this] {
+        QTest::mouseClick(Pallet(), Qt::LeftButton, {}, QPoint(120, 150));
+        QTest::mouseClick(Pallet(), Qt::LeftButton, {}, QPoint(140, 150));
+        QTest::mouseDClick(Pallet(), Qt::LeftButton, {}, QPoint(130, 190));
+    };
+    const auto balloon = drag({420, 60}, {470, 90});
+    const auto goOn = retype("txtTitle", "Go on"), start = retype("txtTitle", "Start");
+    const QPoint map(285, 185), link(450, 120), area(120, 70);
+    const std::vector<SurfaceMenuCase> cases = {
+        {map, "Draw an Image Map", {}, imageMap, "Images", "COORDS='100,50,140,80'"},
+        {map, "Draw Several Areas", {}, several, "Images", "COORDS='150,90,170,110'"},
+        {map, "Draw a Circle", {}, circle, "Images", "SHAPE='circle' COORDS='60,120,12'"},
+        {map, "Draw a Polygon", {}, polygon, "Images", "COORDS='20,100,40,100,30,140'"},
+        {link, "Draw a Balloon", {}, balloon, "Balloons", "top:60px; width:50; height:30px"},
+        {link, "Properties", goOn, {}, "Images", "TITLE='Go on'"},
+        {area, "Properties", start, {}, "Images", "COORDS='10,10,60,40' Title='Start'"},
+        {area, "Remove", {}, {}, "Images", "COORDS='10,10,60,40'", false},
+        {{600, 400}, "Add Anchor", {}, {}, "Anchors", "left:600px; top:400px"},
+        {{600, 450}, "Add Input Control", {}, {}, "Inputs", "left:600px; top:450px"},
+        {{600, 500}, "Add Label", {}, {}, "Labels", "left:600px; top:500px"},
+        // The right-click area leads to right.html, a new page; Back and Forward go between.
+        {{160, 320}, "Perform Right Click", {}, {}, "Images", "Name='Map1'", false},
+        {{700, 600}, "Back", {}, {}, "Images", "Name='Map1'"},
+        {{700, 600}, "Forward", {}, {}, "Images", "Name='Map1'", false},
+        {{700, 600}, "Back", {}, {}, "Images", "Name='Map1'"},
+    };
+    for (const SurfaceMenuCase& command : cases) {
+        const std::string row = command.caption.toStdString() + " in " + command.section;
+        caption = command.caption;
+        offered = false;
+        if (command.before) {
+            command.before();
+        }
+        QTest::mouseClick(Pallet(), Qt::RightButton, {}, command.at);
+        ASSERT_TRUE(offered) << row;
+        if (command.after) {
+            command.after();
+        }
+        EXPECT_EQ(Section(command.section).find(command.written) != std::string::npos,
+                  command.present)
+            << row << "\n"
+            << Section(command.section);
+    }
+
+    // A page control's own menu, chosen by caption too.
+    const auto trigger = [this](const char* control, const QString& text) {
+        auto* widget = Pallet()->findChild<QWidget*>(control);
+        ASSERT_NE(widget, nullptr) << control;
+        const auto actions = widget->findChildren<QAction*>();
+        const auto found = std::find_if(actions.begin(), actions.end(),
+                                        [&](QAction* action) { return action->text() == text; });
+        ASSERT_NE(found, actions.end()) << control << ' ' << text.toStdString();
+        ASSERT_TRUE((*found)->isEnabled());
+        (*found)->trigger();
+    };
+    bool shown = false;
+    WhenDialogOpens([&](QDialog& dialog) {
+        Retype(static_cast<frmProperties&>(dialog).txtValue(2), "Hello");
+        shown = true;
+    });
+    trigger("Label1_0", "Properties");
+    EXPECT_TRUE(shown);
+    EXPECT_NE(Section("Labels").find(">Hello</Label>"), std::string::npos) << Section("Labels");
+    trigger("Anchor1_0", "Remove");
+    QCoreApplication::processEvents();  // the removal is queued: it deletes the menu's widget
+    EXPECT_EQ(Section("Anchors"), "");
+}
+
+}  // namespace
+}  // namespace htmlsim::gui::testing

@@ -155,3 +155,36 @@ TEST(PublishCommands, PreviewInBrowserSaysWhenTheBrowserDidNotStartAndHowToChoos
 }  // namespace htmlsim::gui
 
 #include "PublishCommandsTest.moc"
+
+namespace htmlsim::gui {
+namespace {
+
+// The browser is a recording launcher: it writes the one argument it got into a file.
+TEST(PublishCommands, PreviewInBrowserSavesTheEditedPageAndHandsTheBrowserItsPath) {
+    TempFolder folder;
+    FakeDialogs dialogs;
+    frmHTMLImage window(dialogs, folder.File("program"));
+    const std::string page = folder.File("my page.html");
+    WriteFileBytes(page, testing::DesignDocument(""));
+    window.Start(page);
+    const std::string edited = testing::DesignDocument("<!-- edited -->\r\n");
+    window.GetSession().SetDocumentText(edited);
+    const std::string recorded = folder.File("recorded.txt");
+    {
+        const ScopedBrowser recorder(("sh -c \"echo $0 > " + recorded + "\"").c_str());
+        window.MenuItem("mnuPreviewInBrowser")->trigger();
+    }
+    EXPECT_EQ(testing::ReadFileBytes(page), edited);  // saved before the browser started
+    // Started detached, it writes in its own time: the test waits for what it wrote.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return std::filesystem::exists(recorded) &&
+                   testing::ReadFileBytes(recorded) == page + "\n";
+        },
+        20000));
+    EXPECT_FALSE(window.GetSession().ChangedSinceSaved());
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text;
+}
+
+}  // namespace
+}  // namespace htmlsim::gui

@@ -3,7 +3,8 @@
 It knows a user with write rights and a read-only user. The port in use is the first line
 written once the server listens. Every command the server receives is appended to the command
 log, so a test can tell what a client sent. With --cut-after K, a data connection that has
-received K bytes of an upload is cut, together with its control connection.
+received K bytes of an upload is cut, together with its control connection. With --no-mlsd
+it lists folders only as older servers do, without machine listings (MLSD, MLST).
 """
 import argparse
 import logging
@@ -22,6 +23,7 @@ def parse_arguments():
     parser.add_argument("--certificate", help="PEM with key; made, self-signed, when missing")
     parser.add_argument("--command-log")
     parser.add_argument("--cut-after", type=int, default=0)
+    parser.add_argument("--no-mlsd", action="store_true")
     return parser.parse_args()
 
 
@@ -91,6 +93,9 @@ def handler_class(args):
                 super().handle()
 
     Handler.dtp_handler = dtp
+    if args.no_mlsd:
+        Handler.proto_cmds = {name: help for name, help in base.proto_cmds.items()
+                              if name not in ("MLSD", "MLST")}
     if args.tls != "none":
         ensure_certificate(args.certificate)
         Handler.certfile = args.certificate
