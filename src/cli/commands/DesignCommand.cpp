@@ -50,19 +50,20 @@ int RunDesign(const std::vector<std::string>& args) {
     CliSession session;
     PageDesign design;
     NoSurface surface;
-    PictureSizes pictures;
+    const std::unique_ptr<Pictures> pictures = MakePictureSizes();
     RecordingDialogs dialogs;
     if (!OpenDesignDocument(session, args[0])) {
         return kExitFailure;
     }
-    // Page controls are measured in the editor's fonts, which takes Qt's application: a page
-    // without any is read without one.
+    // Page controls are measured in the editor's fonts, which takes Qt: a page without any is
+    // read without it.
     std::optional<CliPageControls> controls;
     if (HasPageControls(session.Get().DocumentText())) {
+        HandOverToFullProgram();
         controls.emplace(session, dialogs);
     }
     PageControls* pageControls = controls ? &controls->Get() : nullptr;
-    ImportDesign(session, design, surface, pictures, dialogs, pageControls);
+    ImportDesign(session, design, surface, *pictures, dialogs, pageControls);
     WriteDesignJson(std::cout, design, pageControls, dialogs.messages, session.Get().Codec());
     std::cout << '\n';
     return kExitSuccess;
