@@ -34,6 +34,7 @@ icon_sizes=(16 22 24 32 48 64 128 256)
 installed_files=(
     bin/htmlsim
     bin/htmlsim-cli
+    libexec/htmlsim/htmlsim-cli-qt
     share/applications/htmlsim.desktop
     share/icons/hicolor/scalable/apps/htmlsim.svg
     share/man/man1/htmlsim.1.gz
