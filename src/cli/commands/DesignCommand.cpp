@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <iostream>
 #include <optional>
 
@@ -43,6 +44,8 @@ class RecordingDialogs : public CliDialogs {
     }
 };
 
+constexpr size_t kOutputBlock = 1 << 20;
+
 int RunDesign(const std::vector<std::string>& args) {
     if (args.size() != 1) {
         throw UsageError();
@@ -64,6 +67,11 @@ int RunDesign(const std::vector<std::string>& args) {
     }
     PageControls* pageControls = controls ? &controls->Get() : nullptr;
     ImportDesign(session, design, surface, *pictures, dialogs, pageControls);
+    // The JSON comes in records of a few hundred bytes: sent in large blocks, a large design
+    // takes a few dozen writes instead of thousands. Nothing has been written to stdout yet.
+    // The C library sizes a buffer it allocates itself by the file, so one is given.
+    static char block[kOutputBlock];
+    std::setvbuf(stdout, block, _IOFBF, sizeof block);
     WriteDesignJson(std::cout, design, pageControls, dialogs.messages, session.Get().Codec());
     std::cout << '\n';
     return kExitSuccess;
