@@ -64,6 +64,12 @@ check_version() {
     [ "$shown" = "htmlsim-cli $version" ] || fail "htmlsim-cli --version shows '$shown'"
 }
 
+# The commands that need no Qt start without loading it; --help, which lists the others, is
+# answered by the program under libexec.
+check_lean_cli() {
+    ! ldd "$prefix/bin/htmlsim-cli" | grep -q 'libQt' || fail "htmlsim-cli links Qt"
+}
+
 check_desktop_entry() {
     local entry=$prefix/share/applications/htmlsim.desktop
     desktop-file-validate "$entry" || fail "desktop-file-validate rejects $entry"
@@ -140,6 +146,7 @@ prefix=$root/usr
 DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null || fail "cmake --install failed"
 check_installed_files
 check_version
+check_lean_cli
 check_desktop_entry
 check_manual_pages
 check_per_user_folders
