@@ -12,6 +12,7 @@ htmlsim_packages=(
     unzip gcovr
     libx11-dev libx11-xcb-dev libxcb1-dev libxext-dev libxi-dev libxtst-dev libxkbcommon-x11-dev
     libatspi2.0-dev at-spi2-core dbus-daemon
+    libpng-dev libjpeg62-turbo-dev
 )
 
 htmlsim_install_missing() {

@@ -1,7 +1,5 @@
 #include "CliDesign.h"
 
-#include <QApplication>
-
 #include "document/SectionDocument.h"
 #include "import/DocumentImport.h"
 #include "session/SessionSectionWriter.h"
@@ -10,20 +8,9 @@
 
 namespace htmlsim::cli {
 
-OffscreenApplication::OffscreenApplication() {
-    if (QCoreApplication::instance()) {
-        return;
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "htmlsim-cli";
-    static char* argv[] = {name, nullptr};
-    // Kept until the process ends: tearing Qt down among static destructors is not safe.
-    new QApplication(argc, argv);
-}
-
 CliPageControls::CliPageControls(CliSession& session, Dialogs& dialogs)
-    : mDocumentMeasurer(mMeasurer, session.Get().Codec()),
+    : mMeasurer(MakeTextMeasurer()),
+      mDocumentMeasurer(*mMeasurer, session.Get().Codec()),
       mControls(mDocumentMeasurer, dialogs, SessionSectionWriter(session.Get())) {}
 
 bool OpenDesignDocument(CliSession& session, const std::string& path) {

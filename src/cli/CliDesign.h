@@ -1,10 +1,9 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "CliSession.h"
-#include "OnDemandTextMeasurer.h"
-#include "PictureSizes.h"
 #include "import/ImportContext.h"
 #include "services/NoSurface.h"
 #include "surface/PageControls.h"
@@ -12,15 +11,8 @@
 
 namespace htmlsim::cli {
 
-// Fonts are measured and text and widgets painted only with an application object; this one
-// needs no display, so the commands run the same with or without one.
-struct OffscreenApplication {
-    OffscreenApplication();
-};
-
-// The anchors, labels and inputs of a headless command: measured with the editor's fonts on an
-// offscreen display (made when the first text is measured) as the document's characters, their
-// section writers writing into the session's document.
+// The anchors, labels and inputs of a headless command: measured with the editor's fonts as the
+// document's characters, their section writers writing into the session's document.
 class CliPageControls {
   public:
     CliPageControls(CliSession& session, Dialogs& dialogs);
@@ -28,7 +20,7 @@ class CliPageControls {
     PageControls& Get() { return mControls; }
 
   private:
-    OnDemandTextMeasurer mMeasurer;
+    std::unique_ptr<TextMeasurer> mMeasurer;
     DocumentTextMeasurer mDocumentMeasurer;
     PageControls mControls;
 };

@@ -30,7 +30,18 @@ std::string OneLine(const std::string& text) {
 
 void CliDialogs::Message(const std::string& text, const std::string&, MessageIcon) {
     ++mMessageCount;
-    std::cerr << "message: " << OneLine(text) << '\n';
+    const std::string line = "message: " + OneLine(text) + '\n';
+    if (mHolding) {
+        mHeld += line;
+    } else {
+        std::cerr << line;
+    }
+}
+
+void CliDialogs::Release() {
+    mHolding = false;
+    std::cerr << mHeld;
+    mHeld.clear();
 }
 
 std::string CliDialogs::InputBox(const std::string&, const std::string&,

@@ -19,8 +19,14 @@ class CliDialogs : public Dialogs {
     // How many messages were printed; commands use it to tell a failure from a success.
     int MessageCount() const { return mMessageCount; }
 
+    // Keeps the messages from now on until Release prints them.
+    void Hold() { mHolding = true; }
+    void Release();
+
   private:
     int mMessageCount = 0;
+    bool mHolding = false;
+    std::string mHeld;
 };
 
 }  // namespace htmlsim::cli

@@ -5,7 +5,6 @@
 #include "CliCommand.h"
 #include "components/FileHelper.h"
 #include "remote/FtpAddress.h"
-#include "remote/PathNames.h"
 
 namespace htmlsim::cli {
 
@@ -24,32 +23,15 @@ bool& AcceptNewHosts() {
     return accept;
 }
 
-CliSession::CliSession() : mFtp(mFtpDialogs), mSession(mDialogs, ProgramFolder()) {
-    mFtpDialogs.AcceptNewHosts(AcceptNewHosts());
-    mFtp.SetSecretStore(&mSecrets);
-    mSession.SetFtpClient(mFtp);
-}
+CliSession::CliSession()
+    : mSession(mDialogs, ProgramFolder()), mRemote(MakeRemoteDocuments(mSession, mDialogs)) {}
 
 std::string CliSession::DocumentPath(const std::string& argument) {
-    if (!IsFtpAddress(argument)) {
-        return AbsolutePath(argument);
-    }
-    const auto address = ParseFtpAddress(argument);
-    if (!address) {
-        // The address holds a password: it is not repeated.
-        mDialogs.Message(
-            "Not a valid remote address; expected sftp://, ftpes://, ftps:// or ftp:// "
-            "user:password@host:port/path/page.html",
-            "", MessageIcon::Critical);
-        return "";
-    }
-    mFtpDialogs.Answer(address->details, SplitFTPPath(address->path).folder);
-    mSession.NewFtpProjectCommand();
-    return mSession.DocumentSource() == kFtpDocument ? mFtp.RemotePathOf(address->path) : "";
+    return IsFtpAddress(argument) ? mRemote->Connect(argument) : AbsolutePath(argument);
 }
 
 bool CliSession::DocumentExists(const std::string& path) {
-    return mSession.DocumentSource() == kFtpDocument ? mFtp.RemoteFileExists(path)
+    return mSession.DocumentSource() == kFtpDocument ? mRemote->FileExists(path)
                                                      : FileHelper::FileExists(path);
 }
 
@@ -58,7 +40,7 @@ bool CliSession::OpenExisting(const std::string& path) {
         return false;
     }
     if (!DocumentExists(path)) {
-        if (mSession.DocumentSource() != kFtpDocument || !mFtp.StatusFlag()) {
+        if (mSession.DocumentSource() != kFtpDocument || !mRemote->FailureReported()) {
             mDialogs.Message("File Does Not Exist: '" + path + "'", "", MessageIcon::Critical);
         }
         return false;

@@ -1,11 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "CliDialogs.h"
-#include "CliFtpDialogs.h"
-#include "ftp/CurlFtpClient.h"
-#include "secrets/LibsecretStore.h"
+#include "ProgramParts.h"
 #include "session/Session.h"
 
 namespace htmlsim::cli {
@@ -32,10 +31,8 @@ class CliSession {
 
   private:
     CliDialogs mDialogs;
-    CliFtpDialogs mFtpDialogs;
-    platform::LibsecretStore mSecrets;
-    platform::CurlFtpClient mFtp;
     Session mSession;
+    std::unique_ptr<RemoteDocuments> mRemote;
 };
 
 // Whether servers met for the first time are trusted (--accept-new-host).

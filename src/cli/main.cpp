@@ -1,4 +1,3 @@
-#include <QtGlobal>
 #include <algorithm>
 #include <iostream>
 #include <string>
@@ -6,6 +5,7 @@
 
 #include "CliCommand.h"
 #include "CliSession.h"
+#include "ProgramParts.h"
 #include "Version.h"
 
 namespace htmlsim::cli {
@@ -37,9 +37,7 @@ void PrintUsage(std::ostream& out) {
 
 int main(int argc, char** argv) {
     using namespace htmlsim::cli;
-    // Only the command's own messages belong on stderr, not Qt's notes about the environment
-    // or about the pictures it reads.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    StartProgram(argc, argv);
     std::vector<std::string> args(argv + 1, argv + argc);
     const auto accept = std::find(args.begin(), args.end(), "--accept-new-host");
     if (accept != args.end()) {
@@ -47,6 +45,7 @@ int main(int argc, char** argv) {
         args.erase(accept);
     }
     if (args.empty()) {
+        HandOverToFullProgram();  // the usage names every command
         PrintUsage(std::cerr);
         return kExitUsage;
     }
@@ -55,6 +54,7 @@ int main(int argc, char** argv) {
         return kExitSuccess;
     }
     if (args[0] == "--help" || args[0] == "-h") {
+        HandOverToFullProgram();
         PrintUsage(std::cout);
         return kExitSuccess;
     }
@@ -68,6 +68,7 @@ int main(int argc, char** argv) {
             }
         }
     }
+    HandOverToFullProgram();  // a command that needs Qt
     std::cerr << "htmlsim-cli: unknown command '" << args[0] << "'\n";
     PrintUsage(std::cerr);
     return kExitUsage;

@@ -34,6 +34,7 @@ icon_sizes=(16 22 24 32 48 64 128 256)
 installed_files=(
     bin/htmlsim
     bin/htmlsim-cli
+    libexec/htmlsim/htmlsim-cli-qt
     share/applications/htmlsim.desktop
     share/icons/hicolor/scalable/apps/htmlsim.svg
     share/man/man1/htmlsim.1.gz
@@ -61,6 +62,12 @@ check_version() {
     local shown
     shown=$("$prefix/bin/htmlsim-cli" --version) || fail "htmlsim-cli --version failed"
     [ "$shown" = "htmlsim-cli $version" ] || fail "htmlsim-cli --version shows '$shown'"
+}
+
+# The commands that need no Qt start without loading it; --help, which lists the others, is
+# answered by the program under libexec.
+check_lean_cli() {
+    ! ldd "$prefix/bin/htmlsim-cli" | grep -q 'libQt' || fail "htmlsim-cli links Qt"
 }
 
 check_desktop_entry() {
@@ -139,6 +146,7 @@ prefix=$root/usr
 DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null || fail "cmake --install failed"
 check_installed_files
 check_version
+check_lean_cli
 check_desktop_entry
 check_manual_pages
 check_per_user_folders

@@ -2,10 +2,8 @@
 #include <nlohmann/json.hpp>
 
 #include "CliCommand.h"
-#include "CliDesign.h"
 #include "CliSession.h"
-#include "PictureSizes.h"
-#include "QtTextMeasurer.h"
+#include "ProgramParts.h"
 #include "linkcheck/LinkCheck.h"
 
 namespace htmlsim::cli {
@@ -67,12 +65,11 @@ int RunCheck(const std::vector<std::string>& args) {
         throw UsageError();
     }
     CliDialogs dialogs;
-    const OffscreenApplication application;
-    const QtTextMeasurer measurer;
-    PictureSizes pictures;
+    const std::unique_ptr<TextMeasurer> measurer = MakeTextMeasurer();
+    const std::unique_ptr<Pictures> pictures = MakePictureSizes();
     LinkReport report;
     try {
-        report = CheckLinks(AbsolutePath(path), {pictures, &measurer});
+        report = CheckLinks(AbsolutePath(path), {*pictures, measurer.get()});
     } catch (const std::exception& e) {
         dialogs.Message(e.what(), "", MessageIcon::Critical);
         return kExitFailure;

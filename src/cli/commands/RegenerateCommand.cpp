@@ -15,15 +15,23 @@ int RunRegenerate(const std::vector<std::string>& args) {
     CliSession session;
     PageDesign design;
     NoSurface surface;
-    PictureSizes pictures;
+    const std::unique_ptr<Pictures> pictures = MakePictureSizes();
     CliPageControls controls(session, session.Dialogs());
-    if (!OpenAndImportDesign(session, args[0], design, surface, pictures, session.Dialogs(),
-                             controls.Get())) {
+    if (!OpenDesignDocument(session, args[0])) {
         return kExitFailure;
     }
+    // Page controls are measured in the editor's fonts, which takes Qt.
+    if (HasPageControls(session.Get().DocumentText())) {
+        HandOverToFullProgram();
+    }
+    // Held until the document is printed: a picture only the full program reads hands over
+    // during the import, which then reports them itself.
+    session.Dialogs().Hold();
+    ImportDesign(session, design, surface, *pictures, session.Dialogs(), &controls.Get());
     std::string document = session.Get().DocumentText();
     // A page read only in part is printed as it stands: writing it would lose the rest.
     if (!design.ImportIsComplete()) {
+        session.Dialogs().Release();
         std::cout.write(document.data(), static_cast<std::streamsize>(document.size()));
         std::cout.flush();
         return kExitFailure;
@@ -35,6 +43,7 @@ int RunRegenerate(const std::vector<std::string>& args) {
     controls.Get().UpdateAnchorsSection();
     controls.Get().UpdateInputsSection();
     document = session.Get().DocumentText();
+    session.Dialogs().Release();
     std::cout.write(document.data(), static_cast<std::streamsize>(document.size()));
     std::cout.flush();
     return session.ExitStatus();

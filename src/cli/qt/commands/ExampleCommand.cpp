@@ -2,6 +2,7 @@
 
 #include "CliCommand.h"
 #include "CliDesign.h"
+#include "OffscreenApplication.h"
 #include "example/ExamplePictures.h"
 #include "example/ExampleSimulation.h"
 

@@ -1,6 +1,6 @@
 #include "OnDemandTextMeasurer.h"
 
-#include "CliDesign.h"
+#include "OffscreenApplication.h"
 
 namespace htmlsim::cli {
 

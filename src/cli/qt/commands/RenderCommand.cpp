@@ -8,6 +8,7 @@
 #include "CliDesign.h"
 #include "CliSession.h"
 #include "ImageSurface.h"
+#include "OffscreenApplication.h"
 #include "QtPictures.h"
 #include "QtText.h"
 #include "controls/PageControlViews.h"

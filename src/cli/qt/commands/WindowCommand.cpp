@@ -5,6 +5,7 @@
 #include "CliCommand.h"
 #include "CliDesign.h"
 #include "CliSession.h"
+#include "OffscreenApplication.h"
 #include "QtText.h"
 #include "frmHTMLImage.h"
 
