@@ -163,28 +163,10 @@ TEST_F(PublishTest, WritesThePlayerItsDataAndEveryPictureIntoTheOutFolderOnly) {
                                         "player.js", "simulation.json", "sub/two.png", "two.png"}));
     EXPECT_EQ(files.at("sub/two.png"), "picture site/sub/two.png");
 
-    const Json data = Json::parse(files.at("simulation.json"));
-    EXPECT_EQ(data["title"], "Tour <1>");
-    EXPECT_EQ(data["passPercent"], 80);
-    EXPECT_EQ(data["scorm"], "");
-    ASSERT_EQ(data["pages"].size(), 3u);
-    const Json& start = data["pages"][0];
-    EXPECT_EQ(start["picture"], "one.png");
-    EXPECT_EQ(start["place"], Json::parse(R"({"left":120,"top":80,"width":400,"height":300})"));
-    EXPECT_EQ(start["naturalWidth"], 800);
-    EXPECT_EQ(start["areas"][0], Json::parse(R"({"box":{"left":10,"top":20,"width":100,"height":50},
-                              "click":"left","title":"","link":"middle.html","target":2})"));
-    EXPECT_EQ(start["areas"][1]["target"], -1);
-    EXPECT_EQ(start["balloons"][0]["box"],
-              Json::parse(R"({"left":180,"top":10,"width":100,"height":40})"));
-    EXPECT_EQ(start["balloons"][0]["html"], "Click <b>Go</b>");
-    EXPECT_EQ(start["balloons"][0]["background"], "salmon");
-    const Json& middle = data["pages"][1];
-    EXPECT_EQ(middle["areas"][0]["click"], "right");
-    EXPECT_EQ(middle["areas"][0]["target"], 1);
-    EXPECT_EQ(middle["areas"][1]["target"], 3);
-    EXPECT_EQ(data["pages"][2]["name"], "end");
-    EXPECT_EQ(data["pages"][2]["picture"], "sub/two.png");
+    // Every box relative to its page's picture, every link resolved to a page number; compared
+    // laid out alike, so that a difference shows as a line diff.
+    const Json expected = Json::parse(ReadFileBytes(HTMLSIM_TEST_DATA "/publish/simulation.json"));
+    EXPECT_EQ(Json::parse(files.at("simulation.json")).dump(1), expected.dump(1));
 
     // The page holds the same data, with nothing in it that could end its script element.
     const std::string& index = files.at("index.html");
