@@ -109,10 +109,9 @@ class PublishTest : public ::testing::Test {
     }
 
     std::string Site(const std::string& name) const { return folder.File("site/" + name); }
-    void Page(const std::string& name, const std::string& images, const std::string& balloons = "",
-              const std::string& canvasTop = "") const {
+    void Page(const std::string& name, const std::string& images) const {
         fs::create_directories(fs::path(Site(name)).parent_path());
-        WriteFileBytes(Site(name), DesignDocument(images, canvasTop, balloons));
+        WriteFileBytes(Site(name), DesignDocument(images));
     }
 
     bool Publish(const std::string& out, ScormVersion scorm = ScormVersion::None) {
@@ -124,25 +123,9 @@ class PublishTest : public ::testing::Test {
         return PublishSimulation(request, pictures, dialogs);
     }
 
-    // Three pages: the first at (120, 80) with a balloon, its picture reached through "..";
-    // the third in a folder of its own, its picture a namesake of the second's.
-    void WriteSimulation() {
-        Page("start.html",
-             MapImage("one.png", "Start", 120, 80,
-                      {{"10,20,110,70", "middle.html"}, {"0,0,5,5", "javascript:history.back()"}}),
-             "<div id='Balloon_1' style='position:absolute; z-index:1; left:300px; top:90px; "
-             "width:100px; height:40px;background-color:salmon; border-radius:5px;'>Click "
-             "<b>Go</b></div>\r\n");
-        Page("middle.html",
-             "<canvas id='Canvas_1' SRC='two.png' width='400' Height='300' "
-             "style='position:absolute; left:0px; top:0px'></canvas>\r\n",
-             "",
-             "var Areas = new Array();\r\nmScale = .7;\r\n"
-             "Areas.push('40,110,380,270,start.html,right');\r\n"
-             "Areas.push('100,100,200,150,sub/end.html,right');\r\n");
-        Page("sub/end.html", MapImage("two.png", "End", 0, 0, {{"0,0,10,10", "../start.html"}}) +
-                                 MapImage("../shared/../one.png", "Second", 0, 0, {}));
-        Page("orphan.html", "");
+    // The three pages of tests/data/publish/site (its README), beside the fixture's pictures.
+    void WriteSimulation() const {
+        fs::copy(HTMLSIM_TEST_DATA "/publish/site", Site(""), fs::copy_options::recursive);
     }
 
     TempFolder folder;
