@@ -122,12 +122,6 @@ TEST(RewriteStylePosition, KeepsEveryDeclarationInOrderAndReplacesOnlyThePositio
     EXPECT_EQ(RewriteStylePosition(ParseStyle(style, StyleForm::Quoted), {4, 5}), "color:red; :");
 }
 
-}  // namespace
-}  // namespace htmlsim
-
-namespace htmlsim {
-namespace {
-
 TEST(CssFontPixels, ABareNumberIsPixelsAsInQuirksModeAndUnitsConvert) {
     EXPECT_EQ(CssFontPixels("24"), 24);
     EXPECT_EQ(CssFontPixels(" 24PX"), 24);

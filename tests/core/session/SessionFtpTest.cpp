@@ -27,6 +27,12 @@ class SessionFtp : public SessionTest {
         session.NewFtpProjectCommand();
         ASSERT_EQ(session.DocumentSource(), kFtpDocument);
     }
+    // Open FTP File, logging in again and choosing `path`.
+    void OpenFtpFile(const std::string& path) {
+        ftpDialogs.connectionAnswers.push_back(FakeFtpClient::Login());
+        ftpDialogs.fileAnswers.push_back(path);
+        session.OpenFtpFileCommand();
+    }
 
     FakeFtpDialogs ftpDialogs;
     FakeFtpClient ftp{ftpDialogs};
@@ -52,9 +58,7 @@ TEST_F(SessionFtp, SupportFilesAreWrittenOnceAndMissingPagesAreCreated) {
     ftpDialogs.connectionAnswers.push_back(FakeFtpClient::Login());
     session.OpenFtpFileCommand();
     EXPECT_EQ(session.PathAndName(), "/www/site/new page.html");
-    ftpDialogs.connectionAnswers.push_back(FakeFtpClient::Login());
-    ftpDialogs.fileAnswers.push_back("/www/other/c.html");
-    session.OpenFtpFileCommand();
+    OpenFtpFile("/www/other/c.html");
     EXPECT_EQ(ftp.files["/www/other/c.html"], NewDocumentTemplate());
     EXPECT_EQ(session.PathAndName(), "/www/other/c.html");
     EXPECT_TRUE(dialogs.messages.empty());
@@ -104,9 +108,7 @@ TEST_F(SessionFtp, ConnectionFailuresKeepTheDocumentAndAreShownOnce) {
     EXPECT_EQ(dialogs.messages.size(), 1u);
 
     EnterFtpModeAt("/www/site/");
-    ftpDialogs.connectionAnswers.push_back(FakeFtpClient::Login());
-    ftpDialogs.fileAnswers.push_back("/www/site/index.html");
-    session.OpenFtpFileCommand();
+    OpenFtpFile("/www/site/index.html");
     session.SetDocumentText("<HTML>changed</HTML>");
 
     ftp.readOnly = true;
@@ -123,9 +125,7 @@ TEST_F(SessionFtp, TheWindowShowsTheTabOfTheOpenedOrSavedPage) {
     const auto openFromTheEditor = [&](const std::string& path) {
         view.shownTab = kDocumentEditorTab;
         session.SwitchTab(kDocumentEditorTab);
-        ftpDialogs.connectionAnswers.push_back(FakeFtpClient::Login());
-        ftpDialogs.fileAnswers.push_back(path);
-        session.OpenFtpFileCommand();
+        OpenFtpFile(path);
         EXPECT_EQ(session.PathAndName(), path);
         EXPECT_EQ(view.shownTab, session.CurrentTab()) << path;
     };
@@ -144,9 +144,7 @@ TEST_F(SessionFtp, AFailedOpenOrCancelledSaveAsLeavesTheDocumentWhereItLives) {
     Write("local.html", "<HTML>local</HTML>\r\n");
     session.Start(File("local.html"));
     ftp.unreadable.insert("/www/site/index.html");
-    ftpDialogs.connectionAnswers.push_back(FakeFtpClient::Login());
-    ftpDialogs.fileAnswers.push_back("/www/site/index.html");
-    session.OpenFtpFileCommand();
+    OpenFtpFile("/www/site/index.html");
     EXPECT_EQ(session.DocumentSource(), kLocalDocument);
     EXPECT_EQ(session.PathAndName(), File("local.html"));
     EXPECT_EQ(session.HistoryIndex(), 1);
@@ -220,9 +218,7 @@ TEST_F(SessionFtp, RemotePicturesAreDownloadedOnceIntoTheTemporaryFolder) {
         "<!-- Section End -->\r\n");
     session.Start("");
     EnterFtpModeAt("/www/site/");
-    ftpDialogs.connectionAnswers.push_back(FakeFtpClient::Login());
-    ftpDialogs.fileAnswers.push_back("/www/site/pics.html");
-    session.OpenFtpFileCommand();
+    OpenFtpFile("/www/site/pics.html");
     EXPECT_EQ(Read("program/Temp/a.jpg"), "JPEG a");
     EXPECT_EQ(surface.paints.size(), 1u);
     EXPECT_EQ(dialogs.MessageTexts(),

@@ -12,8 +12,6 @@
 namespace htmlsim {
 namespace {
 
-namespace {
-
 const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kRed = qRgb(255, 0, 0);
 const QRgb kBlue = qRgb(0, 0, 255);
@@ -25,8 +23,6 @@ QtPicture Solid(int width, int height, QRgb color) {
 QRgb PixelAt(const ImageSurface& surface, int x, int y) {
     return surface.RenderImage(QSize(x + 1, y + 1)).pixel(x, y);
 }
-
-}  // namespace
 
 TEST(ImageSurface, ThePageBackgroundShowsWhereNoPictureIsAndWhereOneWasErased) {
     ImageSurface surface;
@@ -130,8 +126,6 @@ TEST(ImageSurface, CirclesAndPolygonsAreOutlinedAlongTheirShapeNotTheirBox) {
     EXPECT_EQ(PixelAt(surface, 31, 31), kWhite);
 }
 
-namespace {
-
 // A picture of noise-like stripes, so that JPEG quality makes a visible difference in size.
 QImage Striped(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
@@ -149,8 +143,6 @@ std::string SavedAs(const testing::TempFolder& folder, const std::string& name,
     EXPECT_TRUE(image.save(QString::fromStdString(path))) << name;
     return path;
 }
-
-}  // namespace
 
 TEST(QtPictures, RefusesOtherFormatsAndWritesJpegOverWhite) {
     testing::TempFolder folder;
