@@ -1,8 +1,6 @@
 #pragma once
 
-#include <optional>
-#include <string>
-
+#include "ScopedVariable.h"
 #include "TempFolder.h"
 
 namespace htmlsim::testing {
@@ -11,11 +9,6 @@ namespace htmlsim::testing {
 // ~/.ssh/known_hosts and the program's config folder are the test's own.
 class ScopedHome {
   public:
-    ScopedHome();
-    ~ScopedHome();
-    ScopedHome(const ScopedHome&) = delete;
-    ScopedHome& operator=(const ScopedHome&) = delete;
-
     const std::filesystem::path& Home() const { return mHome.Path(); }
     const std::filesystem::path& Config() const { return mConfig.Path(); }
     std::filesystem::path KnownHosts() const { return Home() / ".ssh" / "known_hosts"; }
@@ -23,8 +16,8 @@ class ScopedHome {
   private:
     TempFolder mHome;
     TempFolder mConfig;
-    std::optional<std::string> mOldHome;
-    std::optional<std::string> mOldConfig;
+    ScopedVariable mHomeVariable{"HOME", mHome.Path().c_str()};
+    ScopedVariable mConfigVariable{"XDG_CONFIG_HOME", mConfig.Path().c_str()};
 };
 
 // Whether any file below the folder holds the text.

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "ScopedVariable.h"
 #include "SessionTestSupport.h"
 #include "document/DocumentTemplate.h"
 #include "session/TemporaryFolder.h"
@@ -183,10 +184,9 @@ TEST(TemporaryFolder, IsBesideTheProgramOrInTheUserCache) {
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("Temp")));
 
     WriteFileBytes(folder.File("file"), "not a folder");
-    ::setenv("XDG_CACHE_HOME", folder.File("cache").c_str(), 1);
+    const ScopedVariable cache("XDG_CACHE_HOME", folder.File("cache").c_str());
     EXPECT_EQ(PrepareTemporaryFolder(folder.File("file")), folder.File("cache/htmlsim/Temp"));
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("cache/htmlsim/Temp")));
-    ::unsetenv("XDG_CACHE_HOME");
 }
 
 }  // namespace

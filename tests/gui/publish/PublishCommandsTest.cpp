@@ -15,6 +15,7 @@
 #include "FakeDialogs.h"
 #include "MapImage.h"
 #include "PageDocument.h"
+#include "ScopedVariable.h"
 #include "TempFolder.h"
 #include "frmHTMLImage.h"
 #include "publish/dlgPublish.h"
@@ -36,30 +37,6 @@ class OpenedUrls : public QObject {
     std::vector<std::string> paths;
 
     Q_INVOKABLE void Open(const QUrl& url) { paths.push_back(url.toLocalFile().toStdString()); }
-};
-
-// The BROWSER variable as a test sets it, put back as it was afterwards.
-class ScopedBrowser {
-  public:
-    explicit ScopedBrowser(const char* value)
-        : mOld(qgetenv("BROWSER")), mHad(qEnvironmentVariableIsSet("BROWSER")) {
-        if (value) {
-            qputenv("BROWSER", value);
-        } else {
-            qunsetenv("BROWSER");
-        }
-    }
-    ~ScopedBrowser() {
-        if (mHad) {
-            qputenv("BROWSER", mOld);
-        } else {
-            qunsetenv("BROWSER");
-        }
-    }
-
-  private:
-    QByteArray mOld;
-    bool mHad;
 };
 
 TEST(PublishCommands, TheDialogAsksForTheFolderAndASCORMPackageIsAlwaysZipped) {
@@ -95,7 +72,7 @@ TEST(PublishCommands, PreviewPublishedSavesThePageAndOpensAFreshPlayer) {
     window.GetSession().SetDocumentText(testing::DesignDocument(
         testing::MapImage("a.jpg", "Map1", 0, 0, {{"0,0,9,9", "javascript:history.back()"}})));
     dialogs.messages.clear();
-    const ScopedBrowser desktopDefault(nullptr);
+    const testing::ScopedVariable desktopDefault("BROWSER", nullptr);
     OpenedUrls browser;
 
     QAction* item = window.MenuItem("mnuToolsPreviewPublished");
@@ -129,7 +106,7 @@ TEST(PublishCommands, PreviewInBrowserSaysWhenTheBrowserDidNotStartAndHowToChoos
     dialogs.messages.clear();
     QAction* preview = window.MenuItem("mnuPreviewInBrowser");
     {
-        const ScopedBrowser missing("/nonexistent/browser --new-window");
+        const testing::ScopedVariable missing("BROWSER", "/nonexistent/browser --new-window");
         preview->trigger();
     }
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -142,13 +119,16 @@ TEST(PublishCommands, PreviewInBrowserSaysWhenTheBrowserDidNotStartAndHowToChoos
     const std::string opened = folder.File("opened.txt");
     const std::string command = "sh -c \"echo $0 > " + opened + "\" %s";
     {
-        const ScopedBrowser named(command.c_str());
+        const testing::ScopedVariable named("BROWSER", command.c_str());
         preview->trigger();
     }
     EXPECT_EQ(dialogs.messages.size(), 1u);
-    QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(opened) &&
-                                 testing::ReadFileBytes(opened) == folder.File("a.html") + "\n",
-                             20000);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return std::filesystem::exists(opened) &&
+                   testing::ReadFileBytes(opened) == folder.File("a.html") + "\n";
+        },
+        20000));
 }
 
 }  // namespace
@@ -171,7 +151,8 @@ TEST(PublishCommands, PreviewInBrowserSavesTheEditedPageAndHandsTheBrowserItsPat
     window.GetSession().SetDocumentText(edited);
     const std::string recorded = folder.File("recorded.txt");
     {
-        const ScopedBrowser recorder(("sh -c \"echo $0 > " + recorded + "\"").c_str());
+        const testing::ScopedVariable recorder("BROWSER",
+                                               ("sh -c \"echo $0 > " + recorded + "\"").c_str());
         window.MenuItem("mnuPreviewInBrowser")->trigger();
     }
     EXPECT_EQ(testing::ReadFileBytes(page), edited);  // saved before the browser started

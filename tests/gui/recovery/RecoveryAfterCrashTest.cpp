@@ -10,6 +10,7 @@
 
 #include "../Pictures.h"
 #include "FakeDialogs.h"
+#include "ScopedVariable.h"
 #include "ScriptedEditor.h"
 #include "TempFolder.h"
 #include "frmHTMLImage.h"
@@ -50,11 +51,7 @@ std::string WithoutBodies(std::string page, const std::vector<std::string>& name
 // Each test has its own recovery folder, shared by the editors it starts and kills.
 class RecoveryAfterCrash : public ::testing::Test {
   protected:
-    RecoveryAfterCrash() : mOldDataHome(qgetenv("XDG_DATA_HOME")) {
-        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(folder.File("data")));
-    }
     ~RecoveryAfterCrash() override {
-        qputenv("XDG_DATA_HOME", mOldDataHome);
         for (auto& editor : editors) {
             editor->kill();
             editor->waitForFinished();
@@ -114,12 +111,10 @@ class RecoveryAfterCrash : public ::testing::Test {
     }
 
     TempFolder folder;
+    const htmlsim::testing::ScopedVariable dataHome{"XDG_DATA_HOME", folder.File("data").c_str()};
     FakeDialogs dialogs;
     double now = 5000;
     std::vector<std::unique_ptr<QProcess>> editors;
-
-  private:
-    QByteArray mOldDataHome;
 };
 
 TEST_F(RecoveryAfterCrash, DrawingAndTypingKilledMidWayAreOfferedAndSavedWhereTheyBelong) {
