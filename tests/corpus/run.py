@@ -6,7 +6,8 @@ expected files from what the command wrote instead (review every changed file in
 usage: run.py CLI [CASES-FOLDER...] [--update]      (no folder: every folder of FOLDERS)
 
 Each case is a folder run in a copy of itself; paths of that copy read "<case>" in the outputs.
-The folders written/ and regenerate/ are run by regenerate, the others by the command they name.
+The folders written/ and regenerate/ are run by regenerate, cli/ by the arguments of each case,
+the others by the command they name.
   regenerate  input.html -> expected.html (none: input.html itself), messages.txt (stderr, none
               when empty); exit 1 exactly when there are messages; expected.html regenerates to
               itself with the same messages.
@@ -17,6 +18,8 @@ The folders written/ and regenerate/ are run by regenerate, the others by the co
   check       start.html -> check.json (stdout of `check --json`, exit 1 exactly when it lists
               problems), messages.txt (stderr), files.txt (the folder after the check: it writes
               nothing).
+  cli         arguments.txt (one argument a line, taken out of the copy) -> stdout.txt (none when
+              empty), messages.txt (stderr), status.txt (the exit status), files.txt.
 """
 import difflib
 import json
@@ -80,12 +83,22 @@ def check(cli, folder):
     return {"check.json": printed, "messages.txt": messages, "files.txt": files_of(folder)}, problems
 
 
+def any_command(cli, folder):
+    arguments = folder / "arguments.txt"
+    listed = arguments.read_text(encoding="utf-8").splitlines()
+    arguments.unlink()
+    status, printed, messages = run(cli, folder, listed)
+    return {"stdout.txt": printed, "messages.txt": messages, "status.txt": f"{status}\n".encode(),
+            "files.txt": files_of(folder)}, []
+
+
 FOLDERS = {"written": regenerate, "regenerate": regenerate, "design": design, "simjs": simjs,
-           "check": check}
+           "check": check, "cli": any_command}
 # The expected files and the case's description, left out of the copy the command runs in.
-NOT_INPUT = ["README.md", "messages.txt", "design.json", "Sim.js", "files.txt", "check.json"]
+NOT_INPUT = ["README.md", "messages.txt", "design.json", "Sim.js", "files.txt", "check.json",
+             "stdout.txt", "status.txt"]
 # Files a command writes that are empty or absent when nothing happened.
-OPTIONAL = {"messages.txt", "Sim.js"}
+OPTIONAL = {"messages.txt", "Sim.js", "stdout.txt"}
 
 
 def expected_bytes(case, name):
@@ -94,7 +107,7 @@ def expected_bytes(case, name):
         return path.read_bytes()
     if name == "expected.html":
         return (case / "input.html").read_bytes()
-    return b"" if name == "messages.txt" else None
+    return b"" if name in ("messages.txt", "stdout.txt") else None
 
 
 def update(case, name, written):
