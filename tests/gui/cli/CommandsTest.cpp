@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <QImage>
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -10,7 +9,6 @@
 #include "../OverlappingPage.h"
 #include "../Pictures.h"
 #include "CliRunner.h"
-#include "LinkSimulation.h"
 #include "MapImage.h"
 #include "PageDocument.h"
 #include "TempFolder.h"
@@ -41,28 +39,7 @@ TEST(BrokenDocumentsCli, DesignAndRegenerateEndWithTheirOwnMessages) {
     }
 }
 
-// The JSON report is pinned by the cases of tests/corpus/check.
-TEST(CheckCommand, OneLinePerProblemFailingOnMissingFilesAndSilentWhenClean) {
-    TempFolder flawed;
-    WriteFlawedSimulation(flawed.Path());
-    const CliResult text = RunCli({"check", flawed.File("start.html")});
-    EXPECT_EQ(text.exitStatus, 1);
-    EXPECT_EQ(std::ranges::count(text.out, '\n'), 7);
-    EXPECT_NE(text.out.find("start.html\tMap1_Area_1\tThe link leads to a missing file: "
-                            "'missing.html'.\n"),
-              std::string::npos);
-    EXPECT_NE(text.out.find("orphan.html\t\tNo page links to this page.\n"), std::string::npos);
-    EXPECT_EQ(text.err, "");
-
-    TempFolder clean;
-    WriteCleanSimulation(clean.Path());
-    const CliResult quiet = RunCli({"check", clean.File("start.html")});
-    EXPECT_EQ(quiet.exitStatus, 0);
-    EXPECT_EQ(quiet.out, "");
-    EXPECT_EQ(RunCli({"check", clean.File("gone.html")}).exitStatus, 1);
-}
-
-// Refusals, and what sections, section, design, regenerate, simjs and publish print, are cases of
+// Refusals and usage lines, and what check, sections and section print, are cases of
 // tests/corpus/cli.
 TEST(CliNew, WritesTheTemplateWithItsSupportFilesOnce) {
     TempFolder folder;
@@ -125,24 +102,6 @@ TEST(CliRender, PaintsInIndexOrderGivesAMissingPictureItsRoomAndReportsFailures)
     const QImage shown = Rendered(folder.File("out.png"));
     EXPECT_EQ(shown.size(), QSize(100, 70));
     EXPECT_EQ(shown.pixel(50, 40), qRgb(255, 255, 255));
-
-    result = RunCli({"render", folder.File("none.html"), "-o", folder.File("none.png")});
-    EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_FALSE(std::filesystem::exists(folder.File("none.png")));
-
-    result = RunCli({"render", folder.File("page.html"), "-o", folder.File("no/such/x.png")});
-    EXPECT_EQ(result.exitStatus, 1);
-    EXPECT_NE(result.err.find("message: Cannot write '" + folder.File("no/such/x.png")),
-              std::string::npos)
-        << result.err;
-
-    for (const std::vector<std::string>& wrong : std::vector<std::vector<std::string>>{
-             {"render", "page.html"},
-             {"render", "page.html", "-o"},
-             {"render", "a.html", "b.html", "-o", "x.png"},
-             {"render", "page.html", "-o", "x.png", "-o", "y.png"}}) {
-        EXPECT_EQ(RunCli(wrong, folder.Path()).exitStatus, 2) << wrong.size();
-    }
 }
 
 TEST(CliRender, DrawsCanvasesAtThePagesScaleWhenAsked) {
@@ -226,7 +185,6 @@ TEST(CliRecord, RefusesAWaylandSessionUnlessTheApplicationIsAnX11Client) {
         EXPECT_EQ(RunCli({"record", "--out", folder.Path().string()}).err, refusal);
     }
     EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
-    EXPECT_EQ(RunCli({"record", "--region", "1,2,3"}).exitStatus, 2);
 }
 
 }  // namespace
