@@ -20,6 +20,8 @@ the others by the command they name.
               nothing).
   cli         arguments.txt (one argument a line, taken out of the copy) -> stdout.txt (none when
               empty), messages.txt (stderr), status.txt (the exit status), files.txt.
+A case's folder after/, when there is one, holds files the folder must hold after the command,
+byte for byte (any command).
 """
 import difflib
 import json
@@ -96,7 +98,7 @@ FOLDERS = {"written": regenerate, "regenerate": regenerate, "design": design, "s
            "check": check, "cli": any_command}
 # The expected files and the case's description, left out of the copy the command runs in.
 NOT_INPUT = ["README.md", "messages.txt", "design.json", "Sim.js", "files.txt", "check.json",
-             "stdout.txt", "status.txt"]
+             "stdout.txt", "status.txt", "after"]
 # Files a command writes that are empty or absent when nothing happened.
 OPTIONAL = {"messages.txt", "Sim.js", "stdout.txt"}
 
@@ -125,6 +127,14 @@ def diff(name, expected, written):
                                         f"written {name}"))
 
 
+def files_after(case, folder):
+    """The files of the case's after/ as the command left them in the copy (None: not there)."""
+    after = case / "after"
+    names = [path.relative_to(after) for path in after.rglob("*") if path.is_file()]
+    return {str(Path("after", name)): (folder / name).read_bytes() if (folder / name).is_file()
+            else None for name in names}
+
+
 def run_folder(cli, cases, updating):
     """Whether every case of the folder passed."""
     command = FOLDERS[cases.name]
@@ -135,6 +145,7 @@ def run_folder(cli, cases, updating):
             folder = Path(temp, case.name)
             shutil.copytree(case, folder, ignore=shutil.ignore_patterns(*NOT_INPUT))
             wanted, problems = command(cli, folder)
+            wanted.update(files_after(case, folder))
         for name, written in wanted.items():
             if updating:
                 update(case, name, written)
