@@ -20,9 +20,10 @@ The folders written/ and regenerate/ are run by regenerate, the others by the co
   cli         command.txt (the arguments, one a line; {ftp} reads ftp://writer:write-secret@
               127.0.0.1:PORT of an FTP server serving the case's ftp/ folder, started with the
               options of server.txt, one a line) -> stdout.txt, stderr.txt (none when empty),
-              exit.txt, files.txt (the folder after the run; a PNG with its decoded size) and
-              each file under expected/ (the same path in the folder after the run). Today's
-              date reads <today>, the server's address <server>.
+              exit.txt, files.txt (the folder after the run; a PNG with its decoded size). The
+              server's address reads <server>.
+A case's folder after/, when there is one, holds files the folder must hold after the command,
+byte for byte (any command). Today's date reads <today> in them and in the cli outputs.
 """
 import datetime
 import difflib
@@ -46,6 +47,16 @@ def run(cli, folder, arguments):
     completed = subprocess.run([cli, *arguments], cwd=folder, capture_output=True, timeout=120)
     return (completed.returncode, with_placeholder(completed.stdout, folder),
             with_placeholder(completed.stderr, folder))
+
+
+def day():
+    return datetime.date.today().strftime("%m/%d/%Y").encode()
+
+
+def without_days(data, days):
+    for today in days:
+        data = data.replace(today, b"<today>")
+    return data
 
 
 def status_problems(status, wanted):
@@ -124,7 +135,10 @@ def ftp_server(root, options):
 
 
 def run_with_server(cli_path, folder, arguments, options):
-    server, host = ftp_server(folder / "ftp", options) if (folder / "ftp").is_dir() else (None, "")
+    # An empty ftp/ is not kept by git: the server starts whenever the command names it.
+    wanted = any("{ftp}" in argument for argument in arguments)
+    (folder / "ftp").mkdir(exist_ok=True) if wanted else None
+    server, host = ftp_server(folder / "ftp", options) if wanted else (None, "")
     address = f"ftp://writer:write-secret@{host}"
     # A home of its own: no trust, password or recent files of the user's are read or written.
     with tempfile.TemporaryDirectory() as home, mock.patch.dict(os.environ, HOME=home):
@@ -139,34 +153,27 @@ def run_with_server(cli_path, folder, arguments, options):
 def cli(cli_path, folder):
     read = lambda name: (folder / name).read_text() if (folder / name).exists() else ""
     arguments, options = read("command.txt").splitlines(), read("server.txt").split()
-    expected = sorted(path.relative_to(folder / "expected")
-                      for path in (folder / "expected").rglob("*") if path.is_file())
-    for name in ["command.txt", "server.txt", "stdout.txt", "stderr.txt", "exit.txt", "expected"]:
-        shutil.rmtree(folder / name) if (folder / name).is_dir() else (folder / name).unlink(True)
-    day = lambda: datetime.date.today().strftime("%m/%d/%Y").encode()
+    for name in ["command.txt", "server.txt"]:
+        (folder / name).unlink(True)
     before = day()
     host, (status, printed, messages) = run_with_server(cli_path, folder, arguments, options)
     days = {before, day()}  # the run may pass midnight
 
     def neutral(data):
-        for today in days:
-            data = data.replace(today, b"<today>")
+        data = without_days(data, days)
         return data.replace(host.encode(), b"<server>") if host else data
 
-    wanted = {"stdout.txt": neutral(printed) or None, "stderr.txt": neutral(messages) or None,
-              "exit.txt": f"{status}\n".encode(), "files.txt": files_with_sizes(folder)}
-    for path in expected:
-        written = folder / path
-        wanted[f"expected/{path}"] = neutral(written.read_bytes()) if written.exists() else None
-    return wanted, []
+    return {"stdout.txt": neutral(printed), "stderr.txt": neutral(messages),
+            "exit.txt": f"{status}\n".encode(), "files.txt": files_with_sizes(folder)}, []
 
 
 FOLDERS = {"written": regenerate, "regenerate": regenerate, "design": design, "simjs": simjs,
            "check": check, "cli": cli}
 # The expected files and the case's description, left out of the copy the command runs in.
-NOT_INPUT = ["README.md", "messages.txt", "design.json", "Sim.js", "files.txt", "check.json"]
+NOT_INPUT = ["README.md", "messages.txt", "design.json", "Sim.js", "files.txt", "check.json",
+             "stdout.txt", "stderr.txt", "exit.txt", "after"]
 # Files a command writes that are empty or absent when nothing happened.
-OPTIONAL = {"messages.txt", "Sim.js"}
+OPTIONAL = {"messages.txt", "Sim.js", "stdout.txt", "stderr.txt"}
 
 
 def expected_bytes(case, name):
@@ -175,7 +182,7 @@ def expected_bytes(case, name):
         return path.read_bytes()
     if name == "expected.html":
         return (case / "input.html").read_bytes()
-    return b"" if name == "messages.txt" else None
+    return b"" if name in ("messages.txt", "stdout.txt", "stderr.txt") else None
 
 
 def update(case, name, written):
@@ -193,6 +200,14 @@ def diff(name, expected, written):
                                         f"written {name}"))
 
 
+def files_after(case, folder, days):
+    """The files of the case's after/ as the command left them in the copy (None: not there)."""
+    after = case / "after"
+    names = [path.relative_to(after) for path in after.rglob("*") if path.is_file()]
+    return {str(Path("after", name)): without_days((folder / name).read_bytes(), days)
+            if (folder / name).is_file() else None for name in names}
+
+
 def run_folder(cli, cases, updating):
     """Whether every case of the folder passed."""
     command = FOLDERS[cases.name]
@@ -203,6 +218,7 @@ def run_folder(cli, cases, updating):
             folder = Path(temp, case.name)
             shutil.copytree(case, folder, ignore=shutil.ignore_patterns(*NOT_INPUT))
             wanted, problems = command(cli, folder)
+            wanted.update(files_after(case, folder, {day()}))
         for name, written in wanted.items():
             if updating:
                 update(case, name, written)

@@ -1,5 +1,5 @@
-// Shared by the tests of the published player: the bundled example built afresh and published
-// with htmlsim-cli, a static server on loopback and headless Chromium.
+// Shared by the browser tests: the bundled example built afresh and published with htmlsim-cli,
+// a static server on loopback and headless Chromium.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { copyFileSync, mkdtempSync, readdirSync, readFileSync } from 'node:fs';

@@ -3,15 +3,10 @@
 // each page asks for.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
-import { createServer } from 'node:http';
-import { extname, join, normalize } from 'node:path';
-import { chromium } from 'playwright-core';
+import { launch, serve } from './published.mjs';
 
 const folder = process.env.HTMLSIM_RECORDED;
-const browserPath = process.env.HTMLSIM_CHROMIUM || '/usr/bin/chromium';
 const canvasScale = 0.7;
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.png': 'image/png' };
 
 let server;
 let origin;
@@ -19,20 +14,9 @@ let browser;
 
 before(async () => {
   assert.ok(folder, 'HTMLSIM_RECORDED names the folder of the recorded pages');
-  server = createServer((request, response) => {
-    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
-    try {
-      const body = readFileSync(join(folder, path));
-      response.writeHead(200, { 'Content-Type': types[extname(path)] || 'application/octet-stream' });
-      response.end(body);
-    } catch {
-      response.writeHead(404);
-      response.end();
-    }
-  });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  origin = `http://127.0.0.1:${server.address().port}`;
-  browser = await chromium.launch({ executablePath: browserPath, args: ['--no-sandbox'] });
+  server = await serve({ '/': folder });
+  origin = server.origin;
+  browser = await launch();
 });
 
 after(async () => {

@@ -3,21 +3,12 @@ import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
-import { extname, join, normalize } from 'node:path';
-import { chromium } from 'playwright-core';
+import { join } from 'node:path';
+import { cli, launch, serve } from './published.mjs';
 
-const cli = process.env.HTMLSIM_CLI;
-const browserPath = process.env.HTMLSIM_CHROMIUM || '/usr/bin/chromium';
 // The canvas script draws the picture, and hit-tests its areas, at this scale.
 const canvasScale = 0.7;
-const types = {
-  '.html': 'text/html',
-  '.js': 'text/javascript',
-  '.css': 'text/css',
-  '.png': 'image/png',
-};
 
 let folder;
 let server;
@@ -31,20 +22,9 @@ before(async () => {
   // A second copy whose dashboard canvas the editor drags by (20, 10), from a point on no area.
   execFileSync(cli, ['example', join(folder, 'moved')]);
   execFileSync(cli, ['drag', join(folder, 'moved', 'dashboard.html'), '600', '420', '620', '430']);
-  server = createServer((request, response) => {
-    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
-    try {
-      const body = readFileSync(join(folder, path));
-      response.writeHead(200, { 'Content-Type': types[extname(path)] || 'application/octet-stream' });
-      response.end(body);
-    } catch {
-      response.writeHead(404);
-      response.end();
-    }
-  });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  origin = `http://127.0.0.1:${server.address().port}`;
-  browser = await chromium.launch({ executablePath: browserPath, args: ['--no-sandbox'] });
+  server = await serve({ '/': folder });
+  origin = server.origin;
+  browser = await launch();
 });
 
 after(async () => {

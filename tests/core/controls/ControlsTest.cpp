@@ -12,12 +12,19 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-class AnchorTest : public ::testing::Test {
+// One control of a kind, the fakes it measures and reports through, and the events it raised.
+template <typename Control>
+class ControlTest : public ::testing::Test {
   protected:
     testing::FakeTextMeasurer measurer;
     testing::FakeDialogs dialogs;
-    Anchor anchor{measurer, dialogs};
-    testing::ControlEventLog log{anchor};
+    Control control{measurer, dialogs};
+    testing::ControlEventLog log{control};
+};
+
+class AnchorTest : public ControlTest<Anchor> {
+  protected:
+    Anchor& anchor = control;
 };
 
 TEST_F(AnchorTest, HtmlOfANewAnchorAndOfOneWithEveryField) {
@@ -117,14 +124,9 @@ TEST_F(AnchorTest, ADragWithAnEmptyStyleWritesTheDefaultPositionAndKeepsTrailing
     EXPECT_EQ(anchor.Style(), "color:red; top:7px; :");
 }
 
-using Texts = std::vector<std::string>;
-
-class InputTest : public ::testing::Test {
+class InputTest : public ControlTest<Input> {
   protected:
-    testing::FakeTextMeasurer measurer;
-    testing::FakeDialogs dialogs;
-    Input input{measurer, dialogs};
-    testing::ControlEventLog log{input};
+    Input& input = control;
 
     // Sets the properties as the host does in bulk, then lays the input out once.
     void Refill(const std::string& type, const std::string& value) {
@@ -232,14 +234,9 @@ TEST_F(InputTest, WorkingTheMiniatureUpdatesTheInput) {
     EXPECT_EQ(log.Take(), (Texts{"Click", "ChangeHasBeenMade"}));
 }
 
-using Texts = std::vector<std::string>;
-
-class LabelTest : public ::testing::Test {
+class LabelTest : public ControlTest<Label> {
   protected:
-    testing::FakeTextMeasurer measurer;
-    testing::FakeDialogs dialogs;
-    Label label{measurer, dialogs};
-    testing::ControlEventLog log{label};
+    Label& label = control;
 };
 
 TEST_F(LabelTest, HtmlOfANewLabelOfOneWithEveryFieldAndAfterClear) {

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "../Pictures.h"
 #include "DesignSurface.h"
@@ -25,16 +26,13 @@ namespace htmlsim::gui::testing {
 using htmlsim::testing::FakeDialogs;
 using htmlsim::testing::TempFolder;
 
-// The editor's window on a page of three images, its clock standing still until the test moves
-// it and its pop-up menus answered by the test: 1 an image map "Map1" at 100,50 (200 x 150)
-// with one area at 110,60 - 160,90 linking to next.html; 2 a hyperlink image at 400,50
-// (100 x 100) linking to linked.html; 3 a canvas at 100,300 (200 x 100) with a left-click area
-// at 110,310 - 140,330 and a right-click area at 150,310 - 180,330.
+// The editor's window on ThreeImagesPage, its clock standing still until the test moves it and
+// its pop-up menus answered by the test.
 class DesignedPageWindow : public ::testing::Test {
   protected:
     static constexpr QRgb kShotColor = 0xFF3060A0;
 
-    DesignedPageWindow() : DesignedPageWindow(ThreeImagesPage()) {}
+    DesignedPageWindow() : DesignedPageWindow(htmlsim::testing::ThreeImagesPage()) {}
 
     // The window on another page, whose pictures are "shot.png".
     explicit DesignedPageWindow(const std::string& page)
@@ -55,22 +53,6 @@ class DesignedPageWindow : public ::testing::Test {
             }
             return answer;
         });
-    }
-
-    static std::string ThreeImagesPage() {
-        return htmlsim::testing::DesignDocument(
-            "<IMG SRC='shot.png' Name='Map1' BORDER='0' Width='200' Height='150' "
-            "STYLE='position:absolute; left:100px; top:50px' UseMap='#Map1'/>\r\n"
-            "<map name='Map1'>\r\n"
-            "<AREA SHAPE='rect' COORDS='10,10,60,40' Title='' HREF='next.html'/> \r\n"
-            "</map>\r\n"
-            "<a HREF='linked.html'><IMG SRC='shot.png' Name='Link1' TITLE='' BORDER='0' "
-            "Width='100' Height='100' STYLE='position:absolute; left:400px; top:50px'/></a>\r\n"
-            "<canvas id='Canvas_3' SRC='shot.png' width='200' Height='100' "
-            "style='position:absolute; left:100px; top:300px'></canvas>\r\n",
-            "var Areas = new Array();\r\nmScale = .7;\r\n"
-            "Areas.push('10,10,40,30,left.html,left');\r\n"
-            "Areas.push('50,10,80,30,right.html,right');\r\n");
     }
 
     QWidget* Pallet() { return window.DesignTab()->pctPallet(); }
@@ -111,6 +93,17 @@ class DesignedPageWindow : public ::testing::Test {
                 }
             });
         poll->start(5);
+    }
+    // Chooses `item` at `at` and runs `script` on the dialog it opens; fails when none opened.
+    void ChooseInDialog(const QPoint& at, const QString& item,
+                        std::function<void(QDialog&)> script) {
+        auto ran = std::make_shared<bool>(false);  // a dialog opening late finds it still there
+        WhenDialogOpens([ran, script = std::move(script)](QDialog& dialog) {
+            script(dialog);
+            *ran = true;
+        });
+        Choose(at, item);
+        EXPECT_TRUE(*ran) << "no dialog opened for " << item.toStdString();
     }
     template <typename Child>
     static Child* Find(QObject& parent, const char* name) {

@@ -388,13 +388,12 @@ TEST_F(UndoThroughTheWindow, ThreeActionsUndoToTheOriginalBytesAndRedoOneByOne) 
     texts.push_back(GetSession().DocumentText());
     LeftDrag(QPoint(150, 350), QPoint(160, 360), 1.0);  // the canvas moves
     texts.push_back(GetSession().DocumentText());
-    WhenDialogOpens([&](QDialog& dialog) {
+    ChooseInDialog(QPoint(120, 70), "mnuAreaProperties", [&](QDialog& dialog) {
         QLineEdit* title = Find<QLineEdit>(dialog, "txtTitle");
         title->selectAll();
         QTest::keyClicks(title, "Go on");
         QTest::mouseClick(Find<QPushButton>(dialog, "cmdApply"), Qt::LeftButton);
     });
-    Choose(QPoint(120, 70), "mnuAreaProperties");
     texts.push_back(GetSession().DocumentText());
     ASSERT_NE(texts[3].find("Title='Go on'"), std::string::npos);
     // As on a desktop, the window is active again once its dialog has closed.
@@ -493,13 +492,12 @@ TEST_F(ToolbarSimulation, TwoPagesAreMadeWithTheToolbarAlone) {
     LeftDrag(QPoint(20, 20), QPoint(120, 80), 0.5);
     ASSERT_EQ(Design().Areas.Count(), 1);
 
-    WhenDialogOpens([&](QDialog& dialog) {
+    ChooseInDialog(QPoint(50, 50), "mnuAreaProperties", [&](QDialog& dialog) {
         QLineEdit* link = Find<QComboBox>(dialog, "cboLinkAddress")->lineEdit();
         link->selectAll();
         QTest::keyClicks(link, "welcome.html");
         QTest::mouseClick(Find<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
     });
-    Choose(QPoint(50, 50), "mnuAreaProperties");
     EXPECT_NE(Section("CanvasScript_Top").find("Areas.push('20,20,120,80,welcome.html,left');"),
               std::string::npos)
         << Section("CanvasScript_Top");
@@ -520,7 +518,7 @@ TEST_F(ToolbarSimulation, TwoPagesAreMadeWithTheToolbarAlone) {
 // template (so a browser runs its scripts), and a picture "other.png" (60 x 40) beside it.
 class InsertedPictures : public DesignedPageWindow {
   protected:
-    InsertedPictures() : InsertedPictures(OnTemplate(ThreeImagesPage())) {}
+    InsertedPictures() : InsertedPictures(OnTemplate(htmlsim::testing::ThreeImagesPage())) {}
     explicit InsertedPictures(const std::string& page) : DesignedPageWindow(page) {
         EXPECT_TRUE(htmlsim::testing::WritePicture(folder.File("other.png"), 60, 40, Qt::green));
     }
@@ -590,8 +588,8 @@ TEST_F(InsertedPictures, APictureInsertedIntoACanvasPageBecomesAnImageMapAndNoth
     EXPECT_EQ(balloonsOnTheNewPicture, 1);
 
     // Nor can an image map become a second canvas.
-    WhenDialogOpens([&](QDialog& dialog) { Find<QRadioButton>(dialog, "optImageType3")->click(); });
-    Choose(QPoint(250, 150), "mnuImageProperties");
+    ChooseInDialog(QPoint(250, 150), "mnuImageProperties",
+                   [&](QDialog& dialog) { Find<QRadioButton>(dialog, "optImageType3")->click(); });
     EXPECT_EQ(Design().Image(1).ImageType, kImageMap);
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[1].text,

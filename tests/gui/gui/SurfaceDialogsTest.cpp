@@ -40,8 +40,7 @@ void TypeInto(QComboBox* combo, const QString& text) {
 
 TEST_F(SurfaceDialogs, TheAreaDialogAppliesEveryFieldAndRecallsSavedValueSets) {
     htmlsim::testing::WriteFileBytes(folder.File("b.html"), "");
-    bool checked = false;
-    WhenDialogOpens([&](QDialog& dialog) {
+    ChooseInDialog(QPoint(120, 70), "mnuAreaProperties", [&](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Clickable Area Properties");
         Retype(Find<QComboBox>(dialog, "cboName")->lineEdit(), "Start");
         Retype(Find<QLineEdit>(dialog, "txtLeft"), "120");
@@ -67,42 +66,31 @@ TEST_F(SurfaceDialogs, TheAreaDialogAppliesEveryFieldAndRecallsSavedValueSets) {
                   std::string::npos)
             << Section("Images");
         QTest::mouseClick(Find<QPushButton>(dialog, "cmdSave"), Qt::LeftButton);
-        checked = true;
     });
-    Choose(QPoint(120, 70), "mnuAreaProperties");
-    ASSERT_TRUE(checked);
     EXPECT_EQ(Design().Areas.Item(1)->Name, "Start");
     EXPECT_EQ(window.DesignTab()->Canvas().Outlines().at(0).rect, QRect(120, 70, 5, 40));
 
     // Another area's dialog offers the saved set.
-    checked = false;
-    WhenDialogOpens([&](QDialog& dialog) {
+    ChooseInDialog(QPoint(120, 320), "mnuAreaProperties", [&](QDialog& dialog) {
         EXPECT_TRUE(Find<QComboBox>(dialog, "cboLinkAddress")->isEnabled());
         auto* name = Find<QComboBox>(dialog, "cboName");
         ASSERT_EQ(name->count(), 1);
         emit name->activated(0);
         EXPECT_EQ(Find<QLineEdit>(dialog, "txtLeft")->text(), "120");
         EXPECT_EQ(Find<QComboBox>(dialog, "cboLinkAddress")->currentText(), "b.html");
-        checked = true;
     });
-    Choose(QPoint(120, 320), "mnuAreaProperties");
-    ASSERT_TRUE(checked);
 }
 
 TEST_F(SurfaceDialogs, ACanvasAreaOffersOnlyWhatItsScriptKeepsAndLinksToAPageNotMadeYet) {
-    bool checked = false;
-    WhenDialogOpens([&](QDialog& dialog) {
+    // An image map's area keeps both.
+    ChooseInDialog(QPoint(120, 70), "mnuAreaProperties", [&](QDialog& dialog) {
         EXPECT_TRUE(Find<QComboBox>(dialog, "cboName")->isEnabled());
         EXPECT_TRUE(Find<QLineEdit>(dialog, "txtTitle")->isEnabled());
         EXPECT_EQ(dialog.findChild<QLabel*>("lblCanvasKeeps"), nullptr);
-        checked = true;
     });
-    Choose(QPoint(120, 70), "mnuAreaProperties");  // an image map's area keeps both
-    ASSERT_TRUE(checked);
 
-    checked = false;
     dialogs.fileAnswers.push_back(folder.File("summary"));
-    WhenDialogOpens([&](QDialog& dialog) {
+    ChooseInDialog(QPoint(120, 320), "mnuAreaProperties", [&](QDialog& dialog) {
         EXPECT_FALSE(Find<QComboBox>(dialog, "cboName")->isEnabled());
         EXPECT_FALSE(Find<QLineEdit>(dialog, "txtTitle")->isEnabled());
         auto* why = Find<QLabel>(dialog, "lblCanvasKeeps");
@@ -113,10 +101,7 @@ TEST_F(SurfaceDialogs, ACanvasAreaOffersOnlyWhatItsScriptKeepsAndLinksToAPageNot
         EXPECT_EQ(Find<QComboBox>(dialog, "cboLinkAddress")->currentText(), "./summary.html");
         EXPECT_TRUE(Find<QCheckBox>(dialog, "chkLinkable")->isChecked());
         QTest::mouseClick(Find<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
-        checked = true;
     });
-    Choose(QPoint(120, 320), "mnuAreaProperties");
-    ASSERT_TRUE(checked);
     ASSERT_EQ(dialogs.asked.size(), 1u);
     EXPECT_EQ(dialogs.asked[0].kind, "save");
     EXPECT_NE(Section("CanvasScript_Top").find("Areas.push('10,10,40,30,./summary.html,left');"),
@@ -163,28 +148,21 @@ TEST(LinkChooser, TakesAnExistingPageWithoutAskingToReplaceIt) {
 
 TEST_F(SurfaceDialogs, TheImageDialogChangesTheTypeOnlyWhenTheUserDoes) {
     htmlsim::testing::WriteFileBytes(folder.File("b.html"), "");
-    int scriptsRun = 0;
-    WhenDialogOpens([&](QDialog& dialog) {
-        ++scriptsRun;
+    ChooseInDialog(QPoint(250, 150), "mnuImageProperties", [&](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Image Properties");
         EXPECT_TRUE(Find<QRadioButton>(dialog, "optImageType2")->isChecked());
         EXPECT_TRUE(Find<QGroupBox>(dialog, "fraMap")->isVisibleTo(&dialog));
         EXPECT_FALSE(Find<QGroupBox>(dialog, "fraLink")->isVisibleTo(&dialog));
     });
-    Choose(QPoint(250, 150), "mnuImageProperties");
-    ASSERT_EQ(scriptsRun, 1);
     EXPECT_EQ(Design().Image(1).ImageType, kImageMap);
 
-    WhenDialogOpens([&](QDialog& dialog) {
-        ++scriptsRun;
+    ChooseInDialog(QPoint(250, 150), "mnuImageProperties", [&](QDialog& dialog) {
         Find<QRadioButton>(dialog, "optImageType1")->click();
         EXPECT_TRUE(Find<QGroupBox>(dialog, "fraLink")->isVisibleTo(&dialog));
         EXPECT_FALSE(Find<QGroupBox>(dialog, "fraMap")->isVisibleTo(&dialog));
         // The folder's "b.html" is only offered: the link stays as typed.
         TypeInto(Find<QComboBox>(dialog, "cboHREF"), "b.htm");
     });
-    Choose(QPoint(250, 150), "mnuImageProperties");
-    ASSERT_EQ(scriptsRun, 2);
     EXPECT_EQ(Design().Image(1).ImageType, kImageHyperlink);
     EXPECT_NE(Section("Images").find("<a HREF='b.htm'><IMG SRC='shot.png' Name='Map1'"),
               std::string::npos)
@@ -195,14 +173,14 @@ TEST_F(SurfaceDialogs, TheImageDialogChangesTheTypeOnlyWhenTheUserDoes) {
 // start of a longer entry is kept as typed.
 TEST_F(SurfaceDialogs, TheAreaDialogKeepsTextTypedAsTheStartOfAnEntry) {
     htmlsim::testing::WriteFileBytes(folder.File("a.html"), "");
-    WhenDialogOpens([&](QDialog& dialog) {
+    // An image map's area: its name can be typed.
+    ChooseInDialog(QPoint(120, 70), "mnuAreaProperties", [&](QDialog& dialog) {
         Retype(Find<QComboBox>(dialog, "cboName")->lineEdit(), "buttonLarge");
         QTest::mouseClick(Find<QPushButton>(dialog, "cmdSave"), Qt::LeftButton);
     });
-    Choose(QPoint(120, 70), "mnuAreaProperties");  // an image map's area: its name can be typed
 
     bool typed = false;
-    WhenDialogOpens([&](QDialog& dialog) {
+    ChooseInDialog(QPoint(120, 70), "mnuAreaProperties", [&](QDialog& dialog) {
         auto* name = Find<QComboBox>(dialog, "cboName");
         ASSERT_EQ(name->findText("buttonLarge"), 0);
         auto* link = Find<QComboBox>(dialog, "cboLinkAddress");
@@ -212,7 +190,6 @@ TEST_F(SurfaceDialogs, TheAreaDialogKeepsTextTypedAsTheStartOfAnEntry) {
         QTest::mouseClick(Find<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
         typed = true;
     });
-    Choose(QPoint(120, 70), "mnuAreaProperties");
     ASSERT_TRUE(typed);
     EXPECT_EQ(Design().Areas.Item(1)->Name, "button");
     EXPECT_NE(Section("Images").find("HREF='a.htm'/>"), std::string::npos) << Section("Images");
@@ -274,11 +251,9 @@ TEST_F(Windows1252Dialogs, EveryDialogOpenedAndClosedWithoutTypingLeavesTheFileA
         QTest::mouseClick(Find<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
     };
     for (const QPoint at : {kMapArea, kBalloon, kCanvasArea}) {
-        WhenDialogOpens(untouched);
-        Choose(at, "mnuAreaProperties");
+        ChooseInDialog(at, "mnuAreaProperties", untouched);
     }
-    WhenDialogOpens(untouched);
-    Choose(kMapImage, "mnuImageProperties");
+    ChooseInDialog(kMapImage, "mnuImageProperties", untouched);
     for (const char* control : {"Anchor1_0", "Input1_0", "Label1_0"}) {
         WhenDialogOpens(untouched);
         ShowProperties(control);
@@ -291,18 +266,16 @@ TEST_F(Windows1252Dialogs, EveryDialogOpenedAndClosedWithoutTypingLeavesTheFileA
 TEST_F(Windows1252Dialogs, TextTypedIntoEveryBoxIsWrittenInTheDocumentsEncoding) {
     const QString e = QString::fromUtf8("\xC3\xA9");
     const QString check = QString::fromUtf8("\xE2\x9C\x93");
-    WhenDialogOpens([&](QDialog& dialog) {
+    ChooseInDialog(kMapArea, "mnuAreaProperties", [&](QDialog& dialog) {
         TypeAtEnd(Find<QLineEdit>(dialog, "txtTitle"), e + check);
         QTest::mouseClick(Find<QPushButton>(dialog, "cmdApply"), Qt::LeftButton);
     });
-    Choose(kMapArea, "mnuAreaProperties");
-    WhenDialogOpens([&](QDialog& dialog) {
+    ChooseInDialog(kBalloon, "mnuAreaProperties", [&](QDialog& dialog) {
         TypeAtEnd(Find<QPlainTextEdit>(dialog, "txtInnerHTML"), e + check);
     });
-    Choose(kBalloon, "mnuAreaProperties");
-    WhenDialogOpens([&](QDialog& dialog) { TypeAtEnd(Find<QLineEdit>(dialog, "txtMapName"), e); });
-    Choose(kMapImage, "mnuImageProperties");
-    WhenDialogOpens([&](QDialog& dialog) {
+    ChooseInDialog(kMapImage, "mnuImageProperties",
+                   [&](QDialog& dialog) { TypeAtEnd(Find<QLineEdit>(dialog, "txtMapName"), e); });
+    ChooseInDialog(kCanvasArea, "mnuAreaProperties", [&](QDialog& dialog) {
         auto* link = Find<QComboBox>(dialog, "cboLinkAddress");
         Find<QCheckBox>(dialog, "chkLinkable")->click();
         Find<QCheckBox>(dialog, "chkLinkable")->click();
@@ -310,7 +283,6 @@ TEST_F(Windows1252Dialogs, TextTypedIntoEveryBoxIsWrittenInTheDocumentsEncoding)
         TypeAtEnd(link->lineEdit(), e + ".html");
         QTest::mouseClick(Find<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
     });
-    Choose(kCanvasArea, "mnuAreaProperties");
     WhenDialogOpens([&](QDialog& dialog) { TypeAtEnd(Row(dialog, 4), e); });
     ShowProperties("Anchor1_0");
     TypeAtEnd(Control("Input1_0")->findChild<QLineEdit*>("Text1"), e);
@@ -326,7 +298,7 @@ TEST_F(Windows1252Dialogs, TextTypedIntoEveryBoxIsWrittenInTheDocumentsEncoding)
 TEST_F(Windows1252Dialogs, ACharacterTheDocumentCannotHoldIsRefusedWhereItWouldGoIntoAScript) {
     const std::string original = EncodingPage("windows-1252-page.html");
     bool stillOpen = false;
-    WhenDialogOpens([&](QDialog& dialog) {
+    ChooseInDialog(kCanvasArea, "mnuAreaProperties", [&](QDialog& dialog) {
         auto* link = Find<QComboBox>(dialog, "cboLinkAddress");
         Find<QCheckBox>(dialog, "chkLinkable")->click();
         Find<QCheckBox>(dialog, "chkLinkable")->click();
@@ -334,7 +306,6 @@ TEST_F(Windows1252Dialogs, ACharacterTheDocumentCannotHoldIsRefusedWhereItWouldG
         QTest::mouseClick(Find<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
         stillOpen = dialog.isVisible();
     });
-    Choose(kCanvasArea, "mnuAreaProperties");
     EXPECT_TRUE(stillOpen);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
