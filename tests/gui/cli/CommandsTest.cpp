@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 #include <QImage>
-#include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <sstream>
 #include <string>
 
@@ -11,6 +9,7 @@
 #include "CliRunner.h"
 #include "MapImage.h"
 #include "PageDocument.h"
+#include "ScopedVariable.h"
 #include "TempFolder.h"
 #include "document/DocumentTemplate.h"
 
@@ -128,28 +127,6 @@ TEST(CliPublish, WritesThePlayerSilentlyWithTheOptionsGiven) {
     EXPECT_NE(data.find("\"title\": \"A & B\",\n  \"passPercent\": 75,\n  \"speed\": 2.5,"),
               std::string::npos);
 }
-
-// One environment variable set for the test's own CLI runs, and put back after.
-class ScopedVariable {
-  public:
-    ScopedVariable(const char* name, const char* value) : mName(name) {
-        if (const char* old = std::getenv(name)) {
-            mOld = old;
-        }
-        setenv(name, value, 1);
-    }
-    ~ScopedVariable() {
-        if (mOld) {
-            setenv(mName, mOld->c_str(), 1);
-        } else {
-            unsetenv(mName);
-        }
-    }
-
-  private:
-    const char* mName;
-    std::optional<std::string> mOld;
-};
 
 TEST(CliRecord, RefusesAWaylandSessionUnlessTheApplicationIsAnX11Client) {
     TempFolder folder;
