@@ -40,6 +40,8 @@ const PageControl& ImportLabel(const AttributeTable& attributes, std::string_vie
         Label& label = controls.Label1[index];
         RefreshingScope refreshing(label);
         label.SetStyle(GetAttribute(attributes, "style"));
+        // The label writes its ID, so it reads it back: Properties shows what the page holds.
+        label.SetID(GetAttribute(attributes, "id"));
         label.SetInnerHTML(std::string(innerText));
         controls.Label1.SetVisible(index, true);
     });
