@@ -224,5 +224,14 @@ TEST(StylePanelTest, PaletteFillsColumnsDownwardAndBordersGoToTheEarlierColour) 
     EXPECT_FALSE(palette.HitTest(-1, 5));
 }
 
+TEST(CssBold, BoldIsTheNamesOrAWeightOfSixHundredUp) {
+    for (const char* bold : {"bold", " BOLDER ", "600", "900"}) {
+        EXPECT_TRUE(CssBold(bold)) << bold;
+    }
+    for (const char* plain : {"normal", "lighter", "599", "400", ""}) {
+        EXPECT_FALSE(CssBold(plain)) << plain;
+    }
+}
+
 }  // namespace
 }  // namespace htmlsim

@@ -11,6 +11,8 @@
 #include "linkcheck/FlowGraphDot.h"
 #include "linkcheck/FlowLayout.h"
 #include "linkcheck/LinkCheck.h"
+#include "linkcheck/PageLinks.h"
+#include "model/PageDesign.h"
 #include "util/RuntimeError.h"
 #include "util/WholeFile.h"
 
@@ -126,6 +128,24 @@ TEST(FlowGraphDot, WritesNodesArrowsAndProblemColours) {
               "  p0 -> p1 [label=\"left\"];\n"
               "  p0 -> p0 [label=\"right\"];\n"
               "}\n");
+}
+
+TEST(CollectPageLinks, AreSomeClickableAreasAndTheLinkedImagesAlone) {
+    PageDesign design;
+    ImageProperties& plain = design.AppendImage();
+    plain.SRC = "./a.png";
+    plain.HREF = "kept-from-another-type.htm";
+    ImageProperties& linked = design.AppendImage();
+    linked.ImageType = kImageHyperlink;
+    linked.SRC = "./b.png";
+    linked.HREF = "next.htm";
+    design.Areas.Add("Go", 30, 40, 0, 0, 1, AreaKey(1), 1)->LinkAddress = "page2.htm";
+    design.Areas.Add("Say", 30, 40, 0, 0, 2, AreaKey(2), 1)->AreaType = kAreaBalloon;
+    std::vector<std::string> found;
+    for (const PageLink& link : CollectPageLinks(design, nullptr)) {
+        found.push_back(link.element + " " + link.address + " " + link.clickType);
+    }
+    EXPECT_EQ(found, (std::vector<std::string>{"Go page2.htm left", "./b.png next.htm left"}));
 }
 
 }  // namespace

@@ -235,5 +235,15 @@ TEST_F(PublishTest, TheZipHoldsTheSameFilesSortedAndDatedAlikeAndIsTheSameEveryT
     EXPECT_EQ(manifest.find("imsmanifest.xml\""), std::string::npos);
 }
 
+TEST(ScormManifest, OfVersion12HoldsThePassMarkAsMasteryScoreAndEveryFileEscaped) {
+    const std::string manifest =
+        ScormManifest(ScormVersion::Scorm12, "sim", "Sim", 75, {"index.html", "my page.htm"});
+    for (const char* part : {"<manifest identifier=\"sim\"", "<schemaversion>1.2</schemaversion>",
+                             "<adlcp:masteryscore>75</adlcp:masteryscore>",
+                             "<file href=\"index.html\"/>", "<file href=\"my%20page.htm\"/>"}) {
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
+    }
+}
+
 }  // namespace
 }  // namespace htmlsim::testing

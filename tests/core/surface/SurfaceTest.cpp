@@ -393,5 +393,21 @@ TEST(ScaledPointer, ADragKeepsTheScalingOfItsPressAndAMovedPictureFollowsOneToOn
     EXPECT_EQ(pointer.Press(CanvasScaling{}, ViewPoint{5, 6}), (ViewPoint{5, 6}));
 }
 
+TEST(AreaHandles, EightAroundABoxClockwiseFromTheTopLeftEachOnItsEdges) {
+    // {x, y, the left (-1) or right (1) edge, the top (-1) or bottom (1) edge}
+    const int expected[8][4] = {{100, 50, -1, -1}, {120, 50, 0, -1}, {140, 50, 1, -1},
+                                {140, 65, 1, 0},   {140, 80, 1, 1},  {120, 80, 0, 1},
+                                {100, 80, -1, 1},  {100, 65, -1, 0}};
+    const ShapeBox box{100, 50, 40, 30};
+    const std::vector<AreaHandle> handles = HandlesOf(box, AreaShape().FittedTo(box));
+    ASSERT_EQ(handles.size(), 8u);
+    for (size_t i = 0; i < 8; ++i) {
+        const auto [x, y, xEdge, yEdge] = expected[i];
+        EXPECT_EQ(handles[i].At, (ShapePoint{x, y})) << i;
+        EXPECT_EQ(handles[i].XEdge, xEdge) << i;
+        EXPECT_EQ(handles[i].YEdge, yEdge) << i;
+    }
+}
+
 }  // namespace
 }  // namespace htmlsim
