@@ -138,17 +138,16 @@ SectionTable ListSections(const std::string& document, Dialogs& dialogs) {
     return table;
 }
 
-std::string GetSectionText(const std::string& document, const std::string& name,
-                           SectionPositions* where) {
+SectionPositions FindSection(std::string_view document, const std::string& name) {
     SectionPositions found;
     const std::string marker = SectionStartMarker(name);
     const size_t markerAt = document.find(marker);
     if (markerAt != std::string::npos) {
         found.start = markerAt + marker.size();
         // The body starts on the line after the marker, whichever line break the document uses.
-        if (document.compare(found.start, kLineBreak.size(), kLineBreak) == 0) {
+        if (document.substr(found.start).starts_with(kLineBreak)) {
             found.start += kLineBreak.size();
-        } else if (document.compare(found.start, 1, "\n") == 0) {
+        } else if (document.substr(found.start).starts_with('\n')) {
             found.start += 1;
         }
         const size_t endAt = document.find(kSectionEndMarker, found.start);
@@ -156,6 +155,12 @@ std::string GetSectionText(const std::string& document, const std::string& name,
             found.end = endAt + 1;
         }
     }
+    return found;
+}
+
+std::string GetSectionText(const std::string& document, const std::string& name,
+                           SectionPositions* where) {
+    const SectionPositions found = FindSection(document, name);
     if (where != nullptr) {
         *where = found;
     }

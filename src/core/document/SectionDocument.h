@@ -80,6 +80,9 @@ struct SectionPositions {
     size_t end = 0;
 };
 
+// Where the first section whose exact start marker is in the document stands; nothing is copied.
+SectionPositions FindSection(std::string_view document, const std::string& name);
+
 // The body of the first section whose exact start marker is in the document, with blank lines
 // trimmed; "" when there is none.
 std::string GetSectionText(const std::string& document, const std::string& name,
