@@ -372,7 +372,7 @@ bool Session::HasBeenNamed() const {
 
 void Session::ListSections() {
     try {
-        mSections = htmlsim::ListSections(mDocumentText, mDialogs);
+        mSections = htmlsim::ListSections(SharedText(), mDialogs);
         mView->ShowSectionNames(mSections.Names());
     } catch (const std::exception& failure) {
         ReportFailure(failure);
@@ -502,14 +502,17 @@ void Session::LoadDocumentText(std::string text) {
         ListSections();
         ChooseSection(0);
     } else {
-        mSections = SectionTable(mDocumentText);
+        mSections = SectionTable(SharedText());
     }
 }
 
 void Session::KeepAsSaved() {
+    mSavedText = SharedText();
+}
+
+std::shared_ptr<const std::string> Session::SharedText() const {
     const std::shared_ptr<const std::string>& current = mEdits.Current();
-    mSavedText =
-        *current == mDocumentText ? current : std::make_shared<const std::string>(mDocumentText);
+    return *current == mDocumentText ? current : std::make_shared<const std::string>(mDocumentText);
 }
 
 void Session::ChooseSection(size_t index) {

@@ -162,6 +162,9 @@ class Session {
     void LoadDocumentText(std::string text);
     // The text as it now stands is what the file holds.
     void KeepAsSaved();
+    // The text as it now stands, as the undo history holds it when that is the same text: the
+    // saved text and the section listing share it instead of copying a large page again.
+    std::shared_ptr<const std::string> SharedText() const;
     void RestoreEdit(std::optional<std::string> (UndoHistory::*step)());
     void ChooseSection(size_t index);
     void ShowSelectedBody();
