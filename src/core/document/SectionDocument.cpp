@@ -44,8 +44,12 @@ std::string SectionStartMarker(const std::string& name) {
     return "<!-- Section: " + name + " -->";
 }
 
-SectionTable::SectionTable(std::string listedText) : mListedText(std::move(listedText)) {
-    mEntries.push_back({kEntireDocument, 0, mListedText.size(), true});
+SectionTable::SectionTable(std::string listedText)
+    : SectionTable(std::make_shared<const std::string>(std::move(listedText))) {}
+
+SectionTable::SectionTable(std::shared_ptr<const std::string> listedText)
+    : mListedText(std::move(listedText)) {
+    mEntries.push_back({kEntireDocument, 0, mListedText->size(), true});
 }
 
 std::vector<std::string> SectionTable::Names() const {
@@ -59,20 +63,20 @@ std::vector<std::string> SectionTable::Names() const {
 
 std::string_view SectionTable::Before(size_t index) const {
     const auto& entry = Entry(index);
-    return entry.complete ? std::string_view(mListedText).substr(0, entry.bodyStart)
+    return entry.complete ? std::string_view(ListedText()).substr(0, entry.bodyStart)
                           : std::string_view();
 }
 
 std::string_view SectionTable::Body(size_t index) const {
     const auto& entry = Entry(index);
-    return entry.complete ? std::string_view(mListedText)
+    return entry.complete ? std::string_view(ListedText())
                                 .substr(entry.bodyStart, entry.bodyEnd - entry.bodyStart)
                           : std::string_view();
 }
 
 std::string_view SectionTable::After(size_t index) const {
     const auto& entry = Entry(index);
-    return entry.complete ? std::string_view(mListedText).substr(entry.bodyEnd)
+    return entry.complete ? std::string_view(ListedText()).substr(entry.bodyEnd)
                           : std::string_view();
 }
 
@@ -84,20 +88,25 @@ std::string SectionTable::WithBody(size_t index, std::string_view newBody) const
                            kEntireDocument + " first.");
     }
     std::string document;
-    document.reserve(mListedText.size() - Body(index).size() + newBody.size());
+    document.reserve(ListedText().size() - Body(index).size() + newBody.size());
     document.append(Before(index)).append(newBody);
     // The end marker starts its own line, whatever the last line typed.
     const size_t lastLine = newBody.rfind('\n') + 1;
     if (After(index).starts_with(kSectionEndMarker) &&
         newBody.find_first_not_of(" \t", lastLine) != std::string_view::npos) {
-        document += DocumentLineBreak(mListedText);
+        document += DocumentLineBreak(ListedText());
     }
     document.append(After(index));
     return document;
 }
 
 SectionTable ListSections(const std::string& document, Dialogs& dialogs) {
-    SectionTable table(document);
+    return ListSections(std::make_shared<const std::string>(document), dialogs);
+}
+
+SectionTable ListSections(std::shared_ptr<const std::string> listedText, Dialogs& dialogs) {
+    const std::string& document = *listedText;
+    SectionTable table(std::move(listedText));
     size_t searchFrom = 0;
     for (;;) {
         const size_t start = document.find(kSectionStartPrefix, searchFrom);
@@ -138,17 +147,16 @@ SectionTable ListSections(const std::string& document, Dialogs& dialogs) {
     return table;
 }
 
-std::string GetSectionText(const std::string& document, const std::string& name,
-                           SectionPositions* where) {
+SectionPositions FindSection(std::string_view document, const std::string& name) {
     SectionPositions found;
     const std::string marker = SectionStartMarker(name);
     const size_t markerAt = document.find(marker);
     if (markerAt != std::string::npos) {
         found.start = markerAt + marker.size();
         // The body starts on the line after the marker, whichever line break the document uses.
-        if (document.compare(found.start, kLineBreak.size(), kLineBreak) == 0) {
+        if (document.substr(found.start).starts_with(kLineBreak)) {
             found.start += kLineBreak.size();
-        } else if (document.compare(found.start, 1, "\n") == 0) {
+        } else if (document.substr(found.start).starts_with('\n')) {
             found.start += 1;
         }
         const size_t endAt = document.find(kSectionEndMarker, found.start);
@@ -156,6 +164,12 @@ std::string GetSectionText(const std::string& document, const std::string& name,
             found.end = endAt + 1;
         }
     }
+    return found;
+}
+
+std::string GetSectionText(const std::string& document, const std::string& name,
+                           SectionPositions* where) {
+    const SectionPositions found = FindSection(document, name);
     if (where != nullptr) {
         *where = found;
     }

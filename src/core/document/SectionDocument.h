@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,17 +38,19 @@ struct SectionEntry {
 };
 
 // The sections of a document as they were when it was listed; entry 0 is the whole document.
-// The table keeps one copy of the listed text, so even thousands of entries stay cheap.
+// The table keeps one copy of the listed text, so even thousands of entries stay cheap; a text
+// shared with others is kept without a copy of its own.
 class SectionTable {
   public:
     SectionTable() : SectionTable(std::string()) {}
     explicit SectionTable(std::string listedText);
+    explicit SectionTable(std::shared_ptr<const std::string> listedText);
 
     size_t Count() const { return mEntries.size(); }
     const SectionEntry& Entry(size_t index) const { return mEntries.at(index); }
     const std::string& Name(size_t index) const { return Entry(index).name; }
     std::vector<std::string> Names() const;
-    const std::string& ListedText() const { return mListedText; }
+    const std::string& ListedText() const { return *mListedText; }
 
     std::string_view Before(size_t index) const;
     std::string_view Body(size_t index) const;
@@ -61,7 +64,7 @@ class SectionTable {
     void Add(SectionEntry entry) { mEntries.push_back(std::move(entry)); }
 
   private:
-    std::string mListedText;
+    std::shared_ptr<const std::string> mListedText;
     std::vector<SectionEntry> mEntries;
 };
 
@@ -71,6 +74,7 @@ inline constexpr const char* kEntireDocument = "Entire Document";
 // "-->" or without an end marker after it ends the listing with a message; what was listed
 // before stays.
 SectionTable ListSections(const std::string& document, Dialogs& dialogs);
+SectionTable ListSections(std::shared_ptr<const std::string> document, Dialogs& dialogs);
 
 // Where GetSectionText found a section, in 1-based positions: start is the number of characters
 // before the body (0 when the start marker is missing), end the position of the end marker
@@ -79,6 +83,9 @@ struct SectionPositions {
     size_t start = 0;
     size_t end = 0;
 };
+
+// Where the first section whose exact start marker is in the document stands; nothing is copied.
+SectionPositions FindSection(std::string_view document, const std::string& name);
 
 // The body of the first section whose exact start marker is in the document, with blank lines
 // trimmed; "" when there is none.

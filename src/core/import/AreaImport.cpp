@@ -147,7 +147,7 @@ ClickableArea& ImportArea(const HtmlTag& tag, int imageNumber, ImportContext& co
     return area;
 }
 
-void ImportCanvasAreas(const std::string& areaList, ImportContext& context) {
+void ImportCanvasAreas(std::string_view areaList, ImportContext& context) {
     const int canvas = CanvasOfAreaList(context.design);
     auto layout = std::make_shared<SectionLayout>();
     layout->Body = areaList;

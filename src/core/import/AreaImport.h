@@ -30,7 +30,7 @@ ClickableArea& ImportArea(const HtmlTag& area, int imageNumber, ImportContext& c
 
 // The "Areas.push(...)" lines of a canvas area list become areas of the last canvas image
 // (image 1 when there is none). The list as read is kept for writing it again.
-void ImportCanvasAreas(const std::string& areaList, ImportContext& context);
+void ImportCanvasAreas(std::string_view areaList, ImportContext& context);
 
 // One balloon of image 1 from a DIV's attributes and inner text.
 ClickableArea& ImportBalloon(const AttributeTable& attributes, std::string_view innerText,

@@ -21,15 +21,15 @@ namespace htmlsim {
 
 namespace {
 
-// A section body exactly as it stands (blank lines and all) and where it begins in the document.
+// A section body exactly as it stands (blank lines and all) and where it begins in the document:
+// a view into the document, copied only where a layout keeps it.
 struct SectionBody {
-    std::string text;
+    std::string_view text;
     size_t offset = 0;
 };
 
-SectionBody RawSectionBody(const std::string& documentText, const std::string& name) {
-    SectionPositions where;
-    GetSectionText(documentText, name, &where);
+SectionBody RawSectionBody(std::string_view documentText, const std::string& name) {
+    const SectionPositions where = FindSection(documentText, name);
     if (where.end == 0) {
         return {};
     }
@@ -47,9 +47,9 @@ struct SectionReading {
 };
 
 // A section's layout holding the body as read, which the section is read from.
-std::shared_ptr<SectionLayout> LayoutOf(SectionBody&& body) {
+std::shared_ptr<SectionLayout> LayoutOf(const SectionBody& body) {
     auto layout = std::make_shared<SectionLayout>();
-    layout->Body = std::move(body.text);
+    layout->Body = body.text;
     return layout;
 }
 
@@ -260,19 +260,31 @@ class ImagesSectionReader {
     // browser: each of them gets its areas, all made from the same elements, which are written
     // once. Other maps stay as they are written.
     void MakeMapAreas() {
+        // Room made first for exactly what comes: a large page has tens of thousands of areas.
+        size_t areaCount = mContext.design.Areas.Count();
+        size_t elementCount = mElements.size();
+        std::vector<bool> counted(mMaps.size());
+        for (int i = 1; i <= mContext.design.ImageCount(); ++i) {
+            const MapRead* map = MapOf(mContext.design.Image(i));
+            if (map != nullptr) {
+                areaCount += map->areas.size();
+                const size_t m = static_cast<size_t>(map - mMaps.data());
+                elementCount += counted[m] ? 0 : 1 + map->areas.size();
+                counted[m] = true;
+            }
+        }
+        mContext.design.Areas.Reserve(areaCount);
+        mElements.reserve(elementCount);
         for (int i = 1; i <= mContext.design.ImageCount(); ++i) {
             ImageProperties& image = mContext.design.Image(i);
-            if (image.ImageType != kImageMap) {
-                continue;
-            }
-            const auto map = std::find_if(mMaps.begin(), mMaps.end(),
-                                          [&](const MapRead& m) { return m.Names(image.MapName); });
-            if (map == mMaps.end()) {
+            MapRead* map = MapOf(image);
+            if (map == nullptr) {
                 continue;
             }
             const bool first = !map->claimed;
             if (first) {
                 map->claimed = true;
+                map->areaOrigins.reserve(map->areas.size());
                 map->origin->ValuesAsRead = PackedValues(MapValues(image));
                 image.MapOrigin = map->origin;
                 mElements.push_back(map->origin);
@@ -290,6 +302,18 @@ class ImagesSectionReader {
                 area.Origin = map->areaOrigins[a];
             }
         }
+        mMaps.clear();
+        mMaps.shrink_to_fit();
+    }
+
+    // The map serving an image map, or none.
+    MapRead* MapOf(const ImageProperties& image) {
+        if (image.ImageType != kImageMap) {
+            return nullptr;
+        }
+        const auto map = std::find_if(mMaps.begin(), mMaps.end(),
+                                      [&](const MapRead& m) { return m.Names(image.MapName); });
+        return map == mMaps.end() ? nullptr : &*map;
     }
 
     const SectionReading mReading;
@@ -333,9 +357,9 @@ WrittenValues ControlValuesAsRead(const PageControl& control, const HtmlTag& tag
 std::shared_ptr<const SectionLayout> ImportControlSection(
     const std::string& documentText, const std::string& section, const std::string& tagName,
     ControlImporter importOne, ImportContext& context, ImportMessages& messages) {
-    SectionBody read = RawSectionBody(documentText, section);
+    const SectionBody read = RawSectionBody(documentText, section);
     const size_t offset = read.offset;
-    auto layout = LayoutOf(std::move(read));
+    auto layout = LayoutOf(read);
     const std::string_view body = layout->Body;
     const SectionReading reading{section, body, offset, messages};
     // A full page says so once and reads no more of the section, instead of refusing every
@@ -389,9 +413,9 @@ void ImportControlSections(const std::string& documentText, ImportContext& conte
 void ImportBalloonsSection(const std::string& documentText, ImportContext& context,
                            ImportMessages& messages) {
     const std::string name = "Balloons";
-    SectionBody read = RawSectionBody(documentText, name);
+    const SectionBody read = RawSectionBody(documentText, name);
     const size_t offset = read.offset;
-    auto layout = LayoutOf(std::move(read));
+    auto layout = LayoutOf(read);
     const std::string_view body = layout->Body;
     const SectionReading reading{name, body, offset, messages};
     ForEachStartTag(body, 0, body.size(), [&](const HtmlTag& tag) {
@@ -433,7 +457,7 @@ bool DesignSectionsEndInTurn(const std::string& documentText, ImportMessages& me
                              "Balloons", "CanvasScript_Bottom"}) {
         const SectionBody body = RawSectionBody(documentText, name);
         const size_t nested = body.text.find(kSectionStartPrefix);
-        if (nested != std::string::npos) {
+        if (nested != std::string_view::npos) {
             messages.At(name, body.offset + nested);
             messages.Message("End of Section Not Found: '" + std::string(kSectionEndMarker) + "'",
                              "", MessageIcon::None);
@@ -450,9 +474,9 @@ bool ImportSections(const std::string& documentText, ImportContext& context,
         return false;
     }
     const std::string images = "Images";
-    SectionBody read = RawSectionBody(documentText, images);
+    const SectionBody read = RawSectionBody(documentText, images);
     const size_t offset = read.offset;
-    auto layout = LayoutOf(std::move(read));
+    auto layout = LayoutOf(read);
     const std::string_view body = layout->Body;
     context.design.ClearImages();
     ImagesSectionReader reader({images, body, offset, messages}, std::move(layout), context);

@@ -22,8 +22,13 @@ bool ClickableArea::IsWithin(float x, float y) const {
 }
 
 void ClickableArea::SetClickType(std::string_view clickType) {
-    const std::string wanted = ToLowerAscii(TrimBlanks(clickType));
-    mClickType = wanted == "right" ? "right" : "left";
+    mRightClick = ToLowerAscii(TrimBlanks(clickType)) == "right";
+}
+
+const std::string& ClickableArea::ClickType() const {
+    static const std::string kLeft = "left";
+    static const std::string kRight = "right";
+    return mRightClick ? kRight : kLeft;
 }
 
 }  // namespace htmlsim

@@ -18,26 +18,27 @@ enum AreaKind : int32_t {
 // click, or a message balloon.
 class ClickableArea {
   public:
+    // The members stand grouped by size: a large page holds tens of thousands of areas.
     std::string BackgroundColor;  // balloon only
     std::string BorderRadius;     // balloon only, pixels as text
     std::string InnerHTML;        // balloon only
-    int16_t PageNumber = 0;       // used while the walk-through script is written
-    int16_t TargetPage = 0;       // used while the walk-through script is written
-    int32_t AreaType = kAreaClickable;
     std::string Title;
-    int16_t Index = 0;  // the outline element that shows the area
-    int16_t Left = 0;
-    int16_t Top = 0;
-    int16_t Width = 0;
-    int16_t Height = 0;
     std::string LinkAddress;
     std::string Name;
-    bool isLinkable = false;
-    int16_t ImageID = 0;  // Index of the image the area lies on
     // Left/Top/Width/Height are the bounding box; the shape follows it (see AreaShape).
     AreaShape Shape;
     // Where the area was read from; none for an area drawn since.
     ElementOriginPtr Origin;
+    int32_t AreaType = kAreaClickable;
+    int16_t PageNumber = 0;  // used while the walk-through script is written
+    int16_t TargetPage = 0;  // used while the walk-through script is written
+    int16_t Index = 0;       // the outline element that shows the area
+    int16_t Left = 0;
+    int16_t Top = 0;
+    int16_t Width = 0;
+    int16_t Height = 0;
+    int16_t ImageID = 0;  // Index of the image the area lies on
+    bool isLinkable = false;
 
     ShapeBox Box() const { return {Left, Top, Width, Height}; }
     AreaOutline Outline() const { return Shape.FittedTo(Box()); }
@@ -45,12 +46,13 @@ class ClickableArea {
     // Within the true outline, edges included. The edge sums are 16-bit: OverflowError beyond.
     bool IsWithin(float x, float y) const;
 
-    const std::string& ClickType() const { return mClickType; }
+    // "left" or "right".
+    const std::string& ClickType() const;
     // Blanks and case do not matter; anything but "left" or "right" is taken as "left".
     void SetClickType(std::string_view clickType);
 
   private:
-    std::string mClickType = "left";
+    bool mRightClick = false;
 };
 
 }  // namespace htmlsim

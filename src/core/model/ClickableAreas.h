@@ -18,10 +18,19 @@ class ClickableAreas {
   public:
     using const_iterator = std::vector<ClickableAreaPtr>::const_iterator;
 
+    ClickableAreas() = default;
+    // A copy points its keys at its own map; moving keeps the map's nodes where they are.
+    ClickableAreas(const ClickableAreas& other);
+    ClickableAreas& operator=(const ClickableAreas& other);
+    ClickableAreas(ClickableAreas&&) = default;
+    ClickableAreas& operator=(ClickableAreas&&) = default;
+
     // Creates an area with these members (all others at their defaults) and appends it; an
     // empty key adds it without one.
     ClickableAreaPtr Add(const std::string& name, int16_t height, int16_t width, int16_t top,
                          int16_t left, int16_t index, const std::string& key, int16_t imageID);
+    // Room for `count` areas in all, so that a large page's areas are added without regrowing.
+    void Reserve(size_t count);
 
     // The first area whose Name equals name exactly, or nullptr.
     ClickableAreaPtr GetItem(const std::string& name) const;
@@ -43,8 +52,10 @@ class ClickableAreas {
     size_t CheckedOffset(size_t position) const;
 
     std::vector<ClickableAreaPtr> mAreas;
-    std::vector<std::string> mKeys;  // parallel to mAreas; "" for an area without a key
     std::unordered_map<std::string, ClickableAreaPtr> mByKey;
+    // Parallel to mAreas: the key as mByKey holds it (its nodes never move), none for an area
+    // without a key. A large page has tens of thousands of areas: each key is held once.
+    std::vector<const std::string*> mKeys;
 };
 
 // The conventional key of the area shown by outline element `index`.

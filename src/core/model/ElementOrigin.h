@@ -22,7 +22,7 @@ enum class OriginKind { Image, Map, Area, Balloon, CanvasArea, Control };
 // bytes when its values are still the same, and otherwise replaces only the values that differ,
 // keeping the spelling of everything else.
 struct ElementOrigin {
-    OriginKind Kind = OriginKind::Image;
+    // The members stand grouped by size: a large page holds tens of thousands of elements.
     size_t Start = 0;  // the element's first byte
     size_t End = 0;    // after the element and the line break that belongs to it
     // Where the tags whose values are written begin: the element's own; for a linked image the A
@@ -30,16 +30,17 @@ struct ElementOrigin {
     // other values.
     std::array<size_t, 2> TagStarts{};
     size_t TagCount = 0;
-    PackedValues ValuesAsRead;
-    // The ImageType the image was read as: another kind is written anew.
-    int32_t KindAsRead = 0;
     // A map's end tag, before which the areas drawn since go.
     size_t NewAreasAt = 0;
     // Where the content stands, when the element has an end tag (or, for a canvas area's line,
     // the inside of its quoted text).
-    bool ContentRead = false;
     size_t ContentStart = 0;
     size_t ContentEnd = 0;
+    PackedValues ValuesAsRead;
+    OriginKind Kind = OriginKind::Image;
+    // The ImageType the image was read as: another kind is written anew.
+    int32_t KindAsRead = 0;
+    bool ContentRead = false;
     // Whether an attribute whose value becomes empty goes, as the page controls write none.
     bool EmptyValuesLeftOut = false;
 

@@ -1,25 +1,36 @@
 #include "model/PackedValues.h"
 
-#include <cstring>
-
 namespace htmlsim {
 
 namespace {
 
-constexpr size_t kLengthBytes = sizeof(uint32_t);
-constexpr size_t kHeaderBytes = 1 + 2 * kLengthBytes;
-
+// A length in seven-bit groups, lowest first, the high bit set on all but the last: most names
+// and values are short, so most lengths take one byte.
 void AppendLength(std::string& packed, size_t length) {
-    const auto value = static_cast<uint32_t>(length);
-    char bytes[kLengthBytes];
-    std::memcpy(bytes, &value, kLengthBytes);
-    packed.append(bytes, kLengthBytes);
+    for (; length >= 0x80; length >>= 7) {
+        packed += static_cast<char>(0x80 | (length & 0x7f));
+    }
+    packed += static_cast<char>(length);
 }
 
-size_t LengthAt(std::string_view packed, size_t at) {
-    uint32_t value = 0;
-    std::memcpy(&value, packed.data() + at, kLengthBytes);
-    return value;
+size_t LengthBytes(size_t length) {
+    size_t bytes = 1;
+    for (; length >= 0x80; length >>= 7) {
+        ++bytes;
+    }
+    return bytes;
+}
+
+// The length at `at`, which moves past it.
+size_t LengthAt(std::string_view packed, size_t& at) {
+    size_t length = 0;
+    for (unsigned shift = 0;; shift += 7) {
+        const auto byte = static_cast<unsigned char>(packed[at++]);
+        length |= static_cast<size_t>(byte & 0x7f) << shift;
+        if ((byte & 0x80) == 0) {
+            return length;
+        }
+    }
 }
 
 }  // namespace
@@ -27,7 +38,8 @@ size_t LengthAt(std::string_view packed, size_t at) {
 PackedValues::PackedValues(const WrittenValues& values) {
     size_t size = 0;
     for (const WrittenValue& value : values) {
-        size += kHeaderBytes + value.Name.size() + value.Value.size();
+        size += 1 + LengthBytes(value.Name.size()) + LengthBytes(value.Value.size()) +
+                value.Name.size() + value.Value.size();
     }
     mPacked.reserve(size);
     for (const WrittenValue& value : values) {
@@ -46,10 +58,10 @@ template <typename Visit>
 bool PackedValues::AnyOf(Visit visit) const {
     const std::string_view packed = mPacked;
     for (size_t at = 0; at < packed.size();) {
-        const auto tagIndex = static_cast<unsigned char>(packed[at]);
-        const size_t nameLength = LengthAt(packed, at + 1);
-        const size_t valueLength = LengthAt(packed, at + 1 + kLengthBytes);
-        const size_t name = at + kHeaderBytes;
+        const auto tagIndex = static_cast<unsigned char>(packed[at++]);
+        const size_t nameLength = LengthAt(packed, at);
+        const size_t valueLength = LengthAt(packed, at);
+        const size_t name = at;
         if (visit(View{tagIndex, packed.substr(name, nameLength),
                        packed.substr(name + nameLength, valueLength)})) {
             return true;

@@ -36,7 +36,7 @@ class PackedValues {
     template <typename Visit>
     bool AnyOf(Visit visit) const;
 
-    // Each value as its tag index, the two lengths (four bytes each), then name and value.
+    // Each value as its tag index, the two lengths (seven bits a byte), then name and value.
     std::string mPacked;
 };
 

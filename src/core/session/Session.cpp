@@ -151,7 +151,7 @@ bool Session::SaveDocument() {
         const bool trimmed = normalised != mDocumentText;
         mDocumentText = std::move(normalised);
         WriteWholeFileAtomically(mPathAndName, mDocumentText + lineBreak);
-        mSavedText = mDocumentText;
+        KeepAsSaved();
         RecordInHistory();
         mView->DocumentKept(mPathAndName);
         // The Document Editor shows the text as saved, not the blanks the save trimmed.
@@ -372,7 +372,7 @@ bool Session::HasBeenNamed() const {
 
 void Session::ListSections() {
     try {
-        mSections = htmlsim::ListSections(mDocumentText, mDialogs);
+        mSections = htmlsim::ListSections(SharedText(), mDialogs);
         mView->ShowSectionNames(mSections.Names());
     } catch (const std::exception& failure) {
         ReportFailure(failure);
@@ -460,7 +460,7 @@ void Session::OpenRecoveredDocument(int source, const std::string& path, std::st
     UpdateCaption();
     LoadDocumentText(std::move(text));
     // Nothing of it is saved yet, whatever the file holds now.
-    mSavedText.clear();
+    mSavedText = std::make_shared<const std::string>();
     SwitchTab(mCurrentTab);
 }
 
@@ -492,8 +492,8 @@ void Session::RestoreEdit(std::optional<std::string> (UndoHistory::*step)()) {
 
 void Session::LoadDocumentText(std::string text) {
     mDocumentText = std::move(text);
-    mSavedText = mDocumentText;
-    mEdits.Reset(mDocumentText);
+    mEdits.Reset(std::make_shared<const std::string>(mDocumentText));
+    mSavedText = mEdits.Current();
     mCodec = DocumentCodec(mDocumentText);
     mEditorEncoding = DetectEditorEncoding(mDocumentText, mCodec.Encoding());
     mSectionEdited = false;
@@ -502,8 +502,17 @@ void Session::LoadDocumentText(std::string text) {
         ListSections();
         ChooseSection(0);
     } else {
-        mSections = SectionTable(mDocumentText);
+        mSections = SectionTable(SharedText());
     }
+}
+
+void Session::KeepAsSaved() {
+    mSavedText = SharedText();
+}
+
+std::shared_ptr<const std::string> Session::SharedText() const {
+    const std::shared_ptr<const std::string>& current = mEdits.Current();
+    return *current == mDocumentText ? current : std::make_shared<const std::string>(mDocumentText);
 }
 
 void Session::ChooseSection(size_t index) {

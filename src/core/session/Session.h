@@ -85,9 +85,9 @@ class Session {
     void SetLoadingSection(bool loading) { mLoadingSection = loading; }
     // True when the document text differs from what was last opened, saved or created (so
     // undoing every change since a save counts as unchanged).
-    bool ChangedSinceSaved() const { return mDocumentText != mSavedText; }
+    bool ChangedSinceSaved() const { return mDocumentText != *mSavedText; }
     // The text as it was last opened, saved or created.
-    const std::string& SavedText() const { return mSavedText; }
+    const std::string& SavedText() const { return *mSavedText; }
     // The document with the Document Editor's typing not yet put back into it.
     std::string TextWithPendingEdit() const;
     // Shows a recovered copy as a changed document that belongs at path, so Save writes it
@@ -160,6 +160,11 @@ class Session {
     std::string EditedDocument() const;
     void ImportDocumentIntoDesign();
     void LoadDocumentText(std::string text);
+    // The text as it now stands is what the file holds.
+    void KeepAsSaved();
+    // The text as it now stands, as the undo history holds it when that is the same text: the
+    // saved text and the section listing share it instead of copying a large page again.
+    std::shared_ptr<const std::string> SharedText() const;
     void RestoreEdit(std::optional<std::string> (UndoHistory::*step)());
     void ChooseSection(size_t index);
     void ShowSelectedBody();
@@ -195,7 +200,9 @@ class Session {
     PageControls* mControls = nullptr;
 
     std::string mDocumentText;
-    std::string mSavedText;
+    // Shared with the undo history while the two are the same text, as they are after an open
+    // or a save: a large page is not held once more for it.
+    std::shared_ptr<const std::string> mSavedText = std::make_shared<const std::string>();
     UndoHistory mEdits;
     DocumentCodec mCodec;
     EditorEncoding mEditorEncoding;

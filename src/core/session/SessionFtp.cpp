@@ -148,7 +148,7 @@ bool Session::SaveFtpDocument() {
     if (!mFTP->WriteRemoteText(path, mDocumentText)) {
         return false;
     }
-    mSavedText = mDocumentText;
+    KeepAsSaved();
     RecordInHistory();
     mView->DocumentKept(AddressWithoutPassword(mFTP->Details(), path));
     return true;

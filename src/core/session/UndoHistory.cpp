@@ -5,21 +5,25 @@
 namespace htmlsim {
 
 void UndoHistory::Reset(std::string text) {
+    Reset(std::make_shared<const std::string>(std::move(text)));
+}
+
+void UndoHistory::Reset(std::shared_ptr<const std::string> text) {
     mCurrent = std::move(text);
     mUndo.clear();
     mRedo.clear();
 }
 
 bool UndoHistory::Record(const std::string& text) {
-    if (text == mCurrent) {
+    if (text == *mCurrent) {
         return false;
     }
-    mUndo.push_back(Difference(mCurrent, text));
+    mUndo.push_back(Difference(*mCurrent, text));
     mRedo.clear();
     if (mUndo.size() > kMaxSteps) {
         mUndo.pop_front();
     }
-    mCurrent = text;
+    mCurrent = std::make_shared<const std::string>(text);
     return true;
 }
 
@@ -36,10 +40,10 @@ std::optional<std::string> UndoHistory::Move(From& from, To& to, bool forward) {
     if (from.empty()) {
         return std::nullopt;
     }
-    mCurrent = Apply(mCurrent, from.back(), forward);
+    mCurrent = std::make_shared<const std::string>(Apply(*mCurrent, from.back(), forward));
     to.push_back(std::move(from.back()));
     from.pop_back();
-    return mCurrent;
+    return *mCurrent;
 }
 
 UndoHistory::Step UndoHistory::Difference(const std::string& before, const std::string& after) {

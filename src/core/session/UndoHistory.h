@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,8 +16,11 @@ class UndoHistory {
   public:
     static constexpr size_t kMaxSteps = 200;
 
-    // A new history starting at this text.
+    // A new history starting at this text; shared, it is held without a copy of its own.
     void Reset(std::string text);
+    void Reset(std::shared_ptr<const std::string> text);
+    // The last text known, shared: a large document is not held once more for each holder.
+    const std::shared_ptr<const std::string>& Current() const { return mCurrent; }
     // Takes the text as it is now: when it differs from the last text known, that change
     // becomes a step and the steps to redo are dropped. True when a step was added.
     bool Record(const std::string& text);
@@ -41,7 +45,7 @@ class UndoHistory {
     template <typename From, typename To>
     std::optional<std::string> Move(From& from, To& to, bool forward);
 
-    std::string mCurrent;
+    std::shared_ptr<const std::string> mCurrent = std::make_shared<const std::string>();
     std::deque<Step> mUndo;
     std::vector<Step> mRedo;
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <memory>
 
 #include "model/ClickableAreas.h"
 #include "model/ElementOrigin.h"
@@ -262,6 +263,26 @@ TEST(ElementOrigin, ReadsItsTagsAgainFromTheBodyAndRefusesAnotherBody) {
 
     EXPECT_THROW(origin.TagsIn("<p>\n<a href='x'>text</a>"), std::runtime_error);
     EXPECT_THROW(origin.KeepTags({1, 2, 3}), std::runtime_error);
+}
+
+// The key list points into the map that holds the keys: a copy must point into its own.
+TEST(ClickableAreas, ACopyKeepsItsKeysWhenTheOriginalGoes) {
+    auto original = std::make_unique<ClickableAreas>();
+    original->Add("a", 1, 1, 0, 0, 1, "shapeindex=10001", 1);
+    original->Add("b", 1, 1, 0, 0, 2, "", 1);
+    original->Add("c", 1, 1, 0, 0, 3, "shapeindex=10003", 1);
+    ClickableAreas copy(*original);
+    ClickableAreas assigned;
+    assigned = *original;
+    original.reset();
+    for (ClickableAreas* areas : {&copy, &assigned}) {
+        areas->Remove(1);
+        EXPECT_FALSE(areas->KeyExists("shapeindex=10001"));
+        EXPECT_THROW(areas->Remove(""), std::runtime_error);
+        areas->Remove("shapeindex=10003");
+        ASSERT_EQ(areas->Count(), 1u);
+        EXPECT_EQ(areas->Item(1)->Name, "b");
+    }
 }
 
 }  // namespace
