@@ -117,15 +117,20 @@ bool StandsInsideAnElement(std::string_view body, size_t position) {
 }
 
 // An element whose tags begin at `tagStarts`, the first of them where the element begins.
+ElementOrigin OriginAt(OriginKind kind, std::string_view body,
+                       std::initializer_list<size_t> tagStarts, size_t elementEnd) {
+    ElementOrigin origin;
+    origin.Kind = kind;
+    origin.Start = *tagStarts.begin();
+    origin.End = EndOfElementLine(body, elementEnd);
+    origin.KeepTags(tagStarts);
+    return origin;
+}
+
 std::shared_ptr<ElementOrigin> OriginOf(OriginKind kind, std::string_view body,
                                         std::initializer_list<size_t> tagStarts,
                                         size_t elementEnd) {
-    auto origin = std::make_shared<ElementOrigin>();
-    origin->Kind = kind;
-    origin->Start = *tagStarts.begin();
-    origin->End = EndOfElementLine(body, elementEnd);
-    origin->KeepTags(tagStarts);
-    return origin;
+    return std::make_shared<ElementOrigin>(OriginAt(kind, body, tagStarts, elementEnd));
 }
 
 // A MAP of the Images section with its areas, found wherever it stands.
@@ -136,9 +141,11 @@ struct MapRead {
     // Where each AREA tag begins and where its element ends; the tags are read again when the
     // map is claimed, rather than held meanwhile.
     std::vector<std::pair<size_t, size_t>> areas;
-    // Once claimed by the first image naming it: where each area stands.
+    // Once claimed by the first image naming it: where each area stands, in one block shared
+    // by all of them, as a map may hold thousands of areas. It is reserved in full before the
+    // first is added, so the pointers into it stay valid.
     bool claimed = false;
-    std::vector<std::shared_ptr<ElementOrigin>> areaOrigins;
+    std::shared_ptr<std::vector<ElementOrigin>> areaOrigins;
 
     bool Names(const std::string& mapName) const {
         return EqualsIgnoreCase(name, mapName) || (!id.empty() && EqualsIgnoreCase(id, mapName));
@@ -284,7 +291,8 @@ class ImagesSectionReader {
             const bool first = !map->claimed;
             if (first) {
                 map->claimed = true;
-                map->areaOrigins.reserve(map->areas.size());
+                map->areaOrigins = std::make_shared<std::vector<ElementOrigin>>();
+                map->areaOrigins->reserve(map->areas.size());
                 map->origin->ValuesAsRead = PackedValues(MapValues(image));
                 image.MapOrigin = map->origin;
                 mElements.push_back(map->origin);
@@ -294,12 +302,12 @@ class ImagesSectionReader {
                 mReading.At(areaStart);
                 ClickableArea& area = ImportArea(*NextHtmlTag(mBody, areaStart), i, mContext);
                 if (first) {
-                    auto origin = OriginOf(OriginKind::Area, mBody, {areaStart}, areaEnd);
-                    origin->ValuesAsRead = PackedValues(AreaValues(area, image));
-                    map->areaOrigins.push_back(origin);
-                    mElements.push_back(origin);
+                    ElementOrigin& origin = map->areaOrigins->emplace_back(
+                        OriginAt(OriginKind::Area, mBody, {areaStart}, areaEnd));
+                    origin.ValuesAsRead = PackedValues(AreaValues(area, image));
+                    mElements.emplace_back(map->areaOrigins, &origin);
                 }
-                area.Origin = map->areaOrigins[a];
+                area.Origin = ElementOriginPtr(map->areaOrigins, &(*map->areaOrigins)[a]);
             }
         }
         mMaps.clear();
