@@ -70,7 +70,7 @@ TEST(RecordUnderXvfb, ThreePressesAndAWordBecomeFourPagesOfTheScreensBeforeEachP
         EXPECT_EQ(page.areas[0]->LinkAddress, "demo00" + std::to_string(number + 1) + ".html");
         EXPECT_EQ(page.balloons.size(), number == 3 ? 1u : 0u);
     }
-    EXPECT_EQ(ReadRecordedPage(folder, 3).balloons.at(0)->InnerHTML, "Type: hello");
+    EXPECT_EQ(ReadRecordedPage(folder, 3).balloons.at(0)->Balloon().InnerHTML, "Type: hello");
     EXPECT_EQ(RecordedPicture(folder, 4), last);
     EXPECT_TRUE(ReadRecordedPage(folder, 4).areas.empty());
 

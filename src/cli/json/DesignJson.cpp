@@ -40,9 +40,10 @@ void WriteArea(JsonRecordStream& json, const ClickableArea& area) {
     json.Text("Title", area.Title);
     json.Text("ClickType", area.ClickType());
     json.Flag("isLinkable", area.isLinkable);
-    json.Text("BackgroundColor", area.BackgroundColor);
-    json.Text("BorderRadius", area.BorderRadius);
-    json.Text("InnerHTML", area.InnerHTML);
+    const BalloonText& balloon = area.Balloon();
+    json.Text("BackgroundColor", balloon.BackgroundColor);
+    json.Text("BorderRadius", balloon.BorderRadius);
+    json.Text("InnerHTML", balloon.InnerHTML);
 }
 
 void WriteLabel(JsonRecordStream& json, const Label& label) {

@@ -211,9 +211,7 @@ ClickableArea& ImportBalloon(const AttributeTable& attributes, std::string_view 
     ClickableArea& balloon =
         MakeArea(context, image, corners, context.design.Image(image).MapName, CornersFrom::Page);
     balloon.AreaType = kAreaBalloon;
-    balloon.BackgroundColor = colour;
-    balloon.BorderRadius = radius;
-    balloon.InnerHTML = std::string(innerText);
+    balloon.EditBalloon() = {colour, radius, std::string(innerText)};
     return balloon;
 }
 

@@ -21,6 +21,20 @@ bool ClickableArea::IsWithin(float x, float y) const {
            (Shape.Kind() == AreaShapeKind::Rect || OutlineContains(Outline(), Box(), x, y));
 }
 
+const BalloonText& ClickableArea::Balloon() const {
+    static const BalloonText kNone;
+    return mBalloon ? *mBalloon : kNone;
+}
+
+BalloonText& ClickableArea::EditBalloon() {
+    if (!mBalloon) {
+        mBalloon = std::make_shared<BalloonText>();
+    } else if (mBalloon.use_count() > 1) {
+        mBalloon = std::make_shared<BalloonText>(*mBalloon);
+    }
+    return *mBalloon;
+}
+
 void ClickableArea::SetClickType(std::string_view clickType) {
     mRightClick = ToLowerAscii(TrimBlanks(clickType)) == "right";
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "model/AreaShape.h"
@@ -14,14 +15,18 @@ enum AreaKind : int32_t {
     kAreaBalloon = 1,
 };
 
+// What only a message balloon holds.
+struct BalloonText {
+    std::string BackgroundColor;
+    std::string BorderRadius;  // pixels as text
+    std::string InnerHTML;
+};
+
 // A rectangle on an image in page coordinates: a clickable area that demands a left or right
 // click, or a message balloon.
 class ClickableArea {
   public:
     // The members stand grouped by size: a large page holds tens of thousands of areas.
-    std::string BackgroundColor;  // balloon only
-    std::string BorderRadius;     // balloon only, pixels as text
-    std::string InnerHTML;        // balloon only
     std::string Title;
     std::string LinkAddress;
     std::string Name;
@@ -46,12 +51,20 @@ class ClickableArea {
     // Within the true outline, edges included. The edge sums are 16-bit: OverflowError beyond.
     bool IsWithin(float x, float y) const;
 
+    // Balloon only: empty for any other area.
+    const BalloonText& Balloon() const;
+    // The balloon text this area alone holds, to change.
+    BalloonText& EditBalloon();
+
     // "left" or "right".
     const std::string& ClickType() const;
     // Blanks and case do not matter; anything but "left" or "right" is taken as "left".
     void SetClickType(std::string_view clickType);
 
   private:
+    // None until given: most areas of a large page are no balloons. Copies of an area share it
+    // until one of them is changed.
+    std::shared_ptr<BalloonText> mBalloon;
     bool mRightClick = false;
 };
 

@@ -199,9 +199,9 @@ WrittenValues BalloonValues(const ClickableArea& balloon) {
             {0, "style:top", Pixels(c.y1)},
             {0, "style:width", Number(c.x2 - c.x1)},
             {0, "style:height", Pixels(c.y2 - c.y1)},
-            {0, "style:background-color", balloon.BackgroundColor},
-            {0, "style:border-radius", RadiusPixels(balloon.BorderRadius)},
-            {0, kElementContent, balloon.InnerHTML}};
+            {0, "style:background-color", balloon.Balloon().BackgroundColor},
+            {0, "style:border-radius", RadiusPixels(balloon.Balloon().BorderRadius)},
+            {0, kElementContent, balloon.Balloon().InnerHTML}};
 }
 
 std::string NewBalloonElement(const ClickableArea& balloon, std::string_view lineBreak) {
@@ -211,11 +211,12 @@ std::string NewBalloonElement(const ClickableArea& balloon, std::string_view lin
     return "<div id='" + BalloonId(balloon) +
            "' style='position:absolute; z-index:1; left:" + Number(c.x1) +
            "px; top:" + Number(c.y1) + "px; width:" + Number(c.x2 - c.x1) +
-           "; height:" + Number(c.y2 - c.y1) + "px;background-color:" + balloon.BackgroundColor +
-           "; border-radius:" + balloon.BorderRadius +
+           "; height:" + Number(c.y2 - c.y1) +
+           "px;background-color:" + balloon.Balloon().BackgroundColor +
+           "; border-radius:" + balloon.Balloon().BorderRadius +
            "px;' OnMouseDown=this.style.visibility='hidden'; "
            "OnMouseOut=this.style.visibility='visible';>" +
-           balloon.InnerHTML + "</div>" + std::string(lineBreak);
+           balloon.Balloon().InnerHTML + "</div>" + std::string(lineBreak);
 }
 
 WrittenValues CanvasAreaValues(const ClickableArea& area, const ImageProperties& canvas) {

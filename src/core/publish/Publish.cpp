@@ -128,8 +128,9 @@ class PublishWalk {
                           image.Height > 0 ? image.Height : image.PictureHeight};
             for (const ClickableAreaPtr& area : design.Areas) {
                 if (area->AreaType == kAreaBalloon && area->ImageID == 1) {
-                    page.balloons.push_back({RelativeBox(*area, page.place), area->InnerHTML,
-                                             area->BackgroundColor, area->BorderRadius});
+                    const BalloonText& text = area->Balloon();
+                    page.balloons.push_back({RelativeBox(*area, page.place), text.InnerHTML,
+                                             text.BackgroundColor, text.BorderRadius});
                 }
             }
         }

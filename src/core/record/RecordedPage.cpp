@@ -74,9 +74,7 @@ void AddTypingBalloon(PageDesign& design, const ImageProperties& image, const Sh
     ClickableArea& balloon = AddArea(
         design, image, {area.Left + area.Width + kBalloonGap, area.Top, width, kBalloonHeight});
     balloon.AreaType = kAreaBalloon;
-    balloon.InnerHTML = "Type: " + MarkupEscaped(typed);
-    balloon.BackgroundColor = "LightYellow";
-    balloon.BorderRadius = "6";
+    balloon.EditBalloon() = {"LightYellow", "6", "Type: " + MarkupEscaped(typed)};
 }
 
 std::string InputInPlaceOf(const AccessibleControl& field, Dialogs& dialogs) {

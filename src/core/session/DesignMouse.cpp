@@ -127,9 +127,7 @@ void DesignMouse::StartDrawing(float x, float y) {
     area->AreaType = mDrawKind;
     area->isLinkable = mDrawKind == kAreaClickable;
     if (mDrawKind == kAreaBalloon) {
-        area->BackgroundColor = kBalloonColor;
-        area->BorderRadius = kBalloonRadius;
-        area->InnerHTML = kBalloonContent;
+        area->EditBalloon() = {kBalloonColor, kBalloonRadius, kBalloonContent};
     }
     mDrawOrigin = {left, top};
     if (mDrawShape == AreaShapeKind::Circle) {

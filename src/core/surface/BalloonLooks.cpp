@@ -53,10 +53,11 @@ std::optional<SurfaceColor> CssColor(std::string_view value) {
 }
 
 BalloonLook BalloonLookOf(const ClickableArea& balloon) {
-    return {CssColor(balloon.BackgroundColor),
+    const BalloonText& text = balloon.Balloon();
+    return {CssColor(text.BackgroundColor),
             // A radius beyond any box is as round as one can be.
-            static_cast<int>(std::clamp(LeadingNumber(balloon.BorderRadius), 0.0, 32767.0)),
-            WithLineBreaks(balloon.InnerHTML)};
+            static_cast<int>(std::clamp(LeadingNumber(text.BorderRadius), 0.0, 32767.0)),
+            WithLineBreaks(text.InnerHTML)};
 }
 
 }  // namespace htmlsim

@@ -14,9 +14,13 @@ class BalloonPropertiesModel {
     BalloonPropertiesModel(ClickableArea& balloon, const DocumentCodec& codec)
         : mBalloon(balloon), mCodec(codec) {}
 
-    std::string InnerHTML() const { return mCodec.DecodeLines(mBalloon.InnerHTML); }
-    std::string BackgroundColor() const { return mCodec.Decode(mBalloon.BackgroundColor); }
-    void InnerHTMLChanged(const std::string& text) { mCodec.Update(mBalloon.InnerHTML, text); }
+    std::string InnerHTML() const { return mCodec.DecodeLines(mBalloon.Balloon().InnerHTML); }
+    std::string BackgroundColor() const {
+        return mCodec.Decode(mBalloon.Balloon().BackgroundColor);
+    }
+    void InnerHTMLChanged(const std::string& text) {
+        mCodec.Update(mBalloon.EditBalloon().InnerHTML, text);
+    }
 
   private:
     ClickableArea& mBalloon;

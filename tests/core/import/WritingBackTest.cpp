@@ -205,7 +205,7 @@ TEST_F(LosslessWrite, BalloonsCanvasAreasAndControlsChangeOnlyWhatChanged) {
     onCanvas.LinkAddress = "it's.html";
     ClickableArea& balloon = *design.Areas.Item(2);
     balloon.Top += 2;
-    balloon.InnerHTML = "Go";
+    balloon.EditBalloon().InnerHTML = "Go";
     document = Written(read);
     controls.Label1[0].SetStyle("position:absolute; left:15px; top:450px");
     EXPECT_EQ(ChangedLines(read, document),
@@ -286,9 +286,9 @@ class RoundTrip : public ImportFixture {
         onCanvas.SetClickType("right");
         ClickableArea& balloon = Area(1, 60, 80, 100, 40);
         balloon.AreaType = kAreaBalloon;
-        balloon.BackgroundColor = "salmon";
-        balloon.BorderRadius = "5";
-        balloon.InnerHTML = "Click <b>here</b>";
+        balloon.EditBalloon().BackgroundColor = "salmon";
+        balloon.EditBalloon().BorderRadius = "5";
+        balloon.EditBalloon().InnerHTML = "Click <b>here</b>";
     }
 
     ImageProperties& Add(int32_t type, const std::string& src, int16_t left, int16_t top,

@@ -185,9 +185,9 @@ TEST(SectionBodies, BalloonsOfEveryImageEachNamedAfterItsImage) {
     AddImage(design, kImagePlain, 50, 60);
     AddImage(design, kImagePlain, 5, 6);
     ClickableArea& balloon = *design.Areas.Item(1);
-    balloon.BackgroundColor = "salmon";
-    balloon.BorderRadius = "5";
-    balloon.InnerHTML = "Click <b>here</b>";
+    balloon.EditBalloon().BackgroundColor = "salmon";
+    balloon.EditBalloon().BorderRadius = "5";
+    balloon.EditBalloon().InnerHTML = "Click <b>here</b>";
     AddArea(design, 1, 50, 60, kAreaBalloon);
     AddArea(design, 2, 50, 60, kAreaBalloon);  // named after image 2
     AddArea(design, 1, 50, 60);                // clickable areas are not balloons
@@ -283,6 +283,18 @@ TEST(ClickableAreas, ACopyKeepsItsKeysWhenTheOriginalGoes) {
         ASSERT_EQ(areas->Count(), 1u);
         EXPECT_EQ(areas->Item(1)->Name, "b");
     }
+}
+
+// Copies share a balloon's text until one changes it (an undo keeps copies).
+TEST(ClickableArea, ChangingACopysBalloonLeavesTheOriginalAsItWas) {
+    ClickableArea original;
+    EXPECT_EQ(original.Balloon().InnerHTML, "");
+    original.EditBalloon() = {"salmon", "5", "Hello"};
+    ClickableArea copy = original;
+    copy.EditBalloon().InnerHTML = "Changed";
+    EXPECT_EQ(original.Balloon().InnerHTML, "Hello");
+    EXPECT_EQ(copy.Balloon().InnerHTML, "Changed");
+    EXPECT_EQ(copy.Balloon().BackgroundColor, "salmon");
 }
 
 }  // namespace

@@ -125,15 +125,15 @@ TEST(PageBackground, LabelAndAnchorRulesGiveTheirFontSizeAndWeight) {
 
 TEST(BalloonLooks, ABalloonTakesItsColourRadiusAndContentWithItsLineBreaks) {
     ClickableArea balloon;
-    balloon.BackgroundColor = "Salmon";
-    balloon.BorderRadius = "5px";
-    balloon.InnerHTML = "</br><center>Message Goes</BR>Here</center>";
+    balloon.EditBalloon().BackgroundColor = "Salmon";
+    balloon.EditBalloon().BorderRadius = "5px";
+    balloon.EditBalloon().InnerHTML = "</br><center>Message Goes</BR>Here</center>";
     const BalloonLook look = BalloonLookOf(balloon);
     EXPECT_EQ(look.Background, (SurfaceColor{250, 128, 114}));
     EXPECT_EQ(look.Radius, 5);
     EXPECT_EQ(look.Html, "<br><center>Message Goes<br>Here</center>");
-    balloon.BackgroundColor = "#12345";
-    balloon.BorderRadius = "-3";
+    balloon.EditBalloon().BackgroundColor = "#12345";
+    balloon.EditBalloon().BorderRadius = "-3";
     EXPECT_EQ(BalloonLookOf(balloon).Background, std::nullopt);
     EXPECT_EQ(BalloonLookOf(balloon).Radius, 0);
 }

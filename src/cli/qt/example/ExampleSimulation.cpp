@@ -64,7 +64,7 @@ class ExampleBuilder {
         DrawArea("mnuPalDefineClickableArea", kLoginButton);
         LinkDrawnArea("dashboard.html", "Log in");
         DrawArea("mnuImageDrawBalloon", {560, 250, 220, 70});
-        mInteraction.GetSession().Design().CurrentClickableArea->InnerHTML =
+        mInteraction.GetSession().Design().CurrentClickableArea->EditBalloon().InnerHTML =
             "Type any name, then click <b>Log in</b>.";
         UpdateImagesSection(mSession.Get());
 
