@@ -1,8 +1,25 @@
 #include "model/PackedValues.h"
 
+#include <iterator>
+
 namespace htmlsim {
 
 namespace {
+
+// Names kept as one byte: an area's, as a large page holds tens of thousands of areas.
+constexpr std::string_view kCommonNames[] = {"COORDS", "Title", "HREF"};
+// Set on the tag byte when a common name's number follows instead of the name.
+constexpr unsigned char kCommonName = 0x80;
+
+// The number of a common name, or none.
+std::optional<unsigned char> CommonName(std::string_view name) {
+    for (unsigned char i = 0; i < std::size(kCommonNames); ++i) {
+        if (kCommonNames[i] == name) {
+            return i;
+        }
+    }
+    return std::nullopt;
+}
 
 // A length in seven-bit groups, lowest first, the high bit set on all but the last: most names
 // and values are short, so most lengths take one byte.
@@ -38,8 +55,9 @@ size_t LengthAt(std::string_view packed, size_t& at) {
 PackedValues::PackedValues(const WrittenValues& values) {
     size_t size = 0;
     for (const WrittenValue& value : values) {
-        size += 1 + LengthBytes(value.Name.size()) + LengthBytes(value.Value.size()) +
-                value.Name.size() + value.Value.size();
+        const size_t name =
+            CommonName(value.Name) ? 1 : LengthBytes(value.Name.size()) + value.Name.size();
+        size += 1 + name + LengthBytes(value.Value.size()) + value.Value.size();
     }
     mPacked.reserve(size);
     for (const WrittenValue& value : values) {
@@ -48,25 +66,37 @@ PackedValues::PackedValues(const WrittenValues& values) {
 }
 
 void PackedValues::Add(const WrittenValue& value) {
-    mPacked += static_cast<char>(value.TagIndex);
-    AppendLength(mPacked, value.Name.size());
+    if (const std::optional<unsigned char> common = CommonName(value.Name)) {
+        mPacked += static_cast<char>(value.TagIndex | kCommonName);
+        mPacked += static_cast<char>(*common);
+    } else {
+        mPacked += static_cast<char>(value.TagIndex);
+        AppendLength(mPacked, value.Name.size());
+        mPacked.append(value.Name);
+    }
     AppendLength(mPacked, value.Value.size());
-    mPacked.append(value.Name).append(value.Value);
+    mPacked.append(value.Value);
 }
 
 template <typename Visit>
 bool PackedValues::AnyOf(Visit visit) const {
     const std::string_view packed = mPacked;
     for (size_t at = 0; at < packed.size();) {
-        const auto tagIndex = static_cast<unsigned char>(packed[at++]);
-        const size_t nameLength = LengthAt(packed, at);
+        const auto tag = static_cast<unsigned char>(packed[at++]);
+        std::string_view name;
+        if (tag & kCommonName) {
+            name = kCommonNames[static_cast<unsigned char>(packed[at++])];
+        } else {
+            const size_t nameLength = LengthAt(packed, at);
+            name = packed.substr(at, nameLength);
+            at += nameLength;
+        }
         const size_t valueLength = LengthAt(packed, at);
-        const size_t name = at;
-        if (visit(View{tagIndex, packed.substr(name, nameLength),
-                       packed.substr(name + nameLength, valueLength)})) {
+        const std::string_view value = packed.substr(at, valueLength);
+        at += valueLength;
+        if (visit(View{static_cast<size_t>(tag & ~kCommonName), name, value})) {
             return true;
         }
-        at = name + nameLength + valueLength;
     }
     return false;
 }

@@ -36,7 +36,9 @@ class PackedValues {
     template <typename Visit>
     bool AnyOf(Visit visit) const;
 
-    // Each value as its tag index, the two lengths (seven bits a byte), then name and value.
+    // Each value as its tag index, the name (its length in seven bits a byte, then the name; or
+    // for a common name one byte of its number, flagged on the tag index), then the value's
+    // length and the value.
     std::string mPacked;
 };
 
