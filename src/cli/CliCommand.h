@@ -13,6 +13,14 @@ inline constexpr int kExitUsage = 2;    // bad usage; the usage text is printed
 // Thrown by a command that was called with the wrong arguments.
 struct UsageError {};
 
+// The value that follows the option at args[at], stepping past it; none is a usage error.
+inline const std::string& OptionValue(const std::vector<std::string>& args, size_t& at) {
+    if (at + 1 >= args.size()) {
+        throw UsageError();
+    }
+    return args[++at];
+}
+
 using CliHandler = int (*)(const std::vector<std::string>& args);
 
 struct CliCommand {

@@ -23,28 +23,22 @@ PublishRequest ParseArguments(const std::vector<std::string>& args) {
     PublishRequest request;
     for (size_t k = 0; k < args.size(); ++k) {
         const std::string& arg = args[k];
-        const auto value = [&]() -> const std::string& {
-            if (k + 1 >= args.size()) {
-                throw UsageError();
-            }
-            return args[++k];
-        };
         if (arg == "--out") {
-            request.outFolder = AbsolutePath(value());
+            request.outFolder = AbsolutePath(OptionValue(args, k));
         } else if (arg == "--zip") {
             request.zip = true;
         } else if (arg == "--scorm") {
-            const std::string& version = value();
+            const std::string& version = OptionValue(args, k);
             if (version != "1.2" && version != "2004") {
                 throw UsageError();
             }
             request.scorm = ScormVersionFromText(version);
         } else if (arg == "--title") {
-            request.settings.title = value();
+            request.settings.title = OptionValue(args, k);
         } else if (arg == "--pass") {
-            request.settings.passPercent = NumberArgument(value(), 0, 100);
+            request.settings.passPercent = NumberArgument(OptionValue(args, k), 0, 100);
         } else if (arg == "--speed") {
-            request.settings.speed = NumberArgument(value(), 0.01, 1000.0);
+            request.settings.speed = NumberArgument(OptionValue(args, k), 0.01, 1000.0);
         } else if (request.startPath.empty() && !arg.starts_with('-')) {
             request.startPath = arg;
         } else {

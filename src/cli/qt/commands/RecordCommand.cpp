@@ -48,22 +48,16 @@ RecordRequest ParseArguments(const std::vector<std::string>& args) {
     RecordRequest request;
     for (size_t k = 0; k < args.size(); ++k) {
         const std::string& arg = args[k];
-        const auto value = [&]() -> const std::string& {
-            if (k + 1 >= args.size()) {
-                throw UsageError();
-            }
-            return args[++k];
-        };
         if (arg == "--out") {
-            request.folder = AbsolutePath(value());
+            request.folder = AbsolutePath(OptionValue(args, k));
         } else if (arg == "--window") {
-            request.options.window = WindowArgument(value());
+            request.options.window = WindowArgument(OptionValue(args, k));
         } else if (arg == "--region") {
-            request.options.region = RegionArgument(value());
+            request.options.region = RegionArgument(OptionValue(args, k));
         } else if (arg == "--prefix") {
-            request.prefix = value();
+            request.prefix = OptionValue(args, k);
         } else if (arg == "--stop-key") {
-            request.options.stopKey = value();
+            request.options.stopKey = OptionValue(args, k);
         } else if (arg == "--keys") {
             request.options.keys = true;
         } else if (arg == "--x11-only") {
