@@ -19,9 +19,10 @@ The folders written/ and regenerate/ are run by regenerate, the others by the co
               nothing).
   cli         command.txt (the arguments, one a line; {ftp} reads ftp://writer:write-secret@
               127.0.0.1:PORT of an FTP server serving the case's ftp/ folder, started with the
-              options of server.txt, one a line) -> stdout.txt, stderr.txt (none when empty),
-              exit.txt, files.txt (the folder after the run; a PNG with its decoded size). The
-              server's address reads <server>.
+              options of server.txt, one a line, and {host} its 127.0.0.1:PORT alone), with the
+              environment changed by environment.txt (NAME=VALUE sets, NAME alone removes) ->
+              stdout.txt, stderr.txt (none when empty), exit.txt, files.txt (the folder after the
+              run; a PNG with its decoded size). The server's address reads <server>.
 A case's folder after/, when there is one, holds files the folder must hold after the command,
 byte for byte (any command). Today's date reads <today> in them and in the cli outputs.
 """
@@ -134,16 +135,29 @@ def ftp_server(root, options):
     return server, f"127.0.0.1:{int(server.stdout.readline())}"
 
 
-def run_with_server(cli_path, folder, arguments, options):
+def environment(lines):
+    """The environment of the run: NAME=VALUE sets a variable, NAME alone removes it."""
+    changed = dict(os.environ)
+    for name, is_set, value in (line.partition("=") for line in lines):
+        if is_set:
+            changed[name] = value
+        else:
+            changed.pop(name, None)
+    return changed
+
+
+def run_with_server(cli_path, folder, arguments, options, variables):
     # An empty ftp/ is not kept by git: the server starts whenever the command names it.
-    wanted = any("{ftp}" in argument for argument in arguments)
+    wanted = any("{ftp}" in argument or "{host}" in argument for argument in arguments)
     (folder / "ftp").mkdir(exist_ok=True) if wanted else None
     server, host = ftp_server(folder / "ftp", options) if wanted else (None, "")
     address = f"ftp://writer:write-secret@{host}"
+    named = lambda argument: argument.replace("{ftp}", address).replace("{host}", host)
     # A home of its own: no trust, password or recent files of the user's are read or written.
-    with tempfile.TemporaryDirectory() as home, mock.patch.dict(os.environ, HOME=home):
+    with tempfile.TemporaryDirectory() as home, mock.patch.dict(
+            os.environ, {**environment(variables), "HOME": home}, clear=True):
         try:
-            return host, run(cli_path, folder, [a.replace("{ftp}", address) for a in arguments])
+            return host, run(cli_path, folder, [named(argument) for argument in arguments])
         finally:
             if server:
                 server.kill()
@@ -153,10 +167,12 @@ def run_with_server(cli_path, folder, arguments, options):
 def cli(cli_path, folder):
     read = lambda name: (folder / name).read_text() if (folder / name).exists() else ""
     arguments, options = read("command.txt").splitlines(), read("server.txt").split()
-    for name in ["command.txt", "server.txt"]:
+    variables = read("environment.txt").splitlines()
+    for name in ["command.txt", "server.txt", "environment.txt"]:
         (folder / name).unlink(True)
     before = day()
-    host, (status, printed, messages) = run_with_server(cli_path, folder, arguments, options)
+    host, (status, printed, messages) = run_with_server(cli_path, folder, arguments, options,
+                                                        variables)
     days = {before, day()}  # the run may pass midnight
 
     def neutral(data):

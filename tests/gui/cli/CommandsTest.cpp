@@ -7,11 +7,8 @@
 #include "../OverlappingPage.h"
 #include "../Pictures.h"
 #include "CliRunner.h"
-#include "MapImage.h"
 #include "PageDocument.h"
-#include "ScopedVariable.h"
 #include "TempFolder.h"
-#include "document/DocumentTemplate.h"
 
 namespace htmlsim::testing {
 namespace {
@@ -38,36 +35,9 @@ TEST(BrokenDocumentsCli, DesignAndRegenerateEndWithTheirOwnMessages) {
     }
 }
 
-// Refusals and usage lines, and what check, sections and section print, are cases of
-// tests/corpus/cli.
-TEST(CliNew, WritesTheTemplateWithItsSupportFiles) {
-    TempFolder folder;
-    std::filesystem::create_directory(folder.File("site"));
-    const CliResult result = RunCli({"new", "site/a.html"}, folder.Path().string());
-    EXPECT_EQ(result.exitStatus, 0) << result.err;
-    EXPECT_EQ(result.err, "");
-    EXPECT_EQ(ReadFileBytes(folder.File("site/a.html")), NewDocumentTemplate());
-    EXPECT_EQ(ReadFileBytes(folder.File("site/MyStyle.css")), StyleSheetText());
-    EXPECT_EQ(ReadFileBytes(folder.File("site/HTMLSimulation.js")), ScriptText());
-}
-
-// The bundled example is what the command writes: regenerating it changes no page.
-TEST(CliExample, BuildsTheBundledExample) {
-    TempFolder folder;
-    const CliResult result = RunCli({"example", folder.File("sim")});
-    ASSERT_EQ(result.exitStatus, 0) << result.err;
-    EXPECT_EQ(result.err, "message: Sim.js has been created.\n");
-    const std::filesystem::path bundled =
-        std::filesystem::path(HTMLSIM_SOURCE_DIR) / "examples" / "acme-portal";
-    for (const char* page : {"login.html", "dashboard.html", "settings.html", "MyStyle.css",
-                             "HTMLSimulation.js", "Sim.js"}) {
-        EXPECT_EQ(ReadFileBytes(folder.File("sim/") + page), ReadFileBytes(bundled / page)) << page;
-    }
-    for (const char* picture : {"login.png", "dashboard.png", "settings.png"}) {
-        EXPECT_TRUE(std::filesystem::exists(folder.File("sim/") + picture)) << picture;
-    }
-}
-
+// Refusals and usage lines, what check, sections and section print, and what new, example,
+// publish and record write are cases of tests/corpus/cli; what a rendered picture shows is
+// checked here.
 QImage Rendered(const std::string& path) {
     return QImage(QString::fromStdString(path));
 }
@@ -109,48 +79,6 @@ TEST(CliRender, DrawsCanvasesAtThePagesScaleWhenAsked) {
     EXPECT_EQ(scaled.pixel(68, 48), qRgb(255, 0, 0));
     EXPECT_EQ(scaled.pixel(72, 52), qRgb(255, 255, 255));
     EXPECT_EQ(scaled.pixel(115, 85), qRgb(255, 255, 255));
-}
-
-TEST(CliPublish, WritesThePlayerSilentlyWithTheOptionsGiven) {
-    TempFolder folder;
-    ASSERT_TRUE(WritePicture(folder.File("a.jpg"), 80, 60));
-    WriteFileBytes(folder.File("a.html"),
-                   DesignDocument(MapImage("a.jpg", "Map1", 0, 0, {{"0,0,9,9", "b.html"}})));
-    WriteFileBytes(folder.File("b.html"), DesignDocument(MapImage("a.jpg", "Map1", 0, 0, {})));
-    const CliResult result = RunCli({"publish", "a.html", "--out", "out", "--zip", "--pass", "75",
-                                     "--speed", "2.5", "--title", "A & B"},
-                                    folder.Path());
-    EXPECT_EQ(result.exitStatus, 0);
-    EXPECT_EQ(result.err, "");
-    EXPECT_TRUE(std::filesystem::exists(folder.File("out/simulation.zip")));
-    const std::string data = ReadFileBytes(folder.File("out/simulation.json"));
-    EXPECT_NE(data.find("\"title\": \"A & B\",\n  \"passPercent\": 75,\n  \"speed\": 2.5,"),
-              std::string::npos);
-}
-
-TEST(CliRecord, RefusesAWaylandSessionUnlessTheApplicationIsAnX11Client) {
-    TempFolder folder;
-    const std::string refusal =
-        "message: Recording works in an X11 session only: on Wayland the pictures of Wayland "
-        "windows come back black. If the application you record is an X11 client, record with "
-        "--x11-only.\n";
-    const ScopedVariable noDisplay("DISPLAY", "");
-    {
-        const ScopedVariable wayland("WAYLAND_DISPLAY", "wayland-0");
-        const CliResult result = RunCli({"record", "--out", folder.Path().string()});
-        EXPECT_EQ(result.exitStatus, 1);
-        EXPECT_EQ(result.err, refusal);
-        // With --x11-only it goes on, as far as the (missing) X display.
-        const CliResult x11 = RunCli({"record", "--out", folder.Path().string(), "--x11-only"});
-        EXPECT_EQ(x11.exitStatus, 1);
-        EXPECT_EQ(x11.err,
-                  "message: The X display cannot be opened; recording needs an X11 session.\n");
-    }
-    {
-        const ScopedVariable session("XDG_SESSION_TYPE", "wayland");
-        EXPECT_EQ(RunCli({"record", "--out", folder.Path().string()}).err, refusal);
-    }
-    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }
 
 }  // namespace
