@@ -8,18 +8,11 @@ namespace {
 // Circles and polygons drawn on the image map of DesignTest (at 100,50, 200 x 150).
 class AreaShapesDrawing : public DesignTest {
   protected:
-    void Choose(const char* command) {
-        Mouse().MouseDown(kRightButton, 250, 150);
-        ASSERT_TRUE(interaction.RunCommand(command));
-    }
     // A press and release at one point, as a click on the surface gives them.
     void ClickAt(float x, float y) {
         Mouse().MouseDown(kLeftButton, x, y);
         Mouse().MouseUp(kLeftButton, x, y);
         Mouse().Click();
-    }
-    void Key(SurfaceKey key, bool control = false) {
-        interaction.KeyDown(key, KeyModifiers{false, control});
     }
     const ClickableArea& Current() { return *session.Design().CurrentClickableArea; }
     static std::vector<ShapePoint> Points(std::initializer_list<ShapePoint> points) {
@@ -28,7 +21,7 @@ class AreaShapesDrawing : public DesignTest {
 };
 
 TEST_F(AreaShapesDrawing, ACircleIsDraggedFromItsCentreAndStaysRoundWhenResized) {
-    Choose("mnuImageDrawCircle");
+    ASSERT_TRUE(Choose(250, 150, "mnuImageDrawCircle"));
     LeftDrag(162, 168, 171.4f, 175.2f, 1.0);  // 9.4 and 7.2 off: radius 11.84
     EXPECT_FALSE(Mouse().DrawMode());
     const ClickableArea& circle = Current();
@@ -44,21 +37,21 @@ TEST_F(AreaShapesDrawing, ACircleIsDraggedFromItsCentreAndStaysRoundWhenResized)
     EXPECT_FALSE(circle.IsWithin(152, 158));
 
     // Either arrow with Ctrl changes both sides; moving carries the centre along.
-    Key(SurfaceKey::Right, true);
-    Key(SurfaceKey::Down, true);
+    Key(SurfaceKey::Right, false, true);
+    Key(SurfaceKey::Down, false, true);
     EXPECT_EQ(circle.Box(), (ShapeBox{150, 156, 26, 26}));
     EXPECT_EQ(surface.shapes.at(circle.Index).Radius, 13);
     Key(SurfaceKey::Left);
     EXPECT_EQ(surface.shapes.at(circle.Index).Points, Points({{162, 169}}));
 
     // Pressed without a drag it is still a small ring.
-    Choose("mnuImageDrawCircle");
+    ASSERT_TRUE(Choose(250, 150, "mnuImageDrawCircle"));
     ClickAt(250, 150);
     EXPECT_EQ(Current().Box(), (ShapeBox{247, 147, 6, 6}));
 }
 
 TEST_F(AreaShapesDrawing, APolygonTakesAPointPerClickAndClosesWithEnterOrADoubleClick) {
-    Choose("mnuImageDrawPolygon");
+    ASSERT_TRUE(Choose(250, 150, "mnuImageDrawPolygon"));
     ClickAt(150, 100);
     Mouse().MouseMove(0, 200.4f, 99.6f);
     // The edge to the pointer follows it before the point is placed.
@@ -81,7 +74,7 @@ TEST_F(AreaShapesDrawing, APolygonTakesAPointPerClickAndClosesWithEnterOrADouble
     EXPECT_EQ(session.Design().Areas.Count(), 4u);
 
     // A double click places its point with the first click and closes with the second.
-    Choose("mnuImageDrawPolygon");
+    ASSERT_TRUE(Choose(250, 150, "mnuImageDrawPolygon"));
     ClickAt(110, 150);
     ClickAt(140, 150);
     ClickAt(140, 190);
@@ -99,7 +92,7 @@ TEST_F(AreaShapesDrawing, APolygonTakesAPointPerClickAndClosesWithEnterOrADouble
 
 TEST_F(AreaShapesDrawing, EscapeOrTooFewPointsLeaveNoPolygonBehind) {
     const std::string before = session.DocumentText();
-    Choose("mnuImageDrawPolygon");
+    ASSERT_TRUE(Choose(250, 150, "mnuImageDrawPolygon"));
     ClickAt(150, 100);
     ClickAt(200, 100);
     const int index = Current().Index;
@@ -108,7 +101,7 @@ TEST_F(AreaShapesDrawing, EscapeOrTooFewPointsLeaveNoPolygonBehind) {
     EXPECT_EQ(surface.outlines.count(index), 0u);
     EXPECT_EQ(session.Design().Areas.Count(), 3u);
 
-    Choose("mnuImageDrawPolygon");
+    ASSERT_TRUE(Choose(250, 150, "mnuImageDrawPolygon"));
     ClickAt(150, 100);
     ClickAt(200, 100);
     Key(SurfaceKey::Enter);  // two points make no area

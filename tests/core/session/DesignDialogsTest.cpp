@@ -5,14 +5,7 @@
 namespace htmlsim::testing {
 namespace {
 
-class DesignDialogs : public DesignTest {
-  protected:
-    // Opens the area menu on image 1's area and chooses "Properties".
-    void OpenMapAreaDialog() {
-        Mouse().MouseDown(kRightButton, 120, 70);
-        interaction.RunCommand("mnuAreaProperties");
-    }
-};
+using DesignDialogs = DesignTest;
 
 TEST_F(DesignDialogs, ApplyOffersThePagesOfTheFolderAndRewritesTheSection) {
     Write("b.html", "");
@@ -41,7 +34,7 @@ TEST_F(DesignDialogs, ApplyOffersThePagesOfTheFolderAndRewritesTheSection) {
                   std::string::npos)
             << images;
     };
-    OpenMapAreaDialog();
+    Choose(120, 70, "mnuAreaProperties");  // image 1's area
     ASSERT_EQ(forms.areaDialogs, 1);
     EXPECT_EQ(session.Design().Areas.Item(1)->ClickType(), "left");
 }
@@ -55,7 +48,7 @@ TEST_F(DesignDialogs, TextThatIsNoWhole16BitNumberIsRefusedAndNotWritten) {
         EXPECT_EQ(model.Boxes[kAreaTop], "12.5");  // left for the user to mend
         EXPECT_EQ(model.Boxes[kAreaHeight], "5");
     };
-    OpenMapAreaDialog();
+    Choose(120, 70, "mnuAreaProperties");
     ASSERT_EQ(forms.areaDialogs, 1);
     EXPECT_NE(Section("Images").find("COORDS='10,10,60,15'"), std::string::npos);
 }
@@ -70,7 +63,7 @@ TEST_F(DesignDialogs, SavedValueSetsAreRecalledInLaterDialogsAndReplacedByName) 
         model.Boxes[kAreaLeft] = "9";
         model.Save();
     };
-    OpenMapAreaDialog();
+    Choose(120, 70, "mnuAreaProperties");
 
     forms.onArea = [&](AreaPropertiesModel& model) {
         EXPECT_EQ(model.NameList, std::vector<std::string>{"Button"});
@@ -82,8 +75,7 @@ TEST_F(DesignDialogs, SavedValueSetsAreRecalledInLaterDialogsAndReplacedByName) 
         EXPECT_EQ(model.Boxes, (std::array<std::string, 4>{"9", "2", "30", "40"}));
         EXPECT_FALSE(model.Linkable);  // shows that no link is present
     };
-    Mouse().MouseDown(kRightButton, 120, 320);  // an area of another image
-    interaction.RunCommand("mnuAreaProperties");
+    Choose(120, 320, "mnuAreaProperties");  // an area of another image
     EXPECT_EQ(forms.areaDialogs, 2);
 }
 
@@ -103,8 +95,7 @@ TEST_F(DesignDialogs, CanvasAreasChooseTheirClickTypeAndBrowsingLinksRelatively)
         EXPECT_TRUE(model.LinkAddressEnabled);
         model.Apply();
     };
-    Mouse().MouseDown(kRightButton, 160, 320);
-    interaction.RunCommand("mnuAreaProperties");
+    Choose(160, 320, "mnuAreaProperties");
     ASSERT_EQ(forms.areaDialogs, 1);
     EXPECT_NE(Section("CanvasScript_Top").find(",./more/page.html,left');"), std::string::npos);
     ASSERT_EQ(dialogs.asked.size(), 2u);
@@ -113,18 +104,15 @@ TEST_F(DesignDialogs, CanvasAreasChooseTheirClickTypeAndBrowsingLinksRelatively)
 }
 
 TEST_F(DesignDialogs, RemovingAnAreaDropsItsOutlineAndItsLine) {
-    Mouse().MouseDown(kRightButton, 120, 70);  // shown by element 0
-    interaction.RunCommand("mnuAreaRemove");
+    Choose(120, 70, "mnuAreaRemove");  // shown by element 0
     EXPECT_FALSE(surface.outlines.at(0).visible);
     EXPECT_EQ(session.Design().Areas.Count(), 2u);
     EXPECT_EQ(Section("Images").find("<AREA"), std::string::npos);
 
-    Mouse().MouseDown(kRightButton, 120, 320);  // element 1
-    interaction.RunCommand("mnuAreaRemove");
+    Choose(120, 320, "mnuAreaRemove");  // element 1
     EXPECT_EQ(surface.outlines.count(1), 0u);
     // The freed elements are reused lowest first.
-    Mouse().MouseDown(kRightButton, 250, 150);
-    interaction.RunCommand("mnuPalDefineClickableArea");
+    Choose(250, 150, "mnuPalDefineClickableArea");
     LeftDrag(250, 150, 260, 160, 1.0);
     EXPECT_EQ(session.Design().CurrentClickableArea->Index, 0);
 }
@@ -136,8 +124,7 @@ TEST_F(DesignDialogs, TheImageDialogChangesTheImageOnlyWhenTheUserDoes) {
         EXPECT_EQ(model.LinkList(), (std::vector<std::string>{"javascript:history.back()",
                                                               "index.html", "page.html"}));
     };
-    Mouse().MouseDown(kRightButton, 250, 150);
-    interaction.RunCommand("mnuImageProperties");
+    Choose(250, 150, "mnuImageProperties");
     ASSERT_EQ(forms.imageDialogs, 1);
     EXPECT_EQ(session.Design().Image(1).ImageType, kImageMap);
     EXPECT_EQ(session.Design().Image(1).HREF, "");

@@ -26,8 +26,7 @@ bool Enabled(const PopupMenu& menu, const std::string& itemName) {
 }
 
 TEST_F(DesignMouseTest, DrawingAnAreaOnAnImageMapNamesItLinksItAndWritesItsAreaLine) {
-    Mouse().MouseDown(kRightButton, 250, 150);
-    ASSERT_TRUE(interaction.RunCommand("mnuPalDefineClickableArea"));
+    ASSERT_TRUE(Choose(250, 150, "mnuPalDefineClickableArea"));
     EXPECT_TRUE(Mouse().DrawMode());
 
     LeftDrag(250.5f, 150, 280, 170.4f, 1.0);
@@ -44,8 +43,7 @@ TEST_F(DesignMouseTest, DrawingAnAreaOnAnImageMapNamesItLinksItAndWritesItsAreaL
 }
 
 TEST_F(DesignMouseTest, AreasDrawnBackwardsOrWithoutMovingKeepTheirPressPoint) {
-    Mouse().MouseDown(kRightButton, 250, 150);
-    interaction.RunCommand("mnuPalDefineClickableArea");
+    Choose(250, 150, "mnuPalDefineClickableArea");
     LeftDrag(250, 150, 200, 120, 1.0);
     EXPECT_NE(Section("Images").find("COORDS='150,100,155,105'"), std::string::npos);
 
@@ -57,8 +55,7 @@ TEST_F(DesignMouseTest, AreasDrawnBackwardsOrWithoutMovingKeepTheirPressPoint) {
 }
 
 TEST_F(DesignMouseTest, DrawSeveralAreasDrawsUntilEscapeOrARightPressAndNotOnAMereClick) {
-    Mouse().MouseDown(kRightButton, 250, 150);
-    ASSERT_TRUE(interaction.RunCommand("mnuImageDrawSeveralAreas"));
+    ASSERT_TRUE(Choose(250, 150, "mnuImageDrawSeveralAreas"));
     LeftDrag(150, 100, 170, 120, 1.0);
     LeftDrag(200, 100, 220, 130, 1.0);
     LeftDrag(250, 160, 250, 160, 1.0);  // a click: nothing
@@ -78,8 +75,7 @@ TEST_F(DesignMouseTest, DrawSeveralAreasDrawsUntilEscapeOrARightPressAndNotOnAMe
 }
 
 TEST_F(DesignMouseTest, ABalloonGetsItsDefaultsInTheBalloonsSection) {
-    Mouse().MouseDown(kRightButton, 250, 150);
-    interaction.RunCommand("mnuImageDrawBalloon");
+    Choose(250, 150, "mnuImageDrawBalloon");
     LeftDrag(150, 100, 250, 160, 1.0);
     EXPECT_EQ(Section("Balloons"),
               "<div id='Balloon_1' style='position:absolute; z-index:1; left:150px; top:100px; "
@@ -181,8 +177,7 @@ TEST_F(DesignMouseTest, TheRightButtonOpensTheMenuOfWhatLiesUnderThePointer) {
 }
 
 TEST_F(DesignMouseTest, ARightPressWhileArmedKeepsTheModeAndAMiddlePressGrabsTheImage) {
-    Mouse().MouseDown(kRightButton, 250, 150);
-    interaction.RunCommand("mnuPalDefineClickableArea");
+    Choose(250, 150, "mnuPalDefineClickableArea");
     Mouse().MouseDown(kRightButton, 250, 150);
     EXPECT_TRUE(Mouse().DrawMode());
     Mouse().MouseDown(kMiddleButton, 250, 150);
@@ -192,8 +187,7 @@ TEST_F(DesignMouseTest, ARightPressWhileArmedKeepsTheModeAndAMiddlePressGrabsThe
 
 // Draw mode armed, a press held, a click pending: none of them reaches the page read next.
 TEST_F(DesignMouseTest, MouseStateEndsWithThePageItWasOn) {
-    Mouse().MouseDown(kRightButton, 250, 150);
-    interaction.RunCommand("mnuPalDefineClickableArea");
+    Choose(250, 150, "mnuPalDefineClickableArea");
     session.OpenDocument(File("index.html"));
     session.SwitchTab(kImageDesignTab);
     const std::string opened = session.DocumentText();
@@ -231,8 +225,7 @@ TEST_F(DesignMouseTest, TheSecondPressOfADoubleClickStartsNothing) {
     doubleClick(450, 100);
     EXPECT_EQ(session.PathAndName(), File("linked.html"));
 
-    Mouse().MouseDown(kRightButton, 250, 150);
-    interaction.RunCommand("mnuPalDefineClickableArea");
+    Choose(250, 150, "mnuPalDefineClickableArea");
     doubleClick(250, 150);
     EXPECT_EQ(session.PathAndName(), File("linked.html"));
     EXPECT_EQ(session.Design().Areas.Count(), 4u);

@@ -36,6 +36,14 @@ class DesignTest : public SessionTest {
         Mouse().MouseUp(kLeftButton, x2, y2);
         Mouse().Click();
     }
+    // Runs the item of the menu a right press at (x, y) opens; whether it ran.
+    bool Choose(float x, float y, const std::string& item) {
+        Mouse().MouseDown(kRightButton, x, y);
+        return interaction.RunCommand(item);
+    }
+    void Key(SurfaceKey key, bool shift = false, bool control = false) {
+        interaction.KeyDown(key, KeyModifiers{shift, control});
+    }
 
     FakeSurface surface;
     FakePictures pictures;

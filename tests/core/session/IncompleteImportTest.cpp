@@ -27,14 +27,6 @@ class IncompleteImport : public DesignTest {
         session.Design().ImportStoppedInSection = "Images";
         session.Design().ImportStoppedAtLine = 12;
     }
-    void Key(SurfaceKey key, bool control = false) {
-        interaction.KeyDown(key, KeyModifiers{false, control});
-    }
-    // Runs the menu item of the menu a right press at (x, y) opens.
-    void Choose(float x, float y, const char* item) {
-        Mouse().MouseDown(kRightButton, x, y);
-        interaction.RunCommand(item);
-    }
 
     FakeTextMeasurer measurer;
     PageControls controls;
@@ -66,7 +58,7 @@ TEST_F(IncompleteImport, EveryDesignChangeSaysWhyOnceAndChangesNothing) {
     Key(SurfaceKey::Tab);  // selecting changes nothing and says nothing
     EXPECT_TRUE(dialogs.messages.empty());
     refused("keyboard move", [&] { Key(SurfaceKey::Right); });
-    refused("keyboard resize", [&] { Key(SurfaceKey::Down, true); });
+    refused("keyboard resize", [&] { Key(SurfaceKey::Down, false, true); });
     refused("Delete", [&] { Key(SurfaceKey::Delete); });
     refused("Remove", [&] { Choose(120, 70, "mnuAreaRemove"); });
     refused("area properties", [&] { Choose(120, 70, "mnuAreaProperties"); });

@@ -8,12 +8,8 @@ namespace {
 // The page of DesignTest, worked with the keyboard after areas are pressed or drawn.
 class SurfaceKeyboardTest : public DesignTest {
   protected:
-    void Key(SurfaceKey key, bool shift = false, bool control = false) {
-        interaction.KeyDown(key, KeyModifiers{shift, control});
-    }
     void DrawArea(float x1, float y1, float x2, float y2) {
-        Mouse().MouseDown(kRightButton, x1, y1);
-        ASSERT_TRUE(interaction.RunCommand("mnuPalDefineClickableArea"));
+        ASSERT_TRUE(Choose(x1, y1, "mnuPalDefineClickableArea"));
         LeftDrag(x1, y1, x2, y2, 1.0);
     }
     ClickableAreaPtr Selected() { return interaction.Selection().Selected(); }
@@ -88,8 +84,7 @@ TEST_F(SurfaceKeyboardTest, AfterAnUndoRebuildsThePageTheOldSelectionIsNotWorked
 }
 
 TEST_F(SurfaceKeyboardTest, ABalloonMovesInTheBalloonsSection) {
-    Mouse().MouseDown(kRightButton, 250, 150);
-    interaction.RunCommand("mnuImageDrawBalloon");
+    Choose(250, 150, "mnuImageDrawBalloon");
     LeftDrag(150, 100, 250, 160, 1.0);
     Key(SurfaceKey::Down, true);
     EXPECT_NE(Section("Balloons").find("left:150px; top:110px"), std::string::npos)

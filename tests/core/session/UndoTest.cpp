@@ -48,8 +48,7 @@ TEST(UndoHistory, KeepsTwoHundredStepsOfARepeatingText) {
 TEST_F(DesignTest, UndoAndRedoOfADrawnAreaRebuildTheDesign) {
     const std::string opened = session.DocumentText();
     const size_t areas = session.Design().Areas.Count();
-    Mouse().MouseDown(kRightButton, 250, 150);
-    interaction.RunCommand("mnuPalDefineClickableArea");
+    Choose(250, 150, "mnuPalDefineClickableArea");
     LeftDrag(200, 100, 260, 130, 1);
     session.RecordEdit();
     const std::string drawn = session.DocumentText();
