@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <regex>
 #include <set>
 #include <sstream>
 
@@ -9,7 +10,6 @@
 #include "insert/ImageInsertion.h"
 #include "session/DesignGate.h"
 #include "session/SurfaceKeyboard.h"
-#include "util/Text.h"
 
 namespace htmlsim::testing {
 
@@ -95,6 +95,10 @@ struct SectionSpan {
     size_t end = 0;        // after the end marker
 };
 
+std::string Body(const std::string& text, const SectionSpan& section) {
+    return text.substr(section.bodyStart, section.bodyEnd - section.bodyStart);
+}
+
 std::vector<SectionSpan> SplitSections(const std::string& text) {
     static const std::string kStart = "<!-- Section: ", kEnd = "<!-- Section End -->";
     std::vector<SectionSpan> sections;
@@ -170,41 +174,49 @@ bool IsPage(const std::string& key) {
 // How a command may change the open document's text when it keeps the same page.
 enum class Changes { Nothing, Section, Design, Anything };
 
+// A command, what it may change, and the tab the user goes to first (none: where they are).
 struct SessionMachine::Command {
     const char* name;
     void (SessionMachine::*run)(uint32_t);
     Changes changes;
+    std::optional<int> tab;
 };
 
 namespace {
 
 using M = SessionMachine;
+constexpr int kDesign = kImageDesignTab, kEditor = kDocumentEditorTab;
 const M::Command kCommands[] = {
-    {"Open", &M::Open, Changes::Nothing},
-    {"New", &M::New, Changes::Nothing},
-    {"Save", &M::Save, Changes::Nothing},
-    {"SaveAs", &M::SaveAs, Changes::Nothing},
-    {"SwitchTab", &M::SwitchTab, Changes::Nothing},
-    {"EditSection", &M::EditSection, Changes::Section},
-    {"AddSection", &M::AddSection, Changes::Section},
-    {"DrawArea", &M::DrawArea, Changes::Design},
-    {"DrawBalloon", &M::DrawBalloon, Changes::Design},
-    {"DragImage", &M::DragImage, Changes::Design},
-    {"RemoveArea", &M::RemoveArea, Changes::Design},
-    {"Keys", &M::Keys, Changes::Design},
-    {"Undo", &M::Undo, Changes::Anything},
-    {"Redo", &M::Redo, Changes::Anything},
-    {"FollowLink", &M::FollowLink, Changes::Nothing},
-    {"Back", &M::Back, Changes::Nothing},
-    {"Forward", &M::Forward, Changes::Nothing},
-    {"Drop", &M::Drop, Changes::Design},
-    {"InsertPicture", &M::InsertPicture, Changes::Design},
-    {"FtpOpen", &M::FtpOpen, Changes::Nothing},
-    {"FtpSave", &M::FtpSave, Changes::Nothing},
-    {"DoubleClick", &M::DoubleClick, Changes::Design},
-    {"ArmThenNavigate", &M::ArmThenNavigate, Changes::Design},
+    {"Open", &M::Open, Changes::Nothing, {}},
+    {"New", &M::New, Changes::Nothing, {}},
+    {"Save", &M::Save, Changes::Nothing, {}},
+    {"SaveAs", &M::SaveAs, Changes::Nothing, {}},
+    {"SwitchTab", &M::SwitchTab, Changes::Nothing, {}},
+    {"EditSection", &M::EditSection, Changes::Section, kEditor},
+    {"AddSection", &M::AddSection, Changes::Section, kEditor},
+    {"DrawArea", &M::DrawArea, Changes::Design, kDesign},
+    {"DrawBalloon", &M::DrawBalloon, Changes::Design, kDesign},
+    {"DragImage", &M::DragImage, Changes::Design, kDesign},
+    {"RemoveArea", &M::RemoveArea, Changes::Design, kDesign},
+    {"Keys", &M::Keys, Changes::Design, kDesign},
+    {"Undo", &M::Undo, Changes::Anything, {}},
+    {"Redo", &M::Redo, Changes::Anything, {}},
+    {"FollowLink", &M::FollowLink, Changes::Nothing, kDesign},
+    {"Back", &M::Back, Changes::Nothing, kDesign},
+    {"Forward", &M::Forward, Changes::Nothing, kDesign},
+    {"Drop", &M::Drop, Changes::Design, kDesign},
+    {"InsertPicture", &M::InsertPicture, Changes::Design, kDesign},
+    {"FtpOpen", &M::FtpOpen, Changes::Nothing, {}},
+    {"FtpSave", &M::FtpSave, Changes::Nothing, {}},
+    {"DoubleClick", &M::DoubleClick, Changes::Design, kDesign},
+    {"ArmThenNavigate", &M::ArmThenNavigate, Changes::Design, kDesign},
 };
 constexpr size_t kCommandCount = std::size(kCommands);
+
+const M::Command& CommandNamed(std::string_view name) {
+    return *std::find_if(std::begin(kCommands), std::end(kCommands),
+                         [name](const M::Command& command) { return command.name == name; });
+}
 
 }  // namespace
 
@@ -348,7 +360,7 @@ std::optional<std::string> SessionMachine::Step(const MachineStep& step) {
     Before before;
     before.remote = mSession.DocumentSource() == kFtpDocument;
     before.path = mSession.PathAndName();
-    before.key = before.remote ? RemoteKey(before.path) : LocalKey(before.path);
+    before.key = DocumentKey();
     before.source = mSession.DocumentSource();
     before.text = mSession.TextWithPendingEdit();
     before.historyIndex = mSession.HistoryIndex();
@@ -368,7 +380,7 @@ std::optional<std::string> SessionMachine::Step(const MachineStep& step) {
 
     mSession.RecordEdit();
     InjectFailure(step.choice, false);
-    (this->*command.run)(step.choice);
+    Perform(command, step.choice);
     mSession.RecordEdit();
 
     mWorld.dialogs.inputAnswers.clear();
@@ -418,11 +430,7 @@ std::optional<std::string> SessionMachine::CheckStep(const Command& command, con
         const auto sections = SplitSections(text);
         const size_t selected = mSession.SelectedSection();
         if (selected <= sections.size()) {
-            const std::string body = selected == 0
-                                         ? text
-                                         : text.substr(sections[selected - 1].bodyStart,
-                                                       sections[selected - 1].bodyEnd -
-                                                           sections[selected - 1].bodyStart);
+            const std::string body = selected == 0 ? text : Body(text, sections[selected - 1]);
             const std::string shown =
                 EditorView(body, mSession.Codec().Encoding() == TextEncoding::Windows1252);
             if (mWindow.ShownEditorText() != shown) {
@@ -436,8 +444,7 @@ std::optional<std::string> SessionMachine::CheckStep(const Command& command, con
         return broken;
     }
     const bool remote = mSession.DocumentSource() == kFtpDocument;
-    const std::string key =
-        remote ? RemoteKey(mSession.PathAndName()) : LocalKey(mSession.PathAndName());
+    const std::string key = DocumentKey();
     const int cancelled = mWorld.dialogs.cancelledSaves + mWorld.ftpDialogs.cancelledSaves;
     // A Save As names the document only when it wrote the file; an open that fails after that
     // leaves the document under its new name.
@@ -492,6 +499,11 @@ std::optional<std::string> SessionMachine::CheckStep(const Command& command, con
     return std::nullopt;
 }
 
+std::string SessionMachine::DocumentKey() const {
+    return mSession.DocumentSource() == kFtpDocument ? RemoteKey(mSession.PathAndName())
+                                                     : LocalKey(mSession.PathAndName());
+}
+
 std::map<std::string, std::string> SessionMachine::Files() const {
     std::map<std::string, std::string> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(mWorld.Site())) {
@@ -509,8 +521,7 @@ std::optional<std::string> SessionMachine::CheckFiles(const Before& before,
                                                       const std::set<std::string>& changed) {
     auto now = Files();
     const bool remote = mSession.DocumentSource() == kFtpDocument;
-    const std::string afterKey =
-        remote ? RemoteKey(mSession.PathAndName()) : LocalKey(mSession.PathAndName());
+    const std::string afterKey = DocumentKey();
     for (const auto& [key, bytes] : now) {
         const auto old = mFiles.find(key);
         if (old != mFiles.end() && old->second == bytes) {
@@ -589,10 +600,9 @@ void SessionMachine::QueueAnswers(uint32_t choice) {
     dialogs.saveChoiceAnswers.push_back(static_cast<SaveChoice>((choice >> 8) % 3));
     dialogs.yesNoAnswers.push_back((choice >> 10) & 1);
     if ((choice >> 11) % 4 != 0) {
-        dialogs.fileAnswers.push_back(mWorld.Site() + "saved-" +
-                                      std::to_string((choice >> 13) % 3) + ".html");
-        mWorld.ftpDialogs.fileAnswers.push_back(std::string(kRemoteSite) + "saved-" +
-                                                std::to_string((choice >> 13) % 3) + ".html");
+        const std::string name = "saved-" + std::to_string((choice >> 13) % 3) + ".html";
+        dialogs.fileAnswers.push_back(mWorld.Site() + name);
+        mWorld.ftpDialogs.fileAnswers.push_back(kRemoteSite + name);
     }
 }
 
@@ -609,6 +619,13 @@ void SessionMachine::EnsureTab(int tab) {
     if (mWindow.ShownTab() != tab) {
         mWindow.ClickTab(tab);
     }
+}
+
+void SessionMachine::Perform(const Command& command, uint32_t choice) {
+    if (command.tab) {
+        EnsureTab(*command.tab);
+    }
+    (this->*command.run)(choice);
 }
 
 void SessionMachine::Open(uint32_t choice) {
@@ -645,7 +662,6 @@ void SessionMachine::SwitchTab(uint32_t choice) {
 
 // Chooses a section and types a line into it, or deletes one of its lines.
 void SessionMachine::EditSection(uint32_t choice) {
-    EnsureTab(kDocumentEditorTab);
     const size_t count = mSession.Sections().Count();
     if (count > 0) {
         mWindow.ChooseSection(choice % count);
@@ -666,7 +682,6 @@ void SessionMachine::EditSection(uint32_t choice) {
 }
 
 void SessionMachine::AddSection(uint32_t choice) {
-    EnsureTab(kDocumentEditorTab);
     const std::string name = "Added" + std::to_string(choice % 3);
     if (choice % 5 != 0) {
         mWorld.dialogs.inputAnswers.push_back(name);
@@ -706,7 +721,6 @@ void SessionMachine::PressOnImage(int button, uint32_t choice) {
 
 // Chooses the image menu's item on image 1, where it is offered.
 bool SessionMachine::Arm(const char* menuItem, uint32_t choice) {
-    EnsureTab(kImageDesignTab);
     PressOnImage(kRightButton, choice);
     if (!mWindow.MenuOffers(menuItem)) {
         return false;
@@ -745,7 +759,6 @@ void SessionMachine::DrawBalloon(uint32_t choice) {
 
 // A drag of image 1; a quick one is a click, which may follow an area's link.
 void SessionMachine::DragImage(uint32_t choice) {
-    EnsureTab(kImageDesignTab);
     QueueAnswers(choice);
     const bool click = (choice >> 28) % 4 == 0;
     LeftDrag(kImageLeft + static_cast<float>(choice % 200),
@@ -757,7 +770,6 @@ void SessionMachine::DragImage(uint32_t choice) {
 // A double click on image 1, now and then with a drawing armed: its second press starts
 // nothing, so it follows at most the one link its first click reaches, and none while drawing.
 void SessionMachine::DoubleClick(uint32_t choice) {
-    EnsureTab(kImageDesignTab);
     QueueAnswers(choice);
     const bool drawing = ((choice >> 29) & 1) != 0 && Arm("mnuPalDefineClickableArea", choice >> 1);
     const auto [x, y] = PointOnImage(choice);
@@ -782,10 +794,8 @@ void SessionMachine::ArmThenNavigate(uint32_t choice) {
         return;
     }
     const auto loads = mWindow.Loads();
-    static void (SessionMachine::*const kNavigations[])(uint32_t) = {
-        &SessionMachine::Back, &SessionMachine::Forward, &SessionMachine::Open,
-        &SessionMachine::Drop};
-    (this->*kNavigations[(choice >> 2) % std::size(kNavigations)])(choice);
+    static const std::string_view kNavigations[] = {"Back", "Forward", "Open", "Drop"};
+    Perform(CommandNamed(kNavigations[(choice >> 2) % std::size(kNavigations)]), choice);
     if (!loads || mWindow.Loads() == loads) {
         return;  // the same page: the drawing is still armed
     }
@@ -804,7 +814,6 @@ void SessionMachine::ArmThenNavigate(uint32_t choice) {
 }
 
 void SessionMachine::RemoveArea(uint32_t choice) {
-    EnsureTab(kImageDesignTab);
     PressOnImage(kRightButton, choice);
     if (mWindow.MenuOffers("mnuAreaRemove")) {
         mWindow.Interaction().RunCommand("mnuAreaRemove");
@@ -815,7 +824,6 @@ void SessionMachine::Keys(uint32_t choice) {
     static const SurfaceKey kKeys[] = {SurfaceKey::Tab,    SurfaceKey::BackTab, SurfaceKey::Left,
                                        SurfaceKey::Right,  SurfaceKey::Up,      SurfaceKey::Down,
                                        SurfaceKey::Delete, SurfaceKey::Escape};
-    EnsureTab(kImageDesignTab);
     KeyModifiers modifiers;
     modifiers.shift = (choice >> 4) & 1;
     modifiers.control = (choice >> 5) & 1;
@@ -831,7 +839,6 @@ void SessionMachine::Redo(uint32_t) {
 }
 
 void SessionMachine::FollowLink(uint32_t choice) {
-    EnsureTab(kImageDesignTab);
     static const char* const kLinks[] = {"new page.html", "", "javascript:history.back()"};
     QueueAnswers(choice);
     const size_t pick = choice % (kPageCount + std::size(kLinks));
@@ -840,19 +847,16 @@ void SessionMachine::FollowLink(uint32_t choice) {
 }
 
 void SessionMachine::Back(uint32_t) {
-    EnsureTab(kImageDesignTab);
     mWindow.Interaction().GetNavigation().Back();
 }
 
 void SessionMachine::Forward(uint32_t choice) {
-    EnsureTab(kImageDesignTab);
     QueueAnswers(choice);
     mWindow.Interaction().GetNavigation().Forward();
 }
 
 // Pictures, a page, or both, dropped on the surface.
 void SessionMachine::Drop(uint32_t choice) {
-    EnsureTab(kImageDesignTab);
     QueueAnswers(choice);
     const std::string picture = mWorld.folder.File("new picture.png");
     const std::string page = mWorld.Site() + kPages[(choice >> 4) % kPageCount];
@@ -876,19 +880,12 @@ void SessionMachine::Drop(uint32_t choice) {
 namespace {
 
 // How many pictures (images and canvases) the page's Images section holds.
-size_t PicturesWritten(const std::string& text) {
+std::ptrdiff_t PicturesWritten(const std::string& text) {
+    static const std::regex kPicture("<(img|canvas)", std::regex::icase);
     for (const auto& section : SplitSections(text)) {
         if (section.name == "Images") {
-            const std::string body =
-                ToLowerAscii(text.substr(section.bodyStart, section.bodyEnd - section.bodyStart));
-            size_t pictures = 0;
-            for (const std::string tag : {"<img", "<canvas"}) {
-                for (size_t at = body.find(tag); at != std::string::npos;
-                     at = body.find(tag, at + 1)) {
-                    ++pictures;
-                }
-            }
-            return pictures;
+            const std::string body = Body(text, section);
+            return std::distance(std::sregex_iterator(body.begin(), body.end(), kPicture), {});
         }
     }
     return 0;
@@ -899,12 +896,11 @@ size_t PicturesWritten(const std::string& text) {
 // A picture chosen as the menu command does (which asks first whether the design may change);
 // one the design took in is written into the page's Images section.
 void SessionMachine::InsertPicture(uint32_t choice) {
-    EnsureTab(kImageDesignTab);
     if (choice % 4 != 0) {
         mWorld.dialogs.fileAnswers.push_back(mWorld.folder.File("new picture.png"));
     }
     const int images = mSession.Design().ImageCount();
-    const size_t written = PicturesWritten(mSession.DocumentText());
+    const auto written = PicturesWritten(mSession.DocumentText());
     GatedCommand(mSession, [this] { InsertImageFromFile(mSession); })();
     if (mSession.Design().ImageCount() > images &&
         PicturesWritten(mSession.DocumentText()) <= written) {

@@ -150,6 +150,8 @@ class SessionMachine {
     std::optional<std::string> UndoToOpened();
     // Whether the file of key is a name Save As was given during the step.
     bool GivenToSaveAs(const std::string& key, const Before& before) const;
+    // The key of the open document's file among Files().
+    std::string DocumentKey() const;
     std::map<std::string, std::string> Files() const;
     void QueueAnswers(uint32_t choice);
     void InjectFailure(uint32_t choice, bool remoteCommand);
@@ -159,6 +161,8 @@ class SessionMachine {
     void LeftDrag(float x, float y, float dx, float dy, double seconds);
     void DrawOnImage(const char* menuItem, uint32_t choice);
     void EnsureTab(int tab);
+    // Runs the command on its tab.
+    void Perform(const Command& command, uint32_t choice);
 
     MachineWorld& mWorld;
     MachineWindow& mWindow;
