@@ -6,7 +6,6 @@
 #include <set>
 #include <sstream>
 
-#include "PageDocument.h"
 #include "insert/ImageInsertion.h"
 #include "session/DesignGate.h"
 #include "session/SurfaceKeyboard.h"
@@ -33,38 +32,11 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
     return text;
 }
 
-// A page of the given encoding and line break: an image map whose two areas link to two other
-// pages, and a section of text with letters beyond ASCII.
+// The page of the given encoding and line break (its name says which): an image map whose two
+// areas link to two other pages, and a section of text with letters beyond ASCII.
 std::string PageBytes(int page) {
-    const auto area = [](const std::string& coords, int target) {
-        return "<AREA SHAPE='rect' COORDS='" + coords + "' Title='' HREF='" +
-               kPages[target % kPageCount] + "'/> \r\n";
-    };
-    std::string bytes = PageDocument(
-        {{"CanvasScript_Top", ""},
-         {"Images",
-          "<IMG SRC='shot.png' Name='Map1' BORDER='0' Width='200' Height='150' "
-          "STYLE='position:absolute; left:100px; top:50px' UseMap='#Map1'/>\r\n"
-          "<map name='Map1'>\r\n" +
-              area("10,10,60,40", page + 1) + area("100,80,150,120", page + 2) + "</map>\r\n"},
-         {"Labels", ""},
-         {"Anchors", ""},
-         {"Inputs", ""},
-         {"Balloons", ""},
-         {"CanvasScript_Bottom", ""},
-         {"Notes",
-          "<P>Caf\xC3\xA9, Gr\xC3\xB6\xC3\x9F"
-          "e\xC2\xA0"
-          "1</P>\r\n"}});
-    if (page >= 2) {
-        for (const auto& [utf8, windows1252] : {std::pair{"\xC3\xA9", "\xE9"},
-                                                {"\xC3\xB6", "\xF6"},
-                                                {"\xC3\x9F", "\xDF"},
-                                                {"\xC2\xA0", "\xA0"}}) {
-            bytes = Replaced(bytes, utf8, windows1252);
-        }
-    }
-    return page % 2 == 1 ? Replaced(bytes, "\r\n", "\n") : bytes;
+    return ReadFileBytes(std::string(HTMLSIM_TEST_SUPPORT_DIR) + "/../data/session-pages/" +
+                         kPages[page]);
 }
 
 // What the session writes for a text: blanks and line breaks at the ends go, then the file ends
