@@ -30,17 +30,6 @@ std::string Area(const std::string& coords, const std::string& title, const std:
            (href.empty() ? "" : " HREF='" + href + "'") + "/> \r\n";
 }
 
-std::string Canvas(const std::string& picture) {
-    return "<canvas id='Canvas_1' SRC='" + picture +
-           "' width='400' Height='300' style='position:absolute; left:0px; top:0px'></canvas>\r\n";
-}
-
-std::string PlainImage(const std::string& picture) {
-    return "<IMG SRC='" + picture +
-           "' Name='Plain' BORDER='0' Width='400' Height='300' STYLE='position:absolute; "
-           "left:0px; top:0px'/>\r\n";
-}
-
 void WritePage(const std::filesystem::path& folder, const std::string& name,
                const std::string& images, const std::string& canvasTop = "",
                const std::string& anchors = "") {
@@ -56,26 +45,14 @@ void WritePage(const std::filesystem::path& folder, const std::string& name,
 }  // namespace
 
 void WriteFlawedSimulation(const std::filesystem::path& folder) {
-    WritePage(folder, "start",
-              MapImage("start.png", Area("10,10,50,50", "Next", "next.html") +
-                                        Area("60,10,90,50", "Gone", "missing.html") +
-                                        Area("100,10,140,50", "Nothing", "") +
-                                        Area("150,10,190,50", "", "next.html") +
-                                        Area("380,10,450,50", "Wide", "next.html#top") +
-                                        Area("200,10,240,50", "Dead", "./dead.html") +
-                                        Area("250,10,290,50", "Web", "http://example.com/")),
-              "", "<a href='next.html' style='position:absolute; left:20px; top:320px'>On</a>\r\n");
-    WritePage(folder, "next", Canvas("next.png"),
-              "var Areas = new Array();\r\nAreas.push('10,10,50,50,start.html,right');\r\n");
-    WritePage(folder, "dead", PlainImage("dead.png"));
-    WritePage(folder, "orphan", MapImage("orphan.png", Area("10,10,50,50", "Start", "start.html")));
-}
-
-void WriteCleanSimulation(const std::filesystem::path& folder) {
-    WritePage(folder, "start", MapImage("start.png", Area("10,10,50,50", "Next", "next.html")));
-    WritePage(folder, "next",
-              MapImage("next.png", Area("10,10,50,50", "Start", "start.html") +
-                                       Area("60,10,90,50", "Back", "JavaScript:History.Back()")));
+    const std::filesystem::path flawed = std::filesystem::path(HTMLSIM_TEST_SUPPORT_DIR) /
+                                         "../corpus/check/one-problem-of-each-kind";
+    for (const char* page : {"start", "next", "dead", "orphan"}) {
+        for (const char* extension : {".html", ".png"}) {
+            std::filesystem::copy_file(flawed / (page + std::string(extension)),
+                                       folder / (page + std::string(extension)));
+        }
+    }
 }
 
 void WriteGeneratedSimulation(const std::filesystem::path& folder, int pages) {
