@@ -1,20 +1,8 @@
 #include "FakeDialogs.h"
 
+#include "AnswerQueue.h"
+
 namespace htmlsim::testing {
-
-namespace {
-
-template <typename T>
-T TakeFront(std::deque<T>& queue, T whenEmpty) {
-    if (queue.empty()) {
-        return whenEmpty;
-    }
-    T answer = std::move(queue.front());
-    queue.pop_front();
-    return answer;
-}
-
-}  // namespace
 
 void FakeDialogs::ShowCollectedMessages(const std::vector<CollectedMessage>& list) {
     collected.push_back(list);

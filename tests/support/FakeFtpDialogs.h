@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "AnswerQueue.h"
 #include "remote/FtpDialogs.h"
 
 namespace htmlsim::testing {
@@ -26,13 +27,26 @@ class FakeFtpDialogs : public FtpDialogs {
     std::vector<std::string> passphraseKeys;
 
     std::optional<FtpConnectionDetails> AskConnection(
-        const FtpConnectionDetails& proposed) override;
-    std::string ChooseRemoteFolder(RemoteFolderLister& lister,
-                                   const std::string& startFolder) override;
-    std::string ChooseRemoteFile(RemoteFolderLister& lister,
-                                 const RemoteFileRequest& request) override;
-    bool ConfirmNewHost(const HostIdentity& identity) override;
-    std::optional<std::string> AskPassphrase(const std::string& keyFile) override;
+        const FtpConnectionDetails& proposed) override {
+        proposedConnections.push_back(proposed);
+        return TakeFront(connectionAnswers);
+    }
+    std::string ChooseRemoteFolder(RemoteFolderLister&, const std::string& startFolder) override {
+        folderStarts.push_back(startFolder);
+        return TakeFront(folderAnswers);
+    }
+    std::string ChooseRemoteFile(RemoteFolderLister&, const RemoteFileRequest& request) override {
+        fileRequests.push_back(request);
+        return TakeFront(fileAnswers);
+    }
+    bool ConfirmNewHost(const HostIdentity& identity) override {
+        hostsShown.push_back(identity);
+        return TakeFront(trustAnswers);
+    }
+    std::optional<std::string> AskPassphrase(const std::string& keyFile) override {
+        passphraseKeys.push_back(keyFile);
+        return TakeFront(passphraseAnswers);
+    }
 };
 
 }  // namespace htmlsim::testing
