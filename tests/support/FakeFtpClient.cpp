@@ -109,18 +109,6 @@ bool FakeFtpClient::Store(const std::string& name, const std::string& bytes) {
     return true;
 }
 
-std::optional<std::string> FakeFtpClient::ReadRemoteText(const std::string& name) {
-    return Fetch(name);
-}
-
-bool FakeFtpClient::WriteRemoteText(const std::string& name, const std::string& text) {
-    return Store(name, text);
-}
-
-std::optional<std::string> FakeFtpClient::DownloadBytes(const std::string& path) {
-    return Fetch(path);
-}
-
 bool FakeFtpClient::Download(const std::string& localPath, const std::string& remotePath) {
     const auto bytes = Fetch(remotePath);
     if (bytes) {

@@ -38,9 +38,15 @@ class FakeFtpClient : public FtpClient {
     bool IsConnected() const override { return mConnected && serverUp; }
     std::optional<std::vector<RemoteEntry>> ListRemoteFolder(const std::string& folder) override;
     bool RemoteFileExists(const std::string& name) override;
-    std::optional<std::string> ReadRemoteText(const std::string& name) override;
-    bool WriteRemoteText(const std::string& name, const std::string& text) override;
-    std::optional<std::string> DownloadBytes(const std::string& path) override;
+    std::optional<std::string> ReadRemoteText(const std::string& name) override {
+        return Fetch(name);
+    }
+    bool WriteRemoteText(const std::string& name, const std::string& text) override {
+        return Store(name, text);
+    }
+    std::optional<std::string> DownloadBytes(const std::string& path) override {
+        return Fetch(path);
+    }
     bool Download(const std::string& localPath, const std::string& remotePath) override;
     bool Upload(const std::string& remotePath, const std::string& localPath) override;
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "services/Pictures.h"
+#include "util/RuntimeError.h"
 
 namespace htmlsim::testing {
 
@@ -24,17 +25,34 @@ class FakePictures : public Pictures {
     };
 
     // Makes `path` load as a picture of this size.
-    void Add(const std::string& path, int width, int height);
+    void Add(const std::string& path, int width, int height) {
+        mPictures[path] = std::make_shared<FakePicture>(width, height);
+    }
     // Makes these bytes decode as a picture of this size.
-    void AddBytes(const std::string& bytes, int width, int height);
+    void AddBytes(const std::string& bytes, int width, int height) {
+        mPicturesByBytes[bytes] = std::make_shared<FakePicture>(width, height);
+    }
 
     std::vector<std::string> loadedPaths;  // every path asked for, in order
 
-    PicturePtr LoadFile(const std::string& path) override;
-    PicturePtr LoadBytes(const std::string& bytes) override;
-    void SaveJpeg(const Picture& picture, const std::string& path, int quality) override;
+    PicturePtr LoadFile(const std::string& path) override {
+        loadedPaths.push_back(path);
+        return Found(mPictures, path);
+    }
+    PicturePtr LoadBytes(const std::string& bytes) override {
+        return Found(mPicturesByBytes, bytes);
+    }
+    void SaveJpeg(const Picture&, const std::string& path, int) override {
+        throw RuntimeError("FakePictures cannot save '" + path + "'");
+    }
 
   private:
+    static PicturePtr Found(const std::map<std::string, PicturePtr>& pictures,
+                            const std::string& key) {
+        const auto found = pictures.find(key);
+        return found == pictures.end() ? nullptr : found->second;
+    }
+
     std::map<std::string, PicturePtr> mPictures;
     std::map<std::string, PicturePtr> mPicturesByBytes;
 };

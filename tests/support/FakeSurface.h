@@ -30,16 +30,35 @@ class FakeSurface : public Surface {
     int highlighted = -1;
 
     void PaintPicture(const Picture* picture, int left, int top, int width, int height,
-                      RasterOp op) override;
-    void ClearPicture() override;
-    void ShowOutline(int index, int left, int top, int width, int height) override;
-    void HideOutline(int index) override;
-    void UnloadOutline(int index) override;
+                      RasterOp op) override {
+        paints.push_back({picture, left, top, width, height, op});
+    }
+    void ClearPicture() override {
+        paints.clear();
+        ++clearCount;
+    }
+    void ShowOutline(int index, int left, int top, int width, int height) override {
+        outlines[index] = {true, left, top, width, height};
+        shapes.erase(index);
+    }
+    void HideOutline(int index) override { outlines[index].visible = false; }
+    void UnloadOutline(int index) override {
+        outlines.erase(index);
+        shapes.erase(index);
+    }
     void ShapeOutline(int index, const AreaOutline& shape) override { shapes[index] = shape; }
     void HighlightOutline(int index) override { highlighted = index; }
 
     // The numbers of the visible outlines, ascending.
-    std::vector<int> VisibleOutlines() const;
+    std::vector<int> VisibleOutlines() const {
+        std::vector<int> visible;
+        for (const auto& [index, outline] : outlines) {
+            if (outline.visible) {
+                visible.push_back(index);
+            }
+        }
+        return visible;
+    }
 };
 
 }  // namespace htmlsim::testing

@@ -13,9 +13,10 @@ namespace htmlsim::testing {
 // all; orphan.html is linked by no page. One problem of each kind.
 void WriteFlawedSimulation(const std::filesystem::path& folder);
 
-// Generated (pictures of 1 x 1, the pages give their sizes): page0.html to page<pages - 1>.html, each with its picture page<k>.png and five
-// areas (on to the next two pages, back, to the first page and to page k / 2) and an anchor to
-// the next page; the last page leads to itself. Every page is reached, none has a problem.
+// Generated (pictures of 1 x 1, the pages give their sizes): page0.html to page<pages - 1>.html,
+// each with its picture page<k>.png and five areas (on to the next two pages, back, to the first
+// page and to page k / 2) and an anchor to the next page; the last page leads to itself. Every page
+// is reached, none has a problem.
 void WriteGeneratedSimulation(const std::filesystem::path& folder, int pages);
 
 }  // namespace htmlsim::testing

@@ -21,6 +21,14 @@ class ScopedHome {
 };
 
 // Whether any file below the folder holds the text.
-bool AnyFileHolds(const std::filesystem::path& folder, const std::string& text);
+inline bool AnyFileHolds(const std::filesystem::path& folder, const std::string& text) {
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file() &&
+            ReadFileBytes(entry.path()).find(text) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
 
 }  // namespace htmlsim::testing

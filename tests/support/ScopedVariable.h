@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -9,12 +10,21 @@ namespace htmlsim::testing {
 // back what was there before.
 class ScopedVariable {
   public:
-    ScopedVariable(const char* name, const char* value);
-    ~ScopedVariable();
+    ScopedVariable(const char* name, const char* value) : mName(name) {
+        if (const char* old = std::getenv(name)) {
+            mOld = old;
+        }
+        Put(name, value);
+    }
+    ~ScopedVariable() { Put(mName, mOld ? mOld->c_str() : nullptr); }
     ScopedVariable(const ScopedVariable&) = delete;
     ScopedVariable& operator=(const ScopedVariable&) = delete;
 
   private:
+    static void Put(const char* name, const char* value) {
+        value ? setenv(name, value, 1) : unsetenv(name);
+    }
+
     const char* mName;
     std::optional<std::string> mOld;
 };
