@@ -58,10 +58,6 @@ class HeadlessMachineWindow : public MachineWindow {
     DesignInteraction mInteraction;
 };
 
-}  // namespace htmlsim::testing
-
-namespace htmlsim::testing {
-
 struct MachineOutcome {
     std::optional<std::string> broken;
     SessionMachine::Counts counts;

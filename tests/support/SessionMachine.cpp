@@ -281,7 +281,6 @@ void MachineWorld::AddPictures(FakePictures& pictures, const std::string& tempor
 
 struct SessionMachine::Before {
     std::string key;
-    bool remote = false;
     std::string path;
     int source = 0;
     std::string text;  // with the Document Editor's pending typing
@@ -330,7 +329,6 @@ std::optional<std::string> SessionMachine::Step(const MachineStep& step) {
         return std::nullopt;
     }
     Before before;
-    before.remote = mSession.DocumentSource() == kFtpDocument;
     before.path = mSession.PathAndName();
     before.key = DocumentKey();
     before.source = mSession.DocumentSource();
