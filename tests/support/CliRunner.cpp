@@ -28,14 +28,19 @@ std::filesystem::path CliProgram() {
 }  // namespace
 
 CliResult RunCli(const std::vector<std::string>& args, const std::string& workingFolder) {
-    TempFolder capture;
     std::string command =
         "cd " + ShellQuoted(workingFolder) + " && " + ShellQuoted(CliProgram().string());
     for (const auto& arg : args) {
         command += " " + ShellQuoted(arg);
     }
-    command += " >" + ShellQuoted(capture.File("out")) + " 2>" + ShellQuoted(capture.File("err"));
-    const int status = std::system(command.c_str());
+    return RunShell(command);
+}
+
+CliResult RunShell(const std::string& command) {
+    TempFolder capture;
+    const int status = std::system((command + " >" + ShellQuoted(capture.File("out")) + " 2>" +
+                                    ShellQuoted(capture.File("err")))
+                                       .c_str());
     CliResult result;
     result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     result.out = ReadFileBytes(capture.File("out"));

@@ -49,18 +49,6 @@ struct Client {
     std::vector<std::string> errors;
 };
 
-std::string OutputOf(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-            output.append(buffer, n);
-        }
-        pclose(pipe);
-    }
-    return output;
-}
-
 // The line OpenSSH would write for the server: its name, key type and key, from the .pub file.
 std::string ExpectedKnownHostsLine(const SftpServerFixture& server) {
     const std::string publicKey = server.HostPublicKey();
@@ -96,8 +84,8 @@ TEST_F(SftpTrust, ANewHostIsAppendedOnceAndAChangedKeyIsRefused) {
     // As OpenSSH shows it.
     TempFolder scratch;
     WriteFileBytes(scratch.File("host.pub"), server.HostPublicKey());
-    EXPECT_NE(OutputOf("ssh-keygen -l -E sha256 -f '" + scratch.File("host.pub") + "'")
-                  .find(" " + shown.fingerprint + " "),
+    EXPECT_NE(RunShell("ssh-keygen -l -E sha256 -f '" + scratch.File("host.pub") + "'")
+                  .out.find(" " + shown.fingerprint + " "),
               std::string::npos)
         << shown.fingerprint;
     EXPECT_EQ(ReadFileBytes(home.KnownHosts()), before);
@@ -108,8 +96,9 @@ TEST_F(SftpTrust, ANewHostIsAppendedOnceAndAChangedKeyIsRefused) {
     accepting.dialogs.trustAnswers.push_back(true);
     ASSERT_TRUE(accepting.ConnectAs(server.Writer())) << ::testing::PrintToString(accepting.errors);
     EXPECT_EQ(ReadFileBytes(home.KnownHosts()), before + ExpectedKnownHostsLine(server));
-    EXPECT_NE(OutputOf("ssh-keygen -F '[127.0.0.1]:" + std::to_string(server.Port()) + "' -f '" +
-                       home.KnownHosts().string() + "'"),
+    EXPECT_NE(RunShell("ssh-keygen -F '[127.0.0.1]:" + std::to_string(server.Port()) + "' -f '" +
+                       home.KnownHosts().string() + "'")
+                  .out,
               "");
 
     ASSERT_EQ(
@@ -161,7 +150,7 @@ TEST_F(SftpTrust, KeysFromTheAgentAndFromAFileWithAPassphrase) {
     server.Start();
 
     const std::string socket = keys.File("agent.sock");
-    const std::string agent = OutputOf("ssh-agent -a '" + socket + "' -s");
+    const std::string agent = RunShell("ssh-agent -a '" + socket + "' -s").out;
     const size_t pidAt = agent.find("SSH_AGENT_PID=");
     ASSERT_NE(pidAt, std::string::npos) << agent;
     const std::string agentPid = agent.substr(pidAt + 14, agent.find(';', pidAt) - pidAt - 14);
