@@ -22,23 +22,21 @@ class FakeDesignForms : public DesignForms {
     bool closedWithOK = true;  // false: each dialog is left with Cancel
 
     bool ShowAreaProperties(AreaPropertiesModel& model) override {
-        ++areaDialogs;
-        if (onArea) {
-            onArea(model);
-        }
-        return closedWithOK;
+        return Play(areaDialogs, onArea, model);
     }
     bool ShowBalloonProperties(BalloonPropertiesModel& model) override {
-        ++balloonDialogs;
-        if (onBalloon) {
-            onBalloon(model);
-        }
-        return closedWithOK;
+        return Play(balloonDialogs, onBalloon, model);
     }
     bool ShowImageProperties(ImagePropertiesModel& model) override {
-        ++imageDialogs;
-        if (onImage) {
-            onImage(model);
+        return Play(imageDialogs, onImage, model);
+    }
+
+  private:
+    template <typename Model>
+    bool Play(int& shown, const std::function<void(Model&)>& script, Model& model) {
+        ++shown;
+        if (script) {
+            script(model);
         }
         return closedWithOK;
     }

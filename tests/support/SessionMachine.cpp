@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <ranges>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -194,11 +195,8 @@ const M::Command& CommandNamed(std::string_view name) {
 
 const std::vector<std::string>& MachineCommandNames() {
     static const std::vector<std::string> names = [] {
-        std::vector<std::string> all;
-        for (const auto& command : kCommands) {
-            all.push_back(command.name);
-        }
-        return all;
+        const auto all = kCommands | std::views::transform(&M::Command::name);
+        return std::vector<std::string>(all.begin(), all.end());
     }();
     return names;
 }

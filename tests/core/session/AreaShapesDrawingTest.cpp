@@ -8,12 +8,6 @@ namespace {
 // Circles and polygons drawn on the image map of DesignTest (at 100,50, 200 x 150).
 class AreaShapesDrawing : public DesignTest {
   protected:
-    // A press and release at one point, as a click on the surface gives them.
-    void ClickAt(float x, float y) {
-        Mouse().MouseDown(kLeftButton, x, y);
-        Mouse().MouseUp(kLeftButton, x, y);
-        Mouse().Click();
-    }
     const ClickableArea& Current() { return *session.Design().CurrentClickableArea; }
     static std::vector<ShapePoint> Points(std::initializer_list<ShapePoint> points) {
         return points;

@@ -212,9 +212,7 @@ TEST_F(DesignMouseTest, MouseStateEndsWithThePageItWasOn) {
 // The platform reports a double click as a press, a release, a double click and a release.
 TEST_F(DesignMouseTest, TheSecondPressOfADoubleClickStartsNothing) {
     const auto doubleClick = [this](float x, float y) {
-        Mouse().MouseDown(kLeftButton, x, y);
-        Mouse().MouseUp(kLeftButton, x, y);
-        Mouse().Click();
+        ClickAt(x, y);
         Mouse().DoubleClick(kLeftButton, x, y);
         Mouse().MouseUp(kLeftButton, x, y);
         Mouse().Click();

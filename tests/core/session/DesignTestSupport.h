@@ -36,6 +36,12 @@ class DesignTest : public SessionTest {
         Mouse().MouseUp(kLeftButton, x2, y2);
         Mouse().Click();
     }
+    // A press and release at one point, as a click on the surface gives them.
+    void ClickAt(float x, float y) {
+        Mouse().MouseDown(kLeftButton, x, y);
+        Mouse().MouseUp(kLeftButton, x, y);
+        Mouse().Click();
+    }
     // Runs the item of the menu a right press at (x, y) opens; whether it ran.
     bool Choose(float x, float y, const std::string& item) {
         Mouse().MouseDown(kRightButton, x, y);

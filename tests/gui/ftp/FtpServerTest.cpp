@@ -455,10 +455,6 @@ TEST_F(PicturesOnFtpServer, ALocalPictureIsUploadedAndARemoteOneDownloadedOnce) 
     EXPECT_EQ(session.Design().ImageCount(), 3);
 }
 
-std::string ProtocolLabel(const ::testing::TestParamInfo<RemoteProtocol>& info) {
-    return SchemeOf(info.param);
-}
-
 class SessionOnServer : public SessionOn, public ::testing::WithParamInterface<RemoteProtocol> {
   protected:
     SessionOnServer() : SessionOn(GetParam()) {}
@@ -535,7 +531,7 @@ TEST_P(SessionOnServer, ARefusedPasswordAndACutUploadLoseNothing) {
 INSTANTIATE_TEST_SUITE_P(Protocols, SessionOnServer,
                          ::testing::Values(RemoteProtocol::Sftp, RemoteProtocol::FtpExplicitTls,
                                            RemoteProtocol::FtpImplicitTls, RemoteProtocol::Ftp),
-                         ProtocolLabel);
+                         [](const auto& info) { return SchemeOf(info.param); });
 
 TEST(CurlFtpClientListing, AServerWithoutMachineListingsIsListedTheOlderWay) {
     FtpServerOptions options;
