@@ -117,8 +117,4 @@ bool FakeFtpClient::Download(const std::string& localPath, const std::string& re
     return bytes.has_value();
 }
 
-bool FakeFtpClient::Upload(const std::string& remotePath, const std::string& localPath) {
-    return Store(remotePath, ReadFileBytes(localPath));
-}
-
 }  // namespace htmlsim::testing

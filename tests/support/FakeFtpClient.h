@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "TempFolder.h"
 #include "remote/FtpClient.h"
 
 namespace htmlsim::testing {
@@ -48,7 +49,9 @@ class FakeFtpClient : public FtpClient {
         return Fetch(path);
     }
     bool Download(const std::string& localPath, const std::string& remotePath) override;
-    bool Upload(const std::string& remotePath, const std::string& localPath) override;
+    bool Upload(const std::string& remotePath, const std::string& localPath) override {
+        return Store(remotePath, ReadFileBytes(localPath));
+    }
 
   protected:
     bool OpenConnection(const FtpConnectionDetails& details) override;

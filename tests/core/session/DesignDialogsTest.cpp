@@ -112,8 +112,7 @@ TEST_F(DesignDialogs, RemovingAnAreaDropsItsOutlineAndItsLine) {
     Choose(120, 320, "mnuAreaRemove");  // element 1
     EXPECT_EQ(surface.outlines.count(1), 0u);
     // The freed elements are reused lowest first.
-    Choose(250, 150, "mnuPalDefineClickableArea");
-    LeftDrag(250, 150, 260, 160, 1.0);
+    DrawArea(250, 150, 260, 160);
     EXPECT_EQ(session.Design().CurrentClickableArea->Index, 0);
 }
 

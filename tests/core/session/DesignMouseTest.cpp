@@ -43,8 +43,7 @@ TEST_F(DesignMouseTest, DrawingAnAreaOnAnImageMapNamesItLinksItAndWritesItsAreaL
 }
 
 TEST_F(DesignMouseTest, AreasDrawnBackwardsOrWithoutMovingKeepTheirPressPoint) {
-    Choose(250, 150, "mnuPalDefineClickableArea");
-    LeftDrag(250, 150, 200, 120, 1.0);
+    DrawArea(250, 150, 200, 120);
     EXPECT_NE(Section("Images").find("COORDS='150,100,155,105'"), std::string::npos);
 
     interaction.RunCommand("mnuPalDefineClickableArea");

@@ -36,6 +36,11 @@ class DesignTest : public SessionTest {
         Mouse().MouseUp(kLeftButton, x2, y2);
         Mouse().Click();
     }
+    // "Draw an Image Map" chosen where the drag that draws the area starts.
+    void DrawArea(float x1, float y1, float x2, float y2) {
+        ASSERT_TRUE(Choose(x1, y1, "mnuPalDefineClickableArea"));
+        LeftDrag(x1, y1, x2, y2, 1.0);
+    }
     // A press and release at one point, as a click on the surface gives them.
     void ClickAt(float x, float y) {
         Mouse().MouseDown(kLeftButton, x, y);

@@ -8,10 +8,6 @@ namespace {
 // The page of DesignTest, worked with the keyboard after areas are pressed or drawn.
 class SurfaceKeyboardTest : public DesignTest {
   protected:
-    void DrawArea(float x1, float y1, float x2, float y2) {
-        ASSERT_TRUE(Choose(x1, y1, "mnuPalDefineClickableArea"));
-        LeftDrag(x1, y1, x2, y2, 1.0);
-    }
     ClickableAreaPtr Selected() { return interaction.Selection().Selected(); }
 };
 
