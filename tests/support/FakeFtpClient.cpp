@@ -1,7 +1,4 @@
 #include "FakeFtpClient.h"
-
-#include "TempFolder.h"
-
 namespace htmlsim::testing {
 
 FtpConnectionDetails FakeFtpClient::Login(const std::string& password) {
@@ -107,14 +104,6 @@ bool FakeFtpClient::Store(const std::string& name, const std::string& bytes) {
     }
     PutFile(RemotePathOf(name), bytes);
     return true;
-}
-
-bool FakeFtpClient::Download(const std::string& localPath, const std::string& remotePath) {
-    const auto bytes = Fetch(remotePath);
-    if (bytes) {
-        WriteFileBytes(localPath, *bytes);
-    }
-    return bytes.has_value();
 }
 
 }  // namespace htmlsim::testing

@@ -48,7 +48,13 @@ class FakeFtpClient : public FtpClient {
     std::optional<std::string> DownloadBytes(const std::string& path) override {
         return Fetch(path);
     }
-    bool Download(const std::string& localPath, const std::string& remotePath) override;
+    bool Download(const std::string& localPath, const std::string& remotePath) override {
+        const auto bytes = Fetch(remotePath);
+        if (bytes) {
+            WriteFileBytes(localPath, *bytes);
+        }
+        return bytes.has_value();
+    }
     bool Upload(const std::string& remotePath, const std::string& localPath) override {
         return Store(remotePath, ReadFileBytes(localPath));
     }

@@ -48,13 +48,8 @@ std::string LineBreakOf(const std::string& text) {
                                                                                           : "\n";
 }
 std::string Trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    std::string rest = text.substr(first);
-    rest.erase(rest.find_last_not_of(" \r\n") + 1);
-    return rest;
+    const size_t first = text.find_first_not_of(' '), last = text.find_last_not_of(" \r\n");
+    return last == std::string::npos ? "" : text.substr(first, last + 1 - first);
 }
 std::string SavedBytes(const std::string& text, bool remote) {
     return remote ? text : Trimmed(text) + LineBreakOf(text);

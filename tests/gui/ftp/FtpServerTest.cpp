@@ -365,8 +365,7 @@ TEST(CurlFtpClientTimeouts, AServerThatNeverAnswersIsGivenUp) {
 
     FakeFtpDialogs dialogs;
     CurlFtpClient client(dialogs, FtpTimeouts{2, 2, 2});
-    FtpConnectionDetails details;
-    details.protocol = RemoteProtocol::Ftp;
+    FtpConnectionDetails details = FakeFtpClient::Login();
     details.host = "127.0.0.1";
     details.port = ntohs(address.sin_port);
     dialogs.connectionAnswers.push_back(details);
