@@ -1,4 +1,5 @@
 #include "FakeFtpClient.h"
+
 namespace htmlsim::testing {
 
 FtpConnectionDetails FakeFtpClient::Login(const std::string& password) {
