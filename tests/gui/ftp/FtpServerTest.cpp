@@ -2,7 +2,6 @@
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
-#include <cstdlib>
 
 #include "../Pictures.h"
 #include "CliRunner.h"
@@ -101,10 +100,7 @@ TEST_F(SftpTrust, ANewHostIsAppendedOnceAndAChangedKeyIsRefused) {
                   .out,
               "");
 
-    ASSERT_EQ(
-        std::system(
-            ("ssh-keygen -q -H -f '" + home.KnownHosts().string() + "' >/dev/null 2>&1").c_str()),
-        0);
+    ASSERT_EQ(RunShell("ssh-keygen -q -H -f '" + home.KnownHosts().string() + "'").exitStatus, 0);
     const std::string hashed = ReadFileBytes(home.KnownHosts());
     ASSERT_EQ(hashed.find("[127.0.0.1]"), std::string::npos);
     Client again;
@@ -156,8 +152,7 @@ TEST_F(SftpTrust, KeysFromTheAgentAndFromAFileWithAPassphrase) {
     const std::string agentPid = agent.substr(pidAt + 14, agent.find(';', pidAt) - pidAt - 14);
     {
         const ScopedVariable agentSocket("SSH_AUTH_SOCK", socket.c_str());
-        EXPECT_EQ(std::system(("ssh-add -q '" + keys.File("agent_key") + "' 2>/dev/null").c_str()),
-                  0);
+        EXPECT_EQ(RunShell("ssh-add -q '" + keys.File("agent_key") + "'").exitStatus, 0);
         auto viaAgent = server.Writer();
         viaAgent.password.clear();
         viaAgent.sshLogin = SshLogin::Agent;
@@ -166,7 +161,7 @@ TEST_F(SftpTrust, KeysFromTheAgentAndFromAFileWithAPassphrase) {
         EXPECT_TRUE(agentClient.ConnectAs(viaAgent))
             << ::testing::PrintToString(agentClient.errors);
         EXPECT_TRUE(agentClient.client.WriteRemoteText("/site/by-agent.html", "agent"));
-        std::system(("kill " + agentPid).c_str());
+        RunShell("kill " + agentPid);
     }
 
     auto viaFile = server.Writer();
