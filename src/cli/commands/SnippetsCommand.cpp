@@ -106,7 +106,10 @@ int RunSnippets(const std::vector<std::string>& args) {
     CodeLibrary library(
         dialogs, folder ? std::filesystem::path(*folder) : ResolveDataFolder(ProgramFolder()));
     library.CreateLibraryTables();
-    library.OpenLibraryQueries();
+    // Tables that could not be made cannot be read either: the first message says why.
+    if (dialogs.MessageCount() == 0) {
+        library.OpenLibraryQueries();
+    }
     if (dialogs.MessageCount() > 0) {
         return kExitFailure;
     }

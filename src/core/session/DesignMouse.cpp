@@ -29,6 +29,23 @@ ShapePoint PointAt(float x, float y) {
     return {RoundToInt16(x), RoundToInt16(y)};
 }
 
+// Areas are written relative to their image map or canvas: they go where it goes, so that each
+// stays over the same part of the picture.
+void MoveAreasWithImage(PageDesign& design, Surface& surface, int16_t imageIndex, float dx,
+                        float dy) {
+    const int imageType = design.Image(imageIndex).ImageType;
+    if (imageType != kImageMap && imageType != kImageCanvas) {
+        return;
+    }
+    for (const ClickableAreaPtr& area : design.Areas) {
+        if (area->ImageID == imageIndex) {
+            area->Left = RoundToInt16(area->Left + dx);
+            area->Top = RoundToInt16(area->Top + dy);
+            PlaceAreaOutline(design, surface, *area);
+        }
+    }
+}
+
 // The click type a canvas area must demand to answer this button; nullptr for none.
 const char* ClickTypeOfButton(int button) {
     if (button == kLeftButton) {
@@ -266,16 +283,7 @@ void DesignMouse::DragImage(float x, float y) {
     image.Left = RoundToInt16(x - mGrabOffsetX);
     image.Top = RoundToInt16(y - mGrabOffsetY);
     DrawImage(design, surface, mDragImageIndex, RasterOp::Copy);
-    // Areas are written relative to their image map or canvas: they go where it goes.
-    if (image.ImageType == kImageMap || image.ImageType == kImageCanvas) {
-        for (const ClickableAreaPtr& area : design.Areas) {
-            if (area->ImageID == mDragImageIndex) {
-                area->Left = RoundToInt16(area->Left + dx);
-                area->Top = RoundToInt16(area->Top + dy);
-                PlaceAreaOutline(design, surface, *area);
-            }
-        }
-    }
+    MoveAreasWithImage(design, surface, mDragImageIndex, dx, dy);
     mView.RepaintSurface();
 }
 
@@ -322,6 +330,8 @@ void DesignMouse::DropImage(float x, float y) {
         return;
     }
     DrawImage(design, surface, mDragImageIndex, RasterOp::White);
+    // Released within the dead zone, the image still lands here: its areas come along.
+    MoveAreasWithImage(design, surface, mDragImageIndex, left - image.Left, top - image.Top);
     image.Left = left;
     image.Top = top;
     for (int i = 1; i <= design.ImageCount(); ++i) {
