@@ -1,5 +1,6 @@
 
 
+#include "DesignBuilder.h"
 #include "FakeTextMeasurer.h"
 #include "ImportFixture.h"
 #include "document/SectionDocument.h"
@@ -270,46 +271,22 @@ class RoundTrip : public ImportFixture {
     // A page with an image of every kind, areas with and without links, canvas areas and
     // balloons, as the editor would build it.
     void BuildDesign() {
-        Add(kImageMap, "a.jpg", 10, 20, 200, 150).MapName = "Map1";
-        ImageProperties& linked = Add(kImageHyperlink, "./b.png", 300, 0, 100, 50);
+        AddImage(design, kImageMap, "a.jpg", {10, 20, 200, 150}).MapName = "Map1";
+        ImageProperties& linked = AddImage(design, kImageHyperlink, "./b.png", {300, 0, 100, 50});
         linked.HREF = "next.htm";
         linked.Title = "Go on";
-        Add(kImagePlain, "/doc/b.png", -4, 7, 10, 5).Border = 1;
-        Add(kImageCanvas, "a.jpg", 0, 400, 400, 300);
-        Add(kImageMap, "b.png", 500, 500, 100, 50).MapName = "Second";
+        AddImage(design, kImagePlain, "/doc/b.png", {-4, 7, 10, 5}).Border = 1;
+        AddImage(design, kImageCanvas, "a.jpg", {0, 400, 400, 300});
+        AddImage(design, kImageMap, "b.png", {500, 500, 100, 50}).MapName = "Second";
 
-        Area(1, 30, 40, 50, 25).LinkAddress = "page2.htm";
-        Area(1, 5, 20, 10, 10).Title = "No link";
-        Area(5, 510, 505, 20, 20).LinkAddress = "javascript:history.back()";
-        ClickableArea& onCanvas = Area(4, 10, 410, 30, 30);
+        AddArea(design, 1, {30, 40, 50, 25}).LinkAddress = "page2.htm";
+        AddArea(design, 1, {5, 20, 10, 10}).Title = "No link";
+        AddArea(design, 5, {510, 505, 20, 20}).LinkAddress = "javascript:history.back()";
+        ClickableArea& onCanvas = AddArea(design, 4, {10, 410, 30, 30});
         onCanvas.LinkAddress = "canvas.htm";
         onCanvas.SetClickType("right");
-        ClickableArea& balloon = Area(1, 60, 80, 100, 40);
-        balloon.AreaType = kAreaBalloon;
-        balloon.EditBalloon().BackgroundColor = "salmon";
-        balloon.EditBalloon().BorderRadius = "5";
-        balloon.EditBalloon().InnerHTML = "Click <b>here</b>";
-    }
-
-    ImageProperties& Add(int32_t type, const std::string& src, int16_t left, int16_t top,
-                         int16_t width, int16_t height) {
-        ImageProperties& image = design.AppendImage();
-        image.ImageType = type;
-        image.SRC = src;
-        image.Name = "Image" + std::to_string(image.Index);
-        image.Left = left;
-        image.Top = top;
-        image.Width = width;
-        image.Height = height;
-        return image;
-    }
-
-    ClickableArea& Area(int16_t imageID, int16_t left, int16_t top, int16_t width, int16_t height) {
-        const ImageProperties& image = design.Image(imageID);
-        const int index = design.Shapes.NextFreeShapeIndex(surface);
-        const std::string prefix = image.ImageType == kImageCanvas ? image.Id : image.MapName;
-        return *design.Areas.Add(prefix + "_Area_" + std::to_string(index), height, width, top,
-                                 left, static_cast<int16_t>(index), AreaKey(index), imageID);
+        ClickableArea& balloon = AddArea(design, 1, {60, 80, 100, 40}, kAreaBalloon);
+        balloon.EditBalloon() = {"salmon", "5", "Click <b>here</b>"};
     }
 
     std::string Written() {
@@ -364,8 +341,8 @@ TEST_F(RoundTrip, ScriptSectionsFollowTheLastCanvasOnly) {
     DocumentUpdateSectionImages(document, design, dialogs);
     EXPECT_EQ(document, DesignDocument("", "kept top"));  // no images: an empty Images body
 
-    Add(kImageCanvas, "a.jpg", 0, 0, 10, 10).Id = "First";
-    Add(kImageCanvas, "b.png", 0, 0, 10, 10);
+    AddImage(design, kImageCanvas, "a.jpg", {0, 0, 10, 10}).Id = "First";
+    AddImage(design, kImageCanvas, "b.png", {0, 0, 10, 10});
     DocumentUpdateSectionImages(document, design, dialogs);
     EXPECT_EQ(GetSectionText(document, "CanvasScript_Top"),
               "var Areas = new Array();\r\nmScale = .7;");

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "DesignBuilder.h"
 #include "FakeDialogs.h"
 #include "FakeSurface.h"
 #include "FakeTextMeasurer.h"
@@ -324,21 +325,13 @@ TEST(CanvasScaling, MapsAroundTheCanvasCornerBothWays) {
 class ScaledPage : public ::testing::Test {
   protected:
     ScaledPage() {
-        AddImage(kImageMap, 0, 0, 300, 200);
-        AddImage(kImageCanvas, 100, 300, 200, 100);
-        AddImage(kImageCanvas, 250, 300, 200, 100);
+        testing::AddImage(design, kImageMap, "", {0, 0, 300, 200});
+        testing::AddImage(design, kImageCanvas, "", {100, 300, 200, 100});
+        testing::AddImage(design, kImageCanvas, "", {250, 300, 200, 100});
         design.Areas.Add("c1", 20, 30, 310, 110, 0, "shapeindex=0", 2);
         design.Areas.Add("c2", 20, 30, 310, 150, 1, "shapeindex=1", 2);
         design.Areas.Add("b", 20, 30, 310, 150, 2, "shapeindex=2", 2)->AreaType = kAreaBalloon;
         design.Areas.Add("m", 20, 30, 10, 10, 3, "shapeindex=3", 1);
-    }
-    void AddImage(int type, int16_t left, int16_t top, int16_t width, int16_t height) {
-        ImageProperties& image = design.AppendImage();
-        image.ImageType = type;
-        image.Left = left;
-        image.Top = top;
-        image.Width = width;
-        image.Height = height;
     }
     PageDesign design;
 };
