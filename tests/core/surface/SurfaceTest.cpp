@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "../controls/MouseGestures.h"
 #include "DesignBuilder.h"
 #include "FakeDialogs.h"
 #include "FakeSurface.h"
@@ -154,23 +155,13 @@ class PageControlsTest : public ::testing::Test {
     void SetUp() override {
         controls.FollowLink = [this](const std::string& href) { followed.push_back(href); };
     }
-
-    void Click(PageControl& control) {
-        control.MouseDown(MouseButton::Left, 0, 1, 1);
-        control.MouseUp(MouseButton::Left, 0, 1, 1);
-    }
-    void Drag(PageControl& control, float dx, float dy) {
-        control.MouseDown(MouseButton::Left, 0, 2, 2);
-        control.MouseMoved(0, 2 + dx, 2 + dy);
-        control.MouseUp(MouseButton::Left, 0, 2 + dx, 2 + dy);
-    }
 };
 
 TEST_F(PageControlsTest, NewControlsStackFiftyPixelsFromTheEdgesAndDragsAreWrittenBack) {
     controls.AddLabel();
     controls.AddLabel();
     controls.AddLabel();
-    Drag(controls.Label1[2], 30, -20);
+    testing::Drag(controls.Label1[2], 2, 2, 32, -18);
     EXPECT_EQ(sections["Labels"],
               "<Label style='position:absolute; left:50px; top:50px'>Label 1</Label>\r\n"
               "<Label style='position:absolute; left:50px; top:66px'>Label 2</Label>\r\n"
@@ -197,12 +188,12 @@ TEST_F(PageControlsTest, ClicksFollowLinksAndLabelsStaySilent) {
     controls.AddAnchor();
     controls.AddLabel();
     controls.AddInput();
-    Click(controls.Anchor1[0]);  // no link: nothing to follow
+    testing::Click(controls.Anchor1[0], 1, 1);  // no link: nothing to follow
     controls.Anchor1[0].SetHREF("Next.htm");
-    Click(controls.Anchor1[0]);
+    testing::Click(controls.Anchor1[0], 1, 1);
     EXPECT_EQ(followed, Texts{"Next.htm"});
 
-    Click(controls.Label1[0]);  // selects it in the editor; nothing is said
+    testing::Click(controls.Label1[0], 1, 1);  // selects it in the editor; nothing is said
     controls.Input1[0].ChildClicked();
     EXPECT_TRUE(dialogs.messages.empty());
 }
