@@ -351,16 +351,5 @@ TEST_F(RoundTrip, ScriptSectionsFollowTheLastCanvasOnly) {
     EXPECT_EQ(bottom.find("First"), std::string::npos);
 }
 
-TEST_F(LosslessWrite, ACanvasReadWithoutAnIdGetsTheOneItsScriptLooksFor) {
-    const std::string canvas =
-        "<canvas SRC='a.jpg' width='400' Height='300' style='position:absolute; left:10px; "
-        "top:20px'";
-    const std::string document = DesignDocument(canvas + "></canvas>\r\n");
-    Import(document);
-    const std::string written = Written(document);
-    EXPECT_NE(written.find(canvas + " id='Canvas_1'></canvas>"), std::string::npos) << written;
-    EXPECT_NE(written.find("getElementById('Canvas_1')"), std::string::npos) << written;
-}
-
 }  // namespace
 }  // namespace htmlsim::testing
