@@ -7,7 +7,6 @@
 #include "FakePictures.h"
 #include "FakeTextMeasurer.h"
 #include "LinkSimulation.h"
-#include "MapImage.h"
 #include "PageDocument.h"
 #include "TempFolder.h"
 #include "linkcheck/FlowGraphDot.h"
@@ -93,7 +92,10 @@ TEST_F(LinkCheckTest, ALinkLoopingThroughASymbolicLinkIsWalkedOnce) {
     std::filesystem::create_directory_symlink(folder.Path(), folder.Path() / "loop");
     WriteWholeFileAtomically(
         folder.File("self.html"),
-        DesignDocument(MapImage("start.png", "M", 0, 0, {{"1,1,5,5", "loop/self.html"}})));
+        DesignDocument("<IMG SRC='start.png' Name='M' Width='400' Height='300' "
+                       "STYLE='position:absolute; left:0px; top:0px' UseMap='#M'/>\r\n"
+                       "<map name='M'>\r\n<AREA SHAPE='rect' COORDS='1,1,5,5' Title='Me' "
+                       "HREF='loop/self.html'/> \r\n</map>\r\n"));
     const LinkReport report = Check("self.html");
     EXPECT_TRUE(report.problems.empty());
     EXPECT_EQ(report.graph.pages.size(), 1u);
@@ -102,7 +104,10 @@ TEST_F(LinkCheckTest, ALinkLoopingThroughASymbolicLinkIsWalkedOnce) {
 TEST_F(LinkCheckTest, FindingsQuoteAWindows1252PageDecoded) {
     WriteWholeFileAtomically(
         folder.File("w.html"),
-        DesignDocument(MapImage("start.png", "M", 0, 0, {{"1,1,5,5", "caf\xE9.html"}})));
+        DesignDocument("<IMG SRC='start.png' Name='M' Width='400' Height='300' "
+                       "STYLE='position:absolute; left:0px; top:0px' UseMap='#M'/>\r\n"
+                       "<map name='M'>\r\n<AREA SHAPE='rect' COORDS='1,1,5,5' Title='Me' "
+                       "HREF='caf\xE9.html'/> \r\n</map>\r\n"));
     const LinkReport report = Check("w.html");
     ASSERT_EQ(report.problems.size(), 1u);
     EXPECT_EQ(report.problems[0].text, "The link leads to a missing file: 'caf\xC3\xA9.html'.");
