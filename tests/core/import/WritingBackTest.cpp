@@ -3,6 +3,7 @@
 #include "DesignBuilder.h"
 #include "FakeTextMeasurer.h"
 #include "ImportFixture.h"
+#include "TempFolder.h"
 #include "document/SectionDocument.h"
 #include "model/ImagesSectionWriter.h"
 #include "surface/PageControls.h"
@@ -15,6 +16,8 @@ namespace {
 // written: only what changed is written anew.
 class LosslessWrite : public ImportFixture {
   protected:
+    LosslessWrite() { pictures.Add("/doc/a.png", 400, 300); }
+
     std::string Written(std::string document) {
         DocumentUpdateSectionImages(document, design, dialogs);
         return document;
@@ -36,26 +39,21 @@ class LosslessWrite : public ImportFixture {
     }
 };
 
-constexpr const char* kShapes =
-    "<IMG SRC='a.jpg' Name='Shapes' BORDER='0' Width='400' Height='300' "
-    "STYLE='position:absolute; left:10px; top:20px' UseMap='#shapes' alt='The screen'/>\r\n"
-    "<map name='shapes'>\r\n"
-    "<AREA SHAPE='circle' COORDS='62,118,12' Title=\"Jane's\" HREF=\"javascript:go('x')\" "
-    "target='_blank' alt='Circle'/> \r\n"
-    "<AREA shape=\"poly\" coords=\"10,10, 50,10, 30,40\" title='Triangle' href='t.html' "
-    "target='_blank' alt='Triangle'>\r\n"
-    "<AREA SHAPE=default HREF=all.html target=_blank alt=Everything>\r\n"
-    "</map>\r\n";
+// The page of the corpus case regenerate/area-shapes: an image map at 10,20 with a circle, a
+// triangle, a square polygon, a rectangle and a default area, as other editors write them.
+std::string AreaShapesPage() {
+    return ReadFileBytes(HTMLSIM_TEST_DATA "/../corpus/regenerate/area-shapes/input.html");
+}
 
 TEST_F(LosslessWrite, MovingOneAreaChangesOnlyItsCoords) {
-    const std::string document = DesignDocument(kShapes);
+    const std::string document = AreaShapesPage();
     Import(document);
     ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text;
-    ASSERT_EQ(design.Areas.Count(), 3u);
+    ASSERT_EQ(design.Areas.Count(), 5u);
     EXPECT_EQ(Box(Area(1)), (std::array{60, 126, 24, 24}));
     EXPECT_EQ(Area(1).Title, "Jane's");
     EXPECT_EQ(Area(1).LinkAddress, "javascript:go('x')");
-    EXPECT_EQ(Area(3).Shape.Kind(), AreaShapeKind::Default);
+    EXPECT_EQ(Area(5).Shape.Kind(), AreaShapeKind::Default);
     EXPECT_EQ(Written(document), document);
 
     // Moved by one pixel through its box, as the mouse and keyboard move areas.
@@ -68,12 +66,13 @@ TEST_F(LosslessWrite, MovingOneAreaChangesOnlyItsCoords) {
     design.Areas.Item(2)->Top += 1;
     EXPECT_EQ(ChangedLines(document, Written(document)),
               std::vector<std::string>{"<AREA shape=\"poly\" coords=\"10,11,50,11,30,41\" "
-                                       "title='Triangle' href='t.html' target='_blank' "
-                                       "alt='Triangle'>\r"});
+                                       "title='Triangle' href='tri.html?a=1&amp;b=2' "
+                                       "target='_blank' alt='Triangle' "
+                                       "onclick=\"return check(this)\">\r"});
 }
 
 TEST_F(LosslessWrite, ACanvasWritesTheBoxesOfOtherShapesAndSaysSoOnce) {
-    std::string document = DesignDocument(kShapes);
+    std::string document = AreaShapesPage();
     Import(document);
     Image(1).ImageType = kImageCanvas;
     document = Written(document);
@@ -82,7 +81,9 @@ TEST_F(LosslessWrite, ACanvasWritesTheBoxesOfOtherShapesAndSaysSoOnce) {
                                        "polygons are written as the rectangles around them."});
     EXPECT_NE(GetSectionText(document, "CanvasScript_Top")
                   .find("Areas.push('50,106,74,130,javascript:go(\\'x\\'),left');\r\n"
-                        "Areas.push('10,10,50,40,t.html,left');\r\n"
+                        "Areas.push('10,10,50,40,tri.html?a=1&amp;b=2,left');\r\n"
+                        "Areas.push('100,100,150,150,sq.html,left');\r\n"
+                        "Areas.push('200,200,250,230,box.html,left');\r\n"
                         "Areas.push('0,0,400,300,all.html,left');"),
               std::string::npos)
         << document;
