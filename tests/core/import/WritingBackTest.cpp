@@ -145,31 +145,29 @@ TEST_F(LosslessWrite, NewAreasTakeTheProgramsFormAndTheDocumentsLineBreak) {
         << written;
 }
 
+// The page of the corpus case regenerate/map-before-images-lf: FrontPage's map FPMap0 (a
+// rectangle to one.html, a circle to two.html, written before its image and with line breaks
+// inside the circle's tag) serves a.png at 0,0 and b.png at 0,320; a second FPMap0 comes later.
 TEST_F(LosslessWrite, SharedMapServesEveryImageAndNeverMultiplies) {
-    const std::string document = DesignDocument(
-        "<map name='m'><area shape='rect' coords='1,1,5,5' href='a.html'>\r\n"
-        "<area shape='rect' coords='6,6,9,9' href='b.html'></map>\r\n"
-        "<img src='a.jpg' usemap='#m'>\r\n"
-        "<img src='b.png' usemap='page.html#m' style='position:absolute; left:500px; top:0px'>\r\n"
-        "<map name='m'><area shape='rect' coords='0,0,1,1' href='never.html'></map>\r\n");
+    const std::string document =
+        ReadFileBytes(HTMLSIM_TEST_DATA "/../corpus/regenerate/map-before-images-lf/input.html");
     std::string written = document;
     for (int round = 0; round < 3; ++round) {
         Import(written);
         ASSERT_EQ(design.Areas.Count(), 4u);
-        EXPECT_EQ(Box(Area(3)), (std::array{501, 1, 4, 4}));  // on the second image
-        EXPECT_EQ(Area(4).LinkAddress, "b.html");
+        EXPECT_EQ(Box(Area(3)), (std::array{0, 320, 40, 20}));  // on the second image
+        EXPECT_EQ(Area(4).LinkAddress, "two.html");
         written = Written(written);
         EXPECT_EQ(written, document);
     }
     // Moved on the second image, the area moves in the one map; an area drawn there joins it.
     design.Areas.Item(4)->Left += 1;
-    EXPECT_EQ(
-        ChangedLines(document, Written(document)),
-        (std::vector<std::string>{"<area shape='rect' coords='7,6,10,9' href='b.html'></map>\r"}));
-    design.Areas.Add("m_Area_9", 2, 2, 20, 520, 9, "", 2)->LinkAddress = "c.html";
+    EXPECT_EQ(ChangedLines(document, Written(document)),
+              (std::vector<std::string>{"  COORDS = \"61,10,10\">"}));
+    design.Areas.Add("FPMap0_Area_9", 2, 2, 340, 20, 9, "", 2)->LinkAddress = "c.html";
     written = Written(document);
-    EXPECT_NE(written.find("href='b.html'><AREA SHAPE='rect' COORDS='20,20,22,22' Title='' "
-                           "HREF='c.html'/> \r\n</map>"),
+    EXPECT_NE(written.find("COORDS = \"61,10,10\">\n<AREA SHAPE='rect' COORDS='20,20,22,22' "
+                           "Title='' HREF='c.html'/> \n</MAP>"),
               std::string::npos)
         << written;
     EXPECT_EQ(written.find("c.html", written.find("c.html") + 1), std::string::npos);
