@@ -204,14 +204,16 @@ TEST_F(LosslessWrite, BalloonsCanvasAreasAndControlsChangeOnlyWhatChanged) {
                   "width: 120px; height: 9px\">Go</div>\r"}));
 }
 
+// The pages of the corpus cases regenerate/import-stops (a link holding no image, at line 24)
+// and regenerate/area-list-without-its-end (the area list's end marker deleted: it runs on
+// over the Images section, and writing it would write the pictures away).
 TEST_F(LosslessWrite, AnImportThatStopsEarlyWritesNothing) {
-    const std::string document = DesignDocument(
-        "<img src='a.jpg' usemap='#m'>\r\n<map name='m'><area coords='1,1,5,5'></map>\r\n"
-        "<a href='x.html'><span>no image</span></a>\r\n<img src='b.png'>\r\n");
+    const std::string document =
+        ReadFileBytes(HTMLSIM_TEST_DATA "/../corpus/regenerate/import-stops/input.html");
     Import(document);
     EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"IMG HTML Not Properly Parsed."});
     EXPECT_EQ(design.ImportStoppedInSection, "Images");
-    EXPECT_EQ(design.ImportStoppedAtLine, 10u);
+    EXPECT_EQ(design.ImportStoppedAtLine, 24u);
     design.Areas.Item(1)->Left += 1;
     EXPECT_EQ(Written(document), document);
 
@@ -219,13 +221,9 @@ TEST_F(LosslessWrite, AnImportThatStopsEarlyWritesNothing) {
     EXPECT_TRUE(design.ImportIsComplete());
 }
 
-// With its end marker deleted, the area list runs on over the Images section: writing it
-// would write the pictures away, so the page is read no further.
 TEST_F(LosslessWrite, ADesignSectionWithoutItsOwnEndMarkerStopsTheImport) {
-    std::string document = DesignDocument("<img src='a.jpg'>\r\n", "var Areas = new Array();\r\n");
-    const std::string endOfAreas = "var Areas = new Array();\r\n<!-- Section End -->\r\n";
-    ASSERT_NE(document.find(endOfAreas), std::string::npos);
-    document.replace(document.find(endOfAreas), endOfAreas.size(), "var Areas = new Array();\r\n");
+    const std::string document = ReadFileBytes(
+        HTMLSIM_TEST_DATA "/../corpus/regenerate/area-list-without-its-end/input.html");
     Import(document);
     EXPECT_EQ(dialogs.MessageTexts(),
               std::vector<std::string>{"End of Section Not Found: '<!-- Section End -->'"});
