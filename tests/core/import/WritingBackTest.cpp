@@ -116,25 +116,18 @@ TEST_F(LosslessWrite, ChangedValuesKeepTheirSpellingAndQuoteSafely) {
         << written;
 }
 
+// The page of the corpus case regenerate/empty-map-lf: an image map M at 10,20 with no areas,
+// with LF line breaks.
 TEST_F(LosslessWrite, NewAreasTakeTheProgramsFormAndTheDocumentsLineBreak) {
-    const std::string document = DesignDocument(
-        "<IMG SRC='a.jpg' Name='M' BORDER='0' Width='400' Height='300' "
-        "STYLE='position:absolute; left:10px; top:20px' UseMap='#M'/>\n<map name='M'>\n</map>\n");
-    std::string lf = document;
-    for (size_t at = 0; (at = lf.find("\r\n", at)) != std::string::npos;) {
-        lf.erase(at, 1);
-    }
+    const std::string lf =
+        ReadFileBytes(HTMLSIM_TEST_DATA "/../corpus/regenerate/empty-map-lf/input.html");
     Import(lf);
-    auto add = [&](AreaShape shape) {
-        const ShapeBox box = shape.Bounds();
-        ClickableAreaPtr area = design.Areas.Add(
-            "M_Area_9", static_cast<int16_t>(box.Height), static_cast<int16_t>(box.Width),
-            static_cast<int16_t>(box.Top), static_cast<int16_t>(box.Left), 9, "", 1);
-        area->Shape = std::move(shape);
-        area->LinkAddress = "next.html";
-    };
-    add(AreaShape::Circle({72, 138}, 12));
-    add(AreaShape::Polygon({{20, 30}, {60, 30}, {40, 70}}));
+    for (const AreaShape& shape :
+         {AreaShape::Circle({72, 138}, 12), AreaShape::Polygon({{20, 30}, {60, 30}, {40, 70}})}) {
+        ClickableArea& area = AddArea(design, 1, shape.Bounds());
+        area.Shape = shape;
+        area.LinkAddress = "next.html";
+    }
     const std::string written = Written(lf);
     EXPECT_EQ(written.find('\r'), std::string::npos);
     EXPECT_NE(written.find("<map name='M'>\n"
