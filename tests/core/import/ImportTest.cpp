@@ -3,6 +3,7 @@
 #include "FakeDialogs.h"
 #include "FakeTextMeasurer.h"
 #include "ImportFixture.h"
+#include "TempFolder.h"
 #include "document/HtmlTag.h"
 #include "document/SectionDocument.h"
 #include "import/ImportValues.h"
@@ -121,20 +122,17 @@ namespace {
 
 using DocumentImport = ImportFixture;
 
-const std::string kMapImage =
-    "<IMG SRC='a.jpg' Width='400' Height='300' STYLE='position:absolute; left:100px; "
-    "top:200px' UseMap='#Map1'/>\r\n";
-const std::string kMap1 =
-    "<map name='map1'>\r\n"
-    "<AREA SHAPE='rect' COORDS='10,10,50,40' Title='Next' HREF='p2.htm'/> \r\n"
-    "<P>skipped</P>\r\n"
-    "<AREA SHAPE='rect' COORDS='0,0,5.5,2' Title=''/> \r\n"
-    "</map>\r\n";
+// The page of the corpus case design/first-map-of-a-name-serves-every-image: map1 (two areas)
+// serving the image after it, again before the second image, which it serves too.
+std::string SharedMapPage() {
+    return ReadFileBytes(HTMLSIM_TEST_DATA
+                         "/../corpus/design/first-map-of-a-name-serves-every-image/page.html");
+}
 
 // What a page reads as is pinned by the cases of tests/corpus/design; here what the JSON does
 // not show: the element each area comes from and the outlines on the surface.
 TEST_F(DocumentImport, AMapServingTwoImagesGivesThemAreasOfTheSameElements) {
-    ImportImages(kMap1 + kMapImage + kMap1 + kMapImage);
+    Import(SharedMapPage());
     ASSERT_EQ(design.Areas.Count(), 4u);
     EXPECT_EQ(Area(4).ImageID, 2);
     EXPECT_EQ(Area(4).Origin, Area(2).Origin);
@@ -142,15 +140,15 @@ TEST_F(DocumentImport, AMapServingTwoImagesGivesThemAreasOfTheSameElements) {
 }
 
 TEST_F(DocumentImport, BlankDocumentDropsOnlyTheAreas) {
-    ImportImages(kMapImage + kMap1);
-    ASSERT_EQ(design.Areas.Count(), 2u);
+    Import(SharedMapPage());
+    ASSERT_EQ(design.Areas.Count(), 4u);
     Import(" \r\n  \r\n");
     EXPECT_EQ(design.Areas.Count(), 0u);
     EXPECT_TRUE(surface.VisibleOutlines().empty());
-    EXPECT_EQ(design.ImageCount(), 1);
+    EXPECT_EQ(design.ImageCount(), 2);
 
     // A new import reuses the outlines from 0 on.
-    ImportImages(kMapImage + kMap1);
+    Import(SharedMapPage());
     EXPECT_EQ(Area(2).Index, 1);
 }
 
