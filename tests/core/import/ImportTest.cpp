@@ -3,7 +3,6 @@
 #include "FakeDialogs.h"
 #include "FakeTextMeasurer.h"
 #include "ImportFixture.h"
-#include "TempFolder.h"
 #include "document/HtmlTag.h"
 #include "document/SectionDocument.h"
 #include "import/ImportValues.h"
@@ -125,8 +124,7 @@ using DocumentImport = ImportFixture;
 // The page of the corpus case design/first-map-of-a-name-serves-every-image: map1 (two areas)
 // serving the image after it, again before the second image, which it serves too.
 std::string SharedMapPage() {
-    return ReadFileBytes(HTMLSIM_TEST_DATA
-                         "/../corpus/design/first-map-of-a-name-serves-every-image/page.html");
+    return CorpusFile("design/first-map-of-a-name-serves-every-image/page.html");
 }
 
 // What a page reads as is pinned by the cases of tests/corpus/design; here what the JSON does
@@ -273,8 +271,7 @@ TEST_F(ControlImport, WhatTheWritersProduceReadsBackTheSame) {
     input.SetCaption("Agree");
     input.SetIsRefreshing(false);
     input.SetValue("yes");
-    const std::string page = ReadFileBytes(
-        HTMLSIM_TEST_DATA "/../corpus/design/controls-as-their-writers-write-them/page.html");
+    const std::string page = CorpusFile("design/controls-as-their-writers-write-them/page.html");
     EXPECT_EQ(document, page);
 
     PageControls read{measurer, dialogs, [](const std::string&, const std::string&) {}};

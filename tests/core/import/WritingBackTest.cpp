@@ -3,7 +3,6 @@
 #include "DesignBuilder.h"
 #include "FakeTextMeasurer.h"
 #include "ImportFixture.h"
-#include "TempFolder.h"
 #include "document/SectionDocument.h"
 #include "model/ImagesSectionWriter.h"
 #include "surface/PageControls.h"
@@ -42,7 +41,7 @@ class LosslessWrite : public ImportFixture {
 // The page of the corpus case regenerate/area-shapes: an image map at 10,20 with a circle, a
 // triangle, a square polygon, a rectangle and a default area, as other editors write them.
 std::string AreaShapesPage() {
-    return ReadFileBytes(HTMLSIM_TEST_DATA "/../corpus/regenerate/area-shapes/input.html");
+    return CorpusFile("regenerate/area-shapes/input.html");
 }
 
 TEST_F(LosslessWrite, MovingOneAreaChangesOnlyItsCoords) {
@@ -119,8 +118,7 @@ TEST_F(LosslessWrite, ChangedValuesKeepTheirSpellingAndQuoteSafely) {
 // The page of the corpus case regenerate/empty-map-lf: an image map M at 10,20 with no areas,
 // with LF line breaks.
 TEST_F(LosslessWrite, NewAreasTakeTheProgramsFormAndTheDocumentsLineBreak) {
-    const std::string lf =
-        ReadFileBytes(HTMLSIM_TEST_DATA "/../corpus/regenerate/empty-map-lf/input.html");
+    const std::string lf = CorpusFile("regenerate/empty-map-lf/input.html");
     Import(lf);
     for (const AreaShape& shape :
          {AreaShape::Circle({72, 138}, 12), AreaShape::Polygon({{20, 30}, {60, 30}, {40, 70}})}) {
@@ -142,8 +140,7 @@ TEST_F(LosslessWrite, NewAreasTakeTheProgramsFormAndTheDocumentsLineBreak) {
 // rectangle to one.html, a circle to two.html, written before its image and with line breaks
 // inside the circle's tag) serves a.png at 0,0 and b.png at 0,320; a second FPMap0 comes later.
 TEST_F(LosslessWrite, SharedMapServesEveryImageAndNeverMultiplies) {
-    const std::string document =
-        ReadFileBytes(HTMLSIM_TEST_DATA "/../corpus/regenerate/map-before-images-lf/input.html");
+    const std::string document = CorpusFile("regenerate/map-before-images-lf/input.html");
     std::string written = document;
     for (int round = 0; round < 3; ++round) {
         Import(written);
@@ -169,8 +166,7 @@ TEST_F(LosslessWrite, SharedMapServesEveryImageAndNeverMultiplies) {
 TEST_F(LosslessWrite, BalloonsCanvasAreasAndControlsChangeOnlyWhatChanged) {
     FakeTextMeasurer measurer;
     // Its canvas script is written whole; the rest is kept (pinned by the corpus case).
-    std::string document =
-        ReadFileBytes(HTMLSIM_TEST_DATA "/../corpus/regenerate/canvas-script-missing/input.html");
+    std::string document = CorpusFile("regenerate/canvas-script-missing/input.html");
     PageControls controls(measurer, dialogs,
                           [&](const std::string& section, const std::string& body) {
                               ReplaceSectionBody(document, section, body, dialogs);
@@ -201,8 +197,7 @@ TEST_F(LosslessWrite, BalloonsCanvasAreasAndControlsChangeOnlyWhatChanged) {
 // and regenerate/area-list-without-its-end (the area list's end marker deleted: it runs on
 // over the Images section, and writing it would write the pictures away).
 TEST_F(LosslessWrite, AnImportThatStopsEarlyWritesNothing) {
-    const std::string document =
-        ReadFileBytes(HTMLSIM_TEST_DATA "/../corpus/regenerate/import-stops/input.html");
+    const std::string document = CorpusFile("regenerate/import-stops/input.html");
     Import(document);
     EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"IMG HTML Not Properly Parsed."});
     EXPECT_EQ(design.ImportStoppedInSection, "Images");
@@ -215,8 +210,7 @@ TEST_F(LosslessWrite, AnImportThatStopsEarlyWritesNothing) {
 }
 
 TEST_F(LosslessWrite, ADesignSectionWithoutItsOwnEndMarkerStopsTheImport) {
-    const std::string document = ReadFileBytes(
-        HTMLSIM_TEST_DATA "/../corpus/regenerate/area-list-without-its-end/input.html");
+    const std::string document = CorpusFile("regenerate/area-list-without-its-end/input.html");
     Import(document);
     EXPECT_EQ(dialogs.MessageTexts(),
               std::vector<std::string>{"End of Section Not Found: '<!-- Section End -->'"});
