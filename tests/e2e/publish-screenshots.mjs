@@ -5,7 +5,7 @@ import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import { chromium } from 'playwright-core';
+import { launch } from './published.mjs';
 
 const root = join(dirname(fileURLToPath(import.meta.url)), '..', '..');
 const cli = process.argv[2] || join(root, 'build', 'src', 'cli', 'htmlsim-cli');
@@ -16,10 +16,7 @@ execFileSync(cli, ['publish', join(scratch, 'site', 'login.html'), '--out', join
   '--title', 'Acme Portal']);
 const player = pathToFileURL(join(scratch, 'out', 'index.html')).href;
 
-const browser = await chromium.launch({
-  executablePath: process.env.HTMLSIM_CHROMIUM || '/usr/bin/chromium',
-  args: ['--no-sandbox'],
-});
+const browser = await launch();
 const page = await browser.newPage({ viewport: { width: 900, height: 640 } });
 const onScreen = (screen, number) => page.waitForFunction(([s, n]) => {
   const { dataset } = document.getElementById('player');

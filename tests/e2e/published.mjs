@@ -2,7 +2,7 @@
 // a static server on loopback and headless Chromium.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { copyFileSync, mkdtempSync, readdirSync, readFileSync } from 'node:fs';
+import { copyFileSync, mkdtempSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
 import { dirname, extname, join, normalize } from 'node:path';
@@ -30,6 +30,21 @@ export function exampleFolder() {
     copyFileSync(join(here, 'pages', name), join(site, name));
   }
   return { root, site };
+}
+
+// A new page written by htmlsim-cli (`cli`, this one by default) with these section bodies
+// (name -> HTML): each goes into the template's section of that name, or into a new section
+// before the body's end.
+export function newPage(path, sections, program = cli) {
+  execFileSync(program, ['new', path]);
+  let page = readFileSync(path, 'latin1');
+  for (const [name, body] of Object.entries(sections)) {
+    const marker = `<!-- Section: ${name} -->\r\n`;
+    page = page.includes(marker)
+      ? page.replace(marker, marker + body)
+      : page.replace('</BODY>', `${marker}${body}<!-- Section End -->\r\n</BODY>`);
+  }
+  writeFileSync(path, page, 'latin1');
 }
 
 export function publish(start, out, ...options) {
@@ -66,6 +81,20 @@ export function launch() {
     executablePath: process.env.HTMLSIM_CHROMIUM || '/usr/bin/chromium',
     args: ['--no-sandbox'],
   });
+}
+
+// A browser page that records its script errors (page.errors) and the alerts it showed and
+// dismissed (page.alerts).
+export async function watchedPage(browser, viewport) {
+  const page = await browser.newPage({ viewport });
+  page.errors = [];
+  page.alerts = [];
+  page.on('pageerror', (error) => page.errors.push(error.message));
+  page.on('dialog', async (dialog) => {
+    page.alerts.push(dialog.message());
+    await dialog.dismiss();
+  });
+  return page;
 }
 
 // A browser page that records the player's page changes (in window.pagesShown) and its

@@ -3,7 +3,7 @@
 // each page asks for.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, serve } from './published.mjs';
+import { launch, serve, watchedPage } from './published.mjs';
 
 const folder = process.env.HTMLSIM_RECORDED;
 const canvasScale = 0.7;
@@ -37,14 +37,7 @@ async function areaMiddle(page) {
 }
 
 test('pages 1 to 4 are followed with left, right and left clicks', async () => {
-  const page = await browser.newPage({ viewport: { width: 800, height: 600 } });
-  const alerts = [];
-  const errors = [];
-  page.on('pageerror', (error) => errors.push(error.message));
-  page.on('dialog', async (dialog) => {
-    alerts.push(dialog.message());
-    await dialog.dismiss();
-  });
+  const page = await watchedPage(browser, { width: 800, height: 600 });
   await page.goto(`${origin}/demo001.html`);
   let middle = await areaMiddle(page);
   await page.mouse.click(middle.x, middle.y);
@@ -55,7 +48,7 @@ test('pages 1 to 4 are followed with left, right and left clicks', async () => {
   middle = await areaMiddle(page);
   await page.mouse.click(middle.x, middle.y);
   await page.waitForFunction(() => true);
-  assert.deepEqual(alerts, ['This area needs a right click.']);
+  assert.deepEqual(page.alerts, ['This area needs a right click.']);
   await page.mouse.click(middle.x, middle.y, { button: 'right' });
   await page.waitForURL(/demo003\.html$/);
 
@@ -65,6 +58,6 @@ test('pages 1 to 4 are followed with left, right and left clicks', async () => {
   await page.mouse.click(middle.x, middle.y);
   await page.waitForURL(/demo004\.html$/);
   assert.equal(await page.locator('area').count(), 0);
-  assert.deepEqual(errors, []);
+  assert.deepEqual(page.errors, []);
   await page.close();
 });

@@ -8,17 +8,14 @@
 import { execFileSync } from 'node:child_process';
 import { dirname, join } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import { chromium } from 'playwright-core';
+import { launch } from './published.mjs';
 
 const root = join(dirname(fileURLToPath(import.meta.url)), '..', '..');
 const cli = process.argv[2] || join(root, 'build', 'src', 'cli', 'htmlsim-cli');
 const example = join(root, 'examples', 'acme-portal');
 const images = join(root, 'docs', 'images');
 
-const browser = await chromium.launch({
-  executablePath: process.env.HTMLSIM_CHROMIUM || '/usr/bin/chromium',
-  args: ['--no-sandbox'],
-});
+const browser = await launch();
 for (const name of ['login', 'dashboard', 'settings']) {
   const page = await browser.newPage({ viewport: { width: 820, height: 680 } });
   await page.goto(pathToFileURL(join(example, `${name}.html`)).href);

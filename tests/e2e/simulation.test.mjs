@@ -2,10 +2,10 @@
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { cli, launch, serve } from './published.mjs';
+import { cli, launch, newPage, serve, watchedPage } from './published.mjs';
 
 // The canvas script draws the picture, and hit-tests its areas, at this scale.
 const canvasScale = 0.7;
@@ -35,14 +35,7 @@ after(async () => {
 
 // A page of the simulation with its script errors and alerts recorded.
 async function open(name) {
-  const page = await browser.newPage({ viewport: { width: 1000, height: 800 } });
-  page.errors = [];
-  page.alerts = [];
-  page.on('pageerror', (error) => page.errors.push(error.message));
-  page.on('dialog', async (dialog) => {
-    page.alerts.push(dialog.message());
-    await dialog.dismiss();
-  });
+  const page = await watchedPage(browser, { width: 1000, height: 800 });
   await page.goto(`${origin}/${name}`);
   await page.waitForLoadState('load');
   return page;
@@ -193,18 +186,14 @@ describe('a canvas dragged in the editor', () => {
 describe('balloon', () => {
   test('stands where the surface shows it on a page whose picture is not at 0,0', async () => {
     const path = join(folder, 'balloon-offset.html');
-    execFileSync(cli, ['new', path]);
-    const page = readFileSync(path, 'latin1')
-      .replace('<!-- Section: Images -->\r\n', '<!-- Section: Images -->\r\n' +
-        "<IMG SRC='login.png' Name='Map1' BORDER='0' Width='300' Height='200' " +
-        "STYLE='position:absolute; left:100px; top:50px' UseMap='#Map1'/>\r\n" +
-        "<map name='Map1'>\r\n</map>\r\n")
-      .replace('<!-- Section: Balloons -->\r\n', '<!-- Section: Balloons -->\r\n' +
-        "<div id='Balloon_1' style='position:absolute; z-index:1; left:150px; top:80px; " +
+    newPage(path, {
+      Images: "<IMG SRC='login.png' Name='Map1' BORDER='0' Width='300' Height='200' " +
+        "STYLE='position:absolute; left:100px; top:50px' UseMap='#Map1'/>\r\n<map name='Map1'>\r\n</map>\r\n",
+      Balloons: "<div id='Balloon_1' style='position:absolute; z-index:1; left:150px; top:80px; " +
         "width:100; height:40px;background-color:salmon; border-radius:5px;' " +
         "OnMouseDown=this.style.visibility='hidden'; " +
-        "OnMouseOut=this.style.visibility='visible';>Hi</div>\r\n");
-    writeFileSync(path, page, 'latin1');
+        "OnMouseOut=this.style.visibility='visible';>Hi</div>\r\n",
+    });
     const design = JSON.parse(execFileSync(cli, ['design', path], { encoding: 'utf8' }));
     const balloon = design.areas.find((area) => area.AreaType === 1);
     const browserPage = await open('balloon-offset.html');
@@ -265,12 +254,7 @@ describe('labels on the design surface', () => {
 
   test("stand within 2 pixels of the browser's boxes", async () => {
     const path = join(folder, 'labels.html');
-    execFileSync(cli, ['new', path]);
-    const page = readFileSync(path, 'latin1').replace(
-      '</BODY>',
-      `<!-- Section: Labels -->\r\n${labels.join('\r\n')}\r\n<!-- Section End -->\r\n</BODY>`,
-    );
-    writeFileSync(path, page, 'latin1');
+    newPage(path, { Labels: `${labels.join('\r\n')}\r\n` });
     const design = JSON.parse(execFileSync(cli, ['design', path], { encoding: 'utf8' }));
     const surface = design.labels.map((label) => {
       const [left, top] = [/left:(\d+)/, /top:(\d+)/].map((at) => Number(label.Style.match(at)[1]));

@@ -3,11 +3,11 @@
 // editor's design surface shows it (`htmlsim-cli render`).
 // Usage: node tests/e2e/surface-screenshots.mjs [path of htmlsim-cli]
 import { execFileSync } from 'node:child_process';
-import { copyFileSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { copyFileSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import { chromium } from 'playwright-core';
+import { launch, newPage } from './published.mjs';
 
 const root = join(dirname(fileURLToPath(import.meta.url)), '..', '..');
 const cli = process.argv[2] || join(root, 'build', 'src', 'cli', 'htmlsim-cli');
@@ -15,9 +15,8 @@ const images = join(root, 'docs', 'images');
 const scratch = mkdtempSync(join(tmpdir(), 'htmlsim-surface-'));
 const path = join(scratch, 'page.html');
 
-execFileSync(cli, ['new', path]);
 copyFileSync(join(root, 'examples', 'acme-portal', 'login.png'), join(scratch, 'login.png'));
-const sections = {
+newPage(path, {
   Images:
     "<IMG SRC='login.png' Name='Map1' BORDER='0' Width='400' Height='280' " +
     "STYLE='position:absolute; left:0px; top:0px' UseMap='#Map1'/>\r\n<map name='Map1'>\r\n</map>\r\n",
@@ -26,25 +25,13 @@ const sections = {
     "height:80px;background-color:salmon; border-radius:8px;' " +
     "OnMouseDown=this.style.visibility='hidden'; OnMouseOut=this.style.visibility='visible';>" +
     '</br><center>Type <b>any</b> name,</br>then <i>Log in</i></center></div>\r\n',
-};
-let page = readFileSync(path, 'latin1');
-for (const [name, body] of Object.entries(sections)) {
-  page = page.replace(`<!-- Section: ${name} -->\r\n`, `<!-- Section: ${name} -->\r\n${body}`);
-}
-page = page.replace(
-  '</BODY>',
-  '<!-- Section: Labels -->\r\n' +
+  Labels:
     "<Label style='position:absolute; left:20px; top:320px'>A label as the page has it</Label>\r\n" +
     "<Label style='position:absolute; left:20px; top:350px; font-size:24'>font-size:24</Label>\r\n" +
-    "<Label style='position:absolute; left:20px; top:390px; font-weight:Bold'>Bold</Label>\r\n" +
-    '<!-- Section End -->\r\n</BODY>',
-);
-writeFileSync(path, page, 'latin1');
+    "<Label style='position:absolute; left:20px; top:390px; font-weight:Bold'>Bold</Label>\r\n",
+}, cli);
 
-const browser = await chromium.launch({
-  executablePath: process.env.HTMLSIM_CHROMIUM || '/usr/bin/chromium',
-  args: ['--no-sandbox'],
-});
+const browser = await launch();
 const shown = await browser.newPage({ viewport: { width: 440, height: 430 } });
 await shown.goto(pathToFileURL(path).href);
 await shown.waitForLoadState('load');

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 
 #include "FakeDialogs.h"
 #include "TempFolder.h"
@@ -258,9 +259,10 @@ TEST(FileHelper, TextHelpers) {
               (std::filesystem::current_path() / "d.html").generic_string());
 }
 
-std::string MalformedMessage(const std::string& text) {
+// What the RuntimeError thrown by `act` says; empty when it throws none.
+std::string ErrorOf(const std::function<void()>& act) {
     try {
-        ParseStatements(text);
+        act();
     } catch (const RuntimeError& error) {
         return error.what();
     }
@@ -291,25 +293,23 @@ TEST(StatementParser, QuotedTextsKeepLineBreaksAndDoubledQuotes) {
 }
 
 TEST(StatementParser, MalformedStatementsAreDescribedWithTheirLine) {
-    EXPECT_EQ(MalformedMessage("select * from"),
-              "Malformed statement at line 1: expected a table name but found the end of the "
-              "text.");
-    EXPECT_EQ(MalformedMessage("select * from a\r\ndrop table a"),
-              "Malformed statement at line 2: expected Create, Insert or Select but found "
-              "\"drop\".");
-    EXPECT_EQ(MalformedMessage("insert into a values ('open"),
-              "Malformed statement at line 1: a quoted text is not closed.");
-    EXPECT_EQ(MalformedMessage("create table a (x Float)"),
-              "Malformed statement at line 1: expected the type Integer or String but found "
-              "\"Float\".");
-    EXPECT_EQ(MalformedMessage("create table a (x Integer, X String)"),
-              "Malformed statement at line 1: the field 'X' is named twice.");
-    EXPECT_EQ(MalformedMessage("create table a [def] (x Integer)"),
-              "Malformed statement at line 1: the extension \"def\" is kept for table "
-              "definitions.");
-    EXPECT_EQ(MalformedMessage("create table a [FieldDelimiter=chr$(300)] (x Integer)"),
-              "Malformed statement at line 1: expected a character code from 0 to 255 but found "
-              "\"300\".");
+    const std::pair<const char*, const char*> cases[] = {
+        {"select * from", "1: expected a table name but found the end of the text."},
+        {"select * from a\r\ndrop table a",
+         "2: expected Create, Insert or Select but found \"drop\"."},
+        {"insert into a values ('open", "1: a quoted text is not closed."},
+        {"create table a (x Float)", "1: expected the type Integer or String but found \"Float\"."},
+        {"create table a (x Integer, X String)", "1: the field 'X' is named twice."},
+        {"create table a [def] (x Integer)",
+         "1: the extension \"def\" is kept for table definitions."},
+        {"create table a [FieldDelimiter=chr$(300)] (x Integer)",
+         "1: expected a character code from 0 to 255 but found \"300\"."},
+    };
+    for (const auto& [text, message] : cases) {
+        EXPECT_EQ(ErrorOf([text] { ParseStatements(text); }),
+                  std::string("Malformed statement at line ") + message)
+            << text;
+    }
 }
 
 TableDefinition Define(const std::string& createStatement) {
@@ -325,12 +325,7 @@ const TableDefinition& Library() {
 }
 
 std::string CorruptMessage(const std::string& bytes, const TableDefinition& table) {
-    try {
-        DecodeTableRows(bytes, table, "/data/T.dat");
-    } catch (const RuntimeError& error) {
-        return error.what();
-    }
-    return "";
+    return ErrorOf([&] { DecodeTableRows(bytes, table, "/data/T.dat"); });
 }
 
 TEST(TableFile, LibraryFormatUsesItsOwnDelimitersAndKeepsAnyText) {

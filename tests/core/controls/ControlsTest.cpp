@@ -3,6 +3,7 @@
 #include "ControlEventLog.h"
 #include "FakeDialogs.h"
 #include "FakeTextMeasurer.h"
+#include "MouseGestures.h"
 #include "controls/Anchor.h"
 #include "controls/Input.h"
 #include "controls/Label.h"
@@ -11,6 +12,8 @@ namespace htmlsim {
 namespace {
 
 using Texts = std::vector<std::string>;
+using testing::Click;
+using testing::Drag;
 
 // One control of a kind, the fakes it measures and reports through, and the events it raised.
 template <typename Control>
@@ -80,31 +83,23 @@ TEST_F(AnchorTest, AStyleWithABadValueStillMovesWithWhatWasRead) {
 }
 
 TEST_F(AnchorTest, DraggingRewritesThePositionAndAReleaseWithoutMoveIsAClick) {
-    anchor.MouseDown(MouseButton::Left, 0, 4.4f, 5.6f);
-    anchor.MouseMoved(0, 14.4f, 2.6f);
     log.position = {35, 120};
-    anchor.MouseUp(MouseButton::Left, 0, 14.4f, 2.6f);
+    Drag(anchor, 4.4f, 5.6f, 14.4f, 2.6f);
     EXPECT_EQ(log.Take(), (Texts{"LeftMouseDown", "MouseMove", "MoveControl(10,-3)",
                                  "WhatsMyPosition", "ChangeHasBeenMade", "LeftMouseUp"}));
     EXPECT_EQ(anchor.Style(), "position:absolute; left:35px; top:120px");
 
-    anchor.MouseDown(MouseButton::Left, 0, 1, 1);
-    anchor.MouseUp(MouseButton::Left, 0, 1, 1);
+    Click(anchor, 1, 1);
     EXPECT_EQ(log.Take(), (Texts{"LeftMouseDown", "Click", "LeftMouseUp"}));
 }
 
 TEST_F(AnchorTest, TheRightButtonAsksForTheMenuAndAnotherButtonDragsUntilTheLeftIsReleased) {
-    EXPECT_TRUE(anchor.MouseDown(MouseButton::Right, 0, 1, 1));
-    anchor.MouseMoved(0, 5, 5);
-    anchor.MouseUp(MouseButton::Right, 0, 5, 5);
+    EXPECT_TRUE(Drag(anchor, 1, 1, 5, 5, MouseButton::Right));
     EXPECT_EQ(log.Take(), (Texts{"LeftMouseDown", "MouseMove", "LeftMouseUp"}));
 
-    EXPECT_FALSE(anchor.MouseDown(MouseButton::Middle, 0, 1, 1));
-    anchor.MouseMoved(0, 3, 1);
-    anchor.MouseUp(MouseButton::Middle, 0, 3, 1);
+    EXPECT_FALSE(Drag(anchor, 1, 1, 3, 1, MouseButton::Middle));
     EXPECT_EQ(log.Take(), (Texts{"LeftMouseDown", "MouseMove", "MoveControl(2,0)", "LeftMouseUp"}));
-    anchor.MouseDown(MouseButton::Left, 0, 3, 1);
-    anchor.MouseUp(MouseButton::Left, 0, 3, 1);
+    Click(anchor, 3, 1);
     EXPECT_EQ(log.Take(),
               (Texts{"LeftMouseDown", "WhatsMyPosition", "ChangeHasBeenMade", "LeftMouseUp"}));
 }
@@ -112,15 +107,11 @@ TEST_F(AnchorTest, TheRightButtonAsksForTheMenuAndAnotherButtonDragsUntilTheLeft
 TEST_F(AnchorTest, ADragWithAnEmptyStyleWritesTheDefaultPositionAndKeepsTrailingParts) {
     anchor.SetStyle("");
     log.position = {-2, 7};
-    anchor.MouseDown(MouseButton::Left, 0, 0, 0);
-    anchor.MouseMoved(0, 1, 1);
-    anchor.MouseUp(MouseButton::Left, 0, 1, 1);
+    Drag(anchor, 0, 0, 1, 1);
     EXPECT_EQ(anchor.Style(), "position:absolute; left:-2px; top:7px");
 
     anchor.SetStyle("color:red; top:1px;");
-    anchor.MouseDown(MouseButton::Left, 0, 0, 0);
-    anchor.MouseMoved(0, 1, 1);
-    anchor.MouseUp(MouseButton::Left, 0, 1, 1);
+    Drag(anchor, 0, 0, 1, 1);
     EXPECT_EQ(anchor.Style(), "color:red; top:7px; :");
 }
 
@@ -263,9 +254,7 @@ TEST_F(LabelTest, InnerHtmlAnnouncesThenRedrawsAndRedrawsEvenWhileRefreshing) {
 }
 
 TEST_F(LabelTest, TheRightButtonNeitherTracksNorOpensAMenu) {
-    EXPECT_FALSE(label.MouseDown(MouseButton::Right, 0, 1, 1));
-    label.MouseMoved(0, 9, 9);
-    label.MouseUp(MouseButton::Right, 0, 9, 9);
+    EXPECT_FALSE(Drag(label, 1, 1, 9, 9, MouseButton::Right));
     EXPECT_EQ(log.Take(), (Texts{"LeftMouseDown", "MouseMove", "LeftMouseUp"}));
 }
 
@@ -276,9 +265,7 @@ TEST_F(LabelTest, TenDeclarationsKeepTheirOrderAfterADrag) {
         "font-family:Arial; font-size:10; font-weight:Bold; font-style:Italic");
     label.SetIsRefreshing(false);
     log.position = {60, 70};
-    label.MouseDown(MouseButton::Left, 0, 0, 0);
-    label.MouseMoved(0, 3, 3);
-    label.MouseUp(MouseButton::Left, 0, 3, 3);
+    Drag(label, 0, 0, 3, 3);
     EXPECT_EQ(label.Style(),
               "position:absolute; left:60px; top:70px; width:80px; height:20px; color:Red; "
               "font-family:Arial; font-size:10; font-weight:Bold; font-style:Italic");

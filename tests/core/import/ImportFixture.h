@@ -8,6 +8,7 @@
 #include "FakePictures.h"
 #include "FakeSurface.h"
 #include "PageDocument.h"
+#include "TempFolder.h"
 #include "import/DocumentImport.h"
 
 namespace htmlsim::testing {
@@ -16,6 +17,12 @@ namespace htmlsim::testing {
 template <typename Placed>
 std::array<int, 4> Box(const Placed& placed) {
     return {placed.Left, placed.Top, placed.Width, placed.Height};
+}
+
+// A file of the golden cases in tests/corpus, such as "regenerate/area-shapes/input.html": the
+// C++ tests change what those pages hold in ways a command cannot.
+inline std::string CorpusFile(const std::string& path) {
+    return ReadFileBytes(std::string(HTMLSIM_TEST_DATA) + "/../corpus/" + path);
 }
 
 // A design, the fakes it is imported through, and a document folder "/doc/" with pictures

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <tuple>
 
+#include "DesignBuilder.h"
 #include "FakePictures.h"
 #include "FakeTextMeasurer.h"
 #include "LinkSimulation.h"
@@ -132,20 +133,15 @@ TEST(FlowGraphDot, WritesNodesArrowsAndProblemColours) {
 
 TEST(CollectPageLinks, AreSomeClickableAreasAndTheLinkedImagesAlone) {
     PageDesign design;
-    ImageProperties& plain = design.AppendImage();
-    plain.SRC = "./a.png";
-    plain.HREF = "kept-from-another-type.htm";
-    ImageProperties& linked = design.AppendImage();
-    linked.ImageType = kImageHyperlink;
-    linked.SRC = "./b.png";
-    linked.HREF = "next.htm";
-    design.Areas.Add("Go", 30, 40, 0, 0, 1, AreaKey(1), 1)->LinkAddress = "page2.htm";
-    design.Areas.Add("Say", 30, 40, 0, 0, 2, AreaKey(2), 1)->AreaType = kAreaBalloon;
+    AddImage(design, kImagePlain, "./a.png", {}).HREF = "kept-from-another-type.htm";
+    AddImage(design, kImageHyperlink, "./b.png", {}).HREF = "next.htm";
+    AddArea(design, 1, {0, 0, 40, 30}).LinkAddress = "page2.htm";
+    AddArea(design, 1, {0, 0, 40, 30}, kAreaBalloon);
     std::vector<std::string> found;
     for (const PageLink& link : CollectPageLinks(design, nullptr)) {
         found.push_back(link.element + " " + link.address + " " + link.clickType);
     }
-    EXPECT_EQ(found, (std::vector<std::string>{"Go page2.htm left", "./b.png next.htm left"}));
+    EXPECT_EQ(found, (std::vector<std::string>{"Area1 page2.htm left", "Image2 next.htm left"}));
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <memory>
 
+#include "DesignBuilder.h"
+#include "TempFolder.h"
 #include "model/ClickableAreas.h"
 #include "model/ElementOrigin.h"
 #include "model/ImageProperties.h"
@@ -85,126 +88,57 @@ TEST(ImageProperties, PathAndNameSplitsAtTheLastSeparatorAndDot) {
     }
 }
 
-ImageProperties& AddImage(PageDesign& design, int32_t type, int16_t left, int16_t top) {
-    ImageProperties& image = design.AppendImage();
-    image.ImageType = type;
-    image.SRC = "./pic" + std::to_string(image.Index) + ".jpg";
-    image.Name = "Image" + std::to_string(image.Index);
-    image.Left = left;
-    image.Top = top;
-    image.Width = 200;
-    image.Height = 100;
-    return image;
-}
+using testing::AddArea;
+using testing::AddImage;
 
-ClickableArea& AddArea(PageDesign& design, int16_t imageID, int16_t left, int16_t top,
-                       int32_t type = kAreaClickable) {
-    const auto index = static_cast<int16_t>(design.Areas.Count() + 1);
-    auto area = design.Areas.Add("Area" + std::to_string(index), 30, 40, top, left, index,
-                                 AreaKey(index), imageID);
-    area->AreaType = type;
-    return *area;
+// The bytes a writer must give, in tests/data/section-bodies (its README).
+std::string Expected(const std::string& name) {
+    return testing::ReadFileBytes(std::filesystem::path(HTMLSIM_TEST_DATA) / "section-bodies" /
+                                  name);
 }
 
 TEST(SectionBodies, ImagesBodyWritesEveryKindOfElement) {
     PageDesign design;
-    AddImage(design, kImagePlain, 0, 5).Border = 1;
-    ImageProperties& linked = AddImage(design, kImageHyperlink, 10, 20);
+    AddImage(design, kImagePlain, "./pic1.jpg", {0, 5, 200, 100}).Border = 1;
+    ImageProperties& linked = AddImage(design, kImageHyperlink, "./pic2.jpg", {10, 20, 200, 100});
     linked.HREF = "next.htm";
     linked.Title = "Go on";
-    ImageProperties& map = AddImage(design, kImageMap, 100, 200);
-    map.MapName = "Map3";
-    AddImage(design, kImageCanvas, -5, 0);
-    ClickableArea& linkedArea = AddArea(design, 3, 110, 210);
+    AddImage(design, kImageMap, "./pic3.jpg", {100, 200, 200, 100}).MapName = "Map3";
+    AddImage(design, kImageCanvas, "./pic4.jpg", {-5, 0, 200, 100});
+    ClickableArea& linkedArea = AddArea(design, 3, {110, 210, 40, 30});
     linkedArea.LinkAddress = "page2.htm";
     linkedArea.Title = "Next";
-    AddArea(design, 3, 90, 200);                 // left of its image: negative x1, no link
-    AddArea(design, 1, 110, 210);                // another image's area
-    AddArea(design, 3, 110, 210, kAreaBalloon);  // balloons are not map areas
+    AddArea(design, 3, {90, 200, 40, 30});   // left of its image: negative x1, no link
+    AddArea(design, 1, {110, 210, 40, 30});  // another image's area
+    AddArea(design, 3, {110, 210, 40, 30}, kAreaBalloon);  // balloons are not map areas
     AssignCanvasIds(design);
-
-    EXPECT_EQ(ImagesSectionBody(design, "\r\n"),
-              "<IMG SRC='./pic1.jpg' Name='Image1' BORDER='1' Width='200' Height='100' "
-              "STYLE='position:absolute; left:0px; top:5px'/>\r\n"
-              "<a HREF='next.htm'><IMG SRC='./pic2.jpg' Name='Image2' TITLE='Go on' BORDER='0' "
-              "Width='200' Height='100' STYLE='position:absolute; left:10px; top:20px'/></a>\r\n"
-              "<IMG SRC='./pic3.jpg' Name='Image3' BORDER='0' Width='200' Height='100' "
-              "STYLE='position:absolute; left:100px; top:200px' UseMap='#Map3'/>\r\n"
-              "<map name='Map3'>\r\n"
-              "<AREA SHAPE='rect' COORDS='10,10,50,40' Title='Next' HREF='page2.htm'/> \r\n"
-              "<AREA SHAPE='rect' COORDS='-10,0,30,30' Title=''/> \r\n"
-              "</map>\r\n"
-              "<canvas id='Canvas_4' SRC='./pic4.jpg' width='200' Height='100' "
-              "style='position:absolute; left:-5px; top:0px' "
-              "OnMouseUp='Canvas_MouseUp(this, event)' "
-              "OnMouseMove='Canvas_MouseMove(this, event)'></canvas>\r\n");
+    EXPECT_EQ(ImagesSectionBody(design, "\r\n"), Expected("images.html"));
 }
 
 TEST(SectionBodies, CanvasScriptsDescribeTheCanvasAndItsAreas) {
     PageDesign design;
-    AddImage(design, kImageMap, 0, 0);
-    ImageProperties& canvas = AddImage(design, kImageCanvas, 10, 10);
+    AddImage(design, kImageMap, "./pic1.jpg", {0, 0, 200, 100});
+    ImageProperties& canvas = AddImage(design, kImageCanvas, "./pic2.jpg", {10, 10, 200, 100});
     canvas.Id = "Back";
-    ClickableArea& area = AddArea(design, 2, 15, 20);
+    ClickableArea& area = AddArea(design, 2, {15, 20, 40, 30});
     area.LinkAddress = "p2.htm";
     area.SetClickType("right");
-    AddArea(design, 1, 15, 20);  // on the other image
-    AddArea(design, 2, 12, 12).LinkAddress = "javascript:history.back()";
-
-    EXPECT_EQ(CanvasScriptTopBody(design, canvas, "\r\n"),
-              "var Areas = new Array();\r\n"
-              "mScale = .7;\r\n"
-              "Areas.push('5,10,45,40,p2.htm,right');\r\n"
-              "Areas.push('2,2,42,32,javascript:history.back(),left');\r\n");
-    EXPECT_EQ(CanvasScriptBottomBody(canvas, "\r\n"),
-              "<SCRIPT type='text/javascript'>\r\n"
-              "  var c=document.getElementById('Back');\r\n"
-              "  var ctx=c.getContext('2d');\r\n"
-              "  var background = new Image();\r\n"
-              "  background.src = './pic2.jpg';\r\n"
-              "  c.width = 200;\r\n"
-              "  c.height = 100;\r\n"
-              "  background.onload = function(){\r\n"
-              "    ctx.drawImage(background,0,0, 200, 100);\r\n"
-              "    ctx.beginPath();\r\n"
-              "    ctx.lineWidth='2';\r\n"
-              "    ctx.strokeStyle='red';\r\n"
-              "    for (var i=0; i<Areas.length; i++){\r\n"
-              "      var Coords = Areas[i].split(',');\r\n"
-              "      ctx.rect(Coords[0], Coords[1], Coords[2]-Coords[0], Coords[3]-Coords[1]);\r\n"
-              "    }\r\n"
-              "    ctx.stroke();\r\n"
-              "  };\r\n"
-              "  ctx.scale(mScale, mScale);\r\n"
-              "</SCRIPT>\r\n");
+    AddArea(design, 1, {15, 20, 40, 30});  // on the other image
+    AddArea(design, 2, {12, 12, 40, 30}).LinkAddress = "javascript:history.back()";
+    EXPECT_EQ(CanvasScriptTopBody(design, canvas, "\r\n"), Expected("canvas-script-top.js"));
+    EXPECT_EQ(CanvasScriptBottomBody(canvas, "\r\n"), Expected("canvas-script-bottom.html"));
 }
 
 TEST(SectionBodies, BalloonsOfEveryImageEachNamedAfterItsImage) {
     PageDesign design;
-    AddArea(design, 1, 60, 80, kAreaBalloon);
-    AddImage(design, kImagePlain, 50, 60);
-    AddImage(design, kImagePlain, 5, 6);
-    ClickableArea& balloon = *design.Areas.Item(1);
-    balloon.EditBalloon().BackgroundColor = "salmon";
-    balloon.EditBalloon().BorderRadius = "5";
-    balloon.EditBalloon().InnerHTML = "Click <b>here</b>";
-    AddArea(design, 1, 50, 60, kAreaBalloon);
-    AddArea(design, 2, 50, 60, kAreaBalloon);  // named after image 2
-    AddArea(design, 1, 50, 60);                // clickable areas are not balloons
-    EXPECT_EQ(
-        BalloonsSectionBody(design, "\r\n"),
-        "<div id='Balloon_1' style='position:absolute; z-index:1; left:60px; top:80px; width:40; "
-        "height:30px;background-color:salmon; border-radius:5px;' "
-        "OnMouseDown=this.style.visibility='hidden'; "
-        "OnMouseOut=this.style.visibility='visible';>Click <b>here</b></div>\r\n"
-        "<div id='Balloon_1' style='position:absolute; z-index:1; left:50px; top:60px; width:40; "
-        "height:30px;background-color:; border-radius:px;' "
-        "OnMouseDown=this.style.visibility='hidden'; "
-        "OnMouseOut=this.style.visibility='visible';></div>\r\n"
-        "<div id='Balloon_2' style='position:absolute; z-index:1; left:50px; top:60px; width:40; "
-        "height:30px;background-color:; border-radius:px;' "
-        "OnMouseDown=this.style.visibility='hidden'; "
-        "OnMouseOut=this.style.visibility='visible';></div>\r\n");
+    ClickableArea& balloon = AddArea(design, 1, {60, 80, 40, 30}, kAreaBalloon);
+    AddImage(design, kImagePlain, "./pic1.jpg", {50, 60, 200, 100});
+    AddImage(design, kImagePlain, "./pic2.jpg", {5, 6, 200, 100});
+    balloon.EditBalloon() = {"salmon", "5", "Click <b>here</b>"};
+    AddArea(design, 1, {50, 60, 40, 30}, kAreaBalloon);
+    AddArea(design, 2, {50, 60, 40, 30}, kAreaBalloon);  // named after image 2
+    AddArea(design, 1, {50, 60, 40, 30});                // clickable areas are not balloons
+    EXPECT_EQ(BalloonsSectionBody(design, "\r\n"), Expected("balloons.html"));
 }
 
 const WrittenValues kRead{{0, "HREF", "next.html"},

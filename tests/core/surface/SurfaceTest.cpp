@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "../controls/MouseGestures.h"
+#include "DesignBuilder.h"
 #include "FakeDialogs.h"
 #include "FakeSurface.h"
 #include "FakeTextMeasurer.h"
@@ -153,23 +155,13 @@ class PageControlsTest : public ::testing::Test {
     void SetUp() override {
         controls.FollowLink = [this](const std::string& href) { followed.push_back(href); };
     }
-
-    void Click(PageControl& control) {
-        control.MouseDown(MouseButton::Left, 0, 1, 1);
-        control.MouseUp(MouseButton::Left, 0, 1, 1);
-    }
-    void Drag(PageControl& control, float dx, float dy) {
-        control.MouseDown(MouseButton::Left, 0, 2, 2);
-        control.MouseMoved(0, 2 + dx, 2 + dy);
-        control.MouseUp(MouseButton::Left, 0, 2 + dx, 2 + dy);
-    }
 };
 
 TEST_F(PageControlsTest, NewControlsStackFiftyPixelsFromTheEdgesAndDragsAreWrittenBack) {
     controls.AddLabel();
     controls.AddLabel();
     controls.AddLabel();
-    Drag(controls.Label1[2], 30, -20);
+    testing::Drag(controls.Label1[2], 2, 2, 32, -18);
     EXPECT_EQ(sections["Labels"],
               "<Label style='position:absolute; left:50px; top:50px'>Label 1</Label>\r\n"
               "<Label style='position:absolute; left:50px; top:66px'>Label 2</Label>\r\n"
@@ -196,12 +188,12 @@ TEST_F(PageControlsTest, ClicksFollowLinksAndLabelsStaySilent) {
     controls.AddAnchor();
     controls.AddLabel();
     controls.AddInput();
-    Click(controls.Anchor1[0]);  // no link: nothing to follow
+    testing::Click(controls.Anchor1[0], 1, 1);  // no link: nothing to follow
     controls.Anchor1[0].SetHREF("Next.htm");
-    Click(controls.Anchor1[0]);
+    testing::Click(controls.Anchor1[0], 1, 1);
     EXPECT_EQ(followed, Texts{"Next.htm"});
 
-    Click(controls.Label1[0]);  // selects it in the editor; nothing is said
+    testing::Click(controls.Label1[0], 1, 1);  // selects it in the editor; nothing is said
     controls.Input1[0].ChildClicked();
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -324,21 +316,13 @@ TEST(CanvasScaling, MapsAroundTheCanvasCornerBothWays) {
 class ScaledPage : public ::testing::Test {
   protected:
     ScaledPage() {
-        AddImage(kImageMap, 0, 0, 300, 200);
-        AddImage(kImageCanvas, 100, 300, 200, 100);
-        AddImage(kImageCanvas, 250, 300, 200, 100);
+        testing::AddImage(design, kImageMap, "", {0, 0, 300, 200});
+        testing::AddImage(design, kImageCanvas, "", {100, 300, 200, 100});
+        testing::AddImage(design, kImageCanvas, "", {250, 300, 200, 100});
         design.Areas.Add("c1", 20, 30, 310, 110, 0, "shapeindex=0", 2);
         design.Areas.Add("c2", 20, 30, 310, 150, 1, "shapeindex=1", 2);
         design.Areas.Add("b", 20, 30, 310, 150, 2, "shapeindex=2", 2)->AreaType = kAreaBalloon;
         design.Areas.Add("m", 20, 30, 10, 10, 3, "shapeindex=3", 1);
-    }
-    void AddImage(int type, int16_t left, int16_t top, int16_t width, int16_t height) {
-        ImageProperties& image = design.AppendImage();
-        image.ImageType = type;
-        image.Left = left;
-        image.Top = top;
-        image.Width = width;
-        image.Height = height;
     }
     PageDesign design;
 };
