@@ -1,11 +1,11 @@
 // Regenerates docs/images/publish-<mode>.png: the bundled example published with htmlsim-cli and
-// shown by its player in each mode. Usage: node tests/e2e/publish-screenshots.mjs [htmlsim-cli]
+// shown by its player in each mode. Usage: node docs/screenshots/publish-screenshots.mjs [htmlsim-cli]
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import { launch } from './published.mjs';
+import { launch } from '../../tests/e2e/published.mjs';
 
 const root = join(dirname(fileURLToPath(import.meta.url)), '..', '..');
 const cli = process.argv[2] || join(root, 'build', 'src', 'cli', 'htmlsim-cli');

@@ -4,11 +4,11 @@
 // Browser Scale shows it (`htmlsim-cli render --browser-scale`); and
 // docs/images/editor-window.png, the editor's whole window with its menus and toolbar on the
 // log-in page (`htmlsim-cli window`).
-// Usage: node tests/e2e/screenshots.mjs [path of htmlsim-cli]
+// Usage: node docs/screenshots/screenshots.mjs [path of htmlsim-cli]
 import { execFileSync } from 'node:child_process';
 import { dirname, join } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import { launch } from './published.mjs';
+import { launch } from '../../tests/e2e/published.mjs';
 
 const root = join(dirname(fileURLToPath(import.meta.url)), '..', '..');
 const cli = process.argv[2] || join(root, 'build', 'src', 'cli', 'htmlsim-cli');

@@ -1,13 +1,13 @@
 // Regenerates docs/images/surface-browser.png and docs/images/surface-editor.png: one page with a
 // background colour, a balloon and labels in three styles, as a browser shows it and as the
 // editor's design surface shows it (`htmlsim-cli render`).
-// Usage: node tests/e2e/surface-screenshots.mjs [path of htmlsim-cli]
+// Usage: node docs/screenshots/surface-screenshots.mjs [path of htmlsim-cli]
 import { execFileSync } from 'node:child_process';
 import { copyFileSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import { launch, newPage } from './published.mjs';
+import { launch, newPage } from '../../tests/e2e/published.mjs';
 
 const root = join(dirname(fileURLToPath(import.meta.url)), '..', '..');
 const cli = process.argv[2] || join(root, 'build', 'src', 'cli', 'htmlsim-cli');
