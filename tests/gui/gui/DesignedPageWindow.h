@@ -6,10 +6,13 @@
 #include <QApplication>
 #include <QDialog>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 
@@ -27,7 +30,7 @@ using htmlsim::testing::FakeDialogs;
 using htmlsim::testing::TempFolder;
 
 // The editor's window on ThreeImagesPage, its clock standing still until the test moves it and
-// its pop-up menus answered by the test.
+// its pop-up menus answered by the test; a second picture "other.png" (60 x 40) lies beside it.
 class DesignedPageWindow : public ::testing::Test {
   protected:
     static constexpr QRgb kShotColor = 0xFF3060A0;
@@ -38,6 +41,7 @@ class DesignedPageWindow : public ::testing::Test {
     explicit DesignedPageWindow(const std::string& page)
         : window(dialogs, folder.File("program"), nullptr, [this] { return now; }) {
         EXPECT_TRUE(htmlsim::testing::WritePicture(folder.File("shot.png"), 200, 150, kShotColor));
+        EXPECT_TRUE(htmlsim::testing::WritePicture(folder.File("other.png"), 60, 40, Qt::green));
         htmlsim::testing::WriteFileBytes(folder.File("index.html"), page);
         window.Start(folder.File("index.html"));
         window.resize(900, 700);
@@ -61,6 +65,17 @@ class DesignedPageWindow : public ::testing::Test {
     std::string Section(const std::string& name) {
         return GetSectionText(window.GetSession().DocumentText(), name);
     }
+    // Passes when the named section holds `text`; a failure shows the section.
+    ::testing::AssertionResult SectionHolds(const std::string& name, const std::string& text) {
+        const std::string section = Section(name);
+        if (section.find(text) != std::string::npos) {
+            return ::testing::AssertionSuccess();
+        }
+        return ::testing::AssertionFailure() << name << " lacks " << text << ":\n" << section;
+    }
+    std::string Selection() {
+        return window.findChild<QLabel*>("lblSelection")->text().toStdString();
+    }
 
     // A right click that chooses `item` from the menu it opens.
     void Choose(const QPoint& at, const QString& item) {
@@ -74,6 +89,19 @@ class DesignedPageWindow : public ::testing::Test {
         QTest::mouseMove(Pallet(), to);
         now += seconds;
         QTest::mouseRelease(Pallet(), Qt::LeftButton, {}, to);
+    }
+
+    // Left clicks at each point in turn.
+    void ClickAt(std::initializer_list<QPoint> points) {
+        for (const QPoint& at : points) {
+            QTest::mouseClick(Pallet(), Qt::LeftButton, {}, at);
+        }
+    }
+    // Ctrl+Z `steps` times on the focused surface.
+    void Undo(int steps) {
+        for (int step = 0; step < steps; ++step) {
+            QTest::keyClick(Pallet(), Qt::Key_Z, Qt::ControlModifier);
+        }
     }
 
     // Runs `script` on the next modal dialog once it is open, then closes it with `close`. The
@@ -94,22 +122,34 @@ class DesignedPageWindow : public ::testing::Test {
             });
         poll->start(5);
     }
+    // Runs `open`, then `script` and `close` on the dialog it opened; fails when none opened.
+    void InDialog(
+        const std::function<void()>& open, std::function<void(QDialog&)> script,
+        std::function<void(QDialog&)> close = [](QDialog& dialog) { dialog.accept(); }) {
+        auto ran = std::make_shared<bool>(false);  // a dialog opening late finds it still there
+        WhenDialogOpens(
+            [ran, script = std::move(script)](QDialog& dialog) {
+                script(dialog);
+                *ran = true;
+            },
+            std::move(close));
+        open();
+        EXPECT_TRUE(*ran) << "no dialog opened";
+    }
     // Chooses `item` at `at` and runs `script` on the dialog it opens; fails when none opened.
     void ChooseInDialog(const QPoint& at, const QString& item,
                         std::function<void(QDialog&)> script) {
-        auto ran = std::make_shared<bool>(false);  // a dialog opening late finds it still there
-        WhenDialogOpens([ran, script = std::move(script)](QDialog& dialog) {
-            script(dialog);
-            *ran = true;
-        });
-        Choose(at, item);
-        EXPECT_TRUE(*ran) << "no dialog opened for " << item.toStdString();
+        SCOPED_TRACE(item.toStdString());
+        InDialog([&] { Choose(at, item); }, std::move(script));
     }
     template <typename Child>
     static Child* Find(QObject& parent, const char* name) {
         auto* child = parent.findChild<Child*>(name);
         EXPECT_NE(child, nullptr) << name;
         return child;
+    }
+    static void PushButton(QDialog& dialog, const char* name) {
+        QTest::mouseClick(Find<QPushButton>(dialog, name), Qt::LeftButton);
     }
 
     TempFolder folder;
