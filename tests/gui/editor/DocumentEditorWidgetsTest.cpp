@@ -9,24 +9,20 @@
 #include <QTest>
 #include <QTextBlock>
 
-#include "FakeDialogs.h"
-#include "TempFolder.h"
-#include "frmHTMLImage.h"
+#include "../EditorWindow.h"
 
 namespace htmlsim::gui {
 namespace {
 
-class DocumentEditor : public ::testing::Test {
+class DocumentEditor : public testing::EditorWindow {
   protected:
-    DocumentEditor() : window(dialogs, folder.File("program")) {
-        window.show();
+    DocumentEditor() {
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    void Open(const std::string& text) {
-        testing::WriteFileBytes(folder.File("page.html"), text);
-        window.Start(folder.File("page.html"));
+    void OpenInEditor(const std::string& text) {
+        Open("page.html", text);
         window.SSTab1()->setCurrentIndex(kDocumentEditorTab);
         EXPECT_EQ(QApplication::focusWidget(), editor());  // the tab hands its keys to the text
     }
@@ -44,17 +40,13 @@ class DocumentEditor : public ::testing::Test {
         }
         return {};
     }
-
-    testing::TempFolder folder;
-    testing::FakeDialogs dialogs;
-    frmHTMLImage window;
 };
 
 TEST_F(DocumentEditor, ColoursTheHtmlAndMarksSectionLinesWithoutTouchingTheText) {
     const std::string page =
         "<BODY>\r\n<!-- a note\r\n  over two lines -->\r\n<!-- Section: Main -->\r\n"
         "<a href=\"x.html\">&amp;\xc2\xa0</a>\r\n<!-- Section End -->\r\n</BODY>\r\n";
-    Open(page);
+    OpenInEditor(page);
     const QTextCharFormat comment = FormatAt(1, 2);
     EXPECT_EQ(FormatAt(2, 2), comment);  // the comment goes on over the line break
     EXPECT_NE(FormatAt(3, 5), comment);
@@ -72,7 +64,7 @@ TEST_F(DocumentEditor, ColoursTheHtmlAndMarksSectionLinesWithoutTouchingTheText)
 }
 
 TEST_F(DocumentEditor, ColoursScriptAndStyleContentAsCodeNotAsTags) {
-    Open(
+    OpenInEditor(
         "<SCRIPT type=\"text/javascript\">\r\nif (a<b) { x = '<p>'; }\r\n</script>\r\n"
         "<style media='x>y'>p { color: red }</STYLE><p>\r\n");
     const QTextCharFormat tag = FormatAt(0, 1);
@@ -89,7 +81,7 @@ TEST_F(DocumentEditor, ColoursScriptAndStyleContentAsCodeNotAsTags) {
 }
 
 TEST_F(DocumentEditor, FindIgnoresCaseWrapsAroundAndMarksAMissingTerm) {
-    Open("Alpha beta\r\nALPHA gamma\r\nalpha\r\n");
+    OpenInEditor("Alpha beta\r\nALPHA gamma\r\nalpha\r\n");
     Press(Qt::Key_F3);  // with nothing to find, F3 opens the bar
     ASSERT_TRUE(term()->isVisible());
     Press(Qt::Key_Escape);
@@ -122,12 +114,6 @@ TEST_F(DocumentEditor, FindIgnoresCaseWrapsAroundAndMarksAMissingTerm) {
     EXPECT_FALSE(term()->isVisible());
 }
 
-}  // namespace
-}  // namespace htmlsim::gui
-
-namespace htmlsim::gui {
-namespace {
-
 // Columns of the gutter's top line band painted in another colour than its background.
 std::vector<int> InkedColumns(QWidget& gutter, int lineHeight) {
     const QImage shot = gutter.grab().toImage();
@@ -144,7 +130,7 @@ std::vector<int> InkedColumns(QWidget& gutter, int lineHeight) {
 }
 
 TEST_F(DocumentEditor, TheLineNumberGutterWidensWithTheLineCountAndNumbersTheLinesInView) {
-    Open("<HTML>\r\n</HTML>\r\n");
+    OpenInEditor("<HTML>\r\n</HTML>\r\n");
     auto* gutter = editor()->findChild<QWidget*>("lineNumbers");
     ASSERT_NE(gutter, nullptr);
     const int digit = editor()->fontMetrics().horizontalAdvance(u'9');

@@ -16,37 +16,30 @@
 #include <map>
 #include <memory>
 
+#include "../EditorWindow.h"
 #include "../Pictures.h"
 #include "DesignSurface.h"
-#include "FakeDialogs.h"
 #include "PageDocument.h"
-#include "TempFolder.h"
-#include "document/SectionDocument.h"
-#include "frmHTMLImage.h"
 
 namespace htmlsim::gui::testing {
 
 using htmlsim::testing::FakeDialogs;
-using htmlsim::testing::TempFolder;
 
-// The editor's window on ThreeImagesPage, its clock standing still until the test moves it and
-// its pop-up menus answered by the test; a second picture "other.png" (60 x 40) lies beside it.
-class DesignedPageWindow : public ::testing::Test {
+// The editor's window on ThreeImagesPage, its pop-up menus answered by the test; a second
+// picture "other.png" (60 x 40) lies beside it.
+class DesignedPageWindow : public htmlsim::testing::EditorWindow {
   protected:
     static constexpr QRgb kShotColor = 0xFF3060A0;
 
     DesignedPageWindow() : DesignedPageWindow(htmlsim::testing::ThreeImagesPage()) {}
 
     // The window on another page, whose pictures are "shot.png".
-    explicit DesignedPageWindow(const std::string& page)
-        : window(dialogs, folder.File("program"), nullptr, [this] { return now; }) {
+    explicit DesignedPageWindow(const std::string& page) : EditorWindow(ShownLater()) {
         EXPECT_TRUE(htmlsim::testing::WritePicture(folder.File("shot.png"), 200, 150, kShotColor));
         EXPECT_TRUE(htmlsim::testing::WritePicture(folder.File("other.png"), 60, 40, Qt::green));
-        htmlsim::testing::WriteFileBytes(folder.File("index.html"), page);
-        window.Start(folder.File("index.html"));
+        Open("index.html", page);
         window.resize(900, 700);
-        window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        Show();
         window.Menus().SetChooser([this](QMenu& menu, const QPoint&) {
             shownMenu = menu.objectName();
             items.clear();
@@ -62,9 +55,6 @@ class DesignedPageWindow : public ::testing::Test {
     QWidget* Pallet() { return window.DesignTab()->pctPallet(); }
     Session& GetSession() { return window.GetSession(); }
     PageDesign& Design() { return window.GetSession().Design(); }
-    std::string Section(const std::string& name) {
-        return GetSectionText(window.GetSession().DocumentText(), name);
-    }
     // Passes when the named section holds `text`; a failure shows the section.
     ::testing::AssertionResult SectionHolds(const std::string& name, const std::string& text) {
         const std::string section = Section(name);
@@ -152,10 +142,6 @@ class DesignedPageWindow : public ::testing::Test {
         QTest::mouseClick(Find<QPushButton>(dialog, name), Qt::LeftButton);
     }
 
-    TempFolder folder;
-    FakeDialogs dialogs;
-    double now = 1000.0;
-    frmHTMLImage window;
     QString answer;
     QString shownMenu;
     std::map<QString, std::pair<bool, bool>> items;  // visible, enabled

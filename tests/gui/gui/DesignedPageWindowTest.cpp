@@ -182,7 +182,7 @@ class IncompleteImportOnTheSurface : public DesignedPageWindow {
 TEST_F(IncompleteImportOnTheSurface, ADragAddLabelAKeyAndAnInsertionEachSayWhyAndChangeNothing) {
     ASSERT_EQ(Design().ImageCount(), 3);
     const std::string bytes = htmlsim::testing::ReadFileBytes(folder.File("broken.html"));
-    const std::string text = GetSession().DocumentText();
+    const std::string text = Document();
     const std::vector<std::string> why{
         "The Images section could not be read completely (line 18): repair it in the Document "
         "Editor before changing the design."};
@@ -200,7 +200,7 @@ TEST_F(IncompleteImportOnTheSurface, ADragAddLabelAKeyAndAnInsertionEachSayWhyAn
         dialogs.messages.clear();
         make();
         EXPECT_EQ(dialogs.MessageTexts(), why) << change;
-        EXPECT_EQ(GetSession().DocumentText(), text) << change;
+        EXPECT_EQ(Document(), text) << change;
     }
     window.close();  // nothing to save
     EXPECT_EQ(htmlsim::testing::ReadFileBytes(folder.File("broken.html")), bytes);
@@ -268,50 +268,49 @@ class SurfaceHandles : public DesignedPageWindow {
         EXPECT_NE(at, std::string::npos) << from;
         return at == std::string::npos ? text : text.replace(at, from.size(), to);
     }
-    const std::string& Text() { return GetSession().DocumentText(); }
 };
 
 TEST_F(SurfaceHandles, EachHandleChangesOnlyWhatItHoldsAndIsOneUndoStep) {
-    const std::string original = Text();
+    const std::string original = Document();
     SelectArea(1);
     // The south-east handle of the rectangle, at its corner 160,90.
     Pull(QPoint(160, 90), QPoint(10, 5));
     std::string expected = Replaced(original, "COORDS='10,10,60,40'", "COORDS='10,10,70,45'");
-    EXPECT_EQ(Text(), expected);
+    EXPECT_EQ(Document(), expected);
     EXPECT_EQ(window.DesignTab()->Canvas().RenderImage().pixel(170, 95), qRgb(255, 255, 255))
         << "a handle is drawn at the new corner";
 
     SelectArea(2);
     Pull(QPoint(220, 150), QPoint(10, 0));  // the circle's right handle
     expected = Replaced(expected, "COORDS='100,100,20'", "COORDS='100,100,30'");
-    EXPECT_EQ(Text(), expected);
+    EXPECT_EQ(Document(), expected);
 
     SelectArea(3);
     Pull(QPoint(270, 110), QPoint(5, -5));  // the triangle's third point
     expected = Replaced(expected, "COORDS='150,20,190,20,170,60'", "COORDS='150,20,190,20,175,55'");
-    EXPECT_EQ(Text(), expected);
+    EXPECT_EQ(Document(), expected);
 
     Undo(3);
-    EXPECT_EQ(Text(), original);
+    EXPECT_EQ(Document(), original);
 }
 
 TEST_F(SurfaceHandles, DraggingInsideTheSelectedAreaMovesItAsTheArrowKeysDo) {
-    const std::string original = Text();
+    const std::string original = Document();
     SelectArea(1);
     Pull(QPoint(130, 70), QPoint(12, 3));
-    const std::string dragged = Text();
+    const std::string dragged = Document();
     EXPECT_EQ(dragged, Replaced(original, "COORDS='10,10,60,40'", "COORDS='22,13,72,43'"));
     EXPECT_EQ(Design().Image(1).Left, 100);  // the image stayed
 
     QTest::keyClick(Pallet(), Qt::Key_Z, Qt::ControlModifier);
-    ASSERT_EQ(Text(), original);
+    ASSERT_EQ(Document(), original);
     SelectArea(1);
     QTest::keyClick(Pallet(), Qt::Key_Right, Qt::ShiftModifier);
     for (const Qt::Key key :
          {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}) {
         QTest::keyClick(Pallet(), key);
     }
-    EXPECT_EQ(Text(), dragged);
+    EXPECT_EQ(Document(), dragged);
 
     // A quick click inside it, without a drag, still follows its link.
     QTest::mouseClick(Pallet(), Qt::LeftButton, {}, QPoint(140, 70));
@@ -321,7 +320,7 @@ TEST_F(SurfaceHandles, DraggingInsideTheSelectedAreaMovesItAsTheArrowKeysDo) {
 using SurfaceKeyboard = DesignedPageWindow;
 
 TEST_F(SurfaceKeyboard, TabSelectsArrowsMoveTheStatusBarTellsAndUndoTakesItBack) {
-    const std::string original = GetSession().DocumentText();
+    const std::string original = Document();
     const ImageSurface& canvas = window.DesignTab()->Canvas();
     Pallet()->setFocus();
     QTest::keyClick(Pallet(), Qt::Key_Tab);
@@ -341,7 +340,7 @@ TEST_F(SurfaceKeyboard, TabSelectsArrowsMoveTheStatusBarTellsAndUndoTakesItBack)
                   "' -> next.html");
 
     Undo(3);
-    EXPECT_EQ(GetSession().DocumentText(), original);
+    EXPECT_EQ(Document(), original);
     EXPECT_EQ(canvas.Highlighted(), -1);
     QCoreApplication::processEvents();  // the last key's release is handled
     EXPECT_EQ(Selection(), "");
@@ -361,19 +360,19 @@ TEST_F(SurfaceKeyboard, TheStatusBarNeverDescribesTheSelectionOfThePageLeft) {
 using UndoThroughTheWindow = DesignedPageWindow;
 
 TEST_F(UndoThroughTheWindow, ThreeActionsUndoToTheOriginalBytesAndRedoOneByOne) {
-    std::vector<std::string> texts{GetSession().DocumentText()};
+    std::vector<std::string> texts{Document()};
     Choose(QPoint(250, 150), "mnuPalDefineClickableArea");
     LeftDrag(QPoint(150, 100), QPoint(180, 120), 1.0);
-    texts.push_back(GetSession().DocumentText());
+    texts.push_back(Document());
     LeftDrag(QPoint(150, 350), QPoint(160, 360), 1.0);  // the canvas moves
-    texts.push_back(GetSession().DocumentText());
+    texts.push_back(Document());
     ChooseInDialog(QPoint(120, 70), "mnuAreaProperties", [&](QDialog& dialog) {
         QLineEdit* title = Find<QLineEdit>(dialog, "txtTitle");
         title->selectAll();
         QTest::keyClicks(title, "Go on");
         PushButton(dialog, "cmdApply");
     });
-    texts.push_back(GetSession().DocumentText());
+    texts.push_back(Document());
     ASSERT_NE(texts[3].find("Title='Go on'"), std::string::npos);
     // As on a desktop, the window is active again once its dialog has closed.
     window.activateWindow();
@@ -381,12 +380,12 @@ TEST_F(UndoThroughTheWindow, ThreeActionsUndoToTheOriginalBytesAndRedoOneByOne) 
 
     for (int step = 2; step >= 0; --step) {
         QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
-        EXPECT_EQ(GetSession().DocumentText(), texts[static_cast<size_t>(step)]) << step;
+        EXPECT_EQ(Document(), texts[static_cast<size_t>(step)]) << step;
     }
     EXPECT_EQ(Design().Image(3).Left, 100);
     for (size_t step = 1; step <= 3; ++step) {
         QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
-        EXPECT_EQ(GetSession().DocumentText(), texts[step]) << step;
+        EXPECT_EQ(Document(), texts[step]) << step;
     }
     EXPECT_EQ(Design().Image(3).Left, 110);
 }

@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <map>
 
+#include "../EditorWindow.h"
 #include "../OverlappingPage.h"
 #include "../Pictures.h"
 #include "DesignSurface.h"
@@ -77,21 +78,10 @@ TEST(DesignSurface, ScrollBarsRunFromTheNearEdgesToTheFarEdgesAndFollowTheWindow
     EXPECT_EQ(none.pallet.size(), QSize(0, 0));
 }
 
-// The editor's window, shown, its questions answered by the test.
-class ShownWindow : public ::testing::Test {
-  protected:
-    ShownWindow() : window(dialogs, folder.File("program")) {
-        window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-
-    TempFolder folder;
-    FakeDialogs dialogs;
-    frmHTMLImage window;
-};
+using testing::EditorWindow;
 
 // The editor's window on a new document in the working folder, its menus answered by the test.
-class SurfaceInsert : public ShownWindow {
+class SurfaceInsert : public EditorWindow {
   protected:
     SurfaceInsert() {
         window.Start(folder.Path().string());
@@ -104,7 +94,6 @@ class SurfaceInsert : public ShownWindow {
     }
 
     QWidget* Pallet() { return window.DesignTab()->pctPallet(); }
-    std::string Images() { return GetSectionText(window.GetSession().DocumentText(), "Images"); }
     void ChooseOnEmptySurface(const QString& item) {
         answer = item;
         QTest::mouseClick(Pallet(), Qt::RightButton, {}, QPoint(600, 400));
@@ -138,7 +127,8 @@ TEST_F(SurfaceInsert, APastedPictureIsSavedBesideTheDocumentAndPainted) {
     EXPECT_TRUE(enabled.at("mnuPalAddImageFromClipboard"));
     EXPECT_FALSE(enabled.at("mnuFileAddImageFromFTP"));  // at(): a missing item fails
     EXPECT_TRUE(std::filesystem::exists(folder.File("shot.jpg")));
-    EXPECT_EQ(Images().find("<canvas id='Canvas_1' SRC='shot.jpg' width='40' Height='30'"), 0u);
+    EXPECT_EQ(Section("Images").find("<canvas id='Canvas_1' SRC='shot.jpg' width='40' Height='30'"),
+              0u);
     const QColor painted = window.DesignTab()->Canvas().RenderImage().pixel(20, 15);
     EXPECT_GT(painted.blue(), 240);
 }
@@ -169,7 +159,7 @@ TEST_F(SurfaceInsert, DroppedPicturesGoIntoThePageAndADroppedPageIsOpenedAfterTh
     EXPECT_EQ(window.windowTitle().toStdString(), folder.File("next.html"));
 }
 
-class ImageDesignTab : public ShownWindow {
+class ImageDesignTab : public EditorWindow {
   protected:
     QImage Shown() const { return window.DesignTab()->pctPallet()->grab().toImage(); }
 };
@@ -184,7 +174,7 @@ TEST_F(ImageDesignTab, ShowsTheOpenedPageAndFollowsEditsOfItsText) {
 
     // Without the green image the red one shows where they overlapped.
     window.SSTab1()->setCurrentIndex(kDocumentEditorTab);
-    std::string text = window.GetSession().DocumentText();
+    std::string text = Document();
     const size_t green = text.find("<IMG SRC='green.png'");
     ASSERT_NE(green, std::string::npos);
     text.erase(green, text.find("\r\n", green) + 2 - green);
@@ -212,7 +202,7 @@ TEST_F(ImageDesignTab, OpeningAnotherPageClearsTheSurfaceAndScrollsHome) {
 }
 
 // Keys pressed on the window as on a desktop.
-class MenuKeys : public ShownWindow {
+class MenuKeys : public EditorWindow {
   protected:
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
         QTest::keyClick(&window, key, modifiers);
@@ -261,9 +251,8 @@ TEST(RecentFiles, DocumentsOpenedAndSavedAreOfferedAgainAcrossWindows) {
               std::vector<std::string>{"File Does Not Exist: '" + folder.File("b.html") + "'"});
 }
 
-class MainWindow : public ShownWindow {
+class MainWindow : public EditorWindow {
   protected:
-    std::string File(const std::string& name) const { return folder.File(name); }
     void ShowEditor() { window.SSTab1()->setCurrentIndex(kDocumentEditorTab); }
     // What choosing an entry with the mouse does: the list takes the focus, then the choice.
     void ChooseEntry(int index) {
@@ -273,12 +262,6 @@ class MainWindow : public ShownWindow {
             QTest::keyClick(window.cboSections(), Qt::Key_Down);
         }
     }
-    void Trigger(const char* menuItem) {
-        QAction* action = window.MenuItem(menuItem);
-        ASSERT_NE(action, nullptr) << menuItem;
-        action->trigger();
-    }
-    std::string Document() { return window.GetSession().DocumentText(); }
 };
 
 TEST_F(MainWindow, EditingTheWholeDocumentThenChoosingAnEntryCommitsTheEditFirst) {
@@ -301,15 +284,15 @@ TEST_F(MainWindow, EditingTheWholeDocumentThenChoosingAnEntryCommitsTheEditFirst
 }
 
 TEST_F(MainWindow, AWindows1252DocumentIsShownAsSuchAndSavedInIt) {
-    WriteFileBytes(File("old.html"), "<BODY>caf\xE9 \x80\xA0\x81\t</BODY>\r\n");
-    window.Start(File("old.html"));
+    Open("old.html", "<BODY>caf\xE9 \x80\xA0\x81\t</BODY>\r\n");
     ShowEditor();
     EXPECT_EQ(window.EditorText(),
               std::string("<BODY>caf\xC3\xA9 \xE2\x82\xAC\xC2\xA0\xC2\x81\t</BODY>\n"));
     window.txtDocument()->moveCursor(QTextCursor::Start);
     window.txtDocument()->insertPlainText(QString::fromUtf8("\xC3\xBC"));  // pasted
     Trigger("mnuFileSave");
-    EXPECT_EQ(ReadFileBytes(File("old.html")), "\xFC<BODY>caf\xE9 \x80\xA0\x81\t</BODY>\r\n");
+    EXPECT_EQ(ReadFileBytes(folder.File("old.html")),
+              "\xFC<BODY>caf\xE9 \x80\xA0\x81\t</BODY>\r\n");
 }
 
 TEST_F(MainWindow, TheEditorGivesBackExactlyWhatItShows) {
@@ -321,13 +304,12 @@ TEST_F(MainWindow, TheEditorGivesBackExactlyWhatItShows) {
 
 TEST_F(MainWindow, AnEditKeepsEveryOtherLineBreakAsItWas) {
     const std::string bytes = "<BODY>\r\nLF\nCR\rCRCRLF\r\r\n</BODY>\r\n";
-    WriteFileBytes(File("mixed.html"), bytes);
-    window.Start(File("mixed.html"));
+    Open("mixed.html", bytes);
     ShowEditor();
     window.txtDocument()->moveCursor(QTextCursor::Start);
     QTest::keyClicks(window.txtDocument(), "x");
     Trigger("mnuFileSave");
-    EXPECT_EQ(ReadFileBytes(File("mixed.html")), "x" + bytes);
+    EXPECT_EQ(ReadFileBytes(folder.File("mixed.html")), "x" + bytes);
 }
 
 // The dialogs of a window whose progress dialog is looked at whenever a message is shown.

@@ -10,13 +10,11 @@
 #include <QUrl>
 #include <filesystem>
 
+#include "../EditorWindow.h"
 #include "../Pictures.h"
-#include "FakeDialogs.h"
 #include "MapImage.h"
 #include "PageDocument.h"
 #include "ScopedVariable.h"
-#include "TempFolder.h"
-#include "frmHTMLImage.h"
 #include "publish/dlgPublish.h"
 
 namespace htmlsim::gui {
@@ -24,7 +22,6 @@ namespace {
 
 using testing::FakeDialogs;
 using testing::ReadFileBytes;
-using testing::TempFolder;
 using testing::WriteFileBytes;
 
 // Takes the place of the desktop's browser for file addresses.
@@ -61,29 +58,20 @@ TEST(PublishCommands, TheDialogAsksForTheFolderAndASCORMPackageIsAlwaysZipped) {
     EXPECT_EQ(request.settings.passPercent, 80);
 }
 
-// The editor's window on a page of the test's folder.
-class PublishWindow : public ::testing::Test {
+class PublishWindow : public testing::EditorWindow {
   protected:
-    void Open(const std::string& path, const std::string& page) {
-        WriteFileBytes(path, page);
-        window.Start(path);
-    }
     // Started detached, a recording launcher writes in its own time: waits for what it wrote.
     static bool Recorded(const std::string& file, const std::string& expected) {
         return QTest::qWaitFor(
             [&] { return std::filesystem::exists(file) && ReadFileBytes(file) == expected; },
             20000);
     }
-
-    TempFolder folder;
-    FakeDialogs dialogs;
-    frmHTMLImage window{dialogs, folder.File("program")};
 };
 
 TEST_F(PublishWindow, PreviewPublishedSavesThePageAndOpensAFreshPlayer) {
     ASSERT_TRUE(testing::WritePicture(folder.File("a.jpg"), 40, 30));
-    Open(folder.File("a.html"), testing::DesignDocument(testing::MapImage(
-                                    "a.jpg", "Map1", 0, 0, {{"0,0,9,9", "a.html"}})));
+    Open("a.html", testing::DesignDocument(
+                       testing::MapImage("a.jpg", "Map1", 0, 0, {{"0,0,9,9", "a.html"}})));
     window.GetSession().SetDocumentText(testing::DesignDocument(
         testing::MapImage("a.jpg", "Map1", 0, 0, {{"0,0,9,9", "javascript:history.back()"}})));
     dialogs.messages.clear();
@@ -115,7 +103,7 @@ TEST_F(PublishWindow, PreviewPublishedSavesThePageAndOpensAFreshPlayer) {
 // The browser is a recording launcher: it writes the one argument it got ("%s" stands for the
 // page, or it comes last) into a file.
 TEST_F(PublishWindow, PreviewInBrowserSaysWhenTheBrowserDidNotStartAndHowToChooseOne) {
-    Open(folder.File("a.html"), testing::DesignDocument(""));
+    Open("a.html", testing::DesignDocument(""));
     dialogs.messages.clear();
     QAction* preview = window.MenuItem("mnuPreviewInBrowser");
     {
@@ -140,8 +128,8 @@ TEST_F(PublishWindow, PreviewInBrowserSaysWhenTheBrowserDidNotStartAndHowToChoos
 }
 
 TEST_F(PublishWindow, PreviewInBrowserSavesTheEditedPageAndHandsTheBrowserItsPath) {
+    Open("my page.html", testing::DesignDocument(""));
     const std::string page = folder.File("my page.html");
-    Open(page, testing::DesignDocument(""));
     const std::string edited = testing::DesignDocument("<!-- edited -->\r\n");
     window.GetSession().SetDocumentText(edited);
     const std::string recorded = folder.File("recorded.txt");

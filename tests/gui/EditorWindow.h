@@ -1,0 +1,49 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QTest>
+#include <string>
+
+#include "FakeDialogs.h"
+#include "TempFolder.h"
+#include "document/SectionDocument.h"
+#include "frmHTMLImage.h"
+
+namespace htmlsim::testing {
+
+// The editor's window, shown, in a folder of its own: its questions answered by the test, its
+// clock standing still until the test moves it.
+class EditorWindow : public ::testing::Test {
+  protected:
+    EditorWindow() { Show(); }
+    // A window that shows its page from the start: shown by the test once it is open.
+    struct ShownLater {};
+    explicit EditorWindow(ShownLater) {}
+
+    void Show() {
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    // Writes the folder's file `name` and opens it.
+    void Open(const std::string& name, const std::string& bytes) {
+        WriteFileBytes(folder.File(name), bytes);
+        window.Start(folder.File(name));
+    }
+    std::string Document() { return window.GetSession().DocumentText(); }
+    std::string Section(const std::string& name) { return GetSectionText(Document(), name); }
+    void Trigger(const char* menuItem) {
+        QAction* action = window.MenuItem(menuItem);
+        ASSERT_NE(action, nullptr) << menuItem;
+        action->trigger();
+    }
+
+    TempFolder folder;
+    FakeDialogs dialogs;
+    double now = 1000.0;
+    gui::frmHTMLImage window{dialogs, folder.File("program"), nullptr, [this] { return now; }};
+};
+
+}  // namespace htmlsim::testing
