@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -151,6 +153,61 @@ TEST_F(DocumentEditor, TheLineNumberGutterWidensWithTheLineCountAndNumbersTheLin
     const std::vector<int> four = InkedColumns(*gutter, lineHeight);
     ASSERT_FALSE(four.empty());
     EXPECT_LT(four.front(), gutter->width() - padding - 3 * digit);  // the top line's is 19xx
+}
+
+// What choosing an entry with the mouse does: the list takes the focus, then the choice.
+void ChooseEntry(QComboBox* sections, int index) {
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
+    QApplication::sendEvent(sections, &focusIn);
+    while (sections->currentIndex() < index) {
+        QTest::keyClick(sections, Qt::Key_Down);
+    }
+}
+
+TEST_F(DocumentEditor, EditingTheWholeDocumentThenChoosingAnEntryCommitsTheEditFirst) {
+    window.Start("");
+    window.SSTab1()->setCurrentIndex(kDocumentEditorTab);
+    EXPECT_EQ(window.cboSections()->count(), 10);
+    EXPECT_EQ(window.cboSections()->currentText(), "Entire Document");
+    editor()->selectAll();
+    for (const char* line : {"<BODY>", "<!-- Section: Only -->", "body", "<!-- Section End -->"}) {
+        QTest::keyClicks(editor(), line);
+        QTest::keyClick(editor(), Qt::Key_Return);
+    }
+    QTest::keyClicks(editor(), "</BODY>");
+    ChooseEntry(window.cboSections(), 1);
+    EXPECT_EQ(Document(),
+              "<BODY>\r\n<!-- Section: Only -->\r\nbody\r\n<!-- Section End -->\r\n</BODY>");
+    EXPECT_EQ(window.cboSections()->count(), 2);
+    EXPECT_EQ(window.cboSections()->currentText(), "Only");
+    EXPECT_EQ(editor()->toPlainText(), "body\n");
+}
+
+TEST_F(DocumentEditor, AWindows1252DocumentIsShownAsSuchAndSavedInIt) {
+    OpenInEditor("<BODY>caf\xE9 \x80\xA0\x81\t</BODY>\r\n");
+    EXPECT_EQ(window.EditorText(),
+              std::string("<BODY>caf\xC3\xA9 \xE2\x82\xAC\xC2\xA0\xC2\x81\t</BODY>\n"));
+    editor()->moveCursor(QTextCursor::Start);
+    editor()->insertPlainText(QString::fromUtf8("\xC3\xBC"));  // pasted
+    Trigger("mnuFileSave");
+    EXPECT_EQ(testing::ReadFileBytes(folder.File("page.html")),
+              "\xFC<BODY>caf\xE9 \x80\xA0\x81\t</BODY>\r\n");
+}
+
+TEST_F(DocumentEditor, GivesBackExactlyWhatItShows) {
+    for (const std::string text : {"\xC2\xA0nbsp\t\xE2\x80\xA8line\n\n", "\xE2\x90\x8D\n", ""}) {
+        window.ShowEditorText(text);
+        EXPECT_EQ(window.EditorText(), text);
+    }
+}
+
+TEST_F(DocumentEditor, AnEditKeepsEveryOtherLineBreakAsItWas) {
+    const std::string bytes = "<BODY>\r\nLF\nCR\rCRCRLF\r\r\n</BODY>\r\n";
+    OpenInEditor(bytes);
+    editor()->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(editor(), "x");
+    Trigger("mnuFileSave");
+    EXPECT_EQ(testing::ReadFileBytes(folder.File("page.html")), "x" + bytes);
 }
 
 }  // namespace

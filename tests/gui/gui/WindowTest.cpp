@@ -2,15 +2,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDropEvent>
-#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMenu>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QSettings>
 #include <QStatusBar>
@@ -28,7 +25,6 @@
 #include "MapImage.h"
 #include "PageDocument.h"
 #include "TempFolder.h"
-#include "document/SectionDocument.h"
 #include "frmHTMLImage.h"
 
 namespace htmlsim::gui {
@@ -249,67 +245,6 @@ TEST(RecentFiles, DocumentsOpenedAndSavedAreOfferedAgainAcrossWindows) {
     window.GetSession().OpenRecentDocument(folder.File("b.html"));
     EXPECT_EQ(dialogs.MessageTexts(),
               std::vector<std::string>{"File Does Not Exist: '" + folder.File("b.html") + "'"});
-}
-
-class MainWindow : public EditorWindow {
-  protected:
-    void ShowEditor() { window.SSTab1()->setCurrentIndex(kDocumentEditorTab); }
-    // What choosing an entry with the mouse does: the list takes the focus, then the choice.
-    void ChooseEntry(int index) {
-        QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
-        QApplication::sendEvent(window.cboSections(), &focusIn);
-        while (window.cboSections()->currentIndex() < index) {
-            QTest::keyClick(window.cboSections(), Qt::Key_Down);
-        }
-    }
-};
-
-TEST_F(MainWindow, EditingTheWholeDocumentThenChoosingAnEntryCommitsTheEditFirst) {
-    window.Start("");
-    ShowEditor();
-    EXPECT_EQ(window.cboSections()->count(), 10);
-    EXPECT_EQ(window.cboSections()->currentText(), "Entire Document");
-    window.txtDocument()->selectAll();
-    for (const char* line : {"<BODY>", "<!-- Section: Only -->", "body", "<!-- Section End -->"}) {
-        QTest::keyClicks(window.txtDocument(), line);
-        QTest::keyClick(window.txtDocument(), Qt::Key_Return);
-    }
-    QTest::keyClicks(window.txtDocument(), "</BODY>");
-    ChooseEntry(1);
-    EXPECT_EQ(Document(),
-              "<BODY>\r\n<!-- Section: Only -->\r\nbody\r\n<!-- Section End -->\r\n</BODY>");
-    EXPECT_EQ(window.cboSections()->count(), 2);
-    EXPECT_EQ(window.cboSections()->currentText(), "Only");
-    EXPECT_EQ(window.txtDocument()->toPlainText(), "body\n");
-}
-
-TEST_F(MainWindow, AWindows1252DocumentIsShownAsSuchAndSavedInIt) {
-    Open("old.html", "<BODY>caf\xE9 \x80\xA0\x81\t</BODY>\r\n");
-    ShowEditor();
-    EXPECT_EQ(window.EditorText(),
-              std::string("<BODY>caf\xC3\xA9 \xE2\x82\xAC\xC2\xA0\xC2\x81\t</BODY>\n"));
-    window.txtDocument()->moveCursor(QTextCursor::Start);
-    window.txtDocument()->insertPlainText(QString::fromUtf8("\xC3\xBC"));  // pasted
-    Trigger("mnuFileSave");
-    EXPECT_EQ(ReadFileBytes(folder.File("old.html")),
-              "\xFC<BODY>caf\xE9 \x80\xA0\x81\t</BODY>\r\n");
-}
-
-TEST_F(MainWindow, TheEditorGivesBackExactlyWhatItShows) {
-    for (const std::string text : {"\xC2\xA0nbsp\t\xE2\x80\xA8line\n\n", "\xE2\x90\x8D\n", ""}) {
-        window.ShowEditorText(text);
-        EXPECT_EQ(window.EditorText(), text);
-    }
-}
-
-TEST_F(MainWindow, AnEditKeepsEveryOtherLineBreakAsItWas) {
-    const std::string bytes = "<BODY>\r\nLF\nCR\rCRCRLF\r\r\n</BODY>\r\n";
-    Open("mixed.html", bytes);
-    ShowEditor();
-    window.txtDocument()->moveCursor(QTextCursor::Start);
-    QTest::keyClicks(window.txtDocument(), "x");
-    Trigger("mnuFileSave");
-    EXPECT_EQ(ReadFileBytes(folder.File("mixed.html")), "x" + bytes);
 }
 
 // The dialogs of a window whose progress dialog is looked at whenever a message is shown.
