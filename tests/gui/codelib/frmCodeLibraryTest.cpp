@@ -72,6 +72,11 @@ class CodeLibraryWindowTest : public ::testing::Test {
         }
         return texts;
     }
+    // Selects the row and turns to the tab that modifies its snippet.
+    void EditSnippet(int row) {
+        Child<QListWidget>("lstProcedures")->setCurrentRow(row);
+        Child<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    }
     void SelectAndShow(int row) {
         Child<QListWidget>("lstProcedures")->setCurrentRow(row);
         Child<QPushButton>("cmdShow")->click();
@@ -161,8 +166,7 @@ TEST_F(CodeLibraryWindowTest, LeavingTheModifyTabStoresPendingEditsWithoutAsking
 }
 
 TEST_F(CodeLibraryWindowTest, AddAsksAboutPendingChangesThenForTheName) {
-    Child<QListWidget>("lstProcedures")->setCurrentRow(1);
-    Child<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    EditSnippet(1);
     Child<QPlainTextEdit>("txtWindow")->setPlainText("beta 2");
     dialogs.yesNoAnswers = {true};
     dialogs.inputAnswers = {"Gamma"};
@@ -218,8 +222,7 @@ TEST_F(CodeLibraryWindows1252Test, TheFileIsShownEditedAndDeletedInItsOwnEncodin
     auto* update = Child<QPushButton>("cmdUpdate");
     EXPECT_EQ(ListTexts(), QStringList{QString::fromUtf8("Caf\xC3\xA9")});
 
-    Child<QListWidget>("lstProcedures")->setCurrentRow(0);
-    Child<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    EditSnippet(0);
     EXPECT_EQ(Child<QLineEdit>("txtName")->text(), QString::fromUtf8("Caf\xC3\xA9"));
     EXPECT_EQ(code->toPlainText(), QString::fromUtf8("x = '\xC3\xA9';\ny = 1;"));
     // Storing without a change keeps every byte.
@@ -284,8 +287,7 @@ class CodeLibraryWindowMoreTest : public CodeLibraryWindowTest {
 };
 
 TEST_F(CodeLibraryWindowMoreTest, ASnippetMovedToAnotherTypeAndAuthorIsListedThereOnly) {
-    Child<QListWidget>("lstProcedures")->setCurrentRow(0);
-    Child<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    EditSnippet(0);
     Choose("cboauthors2", "Ann");
     Choose("cboSnippetTypes2", "PHP");
     EXPECT_TRUE(Pending());
@@ -302,8 +304,7 @@ TEST_F(CodeLibraryWindowMoreTest, ASnippetMovedToAnotherTypeAndAuthorIsListedThe
 }
 
 TEST_F(CodeLibraryWindowMoreTest, EnterInTheNameBoxCompletesFromTheSelectedSnippet) {
-    Child<QListWidget>("lstProcedures")->setCurrentRow(0);
-    Child<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    EditSnippet(0);
     auto* name = Child<QLineEdit>("txtName");
     name->setText("aB");
     QTest::keyClick(name, Qt::Key_Return);

@@ -383,12 +383,6 @@ TEST_F(Windows1252Dialogs, TheLabelIsSizedToItsCharacters) {
     EXPECT_NEAR(label->width(), width, 1.0);
 }
 
-}  // namespace
-}  // namespace htmlsim::gui::testing
-
-namespace htmlsim::gui::testing {
-namespace {
-
 // Cancel puts the drawn balloon back as it was; OK writes what was typed.
 TEST_F(DesignedPageWindow, TheBalloonDialogShowsTheDrawnBalloonAndWritesItsContentOnOkOnly) {
     Choose(QPoint(250, 150), "mnuImageDrawBalloon");
