@@ -25,8 +25,7 @@ namespace htmlsim::gui::testing {
 
 using htmlsim::testing::FakeDialogs;
 
-// The editor's window on ThreeImagesPage, its pop-up menus answered by the test; a second
-// picture "other.png" (60 x 40) lies beside it.
+// The editor's window on ThreeImagesPage; a second picture "other.png" (60 x 40) lies beside it.
 class DesignedPageWindow : public htmlsim::testing::EditorWindow {
   protected:
     static constexpr QRgb kShotColor = 0xFF3060A0;
@@ -40,19 +39,8 @@ class DesignedPageWindow : public htmlsim::testing::EditorWindow {
         Open("index.html", page);
         window.resize(900, 700);
         Show();
-        window.Menus().SetChooser([this](QMenu& menu, const QPoint&) {
-            shownMenu = menu.objectName();
-            items.clear();
-            for (QAction* action : menu.actions()) {
-                if (!action->isSeparator()) {
-                    items[action->objectName()] = {action->isVisible(), action->isEnabled()};
-                }
-            }
-            return answer;
-        });
     }
 
-    QWidget* Pallet() { return window.DesignTab()->pctPallet(); }
     Session& GetSession() { return window.GetSession(); }
     PageDesign& Design() { return window.GetSession().Design(); }
     // Passes when the named section holds `text`; a failure shows the section.
@@ -67,12 +55,6 @@ class DesignedPageWindow : public htmlsim::testing::EditorWindow {
         return window.findChild<QLabel*>("lblSelection")->text().toStdString();
     }
 
-    // A right click that chooses `item` from the menu it opens.
-    void Choose(const QPoint& at, const QString& item) {
-        answer = item;
-        QTest::mouseClick(Pallet(), Qt::RightButton, {}, at);
-        answer.clear();
-    }
     // A left press, a move and a release `seconds` later.
     void LeftDrag(const QPoint& from, const QPoint& to, double seconds) {
         QTest::mousePress(Pallet(), Qt::LeftButton, {}, from);
@@ -141,10 +123,6 @@ class DesignedPageWindow : public htmlsim::testing::EditorWindow {
     static void PushButton(QDialog& dialog, const char* name) {
         QTest::mouseClick(Find<QPushButton>(dialog, name), Qt::LeftButton);
     }
-
-    QString answer;
-    QString shownMenu;
-    std::map<QString, std::pair<bool, bool>> items;  // visible, enabled
 };
 
 }  // namespace htmlsim::gui::testing

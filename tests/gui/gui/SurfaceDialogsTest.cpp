@@ -469,7 +469,7 @@ TEST_F(DesignedPageWindow, EveryCommandOfTheSurfaceAndControlMenusWritesWhatItSa
         {area, "Remove", {}, {}, "Images", "COORDS='10,10,60,40'", false},
         {{600, 400}, "Add Anchor", {}, {}, "Anchors", "left:600px; top:400px"},
         {{600, 450}, "Add Input Control", {}, {}, "Inputs", "left:600px; top:450px"},
-        {{600, 500}, "Add Label", {}, {}, "Labels", "left:600px; top:500px"},
+        {{600, 500}, "Add Label", {}, {}, "Labels", "left:600px; top:500px'>Label 1</Label>"},
         // The right-click area leads to right.html, a new page; Back and Forward go between.
         {{160, 320}, "Perform Right Click", {}, {}, "Images", "Name='Map1'", false},
         {{700, 600}, "Back", {}, {}, "Images", "Name='Map1'"},
@@ -493,6 +493,10 @@ TEST_F(DesignedPageWindow, EveryCommandOfTheSurfaceAndControlMenusWritesWhatItSa
             << row << "\n"
             << Section(command.section);
     }
+
+    // Without the pop-up menu (the menu bar, the toolbar) a control goes below the others.
+    ASSERT_TRUE(window.Interaction().RunCommand("mnuPalAddLabel"));
+    EXPECT_TRUE(SectionHolds("Labels", "'position:absolute; left:50px; top:"));
 
     // A page control's own menu, chosen by caption too.
     const auto trigger = [this](const char* control, const QString& text) {

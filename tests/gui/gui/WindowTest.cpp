@@ -15,7 +15,6 @@
 #include <QTest>
 #include <QUrl>
 #include <filesystem>
-#include <map>
 
 #include "../EditorWindow.h"
 #include "../OverlappingPage.h"
@@ -79,21 +78,8 @@ using testing::EditorWindow;
 // The editor's window on a new document in the working folder, its menus answered by the test.
 class SurfaceInsert : public EditorWindow {
   protected:
-    SurfaceInsert() {
-        window.Start(folder.Path().string());
-        window.Menus().SetChooser([this](QMenu& menu, const QPoint&) {
-            for (QAction* action : menu.actions()) {
-                enabled[action->objectName()] = action->isEnabled();
-            }
-            return answer;
-        });
-    }
+    SurfaceInsert() { window.Start(folder.Path().string()); }
 
-    QWidget* Pallet() { return window.DesignTab()->pctPallet(); }
-    void ChooseOnEmptySurface(const QString& item) {
-        answer = item;
-        QTest::mouseClick(Pallet(), Qt::RightButton, {}, QPoint(600, 400));
-    }
     // What the file manager does when files are dropped on the surface.
     void Drop(const QList<QUrl>& files) {
         QMimeData data;
@@ -108,9 +94,6 @@ class SurfaceInsert : public EditorWindow {
     QUrl Url(const std::string& name) {
         return QUrl::fromLocalFile(QString::fromStdString(folder.File(name)));
     }
-
-    QString answer;
-    std::map<QString, bool> enabled;
 };
 
 // The order of the questions and the refusals are the core's; here the clipboard, the menu
@@ -119,9 +102,9 @@ TEST_F(SurfaceInsert, APastedPictureIsSavedBesideTheDocumentAndPainted) {
     QGuiApplication::clipboard()->setImage(htmlsim::testing::Filled(40, 30, qRgb(0, 0, 255)));
     dialogs.fileAnswers.push_back(folder.File("new.html"));
     dialogs.inputAnswers.push_back("shot");
-    ChooseOnEmptySurface("mnuPalAddImageFromClipboard");
-    EXPECT_TRUE(enabled.at("mnuPalAddImageFromClipboard"));
-    EXPECT_FALSE(enabled.at("mnuFileAddImageFromFTP"));  // at(): a missing item fails
+    Choose(QPoint(600, 400), "mnuPalAddImageFromClipboard");
+    EXPECT_TRUE(items.at("mnuPalAddImageFromClipboard").second);
+    EXPECT_FALSE(items.at("mnuFileAddImageFromFTP").second);  // at(): a missing item fails
     EXPECT_TRUE(std::filesystem::exists(folder.File("shot.jpg")));
     EXPECT_EQ(Section("Images").find("<canvas id='Canvas_1' SRC='shot.jpg' width='40' Height='30'"),
               0u);
