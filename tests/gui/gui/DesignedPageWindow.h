@@ -2,23 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QImage>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 #include <initializer_list>
-#include <map>
 #include <memory>
 
 #include "../EditorWindow.h"
 #include "../Pictures.h"
-#include "DesignSurface.h"
 #include "PageDocument.h"
 
 namespace htmlsim::gui::testing {
