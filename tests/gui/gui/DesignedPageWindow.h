@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QImage>
@@ -51,6 +52,20 @@ class DesignedPageWindow : public htmlsim::testing::EditorWindow {
         return window.findChild<QLabel*>("lblSelection")->text().toStdString();
     }
 
+    // Triggers the command of a page control's own menu named so (object name or caption);
+    // fails when it is missing or disabled.
+    void ControlCommand(const char* control, const QString& command) {
+        QWidget* widget = Pallet()->findChild<QWidget*>(control);
+        ASSERT_NE(widget, nullptr) << control;
+        for (QAction* action : widget->findChildren<QAction*>()) {
+            if (action->objectName() == command || action->text() == command) {
+                ASSERT_TRUE(action->isEnabled()) << control << ' ' << command.toStdString();
+                action->trigger();
+                return;
+            }
+        }
+        FAIL() << control << " has no command " << command.toStdString();
+    }
     // A left press, a move and a release `seconds` later.
     void LeftDrag(const QPoint& from, const QPoint& to, double seconds) {
         QTest::mousePress(Pallet(), Qt::LeftButton, {}, from);

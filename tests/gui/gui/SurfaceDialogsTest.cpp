@@ -241,13 +241,9 @@ class Windows1252Dialogs : public DesignedPageWindow {
             [&] {
                 if (place.control == nullptr) {
                     Choose(place.at, place.item);
-                    return;
+                } else {
+                    ControlCommand(place.control, "mnuProperties");
                 }
-                QWidget* widget = Control(place.control);
-                ASSERT_NE(widget, nullptr);
-                auto* properties = widget->findChild<QAction*>("mnuProperties");
-                ASSERT_NE(properties, nullptr);
-                properties->trigger();
             },
             std::move(script), std::move(close));
     }
@@ -499,21 +495,11 @@ TEST_F(DesignedPageWindow, EveryCommandOfTheSurfaceAndControlMenusWritesWhatItSa
     EXPECT_TRUE(SectionHolds("Labels", "'position:absolute; left:50px; top:"));
 
     // A page control's own menu, chosen by caption too.
-    const auto trigger = [this](const char* control, const QString& text) {
-        auto* widget = Pallet()->findChild<QWidget*>(control);
-        ASSERT_NE(widget, nullptr) << control;
-        const auto actions = widget->findChildren<QAction*>();
-        const auto found = std::find_if(actions.begin(), actions.end(),
-                                        [&](QAction* action) { return action->text() == text; });
-        ASSERT_NE(found, actions.end()) << control << ' ' << text.toStdString();
-        ASSERT_TRUE((*found)->isEnabled());
-        (*found)->trigger();
-    };
     InDialog(
-        [&] { trigger("Label1_0", "Properties"); },
+        [this] { ControlCommand("Label1_0", "Properties"); },
         [](QDialog& dialog) { Retype(static_cast<frmProperties&>(dialog).txtValue(2), "Hello"); });
     EXPECT_TRUE(SectionHolds("Labels", ">Hello</Label>"));
-    trigger("Anchor1_0", "Remove");
+    ControlCommand("Anchor1_0", "Remove");
     QCoreApplication::processEvents();  // the removal is queued: it deletes the menu's widget
     EXPECT_EQ(Section("Anchors"), "");
 }
