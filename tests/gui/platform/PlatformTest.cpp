@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <functional>
 
 #include "../Pictures.h"
 #include "ImageSurface.h"
@@ -24,16 +23,7 @@ QRgb PixelAt(const ImageSurface& surface, int x, int y) {
     return surface.RenderImage(QSize(x + 1, y + 1)).pixel(x, y);
 }
 
-// How many pixels of the image within `area` are as `counted` wants.
-int CountPixels(const QImage& image, const QRect& area, const std::function<bool(QRgb)>& counted) {
-    int count = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            count += counted(image.pixel(x, y)) ? 1 : 0;
-        }
-    }
-    return count;
-}
+using testing::CountPixels;
 
 TEST(ImageSurface, ThePageBackgroundShowsWhereNoPictureIsAndWhereOneWasErased) {
     ImageSurface surface;
