@@ -153,10 +153,7 @@ size_t ColorIndex(const std::string& name) {
 
 // A left click on the palette at a point between pixels, as a mouse may report it.
 void ClickPalette(gui::frmProperties& form, QPointF at) {
-    QWidget* palette = form.pctColor();
-    QMouseEvent press(QEvent::MouseButtonPress, at, palette->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(palette, &press);
+    SendMouse(form.pctColor(), QEvent::MouseButtonPress, Qt::LeftButton, at);
 }
 
 // A point inside the named colour's cell, `down` pixels below its top edge.
