@@ -114,12 +114,9 @@ TEST_F(SurfaceInsert, APastedPictureIsSavedBesideTheDocumentAndPainted) {
 
 TEST_F(SurfaceInsert, DroppedPicturesGoIntoThePageAndADroppedPageIsOpenedAfterThem) {
     std::filesystem::create_directories(folder.File("other"));
-    // Qt writes no GIF files: a one-pixel GIF by hand.
-    const std::string gif(
-        "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00!\xf9\x04"
-        "\x01\x00\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02"
-        "D\x01\x00;",
-        43);
+    // Qt writes no GIF files: a one-pixel GIF kept as test data.
+    const std::string gif =
+        ReadFileBytes(std::string(HTMLSIM_SOURCE_DIR) + "/tests/data/pictures/one-pixel.gif");
     WriteFileBytes(folder.File("other/one.gif"), gif);
     WriteFileBytes(folder.File("other/two.gif"), gif);
     WriteFileBytes(folder.File("page.html"), DesignDocument(""));
