@@ -231,15 +231,8 @@ class SurfaceHandles : public DesignedPageWindow {
     SurfaceHandles() : DesignedPageWindow(ShapesPage()) { Pallet()->setFocus(); }
 
     static std::string ShapesPage() {
-        return htmlsim::testing::DesignDocument(
-            "<IMG SRC='shot.png' Name='Map1' BORDER='0' Width='200' Height='150' "
-            "STYLE='position:absolute; left:100px; top:50px' UseMap='#Map1'/>\r\n"
-            "<map name='Map1'>\r\n"
-            "<AREA SHAPE='rect' COORDS='10,10,60,40' Title='' HREF='next.html'/> \r\n"
-            "<AREA SHAPE='circle' COORDS='100,100,20' HREF='c.html'/>\r\n"
-            "<AREA SHAPE='poly' COORDS='150,20,190,20,170,60' HREF='p.html'/>\r\n"
-            "</map>\r\n",
-            "");
+        return htmlsim::testing::DesignDocument(htmlsim::testing::ReadFileBytes(
+            std::string(HTMLSIM_SOURCE_DIR) + "/tests/data/surface/three-shapes-images.html"));
     }
 
     // Selects the n-th area of the page with the keyboard.
