@@ -140,15 +140,8 @@ TEST_F(SurfaceShapes, ACircleAndAPolygonDrawnWithTheMouseAreWrittenAndOutlined) 
     QTest::keyClick(Pallet(), Qt::Key_Return);
 
     EXPECT_TRUE(SectionHolds(
-        "Images",
-        "<map name='Map1'>\r\n"
-        "<AREA SHAPE='rect' COORDS='10,10,60,40' Title='' HREF='next.html'/> \r\n"
-        "<AREA SHAPE='circle' COORDS='62,118,12' Title='' HREF='Map1_Area_3.html'/> \r\n"
-        "<AREA SHAPE='poly' COORDS='110,20,180,20,145,70' Title='' "
-        "HREF='Map1_Area_4.html'/> \r\n"
-        "<AREA SHAPE='poly' COORDS='10,50,30,50,10,80' Title='' "
-        "HREF='Map1_Area_5.html'/> \r\n"
-        "</map>\r\n"));
+        "Images", htmlsim::testing::ReadFileBytes(std::string(HTMLSIM_SOURCE_DIR) +
+                                                  "/tests/data/surface/drawn-shapes-map.html")));
 
     // The outlines run along the circle and the polygon, not around their boxes.
     const QImage shown = window.DesignTab()->Canvas().RenderImage();
