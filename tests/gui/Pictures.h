@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
+#include <functional>
 #include <string>
 
 namespace htmlsim::testing {
@@ -17,15 +19,20 @@ inline bool WritePicture(const std::string& path, int width, int height,
     return Filled(width, height, color).save(QString::fromStdString(path));
 }
 
-inline bool HasColor(const QImage& image, QRgb color) {
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) == color) {
-                return true;
-            }
+// How many pixels of the image within `area` are as `counted` wants.
+inline int CountPixels(const QImage& image, const QRect& area,
+                       const std::function<bool(QRgb)>& counted) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            count += counted(image.pixel(x, y)) ? 1 : 0;
         }
     }
-    return false;
+    return count;
+}
+
+inline bool HasColor(const QImage& image, QRgb color) {
+    return CountPixels(image, image.rect(), [color](QRgb pixel) { return pixel == color; }) > 0;
 }
 
 }  // namespace htmlsim::testing

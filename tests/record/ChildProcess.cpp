@@ -91,10 +91,6 @@ std::string ChildProcess::ReadLineStartingWith(const std::string& prefix) {
     }
 }
 
-int ChildProcess::Wait() {
-    return WaitWithUsage().exitStatus;
-}
-
 ChildProcess::Usage ChildProcess::WaitWithUsage() {
     int status = 0;
     rusage used{};

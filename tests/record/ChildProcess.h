@@ -23,9 +23,8 @@ class ChildProcess {
     std::string ReadLine();
     // Lines are read until one starts with the prefix; that one is returned.
     std::string ReadLineStartingWith(const std::string& prefix);
-    // Waits for its end; its exit status, or -1 when a signal ended it.
-    int Wait();
-    // The same, with what it used: peak memory (kB) and processor time (s).
+    // Waits for its end: its exit status (-1 when a signal ended it) and what it used, peak
+    // memory (kB) and processor time (s).
     struct Usage {
         int exitStatus = -1;
         long peakKilobytes = 0;

@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <cstdlib>
-#include <set>
 #include <stdexcept>
 
 #include "ChildProcess.h"
@@ -49,8 +48,6 @@ QImage WindowImage(_XDisplay* display, unsigned long window, int width, int heig
 QImage ReadPicture(const std::filesystem::path& path) {
     return QImage(QString::fromStdString(path.string())).convertToFormat(QImage::Format_RGB32);
 }
-
-namespace {
 
 // A virtual display, and what the test does on it through XTest.
 class VirtualDisplay {
@@ -134,7 +131,7 @@ class SessionBus {
             {"dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
              "org.a11y.Bus.GetAddress"},
             {{"DBUS_SESSION_BUS_ADDRESS", mAddress}});
-        if (accessibilityBus.Wait() != 0) {
+        if (accessibilityBus.WaitWithUsage().exitStatus != 0) {
             throw std::runtime_error("the accessibility bus does not start");
         }
     }
@@ -144,6 +141,8 @@ class SessionBus {
     ChildProcess mDaemon;
     std::string mAddress;
 };
+
+namespace {
 
 // The application's report of screen `number`: where its controls are.
 ControlBoxes ReadScreen(ChildProcess& application, int number) {
@@ -174,100 +173,66 @@ void WaitForFrameAfter(ChildProcess& recorder, unsigned long time) {
 
 }  // namespace
 
-class RecordedApplication::Parts {
-  public:
-    std::vector<std::string> RecorderArguments(const fs::path& folder, bool wholeScreen) const {
-        std::vector<std::string> arguments{std::getenv("HTMLSIM_CLI"),
-                                           "record",
-                                           "--out",
-                                           folder.string(),
-                                           "--prefix",
-                                           "demo",
-                                           "--keys",
-                                           "--report-frames",
-                                           "--x11-only"};
-        // The window stands at the screen's top left corner: its points are the screen's.
-        if (!wholeScreen) {
-            arguments.insert(arguments.end(), {"--window", std::to_string(mWindow)});
-        }
-        return arguments;
+std::vector<std::string> RecordedApplication::RecorderArguments(const fs::path& folder,
+                                                                bool wholeScreen) const {
+    std::vector<std::string> arguments{std::getenv("HTMLSIM_CLI"),
+                                       "record",
+                                       "--out",
+                                       folder.string(),
+                                       "--prefix",
+                                       "demo",
+                                       "--keys",
+                                       "--report-frames",
+                                       "--x11-only"};
+    // The window stands at the screen's top left corner: its points are the screen's.
+    if (!wholeScreen) {
+        arguments.insert(arguments.end(), {"--window", std::to_string(mWindow)});
     }
-
-    Parts(const fs::path& folder, const std::string& screen, bool wholeScreen)
-        : mDisplay(screen),
-          mEnvironment{{"DISPLAY", mDisplay.Name()},
-                       {"QT_QPA_PLATFORM", "xcb"},
-                       {"DBUS_SESSION_BUS_ADDRESS", mBus.Address()},
-                       {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1"}},
-          mApplication({std::getenv("HTMLSIM_RECORD_TARGET")}, mEnvironment),
-          mWindow(std::stoul(mApplication.ReadLineStartingWith("window ").substr(7))),
-          mControls(ReadScreen(mApplication, 1)),
-          mRecorder(RecorderArguments(folder, wholeScreen), mEnvironment) {}
-
-    const ControlBoxes& Controls() const { return mControls; }
-
-    std::pair<QImage, Click> Press(const std::string& control, unsigned button) {
-        const ShapeBox box = mControls.at(control);
-        const Click click{box.Left + box.Width / 2, box.Top + box.Height / 2, button};
-        mDisplay.Move(mWindow, click);
-        mRecorder.ReadLineStartingWith("rest " + std::to_string(click.x) + "," +
-                                       std::to_string(click.y) + " ");
-        QImage screen = Screen();
-        WaitForFrameAfter(mRecorder, mDisplay.ServerTime());
-        mDisplay.Press(button);
-        if (!mFields.contains(control)) {
-            mControls = ReadScreen(mApplication, ++mScreen);
-        }
-        return {screen, click};
-    }
-
-    void Type(const std::string& word) {
-        mDisplay.Type(word);
-        mApplication.ReadLineStartingWith("typed " + word);
-    }
-
-    QImage Screen() { return mDisplay.Screen(mWindow, 360, 200); }
-
-    ChildProcess::Usage Stop() {
-        mDisplay.TypeKey("Pause");
-        return mRecorder.WaitWithUsage();
-    }
-
-    SessionBus mBus;
-    VirtualDisplay mDisplay;
-    std::map<std::string, std::string> mEnvironment;
-    ChildProcess mApplication;
-    Window mWindow;
-    ControlBoxes mControls;
-    ChildProcess mRecorder;
-    int mScreen = 1;
-    const std::set<std::string> mFields{"Name", "Password"};
-};
+    return arguments;
+}
 
 RecordedApplication::RecordedApplication(const fs::path& folder, const std::string& screen,
                                          bool wholeScreen)
-    : mParts(std::make_unique<Parts>(folder, screen, wholeScreen)) {}
+    : mBus(std::make_unique<SessionBus>()),
+      mDisplay(std::make_unique<VirtualDisplay>(screen)),
+      mEnvironment{{"DISPLAY", mDisplay->Name()},
+                   {"QT_QPA_PLATFORM", "xcb"},
+                   {"DBUS_SESSION_BUS_ADDRESS", mBus->Address()},
+                   {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1"}},
+      mApplication({std::getenv("HTMLSIM_RECORD_TARGET")}, mEnvironment),
+      mWindow(std::stoul(mApplication.ReadLineStartingWith("window ").substr(7))),
+      mControls(ReadScreen(mApplication, 1)),
+      mRecorder(RecorderArguments(folder, wholeScreen), mEnvironment) {}
 
 RecordedApplication::~RecordedApplication() = default;
 
-const ControlBoxes& RecordedApplication::Controls() const {
-    return mParts->Controls();
-}
-
 std::pair<QImage, Click> RecordedApplication::Press(const std::string& control, unsigned button) {
-    return mParts->Press(control, button);
+    const ShapeBox box = mControls.at(control);
+    const Click click{box.Left + box.Width / 2, box.Top + box.Height / 2, button};
+    mDisplay->Move(mWindow, click);
+    mRecorder.ReadLineStartingWith("rest " + std::to_string(click.x) + "," +
+                                   std::to_string(click.y) + " ");
+    QImage screen = Screen();
+    WaitForFrameAfter(mRecorder, mDisplay->ServerTime());
+    mDisplay->Press(button);
+    if (!mFields.contains(control)) {
+        mControls = ReadScreen(mApplication, ++mScreen);
+    }
+    return {screen, click};
 }
 
 void RecordedApplication::Type(const std::string& word) {
-    mParts->Type(word);
+    mDisplay->Type(word);
+    mApplication.ReadLineStartingWith("typed " + word);
 }
 
 QImage RecordedApplication::Screen() {
-    return mParts->Screen();
+    return mDisplay->Screen(mWindow, 360, 200);
 }
 
 ChildProcess::Usage RecordedApplication::Stop() {
-    return mParts->Stop();
+    mDisplay->TypeKey("Pause");
+    return mRecorder.WaitWithUsage();
 }
 
 }  // namespace htmlsim::testing

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "ChildProcess.h"
@@ -34,6 +35,9 @@ QImage WindowImage(_XDisplay* display, unsigned long window, int width, int heig
 // A picture file in the format screens are read back in, so that the two compare.
 QImage ReadPicture(const std::filesystem::path& path);
 
+class VirtualDisplay;
+class SessionBus;
+
 // The test application (record_target) recorded by htmlsim-cli into `folder`, both on a
 // virtual display and a session bus of their own (with the accessibility bus it starts on
 // demand), pressed and typed into through XTest as a user would. Everything it started ends
@@ -47,7 +51,7 @@ class RecordedApplication {
     ~RecordedApplication();
 
     // Where the controls of the screen shown are, in window (and recorded) coordinates.
-    const ControlBoxes& Controls() const;
+    const ControlBoxes& Controls() const { return mControls; }
 
     // The pointer rests on the control, the recorder has seen the screen as it is, and the
     // control is pressed; returns the screen before the press and where it was pressed. A
@@ -60,8 +64,18 @@ class RecordedApplication {
     ChildProcess::Usage Stop();
 
   private:
-    class Parts;
-    std::unique_ptr<Parts> mParts;
+    std::vector<std::string> RecorderArguments(const std::filesystem::path& folder,
+                                               bool wholeScreen) const;
+
+    std::unique_ptr<SessionBus> mBus;
+    std::unique_ptr<VirtualDisplay> mDisplay;
+    std::map<std::string, std::string> mEnvironment;
+    ChildProcess mApplication;
+    unsigned long mWindow;
+    ControlBoxes mControls;
+    ChildProcess mRecorder;
+    int mScreen = 1;
+    const std::set<std::string> mFields{"Name", "Password"};
 };
 
 }  // namespace htmlsim::testing

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <filesystem>
 #include <memory>
 
 #include "FakeDialogs.h"
@@ -43,6 +44,10 @@ class CodeLibraryWindowTest : public ::testing::Test {
         AddSnippet(library, "Beta", kHtml, "beta");
         AddSnippet(library, "Php one", kPhp, "<?php ?>");
         library.Close();
+        ShowWindow();
+    }
+
+    void ShowWindow() {
         window = std::make_unique<frmCodeLibrary>(dialogs, folder.Path());
         window->show();
     }
@@ -67,6 +72,11 @@ class CodeLibraryWindowTest : public ::testing::Test {
         }
         return texts;
     }
+    // Selects the row and turns to the tab that modifies its snippet.
+    void EditSnippet(int row) {
+        Child<QListWidget>("lstProcedures")->setCurrentRow(row);
+        Child<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    }
     void SelectAndShow(int row) {
         Child<QListWidget>("lstProcedures")->setCurrentRow(row);
         Child<QPushButton>("cmdShow")->click();
@@ -82,6 +92,13 @@ class CodeLibraryWindowTest : public ::testing::Test {
         return "<none>";
     }
     bool Pending() { return !Child<QPushButton>("cmdUpdate")->isHidden(); }
+    // A click and a double click on the list's row, as a user deletes a snippet.
+    void DoubleClick(int row) {
+        auto* list = Child<QListWidget>("lstProcedures");
+        const QRect place = list->visualItemRect(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place.center());
+    }
 
     TempFolder folder;
     FakeDialogs dialogs;
@@ -149,8 +166,7 @@ TEST_F(CodeLibraryWindowTest, LeavingTheModifyTabStoresPendingEditsWithoutAsking
 }
 
 TEST_F(CodeLibraryWindowTest, AddAsksAboutPendingChangesThenForTheName) {
-    Child<QListWidget>("lstProcedures")->setCurrentRow(1);
-    Child<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    EditSnippet(1);
     Child<QPlainTextEdit>("txtWindow")->setPlainText("beta 2");
     dialogs.yesNoAnswers = {true};
     dialogs.inputAnswers = {"Gamma"};
@@ -177,41 +193,38 @@ TEST_F(CodeLibraryWindowTest, AddAsksAboutPendingChangesThenForTheName) {
 }
 
 TEST_F(CodeLibraryWindowTest, DoubleClickDeletesAfterConfirming) {
-    auto* list = Child<QListWidget>("lstProcedures");
-    const auto doubleClick = [list](int row) {
-        const QRect place = list->visualItemRect(list->item(row));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place.center());
-    };
     dialogs.yesNoAnswers = {false, true};
-    doubleClick(1);
+    DoubleClick(1);
     EXPECT_EQ(ListTexts(), (QStringList{"Abacus", "Beta"}));
-    doubleClick(1);
+    DoubleClick(1);
     EXPECT_EQ(dialogs.asked.at(1).prompt, "Are you sure you want to delete 'Beta'");
     EXPECT_EQ(ListTexts(), (QStringList{"Abacus"}));
     EXPECT_EQ(StoredCode("Beta"), "<none>");
 }
 
-// A library file written by an older program in Windows-1252: one snippet "Café" whose code is
-// "x = 'é';" and "y = 1;" on two lines.
-TEST(CodeLibraryWindow, AWindows1252LibraryFileIsShownEditedAndDeletedInItsOwnEncoding) {
-    TempFolder folder;
-    const std::string adopted = ReadFileBytes(std::string(HTMLSIM_SOURCE_DIR) +
-                                              "/tests/data/codelib/windows-1252/ProcedureLib.dat");
-    const auto file = folder.Path() / "ProcedureLib.dat";
-    WriteFileBytes(file, adopted);
-    FakeDialogs dialogs;
-    frmCodeLibrary window(dialogs, folder.Path());
-    window.show();
-    auto* list = window.findChild<QListWidget*>("lstProcedures");
-    auto* code = window.findChild<QPlainTextEdit*>("txtWindow");
-    auto* update = window.findChild<QPushButton*>("cmdUpdate");
-    ASSERT_EQ(list->count(), 1);
-    EXPECT_EQ(list->item(0)->text(), QString::fromUtf8("Caf\xC3\xA9"));
+// A library file written by an older program in Windows-1252, in place of the fixture's: one
+// snippet "Café" whose code is "x = 'é';" and "y = 1;" on two lines.
+class CodeLibraryWindows1252Test : public CodeLibraryWindowTest {
+  protected:
+    CodeLibraryWindows1252Test() {
+        window.reset();
+        WriteFileBytes(file, adopted);
+        ShowWindow();
+    }
 
-    list->setCurrentRow(0);
-    window.findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);
-    EXPECT_EQ(window.findChild<QLineEdit*>("txtName")->text(), QString::fromUtf8("Caf\xC3\xA9"));
+    const std::filesystem::path samples =
+        std::filesystem::path(HTMLSIM_SOURCE_DIR) / "tests/data/codelib/windows-1252";
+    const std::string adopted = ReadFileBytes(samples / "ProcedureLib.dat");
+    const std::filesystem::path file = folder.Path() / "ProcedureLib.dat";
+};
+
+TEST_F(CodeLibraryWindows1252Test, TheFileIsShownEditedAndDeletedInItsOwnEncoding) {
+    auto* code = Child<QPlainTextEdit>("txtWindow");
+    auto* update = Child<QPushButton>("cmdUpdate");
+    EXPECT_EQ(ListTexts(), QStringList{QString::fromUtf8("Caf\xC3\xA9")});
+
+    EditSnippet(0);
+    EXPECT_EQ(Child<QLineEdit>("txtName")->text(), QString::fromUtf8("Caf\xC3\xA9"));
     EXPECT_EQ(code->toPlainText(), QString::fromUtf8("x = '\xC3\xA9';\ny = 1;"));
     // Storing without a change keeps every byte.
     code->setPlainText(code->toPlainText());
@@ -220,12 +233,7 @@ TEST(CodeLibraryWindow, AWindows1252LibraryFileIsShownEditedAndDeletedInItsOwnEn
 
     code->setPlainText(QString::fromUtf8("x = '\xC3\xA4';\ny = 1;"));
     update->click();
-    EXPECT_EQ(ReadFileBytes(file),
-              "1\xFD\xFC"
-              "Caf\xE9\xFC\xFD\xFCx = '\xE4';\r\ny = 1;\xFC\xFD\xFC"
-              "01/02/2003\xFC\xFD"
-              "2\xFD"
-              "2\xFF\xFE");
+    EXPECT_EQ(ReadFileBytes(file), ReadFileBytes(samples / "ProcedureLib-edited.dat"));
     EXPECT_TRUE(dialogs.messages.empty());
 
     // A character Windows-1252 cannot hold is refused; the edit stays pending.
@@ -235,25 +243,17 @@ TEST(CodeLibraryWindow, AWindows1252LibraryFileIsShownEditedAndDeletedInItsOwnEn
               (std::vector<std::string>{
                   "The code holds \xE2\x9C\x93, which the Windows-1252 library file "
                   "'ProcedureLib.dat' cannot hold. Please choose another character."}));
-    EXPECT_FALSE(update->isHidden());
+    EXPECT_TRUE(Pending());
     code->setPlainText(QString::fromUtf8("x = '\xC3\xA4';\ny = 1;"));
     update->click();
 
     // The listed name finds its record.
     dialogs.yesNoAnswers = {true};
-    window.findChild<QTabWidget*>("SSTab1")->setCurrentIndex(0);
-    const QRect place = list->visualItemRect(list->item(0));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place.center());
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place.center());
-    EXPECT_EQ(list->count(), 0);
+    Child<QTabWidget>("SSTab1")->setCurrentIndex(0);
+    DoubleClick(0);
+    EXPECT_TRUE(ListTexts().isEmpty());
     EXPECT_EQ(ReadFileBytes(file), "");
 }
-
-}  // namespace
-}  // namespace htmlsim::gui
-
-namespace htmlsim::gui {
-namespace {
 
 // The fixture's library with a second author, Ann, and a PHP snippet "Wide" of 200 numbered
 // lines and one of 300 characters: taller and wider than the viewer.
@@ -272,8 +272,7 @@ class CodeLibraryWindowMoreTest : public CodeLibraryWindowTest {
         }
         AddSnippet(library, "Wide", kPhp, wide + std::string(300, 'w'));
         library.Close();
-        window = std::make_unique<frmCodeLibrary>(dialogs, folder.Path());
-        window->show();
+        ShowWindow();
     }
     void Choose(const char* combo, const QString& entry) {
         auto* box = Child<QComboBox>(combo);
@@ -284,8 +283,7 @@ class CodeLibraryWindowMoreTest : public CodeLibraryWindowTest {
 };
 
 TEST_F(CodeLibraryWindowMoreTest, ASnippetMovedToAnotherTypeAndAuthorIsListedThereOnly) {
-    Child<QListWidget>("lstProcedures")->setCurrentRow(0);
-    Child<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    EditSnippet(0);
     Choose("cboauthors2", "Ann");
     Choose("cboSnippetTypes2", "PHP");
     EXPECT_TRUE(Pending());
@@ -302,8 +300,7 @@ TEST_F(CodeLibraryWindowMoreTest, ASnippetMovedToAnotherTypeAndAuthorIsListedThe
 }
 
 TEST_F(CodeLibraryWindowMoreTest, EnterInTheNameBoxCompletesFromTheSelectedSnippet) {
-    Child<QListWidget>("lstProcedures")->setCurrentRow(0);
-    Child<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    EditSnippet(0);
     auto* name = Child<QLineEdit>("txtName");
     name->setText("aB");
     QTest::keyClick(name, Qt::Key_Return);

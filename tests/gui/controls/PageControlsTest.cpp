@@ -18,6 +18,7 @@
 #include <map>
 #include <memory>
 
+#include "../EditorWindow.h"
 #include "../Pictures.h"
 #include "DesignSurface.h"
 #include "FakeDialogs.h"
@@ -99,16 +100,13 @@ TEST_F(PageControlWidgetsTest, TheInputShowsTheMiniatureOfItsType) {
     EXPECT_NE(sections["Inputs"].find("Checked='Checked'"), std::string::npos);
 }
 
-TEST(EditorPageControls, APagesControlsShowOnTheSurfaceAndADragRewritesTheirSection) {
-    testing::TempFolder folder;
-    testing::FakeDialogs dialogs;
-    gui::frmHTMLImage window(dialogs, folder.File("program"));
-    window.show();
-    testing::WriteFileBytes(folder.File("page.html"),
-                            "<HTML>\r\n<BODY>\r\n<!-- Section: Labels -->\r\n"
-                            "<Label style='position:absolute; left:30px; top:40px'>Hi</Label>\r\n"
-                            "<!-- Section End -->\r\n</BODY>\r\n</HTML>\r\n");
-    window.Start(folder.File("page.html"));
+using EditorPageControls = testing::EditorWindow;
+
+TEST_F(EditorPageControls, APagesControlsShowOnTheSurfaceAndADragRewritesTheirSection) {
+    Open("page.html",
+         "<HTML>\r\n<BODY>\r\n<!-- Section: Labels -->\r\n"
+         "<Label style='position:absolute; left:30px; top:40px'>Hi</Label>\r\n"
+         "<!-- Section End -->\r\n</BODY>\r\n</HTML>\r\n");
     ASSERT_EQ(window.Controls().LabelCount(), 1);
     auto* label = window.DesignTab()->pctPallet()->findChild<QWidget*>("Label1_0");
     ASSERT_NE(label, nullptr);
@@ -116,7 +114,7 @@ TEST(EditorPageControls, APagesControlsShowOnTheSurfaceAndADragRewritesTheirSect
     EXPECT_EQ(label->pos(), QPoint(30, 40));
 
     Drag(label, QPointF(3, 3), QPointF(20, 10));
-    EXPECT_EQ(GetSectionText(window.GetSession().DocumentText(), "Labels"),
+    EXPECT_EQ(Section("Labels"),
               "<Label style='position:absolute; left:50px; top:50px'>Hi</Label>");
     EXPECT_TRUE(window.GetSession().ChangedSinceSaved());
 
@@ -124,7 +122,7 @@ TEST(EditorPageControls, APagesControlsShowOnTheSurfaceAndADragRewritesTheirSect
     QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
     QTest::keyClick(label, Qt::Key_Delete);
     QCoreApplication::processEvents();
-    EXPECT_EQ(GetSectionText(window.GetSession().DocumentText(), "Labels"), "");
+    EXPECT_EQ(Section("Labels"), "");
     EXPECT_EQ(window.Controls().LabelCount(), 0);
 
     EXPECT_TRUE(dialogs.messages.empty());
@@ -149,19 +147,13 @@ constexpr const char* kPositionOnly = "position:absolute; left:0px; top:0px";
 
 size_t ColorIndex(const std::string& name) {
     const auto& rows = CssColors().Rows();
-    size_t index = 0;
-    while (index < rows.size() && rows[index].Name != name) {
-        ++index;
-    }
-    return index;
+    const auto named = [&name](const auto& row) { return row.Name == name; };
+    return static_cast<size_t>(std::find_if(rows.begin(), rows.end(), named) - rows.begin());
 }
 
 // A left click on the palette at a point between pixels, as a mouse may report it.
 void ClickPalette(gui::frmProperties& form, QPointF at) {
-    QWidget* palette = form.pctColor();
-    QMouseEvent press(QEvent::MouseButtonPress, at, palette->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(palette, &press);
+    SendMouse(form.pctColor(), QEvent::MouseButtonPress, Qt::LeftButton, at);
 }
 
 // A point inside the named colour's cell, `down` pixels below its top edge.

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -9,24 +11,20 @@
 #include <QTest>
 #include <QTextBlock>
 
-#include "FakeDialogs.h"
-#include "TempFolder.h"
-#include "frmHTMLImage.h"
+#include "../EditorWindow.h"
 
 namespace htmlsim::gui {
 namespace {
 
-class DocumentEditor : public ::testing::Test {
+class DocumentEditor : public testing::EditorWindow {
   protected:
-    DocumentEditor() : window(dialogs, folder.File("program")) {
-        window.show();
+    DocumentEditor() {
         window.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     }
 
-    void Open(const std::string& text) {
-        testing::WriteFileBytes(folder.File("page.html"), text);
-        window.Start(folder.File("page.html"));
+    void OpenInEditor(const std::string& text) {
+        Open("page.html", text);
         window.SSTab1()->setCurrentIndex(kDocumentEditorTab);
         EXPECT_EQ(QApplication::focusWidget(), editor());  // the tab hands its keys to the text
     }
@@ -44,17 +42,13 @@ class DocumentEditor : public ::testing::Test {
         }
         return {};
     }
-
-    testing::TempFolder folder;
-    testing::FakeDialogs dialogs;
-    frmHTMLImage window;
 };
 
 TEST_F(DocumentEditor, ColoursTheHtmlAndMarksSectionLinesWithoutTouchingTheText) {
     const std::string page =
         "<BODY>\r\n<!-- a note\r\n  over two lines -->\r\n<!-- Section: Main -->\r\n"
         "<a href=\"x.html\">&amp;\xc2\xa0</a>\r\n<!-- Section End -->\r\n</BODY>\r\n";
-    Open(page);
+    OpenInEditor(page);
     const QTextCharFormat comment = FormatAt(1, 2);
     EXPECT_EQ(FormatAt(2, 2), comment);  // the comment goes on over the line break
     EXPECT_NE(FormatAt(3, 5), comment);
@@ -72,7 +66,7 @@ TEST_F(DocumentEditor, ColoursTheHtmlAndMarksSectionLinesWithoutTouchingTheText)
 }
 
 TEST_F(DocumentEditor, ColoursScriptAndStyleContentAsCodeNotAsTags) {
-    Open(
+    OpenInEditor(
         "<SCRIPT type=\"text/javascript\">\r\nif (a<b) { x = '<p>'; }\r\n</script>\r\n"
         "<style media='x>y'>p { color: red }</STYLE><p>\r\n");
     const QTextCharFormat tag = FormatAt(0, 1);
@@ -89,7 +83,7 @@ TEST_F(DocumentEditor, ColoursScriptAndStyleContentAsCodeNotAsTags) {
 }
 
 TEST_F(DocumentEditor, FindIgnoresCaseWrapsAroundAndMarksAMissingTerm) {
-    Open("Alpha beta\r\nALPHA gamma\r\nalpha\r\n");
+    OpenInEditor("Alpha beta\r\nALPHA gamma\r\nalpha\r\n");
     Press(Qt::Key_F3);  // with nothing to find, F3 opens the bar
     ASSERT_TRUE(term()->isVisible());
     Press(Qt::Key_Escape);
@@ -122,12 +116,6 @@ TEST_F(DocumentEditor, FindIgnoresCaseWrapsAroundAndMarksAMissingTerm) {
     EXPECT_FALSE(term()->isVisible());
 }
 
-}  // namespace
-}  // namespace htmlsim::gui
-
-namespace htmlsim::gui {
-namespace {
-
 // Columns of the gutter's top line band painted in another colour than its background.
 std::vector<int> InkedColumns(QWidget& gutter, int lineHeight) {
     const QImage shot = gutter.grab().toImage();
@@ -144,7 +132,7 @@ std::vector<int> InkedColumns(QWidget& gutter, int lineHeight) {
 }
 
 TEST_F(DocumentEditor, TheLineNumberGutterWidensWithTheLineCountAndNumbersTheLinesInView) {
-    Open("<HTML>\r\n</HTML>\r\n");
+    OpenInEditor("<HTML>\r\n</HTML>\r\n");
     auto* gutter = editor()->findChild<QWidget*>("lineNumbers");
     ASSERT_NE(gutter, nullptr);
     const int digit = editor()->fontMetrics().horizontalAdvance(u'9');
@@ -165,6 +153,61 @@ TEST_F(DocumentEditor, TheLineNumberGutterWidensWithTheLineCountAndNumbersTheLin
     const std::vector<int> four = InkedColumns(*gutter, lineHeight);
     ASSERT_FALSE(four.empty());
     EXPECT_LT(four.front(), gutter->width() - padding - 3 * digit);  // the top line's is 19xx
+}
+
+// What choosing an entry with the mouse does: the list takes the focus, then the choice.
+void ChooseEntry(QComboBox* sections, int index) {
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
+    QApplication::sendEvent(sections, &focusIn);
+    while (sections->currentIndex() < index) {
+        QTest::keyClick(sections, Qt::Key_Down);
+    }
+}
+
+TEST_F(DocumentEditor, EditingTheWholeDocumentThenChoosingAnEntryCommitsTheEditFirst) {
+    window.Start("");
+    window.SSTab1()->setCurrentIndex(kDocumentEditorTab);
+    EXPECT_EQ(window.cboSections()->count(), 10);
+    EXPECT_EQ(window.cboSections()->currentText(), "Entire Document");
+    editor()->selectAll();
+    for (const char* line : {"<BODY>", "<!-- Section: Only -->", "body", "<!-- Section End -->"}) {
+        QTest::keyClicks(editor(), line);
+        QTest::keyClick(editor(), Qt::Key_Return);
+    }
+    QTest::keyClicks(editor(), "</BODY>");
+    ChooseEntry(window.cboSections(), 1);
+    EXPECT_EQ(Document(),
+              "<BODY>\r\n<!-- Section: Only -->\r\nbody\r\n<!-- Section End -->\r\n</BODY>");
+    EXPECT_EQ(window.cboSections()->count(), 2);
+    EXPECT_EQ(window.cboSections()->currentText(), "Only");
+    EXPECT_EQ(editor()->toPlainText(), "body\n");
+}
+
+TEST_F(DocumentEditor, AWindows1252DocumentIsShownAsSuchAndSavedInIt) {
+    OpenInEditor("<BODY>caf\xE9 \x80\xA0\x81\t</BODY>\r\n");
+    EXPECT_EQ(window.EditorText(),
+              std::string("<BODY>caf\xC3\xA9 \xE2\x82\xAC\xC2\xA0\xC2\x81\t</BODY>\n"));
+    editor()->moveCursor(QTextCursor::Start);
+    editor()->insertPlainText(QString::fromUtf8("\xC3\xBC"));  // pasted
+    Trigger("mnuFileSave");
+    EXPECT_EQ(testing::ReadFileBytes(folder.File("page.html")),
+              "\xFC<BODY>caf\xE9 \x80\xA0\x81\t</BODY>\r\n");
+}
+
+TEST_F(DocumentEditor, GivesBackExactlyWhatItShows) {
+    for (const std::string text : {"\xC2\xA0nbsp\t\xE2\x80\xA8line\n\n", "\xE2\x90\x8D\n", ""}) {
+        window.ShowEditorText(text);
+        EXPECT_EQ(window.EditorText(), text);
+    }
+}
+
+TEST_F(DocumentEditor, AnEditKeepsEveryOtherLineBreakAsItWas) {
+    const std::string bytes = "<BODY>\r\nLF\nCR\rCRCRLF\r\r\n</BODY>\r\n";
+    OpenInEditor(bytes);
+    editor()->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(editor(), "x");
+    Trigger("mnuFileSave");
+    EXPECT_EQ(testing::ReadFileBytes(folder.File("page.html")), "x" + bytes);
 }
 
 }  // namespace

@@ -6,67 +6,65 @@
 #include <QApplication>
 #include <QDialog>
 #include <QImage>
-#include <QMenu>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <map>
+#include <initializer_list>
 #include <memory>
 
+#include "../EditorWindow.h"
 #include "../Pictures.h"
-#include "DesignSurface.h"
-#include "FakeDialogs.h"
 #include "PageDocument.h"
-#include "TempFolder.h"
-#include "document/SectionDocument.h"
-#include "frmHTMLImage.h"
 
 namespace htmlsim::gui::testing {
 
 using htmlsim::testing::FakeDialogs;
-using htmlsim::testing::TempFolder;
 
-// The editor's window on ThreeImagesPage, its clock standing still until the test moves it and
-// its pop-up menus answered by the test.
-class DesignedPageWindow : public ::testing::Test {
+// The editor's window on ThreeImagesPage; a second picture "other.png" (60 x 40) lies beside it.
+class DesignedPageWindow : public htmlsim::testing::EditorWindow {
   protected:
     static constexpr QRgb kShotColor = 0xFF3060A0;
 
     DesignedPageWindow() : DesignedPageWindow(htmlsim::testing::ThreeImagesPage()) {}
 
     // The window on another page, whose pictures are "shot.png".
-    explicit DesignedPageWindow(const std::string& page)
-        : window(dialogs, folder.File("program"), nullptr, [this] { return now; }) {
+    explicit DesignedPageWindow(const std::string& page) : EditorWindow(ShownLater()) {
         EXPECT_TRUE(htmlsim::testing::WritePicture(folder.File("shot.png"), 200, 150, kShotColor));
-        htmlsim::testing::WriteFileBytes(folder.File("index.html"), page);
-        window.Start(folder.File("index.html"));
+        EXPECT_TRUE(htmlsim::testing::WritePicture(folder.File("other.png"), 60, 40, Qt::green));
+        Open("index.html", page);
         window.resize(900, 700);
-        window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-        window.Menus().SetChooser([this](QMenu& menu, const QPoint&) {
-            shownMenu = menu.objectName();
-            items.clear();
-            for (QAction* action : menu.actions()) {
-                if (!action->isSeparator()) {
-                    items[action->objectName()] = {action->isVisible(), action->isEnabled()};
-                }
-            }
-            return answer;
-        });
+        Show();
     }
 
-    QWidget* Pallet() { return window.DesignTab()->pctPallet(); }
     Session& GetSession() { return window.GetSession(); }
     PageDesign& Design() { return window.GetSession().Design(); }
-    std::string Section(const std::string& name) {
-        return GetSectionText(window.GetSession().DocumentText(), name);
+    // Passes when the named section holds `text`; a failure shows the section.
+    ::testing::AssertionResult SectionHolds(const std::string& name, const std::string& text) {
+        const std::string section = Section(name);
+        if (section.find(text) != std::string::npos) {
+            return ::testing::AssertionSuccess();
+        }
+        return ::testing::AssertionFailure() << name << " lacks " << text << ":\n" << section;
+    }
+    std::string Selection() {
+        return window.findChild<QLabel*>("lblSelection")->text().toStdString();
     }
 
-    // A right click that chooses `item` from the menu it opens.
-    void Choose(const QPoint& at, const QString& item) {
-        answer = item;
-        QTest::mouseClick(Pallet(), Qt::RightButton, {}, at);
-        answer.clear();
+    // Triggers the command of a page control's own menu named so (object name or caption);
+    // fails when it is missing or disabled.
+    void ControlCommand(const char* control, const QString& command) {
+        QWidget* widget = Pallet()->findChild<QWidget*>(control);
+        ASSERT_NE(widget, nullptr) << control;
+        for (QAction* action : widget->findChildren<QAction*>()) {
+            if (action->objectName() == command || action->text() == command) {
+                ASSERT_TRUE(action->isEnabled()) << control << ' ' << command.toStdString();
+                action->trigger();
+                return;
+            }
+        }
+        FAIL() << control << " has no command " << command.toStdString();
     }
     // A left press, a move and a release `seconds` later.
     void LeftDrag(const QPoint& from, const QPoint& to, double seconds) {
@@ -74,6 +72,19 @@ class DesignedPageWindow : public ::testing::Test {
         QTest::mouseMove(Pallet(), to);
         now += seconds;
         QTest::mouseRelease(Pallet(), Qt::LeftButton, {}, to);
+    }
+
+    // Left clicks at each point in turn.
+    void ClickAt(std::initializer_list<QPoint> points) {
+        for (const QPoint& at : points) {
+            QTest::mouseClick(Pallet(), Qt::LeftButton, {}, at);
+        }
+    }
+    // Ctrl+Z `steps` times on the focused surface.
+    void Undo(int steps) {
+        for (int step = 0; step < steps; ++step) {
+            QTest::keyClick(Pallet(), Qt::Key_Z, Qt::ControlModifier);
+        }
     }
 
     // Runs `script` on the next modal dialog once it is open, then closes it with `close`. The
@@ -94,16 +105,25 @@ class DesignedPageWindow : public ::testing::Test {
             });
         poll->start(5);
     }
+    // Runs `open`, then `script` and `close` on the dialog it opened; fails when none opened.
+    void InDialog(
+        const std::function<void()>& open, std::function<void(QDialog&)> script,
+        std::function<void(QDialog&)> close = [](QDialog& dialog) { dialog.accept(); }) {
+        auto ran = std::make_shared<bool>(false);  // a dialog opening late finds it still there
+        WhenDialogOpens(
+            [ran, script = std::move(script)](QDialog& dialog) {
+                script(dialog);
+                *ran = true;
+            },
+            std::move(close));
+        open();
+        EXPECT_TRUE(*ran) << "no dialog opened";
+    }
     // Chooses `item` at `at` and runs `script` on the dialog it opens; fails when none opened.
     void ChooseInDialog(const QPoint& at, const QString& item,
                         std::function<void(QDialog&)> script) {
-        auto ran = std::make_shared<bool>(false);  // a dialog opening late finds it still there
-        WhenDialogOpens([ran, script = std::move(script)](QDialog& dialog) {
-            script(dialog);
-            *ran = true;
-        });
-        Choose(at, item);
-        EXPECT_TRUE(*ran) << "no dialog opened for " << item.toStdString();
+        SCOPED_TRACE(item.toStdString());
+        InDialog([&] { Choose(at, item); }, std::move(script));
     }
     template <typename Child>
     static Child* Find(QObject& parent, const char* name) {
@@ -111,14 +131,9 @@ class DesignedPageWindow : public ::testing::Test {
         EXPECT_NE(child, nullptr) << name;
         return child;
     }
-
-    TempFolder folder;
-    FakeDialogs dialogs;
-    double now = 1000.0;
-    frmHTMLImage window;
-    QString answer;
-    QString shownMenu;
-    std::map<QString, std::pair<bool, bool>> items;  // visible, enabled
+    static void PushButton(QDialog& dialog, const char* name) {
+        QTest::mouseClick(Find<QPushButton>(dialog, name), Qt::LeftButton);
+    }
 };
 
 }  // namespace htmlsim::gui::testing

@@ -60,12 +60,10 @@ TEST_F(SurfaceDialogs, TheAreaDialogAppliesEveryFieldAndRecallsSavedValueSets) {
         linkable->click();
         EXPECT_TRUE(link->isEnabled());
         Retype(link->lineEdit(), "b.html");
-        QTest::mouseClick(Find<QPushButton>(dialog, "cmdApply"), Qt::LeftButton);
+        PushButton(dialog, "cmdApply");
         EXPECT_EQ(Find<QLineEdit>(dialog, "txtWidth")->text(), "5");
-        EXPECT_NE(Section("Images").find("COORDS='20,20,25,60' Title='Go on' HREF='b.html'/>"),
-                  std::string::npos)
-            << Section("Images");
-        QTest::mouseClick(Find<QPushButton>(dialog, "cmdSave"), Qt::LeftButton);
+        EXPECT_TRUE(SectionHolds("Images", "COORDS='20,20,25,60' Title='Go on' HREF='b.html'/>"));
+        PushButton(dialog, "cmdSave");
     });
     EXPECT_EQ(Design().Areas.Item(1)->Name, "Start");
     EXPECT_EQ(window.DesignTab()->Canvas().Outlines().at(0).rect, QRect(120, 70, 5, 40));
@@ -97,16 +95,14 @@ TEST_F(SurfaceDialogs, ACanvasAreaOffersOnlyWhatItsScriptKeepsAndLinksToAPageNot
         ASSERT_NE(why, nullptr);
         EXPECT_TRUE(why->isVisible());
         EXPECT_NE(why->text().indexOf("Name and Title are not stored"), -1);
-        QTest::mouseClick(Find<QPushButton>(dialog, "cmdOpen"), Qt::LeftButton);
+        PushButton(dialog, "cmdOpen");
         EXPECT_EQ(Find<QComboBox>(dialog, "cboLinkAddress")->currentText(), "./summary.html");
         EXPECT_TRUE(Find<QCheckBox>(dialog, "chkLinkable")->isChecked());
-        QTest::mouseClick(Find<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
+        PushButton(dialog, "cmdOK");
     });
     ASSERT_EQ(dialogs.asked.size(), 1u);
     EXPECT_EQ(dialogs.asked[0].kind, "save");
-    EXPECT_NE(Section("CanvasScript_Top").find("Areas.push('10,10,40,30,./summary.html,left');"),
-              std::string::npos)
-        << Section("CanvasScript_Top");
+    EXPECT_TRUE(SectionHolds("CanvasScript_Top", "Areas.push('10,10,40,30,./summary.html,left');"));
 }
 
 // The desktop's save chooser, as the link's "..." opens it: an existing page is taken as it is,
@@ -164,9 +160,7 @@ TEST_F(SurfaceDialogs, TheImageDialogChangesTheTypeOnlyWhenTheUserDoes) {
         TypeInto(Find<QComboBox>(dialog, "cboHREF"), "b.htm");
     });
     EXPECT_EQ(Design().Image(1).ImageType, kImageHyperlink);
-    EXPECT_NE(Section("Images").find("<a HREF='b.htm'><IMG SRC='shot.png' Name='Map1'"),
-              std::string::npos)
-        << Section("Images");
+    EXPECT_TRUE(SectionHolds("Images", "<a HREF='b.htm'><IMG SRC='shot.png' Name='Map1'"));
 }
 
 // The entries of the area dialog's combo boxes are only offered: a name or a link typed as the
@@ -176,10 +170,9 @@ TEST_F(SurfaceDialogs, TheAreaDialogKeepsTextTypedAsTheStartOfAnEntry) {
     // An image map's area: its name can be typed.
     ChooseInDialog(QPoint(120, 70), "mnuAreaProperties", [&](QDialog& dialog) {
         Retype(Find<QComboBox>(dialog, "cboName")->lineEdit(), "buttonLarge");
-        QTest::mouseClick(Find<QPushButton>(dialog, "cmdSave"), Qt::LeftButton);
+        PushButton(dialog, "cmdSave");
     });
 
-    bool typed = false;
     ChooseInDialog(QPoint(120, 70), "mnuAreaProperties", [&](QDialog& dialog) {
         auto* name = Find<QComboBox>(dialog, "cboName");
         ASSERT_EQ(name->findText("buttonLarge"), 0);
@@ -187,12 +180,10 @@ TEST_F(SurfaceDialogs, TheAreaDialogKeepsTextTypedAsTheStartOfAnEntry) {
         ASSERT_GE(link->findText("a.html"), 0);
         TypeInto(name, "button");
         TypeInto(link, "a.htm");
-        QTest::mouseClick(Find<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
-        typed = true;
+        PushButton(dialog, "cmdOK");
     });
-    ASSERT_TRUE(typed);
     EXPECT_EQ(Design().Areas.Item(1)->Name, "button");
-    EXPECT_NE(Section("Images").find("HREF='a.htm'/>"), std::string::npos) << Section("Images");
+    EXPECT_TRUE(SectionHolds("Images", "HREF='a.htm'/>"));
 }
 
 using htmlsim::testing::ReadFileBytes;
@@ -212,15 +203,27 @@ void TypeAtEnd(QWidget* box, const QString& text) {
     }
 }
 
+// Where a dialog of the page opens: a surface menu's item chosen at a point, or the Properties
+// of a page control.
+struct DialogPlace {
+    QPoint at;
+    const char* item = nullptr;
+    const char* control = nullptr;
+};
+using DialogScript = std::function<void(QDialog&)>;
+
 // The editor on a Windows-1252 page: "Café" in a label, an anchor and an input; a two-line
 // balloon with a no-break space; an area titled "Größe" on an image map; a canvas whose area
 // links to "café.html".
 class Windows1252Dialogs : public DesignedPageWindow {
   protected:
-    static constexpr QPoint kMapArea{120, 70};
-    static constexpr QPoint kBalloon{175, 65};
-    static constexpr QPoint kMapImage{200, 170};
-    static constexpr QPoint kCanvasArea{120, 320};
+    static constexpr DialogPlace kMapArea{{120, 70}, "mnuAreaProperties"};
+    static constexpr DialogPlace kBalloon{{175, 65}, "mnuAreaProperties"};
+    static constexpr DialogPlace kMapImage{{200, 170}, "mnuImageProperties"};
+    static constexpr DialogPlace kCanvasArea{{120, 320}, "mnuAreaProperties"};
+    static constexpr DialogPlace kAnchor{{}, nullptr, "Anchor1_0"};
+    static constexpr DialogPlace kInput{{}, nullptr, "Input1_0"};
+    static constexpr DialogPlace kLabel{{}, nullptr, "Label1_0"};
 
     Windows1252Dialogs() : DesignedPageWindow(EncodingPage("windows-1252-page.html")) {}
 
@@ -229,143 +232,142 @@ class Windows1252Dialogs : public DesignedPageWindow {
         return ReadFileBytes(folder.File("index.html"));
     }
     QWidget* Control(const char* name) { return Pallet()->findChild<QWidget*>(name); }
-    // Opens the Properties dialog of a page control from its menu.
-    void ShowProperties(const char* control) {
-        QWidget* widget = Control(control);
-        ASSERT_NE(widget, nullptr) << control;
-        auto* properties = widget->findChild<QAction*>("mnuProperties");
-        ASSERT_NE(properties, nullptr);
-        properties->trigger();
+    // Opens the dialog at `place`, runs `script` there and closes it with `close`.
+    void InDialogAt(
+        const DialogPlace& place, DialogScript script,
+        DialogScript close = [](QDialog& dialog) { dialog.accept(); }) {
+        SCOPED_TRACE(place.control != nullptr ? place.control : place.item);
+        InDialog(
+            [&] {
+                if (place.control == nullptr) {
+                    Choose(place.at, place.item);
+                } else {
+                    ControlCommand(place.control, "mnuProperties");
+                }
+            },
+            std::move(script), std::move(close));
     }
     // The i-th value row of the Properties dialog.
     static QLineEdit* Row(QDialog& dialog, int index) {
         return static_cast<frmProperties&>(dialog).txtValue(index);
     }
+    // Ticks the canvas area's link box off and on again, so its link can be typed.
+    static QComboBox* LinkBox(QDialog& dialog) {
+        Find<QCheckBox>(dialog, "chkLinkable")->click();
+        Find<QCheckBox>(dialog, "chkLinkable")->click();
+        return Find<QComboBox>(dialog, "cboLinkAddress");
+    }
 };
 
 TEST_F(Windows1252Dialogs, EveryDialogOpenedAndClosedWithoutTypingLeavesTheFileAsItWas) {
-    const std::string original = EncodingPage("windows-1252-page.html");
-    int opened = 0;
-    auto untouched = [&opened](QDialog& dialog) {
-        ++opened;
-        QTest::mouseClick(Find<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
-    };
-    for (const QPoint at : {kMapArea, kBalloon, kCanvasArea}) {
-        ChooseInDialog(at, "mnuAreaProperties", untouched);
+    for (const DialogPlace& place :
+         {kMapArea, kBalloon, kCanvasArea, kMapImage, kAnchor, kInput, kLabel}) {
+        InDialogAt(place, [](QDialog& dialog) { PushButton(dialog, "cmdOK"); });
     }
-    ChooseInDialog(kMapImage, "mnuImageProperties", untouched);
-    for (const char* control : {"Anchor1_0", "Input1_0", "Label1_0"}) {
-        WhenDialogOpens(untouched);
-        ShowProperties(control);
-    }
-    EXPECT_EQ(opened, 7);
-    EXPECT_EQ(Saved(), original);
+    EXPECT_EQ(Saved(), EncodingPage("windows-1252-page.html"));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(Windows1252Dialogs, TextTypedIntoEveryBoxIsWrittenInTheDocumentsEncoding) {
     const QString e = QString::fromUtf8("\xC3\xA9");
     const QString check = QString::fromUtf8("\xE2\x9C\x93");
-    ChooseInDialog(kMapArea, "mnuAreaProperties", [&](QDialog& dialog) {
-        TypeAtEnd(Find<QLineEdit>(dialog, "txtTitle"), e + check);
-        QTest::mouseClick(Find<QPushButton>(dialog, "cmdApply"), Qt::LeftButton);
-    });
-    ChooseInDialog(kBalloon, "mnuAreaProperties", [&](QDialog& dialog) {
-        TypeAtEnd(Find<QPlainTextEdit>(dialog, "txtInnerHTML"), e + check);
-    });
-    ChooseInDialog(kMapImage, "mnuImageProperties",
-                   [&](QDialog& dialog) { TypeAtEnd(Find<QLineEdit>(dialog, "txtMapName"), e); });
-    ChooseInDialog(kCanvasArea, "mnuAreaProperties", [&](QDialog& dialog) {
-        auto* link = Find<QComboBox>(dialog, "cboLinkAddress");
-        Find<QCheckBox>(dialog, "chkLinkable")->click();
-        Find<QCheckBox>(dialog, "chkLinkable")->click();
-        link->lineEdit()->clear();
-        TypeAtEnd(link->lineEdit(), e + ".html");
-        QTest::mouseClick(Find<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
-    });
-    WhenDialogOpens([&](QDialog& dialog) { TypeAtEnd(Row(dialog, 4), e); });
-    ShowProperties("Anchor1_0");
     TypeAtEnd(Control("Input1_0")->findChild<QLineEdit*>("Text1"), e);
-    WhenDialogOpens([&](QDialog& dialog) { TypeAtEnd(Row(dialog, 2), e + check); });
-    ShowProperties("Input1_0");
-    WhenDialogOpens([&](QDialog& dialog) { TypeAtEnd(Row(dialog, 2), e); });
-    ShowProperties("Label1_0");
-
+    const std::vector<std::pair<DialogPlace, DialogScript>> typed{
+        {kMapArea,
+         [&](QDialog& dialog) {
+             TypeAtEnd(Find<QLineEdit>(dialog, "txtTitle"), e + check);
+             PushButton(dialog, "cmdApply");
+         }},
+        {kBalloon,
+         [&](QDialog& dialog) {
+             TypeAtEnd(Find<QPlainTextEdit>(dialog, "txtInnerHTML"), e + check);
+         }},
+        {kMapImage, [&](QDialog& dialog) { TypeAtEnd(Find<QLineEdit>(dialog, "txtMapName"), e); }},
+        {kCanvasArea,
+         [&](QDialog& dialog) {
+             QLineEdit* link = LinkBox(dialog)->lineEdit();
+             link->clear();
+             TypeAtEnd(link, e + ".html");
+             PushButton(dialog, "cmdOK");
+         }},
+        {kAnchor, [&](QDialog& dialog) { TypeAtEnd(Row(dialog, 4), e); }},
+        {kInput, [&](QDialog& dialog) { TypeAtEnd(Row(dialog, 2), e + check); }},
+        {kLabel, [&](QDialog& dialog) { TypeAtEnd(Row(dialog, 2), e); }},
+    };
+    for (const auto& [place, typing] : typed) {
+        InDialogAt(place, typing);
+    }
     EXPECT_EQ(Saved(), EncodingPage("windows-1252-page-typed.html"));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(Windows1252Dialogs, ACharacterTheDocumentCannotHoldIsRefusedWhereItWouldGoIntoAScript) {
-    const std::string original = EncodingPage("windows-1252-page.html");
     bool stillOpen = false;
-    ChooseInDialog(kCanvasArea, "mnuAreaProperties", [&](QDialog& dialog) {
-        auto* link = Find<QComboBox>(dialog, "cboLinkAddress");
-        Find<QCheckBox>(dialog, "chkLinkable")->click();
-        Find<QCheckBox>(dialog, "chkLinkable")->click();
-        TypeAtEnd(link->lineEdit(), QString::fromUtf8("\xE2\x9C\x93"));
-        QTest::mouseClick(Find<QPushButton>(dialog, "cmdOK"), Qt::LeftButton);
+    InDialogAt(kCanvasArea, [&](QDialog& dialog) {
+        TypeAtEnd(LinkBox(dialog)->lineEdit(), QString::fromUtf8("\xE2\x9C\x93"));
+        PushButton(dialog, "cmdOK");
         stillOpen = dialog.isVisible();
     });
     EXPECT_TRUE(stillOpen);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text,
-              "The link address holds \xE2\x9C\x93, which a Windows-1252 document cannot hold "
-              "in a script. Please choose another character.");
-    EXPECT_EQ(Saved(), original);
+    EXPECT_EQ(dialogs.MessageTexts(),
+              std::vector<std::string>{
+                  "The link address holds \xE2\x9C\x93, which a Windows-1252 document cannot "
+                  "hold in a script. Please choose another character."});
+    EXPECT_EQ(Saved(), EncodingPage("windows-1252-page.html"));
 }
 
 TEST_F(Windows1252Dialogs, EscapeAfterTypingInEveryDialogLeavesTheFileAsItWas) {
-    int escaped = 0;
-    // Runs `typing` in the next modal dialog, then presses Escape there.
-    auto escapeAfter = [this, &escaped](std::function<void(QDialog&)> typing) {
-        WhenDialogOpens(std::move(typing), [&escaped](QDialog& dialog) {
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-            escaped += dialog.isHidden() && dialog.result() == QDialog::Rejected;
-        });
+    const auto x = [](const char* box) {
+        return [box](QDialog& dialog) { TypeAtEnd(Find<QLineEdit>(dialog, box), "x"); };
     };
-    escapeAfter([](QDialog& dialog) {
-        TypeAtEnd(Find<QLineEdit>(dialog, "txtTitle"), "x");
-        QTest::mouseClick(Find<QPushButton>(dialog, "cmdApply"), Qt::LeftButton);
-    });
-    Choose(kMapArea, "mnuAreaProperties");
-    escapeAfter([](QDialog& dialog) {
-        // The colour is only shown, and drawn unlike the box beside it that takes typing.
-        auto* colour = Find<QLineEdit>(dialog, "txtBackgroundColor");
-        auto* inner = Find<QPlainTextEdit>(dialog, "txtInnerHTML");
-        EXPECT_TRUE(colour->isReadOnly());
-        EXPECT_NE(colour->palette().color(QPalette::Base), inner->palette().color(QPalette::Base));
-        TypeAtEnd(inner, "x");
-    });
-    Choose(kBalloon, "mnuAreaProperties");
-    escapeAfter([](QDialog& dialog) { TypeAtEnd(Find<QLineEdit>(dialog, "txtMapName"), "x"); });
-    Choose(kMapImage, "mnuImageProperties");
-    escapeAfter([](QDialog& dialog) { TypeAtEnd(Row(dialog, 4), "x"); });
-    ShowProperties("Anchor1_0");
-    escapeAfter([](QDialog& dialog) { TypeAtEnd(Row(dialog, 2), "x"); });
-    ShowProperties("Input1_0");
-    escapeAfter([](QDialog& dialog) { TypeAtEnd(Row(dialog, 2), "x"); });
-    ShowProperties("Label1_0");
-    EXPECT_EQ(escaped, 6);
+    const auto row = [](int index) {
+        return [index](QDialog& dialog) { TypeAtEnd(Row(dialog, index), "x"); };
+    };
+    const std::vector<std::pair<DialogPlace, DialogScript>> typed{
+        {kMapArea,
+         [&](QDialog& dialog) {
+             x("txtTitle")(dialog);
+             PushButton(dialog, "cmdApply");
+         }},
+        {kBalloon,
+         [](QDialog& dialog) {
+             // The colour is only shown, and drawn unlike the box beside it that takes typing.
+             auto* colour = Find<QLineEdit>(dialog, "txtBackgroundColor");
+             auto* inner = Find<QPlainTextEdit>(dialog, "txtInnerHTML");
+             EXPECT_TRUE(colour->isReadOnly());
+             EXPECT_NE(colour->palette().color(QPalette::Base),
+                       inner->palette().color(QPalette::Base));
+             TypeAtEnd(inner, "x");
+         }},
+        {kMapImage, x("txtMapName")},
+        {kAnchor, row(4)},
+        {kInput, row(2)},
+        {kLabel, row(2)},
+    };
+    for (const auto& [place, typing] : typed) {
+        InDialogAt(place, typing, [](QDialog& dialog) {
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            EXPECT_TRUE(dialog.isHidden() && dialog.result() == QDialog::Rejected);
+        });
+    }
     EXPECT_EQ(Saved(), EncodingPage("windows-1252-page.html"));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(Windows1252Dialogs, AfterUndoTheControlsShowExactlyTheRestoredStyles) {
-    const std::pair<const char*, int> styleRows[] = {{"Anchor1_0", 3}, {"Label1_0", 1}};
-    for (const auto& [control, styleRow] : styleRows) {
-        WhenDialogOpens([styleRow](QDialog& dialog) {
+    const std::pair<DialogPlace, int> styleRows[] = {{kAnchor, 3}, {kLabel, 1}};
+    for (const auto& [place, styleRow] : styleRows) {
+        SCOPED_TRACE(place.control);
+        InDialogAt(place, [styleRow](QDialog& dialog) {
             ASSERT_EQ(static_cast<frmProperties&>(dialog).lblName(styleRow)->text(), "Style");
             TypeAtEnd(Row(dialog, styleRow), "; color:Red");
         });
-        ShowProperties(control);
-        ASSERT_TRUE(htmlsim::testing::HasColor(Control(control)->grab().toImage(), qRgb(255, 0, 0)))
-            << control;
+        QWidget* control = Control(place.control);
+        ASSERT_TRUE(htmlsim::testing::HasColor(control->grab().toImage(), qRgb(255, 0, 0)));
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
-        EXPECT_FALSE(
-            htmlsim::testing::HasColor(Control(control)->grab().toImage(), qRgb(255, 0, 0)))
-            << control;
+        EXPECT_FALSE(htmlsim::testing::HasColor(control->grab().toImage(), qRgb(255, 0, 0)));
     }
     EXPECT_EQ(Saved(), EncodingPage("windows-1252-page.html"));
 }
@@ -377,35 +379,25 @@ TEST_F(Windows1252Dialogs, TheLabelIsSizedToItsCharacters) {
     EXPECT_NEAR(label->width(), width, 1.0);
 }
 
-}  // namespace
-}  // namespace htmlsim::gui::testing
-
-namespace htmlsim::gui::testing {
-namespace {
-
 // Cancel puts the drawn balloon back as it was; OK writes what was typed.
 TEST_F(DesignedPageWindow, TheBalloonDialogShowsTheDrawnBalloonAndWritesItsContentOnOkOnly) {
     Choose(QPoint(250, 150), "mnuImageDrawBalloon");
     LeftDrag(QPoint(200, 100), QPoint(260, 140), 0.5);
     const std::string drawn = Section("Balloons");
     for (const char* button : {"cmdCancel", "cmdOK"}) {
-        bool shown = false;
-        WhenDialogOpens(
-            [&](QDialog& dialog) {
-                EXPECT_EQ(dialog.windowTitle(), "Options");
-                auto* content = Find<QPlainTextEdit>(dialog, "txtInnerHTML");
-                EXPECT_EQ(content->toPlainText(), "</br><center>Message Goes</br>Here</center>");
-                EXPECT_EQ(Find<QLineEdit>(dialog, "txtBackgroundColor")->text(), "salmon");
-                EXPECT_TRUE(Find<QLineEdit>(dialog, "txtBackgroundColor")->isReadOnly());
-                content->selectAll();
-                QTest::keyClicks(content, "Press <b>Save</b>");
-                shown = true;
-            },
-            [button](QDialog& dialog) {
-                QTest::mouseClick(Find<QPushButton>(dialog, button), Qt::LeftButton);
-            });
-        Choose(QPoint(230, 120), "mnuAreaProperties");
-        ASSERT_TRUE(shown) << button;
+        SCOPED_TRACE(button);
+        InDialog([this] { Choose(QPoint(230, 120), "mnuAreaProperties"); },
+                 [&](QDialog& dialog) {
+                     EXPECT_EQ(dialog.windowTitle(), "Options");
+                     auto* content = Find<QPlainTextEdit>(dialog, "txtInnerHTML");
+                     EXPECT_EQ(content->toPlainText(),
+                               "</br><center>Message Goes</br>Here</center>");
+                     EXPECT_EQ(Find<QLineEdit>(dialog, "txtBackgroundColor")->text(), "salmon");
+                     EXPECT_TRUE(Find<QLineEdit>(dialog, "txtBackgroundColor")->isReadOnly());
+                     content->selectAll();
+                     QTest::keyClicks(content, "Press <b>Save</b>");
+                 },
+                 [button](QDialog& dialog) { PushButton(dialog, button); });
         if (std::string(button) == "cmdCancel") {
             EXPECT_EQ(Section("Balloons"), drawn);
         }
@@ -445,10 +437,7 @@ TEST_F(DesignedPageWindow, EveryCommandOfTheSurfaceAndControlMenusWritesWhatItSa
     const auto retype = [this](const char* box, const char* text) {
         return [=, this] {
             WhenDialogOpens([=](QDialog& dialog) { Retype(Find<QLineEdit>(dialog, box), text); },
-                            [](QDialog& dialog) {
-                                QTest::mouseClick(Find<QPushButton>(dialog, "cmdOK"),
-                                                  Qt::LeftButton);
-                            });
+                            [](QDialog& dialog) { PushButton(dialog, "cmdOK"); });
         };
     };
     const auto imageMap = drag({200, 100}, {240, 130}), circle = drag({160, 170}, {172, 170});
@@ -476,7 +465,7 @@ TEST_F(DesignedPageWindow, EveryCommandOfTheSurfaceAndControlMenusWritesWhatItSa
         {area, "Remove", {}, {}, "Images", "COORDS='10,10,60,40'", false},
         {{600, 400}, "Add Anchor", {}, {}, "Anchors", "left:600px; top:400px"},
         {{600, 450}, "Add Input Control", {}, {}, "Inputs", "left:600px; top:450px"},
-        {{600, 500}, "Add Label", {}, {}, "Labels", "left:600px; top:500px"},
+        {{600, 500}, "Add Label", {}, {}, "Labels", "left:600px; top:500px'>Label 1</Label>"},
         // The right-click area leads to right.html, a new page; Back and Forward go between.
         {{160, 320}, "Perform Right Click", {}, {}, "Images", "Name='Map1'", false},
         {{700, 600}, "Back", {}, {}, "Images", "Name='Map1'"},
@@ -501,26 +490,16 @@ TEST_F(DesignedPageWindow, EveryCommandOfTheSurfaceAndControlMenusWritesWhatItSa
             << Section(command.section);
     }
 
+    // Without the pop-up menu (the menu bar, the toolbar) a control goes below the others.
+    ASSERT_TRUE(window.Interaction().RunCommand("mnuPalAddLabel"));
+    EXPECT_TRUE(SectionHolds("Labels", "'position:absolute; left:50px; top:"));
+
     // A page control's own menu, chosen by caption too.
-    const auto trigger = [this](const char* control, const QString& text) {
-        auto* widget = Pallet()->findChild<QWidget*>(control);
-        ASSERT_NE(widget, nullptr) << control;
-        const auto actions = widget->findChildren<QAction*>();
-        const auto found = std::find_if(actions.begin(), actions.end(),
-                                        [&](QAction* action) { return action->text() == text; });
-        ASSERT_NE(found, actions.end()) << control << ' ' << text.toStdString();
-        ASSERT_TRUE((*found)->isEnabled());
-        (*found)->trigger();
-    };
-    bool shown = false;
-    WhenDialogOpens([&](QDialog& dialog) {
-        Retype(static_cast<frmProperties&>(dialog).txtValue(2), "Hello");
-        shown = true;
-    });
-    trigger("Label1_0", "Properties");
-    EXPECT_TRUE(shown);
-    EXPECT_NE(Section("Labels").find(">Hello</Label>"), std::string::npos) << Section("Labels");
-    trigger("Anchor1_0", "Remove");
+    InDialog(
+        [this] { ControlCommand("Label1_0", "Properties"); },
+        [](QDialog& dialog) { Retype(static_cast<frmProperties&>(dialog).txtValue(2), "Hello"); });
+    EXPECT_TRUE(SectionHolds("Labels", ">Hello</Label>"));
+    ControlCommand("Anchor1_0", "Remove");
     QCoreApplication::processEvents();  // the removal is queued: it deletes the menu's widget
     EXPECT_EQ(Section("Anchors"), "");
 }

@@ -2,15 +2,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDropEvent>
-#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QImage>
 #include <QMenu>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QSettings>
 #include <QStatusBar>
@@ -18,8 +15,8 @@
 #include <QTest>
 #include <QUrl>
 #include <filesystem>
-#include <map>
 
+#include "../EditorWindow.h"
 #include "../OverlappingPage.h"
 #include "../Pictures.h"
 #include "DesignSurface.h"
@@ -27,7 +24,6 @@
 #include "MapImage.h"
 #include "PageDocument.h"
 #include "TempFolder.h"
-#include "document/SectionDocument.h"
 #include "frmHTMLImage.h"
 
 namespace htmlsim::gui {
@@ -77,38 +73,13 @@ TEST(DesignSurface, ScrollBarsRunFromTheNearEdgesToTheFarEdgesAndFollowTheWindow
     EXPECT_EQ(none.pallet.size(), QSize(0, 0));
 }
 
-// The editor's window, shown, its questions answered by the test.
-class ShownWindow : public ::testing::Test {
-  protected:
-    ShownWindow() : window(dialogs, folder.File("program")) {
-        window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-
-    TempFolder folder;
-    FakeDialogs dialogs;
-    frmHTMLImage window;
-};
+using testing::EditorWindow;
 
 // The editor's window on a new document in the working folder, its menus answered by the test.
-class SurfaceInsert : public ShownWindow {
+class SurfaceInsert : public EditorWindow {
   protected:
-    SurfaceInsert() {
-        window.Start(folder.Path().string());
-        window.Menus().SetChooser([this](QMenu& menu, const QPoint&) {
-            for (QAction* action : menu.actions()) {
-                enabled[action->objectName()] = action->isEnabled();
-            }
-            return answer;
-        });
-    }
+    SurfaceInsert() { window.Start(folder.Path().string()); }
 
-    QWidget* Pallet() { return window.DesignTab()->pctPallet(); }
-    std::string Images() { return GetSectionText(window.GetSession().DocumentText(), "Images"); }
-    void ChooseOnEmptySurface(const QString& item) {
-        answer = item;
-        QTest::mouseClick(Pallet(), Qt::RightButton, {}, QPoint(600, 400));
-    }
     // What the file manager does when files are dropped on the surface.
     void Drop(const QList<QUrl>& files) {
         QMimeData data;
@@ -123,9 +94,6 @@ class SurfaceInsert : public ShownWindow {
     QUrl Url(const std::string& name) {
         return QUrl::fromLocalFile(QString::fromStdString(folder.File(name)));
     }
-
-    QString answer;
-    std::map<QString, bool> enabled;
 };
 
 // The order of the questions and the refusals are the core's; here the clipboard, the menu
@@ -134,23 +102,21 @@ TEST_F(SurfaceInsert, APastedPictureIsSavedBesideTheDocumentAndPainted) {
     QGuiApplication::clipboard()->setImage(htmlsim::testing::Filled(40, 30, qRgb(0, 0, 255)));
     dialogs.fileAnswers.push_back(folder.File("new.html"));
     dialogs.inputAnswers.push_back("shot");
-    ChooseOnEmptySurface("mnuPalAddImageFromClipboard");
-    EXPECT_TRUE(enabled.at("mnuPalAddImageFromClipboard"));
-    EXPECT_FALSE(enabled.at("mnuFileAddImageFromFTP"));  // at(): a missing item fails
+    Choose(QPoint(600, 400), "mnuPalAddImageFromClipboard");
+    EXPECT_TRUE(items.at("mnuPalAddImageFromClipboard").second);
+    EXPECT_FALSE(items.at("mnuFileAddImageFromFTP").second);  // at(): a missing item fails
     EXPECT_TRUE(std::filesystem::exists(folder.File("shot.jpg")));
-    EXPECT_EQ(Images().find("<canvas id='Canvas_1' SRC='shot.jpg' width='40' Height='30'"), 0u);
+    EXPECT_EQ(Section("Images").find("<canvas id='Canvas_1' SRC='shot.jpg' width='40' Height='30'"),
+              0u);
     const QColor painted = window.DesignTab()->Canvas().RenderImage().pixel(20, 15);
     EXPECT_GT(painted.blue(), 240);
 }
 
 TEST_F(SurfaceInsert, DroppedPicturesGoIntoThePageAndADroppedPageIsOpenedAfterThem) {
     std::filesystem::create_directories(folder.File("other"));
-    // Qt writes no GIF files: a one-pixel GIF by hand.
-    const std::string gif(
-        "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00!\xf9\x04"
-        "\x01\x00\x00\x00\x00,\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02"
-        "D\x01\x00;",
-        43);
+    // Qt writes no GIF files: a one-pixel GIF kept as test data.
+    const std::string gif =
+        ReadFileBytes(std::string(HTMLSIM_SOURCE_DIR) + "/tests/data/pictures/one-pixel.gif");
     WriteFileBytes(folder.File("other/one.gif"), gif);
     WriteFileBytes(folder.File("other/two.gif"), gif);
     WriteFileBytes(folder.File("page.html"), DesignDocument(""));
@@ -169,7 +135,7 @@ TEST_F(SurfaceInsert, DroppedPicturesGoIntoThePageAndADroppedPageIsOpenedAfterTh
     EXPECT_EQ(window.windowTitle().toStdString(), folder.File("next.html"));
 }
 
-class ImageDesignTab : public ShownWindow {
+class ImageDesignTab : public EditorWindow {
   protected:
     QImage Shown() const { return window.DesignTab()->pctPallet()->grab().toImage(); }
 };
@@ -184,7 +150,7 @@ TEST_F(ImageDesignTab, ShowsTheOpenedPageAndFollowsEditsOfItsText) {
 
     // Without the green image the red one shows where they overlapped.
     window.SSTab1()->setCurrentIndex(kDocumentEditorTab);
-    std::string text = window.GetSession().DocumentText();
+    std::string text = Document();
     const size_t green = text.find("<IMG SRC='green.png'");
     ASSERT_NE(green, std::string::npos);
     text.erase(green, text.find("\r\n", green) + 2 - green);
@@ -212,7 +178,7 @@ TEST_F(ImageDesignTab, OpeningAnotherPageClearsTheSurfaceAndScrollsHome) {
 }
 
 // Keys pressed on the window as on a desktop.
-class MenuKeys : public ShownWindow {
+class MenuKeys : public EditorWindow {
   protected:
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
         QTest::keyClick(&window, key, modifiers);
@@ -259,75 +225,6 @@ TEST(RecentFiles, DocumentsOpenedAndSavedAreOfferedAgainAcrossWindows) {
     window.GetSession().OpenRecentDocument(folder.File("b.html"));
     EXPECT_EQ(dialogs.MessageTexts(),
               std::vector<std::string>{"File Does Not Exist: '" + folder.File("b.html") + "'"});
-}
-
-class MainWindow : public ShownWindow {
-  protected:
-    std::string File(const std::string& name) const { return folder.File(name); }
-    void ShowEditor() { window.SSTab1()->setCurrentIndex(kDocumentEditorTab); }
-    // What choosing an entry with the mouse does: the list takes the focus, then the choice.
-    void ChooseEntry(int index) {
-        QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
-        QApplication::sendEvent(window.cboSections(), &focusIn);
-        while (window.cboSections()->currentIndex() < index) {
-            QTest::keyClick(window.cboSections(), Qt::Key_Down);
-        }
-    }
-    void Trigger(const char* menuItem) {
-        QAction* action = window.MenuItem(menuItem);
-        ASSERT_NE(action, nullptr) << menuItem;
-        action->trigger();
-    }
-    std::string Document() { return window.GetSession().DocumentText(); }
-};
-
-TEST_F(MainWindow, EditingTheWholeDocumentThenChoosingAnEntryCommitsTheEditFirst) {
-    window.Start("");
-    ShowEditor();
-    EXPECT_EQ(window.cboSections()->count(), 10);
-    EXPECT_EQ(window.cboSections()->currentText(), "Entire Document");
-    window.txtDocument()->selectAll();
-    for (const char* line : {"<BODY>", "<!-- Section: Only -->", "body", "<!-- Section End -->"}) {
-        QTest::keyClicks(window.txtDocument(), line);
-        QTest::keyClick(window.txtDocument(), Qt::Key_Return);
-    }
-    QTest::keyClicks(window.txtDocument(), "</BODY>");
-    ChooseEntry(1);
-    EXPECT_EQ(Document(),
-              "<BODY>\r\n<!-- Section: Only -->\r\nbody\r\n<!-- Section End -->\r\n</BODY>");
-    EXPECT_EQ(window.cboSections()->count(), 2);
-    EXPECT_EQ(window.cboSections()->currentText(), "Only");
-    EXPECT_EQ(window.txtDocument()->toPlainText(), "body\n");
-}
-
-TEST_F(MainWindow, AWindows1252DocumentIsShownAsSuchAndSavedInIt) {
-    WriteFileBytes(File("old.html"), "<BODY>caf\xE9 \x80\xA0\x81\t</BODY>\r\n");
-    window.Start(File("old.html"));
-    ShowEditor();
-    EXPECT_EQ(window.EditorText(),
-              std::string("<BODY>caf\xC3\xA9 \xE2\x82\xAC\xC2\xA0\xC2\x81\t</BODY>\n"));
-    window.txtDocument()->moveCursor(QTextCursor::Start);
-    window.txtDocument()->insertPlainText(QString::fromUtf8("\xC3\xBC"));  // pasted
-    Trigger("mnuFileSave");
-    EXPECT_EQ(ReadFileBytes(File("old.html")), "\xFC<BODY>caf\xE9 \x80\xA0\x81\t</BODY>\r\n");
-}
-
-TEST_F(MainWindow, TheEditorGivesBackExactlyWhatItShows) {
-    for (const std::string text : {"\xC2\xA0nbsp\t\xE2\x80\xA8line\n\n", "\xE2\x90\x8D\n", ""}) {
-        window.ShowEditorText(text);
-        EXPECT_EQ(window.EditorText(), text);
-    }
-}
-
-TEST_F(MainWindow, AnEditKeepsEveryOtherLineBreakAsItWas) {
-    const std::string bytes = "<BODY>\r\nLF\nCR\rCRCRLF\r\r\n</BODY>\r\n";
-    WriteFileBytes(File("mixed.html"), bytes);
-    window.Start(File("mixed.html"));
-    ShowEditor();
-    window.txtDocument()->moveCursor(QTextCursor::Start);
-    QTest::keyClicks(window.txtDocument(), "x");
-    Trigger("mnuFileSave");
-    EXPECT_EQ(ReadFileBytes(File("mixed.html")), "x" + bytes);
 }
 
 // The dialogs of a window whose progress dialog is looked at whenever a message is shown.

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QPainter>
 
 #include "../Pictures.h"
 #include "ImageSurface.h"
@@ -24,6 +23,8 @@ QRgb PixelAt(const ImageSurface& surface, int x, int y) {
     return surface.RenderImage(QSize(x + 1, y + 1)).pixel(x, y);
 }
 
+using testing::CountPixels;
+
 TEST(ImageSurface, ThePageBackgroundShowsWhereNoPictureIsAndWhereOneWasErased) {
     ImageSurface surface;
     const QtPicture red = Solid(40, 40, kRed);
@@ -44,13 +45,8 @@ TEST(ImageSurface, ABalloonIsFilledWithItsColourInsideItsRoundedCornersAndShowsI
     const QImage shown = surface.RenderImage();
     EXPECT_EQ(shown.pixel(100, 30), kBlue);
     EXPECT_EQ(shown.pixel(12, 12), kWhite);  // outside the rounded corner
-    int dark = 0;
-    for (int y = 10; y < 50; ++y) {
-        for (int x = 12; x < 60; ++x) {
-            dark += qGray(shown.pixel(x, y)) < 40 ? 1 : 0;
-        }
-    }
-    EXPECT_GT(dark, 20) << "the text is drawn";
+    const auto dark = [](QRgb pixel) { return qGray(pixel) < 40; };
+    EXPECT_GT(CountPixels(shown, QRect(12, 10, 48, 40), dark), 20) << "the text is drawn";
     // Shown anew, the outline is a plain one again until it is dressed.
     surface.ShowOutline(0, 10, 10, 120, 60);
     EXPECT_EQ(surface.RenderImage().pixel(100, 30), kWhite);
@@ -115,13 +111,9 @@ TEST(ImageSurface, CirclesAndPolygonsAreOutlinedAlongTheirShapeNotTheirBox) {
     EXPECT_NE(PixelAt(surface, 149, 59), kWhite);
     surface.HighlightOutline(1);
     const QImage highlighted = surface.RenderImage();
-    int highlight = 0;
-    for (int y = 0; y < highlighted.height(); ++y) {
-        for (int x = 0; x < highlighted.width(); ++x) {
-            highlight += highlighted.pixel(x, y) == ImageSurface::kHighlightColor ? 1 : 0;
-        }
-    }
-    EXPECT_GT(highlight, 100);
+    EXPECT_GT(CountPixels(highlighted, highlighted.rect(),
+                          [](QRgb pixel) { return pixel == ImageSurface::kHighlightColor; }),
+              100);
     EXPECT_EQ(highlighted.pixel(50, 30), kWhite);  // the handle on its top
     EXPECT_EQ(PixelAt(surface, 31, 31), kWhite);
 }

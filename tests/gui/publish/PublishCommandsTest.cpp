@@ -5,26 +5,23 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QUrl>
 #include <filesystem>
 
+#include "../EditorWindow.h"
 #include "../Pictures.h"
-#include "FakeDialogs.h"
 #include "MapImage.h"
 #include "PageDocument.h"
 #include "ScopedVariable.h"
-#include "TempFolder.h"
-#include "frmHTMLImage.h"
 #include "publish/dlgPublish.h"
 
 namespace htmlsim::gui {
 namespace {
 
 using testing::FakeDialogs;
-using testing::TempFolder;
+using testing::ReadFileBytes;
 using testing::WriteFileBytes;
 
 // Takes the place of the desktop's browser for file addresses.
@@ -61,14 +58,20 @@ TEST(PublishCommands, TheDialogAsksForTheFolderAndASCORMPackageIsAlwaysZipped) {
     EXPECT_EQ(request.settings.passPercent, 80);
 }
 
-TEST(PublishCommands, PreviewPublishedSavesThePageAndOpensAFreshPlayer) {
-    TempFolder folder;
-    FakeDialogs dialogs;
-    frmHTMLImage window(dialogs, folder.File("program"));
+class PublishWindow : public testing::EditorWindow {
+  protected:
+    // Started detached, a recording launcher writes in its own time: waits for what it wrote.
+    static bool Recorded(const std::string& file, const std::string& expected) {
+        return QTest::qWaitFor(
+            [&] { return std::filesystem::exists(file) && ReadFileBytes(file) == expected; },
+            20000);
+    }
+};
+
+TEST_F(PublishWindow, PreviewPublishedSavesThePageAndOpensAFreshPlayer) {
     ASSERT_TRUE(testing::WritePicture(folder.File("a.jpg"), 40, 30));
-    WriteFileBytes(folder.File("a.html"), testing::DesignDocument(testing::MapImage(
-                                              "a.jpg", "Map1", 0, 0, {{"0,0,9,9", "a.html"}})));
-    window.Start(folder.File("a.html"));
+    Open("a.html", testing::DesignDocument(
+                       testing::MapImage("a.jpg", "Map1", 0, 0, {{"0,0,9,9", "a.html"}})));
     window.GetSession().SetDocumentText(testing::DesignDocument(
         testing::MapImage("a.jpg", "Map1", 0, 0, {{"0,0,9,9", "javascript:history.back()"}})));
     dialogs.messages.clear();
@@ -84,7 +87,7 @@ TEST(PublishCommands, PreviewPublishedSavesThePageAndOpensAFreshPlayer) {
     EXPECT_EQ(published,
               std::filesystem::path(window.GetSession().TemporaryFolder()) / "Published");
     EXPECT_TRUE(std::filesystem::exists(published / "a.jpg"));
-    EXPECT_NE(testing::ReadFileBytes(published / "simulation.json").find("history.back()"),
+    EXPECT_NE(ReadFileBytes(published / "simulation.json").find("history.back()"),
               std::string::npos);
     EXPECT_FALSE(window.GetSession().ChangedSinceSaved());
 
@@ -97,56 +100,36 @@ TEST(PublishCommands, PreviewPublishedSavesThePageAndOpensAFreshPlayer) {
     EXPECT_NE(window.MenuItem("mnuFilePublish"), nullptr);
 }
 
-TEST(PublishCommands, PreviewInBrowserSaysWhenTheBrowserDidNotStartAndHowToChooseOne) {
-    TempFolder folder;
-    FakeDialogs dialogs;
-    frmHTMLImage window(dialogs, folder.File("program"));
-    WriteFileBytes(folder.File("a.html"), testing::DesignDocument(""));
-    window.Start(folder.File("a.html"));
+// The browser is a recording launcher: it writes the one argument it got ("%s" stands for the
+// page, or it comes last) into a file.
+TEST_F(PublishWindow, PreviewInBrowserSaysWhenTheBrowserDidNotStartAndHowToChooseOne) {
+    Open("a.html", testing::DesignDocument(""));
     dialogs.messages.clear();
     QAction* preview = window.MenuItem("mnuPreviewInBrowser");
     {
         const testing::ScopedVariable missing("BROWSER", "/nonexistent/browser --new-window");
         preview->trigger();
     }
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text,
-              "No web browser could be started for '" + folder.File("a.html") +
+    EXPECT_EQ(dialogs.MessageTexts(),
+              std::vector<std::string>{
+                  "No web browser could be started for '" + folder.File("a.html") +
                   "'. Name one in the BROWSER variable (for example BROWSER=chromium) or choose "
-                  "a default web browser in the desktop's settings.");
+                  "a default web browser in the desktop's settings."});
 
-    // A browser that starts is not reported; "%s" stands for the page.
+    // A browser that starts is not reported.
     const std::string opened = folder.File("opened.txt");
-    const std::string command = "sh -c \"echo $0 > " + opened + "\" %s";
     {
-        const testing::ScopedVariable named("BROWSER", command.c_str());
+        const testing::ScopedVariable named("BROWSER",
+                                            ("sh -c \"echo $0 > " + opened + "\" %s").c_str());
         preview->trigger();
     }
     EXPECT_EQ(dialogs.messages.size(), 1u);
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            return std::filesystem::exists(opened) &&
-                   testing::ReadFileBytes(opened) == folder.File("a.html") + "\n";
-        },
-        20000));
+    ASSERT_TRUE(Recorded(opened, folder.File("a.html") + "\n"));
 }
 
-}  // namespace
-}  // namespace htmlsim::gui
-
-#include "PublishCommandsTest.moc"
-
-namespace htmlsim::gui {
-namespace {
-
-// The browser is a recording launcher: it writes the one argument it got into a file.
-TEST(PublishCommands, PreviewInBrowserSavesTheEditedPageAndHandsTheBrowserItsPath) {
-    TempFolder folder;
-    FakeDialogs dialogs;
-    frmHTMLImage window(dialogs, folder.File("program"));
+TEST_F(PublishWindow, PreviewInBrowserSavesTheEditedPageAndHandsTheBrowserItsPath) {
+    Open("my page.html", testing::DesignDocument(""));
     const std::string page = folder.File("my page.html");
-    WriteFileBytes(page, testing::DesignDocument(""));
-    window.Start(page);
     const std::string edited = testing::DesignDocument("<!-- edited -->\r\n");
     window.GetSession().SetDocumentText(edited);
     const std::string recorded = folder.File("recorded.txt");
@@ -155,17 +138,13 @@ TEST(PublishCommands, PreviewInBrowserSavesTheEditedPageAndHandsTheBrowserItsPat
                                                ("sh -c \"echo $0 > " + recorded + "\"").c_str());
         window.MenuItem("mnuPreviewInBrowser")->trigger();
     }
-    EXPECT_EQ(testing::ReadFileBytes(page), edited);  // saved before the browser started
-    // Started detached, it writes in its own time: the test waits for what it wrote.
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            return std::filesystem::exists(recorded) &&
-                   testing::ReadFileBytes(recorded) == page + "\n";
-        },
-        20000));
+    EXPECT_EQ(ReadFileBytes(page), edited);  // saved before the browser started
+    ASSERT_TRUE(Recorded(recorded, page + "\n"));
     EXPECT_FALSE(window.GetSession().ChangedSinceSaved());
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text;
 }
 
 }  // namespace
 }  // namespace htmlsim::gui
+
+#include "PublishCommandsTest.moc"
