@@ -147,10 +147,8 @@ ClickableArea& ImportArea(const HtmlTag& tag, int imageNumber, ImportContext& co
     return area;
 }
 
-void ImportCanvasAreas(std::string_view areaList, ImportContext& context) {
+void ImportCanvasAreas(std::shared_ptr<SectionLayout> layout, ImportContext& context) {
     const int canvas = CanvasOfAreaList(context.design);
-    auto layout = std::make_shared<SectionLayout>();
-    layout->Body = areaList;
     const std::string_view list = layout->Body;
     for (size_t start = 0; start < list.size();) {
         const size_t next = std::min(list.find('\n', start), list.size() - 1) + 1;

@@ -46,9 +46,11 @@ struct SectionReading {
     void At(size_t at) const { messages.At(name, offset + at); }
 };
 
-// A section's layout holding the body as read, which the section is read from.
-std::shared_ptr<SectionLayout> LayoutOf(const SectionBody& body) {
+// A section's layout holding the body as read, which the section is read from: a view into the
+// document text it shares.
+std::shared_ptr<SectionLayout> LayoutOf(const SharedText& documentText, const SectionBody& body) {
     auto layout = std::make_shared<SectionLayout>();
+    layout->Text = documentText;
     layout->Body = body.text;
     return layout;
 }
@@ -363,11 +365,11 @@ WrittenValues ControlValuesAsRead(const PageControl& control, const HtmlTag& tag
 // One page-control section: one control per element of its kind. Answers the section as read,
 // its elements in the order of the controls made from them.
 std::shared_ptr<const SectionLayout> ImportControlSection(
-    const std::string& documentText, const std::string& section, const std::string& tagName,
+    const SharedText& documentText, const std::string& section, const std::string& tagName,
     ControlImporter importOne, ImportContext& context, ImportMessages& messages) {
-    const SectionBody read = RawSectionBody(documentText, section);
+    const SectionBody read = RawSectionBody(*documentText, section);
     const size_t offset = read.offset;
-    auto layout = LayoutOf(read);
+    auto layout = LayoutOf(documentText, read);
     const std::string_view body = layout->Body;
     const SectionReading reading{section, body, offset, messages};
     // A full page says so once and reads no more of the section, instead of refusing every
@@ -395,7 +397,7 @@ std::shared_ptr<const SectionLayout> ImportControlSection(
     return layout;
 }
 
-void ImportControlSections(const std::string& documentText, ImportContext& context,
+void ImportControlSections(const SharedText& documentText, ImportContext& context,
                            ImportMessages& messages) {
     PageControls& controls = *context.controls;
     controls.SetReadingDocument(true);
@@ -418,12 +420,12 @@ void ImportControlSections(const std::string& documentText, ImportContext& conte
     controls.SetReadingDocument(false);
 }
 
-void ImportBalloonsSection(const std::string& documentText, ImportContext& context,
+void ImportBalloonsSection(const SharedText& documentText, ImportContext& context,
                            ImportMessages& messages) {
     const std::string name = "Balloons";
-    const SectionBody read = RawSectionBody(documentText, name);
+    const SectionBody read = RawSectionBody(*documentText, name);
     const size_t offset = read.offset;
-    auto layout = LayoutOf(read);
+    auto layout = LayoutOf(documentText, read);
     const std::string_view body = layout->Body;
     const SectionReading reading{name, body, offset, messages};
     ForEachStartTag(body, 0, body.size(), [&](const HtmlTag& tag) {
@@ -476,15 +478,15 @@ bool DesignSectionsEndInTurn(const std::string& documentText, ImportMessages& me
 }
 
 // Reads the sections in order; false when one of them ended the import.
-bool ImportSections(const std::string& documentText, ImportContext& context,
+bool ImportSections(const SharedText& documentText, ImportContext& context,
                     ImportMessages& messages) {
-    if (!DesignSectionsEndInTurn(documentText, messages)) {
+    if (!DesignSectionsEndInTurn(*documentText, messages)) {
         return false;
     }
     const std::string images = "Images";
-    const SectionBody read = RawSectionBody(documentText, images);
+    const SectionBody read = RawSectionBody(*documentText, images);
     const size_t offset = read.offset;
-    auto layout = LayoutOf(read);
+    auto layout = LayoutOf(documentText, read);
     const std::string_view body = layout->Body;
     context.design.ClearImages();
     ImagesSectionReader reader({images, body, offset, messages}, std::move(layout), context);
@@ -494,10 +496,10 @@ bool ImportSections(const std::string& documentText, ImportContext& context,
     if (context.controls != nullptr) {
         ImportControlSections(documentText, context, messages);
     }
-    const SectionBody canvasAreas = RawSectionBody(documentText, "CanvasScript_Top");
+    const SectionBody canvasAreas = RawSectionBody(*documentText, "CanvasScript_Top");
     messages.At("CanvasScript_Top", canvasAreas.offset);
-    ImportCanvasAreas(canvasAreas.text, context);
-    KeepCanvasScript(documentText, context.design);
+    ImportCanvasAreas(LayoutOf(documentText, canvasAreas), context);
+    KeepCanvasScript(*documentText, context.design);
     ImportBalloonsSection(documentText, context, messages);
     return true;
 }
@@ -510,7 +512,11 @@ void RecordStop(PageDesign& design, const ImportMessages& messages) {
 }  // namespace
 
 void ImportDocument(const std::string& documentText, ImportContext& context) {
-    ImportMessages messages(context.dialogs, documentText);
+    ImportDocument(std::make_shared<const std::string>(documentText), context);
+}
+
+void ImportDocument(const SharedText& documentText, ImportContext& context) {
+    ImportMessages messages(context.dialogs, *documentText);
     ImportContext reading{context.design, context.surface, context.pictures, messages,
                           context.documentFolder};
     reading.controls = context.controls;
@@ -521,7 +527,7 @@ void ImportDocument(const std::string& documentText, ImportContext& context) {
     design.ImportStoppedAtLine = 0;
     try {
         ClearAreasAndPicture(design, context.surface);
-        if (!TrimBlankLines(documentText).empty() &&
+        if (!TrimBlankLines(*documentText).empty() &&
             !ImportSections(documentText, reading, messages)) {
             RecordStop(design, messages);
         }

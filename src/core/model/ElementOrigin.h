@@ -54,7 +54,11 @@ using ElementOriginPtr = std::shared_ptr<const ElementOrigin>;
 // A section body as it was read, with the elements of the design in it, in order. Everything
 // between them is written back as it stands.
 struct SectionLayout {
-    std::string Body;
+    // The document text the body stands in, shared rather than copied: a large page is not held
+    // once more for it. An edit of the document makes a new text, so this one stays as read for
+    // as long as the layout lives.
+    std::shared_ptr<const std::string> Text;
+    std::string_view Body;
     std::vector<ElementOriginPtr> Elements;
 };
 
