@@ -306,7 +306,8 @@ class ImagesSectionReader {
                 if (first) {
                     ElementOrigin& origin = map->areaOrigins->emplace_back(
                         OriginAt(OriginKind::Area, mBody, {areaStart}, areaEnd));
-                    origin.ValuesAsRead = PackedValues(AreaValues(area, image));
+                    origin.ValuesAsRead =
+                        PackedValues(AreaValues(area, image), origin.TextIn(mBody));
                     mElements.emplace_back(map->areaOrigins, &origin);
                 }
                 area.Origin = ElementOriginPtr(map->areaOrigins, &(*map->areaOrigins)[a]);

@@ -36,6 +36,8 @@ struct ElementOrigin {
     // the inside of its quoted text).
     size_t ContentStart = 0;
     size_t ContentEnd = 0;
+    // Packed against the element's text (see TextIn) where the import could, so every reading
+    // gives that text.
     PackedValues ValuesAsRead;
     OriginKind Kind = OriginKind::Image;
     // The ImageType the image was read as: another kind is written anew.
@@ -46,6 +48,8 @@ struct ElementOrigin {
 
     // Keeps where the tags begin (at most two).
     void KeepTags(std::initializer_list<size_t> starts);
+    // The element's bytes in the body it was read from.
+    std::string_view TextIn(std::string_view body) const { return body.substr(Start, End - Start); }
     // The tags read again from the body they were read from.
     std::vector<HtmlTag> TagsIn(std::string_view body) const;
 };
