@@ -385,5 +385,19 @@ TEST_F(LosslessWrite, ACanvasReadWithoutAnIdGetsTheOneItsScriptLooksFor) {
     EXPECT_NE(written.find("getElementById('Canvas_1')"), std::string::npos) << written;
 }
 
+// The session drops its text when the document is edited; the design's layouts keep what they
+// were read from (a sanitizer build sees a layout that does not).
+TEST_F(LosslessWrite, TheDesignOutlivesTheTextItWasReadFrom) {
+    auto text = std::make_shared<const std::string>(DesignDocument(kShapes));
+    const std::string document = *text;
+    ImportDocument(text, context);
+    text.reset();
+    design.Areas.Item(2)->Top += 1;
+    EXPECT_EQ(ChangedLines(document, Written(document)),
+              std::vector<std::string>{"<AREA shape=\"poly\" coords=\"10,11,50,11,30,41\" "
+                                       "title='Triangle' href='t.html' target='_blank' "
+                                       "alt='Triangle'>\r"});
+}
+
 }  // namespace
 }  // namespace htmlsim::testing
