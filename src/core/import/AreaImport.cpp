@@ -169,11 +169,11 @@ void ImportCanvasAreas(std::shared_ptr<SectionLayout> layout, ImportContext& con
             area.SetClickType(values[5]);
             auto origin = std::make_shared<ElementOrigin>();
             origin->Kind = OriginKind::CanvasArea;
-            origin->Start = start;
-            origin->End = next;
+            origin->Start = static_cast<BodyOffset>(start);
+            origin->End = static_cast<BodyOffset>(next);
             origin->ContentRead = true;
-            origin->ContentStart = static_cast<size_t>(text.data() - list.data());
-            origin->ContentEnd = origin->ContentStart + text.size();
+            origin->ContentStart = static_cast<BodyOffset>(text.data() - list.data());
+            origin->ContentEnd = static_cast<BodyOffset>(origin->ContentStart + text.size());
             origin->ValuesAsRead = PackedValues(CanvasAreaValues(area, image));
             area.Origin = origin;
             layout->Elements.push_back(std::move(origin));

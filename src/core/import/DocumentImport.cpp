@@ -123,8 +123,8 @@ ElementOrigin OriginAt(OriginKind kind, std::string_view body,
                        std::initializer_list<size_t> tagStarts, size_t elementEnd) {
     ElementOrigin origin;
     origin.Kind = kind;
-    origin.Start = *tagStarts.begin();
-    origin.End = EndOfElementLine(body, elementEnd);
+    origin.Start = static_cast<BodyOffset>(*tagStarts.begin());
+    origin.End = static_cast<BodyOffset>(EndOfElementLine(body, elementEnd));
     origin.KeepTags(tagStarts);
     return origin;
 }
@@ -207,7 +207,7 @@ class ImagesSectionReader {
         origin->ValuesAsRead = PackedValues(ImageValues(image));
         // The image insertion turns the picture with a style item the writer never keeps.
         if (TrimBlanks(image.Transform) == "rotate(90deg)") {
-            origin->ValuesAsRead.Add({origin->TagCount - 1, "style:transform", image.Transform});
+            origin->ValuesAsRead.Add({origin->TagCount - 1U, "style:transform", image.Transform});
         }
         image.Origin = origin;
         mElements.push_back(origin);
@@ -247,7 +247,7 @@ class ImagesSectionReader {
                     {}};
         const std::optional<HtmlTag> end = MatchingEndTag(mBody, tag);
         const size_t to = end ? end->Start : mBody.size();
-        map.origin->NewAreasAt = to;
+        map.origin->NewAreasAt = static_cast<BodyOffset>(to);
         // Only where the areas stand is kept for now: their attributes are read when the map
         // is claimed.
         ForEachStartTag(
@@ -345,8 +345,8 @@ std::shared_ptr<ElementOrigin> OriginWithContent(OriginKind kind, std::string_vi
                                                  const std::optional<HtmlTag>& end) {
     auto origin = OriginOf(kind, body, {tag.Start}, end ? end->End : tag.End);
     origin->ContentRead = end.has_value();
-    origin->ContentStart = tag.End;
-    origin->ContentEnd = end ? end->Start : tag.End;
+    origin->ContentStart = static_cast<BodyOffset>(tag.End);
+    origin->ContentEnd = static_cast<BodyOffset>(end ? end->Start : tag.End);
     return origin;
 }
 
@@ -481,6 +481,10 @@ bool DesignSectionsEndInTurn(const std::string& documentText, ImportMessages& me
 // Reads the sections in order; false when one of them ended the import.
 bool ImportSections(const SharedText& documentText, ImportContext& context,
                     ImportMessages& messages) {
+    // The places of the elements read are kept in four bytes each.
+    if (documentText->size() > kLargestDocument) {
+        throw RuntimeError("The document is too large to be read: 4 GB at most");
+    }
     if (!DesignSectionsEndInTurn(*documentText, messages)) {
         return false;
     }

@@ -10,8 +10,9 @@ void ElementOrigin::KeepTags(std::initializer_list<size_t> starts) {
     if (starts.size() > TagStarts.size()) {
         throw RuntimeError("An element is written through at most two tags");
     }
-    std::copy(starts.begin(), starts.end(), TagStarts.begin());
-    TagCount = starts.size();
+    std::transform(starts.begin(), starts.end(), TagStarts.begin(),
+                   [](size_t start) { return static_cast<BodyOffset>(start); });
+    TagCount = static_cast<uint8_t>(starts.size());
 }
 
 std::vector<HtmlTag> ElementOrigin::TagsIn(std::string_view body) const {

@@ -15,7 +15,11 @@
 
 namespace htmlsim {
 
-enum class OriginKind { Image, Map, Area, Balloon, CanvasArea, Control };
+enum class OriginKind : uint8_t { Image, Map, Area, Balloon, CanvasArea, Control };
+
+// A place in a section body. Four bytes are enough, as a document of 4 GB or more is not read.
+using BodyOffset = uint32_t;
+constexpr size_t kLargestDocument = UINT32_MAX;
 
 // Where an element the design was read from stands in its section body, and what the writer
 // would have written for it right after reading. Writing the section again keeps the element's
@@ -23,25 +27,25 @@ enum class OriginKind { Image, Map, Area, Balloon, CanvasArea, Control };
 // keeping the spelling of everything else.
 struct ElementOrigin {
     // The members stand grouped by size: a large page holds tens of thousands of elements.
-    size_t Start = 0;  // the element's first byte
-    size_t End = 0;    // after the element and the line break that belongs to it
+    BodyOffset Start = 0;  // the element's first byte
+    BodyOffset End = 0;    // after the element and the line break that belongs to it
     // Where the tags whose values are written begin: the element's own; for a linked image the A
     // first. Only their places are kept; a tag is read again when its element is written with
     // other values.
-    std::array<size_t, 2> TagStarts{};
-    size_t TagCount = 0;
+    std::array<BodyOffset, 2> TagStarts{};
     // A map's end tag, before which the areas drawn since go.
-    size_t NewAreasAt = 0;
+    BodyOffset NewAreasAt = 0;
     // Where the content stands, when the element has an end tag (or, for a canvas area's line,
     // the inside of its quoted text).
-    size_t ContentStart = 0;
-    size_t ContentEnd = 0;
+    BodyOffset ContentStart = 0;
+    BodyOffset ContentEnd = 0;
+    // The ImageType the image was read as: another kind is written anew.
+    int32_t KindAsRead = 0;
     // Packed against the element's text (see TextIn) where the import could, so every reading
     // gives that text.
     PackedValues ValuesAsRead;
     OriginKind Kind = OriginKind::Image;
-    // The ImageType the image was read as: another kind is written anew.
-    int32_t KindAsRead = 0;
+    uint8_t TagCount = 0;
     bool ContentRead = false;
     // Whether an attribute whose value becomes empty goes, as the page controls write none.
     bool EmptyValuesLeftOut = false;
