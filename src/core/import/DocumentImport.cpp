@@ -123,7 +123,6 @@ ElementOrigin OriginAt(OriginKind kind, std::string_view body,
                        std::initializer_list<size_t> tagStarts, size_t elementEnd) {
     ElementOrigin origin;
     origin.Kind = kind;
-    origin.Start = static_cast<BodyOffset>(*tagStarts.begin());
     origin.End = static_cast<BodyOffset>(EndOfElementLine(body, elementEnd));
     origin.KeepTags(tagStarts);
     return origin;
