@@ -141,7 +141,7 @@ struct MapRead {
     std::shared_ptr<ElementOrigin> origin;
     // Where each AREA tag begins and where its element ends; the tags are read again when the
     // map is claimed, rather than held meanwhile.
-    std::vector<std::pair<size_t, size_t>> areas;
+    std::vector<std::pair<BodyOffset, BodyOffset>> areas;
     // Once claimed by the first image naming it: where each area stands, in one block shared
     // by all of them, as a map may hold thousands of areas. It is reserved in full before the
     // first is added, so the pointers into it stay valid.
@@ -256,7 +256,8 @@ class ImagesSectionReader {
                     return inner.End;
                 }
                 const size_t areaEnd = ElementEnd(mBody, inner);
-                map.areas.emplace_back(inner.Start, areaEnd);
+                map.areas.emplace_back(static_cast<BodyOffset>(inner.Start),
+                                       static_cast<BodyOffset>(areaEnd));
                 return areaEnd;
             },
             NextHtmlTagOutline);
