@@ -32,7 +32,9 @@ class CountingBuffer : public std::streambuf {
 // printed as JSON, without the process start and the file.
 class DesignJsonRun {
   public:
-    explicit DesignJsonRun(const std::string& document) : mDocument(document), mCodec(document) {}
+    // The page is shared with the design read, as the CLI's session shares the text it read.
+    explicit DesignJsonRun(const std::string& document)
+        : mDocument(std::make_shared<const std::string>(document)), mCodec(document) {}
 
     // The design read, kept until the next run so that dropping it is not part of the run; the
     // size of the JSON written.
@@ -51,7 +53,7 @@ class DesignJsonRun {
     void DropDesign() { mDesign.reset(); }
 
   private:
-    const std::string& mDocument;
+    const std::shared_ptr<const std::string> mDocument;
     NoSurface mSurface;
     AnyPictures mPictures;
     UnexpectedMessageDialogs mDialogs;

@@ -22,7 +22,7 @@ void ImportDesign(CliSession& session, PageDesign& design, Surface& surface, Pic
     ImportContext context{design, surface, pictures, dialogs, session.Get().PathOnly()};
     context.controls = controls;
     session.Get().UseRemotePictures(context);
-    ImportDocument(session.Get().DocumentText(), context);
+    ImportDocument(session.Get().SharedDocumentText(), context);
     FinishDesignSurface(design, surface, controls, SessionStyleSheets(session.Get()));
 }
 

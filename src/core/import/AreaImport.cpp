@@ -147,10 +147,8 @@ ClickableArea& ImportArea(const HtmlTag& tag, int imageNumber, ImportContext& co
     return area;
 }
 
-void ImportCanvasAreas(std::string_view areaList, ImportContext& context) {
+void ImportCanvasAreas(std::shared_ptr<SectionLayout> layout, ImportContext& context) {
     const int canvas = CanvasOfAreaList(context.design);
-    auto layout = std::make_shared<SectionLayout>();
-    layout->Body = areaList;
     const std::string_view list = layout->Body;
     for (size_t start = 0; start < list.size();) {
         const size_t next = std::min(list.find('\n', start), list.size() - 1) + 1;
@@ -171,11 +169,11 @@ void ImportCanvasAreas(std::string_view areaList, ImportContext& context) {
             area.SetClickType(values[5]);
             auto origin = std::make_shared<ElementOrigin>();
             origin->Kind = OriginKind::CanvasArea;
-            origin->Start = start;
-            origin->End = next;
+            origin->Start = static_cast<BodyOffset>(start);
+            origin->End = static_cast<BodyOffset>(next);
             origin->ContentRead = true;
-            origin->ContentStart = static_cast<size_t>(text.data() - list.data());
-            origin->ContentEnd = origin->ContentStart + text.size();
+            origin->ContentStart = static_cast<BodyOffset>(text.data() - list.data());
+            origin->ContentEnd = static_cast<BodyOffset>(origin->ContentStart + text.size());
             origin->ValuesAsRead = PackedValues(CanvasAreaValues(area, image));
             area.Origin = origin;
             layout->Elements.push_back(std::move(origin));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -29,8 +30,9 @@ ClickableArea& MakeArea(ImportContext& context, int imageNumber, const AreaCorne
 ClickableArea& ImportArea(const HtmlTag& area, int imageNumber, ImportContext& context);
 
 // The "Areas.push(...)" lines of a canvas area list become areas of the last canvas image
-// (image 1 when there is none). The list as read is kept for writing it again.
-void ImportCanvasAreas(std::string_view areaList, ImportContext& context);
+// (image 1 when there is none). The layout holding the list as read becomes the design's, for
+// writing the list again.
+void ImportCanvasAreas(std::shared_ptr<SectionLayout> areaList, ImportContext& context);
 
 // One balloon of image 1 from a DIV's attributes and inner text.
 ClickableArea& ImportBalloon(const AttributeTable& attributes, std::string_view innerText,

@@ -46,9 +46,11 @@ struct SectionReading {
     void At(size_t at) const { messages.At(name, offset + at); }
 };
 
-// A section's layout holding the body as read, which the section is read from.
-std::shared_ptr<SectionLayout> LayoutOf(const SectionBody& body) {
+// A section's layout holding the body as read, which the section is read from: a view into the
+// document text it shares.
+std::shared_ptr<SectionLayout> LayoutOf(const SharedText& documentText, const SectionBody& body) {
     auto layout = std::make_shared<SectionLayout>();
+    layout->Text = documentText;
     layout->Body = body.text;
     return layout;
 }
@@ -121,8 +123,7 @@ ElementOrigin OriginAt(OriginKind kind, std::string_view body,
                        std::initializer_list<size_t> tagStarts, size_t elementEnd) {
     ElementOrigin origin;
     origin.Kind = kind;
-    origin.Start = *tagStarts.begin();
-    origin.End = EndOfElementLine(body, elementEnd);
+    origin.End = static_cast<BodyOffset>(EndOfElementLine(body, elementEnd));
     origin.KeepTags(tagStarts);
     return origin;
 }
@@ -140,7 +141,7 @@ struct MapRead {
     std::shared_ptr<ElementOrigin> origin;
     // Where each AREA tag begins and where its element ends; the tags are read again when the
     // map is claimed, rather than held meanwhile.
-    std::vector<std::pair<size_t, size_t>> areas;
+    std::vector<std::pair<BodyOffset, BodyOffset>> areas;
     // Once claimed by the first image naming it: where each area stands, in one block shared
     // by all of them, as a map may hold thousands of areas. It is reserved in full before the
     // first is added, so the pointers into it stay valid.
@@ -205,7 +206,7 @@ class ImagesSectionReader {
         origin->ValuesAsRead = PackedValues(ImageValues(image));
         // The image insertion turns the picture with a style item the writer never keeps.
         if (TrimBlanks(image.Transform) == "rotate(90deg)") {
-            origin->ValuesAsRead.Add({origin->TagCount - 1, "style:transform", image.Transform});
+            origin->ValuesAsRead.Add({origin->TagCount - 1U, "style:transform", image.Transform});
         }
         image.Origin = origin;
         mElements.push_back(origin);
@@ -245,7 +246,7 @@ class ImagesSectionReader {
                     {}};
         const std::optional<HtmlTag> end = MatchingEndTag(mBody, tag);
         const size_t to = end ? end->Start : mBody.size();
-        map.origin->NewAreasAt = to;
+        map.origin->NewAreasAt = static_cast<BodyOffset>(to);
         // Only where the areas stand is kept for now: their attributes are read when the map
         // is claimed.
         ForEachStartTag(
@@ -255,7 +256,8 @@ class ImagesSectionReader {
                     return inner.End;
                 }
                 const size_t areaEnd = ElementEnd(mBody, inner);
-                map.areas.emplace_back(inner.Start, areaEnd);
+                map.areas.emplace_back(static_cast<BodyOffset>(inner.Start),
+                                       static_cast<BodyOffset>(areaEnd));
                 return areaEnd;
             },
             NextHtmlTagOutline);
@@ -304,7 +306,8 @@ class ImagesSectionReader {
                 if (first) {
                     ElementOrigin& origin = map->areaOrigins->emplace_back(
                         OriginAt(OriginKind::Area, mBody, {areaStart}, areaEnd));
-                    origin.ValuesAsRead = PackedValues(AreaValues(area, image));
+                    origin.ValuesAsRead =
+                        PackedValues(AreaValues(area, image), origin.TextIn(mBody));
                     mElements.emplace_back(map->areaOrigins, &origin);
                 }
                 area.Origin = ElementOriginPtr(map->areaOrigins, &(*map->areaOrigins)[a]);
@@ -342,8 +345,8 @@ std::shared_ptr<ElementOrigin> OriginWithContent(OriginKind kind, std::string_vi
                                                  const std::optional<HtmlTag>& end) {
     auto origin = OriginOf(kind, body, {tag.Start}, end ? end->End : tag.End);
     origin->ContentRead = end.has_value();
-    origin->ContentStart = tag.End;
-    origin->ContentEnd = end ? end->Start : tag.End;
+    origin->ContentStart = static_cast<BodyOffset>(tag.End);
+    origin->ContentEnd = static_cast<BodyOffset>(end ? end->Start : tag.End);
     return origin;
 }
 
@@ -363,11 +366,11 @@ WrittenValues ControlValuesAsRead(const PageControl& control, const HtmlTag& tag
 // One page-control section: one control per element of its kind. Answers the section as read,
 // its elements in the order of the controls made from them.
 std::shared_ptr<const SectionLayout> ImportControlSection(
-    const std::string& documentText, const std::string& section, const std::string& tagName,
+    const SharedText& documentText, const std::string& section, const std::string& tagName,
     ControlImporter importOne, ImportContext& context, ImportMessages& messages) {
-    const SectionBody read = RawSectionBody(documentText, section);
+    const SectionBody read = RawSectionBody(*documentText, section);
     const size_t offset = read.offset;
-    auto layout = LayoutOf(read);
+    auto layout = LayoutOf(documentText, read);
     const std::string_view body = layout->Body;
     const SectionReading reading{section, body, offset, messages};
     // A full page says so once and reads no more of the section, instead of refusing every
@@ -395,7 +398,7 @@ std::shared_ptr<const SectionLayout> ImportControlSection(
     return layout;
 }
 
-void ImportControlSections(const std::string& documentText, ImportContext& context,
+void ImportControlSections(const SharedText& documentText, ImportContext& context,
                            ImportMessages& messages) {
     PageControls& controls = *context.controls;
     controls.SetReadingDocument(true);
@@ -418,12 +421,12 @@ void ImportControlSections(const std::string& documentText, ImportContext& conte
     controls.SetReadingDocument(false);
 }
 
-void ImportBalloonsSection(const std::string& documentText, ImportContext& context,
+void ImportBalloonsSection(const SharedText& documentText, ImportContext& context,
                            ImportMessages& messages) {
     const std::string name = "Balloons";
-    const SectionBody read = RawSectionBody(documentText, name);
+    const SectionBody read = RawSectionBody(*documentText, name);
     const size_t offset = read.offset;
-    auto layout = LayoutOf(read);
+    auto layout = LayoutOf(documentText, read);
     const std::string_view body = layout->Body;
     const SectionReading reading{name, body, offset, messages};
     ForEachStartTag(body, 0, body.size(), [&](const HtmlTag& tag) {
@@ -476,15 +479,19 @@ bool DesignSectionsEndInTurn(const std::string& documentText, ImportMessages& me
 }
 
 // Reads the sections in order; false when one of them ended the import.
-bool ImportSections(const std::string& documentText, ImportContext& context,
+bool ImportSections(const SharedText& documentText, ImportContext& context,
                     ImportMessages& messages) {
-    if (!DesignSectionsEndInTurn(documentText, messages)) {
+    // The places of the elements read are kept in four bytes each.
+    if (documentText->size() > kLargestDocument) {
+        throw RuntimeError("The document is too large to be read: 4 GB at most");
+    }
+    if (!DesignSectionsEndInTurn(*documentText, messages)) {
         return false;
     }
     const std::string images = "Images";
-    const SectionBody read = RawSectionBody(documentText, images);
+    const SectionBody read = RawSectionBody(*documentText, images);
     const size_t offset = read.offset;
-    auto layout = LayoutOf(read);
+    auto layout = LayoutOf(documentText, read);
     const std::string_view body = layout->Body;
     context.design.ClearImages();
     ImagesSectionReader reader({images, body, offset, messages}, std::move(layout), context);
@@ -494,10 +501,10 @@ bool ImportSections(const std::string& documentText, ImportContext& context,
     if (context.controls != nullptr) {
         ImportControlSections(documentText, context, messages);
     }
-    const SectionBody canvasAreas = RawSectionBody(documentText, "CanvasScript_Top");
+    const SectionBody canvasAreas = RawSectionBody(*documentText, "CanvasScript_Top");
     messages.At("CanvasScript_Top", canvasAreas.offset);
-    ImportCanvasAreas(canvasAreas.text, context);
-    KeepCanvasScript(documentText, context.design);
+    ImportCanvasAreas(LayoutOf(documentText, canvasAreas), context);
+    KeepCanvasScript(*documentText, context.design);
     ImportBalloonsSection(documentText, context, messages);
     return true;
 }
@@ -510,7 +517,11 @@ void RecordStop(PageDesign& design, const ImportMessages& messages) {
 }  // namespace
 
 void ImportDocument(const std::string& documentText, ImportContext& context) {
-    ImportMessages messages(context.dialogs, documentText);
+    ImportDocument(std::make_shared<const std::string>(documentText), context);
+}
+
+void ImportDocument(const SharedText& documentText, ImportContext& context) {
+    ImportMessages messages(context.dialogs, *documentText);
     ImportContext reading{context.design, context.surface, context.pictures, messages,
                           context.documentFolder};
     reading.controls = context.controls;
@@ -521,7 +532,7 @@ void ImportDocument(const std::string& documentText, ImportContext& context) {
     design.ImportStoppedAtLine = 0;
     try {
         ClearAreasAndPicture(design, context.surface);
-        if (!TrimBlankLines(documentText).empty() &&
+        if (!TrimBlankLines(*documentText).empty() &&
             !ImportSections(documentText, reading, messages)) {
             RecordStop(design, messages);
         }

@@ -186,10 +186,11 @@ std::string WrittenAttribute(std::string_view name, std::string_view value) {
 
 std::string PatchedElement(std::string_view body, const ElementOrigin& origin,
                            const WrittenValues& values) {
-    if (origin.ValuesAsRead == values) {
-        return std::string(body.substr(origin.Start, origin.End - origin.Start));
+    const std::string_view element = origin.TextIn(body);
+    if (origin.ValuesAsRead.Equals(values, element)) {
+        return std::string(element);
     }
-    const WrittenValues valuesAsRead = origin.ValuesAsRead.Unpacked();
+    const WrittenValues valuesAsRead = origin.ValuesAsRead.Unpacked(element);
     const std::vector<HtmlTag> tags = origin.TagsIn(body);
     // Every value read and every value written, each once, in the order written.
     WrittenValues changed;

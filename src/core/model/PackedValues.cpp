@@ -2,14 +2,19 @@
 
 #include <iterator>
 
+#include "util/RuntimeError.h"
+
 namespace htmlsim {
 
 namespace {
 
-// Names kept as one byte: an area's, as a large page holds tens of thousands of areas.
+// Names kept in the flags byte: an area's, as a large page holds tens of thousands of areas.
 constexpr std::string_view kCommonNames[] = {"COORDS", "Title", "HREF"};
-// Set on the tag byte when a common name's number follows instead of the name.
+// The flags byte: the tag index below, a common name's number above it.
 constexpr unsigned char kCommonName = 0x80;
+constexpr unsigned char kInElement = 0x40;
+constexpr unsigned kCommonNumberShift = 4;
+constexpr unsigned char kTagIndexMask = 0x0f;
 
 // The number of a common name, or none.
 std::optional<unsigned char> CommonName(std::string_view name) {
@@ -30,14 +35,6 @@ void AppendLength(std::string& packed, size_t length) {
     packed += static_cast<char>(length);
 }
 
-size_t LengthBytes(size_t length) {
-    size_t bytes = 1;
-    for (; length >= 0x80; length >>= 7) {
-        ++bytes;
-    }
-    return bytes;
-}
-
 // The length at `at`, which moves past it.
 size_t LengthAt(std::string_view packed, size_t& at) {
     size_t length = 0;
@@ -50,60 +47,91 @@ size_t LengthAt(std::string_view packed, size_t& at) {
     }
 }
 
+// Where a value stands in the element, when it stands there at all.
+std::optional<size_t> PlaceIn(std::string_view element, std::string_view value) {
+    const size_t at = value.empty() ? std::string_view::npos : element.find(value);
+    return at == std::string_view::npos ? std::nullopt : std::optional<size_t>(at);
+}
+
 }  // namespace
 
-PackedValues::PackedValues(const WrittenValues& values) {
-    size_t size = 0;
+PackedValues::PackedValues(const WrittenValues& values) : PackedValues(values, {}) {}
+
+PackedValues::PackedValues(const WrittenValues& values, std::string_view element) {
+    std::string packed;
     for (const WrittenValue& value : values) {
-        const size_t name =
-            CommonName(value.Name) ? 1 : LengthBytes(value.Name.size()) + value.Name.size();
-        size += 1 + name + LengthBytes(value.Value.size()) + value.Value.size();
+        Append(packed, value, element);
     }
-    mPacked.reserve(size);
-    for (const WrittenValue& value : values) {
-        Add(value);
-    }
+    // Copied to a block of its exact size, or none at all when it is short.
+    mPacked = std::string(packed.data(), packed.size());
 }
 
 void PackedValues::Add(const WrittenValue& value) {
-    if (const std::optional<unsigned char> common = CommonName(value.Name)) {
-        mPacked += static_cast<char>(value.TagIndex | kCommonName);
-        mPacked += static_cast<char>(*common);
-    } else {
-        mPacked += static_cast<char>(value.TagIndex);
-        AppendLength(mPacked, value.Name.size());
-        mPacked.append(value.Name);
+    Append(mPacked, value, {});
+}
+
+void PackedValues::Append(std::string& packed, const WrittenValue& value,
+                          std::string_view element) {
+    const std::optional<unsigned char> common = CommonName(value.Name);
+    const std::optional<size_t> place = PlaceIn(element, value.Value);
+    auto flags = static_cast<unsigned char>(value.TagIndex & kTagIndexMask);
+    if (common) {
+        flags |= kCommonName | static_cast<unsigned char>(*common << kCommonNumberShift);
     }
-    AppendLength(mPacked, value.Value.size());
-    mPacked.append(value.Value);
+    if (place) {
+        flags |= kInElement;
+    }
+    packed += static_cast<char>(flags);
+    if (!common) {
+        AppendLength(packed, value.Name.size());
+        packed.append(value.Name);
+    }
+    if (place) {
+        AppendLength(packed, *place);
+        AppendLength(packed, value.Value.size());
+    } else {
+        AppendLength(packed, value.Value.size());
+        packed.append(value.Value);
+    }
 }
 
 template <typename Visit>
-bool PackedValues::AnyOf(Visit visit) const {
+bool PackedValues::AnyOf(std::string_view element, Visit visit) const {
     const std::string_view packed = mPacked;
     for (size_t at = 0; at < packed.size();) {
-        const auto tag = static_cast<unsigned char>(packed[at++]);
+        const auto flags = static_cast<unsigned char>(packed[at++]);
         std::string_view name;
-        if (tag & kCommonName) {
-            name = kCommonNames[static_cast<unsigned char>(packed[at++])];
+        if (flags & kCommonName) {
+            name = kCommonNames[(flags >> kCommonNumberShift) & 0x03];
         } else {
             const size_t nameLength = LengthAt(packed, at);
             name = packed.substr(at, nameLength);
             at += nameLength;
         }
-        const size_t valueLength = LengthAt(packed, at);
-        const std::string_view value = packed.substr(at, valueLength);
-        at += valueLength;
-        if (visit(View{static_cast<size_t>(tag & ~kCommonName), name, value})) {
+        std::string_view value;
+        if (flags & kInElement) {
+            const size_t place = LengthAt(packed, at);
+            const size_t length = LengthAt(packed, at);
+            if (place > element.size() || length > element.size() - place) {
+                throw RuntimeError("The section changed since it was read");
+            }
+            value = element.substr(place, length);
+        } else {
+            const size_t length = LengthAt(packed, at);
+            value = packed.substr(at, length);
+            at += length;
+        }
+        if (visit(View{static_cast<size_t>(flags & kTagIndexMask), name, value})) {
             return true;
         }
     }
     return false;
 }
 
-std::optional<std::string_view> PackedValues::Find(size_t tagIndex, std::string_view name) const {
+std::optional<std::string_view> PackedValues::Find(size_t tagIndex, std::string_view name,
+                                                   std::string_view element) const {
     std::optional<std::string_view> found;
-    AnyOf([&](const View& view) {
+    AnyOf(element, [&](const View& view) {
         if (view.TagIndex == tagIndex && view.Name == name) {
             found = view.Value;
         }
@@ -112,18 +140,18 @@ std::optional<std::string_view> PackedValues::Find(size_t tagIndex, std::string_
     return found;
 }
 
-WrittenValues PackedValues::Unpacked() const {
+WrittenValues PackedValues::Unpacked(std::string_view element) const {
     WrittenValues values;
-    AnyOf([&](const View& view) {
+    AnyOf(element, [&](const View& view) {
         values.push_back({view.TagIndex, std::string(view.Name), std::string(view.Value)});
         return false;
     });
     return values;
 }
 
-bool PackedValues::operator==(const WrittenValues& values) const {
+bool PackedValues::Equals(const WrittenValues& values, std::string_view element) const {
     size_t next = 0;
-    const bool differs = AnyOf([&](const View& view) {
+    const bool differs = AnyOf(element, [&](const View& view) {
         if (next == values.size()) {
             return true;
         }

@@ -154,7 +154,7 @@ class ImagesBodyWriter {
         WrittenValues values;
         for (const ClickableArea* area : areas) {
             values = AreaValues(*area, mDesign.Image(area->ImageID));
-            if (values != element.ValuesAsRead) {
+            if (!element.ValuesAsRead.Equals(values, element.TextIn(mLayout->Body))) {
                 break;
             }
         }

@@ -146,11 +146,13 @@ bool Session::SaveDocument() {
         if (!HasDocumentFile()) {
             return false;
         }
-        const std::string lineBreak(DocumentLineBreak(mDocumentText));
-        std::string normalised = NormalisedForSaving(mDocumentText);
-        const bool trimmed = normalised != mDocumentText;
-        mDocumentText = std::move(normalised);
-        WriteWholeFileAtomically(mPathAndName, mDocumentText + lineBreak);
+        const std::string lineBreak(DocumentLineBreak(*mDocumentText));
+        std::string normalised = NormalisedForSaving(*mDocumentText);
+        const bool trimmed = normalised != *mDocumentText;
+        if (trimmed) {
+            SetDocumentText(std::move(normalised));
+        }
+        WriteWholeFileAtomically(mPathAndName, *mDocumentText + lineBreak);
         KeepAsSaved();
         RecordInHistory();
         mView->DocumentKept(mPathAndName);
@@ -372,7 +374,7 @@ bool Session::HasBeenNamed() const {
 
 void Session::ListSections() {
     try {
-        mSections = htmlsim::ListSections(SharedText(), mDialogs);
+        mSections = htmlsim::ListSections(mDocumentText, mDialogs);
         mView->ShowSectionNames(mSections.Names());
     } catch (const std::exception& failure) {
         ReportFailure(failure);
@@ -409,7 +411,9 @@ void Session::AddSectionCommand() {
     if (name.empty()) {
         return;
     }
-    AddSection(mDocumentText, name, mDialogs);
+    std::string text = *mDocumentText;
+    AddSection(text, name, mDialogs);
+    SetDocumentText(std::move(text));
     ListSections();
     for (size_t k = 0; k < mSections.Count(); ++k) {
         if (mSections.Name(k) == name) {
@@ -423,7 +427,7 @@ bool Session::CommitSectionEdit() {
     const size_t index = mSelectedSection;
     mSectionEdited = false;
     try {
-        mDocumentText = EditedDocument();
+        SetDocumentText(EditedDocument());
     } catch (const std::exception& failure) {
         ReportFailure(failure, MessageIcon::Exclamation);
         return false;
@@ -441,12 +445,12 @@ std::string Session::EditedDocument() const {
 
 std::string Session::TextWithPendingEdit() const {
     if (!mSectionEdited) {
-        return mDocumentText;
+        return *mDocumentText;
     }
     try {
         return EditedDocument();
     } catch (const std::exception&) {
-        return mDocumentText;  // the typing cannot be put back: the commit will say why
+        return *mDocumentText;  // the typing cannot be put back: the commit will say why
     }
 }
 
@@ -482,37 +486,31 @@ void Session::RestoreEdit(std::optional<std::string> (UndoHistory::*step)()) {
         return;
     }
     RecordEdit();
-    std::optional<std::string> text = (mEdits.*step)();
-    if (!text) {
+    if (!(mEdits.*step)()) {
         return;
     }
-    mDocumentText = std::move(*text);
+    mDocumentText = mEdits.Current();
     SwitchTab(mCurrentTab);
 }
 
 void Session::LoadDocumentText(std::string text) {
-    mDocumentText = std::move(text);
-    mEdits.Reset(std::make_shared<const std::string>(mDocumentText));
-    mSavedText = mEdits.Current();
-    mCodec = DocumentCodec(mDocumentText);
-    mEditorEncoding = DetectEditorEncoding(mDocumentText, mCodec.Encoding());
+    SetDocumentText(std::move(text));
+    mEdits.Reset(mDocumentText);
+    mSavedText = mDocumentText;
+    mCodec = DocumentCodec(*mDocumentText);
+    mEditorEncoding = DetectEditorEncoding(*mDocumentText, mCodec.Encoding());
     mSectionEdited = false;
     mSelectedSection = 0;
     if (mCurrentTab == kDocumentEditorTab) {
         ListSections();
         ChooseSection(0);
     } else {
-        mSections = SectionTable(SharedText());
+        mSections = SectionTable(mDocumentText);
     }
 }
 
 void Session::KeepAsSaved() {
-    mSavedText = SharedText();
-}
-
-std::shared_ptr<const std::string> Session::SharedText() const {
-    const std::shared_ptr<const std::string>& current = mEdits.Current();
-    return *current == mDocumentText ? current : std::make_shared<const std::string>(mDocumentText);
+    mSavedText = mDocumentText;
 }
 
 void Session::ChooseSection(size_t index) {

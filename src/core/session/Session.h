@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -63,10 +64,14 @@ class Session {
     // Opens the document the command line names, or starts a new one; then shows tab 0.
     void Start(const std::string& commandLine);
 
-    const std::string& DocumentText() const { return mDocumentText; }
+    const std::string& DocumentText() const { return *mDocumentText; }
+    // The same text shared: what is read from it keeps it without a copy of its own.
+    const std::shared_ptr<const std::string>& SharedDocumentText() const { return mDocumentText; }
     // How the open document's bytes become text, decided when it was read.
     const DocumentCodec& Codec() const { return mCodec; }
-    void SetDocumentText(std::string text) { mDocumentText = std::move(text); }
+    void SetDocumentText(std::string text) {
+        mDocumentText = std::make_shared<const std::string>(std::move(text));
+    }
 
     const std::string& PathAndName() const { return mPathAndName; }
     void SetPathAndName(const std::string& path);
@@ -85,7 +90,9 @@ class Session {
     void SetLoadingSection(bool loading) { mLoadingSection = loading; }
     // True when the document text differs from what was last opened, saved or created (so
     // undoing every change since a save counts as unchanged).
-    bool ChangedSinceSaved() const { return mDocumentText != *mSavedText; }
+    bool ChangedSinceSaved() const {
+        return mDocumentText != mSavedText && *mDocumentText != *mSavedText;
+    }
     // The text as it was last opened, saved or created.
     const std::string& SavedText() const { return *mSavedText; }
     // The document with the Document Editor's typing not yet put back into it.
@@ -162,9 +169,6 @@ class Session {
     void LoadDocumentText(std::string text);
     // The text as it now stands is what the file holds.
     void KeepAsSaved();
-    // The text as it now stands, as the undo history holds it when that is the same text: the
-    // saved text and the section listing share it instead of copying a large page again.
-    std::shared_ptr<const std::string> SharedText() const;
     void RestoreEdit(std::optional<std::string> (UndoHistory::*step)());
     void ChooseSection(size_t index);
     void ShowSelectedBody();
@@ -199,9 +203,9 @@ class Session {
     Pictures* mPictures = &mNoPictures;
     PageControls* mControls = nullptr;
 
-    std::string mDocumentText;
-    // Shared with the undo history while the two are the same text, as they are after an open
-    // or a save: a large page is not held once more for it.
+    // Shared with the undo history, the saved text, the section listing and the design's
+    // layouts while they are the same text: a large page is held once. A change makes a new text.
+    std::shared_ptr<const std::string> mDocumentText = std::make_shared<const std::string>();
     std::shared_ptr<const std::string> mSavedText = std::make_shared<const std::string>();
     UndoHistory mEdits;
     DocumentCodec mCodec;

@@ -145,7 +145,7 @@ bool Session::SaveFtpDocument() {
     if (mSectionEdited) {
         CommitSectionEdit();
     }
-    if (!mFTP->WriteRemoteText(path, mDocumentText)) {
+    if (!mFTP->WriteRemoteText(path, *mDocumentText)) {
         return false;
     }
     KeepAsSaved();

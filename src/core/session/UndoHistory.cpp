@@ -15,15 +15,19 @@ void UndoHistory::Reset(std::shared_ptr<const std::string> text) {
 }
 
 bool UndoHistory::Record(const std::string& text) {
-    if (text == *mCurrent) {
+    return text != *mCurrent && Record(std::make_shared<const std::string>(text));
+}
+
+bool UndoHistory::Record(std::shared_ptr<const std::string> text) {
+    if (text == mCurrent || *text == *mCurrent) {
         return false;
     }
-    mUndo.push_back(Difference(*mCurrent, text));
+    mUndo.push_back(Difference(*mCurrent, *text));
     mRedo.clear();
     if (mUndo.size() > kMaxSteps) {
         mUndo.pop_front();
     }
-    mCurrent = std::make_shared<const std::string>(text);
+    mCurrent = std::move(text);
     return true;
 }
 

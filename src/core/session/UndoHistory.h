@@ -24,6 +24,8 @@ class UndoHistory {
     // Takes the text as it is now: when it differs from the last text known, that change
     // becomes a step and the steps to redo are dropped. True when a step was added.
     bool Record(const std::string& text);
+    // The same for a shared text, which is then held without a copy.
+    bool Record(std::shared_ptr<const std::string> text);
 
     bool CanUndo() const { return !mUndo.empty(); }
     bool CanRedo() const { return !mRedo.empty(); }

@@ -71,7 +71,7 @@ class SessionPageReader : public WalkPageReader {
         PageDesign& design = mSession.Design();
         ImportContext context{design, mSession.DesignSurface(), mSession.GetPictures(),
                               mSession.GetDialogs(), mSession.PathOnly()};
-        ImportDocument(mSession.DocumentText(), context);
+        ImportDocument(mSession.SharedDocumentText(), context);
         return design;
     }
 

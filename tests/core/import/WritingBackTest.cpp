@@ -321,5 +321,20 @@ TEST_F(RoundTrip, ScriptSectionsFollowTheLastCanvasOnly) {
     EXPECT_EQ(bottom.find("First"), std::string::npos);
 }
 
+// The session drops its text when the document is edited; the design's layouts keep what they
+// were read from (a sanitizer build sees a layout that does not).
+TEST_F(LosslessWrite, TheDesignOutlivesTheTextItWasReadFrom) {
+    auto text = std::make_shared<const std::string>(AreaShapesPage());
+    const std::string document = *text;
+    ImportDocument(text, context);
+    text.reset();
+    design.Areas.Item(2)->Top += 1;
+    EXPECT_EQ(ChangedLines(document, Written(document)),
+              std::vector<std::string>{"<AREA shape=\"poly\" coords=\"10,11,50,11,30,41\" "
+                                       "title='Triangle' href='tri.html?a=1&amp;b=2' "
+                                       "target='_blank' alt='Triangle' "
+                                       "onclick=\"return check(this)\">\r"});
+}
+
 }  // namespace
 }  // namespace htmlsim::testing

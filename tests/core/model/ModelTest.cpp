@@ -231,5 +231,25 @@ TEST(ClickableArea, ChangingACopysBalloonLeavesTheOriginalAsItWas) {
     EXPECT_EQ(copy.Balloon().BackgroundColor, "salmon");
 }
 
+// An area's values kept as their places in its own text: read back only against that text.
+TEST(PackedValues, ValuesStandingInTheElementAreReadFromItAndAShorterElementIsRefused) {
+    const std::string element =
+        "<AREA COORDS='1,2,3,4' Title=\"Jane's\" HREF='next.html' alt=x target=_blank>";
+    const WrittenValues values{{0, "COORDS", "1,2,3,4"},      {0, "Title", "Jane's"},
+                               {0, "HREF", "elsewhere.html"}, {1, "alt", "x"},
+                               {1, "HREF", "next.html"},      {0, "target", ""}};
+    const PackedValues packed(values, element);
+    EXPECT_EQ(packed.Unpacked(element), values);
+    EXPECT_TRUE(packed.Equals(values, element));
+    EXPECT_EQ(packed.Find(0, "HREF", element), "elsewhere.html");
+    EXPECT_EQ(packed.Find(1, "HREF", element), "next.html");
+    EXPECT_EQ(packed.Find(1, "COORDS", element), std::nullopt);
+
+    WrittenValues changed = values;
+    changed[1].Value = "Jane";
+    EXPECT_FALSE(packed.Equals(changed, element));
+    EXPECT_THROW(packed.Unpacked(element.substr(0, 20)), RuntimeError);
+}
+
 }  // namespace
 }  // namespace htmlsim
