@@ -1,6 +1,7 @@
 #include "document/HtmlTag.h"
 
 #include <array>
+#include <utility>
 
 #include "util/Text.h"
 
@@ -170,6 +171,17 @@ std::optional<HtmlTag> NextTag(std::string_view text, size_t from, bool keep) {
     return std::nullopt;
 }
 
+// The first attribute of that name (any case) in a tag's attributes, or nullptr.
+template <typename Attributes>
+auto FirstNamed(Attributes& attributes, std::string_view name) -> decltype(attributes.data()) {
+    for (auto& attribute : attributes) {
+        if (EqualsIgnoreCase(attribute.Name, name)) {
+            return &attribute;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 bool IsRawTextElement(std::string_view upperName) {
@@ -187,17 +199,21 @@ bool IsHtmlSpace(char c) {
 }
 
 const HtmlAttribute* HtmlTag::Find(std::string_view name) const {
-    for (const HtmlAttribute& attribute : Attributes) {
-        if (EqualsIgnoreCase(attribute.Name, name)) {
-            return &attribute;
-        }
-    }
-    return nullptr;
+    return FirstNamed(Attributes, name);
 }
 
 std::string HtmlTag::Get(std::string_view name) const {
+    return std::string(View(name));
+}
+
+std::string_view HtmlTag::View(std::string_view name) const {
     const HtmlAttribute* attribute = Find(name);
-    return attribute ? attribute->Value : std::string();
+    return attribute ? std::string_view(attribute->Value) : std::string_view();
+}
+
+std::string HtmlTag::Take(std::string_view name) {
+    HtmlAttribute* attribute = FirstNamed(Attributes, name);
+    return attribute ? std::exchange(attribute->Value, {}) : std::string();
 }
 
 std::optional<HtmlTag> NextHtmlTag(std::string_view text, size_t from) {
