@@ -17,11 +17,12 @@ bool IsAsciiLetter(char c) {
 
 // Only the two entities the program itself writes are decoded, so an untouched "&amp;" in a
 // link is neither changed nor double-escaped when the link is written again.
-std::string DecodeValue(std::string_view raw) {
+void AssignDecoded(std::string& value, std::string_view raw) {
     if (raw.find('&') == npos) {
-        return std::string(raw);
+        value.assign(raw);
+        return;
     }
-    std::string value;
+    value.clear();
     value.reserve(raw.size());
     for (size_t i = 0; i < raw.size();) {
         if (raw.substr(i, 6) == "&quot;") {
@@ -34,7 +35,6 @@ std::string DecodeValue(std::string_view raw) {
             value += raw[i++];
         }
     }
-    return value;
 }
 
 size_t SkipSpaces(std::string_view text, size_t at, size_t end) {
@@ -82,7 +82,9 @@ bool ReadAttributes(std::string_view text, size_t at, HtmlTag& tag, bool keep) {
             ++at;
             continue;
         }
-        HtmlAttribute attribute;
+        // Kept attributes are read in place; a tag that turns out unclosed is dropped whole.
+        HtmlAttribute passedOver;
+        HtmlAttribute& attribute = keep ? tag.Attributes.emplace_back() : passedOver;
         attribute.NameStart = at;
         while (at < size && !IsHtmlSpace(text[at]) && text[at] != '=' && text[at] != '>' &&
                (text[at] != '/' || at == attribute.NameStart)) {
@@ -118,12 +120,9 @@ bool ReadAttributes(std::string_view text, size_t at, HtmlTag& tag, bool keep) {
             attribute.ValueStart = valueStart;
             attribute.ValueEnd = valueEnd;
             if (keep) {
-                attribute.Value = DecodeValue(raw);
+                AssignDecoded(attribute.Value, raw);
             }
             at = valueEnd;
-        }
-        if (keep) {
-            tag.Attributes.push_back(std::move(attribute));
         }
     }
 }
