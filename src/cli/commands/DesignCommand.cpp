@@ -1,4 +1,3 @@
-#include <cstdio>
 #include <iostream>
 #include <optional>
 
@@ -44,8 +43,6 @@ class RecordingDialogs : public CliDialogs {
     }
 };
 
-constexpr size_t kOutputBlock = 1 << 20;
-
 int RunDesign(const std::vector<std::string>& args) {
     if (args.size() != 1) {
         throw UsageError();
@@ -69,11 +66,8 @@ int RunDesign(const std::vector<std::string>& args) {
     }
     PageControls* pageControls = controls ? &controls->Get() : nullptr;
     ImportDesign(session, design, surface, *pictures, dialogs, pageControls);
-    // The JSON comes in records of a few hundred bytes: sent in large blocks, a large design
-    // takes a few dozen writes instead of thousands. Nothing has been written to stdout yet.
-    // The C library sizes a buffer it allocates itself by the file, so one is given.
-    static char block[kOutputBlock];
-    std::setvbuf(stdout, block, _IOFBF, sizeof block);
+    // The JSON is sent in large blocks, which the C library writes without copying them into
+    // a buffer of its own first.
     WriteDesignJson(std::cout, design, pageControls, dialogs.messages, session.Get().Codec());
     std::cout << '\n';
     return kExitSuccess;

@@ -1,6 +1,8 @@
 #include "JsonRecordStream.h"
 
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <nlohmann/json.hpp>
 
 namespace htmlsim::cli {
@@ -11,44 +13,110 @@ constexpr std::string_view kArrayIndent = "  ";
 constexpr std::string_view kRecordIndent = "    ";
 // What goes before a field's name; the first field of a record goes without the comma.
 constexpr std::string_view kNextField = ",\n      \"";
+// Large enough that a large design goes out in a few dozen writes.
+constexpr size_t kBlockSize = size_t{1} << 16;
 
-// Printable ASCII without quote or backslash: written as it stands. A plain loop, as this runs
-// over every byte of a large design.
+bool NeedsEscape(char c) {
+    return c < 0x20 || c >= 0x7f || c == '"' || c == '\\';
+}
+
+// Whether one of the eight bytes of `word` needs escaping, tested all at once: the texts of a
+// large design are read byte for byte here, most of them without any such byte.
+bool HasByteToEscape(uint64_t word) {
+    constexpr uint64_t kOnes = 0x0101010101010101;
+    constexpr uint64_t kHighBits = 0x8080808080808080;
+    // Whether a byte is below n (n at most 0x80).
+    const auto hasByteBelow = [&](uint64_t bytes, uint64_t n) {
+        return ((bytes - kOnes * n) & ~bytes & kHighBits) != 0;
+    };
+    const auto hasByte = [&](uint8_t b) { return hasByteBelow(word ^ (kOnes * b), 1); };
+    return (word & kHighBits) != 0 || hasByteBelow(word, 0x20) || hasByte(0x7f) || hasByte('"') ||
+           hasByte('\\');
+}
+
+// Printable ASCII without quote or backslash: written as it stands.
 bool NeedsNoEscape(std::string_view text) {
-    for (const char c : text) {
-        if (c < 0x20 || c >= 0x7f || c == '"' || c == '\\') {
+    size_t at = 0;
+    for (; at + sizeof(uint64_t) <= text.size(); at += sizeof(uint64_t)) {
+        uint64_t word;
+        std::memcpy(&word, text.data() + at, sizeof word);
+        if (HasByteToEscape(word)) {
+            return false;
+        }
+    }
+    for (; at < text.size(); ++at) {
+        if (NeedsEscape(text[at])) {
             return false;
         }
     }
     return true;
 }
 
-// Most texts are plain ASCII and are written as they are; the others are escaped, and bytes
-// that are not UTF-8 replaced, by the JSON library itself.
-void AppendQuoted(std::string& out, std::string_view text) {
-    if (NeedsNoEscape(text)) {
-        out += '"';
-        out += text;
-        out += '"';
-        return;
-    }
-    out += nlohmann::json(std::string(text))
-               .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
-
 }  // namespace
 
-JsonRecordStream::JsonRecordStream(std::ostream& out) : mOut(out) {
-    mOut << '{';
+JsonRecordStream::JsonRecordStream(std::ostream& out)
+    : mOut(out), mBlock(std::make_unique_for_overwrite<char[]>(kBlockSize)) {
+    Put("{");
+}
+
+void JsonRecordStream::Put(std::string_view piece) {
+    if (piece.size() > kBlockSize) {
+        Send();
+        mOut.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+        return;
+    }
+    std::memcpy(Room(piece.size()), piece.data(), piece.size());
+    mUsed += piece.size();
+}
+
+char* JsonRecordStream::Room(size_t size) {
+    if (size > kBlockSize - mUsed) {
+        Send();
+    }
+    return mBlock.get() + mUsed;
+}
+
+void JsonRecordStream::Send() {
+    mOut.write(mBlock.get(), static_cast<std::streamsize>(mUsed));
+    mUsed = 0;
+}
+
+void JsonRecordStream::PlainQuoted(std::string_view text) {
+    if (text.size() + 2 > kBlockSize) {
+        Put("\"");
+        Put(text);
+        Put("\"");
+        return;
+    }
+    // Written in one piece: a design has tens of thousands of short texts.
+    char* at = Room(text.size() + 2);
+    *at = '"';
+    std::memcpy(at + 1, text.data(), text.size());
+    at[text.size() + 1] = '"';
+    mUsed += text.size() + 2;
+}
+
+// Escaped, and bytes that are not UTF-8 replaced, by the JSON library itself.
+void JsonRecordStream::Escaped(std::string text) {
+    Put(nlohmann::json(std::move(text))
+            .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
+}
+
+// Most texts are plain ASCII and are written as they are.
+void JsonRecordStream::Quoted(std::string_view text) {
+    if (NeedsNoEscape(text)) {
+        PlainQuoted(text);
+    } else {
+        Escaped(std::string(text));
+    }
 }
 
 void JsonRecordStream::TopText(std::string_view name, std::string_view value) {
-    std::string field(mFirstArray ? "\n" : ",\n");
-    field += kArrayIndent;
-    AppendQuoted(field, name);
-    field += ": ";
-    AppendQuoted(field, value);
-    mOut << field;
+    Put(mFirstArray ? "\n" : ",\n");
+    Put(kArrayIndent);
+    Quoted(name);
+    Put(": ");
+    Quoted(value);
     mFirstArray = false;
 }
 
@@ -57,28 +125,32 @@ void JsonRecordStream::DecodeTextsWith(std::function<std::string(std::string_vie
 }
 
 void JsonRecordStream::BeginArray(std::string_view name) {
-    std::string start(mFirstArray ? "\n" : ",\n");
-    start += kArrayIndent;
-    AppendQuoted(start, name);
-    start += ": [";
-    mOut << start;
+    Put(mFirstArray ? "\n" : ",\n");
+    Put(kArrayIndent);
+    Quoted(name);
+    Put(": [");
     mFirstArray = false;
     mFirstRecord = true;
 }
 
 void JsonRecordStream::BeginRecord() {
-    mRecord = mFirstRecord ? "\n" : ",\n";
-    mRecord += kRecordIndent;
-    mRecord += '{';
+    Put(mFirstRecord ? "\n" : ",\n");
+    Put(kRecordIndent);
+    Put("{");
     mFirstRecord = false;
     mFirstField = true;
 }
 
 void JsonRecordStream::FieldName(std::string_view name) {
-    // Field names are the program's own plain words.
-    mRecord += mFirstField ? kNextField.substr(1) : kNextField;
-    mRecord += name;
-    mRecord += "\": ";
+    // Field names are the program's own short plain words, written in one piece.
+    const std::string_view before = mFirstField ? kNextField.substr(1) : kNextField;
+    constexpr std::string_view kAfter = "\": ";
+    char* at = Room(kNextField.size() + name.size() + kAfter.size());
+    std::memcpy(at, before.data(), before.size());
+    at += before.size();
+    std::memcpy(at, name.data(), name.size());
+    std::memcpy(at + name.size(), kAfter.data(), kAfter.size());
+    mUsed += before.size() + name.size() + kAfter.size();
     mFirstField = false;
 }
 
@@ -86,46 +158,43 @@ void JsonRecordStream::Text(std::string_view name, std::string_view value) {
     FieldName(name);
     // Printable ASCII is the same text in every encoding a document can have.
     if (NeedsNoEscape(value)) {
-        mRecord += '"';
-        mRecord += value;
-        mRecord += '"';
-    } else if (mDecode) {
-        AppendQuoted(mRecord, mDecode(value));
+        PlainQuoted(value);
     } else {
-        AppendQuoted(mRecord, value);
+        Escaped(mDecode ? mDecode(value) : std::string(value));
     }
 }
 
 void JsonRecordStream::Number(std::string_view name, long long value) {
     FieldName(name);
-    char digits[24];
-    const auto written = std::to_chars(digits, digits + sizeof digits, value);
-    mRecord.append(digits, written.ptr);
+    constexpr size_t kMostDigits = 20;  // the sign and 19 digits
+    char* at = Room(kMostDigits);
+    mUsed += static_cast<size_t>(std::to_chars(at, at + kMostDigits, value).ptr - at);
 }
 
 void JsonRecordStream::Flag(std::string_view name, bool value) {
     FieldName(name);
-    mRecord += value ? "true" : "false";
+    Put(value ? "true" : "false");
 }
 
 void JsonRecordStream::EndRecord() {
     if (!mFirstField) {
-        mRecord += '\n';
-        mRecord += kRecordIndent;
+        Put("\n");
+        Put(kRecordIndent);
     }
-    mRecord += '}';
-    mOut << mRecord;
+    Put("}");
 }
 
 void JsonRecordStream::EndArray() {
     if (!mFirstRecord) {
-        mOut << '\n' << kArrayIndent;
+        Put("\n");
+        Put(kArrayIndent);
     }
-    mOut << ']';
+    Put("]");
 }
 
 void JsonRecordStream::Finish() {
-    mOut << (mFirstArray ? "}" : "\n}");
+    Put(mFirstArray ? "}" : "\n}");
+    Send();
 }
 
 }  // namespace htmlsim::cli

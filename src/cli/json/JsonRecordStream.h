@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -9,7 +10,8 @@ namespace htmlsim::cli {
 
 // Writes one JSON object of named arrays of flat records, field by field, byte for byte as
 // nlohmann's dump with an indent of 2 writes the same tree, so that a large design is never
-// held as a tree. Texts that are not UTF-8 are written with replacement characters.
+// held as a tree. Texts that are not UTF-8 are written with replacement characters. What is
+// written is gathered in a block and sent in large pieces; all of it is sent by Finish.
 class JsonRecordStream {
   public:
     explicit JsonRecordStream(std::ostream& out);
@@ -27,14 +29,23 @@ class JsonRecordStream {
     void Flag(std::string_view name, bool value);
     void EndRecord();
     void EndArray();
-    // Closes the object; nothing may be written after it.
+    // Closes the object and sends what is left; nothing may be written after it.
     void Finish();
 
   private:
     void FieldName(std::string_view name);
+    void Quoted(std::string_view text);
+    void PlainQuoted(std::string_view text);
+    void Escaped(std::string text);
+    void Put(std::string_view piece);
+    // Where `size` more bytes go, at most a block: the block is sent first when it has too
+    // little room left. The caller counts what it writes there.
+    char* Room(size_t size);
+    void Send();
 
     std::ostream& mOut;
-    std::string mRecord;  // the record being written, sent whole
+    std::unique_ptr<char[]> mBlock;  // what is written and not yet sent
+    size_t mUsed = 0;
     std::function<std::string(std::string_view)> mDecode;
     bool mFirstArray = true;
     bool mFirstRecord = true;

@@ -1,6 +1,7 @@
 #include "document/HtmlTag.h"
 
 #include <array>
+#include <utility>
 
 #include "util/Text.h"
 
@@ -16,11 +17,12 @@ bool IsAsciiLetter(char c) {
 
 // Only the two entities the program itself writes are decoded, so an untouched "&amp;" in a
 // link is neither changed nor double-escaped when the link is written again.
-std::string DecodeValue(std::string_view raw) {
+void AssignDecoded(std::string& value, std::string_view raw) {
     if (raw.find('&') == npos) {
-        return std::string(raw);
+        value.assign(raw);
+        return;
     }
-    std::string value;
+    value.clear();
     value.reserve(raw.size());
     for (size_t i = 0; i < raw.size();) {
         if (raw.substr(i, 6) == "&quot;") {
@@ -33,7 +35,6 @@ std::string DecodeValue(std::string_view raw) {
             value += raw[i++];
         }
     }
-    return value;
 }
 
 size_t SkipSpaces(std::string_view text, size_t at, size_t end) {
@@ -81,7 +82,9 @@ bool ReadAttributes(std::string_view text, size_t at, HtmlTag& tag, bool keep) {
             ++at;
             continue;
         }
-        HtmlAttribute attribute;
+        // Kept attributes are read in place; a tag that turns out unclosed is dropped whole.
+        HtmlAttribute passedOver;
+        HtmlAttribute& attribute = keep ? tag.Attributes.emplace_back() : passedOver;
         attribute.NameStart = at;
         while (at < size && !IsHtmlSpace(text[at]) && text[at] != '=' && text[at] != '>' &&
                (text[at] != '/' || at == attribute.NameStart)) {
@@ -117,12 +120,9 @@ bool ReadAttributes(std::string_view text, size_t at, HtmlTag& tag, bool keep) {
             attribute.ValueStart = valueStart;
             attribute.ValueEnd = valueEnd;
             if (keep) {
-                attribute.Value = DecodeValue(raw);
+                AssignDecoded(attribute.Value, raw);
             }
             at = valueEnd;
-        }
-        if (keep) {
-            tag.Attributes.push_back(std::move(attribute));
         }
     }
 }
@@ -170,6 +170,17 @@ std::optional<HtmlTag> NextTag(std::string_view text, size_t from, bool keep) {
     return std::nullopt;
 }
 
+// The first attribute of that name (any case) in a tag's attributes, or nullptr.
+template <typename Attributes>
+auto FirstNamed(Attributes& attributes, std::string_view name) -> decltype(attributes.data()) {
+    for (auto& attribute : attributes) {
+        if (EqualsIgnoreCase(attribute.Name, name)) {
+            return &attribute;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 bool IsRawTextElement(std::string_view upperName) {
@@ -187,17 +198,21 @@ bool IsHtmlSpace(char c) {
 }
 
 const HtmlAttribute* HtmlTag::Find(std::string_view name) const {
-    for (const HtmlAttribute& attribute : Attributes) {
-        if (EqualsIgnoreCase(attribute.Name, name)) {
-            return &attribute;
-        }
-    }
-    return nullptr;
+    return FirstNamed(Attributes, name);
 }
 
 std::string HtmlTag::Get(std::string_view name) const {
+    return std::string(View(name));
+}
+
+std::string_view HtmlTag::View(std::string_view name) const {
     const HtmlAttribute* attribute = Find(name);
-    return attribute ? attribute->Value : std::string();
+    return attribute ? std::string_view(attribute->Value) : std::string_view();
+}
+
+std::string HtmlTag::Take(std::string_view name) {
+    HtmlAttribute* attribute = FirstNamed(Attributes, name);
+    return attribute ? std::exchange(attribute->Value, {}) : std::string();
 }
 
 std::optional<HtmlTag> NextHtmlTag(std::string_view text, size_t from) {

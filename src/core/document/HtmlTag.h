@@ -39,6 +39,10 @@ struct HtmlTag {
     const HtmlAttribute* Find(std::string_view name) const;
     // Its value, or "".
     std::string Get(std::string_view name) const;
+    // The same, without a copy: valid as long as the tag is.
+    std::string_view View(std::string_view name) const;
+    // The same taken out of the tag, which keeps "" in its place: for a tag read to be used up.
+    std::string Take(std::string_view name);
 };
 
 // The next tag at or after `from`; a "<" that opens no tag is text. None when no tag follows.

@@ -26,8 +26,8 @@ ClickableArea& MakeArea(ImportContext& context, int imageNumber, const AreaCorne
 
 // An AREA element becomes an area of image `imageNumber` with its SHAPE (rect, circle,
 // poly/polygon or default), its link and its title. RuntimeError when it has too few
-// coordinates for its shape.
-ClickableArea& ImportArea(const HtmlTag& area, int imageNumber, ImportContext& context);
+// coordinates for its shape. The tag's texts are taken over.
+ClickableArea& ImportArea(HtmlTag area, int imageNumber, ImportContext& context);
 
 // The "Areas.push(...)" lines of a canvas area list become areas of the last canvas image
 // (image 1 when there is none). The layout holding the list as read becomes the design's, for

@@ -1,11 +1,11 @@
 #include "util/WholeFile.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <system_error>
 
 #include <sys/stat.h>
@@ -58,12 +58,21 @@ std::string ReadWholeFile(const std::string& path) {
     if (!in) {
         throw FileError("Cannot read", path, errno);
     }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
+    // Read into one string made as large as the file, in large pieces: growing a stream's
+    // buffer copied a large page several times over.
+    std::string bytes;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error) {
+        bytes.reserve(size);
+    }
+    char piece[1 << 16];
+    while (in.read(piece, sizeof piece) || in.gcount() > 0) {
+        bytes.append(piece, static_cast<size_t>(in.gcount()));
+    }
     if (in.bad()) {
         throw FileError("Cannot read", path, errno);
     }
-    return bytes.str();
+    return bytes;
 }
 
 void WriteWholeFileAtomically(const std::string& requestedPath, const std::string& bytes,

@@ -290,5 +290,23 @@ TEST_F(ControlImport, TheFirstLabelOfANewPageAddsItsSectionBeforeTheBody) {
               "<!-- Section End -->\r\n</BODY>\r\n</HTML>\r\n");
 }
 
+// Plain whole coordinates are read by a shortcut; everything else a browser accepts must read
+// as before: leading zeros, signs, decimals, exponents, units and very long numbers.
+TEST_F(DocumentImport, CoordinatesOfEveryFormReadAsNumbers) {
+    ImportImages(kMapImage +
+                 "<map name='Map1'>\r\n"
+                 "<AREA SHAPE='rect' COORDS='007, 20;30 ,040' Title='say &quot;hi&quot;' "
+                 "HREF='a.htm?x=1&amp;y=2'/>\r\n"
+                 "<AREA SHAPE='RECT' COORDS='1e1,+2.25,12px,0000000000000000030'/>\r\n"
+                 "</map>\r\n");
+    ASSERT_EQ(design.Areas.Count(), 2u);
+    EXPECT_EQ(Box(Area(1)), (std::array{107, 220, 23, 20}));
+    EXPECT_EQ(Area(1).Title, "say \"hi\"");
+    EXPECT_EQ(Area(1).LinkAddress, "a.htm?x=1&amp;y=2");
+    EXPECT_EQ(Box(Area(2)), (std::array{110, 202, 2, 28}));
+    EXPECT_EQ(Area(2).Title, "");
+    EXPECT_EQ(Area(2).LinkAddress, "");
+}
+
 }  // namespace
 }  // namespace htmlsim::testing

@@ -55,3 +55,33 @@ TEST(JsonRecordStreamTest, AnObjectWithoutArraysIsEmpty) {
 
 }  // namespace
 }  // namespace htmlsim::cli
+
+namespace htmlsim::cli {
+namespace {
+
+// What is written goes out in blocks: texts ending just before, at and after a block's end, and
+// texts larger than a block, must come out whole and in order.
+TEST(JsonRecordStreamTest, TextsAcrossAndBeyondItsBlocksComeOutWhole) {
+    std::ostringstream streamed;
+    JsonRecordStream json(streamed);
+    nlohmann::ordered_json tree = nlohmann::ordered_json::object();
+    tree["records"] = nlohmann::ordered_json::array();
+    json.BeginArray("records");
+    for (const size_t size : {10, 65'500, 65'536, 65'537, 3, 200'000, 131'071}) {
+        for (int copy = 0; copy < 3; ++copy) {
+            const std::string text(size, static_cast<char>('a' + copy));
+            json.BeginRecord();
+            json.Text("Text", text);
+            json.Number("Size", static_cast<long long>(size));
+            json.EndRecord();
+            tree["records"].push_back({{"Text", text}, {"Size", size}});
+        }
+    }
+    json.EndArray();
+    json.Finish();
+
+    EXPECT_EQ(streamed.str(), tree.dump(2));
+}
+
+}  // namespace
+}  // namespace htmlsim::cli
