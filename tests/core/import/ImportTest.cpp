@@ -293,12 +293,14 @@ TEST_F(ControlImport, TheFirstLabelOfANewPageAddsItsSectionBeforeTheBody) {
 // Plain whole coordinates are read by a shortcut; everything else a browser accepts must read
 // as before: leading zeros, signs, decimals, exponents, units and very long numbers.
 TEST_F(DocumentImport, CoordinatesOfEveryFormReadAsNumbers) {
-    ImportImages(kMapImage +
-                 "<map name='Map1'>\r\n"
-                 "<AREA SHAPE='rect' COORDS='007, 20;30 ,040' Title='say &quot;hi&quot;' "
-                 "HREF='a.htm?x=1&amp;y=2'/>\r\n"
-                 "<AREA SHAPE='RECT' COORDS='1e1,+2.25,12px,0000000000000000030'/>\r\n"
-                 "</map>\r\n");
+    ImportImages(
+        "<IMG SRC='a.jpg' Width='400' Height='300' STYLE='position:absolute; "
+        "left:100px; top:200px' UseMap='#Map1'/>\r\n"
+        "<map name='Map1'>\r\n"
+        "<AREA SHAPE='rect' COORDS='007, 20;30 ,040' Title='say &quot;hi&quot;' "
+        "HREF='a.htm?x=1&amp;y=2'/>\r\n"
+        "<AREA SHAPE='RECT' COORDS='1e1,+2.25,12px,0000000000000000030'/>\r\n"
+        "</map>\r\n");
     ASSERT_EQ(design.Areas.Count(), 2u);
     EXPECT_EQ(Box(Area(1)), (std::array{107, 220, 23, 20}));
     EXPECT_EQ(Area(1).Title, "say \"hi\"");
