@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <nlohmann/json.hpp>
 
 namespace htmlsim::cli {
@@ -54,46 +55,21 @@ bool NeedsNoEscape(std::string_view text) {
 
 }  // namespace
 
-JsonRecordStream::JsonRecordStream(std::ostream& out)
-    : mOut(out), mBlock(std::make_unique_for_overwrite<char[]>(kBlockSize)) {
+JsonRecordStream::JsonRecordStream(std::ostream& out) : mOut(out) {
+    mBlock.reserve(kBlockSize);
     Put("{");
 }
 
 void JsonRecordStream::Put(std::string_view piece) {
-    if (piece.size() > kBlockSize) {
-        Send();
-        mOut.write(piece.data(), static_cast<std::streamsize>(piece.size()));
-        return;
-    }
-    std::memcpy(Room(piece.size()), piece.data(), piece.size());
-    mUsed += piece.size();
-}
-
-char* JsonRecordStream::Room(size_t size) {
-    if (size > kBlockSize - mUsed) {
+    mBlock += piece;
+    if (mBlock.size() >= kBlockSize) {
         Send();
     }
-    return mBlock.get() + mUsed;
 }
 
 void JsonRecordStream::Send() {
-    mOut.write(mBlock.get(), static_cast<std::streamsize>(mUsed));
-    mUsed = 0;
-}
-
-void JsonRecordStream::PlainQuoted(std::string_view text) {
-    if (text.size() + 2 > kBlockSize) {
-        Put("\"");
-        Put(text);
-        Put("\"");
-        return;
-    }
-    // Written in one piece: a design has tens of thousands of short texts.
-    char* at = Room(text.size() + 2);
-    *at = '"';
-    std::memcpy(at + 1, text.data(), text.size());
-    at[text.size() + 1] = '"';
-    mUsed += text.size() + 2;
+    mOut.write(mBlock.data(), static_cast<std::streamsize>(mBlock.size()));
+    mBlock.clear();
 }
 
 // Escaped, and bytes that are not UTF-8 replaced, by the JSON library itself.
@@ -105,7 +81,9 @@ void JsonRecordStream::Escaped(std::string text) {
 // Most texts are plain ASCII and are written as they are.
 void JsonRecordStream::Quoted(std::string_view text) {
     if (NeedsNoEscape(text)) {
-        PlainQuoted(text);
+        Put("\"");
+        Put(text);
+        Put("\"");
     } else {
         Escaped(std::string(text));
     }
@@ -142,15 +120,10 @@ void JsonRecordStream::BeginRecord() {
 }
 
 void JsonRecordStream::FieldName(std::string_view name) {
-    // Field names are the program's own short plain words, written in one piece.
-    const std::string_view before = mFirstField ? kNextField.substr(1) : kNextField;
-    constexpr std::string_view kAfter = "\": ";
-    char* at = Room(kNextField.size() + name.size() + kAfter.size());
-    std::memcpy(at, before.data(), before.size());
-    at += before.size();
-    std::memcpy(at, name.data(), name.size());
-    std::memcpy(at + name.size(), kAfter.data(), kAfter.size());
-    mUsed += before.size() + name.size() + kAfter.size();
+    // Field names are the program's own plain words.
+    Put(mFirstField ? kNextField.substr(1) : kNextField);
+    Put(name);
+    Put("\": ");
     mFirstField = false;
 }
 
@@ -158,7 +131,9 @@ void JsonRecordStream::Text(std::string_view name, std::string_view value) {
     FieldName(name);
     // Printable ASCII is the same text in every encoding a document can have.
     if (NeedsNoEscape(value)) {
-        PlainQuoted(value);
+        Put("\"");
+        Put(value);
+        Put("\"");
     } else {
         Escaped(mDecode ? mDecode(value) : std::string(value));
     }
@@ -166,9 +141,9 @@ void JsonRecordStream::Text(std::string_view name, std::string_view value) {
 
 void JsonRecordStream::Number(std::string_view name, long long value) {
     FieldName(name);
-    constexpr size_t kMostDigits = 20;  // the sign and 19 digits
-    char* at = Room(kMostDigits);
-    mUsed += static_cast<size_t>(std::to_chars(at, at + kMostDigits, value).ptr - at);
+    char digits[20];  // the sign and 19 digits
+    const char* end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
+    Put({digits, static_cast<size_t>(end - digits)});
 }
 
 void JsonRecordStream::Flag(std::string_view name, bool value) {

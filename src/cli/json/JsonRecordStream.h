@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -35,17 +34,13 @@ class JsonRecordStream {
   private:
     void FieldName(std::string_view name);
     void Quoted(std::string_view text);
-    void PlainQuoted(std::string_view text);
     void Escaped(std::string text);
+    // Gathers the piece; a full block is sent.
     void Put(std::string_view piece);
-    // Where `size` more bytes go, at most a block: the block is sent first when it has too
-    // little room left. The caller counts what it writes there.
-    char* Room(size_t size);
     void Send();
 
     std::ostream& mOut;
-    std::unique_ptr<char[]> mBlock;  // what is written and not yet sent
-    size_t mUsed = 0;
+    std::string mBlock;  // what is written and not yet sent
     std::function<std::string(std::string_view)> mDecode;
     bool mFirstArray = true;
     bool mFirstRecord = true;
