@@ -3,9 +3,9 @@
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { readFileSync, rmSync } from 'node:fs';
+import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { exampleFolder, launch, publish, serve, shown } from './published.mjs';
+import { exampleFolder, publish, ServedSite, shown } from './published.mjs';
 
 // An LMS runtime of one version: the API object records each call and answers from a store
 // given in the address.
@@ -50,29 +50,22 @@ const versions = {
 const expectedCalls = (version, mode) =>
   JSON.parse(readFileSync(new URL(`lms-calls/${version}-${mode}.json`, import.meta.url), 'utf8'));
 
-let folders;
-let server;
-let browser;
+const site = new ServedSite();
 let page;
 
 before(async () => {
-  folders = exampleFolder();
+  const { root, example } = exampleFolder();
   for (const version of Object.keys(versions)) {
-    const out = join(folders.root, `out-${version}`);
-    publish(join(folders.site, 'login.html'), out, '--scorm', version, '--title', 'Acme & Co');
+    const out = join(root, `out-${version}`);
+    publish(join(example, 'login.html'), out, '--scorm', version, '--title', 'Acme & Co');
     // The LMS gets the zip, unpacked.
-    execFileSync('unzip', ['-q', join(out, 'simulation.zip'), '-d', join(folders.root, `lms-${version}`)]);
+    execFileSync('unzip', ['-q', join(out, 'simulation.zip'), '-d', join(root, `lms-${version}`)]);
   }
-  server = await serve({ '/': folders.root }, { '/lms.html': lmsPage });
-  browser = await launch();
-  page = await browser.newPage({ viewport: { width: 1040, height: 760 } });
+  await site.start(root, { pages: { '/lms.html': lmsPage } });
+  page = await site.browser.newPage({ viewport: { width: 1040, height: 760 } });
 });
 
-after(async () => {
-  await browser?.close();
-  server?.close();
-  rmSync(folders.root, { recursive: true, force: true });
-});
+after(() => site.stop());
 
 const xpath = (file, expression) =>
   execFileSync('xmllint', ['--xpath', expression, file], { encoding: 'utf8' }).trim();
@@ -86,7 +79,7 @@ describe('package', () => {
         ['1.2', '1.2', `string(${element('masteryscore')})`],
         ['2004', '2004 4th Edition', `string(${element('minNormalizedMeasure')})`],
       ]) {
-        const manifest = join(folders.root, `lms-${version}`, 'imsmanifest.xml');
+        const manifest = join(site.folder, `lms-${version}`, 'imsmanifest.xml');
         execFileSync('xmllint', ['--noout', manifest]);
         assert.equal(xpath(manifest, `string(${element('schemaversion')})`), schema);
         assert.equal(xpath(manifest, mastery), version === '1.2' ? '80' : '0.80');
@@ -102,12 +95,12 @@ describe('package', () => {
     });
 
   test('the zip holds the files at its root, nothing from outside, and is the same every time', () => {
-    const zip = join(folders.root, 'out-1.2', 'simulation.zip');
+    const zip = join(site.folder, 'out-1.2', 'simulation.zip');
     const names = execFileSync('unzip', ['-Z1', zip], { encoding: 'utf8' }).trim().split('\n');
     assert.deepEqual(names, ['Sim.js', 'dashboard.png', 'imsmanifest.xml', 'index.html', 'login.png',
       'player.css', 'player.js', 'settings.png', 'simulation.json']);
-    const again = publish(join(folders.site, 'login.html'), join(folders.root, 'again'), '--scorm', '1.2',
-      '--title', 'Acme & Co');
+    const again = publish(join(site.folder, 'example', 'login.html'), join(site.folder, 'again'),
+      '--scorm', '1.2', '--title', 'Acme & Co');
     assert.ok(readFileSync(zip).equals(readFileSync(join(again, 'simulation.zip'))));
   });
 });
@@ -116,7 +109,7 @@ describe('package', () => {
 async function openLms(version, mode, store = {}) {
   const query = new URLSearchParams({ version, package: `lms-${version}`, store: JSON.stringify(store) });
   if (mode) query.set('mode', mode);
-  await page.goto(`${server.origin}/lms.html?${query}`);
+  await page.goto(`${site.origin}/lms.html?${query}`);
   const frame = await (await page.waitForSelector('iframe')).contentFrame();
   return { page, frame };
 }
@@ -140,20 +133,23 @@ async function callsOf(page, version) {
   });
 }
 
-// Goes through the example's lesson in `mode`, one miss on the first page in the test.
-async function takeLesson(frame, mode) {
+// Clicks the example's lesson on to its second page in `mode`, one miss on the first in the test.
+async function toSecondPage(frame, mode) {
+  await shown(frame, 'lesson', 1);
+  if (mode === 'test') await frame.locator('#picture').click({ position: { x: 20, y: 20 } });
+  await frame.locator('.area[aria-label="Log in"]').click();
+  await shown(frame, 'lesson', 2);
+}
+
+// Takes the second page's step, or in the demo waits for the last page and finishes.
+async function toResult(frame, mode) {
   if (mode === 'demo') {
     await shown(frame, 'lesson', 3);
     await frame.locator('#finish').click();
   } else {
-    await shown(frame, 'lesson', 1);
-    if (mode === 'test') await frame.locator('#picture').click({ position: { x: 20, y: 20 } });
-    await frame.locator('.area[aria-label="Log in"]').click();
-    await shown(frame, 'lesson', 2);
     await frame.locator('.area[aria-label="Step 1 target"]').click();
   }
   await shown(frame, 'result');
-  await frame.locator('#exit').click();
 }
 
 describe('LMS', () => {
@@ -161,7 +157,9 @@ describe('LMS', () => {
     for (const mode of ['demo', 'practice', 'test']) {
       test(`SCORM ${version}, ${mode}: the calls from start to exit`, async () => {
         const { page, frame } = await openLms(version, mode);
-        await takeLesson(frame, mode);
+        if (mode !== 'demo') await toSecondPage(frame, mode);
+        await toResult(frame, mode);
+        await frame.locator('#exit').click();
         assert.deepEqual(await callsOf(page, version), expectedCalls(version, mode));
       });
     }
@@ -169,10 +167,7 @@ describe('LMS', () => {
     test(`SCORM ${version}: leaving the page ends the session, and the next one resumes`, async () => {
       const names = versions[version];
       const first = await openLms(version, 'test');
-      await shown(first.frame, 'lesson', 1);
-      await first.frame.locator('#picture').click({ position: { x: 20, y: 20 } });
-      await first.frame.locator('.area[aria-label="Log in"]').click();
-      await shown(first.frame, 'lesson', 2);
+      await toSecondPage(first.frame, 'test');
       await first.frame.goto('about:blank');
       const calls = await callsOf(first.page, version);
       const v12 = version === '1.2';
@@ -188,8 +183,7 @@ describe('LMS', () => {
       // Back on page 2 of the test with its first page's miss: the right click ends it at 1 of 2.
       const second = await openLms(version, undefined, stored);
       await shown(second.frame, 'lesson', 2);
-      await second.frame.locator('.area[aria-label="Step 1 target"]').click();
-      await shown(second.frame, 'result');
+      await toResult(second.frame, 'test');
       assert.match(await second.frame.locator('#result-figures').textContent(), /1 of 2 \(50 %\)/);
       const resumed = await callsOf(second.page, version);
       assert.deepEqual(resumed.slice(0, 5), [

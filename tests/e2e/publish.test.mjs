@@ -2,11 +2,10 @@
 // published with htmlsim-cli, played in each mode, fast.
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { rmSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { join } from 'node:path';
 import {
-  exampleFolder, launch, onPicture, playerPage, publish, serve, shown, statusText,
+  exampleFolder, onPicture, playerPage, publish, ServedSite, shown, statusText,
 } from './published.mjs';
 
 const require = createRequire(import.meta.url);
@@ -18,31 +17,33 @@ const settings = { x: 705, y: 38 };
 // The test page's picture: at (120, 80), half of its natural 800 x 500.
 const halfPage = { left: 120, top: 80, width: 400, height: 250 };
 
-let folders;
-let server;
-let browser;
+const site = new ServedSite();
 let shared;
 
-before(async () => {
-  folders = exampleFolder();
-  publish(join(folders.site, 'login.html'), join(folders.root, 'example'));
-  publish(join(folders.site, 'offset.html'), join(folders.root, 'offset'), '--title', 'Offset');
-  server = await serve({ '/': folders.root });
-  browser = await launch();
+before(() => {
+  const { root, example } = exampleFolder();
+  publish(join(example, 'login.html'), join(root, 'published'));
+  publish(join(example, 'offset.html'), join(root, 'offset'), '--title', 'Offset');
+  return site.start(root);
 });
 
-after(async () => {
-  await browser?.close();
-  server?.close();
-  rmSync(folders.root, { recursive: true, force: true });
-});
+after(() => site.stop());
 
 // One browser page for every test: a new one takes long on a busy machine.
 async function open(path) {
-  shared = shared || (await playerPage(browser));
+  shared = shared || (await playerPage(site.browser));
   shared.errors = [];
-  await shared.goto(`${server.origin}/${path}`);
+  await shared.goto(`${site.origin}/${path}`);
   return shared;
+}
+
+// The offset page's test on its second page, after the right click on the first.
+async function secondPageOfOffsetTest() {
+  const page = await open('offset/index.html?mode=test');
+  await shown(page, 'lesson', 1);
+  await clickOn(page, { x: 320, y: 256 }, halfPage);
+  await shown(page, 'lesson', 2);
+  return page;
 }
 
 async function clickOn(page, point, place, button = 'left') {
@@ -64,7 +65,7 @@ async function assertAccessible(page, what) {
 
 describe('Demo', () => {
   test('plays every page of the lesson by itself and stops at its end', async () => {
-    const page = await open('example/index.html?mode=demo&speed=40');
+    const page = await open('published/index.html?mode=demo&speed=40');
     await shown(page, 'lesson', 3);
     assert.deepEqual(await page.evaluate(() => window.pagesShown), [1, 2, 3]);
     assert.equal(await page.locator('#caption').textContent(), 'End of the demonstration.');
@@ -86,7 +87,7 @@ describe('Demo', () => {
   });
 
   test('with reduced motion the pointer jumps', async () => {
-    const page = await open('example/index.html?mode=demo&speed=40');
+    const page = await open('published/index.html?mode=demo&speed=40');
     await shown(page, 'lesson', 3);
     const duration = () => page.$eval('#pointer', (pointer) => getComputedStyle(pointer).transitionDuration);
     assert.notEqual(await duration(), '0s');
@@ -133,7 +134,7 @@ describe('Practice', () => {
 
 describe('Test', () => {
   test('one miss scores 1 of 2 and fails at the default pass mark', async () => {
-    const page = await open('example/index.html');
+    const page = await open('published/index.html');
     await shown(page, 'start');
     await assertAccessible(page, 'the mode screen');
     await page.getByRole('button', { name: 'Test' }).click();
@@ -152,7 +153,7 @@ describe('Test', () => {
   });
 
   test('the whole example is done with the keyboard alone', async () => {
-    const page = await open('example/index.html');
+    const page = await open('published/index.html');
     await shown(page, 'start');
     for (let k = 0; k < 3; k += 1) await page.keyboard.press('Tab');
     assert.equal(await page.evaluate(() => document.activeElement.textContent), 'Test');
@@ -173,10 +174,7 @@ describe('Test', () => {
   });
 
   test('a long press on a touch screen is a right click', async () => {
-    const page = await open('offset/index.html?mode=test');
-    await shown(page, 'lesson', 1);
-    await clickOn(page, { x: 320, y: 256 }, halfPage);
-    await shown(page, 'lesson', 2);
+    const page = await secondPageOfOffsetTest();
     const session = await page.context().newCDPSession(page);
     await session.send('Emulation.setTouchEmulationEnabled', { enabled: true });
     const at = await onPicture(page, 210, 190, fullPage);
@@ -190,10 +188,7 @@ describe('Test', () => {
   });
 
   test('Shift+F10 on a focused area is a right click', async () => {
-    const page = await open('offset/index.html?mode=test');
-    await shown(page, 'lesson', 1);
-    await clickOn(page, { x: 320, y: 256 }, halfPage);
-    await shown(page, 'lesson', 2);
+    const page = await secondPageOfOffsetTest();
     await page.keyboard.press('Tab');
     await page.keyboard.press('Shift+F10');
     await shown(page, 'result');

@@ -2,7 +2,9 @@
 // a static server on loopback and headless Chromium.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { copyFileSync, mkdtempSync, readdirSync, readFileSync, writeFileSync } from 'node:fs';
+import {
+  copyFileSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync,
+} from 'node:fs';
 import { createServer } from 'node:http';
 import { tmpdir } from 'node:os';
 import { dirname, extname, join, normalize } from 'node:path';
@@ -24,12 +26,12 @@ const types = {
 export function exampleFolder() {
   assert.ok(cli, 'HTMLSIM_CLI names the htmlsim-cli to publish with');
   const root = mkdtempSync(join(tmpdir(), 'htmlsim-publish-'));
-  const site = join(root, 'site');
-  execFileSync(cli, ['example', site]);
+  const example = join(root, 'example');
+  execFileSync(cli, ['example', example]);
   for (const name of readdirSync(join(here, 'pages')).filter((file) => file.endsWith('.html'))) {
-    copyFileSync(join(here, 'pages', name), join(site, name));
+    copyFileSync(join(here, 'pages', name), join(example, name));
   }
-  return { root, site };
+  return { root, example };
 }
 
 // A new page written by htmlsim-cli (`cli`, this one by default) with these section bodies
@@ -52,8 +54,8 @@ export function publish(start, out, ...options) {
   return out;
 }
 
-// Serves `routes` (URL prefix -> folder) and any extra pages (path -> text) on 127.0.0.1.
-export async function serve(routes, pages = {}) {
+// Serves the folder, and any extra pages (path -> text), on 127.0.0.1.
+export async function serve(folder, pages = {}) {
   const server = createServer((request, response) => {
     const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
     if (pages[path] !== undefined) {
@@ -61,9 +63,8 @@ export async function serve(routes, pages = {}) {
       response.end(pages[path]);
       return;
     }
-    const prefix = Object.keys(routes).find((key) => path.startsWith(key));
     try {
-      const body = readFileSync(join(routes[prefix], path.slice(prefix.length)));
+      const body = readFileSync(join(folder, path));
       response.writeHead(200, { 'Content-Type': types[extname(path)] || 'application/octet-stream' });
       response.end(body);
     } catch {
@@ -97,6 +98,31 @@ export async function watchedPage(browser, viewport) {
   return page;
 }
 
+// A folder served to headless Chromium for the tests of one file: `start` in their `before`,
+// `stop` in their `after`, which removes the folder too unless it is to be kept.
+export class ServedSite {
+  async start(folder, { pages = {}, keep = false } = {}) {
+    Object.assign(this, { folder, keep });
+    this.server = await serve(folder, pages);
+    this.origin = this.server.origin;
+    this.browser = await launch();
+  }
+
+  async stop() {
+    await this.browser?.close();
+    this.server?.close();
+    if (this.folder && !this.keep) rmSync(this.folder, { recursive: true, force: true });
+  }
+
+  // A watched page of the site at this path; the one opened before is closed.
+  async open(path) {
+    await this.page?.close();
+    this.page = await watchedPage(this.browser, { width: 1000, height: 800 });
+    await this.page.goto(`${this.origin}/${path}`);
+    return this.page;
+  }
+}
+
 // A browser page that records the player's page changes (in window.pagesShown) and its
 // script errors.
 export async function playerPage(browser, options = {}) {
@@ -121,6 +147,13 @@ export async function shown(target, screen, pageNumber) {
     [screen, pageNumber],
   );
 }
+
+// The canvas script draws the picture, and hit-tests its areas, at this scale.
+export const canvasScale = 0.7;
+
+// The middle of an area given by its picture coordinates, on a canvas standing at (left, top).
+export const onCanvas = (x1, y1, x2, y2, left = 0, top = 0) =>
+  ({ x: left + ((x1 + x2) / 2) * canvasScale, y: top + ((y1 + y2) / 2) * canvasScale });
 
 // The point on screen of a position on the shown picture, given in the page's own pixels, for
 // a picture the page places at `place` (left, top, width, height).

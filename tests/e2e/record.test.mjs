@@ -3,26 +3,16 @@
 // each page asks for.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, serve, watchedPage } from './published.mjs';
+import { canvasScale, ServedSite } from './published.mjs';
 
-const folder = process.env.HTMLSIM_RECORDED;
-const canvasScale = 0.7;
+const site = new ServedSite();
 
-let server;
-let origin;
-let browser;
-
-before(async () => {
-  assert.ok(folder, 'HTMLSIM_RECORDED names the folder of the recorded pages');
-  server = await serve({ '/': folder });
-  origin = server.origin;
-  browser = await launch();
+before(() => {
+  assert.ok(process.env.HTMLSIM_RECORDED, 'HTMLSIM_RECORDED names the folder of the recorded pages');
+  return site.start(process.env.HTMLSIM_RECORDED, { keep: true });
 });
 
-after(async () => {
-  await browser?.close();
-  server?.close();
-});
+after(() => site.stop());
 
 // The middle of the page's one area, where the browser takes it: an image map's AREA at the
 // picture's place, a canvas's area scaled as its script draws it.
@@ -37,27 +27,21 @@ async function areaMiddle(page) {
 }
 
 test('pages 1 to 4 are followed with left, right and left clicks', async () => {
-  const page = await watchedPage(browser, { width: 800, height: 600 });
-  await page.goto(`${origin}/demo001.html`);
-  let middle = await areaMiddle(page);
-  await page.mouse.click(middle.x, middle.y);
-  await page.waitForURL(/demo002\.html$/);
-
+  const page = await site.open('demo001.html');
+  // A click in the middle of the page's area, and the page it leads to once loaded.
+  const clickArea = async (button, next) => {
+    const middle = await areaMiddle(page);
+    await page.mouse.click(middle.x, middle.y, { button });
+    if (next) await page.waitForURL(`${site.origin}/${next}`);
+  };
+  await clickArea('left', 'demo002.html');
   // The canvas page refuses the wrong button and takes the right one.
-  await page.waitForLoadState('load');
-  middle = await areaMiddle(page);
-  await page.mouse.click(middle.x, middle.y);
+  await clickArea('left');
   await page.waitForFunction(() => true);
   assert.deepEqual(page.alerts, ['This area needs a right click.']);
-  await page.mouse.click(middle.x, middle.y, { button: 'right' });
-  await page.waitForURL(/demo003\.html$/);
-
-  await page.waitForLoadState('load');
+  await clickArea('right', 'demo003.html');
   assert.equal(await page.locator('#Balloon_1').innerText(), 'Type: hello');
-  middle = await areaMiddle(page);
-  await page.mouse.click(middle.x, middle.y);
-  await page.waitForURL(/demo004\.html$/);
+  await clickArea('left', 'demo004.html');
   assert.equal(await page.locator('area').count(), 0);
   assert.deepEqual(page.errors, []);
-  await page.close();
 });
