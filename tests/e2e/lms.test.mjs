@@ -51,7 +51,6 @@ const expectedCalls = (version, mode) =>
   JSON.parse(readFileSync(new URL(`lms-calls/${version}-${mode}.json`, import.meta.url), 'utf8'));
 
 const site = new ServedSite();
-let page;
 
 before(async () => {
   const { root, example } = exampleFolder();
@@ -62,7 +61,6 @@ before(async () => {
     execFileSync('unzip', ['-q', join(out, 'simulation.zip'), '-d', join(root, `lms-${version}`)]);
   }
   await site.start(root, { pages: { '/lms.html': lmsPage } });
-  page = await site.browser.newPage({ viewport: { width: 1040, height: 760 } });
 });
 
 after(() => site.stop());
@@ -109,7 +107,7 @@ describe('package', () => {
 async function openLms(version, mode, store = {}) {
   const query = new URLSearchParams({ version, package: `lms-${version}`, store: JSON.stringify(store) });
   if (mode) query.set('mode', mode);
-  await page.goto(`${site.origin}/lms.html?${query}`);
+  const page = await site.open(`lms.html?${query}`);
   const frame = await (await page.waitForSelector('iframe')).contentFrame();
   return { page, frame };
 }

@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import { join } from 'node:path';
 import {
-  exampleFolder, onPicture, playerPage, publish, ServedSite, shown, statusText,
+  exampleFolder, onPicture, publish, ServedSite, shown, statusText,
 } from './published.mjs';
 
 const require = createRequire(import.meta.url);
@@ -18,7 +18,6 @@ const settings = { x: 705, y: 38 };
 const halfPage = { left: 120, top: 80, width: 400, height: 250 };
 
 const site = new ServedSite();
-let shared;
 
 before(() => {
   const { root, example } = exampleFolder();
@@ -29,17 +28,9 @@ before(() => {
 
 after(() => site.stop());
 
-// One browser page for every test: a new one takes long on a busy machine.
-async function open(path) {
-  shared = shared || (await playerPage(site.browser));
-  shared.errors = [];
-  await shared.goto(`${site.origin}/${path}`);
-  return shared;
-}
-
 // The offset page's test on its second page, after the right click on the first.
 async function secondPageOfOffsetTest() {
-  const page = await open('offset/index.html?mode=test');
+  const page = await site.open('offset/index.html?mode=test');
   await shown(page, 'lesson', 1);
   await clickOn(page, { x: 320, y: 256 }, halfPage);
   await shown(page, 'lesson', 2);
@@ -65,7 +56,7 @@ async function assertAccessible(page, what) {
 
 describe('Demo', () => {
   test('plays every page of the lesson by itself and stops at its end', async () => {
-    const page = await open('published/index.html?mode=demo&speed=40');
+    const page = await site.open('published/index.html?mode=demo&speed=40');
     await shown(page, 'lesson', 3);
     assert.deepEqual(await page.evaluate(() => window.pagesShown), [1, 2, 3]);
     assert.equal(await page.locator('#caption').textContent(), 'End of the demonstration.');
@@ -87,7 +78,7 @@ describe('Demo', () => {
   });
 
   test('with reduced motion the pointer jumps', async () => {
-    const page = await open('published/index.html?mode=demo&speed=40');
+    const page = await site.open('published/index.html?mode=demo&speed=40');
     await shown(page, 'lesson', 3);
     const duration = () => page.$eval('#pointer', (pointer) => getComputedStyle(pointer).transitionDuration);
     assert.notEqual(await duration(), '0s');
@@ -100,7 +91,7 @@ describe('Demo', () => {
 describe('Practice', () => {
   test('a wrong button hints and stays, two misses highlight the step, the right click goes on',
     async () => {
-      const page = await open('offset/index.html?mode=practice');
+      const page = await site.open('offset/index.html?mode=practice');
       await shown(page, 'lesson', 1);
       await assertAccessible(page, 'a page of the practice');
       // On the half-size picture at (120, 80) the centres of both areas hit them.
@@ -134,7 +125,7 @@ describe('Practice', () => {
 
 describe('Test', () => {
   test('one miss scores 1 of 2 and fails at the default pass mark', async () => {
-    const page = await open('published/index.html');
+    const page = await site.open('published/index.html');
     await shown(page, 'start');
     await assertAccessible(page, 'the mode screen');
     await page.getByRole('button', { name: 'Test' }).click();
@@ -153,7 +144,7 @@ describe('Test', () => {
   });
 
   test('the whole example is done with the keyboard alone', async () => {
-    const page = await open('published/index.html');
+    const page = await site.open('published/index.html');
     await shown(page, 'start');
     for (let k = 0; k < 3; k += 1) await page.keyboard.press('Tab');
     assert.equal(await page.evaluate(() => document.activeElement.textContent), 'Test');

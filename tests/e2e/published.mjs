@@ -54,29 +54,6 @@ export function publish(start, out, ...options) {
   return out;
 }
 
-// Serves the folder, and any extra pages (path -> text), on 127.0.0.1.
-export async function serve(folder, pages = {}) {
-  const server = createServer((request, response) => {
-    const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
-    if (pages[path] !== undefined) {
-      response.writeHead(200, { 'Content-Type': 'text/html' });
-      response.end(pages[path]);
-      return;
-    }
-    try {
-      const body = readFileSync(join(folder, path));
-      response.writeHead(200, { 'Content-Type': types[extname(path)] || 'application/octet-stream' });
-      response.end(body);
-    } catch {
-      response.writeHead(404);
-      response.end();
-    }
-  });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  server.origin = `http://127.0.0.1:${server.address().port}`;
-  return server;
-}
-
 export function launch() {
   return chromium.launch({
     executablePath: process.env.HTMLSIM_CHROMIUM || '/usr/bin/chromium',
@@ -84,27 +61,25 @@ export function launch() {
   });
 }
 
-// A browser page that records its script errors (page.errors) and the alerts it showed and
-// dismissed (page.alerts).
-export async function watchedPage(browser, viewport) {
-  const page = await browser.newPage({ viewport });
-  page.errors = [];
-  page.alerts = [];
-  page.on('pageerror', (error) => page.errors.push(error.message));
-  page.on('dialog', async (dialog) => {
-    page.alerts.push(dialog.message());
-    await dialog.dismiss();
-  });
-  return page;
-}
-
-// A folder served to headless Chromium for the tests of one file: `start` in their `before`,
-// `stop` in their `after`, which removes the folder too unless it is to be kept.
+// A folder (and any extra pages, path -> text) served on 127.0.0.1 to headless Chromium for the
+// tests of one file: `start` in their `before`, `stop` in their `after`, which removes the folder
+// too unless it is to be kept.
 export class ServedSite {
   async start(folder, { pages = {}, keep = false } = {}) {
     Object.assign(this, { folder, keep });
-    this.server = await serve(folder, pages);
-    this.origin = this.server.origin;
+    this.server = createServer((request, response) => {
+      const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
+      try {
+        const body = pages[path] ?? readFileSync(join(folder, path));
+        response.writeHead(200, { 'Content-Type': types[extname(path)] || 'application/octet-stream' });
+        response.end(body);
+      } catch {
+        response.writeHead(404);
+        response.end();
+      }
+    });
+    await new Promise((resolve) => this.server.listen(0, '127.0.0.1', resolve));
+    this.origin = `http://127.0.0.1:${this.server.address().port}`;
     this.browser = await launch();
   }
 
@@ -114,26 +89,27 @@ export class ServedSite {
     if (this.folder && !this.keep) rmSync(this.folder, { recursive: true, force: true });
   }
 
-  // A watched page of the site at this path; the one opened before is closed.
+  // The site's page at this path. One browser page serves every test (a new one takes long on a
+  // busy machine); it records the script errors (page.errors), the alerts it dismissed
+  // (page.alerts) and the player's page changes (window.pagesShown) since this opened.
   async open(path) {
-    await this.page?.close();
-    this.page = await watchedPage(this.browser, { width: 1000, height: 800 });
+    if (!this.page) {
+      const page = await this.browser.newPage({ viewport: { width: 1000, height: 800 } });
+      page.on('pageerror', (error) => page.errors.push(error.message));
+      page.on('dialog', async (dialog) => {
+        page.alerts.push(dialog.message());
+        await dialog.dismiss();
+      });
+      await page.addInitScript(() => {
+        window.pagesShown = [];
+        document.addEventListener('htmlsim:page', (event) => window.pagesShown.push(event.detail.page));
+      });
+      this.page = page;
+    }
+    Object.assign(this.page, { errors: [], alerts: [] });
     await this.page.goto(`${this.origin}/${path}`);
     return this.page;
   }
-}
-
-// A browser page that records the player's page changes (in window.pagesShown) and its
-// script errors.
-export async function playerPage(browser, options = {}) {
-  const page = await browser.newPage({ viewport: { width: 1000, height: 720 }, ...options });
-  page.errors = [];
-  page.on('pageerror', (error) => page.errors.push(error.message));
-  await page.addInitScript(() => {
-    window.pagesShown = [];
-    document.addEventListener('htmlsim:page', (event) => window.pagesShown.push(event.detail.page));
-  });
-  return page;
 }
 
 // Resolves once the player shows this screen ("start", "lesson", "result") and page.
