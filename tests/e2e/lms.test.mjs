@@ -65,32 +65,16 @@ before(async () => {
 
 after(() => site.stop());
 
-const xpath = (file, expression) =>
-  execFileSync('xmllint', ['--xpath', expression, file], { encoding: 'utf8' }).trim();
-const named = (name) => `*[local-name()='${name}']`;
-const element = (name) => `//${named(name)}`;
-
 describe('package', () => {
-  test('both manifests are well-formed and name the player, the version and the mastery score',
-    () => {
-      for (const [version, schema, mastery] of [
-        ['1.2', '1.2', `string(${element('masteryscore')})`],
-        ['2004', '2004 4th Edition', `string(${element('minNormalizedMeasure')})`],
-      ]) {
-        const manifest = join(site.folder, `lms-${version}`, 'imsmanifest.xml');
-        execFileSync('xmllint', ['--noout', manifest]);
-        assert.equal(xpath(manifest, `string(${element('schemaversion')})`), schema);
-        assert.equal(xpath(manifest, mastery), version === '1.2' ? '80' : '0.80');
-        const sco = `${element('resource')}[@identifier=${element('item')}/@identifierref]`;
-        assert.equal(xpath(manifest, `string(${sco}/@href)`), 'index.html');
-        assert.equal(xpath(manifest, `string(${sco}/@*[local-name()='scormtype' or local-name()='scormType'])`), 'sco');
-        assert.equal(xpath(manifest, `string(${element('organization')}/${named('title')})`), 'Acme & Co');
-        const listed = xpath(manifest, `${sco}/${named('file')}/@href`)
-          .split(/\s+/).map((attribute) => attribute.replace(/^href="|"$/g, ''));
-        assert.deepEqual(listed, ['Sim.js', 'dashboard.png', 'index.html', 'login.png', 'player.css',
-          'player.js', 'settings.png', 'simulation.json']);
-      }
-    });
+  // What a manifest names is pinned by the cli corpus (e2e-publish-scorm-*).
+  test('each manifest in a zip is well-formed and the one published beside the zip', () => {
+    for (const version of Object.keys(versions)) {
+      const manifest = join(site.folder, `lms-${version}`, 'imsmanifest.xml');
+      execFileSync('xmllint', ['--noout', manifest]);
+      const published = join(site.folder, `out-${version}`, 'imsmanifest.xml');
+      assert.ok(readFileSync(manifest).equals(readFileSync(published)), version);
+    }
+  });
 
   test('the zip holds the files at its root, nothing from outside, and is the same every time', () => {
     const zip = join(site.folder, 'out-1.2', 'simulation.zip');
