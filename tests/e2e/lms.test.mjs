@@ -7,15 +7,13 @@ import { readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { exampleFolder, publish, ServedSite, shown } from './published.mjs';
 
-// An LMS runtime of one version: the API object records each call and answers from a store
-// given in the address.
+// An LMS runtime: the API object and its calls named in the address; it records each call and
+// answers from a store given there too.
 const lmsPage = `<!DOCTYPE html><html lang="en"><head><title>LMS</title></head><body><script>
 const query = new URLSearchParams(location.search);
 window.store = JSON.parse(query.get('store') || '{}');
 window.calls = [];
-const names = query.get('version') === '1.2'
-  ? ['LMSInitialize', 'LMSGetValue', 'LMSSetValue', 'LMSCommit', 'LMSFinish']
-  : ['Initialize', 'GetValue', 'SetValue', 'Commit', 'Terminate'];
+const names = query.get('calls').split(',');
 const api = {};
 for (const name of names) {
   api[name] = (...args) => {
@@ -25,7 +23,7 @@ for (const name of names) {
     return 'true';
   };
 }
-window[query.get('version') === '1.2' ? 'API' : 'API_1484_11'] = api;
+window[query.get('api')] = api;
 const frame = document.createElement('iframe');
 frame.title = 'Course';
 frame.style.cssText = 'width: 1000px; height: 700px; border: 0';
@@ -34,13 +32,15 @@ frame.src = '/' + query.get('package') + '/index.html?speed=60' +
 document.body.append(frame);
 </script></body></html>`;
 
+// Each version's API object, its calls (initialize, get, set, commit, finish), where it keeps
+// the learner's place and how it writes a session's time.
 const versions = {
   '1.2': {
-    init: 'LMSInitialize', get: 'LMSGetValue', set: 'LMSSetValue', commit: 'LMSCommit',
-    finish: 'LMSFinish', location: 'cmi.core.lesson_location', time: /^\d{4}:\d\d:\d\d\.\d\d$/,
+    api: 'API', calls: ['LMSInitialize', 'LMSGetValue', 'LMSSetValue', 'LMSCommit', 'LMSFinish'],
+    location: 'cmi.core.lesson_location', time: /^\d{4}:\d\d:\d\d\.\d\d$/,
   },
   '2004': {
-    init: 'Initialize', get: 'GetValue', set: 'SetValue', commit: 'Commit', finish: 'Terminate',
+    api: 'API_1484_11', calls: ['Initialize', 'GetValue', 'SetValue', 'Commit', 'Terminate'],
     location: 'cmi.location', time: /^PT(\d+H)?(\d+M)?\d+(\.\d\d?)?S$/,
   },
 };
@@ -89,7 +89,8 @@ describe('package', () => {
 
 // Opens the fake LMS on the package of `version`; resolves with the page and the course's frame.
 async function openLms(version, mode, store = {}) {
-  const query = new URLSearchParams({ version, package: `lms-${version}`, store: JSON.stringify(store) });
+  const { api, calls } = versions[version];
+  const query = new URLSearchParams({ api, calls, package: `lms-${version}`, store: JSON.stringify(store) });
   if (mode) query.set('mode', mode);
   const page = await site.open(`lms.html?${query}`);
   const frame = await (await page.waitForSelector('iframe')).contentFrame();
@@ -99,16 +100,16 @@ async function openLms(version, mode, store = {}) {
 // The calls made so far, with the suspend data read as data (its time left out) and the session
 // time checked against the version's format.
 async function callsOf(page, version) {
-  const names = versions[version];
+  const { calls: [, , set], time } = versions[version];
   return (await page.evaluate(() => window.calls)).map(([name, key, value]) => {
-    if (name !== names.set) return key === undefined ? [name] : [name, key];
+    if (name !== set) return key === undefined ? [name] : [name, key];
     if (key === 'cmi.suspend_data') {
       const { elapsed, ...data } = JSON.parse(value);
       assert.equal(typeof elapsed, 'number');
       return [name, key, data];
     }
     if (key.endsWith('session_time')) {
-      assert.match(value, names.time);
+      assert.match(value, time);
       return [name, key, 'TIME'];
     }
     return [name, key, value];
@@ -147,7 +148,7 @@ describe('LMS', () => {
     }
 
     test(`SCORM ${version}: leaving the page ends the session, and the next one resumes`, async () => {
-      const names = versions[version];
+      const { calls: [init, get, set], location } = versions[version];
       const first = await openLms(version, 'test');
       await toSecondPage(first.frame, 'test');
       await first.frame.goto('about:blank');
@@ -162,11 +163,11 @@ describe('LMS', () => {
       assert.match(await second.frame.locator('#result-figures').textContent(), /1 of 2 \(50 %\)/);
       const resumed = await callsOf(second.page, version);
       assert.deepEqual(resumed.slice(0, 5), [
-        [names.init, ''],
-        [names.get, names.location],
-        [names.get, 'cmi.suspend_data'],
-        [names.set, names.location, '2'],
-        [names.set, 'cmi.suspend_data', { mode: 'test', page: 2, answered: 1, correct: 0, misses: 1 }],
+        [init, ''],
+        [get, location],
+        [get, 'cmi.suspend_data'],
+        [set, location, '2'],
+        [set, 'cmi.suspend_data', { mode: 'test', page: 2, answered: 1, correct: 0, misses: 1 }],
       ]);
       assert.ok(resumed.some(([, key, value]) => /lesson_status|success_status/.test(key) && value === 'failed'));
     });

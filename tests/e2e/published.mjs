@@ -140,5 +140,3 @@ export async function onPicture(target, x, y, place) {
     y: box.y + ((y - place.top) * box.height) / place.height,
   };
 }
-
-export const statusText = (target) => target.locator('#status').textContent();
