@@ -64,10 +64,10 @@ describe('Demo', () => {
     await shown(page, 'lesson', 2);
     assert.equal(await page.locator('#finish').isHidden(), true);
     // The keys: Right arrow is Next, Left arrow Previous, Alt+P plays again from the start.
-    await page.keyboard.press('ArrowRight');
-    await shown(page, 'lesson', 3);
-    await page.keyboard.press('ArrowLeft');
-    await shown(page, 'lesson', 2);
+    for (const [key, number] of [['ArrowRight', 3], ['ArrowLeft', 2]]) {
+      await page.keyboard.press(key);
+      await shown(page, 'lesson', number);
+    }
     await page.keyboard.press('ArrowRight');
     await page.keyboard.press('Alt+P');
     await page.waitForFunction(() => window.pagesShown.length === 10);

@@ -120,14 +120,12 @@ describe('canvas', () => {
 
   test('the pointer becomes a hand over an area only', async () => {
     const page = await site.open('dashboard.html');
-    const cursor = () => page.$eval('canvas', (canvas) => canvas.style.cursor);
-    await page.mouse.move(settings.x, settings.y);
-    assert.equal(await cursor(), 'pointer');
-    await page.mouse.move(600 * canvasScale, 420 * canvasScale);
-    assert.equal(await cursor(), 'auto');
-    // Beyond the scaled area, though still inside it unscaled, is no area.
-    await page.mouse.move(700, 30);
-    assert.equal(await cursor(), 'auto');
+    // Beyond the scaled area, though still inside it unscaled (700,30), is no area.
+    for (const [x, y, cursor] of [[settings.x, settings.y, 'pointer'],
+      [600 * canvasScale, 420 * canvasScale, 'auto'], [700, 30, 'auto']]) {
+      await page.mouse.move(x, y);
+      assert.equal(await page.$eval('canvas', (canvas) => canvas.style.cursor), cursor, `${x},${y}`);
+    }
   });
 
   test('a right click on a left-click area is refused with an alert and stays', async () => {
