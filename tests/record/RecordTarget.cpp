@@ -22,11 +22,14 @@
 
 namespace {
 
-// Acts on the press itself, not the release, so no screen shows the control half pressed.
+// Acts on the press itself, not the release, so no screen shows the control half pressed. Its
+// accessible name is its text.
 class PressButton : public QPushButton {
   public:
     PressButton(const QString& text, Qt::MouseButton button, std::function<void()> pressed)
-        : QPushButton(text), mButton(button), mPressed(std::move(pressed)) {}
+        : QPushButton(text), mButton(button), mPressed(std::move(pressed)) {
+        setAccessibleName(text);
+    }
 
   protected:
     void mousePressEvent(QMouseEvent* event) override {
@@ -56,8 +59,8 @@ class Screens : public QWidget {
         auto* layout = new QVBoxLayout(this);
         layout->addWidget(&mHeading);
         layout->addWidget(&mStack);
-        AddButton("Open", Qt::LeftButton, 2);
-        AddButton("Options", Qt::RightButton, 3);
+        mStack.addWidget(new PressButton("Open", Qt::LeftButton, [this] { Show(2); }));
+        mStack.addWidget(new PressButton("Options", Qt::RightButton, [this] { Show(3); }));
         auto* form = new QWidget;
         auto* fields = new QFormLayout(form);
         mName.setAccessibleName("Name");
@@ -65,9 +68,7 @@ class Screens : public QWidget {
         mPassword.setEchoMode(QLineEdit::Password);
         fields->addRow("Name", &mName);
         fields->addRow("Password", &mPassword);
-        auto* go = new PressButton("Go", Qt::LeftButton, [this] { Show(mScreen + 1); });
-        go->setAccessibleName("Go");
-        fields->addRow(go);
+        fields->addRow(new PressButton("Go", Qt::LeftButton, [this] { Show(mScreen + 1); }));
         mStack.addWidget(form);
 
         for (QLineEdit* field : {&mName, &mPassword}) {
@@ -82,12 +83,6 @@ class Screens : public QWidget {
     void Start() { Show(1); }
 
   private:
-    void AddButton(const QString& text, Qt::MouseButton button, int next) {
-        auto* pressable = new PressButton(text, button, [this, next] { Show(next); });
-        pressable->setAccessibleName(text);
-        mStack.addWidget(pressable);
-    }
-
     void Show(int screen) {
         mScreen = screen;
         static const char* const kColours[] = {"#ffe0e0", "#e0ffe0", "#e0e0ff", "#ffffd0"};
@@ -100,17 +95,14 @@ class Screens : public QWidget {
             mName.setFocus();
         }
         QTimer::singleShot(0, this, [this, screen] {
-            QString controls;
+            QStringList lines;
             for (QWidget* control : Pressable(screen)) {
                 const QRect box(control->mapTo(this, QPoint(0, 0)), control->size());
-                controls += QString("control %1 %2,%3,%4,%5\n")
-                                .arg(control->accessibleName())
-                                .arg(box.x())
-                                .arg(box.y())
-                                .arg(box.width())
-                                .arg(box.height());
+                lines << QString::asprintf("control %s %d,%d,%d,%d",
+                                           qPrintable(control->accessibleName()), box.x(), box.y(),
+                                           box.width(), box.height());
             }
-            Report(controls + QString("screen %1").arg(screen));
+            Report((lines << QString("screen %1").arg(screen)).join('\n'));
         });
     }
 
