@@ -44,17 +44,16 @@ std::string AreaShapesPage() {
     return CorpusFile("regenerate/area-shapes/input.html");
 }
 
+// The triangle of that page moved one pixel down.
+const char* const kTriangleMovedDown =
+    "<AREA shape=\"poly\" coords=\"10,11,50,11,30,41\" title='Triangle' "
+    "href='tri.html?a=1&amp;b=2' target='_blank' alt='Triangle' onclick=\"return check(this)\">\r";
+
+// What the areas read as and that the page writes back unchanged are pinned by the corpus cases.
 TEST_F(LosslessWrite, MovingOneAreaChangesOnlyItsCoords) {
     const std::string document = AreaShapesPage();
     Import(document);
-    ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text;
     ASSERT_EQ(design.Areas.Count(), 5u);
-    EXPECT_EQ(Box(Area(1)), (std::array{60, 126, 24, 24}));
-    EXPECT_EQ(Area(1).Title, "Jane's");
-    EXPECT_EQ(Area(1).LinkAddress, "javascript:go('x')");
-    EXPECT_EQ(Area(5).Shape.Kind(), AreaShapeKind::Default);
-    EXPECT_EQ(Written(document), document);
-
     // Moved by one pixel through its box, as the mouse and keyboard move areas.
     design.Areas.Item(1)->Left += 1;
     EXPECT_EQ(
@@ -64,15 +63,13 @@ TEST_F(LosslessWrite, MovingOneAreaChangesOnlyItsCoords) {
     design.Areas.Item(1)->Left -= 1;
     design.Areas.Item(2)->Top += 1;
     EXPECT_EQ(ChangedLines(document, Written(document)),
-              std::vector<std::string>{"<AREA shape=\"poly\" coords=\"10,11,50,11,30,41\" "
-                                       "title='Triangle' href='tri.html?a=1&amp;b=2' "
-                                       "target='_blank' alt='Triangle' "
-                                       "onclick=\"return check(this)\">\r"});
+              std::vector<std::string>{kTriangleMovedDown});
 }
 
 TEST_F(LosslessWrite, ACanvasWritesTheBoxesOfOtherShapesAndSaysSoOnce) {
     std::string document = AreaShapesPage();
     Import(document);
+    EXPECT_EQ(Area(5).Shape.Kind(), AreaShapeKind::Default);
     Image(1).ImageType = kImageCanvas;
     document = Written(document);
     EXPECT_EQ(dialogs.MessageTexts(),
@@ -218,24 +215,6 @@ TEST_F(LosslessWrite, ADesignSectionWithoutItsOwnEndMarkerStopsTheImport) {
     EXPECT_EQ(Written(document), document);
 }
 
-TEST_F(LosslessWrite, ThousandsOfUnknownElementsMakeOneCollectedMessage) {
-    std::string images;
-    for (int i = 0; i < 14318; ++i) {
-        images += "<p>text</p>";
-    }
-    images += "\r\n<font><img src='a.jpg'></font>";
-    Import(DesignDocument(images));
-    ASSERT_EQ(dialogs.collected.size(), 1u);
-    const std::vector<CollectedMessage>& messages = dialogs.collected[0];
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0].text, "Tag Not Understood: 'P'");
-    EXPECT_EQ(messages[0].count, 14318u);
-    EXPECT_EQ(messages[0].firstLine, 8u);
-    EXPECT_EQ(messages[1].text, "Tag Not Understood: 'FONT'");
-    EXPECT_EQ(messages[1].firstLine, 9u);
-    EXPECT_EQ(design.ImageCount(), 1);
-}
-
 class RoundTrip : public ImportFixture {
   protected:
     // A page with an image of every kind, areas with and without links, canvas areas and
@@ -330,10 +309,7 @@ TEST_F(LosslessWrite, TheDesignOutlivesTheTextItWasReadFrom) {
     text.reset();
     design.Areas.Item(2)->Top += 1;
     EXPECT_EQ(ChangedLines(document, Written(document)),
-              std::vector<std::string>{"<AREA shape=\"poly\" coords=\"10,11,50,11,30,41\" "
-                                       "title='Triangle' href='tri.html?a=1&amp;b=2' "
-                                       "target='_blank' alt='Triangle' "
-                                       "onclick=\"return check(this)\">\r"});
+              std::vector<std::string>{kTriangleMovedDown});
 }
 
 }  // namespace
