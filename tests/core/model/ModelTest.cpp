@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "DesignBuilder.h"
@@ -163,21 +164,16 @@ TEST(PackedValues, EqualOnlyToTheSameValuesInTheSameOrder) {
     EXPECT_TRUE(packed == kRead);
     EXPECT_TRUE(PackedValues() == WrittenValues{});
 
-    WrittenValues changed = kRead;
-    changed[3].Value = "other.htm";
-    EXPECT_FALSE(packed == changed);
-    changed = kRead;
-    changed[2].TagIndex = 0;
-    EXPECT_FALSE(packed == changed);
-    changed = kRead;
-    changed.pop_back();
-    EXPECT_FALSE(packed == changed);
-    changed = kRead;
-    changed.push_back({1, "alt", ""});
-    EXPECT_FALSE(packed == changed);
-    changed = kRead;
-    std::swap(changed[0], changed[1]);
-    EXPECT_FALSE(packed == changed);
+    WrittenValues changed;
+    const WrittenValue alt{1, "alt", ""};
+    for (const auto& change : std::vector<std::function<void()>>{
+             [&] { changed[3].Value = "other.htm"; }, [&] { changed[2].TagIndex = 0; },
+             [&] { changed.pop_back(); }, [&] { changed.push_back(alt); },
+             [&] { std::swap(changed[0], changed[1]); }}) {
+        changed = kRead;
+        change();
+        EXPECT_FALSE(packed == changed);
+    }
 
     PackedValues added(changed);
     added.Add({0, "style:transform", "rotate(90deg)"});
