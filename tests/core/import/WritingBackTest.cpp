@@ -217,27 +217,7 @@ TEST_F(LosslessWrite, ADesignSectionWithoutItsOwnEndMarkerStopsTheImport) {
 
 class RoundTrip : public ImportFixture {
   protected:
-    // A page with an image of every kind, areas with and without links, canvas areas and
-    // balloons, as the editor would build it.
-    void BuildDesign() {
-        AddImage(design, kImageMap, "a.jpg", {10, 20, 200, 150}).MapName = "Map1";
-        ImageProperties& linked = AddImage(design, kImageHyperlink, "./b.png", {300, 0, 100, 50});
-        linked.HREF = "next.htm";
-        linked.Title = "Go on";
-        AddImage(design, kImagePlain, "/doc/b.png", {-4, 7, 10, 5}).Border = 1;
-        AddImage(design, kImageCanvas, "a.jpg", {0, 400, 400, 300});
-        AddImage(design, kImageMap, "b.png", {500, 500, 100, 50}).MapName = "Second";
-
-        AddArea(design, 1, {30, 40, 50, 25}).LinkAddress = "page2.htm";
-        AddArea(design, 1, {5, 20, 10, 10}).Title = "No link";
-        AddArea(design, 5, {510, 505, 20, 20}).LinkAddress = "javascript:history.back()";
-        ClickableArea& onCanvas = AddArea(design, 4, {10, 410, 30, 30});
-        onCanvas.LinkAddress = "canvas.htm";
-        onCanvas.SetClickType("right");
-        ClickableArea& balloon = AddArea(design, 1, {60, 80, 100, 40}, kAreaBalloon);
-        balloon.EditBalloon() = {"salmon", "5", "Click <b>here</b>"};
-    }
-
+    // The design written into a page of the editor's sections.
     std::string Written() {
         std::string document = DesignDocument("");
         DocumentUpdateSectionImages(document, design, dialogs);
@@ -246,7 +226,7 @@ class RoundTrip : public ImportFixture {
 };
 
 TEST_F(RoundTrip, WrittenDesignImportsBackAndRewritesIdentically) {
-    BuildDesign();
+    AddEveryKind(design);
     const std::string document = Written();
     ASSERT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(design.Image(4).Id, "Canvas_4");
@@ -266,7 +246,7 @@ TEST_F(RoundTrip, WrittenDesignImportsBackAndRewritesIdentically) {
 }
 
 TEST_F(RoundTrip, SectionsMissingOrIncomplete) {
-    BuildDesign();
+    AddEveryKind(design);
     // Without an Images section nothing is added; the balloons are still written.
     std::string document =
         PageDocument({{"CanvasScript_Top", ""}, {"CanvasScript_Bottom", ""}, {"Balloons", ""}});
