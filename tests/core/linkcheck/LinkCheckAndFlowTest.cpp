@@ -30,16 +30,15 @@ TEST(FlowLayout, RowsByClicksFromTheStartWideLayersWrappedUnreachedLast) {
     graph.links.push_back({5, 6, "left"});
     graph.links.push_back({6, 0, "right"});
     const std::vector<FlowPlace> places = LayOutFlowGraph(graph, 3);
-    auto place = [&](size_t page) {
-        return std::tuple(places[page].row, places[page].column, places[page].rowSize);
-    };
-    EXPECT_EQ(place(0), std::tuple(0, 0, 1));
-    EXPECT_EQ(place(1), std::tuple(1, 0, 3));
-    EXPECT_EQ(place(3), std::tuple(1, 2, 3));
-    EXPECT_EQ(place(4), std::tuple(2, 0, 2));
-    EXPECT_EQ(place(5), std::tuple(2, 1, 2));
-    EXPECT_EQ(place(6), std::tuple(3, 0, 1));
-    EXPECT_EQ(place(7), std::tuple(4, 0, 1));
+    // {row, column, pages in the row} of each page
+    const int expected[8][3] = {{0, 0, 1}, {1, 0, 3}, {1, 1, 3}, {1, 2, 3},
+                                {2, 0, 2}, {2, 1, 2}, {3, 0, 1}, {4, 0, 1}};
+    for (size_t page = 0; page < 8; ++page) {
+        const auto [row, column, rowSize] = expected[page];
+        EXPECT_EQ(std::tuple(places[page].row, places[page].column, places[page].rowSize),
+                  std::tuple(row, column, rowSize))
+            << page;
+    }
 }
 
 class LinkCheckTest : public ::testing::Test {
