@@ -6,16 +6,14 @@
 
 namespace htmlsim::testing {
 
-// Records the pop-up menus the mouse opens and the repaints it asks for.
+// Records the pop-up menus the mouse opens.
 class FakeDesignMouseView : public DesignMouseView {
   public:
     std::vector<PopupMenu> menus;
-    int repaints = 0;
 
     void ShowPopupMenu(const PopupMenu& menu, float /*x*/, float /*y*/) override {
         menus.push_back(menu);
     }
-    void RepaintSurface() override { ++repaints; }
 };
 
 }  // namespace htmlsim::testing

@@ -16,7 +16,6 @@ class FakePropertiesDialog : public PropertiesDialog {
     std::vector<std::string> offered;  // the values as the command filled them in
     std::vector<std::string> values;   // and as the user left them
     std::map<std::string, std::string> edits;
-    int shown = 0;
 
     void RefreshForm(const std::vector<std::string>& newNames,
                      const std::vector<std::string>& newValues) override {
@@ -25,7 +24,6 @@ class FakePropertiesDialog : public PropertiesDialog {
         values = newValues;
     }
     void ShowModal() override {
-        ++shown;
         for (size_t i = 0; i < names.size(); ++i) {
             if (const auto edit = edits.find(names[i]); edit != edits.end()) {
                 values[i] = edit->second;

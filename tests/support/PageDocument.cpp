@@ -1,5 +1,7 @@
 #include "PageDocument.h"
 
+#include "TempFolder.h"
+
 namespace htmlsim::testing {
 
 std::string PageDocument(const std::vector<std::pair<std::string, std::string>>& sections) {
@@ -22,19 +24,8 @@ std::string DesignDocument(const std::string& images, const std::string& canvasT
 }
 
 std::string ThreeImagesPage() {
-    return DesignDocument(
-        "<IMG SRC='shot.png' Name='Map1' BORDER='0' Width='200' Height='150' "
-        "STYLE='position:absolute; left:100px; top:50px' UseMap='#Map1'/>\r\n"
-        "<map name='Map1'>\r\n"
-        "<AREA SHAPE='rect' COORDS='10,10,60,40' Title='' HREF='next.html'/> \r\n"
-        "</map>\r\n"
-        "<a HREF='linked.html'><IMG SRC='shot.png' Name='Link1' TITLE='' BORDER='0' "
-        "Width='100' Height='100' STYLE='position:absolute; left:400px; top:50px'/></a>\r\n"
-        "<canvas id='Canvas_3' SRC='shot.png' width='200' Height='100' "
-        "style='position:absolute; left:100px; top:300px'></canvas>\r\n",
-        "var Areas = new Array();\r\nmScale = .7;\r\n"
-        "Areas.push('10,10,40,30,left.html,left');\r\n"
-        "Areas.push('50,10,80,30,right.html,right');\r\n");
+    return ReadFileBytes(std::string(HTMLSIM_TEST_SUPPORT_DIR) +
+                         "/../data/surface/three-images.html");
 }
 
 }  // namespace htmlsim::testing

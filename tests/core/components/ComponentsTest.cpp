@@ -198,12 +198,9 @@ TEST_F(DataQueryTest, CreateKeepsDataAlreadyInTheFolder) {
     EXPECT_EQ(Column("B"), std::vector<std::string>{"x"});
 }
 
-using testing::FakeDialogs;
-using testing::TempFolder;
-
 TEST(FileHelper, TellsFilesFromFolders) {
     TempFolder folder;
-    testing::WriteFileBytes(folder.File("a.html"), "x");
+    WriteFileBytes(folder.File("a.html"), "x");
     EXPECT_TRUE(FileHelper::FileExists(folder.File("a.html")));
     EXPECT_FALSE(FileHelper::FileExists(folder.Path().string()));
     EXPECT_TRUE(FileHelper::FolderExists(folder.Path().string()));
@@ -211,7 +208,7 @@ TEST(FileHelper, TellsFilesFromFolders) {
 }
 
 TEST(FileHelper, BrowseForFolderAsksTheDialogsAndEndsTheFolderWithASlash) {
-    FakeDialogs dialogs;
+    testing::FakeDialogs dialogs;
     dialogs.folderAnswers = {"/home/me/work", ""};
     EXPECT_EQ(FileHelper::BrowseForFolder(dialogs, "Set Working Folder", ""), "/home/me/work/");
     EXPECT_EQ(FileHelper::BrowseForFolder(dialogs, "Set Working Folder", ""), "");

@@ -122,13 +122,20 @@ TEST(RewriteStylePosition, KeepsEveryDeclarationInOrderAndReplacesOnlyThePositio
     EXPECT_EQ(RewriteStylePosition(ParseStyle(style, StyleForm::Quoted), {4, 5}), "color:red; :");
 }
 
-TEST(CssFontPixels, ABareNumberIsPixelsAsInQuirksModeAndUnitsConvert) {
+// A bare size is pixels, as in quirks mode; bold is the names or a weight of 600 up.
+TEST(CssFont, SizesConvertToPixelsAndWeightsToBold) {
     EXPECT_EQ(CssFontPixels("24"), 24);
     EXPECT_EQ(CssFontPixels(" 24PX"), 24);
     EXPECT_EQ(CssFontPixels("12pt"), 16);
     EXPECT_EQ(CssFontPixels("1.5em"), 24);
     EXPECT_EQ(CssFontPixels("150%"), 24);
     EXPECT_THROW(CssFontPixels("big"), std::exception);
+    for (const char* bold : {"bold", " BOLDER ", "600", "900"}) {
+        EXPECT_TRUE(CssBold(bold)) << bold;
+    }
+    for (const char* plain : {"normal", "lighter", "599", "400", ""}) {
+        EXPECT_FALSE(CssBold(plain)) << plain;
+    }
 }
 
 size_t ColorIndex(const std::string& name) {
@@ -222,15 +229,6 @@ TEST(StylePanelTest, PaletteFillsColumnsDownwardAndBordersGoToTheEarlierColour) 
     EXPECT_EQ(palette.HitTest(10, 96.2), 4u);  // the bottom edge of the column's last cell
     EXPECT_FALSE(palette.HitTest(10, 96.5));
     EXPECT_FALSE(palette.HitTest(-1, 5));
-}
-
-TEST(CssBold, BoldIsTheNamesOrAWeightOfSixHundredUp) {
-    for (const char* bold : {"bold", " BOLDER ", "600", "900"}) {
-        EXPECT_TRUE(CssBold(bold)) << bold;
-    }
-    for (const char* plain : {"normal", "lighter", "599", "400", ""}) {
-        EXPECT_FALSE(CssBold(plain)) << plain;
-    }
 }
 
 }  // namespace

@@ -44,17 +44,16 @@ std::string AreaShapesPage() {
     return CorpusFile("regenerate/area-shapes/input.html");
 }
 
+// The triangle of that page moved one pixel down.
+const char* const kTriangleMovedDown =
+    "<AREA shape=\"poly\" coords=\"10,11,50,11,30,41\" title='Triangle' "
+    "href='tri.html?a=1&amp;b=2' target='_blank' alt='Triangle' onclick=\"return check(this)\">\r";
+
+// What the areas read as and that the page writes back unchanged are pinned by the corpus cases.
 TEST_F(LosslessWrite, MovingOneAreaChangesOnlyItsCoords) {
     const std::string document = AreaShapesPage();
     Import(document);
-    ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text;
     ASSERT_EQ(design.Areas.Count(), 5u);
-    EXPECT_EQ(Box(Area(1)), (std::array{60, 126, 24, 24}));
-    EXPECT_EQ(Area(1).Title, "Jane's");
-    EXPECT_EQ(Area(1).LinkAddress, "javascript:go('x')");
-    EXPECT_EQ(Area(5).Shape.Kind(), AreaShapeKind::Default);
-    EXPECT_EQ(Written(document), document);
-
     // Moved by one pixel through its box, as the mouse and keyboard move areas.
     design.Areas.Item(1)->Left += 1;
     EXPECT_EQ(
@@ -64,15 +63,13 @@ TEST_F(LosslessWrite, MovingOneAreaChangesOnlyItsCoords) {
     design.Areas.Item(1)->Left -= 1;
     design.Areas.Item(2)->Top += 1;
     EXPECT_EQ(ChangedLines(document, Written(document)),
-              std::vector<std::string>{"<AREA shape=\"poly\" coords=\"10,11,50,11,30,41\" "
-                                       "title='Triangle' href='tri.html?a=1&amp;b=2' "
-                                       "target='_blank' alt='Triangle' "
-                                       "onclick=\"return check(this)\">\r"});
+              std::vector<std::string>{kTriangleMovedDown});
 }
 
 TEST_F(LosslessWrite, ACanvasWritesTheBoxesOfOtherShapesAndSaysSoOnce) {
     std::string document = AreaShapesPage();
     Import(document);
+    EXPECT_EQ(Area(5).Shape.Kind(), AreaShapeKind::Default);
     Image(1).ImageType = kImageCanvas;
     document = Written(document);
     EXPECT_EQ(dialogs.MessageTexts(),
@@ -218,47 +215,9 @@ TEST_F(LosslessWrite, ADesignSectionWithoutItsOwnEndMarkerStopsTheImport) {
     EXPECT_EQ(Written(document), document);
 }
 
-TEST_F(LosslessWrite, ThousandsOfUnknownElementsMakeOneCollectedMessage) {
-    std::string images;
-    for (int i = 0; i < 14318; ++i) {
-        images += "<p>text</p>";
-    }
-    images += "\r\n<font><img src='a.jpg'></font>";
-    Import(DesignDocument(images));
-    ASSERT_EQ(dialogs.collected.size(), 1u);
-    const std::vector<CollectedMessage>& messages = dialogs.collected[0];
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0].text, "Tag Not Understood: 'P'");
-    EXPECT_EQ(messages[0].count, 14318u);
-    EXPECT_EQ(messages[0].firstLine, 8u);
-    EXPECT_EQ(messages[1].text, "Tag Not Understood: 'FONT'");
-    EXPECT_EQ(messages[1].firstLine, 9u);
-    EXPECT_EQ(design.ImageCount(), 1);
-}
-
 class RoundTrip : public ImportFixture {
   protected:
-    // A page with an image of every kind, areas with and without links, canvas areas and
-    // balloons, as the editor would build it.
-    void BuildDesign() {
-        AddImage(design, kImageMap, "a.jpg", {10, 20, 200, 150}).MapName = "Map1";
-        ImageProperties& linked = AddImage(design, kImageHyperlink, "./b.png", {300, 0, 100, 50});
-        linked.HREF = "next.htm";
-        linked.Title = "Go on";
-        AddImage(design, kImagePlain, "/doc/b.png", {-4, 7, 10, 5}).Border = 1;
-        AddImage(design, kImageCanvas, "a.jpg", {0, 400, 400, 300});
-        AddImage(design, kImageMap, "b.png", {500, 500, 100, 50}).MapName = "Second";
-
-        AddArea(design, 1, {30, 40, 50, 25}).LinkAddress = "page2.htm";
-        AddArea(design, 1, {5, 20, 10, 10}).Title = "No link";
-        AddArea(design, 5, {510, 505, 20, 20}).LinkAddress = "javascript:history.back()";
-        ClickableArea& onCanvas = AddArea(design, 4, {10, 410, 30, 30});
-        onCanvas.LinkAddress = "canvas.htm";
-        onCanvas.SetClickType("right");
-        ClickableArea& balloon = AddArea(design, 1, {60, 80, 100, 40}, kAreaBalloon);
-        balloon.EditBalloon() = {"salmon", "5", "Click <b>here</b>"};
-    }
-
+    // The design written into a page of the editor's sections.
     std::string Written() {
         std::string document = DesignDocument("");
         DocumentUpdateSectionImages(document, design, dialogs);
@@ -267,7 +226,7 @@ class RoundTrip : public ImportFixture {
 };
 
 TEST_F(RoundTrip, WrittenDesignImportsBackAndRewritesIdentically) {
-    BuildDesign();
+    AddEveryKind(design);
     const std::string document = Written();
     ASSERT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(design.Image(4).Id, "Canvas_4");
@@ -287,7 +246,7 @@ TEST_F(RoundTrip, WrittenDesignImportsBackAndRewritesIdentically) {
 }
 
 TEST_F(RoundTrip, SectionsMissingOrIncomplete) {
-    BuildDesign();
+    AddEveryKind(design);
     // Without an Images section nothing is added; the balloons are still written.
     std::string document =
         PageDocument({{"CanvasScript_Top", ""}, {"CanvasScript_Bottom", ""}, {"Balloons", ""}});
@@ -330,10 +289,7 @@ TEST_F(LosslessWrite, TheDesignOutlivesTheTextItWasReadFrom) {
     text.reset();
     design.Areas.Item(2)->Top += 1;
     EXPECT_EQ(ChangedLines(document, Written(document)),
-              std::vector<std::string>{"<AREA shape=\"poly\" coords=\"10,11,50,11,30,41\" "
-                                       "title='Triangle' href='tri.html?a=1&amp;b=2' "
-                                       "target='_blank' alt='Triangle' "
-                                       "onclick=\"return check(this)\">\r"});
+              std::vector<std::string>{kTriangleMovedDown});
 }
 
 }  // namespace

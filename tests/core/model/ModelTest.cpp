@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "DesignBuilder.h"
@@ -99,18 +100,7 @@ std::string Expected(const std::string& name) {
 
 TEST(SectionBodies, ImagesBodyWritesEveryKindOfElement) {
     PageDesign design;
-    AddImage(design, kImagePlain, "./pic1.jpg", {0, 5, 200, 100}).Border = 1;
-    ImageProperties& linked = AddImage(design, kImageHyperlink, "./pic2.jpg", {10, 20, 200, 100});
-    linked.HREF = "next.htm";
-    linked.Title = "Go on";
-    AddImage(design, kImageMap, "./pic3.jpg", {100, 200, 200, 100}).MapName = "Map3";
-    AddImage(design, kImageCanvas, "./pic4.jpg", {-5, 0, 200, 100});
-    ClickableArea& linkedArea = AddArea(design, 3, {110, 210, 40, 30});
-    linkedArea.LinkAddress = "page2.htm";
-    linkedArea.Title = "Next";
-    AddArea(design, 3, {90, 200, 40, 30});   // left of its image: negative x1, no link
-    AddArea(design, 1, {110, 210, 40, 30});  // another image's area
-    AddArea(design, 3, {110, 210, 40, 30}, kAreaBalloon);  // balloons are not map areas
+    testing::AddEveryKind(design);
     AssignCanvasIds(design);
     EXPECT_EQ(ImagesSectionBody(design, "\r\n"), Expected("images.html"));
 }
@@ -163,21 +153,16 @@ TEST(PackedValues, EqualOnlyToTheSameValuesInTheSameOrder) {
     EXPECT_TRUE(packed == kRead);
     EXPECT_TRUE(PackedValues() == WrittenValues{});
 
-    WrittenValues changed = kRead;
-    changed[3].Value = "other.htm";
-    EXPECT_FALSE(packed == changed);
-    changed = kRead;
-    changed[2].TagIndex = 0;
-    EXPECT_FALSE(packed == changed);
-    changed = kRead;
-    changed.pop_back();
-    EXPECT_FALSE(packed == changed);
-    changed = kRead;
-    changed.push_back({1, "alt", ""});
-    EXPECT_FALSE(packed == changed);
-    changed = kRead;
-    std::swap(changed[0], changed[1]);
-    EXPECT_FALSE(packed == changed);
+    WrittenValues changed;
+    const WrittenValue alt{1, "alt", ""};
+    for (const auto& change : std::vector<std::function<void()>>{
+             [&] { changed[3].Value = "other.htm"; }, [&] { changed[2].TagIndex = 0; },
+             [&] { changed.pop_back(); }, [&] { changed.push_back(alt); },
+             [&] { std::swap(changed[0], changed[1]); }}) {
+        changed = kRead;
+        change();
+        EXPECT_FALSE(packed == changed);
+    }
 
     PackedValues added(changed);
     added.Add({0, "style:transform", "rotate(90deg)"});

@@ -105,16 +105,6 @@ TEST_F(SimulationWalkTest, ALinkThatCannotBeOpenedStopsTheWalkAndKeepsTheOlderSc
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
     EXPECT_EQ(Read("Sim.js"), "older");
     EXPECT_EQ(session.PathAndName(), File("a.html"));
-
-    // A page that cannot be read: here a folder of that name.
-    WritePage("b.html", MapImage("shot2.jpg", "Map1", 0, 0, {}));
-    std::filesystem::create_directory(File("d.html"));
-    EXPECT_FALSE(Run());
-    EXPECT_EQ(dialogs.MessageTexts(),
-              std::vector<std::string>{"The link 'd.html' cannot be opened: Cannot read '" +
-                                       File("d.html") +
-                                       "': Is a directory. Sim.js has not been created."});
-    EXPECT_EQ(Read("Sim.js"), "older");
 }
 
 // The walk reads pages from their files, so the open document's changes are saved first, and

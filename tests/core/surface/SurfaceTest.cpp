@@ -21,10 +21,21 @@
 namespace htmlsim {
 namespace {
 
-TEST(AreaHandles, ABoxPulledPastItsOppositeEdgeKeepsThatEdgeAndTheSmallestSize) {
+TEST(AreaHandles, EightAroundABoxAndAPullPastTheOppositeEdgeKeepsItAndTheSmallestSize) {
+    // {x, y, the left (-1) or right (1) edge, the top (-1) or bottom (1) edge}, clockwise from
+    // the top left
+    const int expected[8][4] = {{100, 50, -1, -1}, {120, 50, 0, -1}, {140, 50, 1, -1},
+                                {140, 65, 1, 0},   {140, 80, 1, 1},  {120, 80, 0, 1},
+                                {100, 80, -1, 1},  {100, 65, -1, 0}};
     const AreaGeometry box{{100, 50, 40, 30}, AreaShape()};
     const std::vector<AreaHandle> handles = HandlesOf(box.Box, box.Shape.FittedTo(box.Box));
     ASSERT_EQ(handles.size(), 8u);
+    for (size_t i = 0; i < 8; ++i) {
+        const auto [x, y, xEdge, yEdge] = expected[i];
+        EXPECT_EQ(handles[i].At, (ShapePoint{x, y})) << i;
+        EXPECT_EQ(handles[i].XEdge, xEdge) << i;
+        EXPECT_EQ(handles[i].YEdge, yEdge) << i;
+    }
     const AreaHandle topLeft = *HandleAt(handles, 103, 47);
     EXPECT_EQ(topLeft.At, (ShapePoint{100, 50}));
     EXPECT_EQ(PulledHandle(box, topLeft, 100, 100).Box, (ShapeBox{135, 75, 5, 5}));
@@ -97,13 +108,15 @@ TEST(DesignOperations, ClearDesignEmptiesEverythingButKeepsElementZero) {
     EXPECT_TRUE(surface.VisibleOutlines().empty());
 }
 
+// The template's MyStyle.css, read after the page's own style: its missing semicolon and all.
+std::string TemplateSheet() {
+    return testing::ReadFileBytes(std::string(HTMLSIM_TEST_DATA) + "/templates/MyStyle.css");
+}
+
 TEST(PageBackground, TheLastBodyRuleOfTheLastSheetWinsAndOthersDoNotCount) {
     const std::string section = "<STYLE>\r\nbody { background-color: #ff0000 }\r\n</STYLE>\r\n";
     EXPECT_EQ(BodyBackground({section}), (SurfaceColor{255, 0, 0}));
-    // The template's MyStyle.css, read after the section: its missing semicolon and all.
-    const std::string linked =
-        "/* body { background: blue } */\r\nbody {\r\n  background-color:Antiquewhite;\r\n"
-        "  background -attachment: fixed\r\n}\r\ndiv {\r\n  background-color:#b0c4de\r\n}\r\n";
+    const std::string linked = "/* body { background: blue } */\r\n" + TemplateSheet();
     EXPECT_EQ(BodyBackground({section, linked}), (SurfaceColor{250, 235, 215}));
     EXPECT_EQ(BodyBackground({"h1, BODY {background: url(x.png) #abc no-repeat}"}),
               (SurfaceColor{0xAA, 0xBB, 0xCC}));
@@ -112,16 +125,14 @@ TEST(PageBackground, TheLastBodyRuleOfTheLastSheetWinsAndOthersDoNotCount) {
 }
 
 TEST(PageBackground, LabelAndAnchorRulesGiveTheirFontSizeAndWeight) {
-    const std::vector<std::string> sheets{
-        "<STYLE>\r\nlabel { font-size: 12pt }\r\n</STYLE>",
-        "a { font-size:25; }\r\na:hover { font-weight:bold }\r\n"
-        "label {\r\n  font-weight: 750;\r\n  font-size:25px;\r\n}\r\n"};
+    const std::vector<std::string> sheets{"<STYLE>\r\nlabel { font-size: 12pt }\r\n</STYLE>",
+                                          TemplateSheet()};
     const SheetFont label = ElementFont(sheets, "label");
     EXPECT_EQ(label.Pixels, 25);
     EXPECT_EQ(label.Bold, true);
     const SheetFont anchor = ElementFont(sheets, "a");
     EXPECT_EQ(anchor.Pixels, 25);
-    EXPECT_EQ(anchor.Bold, std::nullopt);  // a:hover is another selector
+    EXPECT_EQ(anchor.Bold, std::nullopt);  // a:hover and a.Folder are other selectors
     EXPECT_EQ(ElementFont({sheets[0]}, "label").Pixels, 16);
 }
 
@@ -240,13 +251,12 @@ TEST(LayoutImageDesignTab, TheSurfaceIsLargerThanItsWindowAndTheBarsHugIt) {
     EXPECT_EQ(layout.palletHeight, 1385);  // 8310 * 2.5 / 15
     EXPECT_EQ(layout.vScroll, (LayoutRect{11745, 450, 255, 8310}));
     EXPECT_EQ(layout.hScroll, (LayoutRect{0, 8760, 11745, 240}));
-}
 
-TEST(LayoutImageDesignTab, AWindowSmallerThanItsBarsGivesNothingToShow) {
-    const ImageDesignLayout layout = LayoutImageDesignTab({10, 10, 20, 15, 15}, 255, 240);
-    EXPECT_EQ(layout.container, (LayoutRect{0, 450, 0, 0}));
-    EXPECT_EQ(layout.palletWidth, 0);
-    EXPECT_EQ(layout.palletHeight, 0);
+    // A window smaller than its bars leaves nothing to show.
+    const ImageDesignLayout small = LayoutImageDesignTab({10, 10, 20, 15, 15}, 255, 240);
+    EXPECT_EQ(small.container, (LayoutRect{0, 450, 0, 0}));
+    EXPECT_EQ(small.palletWidth, 0);
+    EXPECT_EQ(small.palletHeight, 0);
 }
 
 TEST(LayoutDocumentEditorTab, FillsTheTabBelowTheSectionChooserWithAFloor) {
@@ -375,22 +385,6 @@ TEST(ScaledPointer, ADragKeepsTheScalingOfItsPressAndAMovedPictureFollowsOneToOn
     EXPECT_FALSE(pointer.Pressed());
     EXPECT_EQ(pointer.Shown(ViewPoint{210, 360}), (ViewPoint{210, 360}));
     EXPECT_EQ(pointer.Press(CanvasScaling{}, ViewPoint{5, 6}), (ViewPoint{5, 6}));
-}
-
-TEST(AreaHandles, EightAroundABoxClockwiseFromTheTopLeftEachOnItsEdges) {
-    // {x, y, the left (-1) or right (1) edge, the top (-1) or bottom (1) edge}
-    const int expected[8][4] = {{100, 50, -1, -1}, {120, 50, 0, -1}, {140, 50, 1, -1},
-                                {140, 65, 1, 0},   {140, 80, 1, 1},  {120, 80, 0, 1},
-                                {100, 80, -1, 1},  {100, 65, -1, 0}};
-    const ShapeBox box{100, 50, 40, 30};
-    const std::vector<AreaHandle> handles = HandlesOf(box, AreaShape().FittedTo(box));
-    ASSERT_EQ(handles.size(), 8u);
-    for (size_t i = 0; i < 8; ++i) {
-        const auto [x, y, xEdge, yEdge] = expected[i];
-        EXPECT_EQ(handles[i].At, (ShapePoint{x, y})) << i;
-        EXPECT_EQ(handles[i].XEdge, xEdge) << i;
-        EXPECT_EQ(handles[i].YEdge, yEdge) << i;
-    }
 }
 
 }  // namespace
