@@ -4,12 +4,14 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
 #include "ScopedVariable.h"
 #include "SessionTestSupport.h"
 #include "document/DocumentTemplate.h"
+#include "session/RecentFiles.h"
 #include "session/TemporaryFolder.h"
 
 namespace htmlsim::testing {
@@ -187,6 +189,18 @@ TEST(TemporaryFolder, IsBesideTheProgramOrInTheUserCache) {
     const ScopedVariable cache("XDG_CACHE_HOME", folder.File("cache").c_str());
     EXPECT_EQ(PrepareTemporaryFolder(folder.File("file")), folder.File("cache/htmlsim/Temp"));
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("cache/htmlsim/Temp")));
+}
+
+TEST(RecentFiles, KeepsTenNewestFirstWithoutRepeats) {
+    std::vector<std::string> recent;
+    for (int k = 0; k < 12; ++k) {
+        recent = WithRecentFile(recent, "/p" + std::to_string(k));
+    }
+    recent = WithRecentFile(recent, "/p5");
+    ASSERT_EQ(recent.size(), 10u);
+    EXPECT_EQ(recent[0], "/p5");
+    EXPECT_EQ(recent[1], "/p11");
+    EXPECT_EQ(std::count(recent.begin(), recent.end(), "/p5"), 1);
 }
 
 }  // namespace

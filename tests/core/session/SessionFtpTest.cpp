@@ -139,30 +139,16 @@ TEST_F(SessionFtp, TheWindowShowsTheTabOfTheOpenedOrSavedPage) {
     EXPECT_EQ(view.shownTab, session.CurrentTab());
 }
 
-// A failed or cancelled step changes nothing and reports no save that did not happen.
-TEST_F(SessionFtp, AFailedOpenOrCancelledSaveAsLeavesTheDocumentWhereItLives) {
+// A failed or cancelled open or Save As leaves the document's name, mode and caption as they
+// were and reports no save that did not happen; the edits stay, still unsaved, and a failure is
+// told once.
+TEST_F(SessionFtp, AFailedStepKeepsTheNameAndModeTheDocumentHad) {
     Write("local.html", "<HTML>local</HTML>\r\n");
     session.Start(File("local.html"));
     ftp.unreadable.insert("/www/site/index.html");
     OpenFtpFile("/www/site/index.html");
-    EXPECT_EQ(session.DocumentSource(), kLocalDocument);
-    EXPECT_EQ(session.PathAndName(), File("local.html"));
     EXPECT_EQ(session.HistoryIndex(), 1);
-
-    session.SetDocumentText("<HTML>edited</HTML>");
-    session.SaveCommand();
-    EXPECT_EQ(Read("local.html"), "<HTML>edited</HTML>\r\n");
-    EXPECT_EQ(ftp.files["/www/site/index.html"], "<HTML>index</HTML>");
-
-    EXPECT_FALSE(session.SaveAsFtpFileCommand());  // the chooser was cancelled
-}
-
-// A Save As that could not write leaves the document's name, mode and caption as they were; the
-// edits stay, still unsaved, and the failure is told once.
-TEST_F(SessionFtp, AFailedSaveAsKeepsTheNameAndModeTheDocumentHad) {
-    Write("local.html", "<HTML>local</HTML>\r\n");
-    session.Start(File("local.html"));
-    ASSERT_TRUE(ftp.ConnectTo(FakeFtpClient::Login()));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
     session.SetDocumentText("<HTML>edited</HTML>");
     const auto expectUnmoved = [&](const std::string& step) {
         EXPECT_EQ(session.PathAndName(), File("local.html")) << step;
@@ -173,20 +159,25 @@ TEST_F(SessionFtp, AFailedSaveAsKeepsTheNameAndModeTheDocumentHad) {
         EXPECT_EQ(session.DocumentText(), "<HTML>edited</HTML>") << step;
         EXPECT_TRUE(session.ChangedSinceSaved()) << step;
     };
+    expectUnmoved("failed open");
+    EXPECT_FALSE(session.SaveAsFtpFileCommand());  // the chooser was cancelled
+    expectUnmoved("cancelled Save As FTP File");
+
     dialogs.fileAnswers.push_back(File("no such folder/copy.html"));
     EXPECT_FALSE(session.SaveAsCommand());
     expectUnmoved("local Save As");
-    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages.size(), 2u);
 
     ftp.readOnly = true;
     ftpDialogs.fileAnswers.push_back("/www/site/copy.html");
     EXPECT_FALSE(session.SaveAsFtpFileCommand());
     expectUnmoved("Save As FTP File");
-    EXPECT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages.size(), 3u);
 
     EXPECT_TRUE(session.SaveCommand());  // to the file the document still has
     EXPECT_EQ(Read("local.html"), "<HTML>edited</HTML>\r\n");
     EXPECT_FALSE(ftp.files.contains("/www/site/copy.html"));
+    EXPECT_EQ(ftp.files["/www/site/index.html"], "<HTML>index</HTML>");
 
     // The first save of a page new on the server asks for its name.
     ftp.readOnly = false;
@@ -198,7 +189,7 @@ TEST_F(SessionFtp, AFailedSaveAsKeepsTheNameAndModeTheDocumentHad) {
     EXPECT_EQ(ftp.File().RemoteFilePath, "");
     EXPECT_EQ(session.PathAndName(), File("local.html"));
     EXPECT_EQ(view.captions.back(), "ftp://ann@example.org:21/www/site/");
-    EXPECT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_EQ(dialogs.messages.size(), 4u);
 }
 
 TEST_F(SessionFtp, RemotePicturesAreDownloadedOnceIntoTheTemporaryFolder) {
