@@ -200,13 +200,8 @@ TEST_F(SessionFtp, RemotePicturesAreDownloadedOnceIntoTheTemporaryFolder) {
     const std::string cacheFile = session.TemporaryFolder() + "/a.jpg";
     pictures.Add(cacheFile, 40, 30);
     ftp.PutFile("/www/site/img/a.jpg", "JPEG a");
-    ftp.PutFile(
-        "/www/site/pics.html",
-        "<!-- Section: Images -->\r\n"
-        "<IMG SRC='./img/a.jpg' Name='a' STYLE='position:absolute; left:0px; top:0px;'/>\r\n"
-        "<IMG SRC='./img/none.jpg' Name='b' STYLE='position:absolute; left:0px; "
-        "top:0px;'/>\r\n"
-        "<!-- Section End -->\r\n");
+    ftp.PutFile("/www/site/pics.html",
+                ReadFileBytes(HTMLSIM_TEST_DATA "/session-pages/pictures-a-and-none.html"));
     session.Start("");
     EnterFtpModeAt("/www/site/");
     OpenFtpFile("/www/site/pics.html");
