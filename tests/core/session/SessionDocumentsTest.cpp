@@ -122,14 +122,6 @@ TEST_F(Documents, SaveAsPreselectsTheFilterOfTheExtension) {
     EXPECT_EQ(dialogs.asked.at(1).request.filterIndex, 0);
 }
 
-TEST_F(Documents, NothingReportsASaveThatDidNotHappen) {
-    session.Start("");
-    session.SetDocumentText("<HTML>typed</HTML>");
-    EXPECT_FALSE(session.SaveAsCommand());  // the chooser was cancelled
-    EXPECT_FALSE(session.SaveDocument());   // no file name to write to
-    EXPECT_TRUE(session.ChangedSinceSaved());
-}
-
 TEST_F(Documents, NewAsksForTheWorkingFolder) {
     session.Start("");
     session.SetDocumentText("changed");
@@ -154,9 +146,14 @@ TEST_F(Documents, ClosingKeepsTheWork) {
     EXPECT_TRUE(session.PrepareToClose());
     EXPECT_TRUE(dialogs.asked.empty());
 
+    // Nothing reports a save that did not happen.
+    session.SetDocumentText("<HTML>typed</HTML>");
+    EXPECT_FALSE(session.SaveAsCommand());  // the chooser was cancelled
+    EXPECT_FALSE(session.SaveDocument());   // no file name to write to
+    EXPECT_TRUE(session.ChangedSinceSaved());
+
     // A document never saved: Save, Discard or Cancel; Save offers Save As, and cancelling that
     // cancels the close.
-    session.SetDocumentText("<HTML>typed</HTML>");
     dialogs.saveChoiceAnswers = {SaveChoice::Cancel, SaveChoice::Save, SaveChoice::Discard,
                                  SaveChoice::Save};
     EXPECT_FALSE(session.PrepareToClose());
@@ -170,8 +167,8 @@ TEST_F(Documents, ClosingKeepsTheWork) {
     for (const auto& question : dialogs.asked) {
         kinds.push_back(question.kind);
     }
-    EXPECT_EQ(kinds, (std::vector<std::string>{"savechanges", "savechanges", "save", "savechanges",
-                                               "savechanges", "save"}));
+    EXPECT_EQ(kinds, (std::vector<std::string>{"save", "savechanges", "savechanges", "save",
+                                               "savechanges", "savechanges", "save"}));
 
     // One with a file is saved silently.
     session.SetDocumentText("<HTML>more</HTML>");

@@ -40,7 +40,7 @@ class SessionFtp : public SessionTest {
 
 // Writing the template, support files and opening elsewhere are also run against a real server;
 // here: what the session adds around them.
-TEST_F(SessionFtp, SupportFilesAreWrittenOnceAndMissingPagesAreCreated) {
+TEST_F(SessionFtp, SupportFilesAreWrittenOnceAndMissingPagesAreCreatedOrFoundInTheirUpload) {
     session.Start("");
     EnterFtpModeAt("/www/site/");
     EXPECT_EQ(view.captions.back(), "ftp://ann@example.org:21/www/site/");
@@ -62,12 +62,9 @@ TEST_F(SessionFtp, SupportFilesAreWrittenOnceAndMissingPagesAreCreated) {
     EXPECT_EQ(ftp.files["/www/other/c.html"], NewDocumentTemplate());
     EXPECT_EQ(session.PathAndName(), "/www/other/c.html");
     EXPECT_TRUE(dialogs.messages.empty());
-}
 
-// A save cut off after the old page was removed left only the whole temporary copy.
-TEST_F(SessionFtp, APageFoundOnlyAsItsTemporaryUploadIsOpenedFromItWithANote) {
-    session.Start("");
-    EnterFtpModeAt("/www/site/");
+    // A save cut off after the old page was removed left only the whole temporary copy: it is
+    // opened, with a note.
     ftp.PutFile("/www/site/.lost.html.part", "<HTML>saved</HTML>\r\n");
     session.OpenDocument("/www/site/lost.html");
     EXPECT_EQ(session.DocumentText(), "<HTML>saved</HTML>\r\n");
