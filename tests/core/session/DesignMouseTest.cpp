@@ -125,9 +125,9 @@ TEST_F(DesignMouseTest, AnImageStaysInsideTheDeadZoneAndJumpsBeyondIt) {
     EXPECT_EQ(surface.paints.size(), paints + 2);
 }
 
-// tests/data/session-tables/quick-clicks.txt
+// tests/data/session/quick-clicks.txt
 TEST_F(DesignMouseTest, AQuickClickFollowsTheLinkUnderThePointerForItsButton) {
-    for (const auto& row : DataTable("session-tables/quick-clicks.txt")) {
+    for (const auto& row : DataTable("session/quick-clicks.txt")) {
         const int button = row.at(0) == "middle" ? kMiddleButton : kLeftButton;
         const float x = std::stof(row.at(1)), y = std::stof(row.at(2));
         session.OpenDocument(File("index.html"));

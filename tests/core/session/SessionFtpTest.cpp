@@ -198,7 +198,7 @@ TEST_F(SessionFtp, RemotePicturesAreDownloadedOnceIntoTheTemporaryFolder) {
     pictures.Add(cacheFile, 40, 30);
     ftp.PutFile("/www/site/img/a.jpg", "JPEG a");
     ftp.PutFile("/www/site/pics.html",
-                ReadFileBytes(HTMLSIM_TEST_DATA "/session-pages/pictures-a-and-none.html"));
+                ReadFileBytes(HTMLSIM_TEST_DATA "/session/pictures-a-and-none.html"));
     session.Start("");
     EnterFtpModeAt("/www/site/");
     OpenFtpFile("/www/site/pics.html");
