@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "AnswerQueue.h"
 #include "services/Dialogs.h"
 
 namespace htmlsim::testing {
@@ -34,19 +35,50 @@ class FakeDialogs : public Dialogs {
     std::deque<std::string> fileAnswers;
     std::deque<std::string> folderAnswers;
 
-    void Message(const std::string& text, const std::string& title, MessageIcon icon) override;
+    void Message(const std::string& text, const std::string& title, MessageIcon icon) override {
+        messages.push_back({text, title, icon});
+    }
     // Recorded, and shown one message per text as the editor's default does.
-    void ShowCollectedMessages(const std::vector<CollectedMessage>& list) override;
+    void ShowCollectedMessages(const std::vector<CollectedMessage>& list) override {
+        collected.push_back(list);
+        Dialogs::ShowCollectedMessages(list);
+    }
     std::string InputBox(const std::string& prompt, const std::string& title,
-                         const std::string& defaultText) override;
-    bool AskYesNo(const std::string& text, const std::string& title) override;
-    SaveChoice AskSaveChanges(const std::string& text, const std::string& title) override;
-    std::string OpenFileName(const FileDialogRequest& request) override;
-    std::string SaveFileName(const FileDialogRequest& request) override;
-    std::string BrowseForFolder(const std::string& title, const std::string& startFolder) override;
+                         const std::string& defaultText) override {
+        FileDialogRequest defaultAnswer;
+        defaultAnswer.fileName = defaultText;
+        asked.push_back({"input", prompt, title, defaultAnswer});
+        return TakeFront(inputAnswers);
+    }
+    bool AskYesNo(const std::string& text, const std::string& title) override {
+        asked.push_back({"yesno", text, title, {}});
+        return TakeFront(yesNoAnswers, false);
+    }
+    SaveChoice AskSaveChanges(const std::string& text, const std::string& title) override {
+        asked.push_back({"savechanges", text, title, {}});
+        return TakeFront(saveChoiceAnswers, SaveChoice::Cancel);
+    }
+    std::string OpenFileName(const FileDialogRequest& request) override {
+        asked.push_back({"open", "", request.title, request});
+        return TakeFront(fileAnswers);
+    }
+    std::string SaveFileName(const FileDialogRequest& request) override {
+        asked.push_back({"save", "", request.title, request});
+        return TakeFront(fileAnswers);
+    }
+    std::string BrowseForFolder(const std::string& title, const std::string& startFolder) override {
+        asked.push_back({"folder", startFolder, title, {}});
+        return TakeFront(folderAnswers);
+    }
 
     // The texts of all messages shown so far, in order.
-    std::vector<std::string> MessageTexts() const;
+    std::vector<std::string> MessageTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& message : messages) {
+            texts.push_back(message.text);
+        }
+        return texts;
+    }
 };
 
 }  // namespace htmlsim::testing

@@ -13,7 +13,6 @@ class FakeSessionView : public SessionView {
     std::vector<std::string> captions;
     int designClears = 0;
     int imports = 0;
-    int scrollsHome = 0;
     int busyDepth = 0;
     std::vector<std::string> sectionNames;
     size_t quietSelection = 0;
@@ -24,7 +23,7 @@ class FakeSessionView : public SessionView {
     void SetCaption(const std::string& caption) override { captions.push_back(caption); }
     void SetBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
     void ClearDesign() override { ++designClears; }
-    void ScrollDesignHome() override { ++scrollsHome; }
+    void ScrollDesignHome() override {}
     void DesignRebuilt() override { ++imports; }
     void ShowSectionNames(const std::vector<std::string>& names) override { sectionNames = names; }
     void SelectSectionQuietly(size_t index) override { quietSelection = index; }

@@ -45,6 +45,18 @@ std::string ServerScript(const std::string& name) {
     return std::string(HTMLSIM_TEST_SUPPORT_DIR) + "/servers/" + name;
 }
 
+// A login to a test server on this machine.
+FtpConnectionDetails LocalLogin(RemoteProtocol protocol, int port, const std::string& user,
+                                const std::string& password) {
+    FtpConnectionDetails details;
+    details.protocol = protocol;
+    details.host = "127.0.0.1";
+    details.port = port;
+    details.user = user;
+    details.password = password;
+    return details;
+}
+
 }  // namespace
 
 int ServerProcess::Start(const std::string& script, const std::vector<std::string>& arguments) {
@@ -118,22 +130,11 @@ std::string FtpServerFixture::CommandLog() const {
 }
 
 FtpConnectionDetails FtpServerFixture::Writer() const {
-    return Details("writer", "write-secret");
+    return LocalLogin(mOptions.protocol, mPort, "writer", "write-secret");
 }
 
 FtpConnectionDetails FtpServerFixture::Reader() const {
-    return Details("reader", "read-secret");
-}
-
-FtpConnectionDetails FtpServerFixture::Details(const std::string& user,
-                                               const std::string& password) const {
-    FtpConnectionDetails details;
-    details.protocol = mOptions.protocol;
-    details.host = "127.0.0.1";
-    details.port = mPort;
-    details.user = user;
-    details.password = password;
-    return details;
+    return LocalLogin(mOptions.protocol, mPort, "reader", "read-secret");
 }
 
 std::unique_ptr<RemoteServerFixture> MakeServerFixture(RemoteProtocol protocol,
@@ -188,13 +189,7 @@ std::string SftpServerFixture::HostPublicKey() const {
 }
 
 FtpConnectionDetails SftpServerFixture::Writer() const {
-    FtpConnectionDetails details;
-    details.protocol = RemoteProtocol::Sftp;
-    details.host = "127.0.0.1";
-    details.port = mPort;
-    details.user = "writer";
-    details.password = "write-secret";
-    return details;
+    return LocalLogin(RemoteProtocol::Sftp, mPort, "writer", "write-secret");
 }
 
 }  // namespace htmlsim::testing

@@ -87,8 +87,6 @@ class FtpServerFixture : public RemoteServerFixture {
     FtpConnectionDetails Reader() const;
 
   private:
-    FtpConnectionDetails Details(const std::string& user, const std::string& password) const;
-
     FtpServerOptions mOptions;
 };
 

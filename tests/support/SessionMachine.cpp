@@ -142,42 +142,45 @@ bool IsPage(const std::string& key) {
 // How a command may change the open document's text when it keeps the same page.
 enum class Changes { Nothing, Section, Design, Anything };
 
-// A command, what it may change, and the tab the user goes to first (none: where they are).
+// A command, what it may change, the tab the user goes to first (none: where they are), and
+// whether it may ask the questions QueueAnswers answers.
 struct SessionMachine::Command {
     const char* name;
     void (SessionMachine::*run)(uint32_t);
     Changes changes;
     std::optional<int> tab;
+    bool asks;
 };
 
 namespace {
 
 using M = SessionMachine;
 constexpr int kDesign = kImageDesignTab, kEditor = kDocumentEditorTab;
+constexpr bool kAsks = true, kQuiet = false;
 const M::Command kCommands[] = {
-    {"Open", &M::Open, Changes::Nothing, {}},
-    {"New", &M::New, Changes::Nothing, {}},
-    {"Save", &M::Save, Changes::Nothing, {}},
-    {"SaveAs", &M::SaveAs, Changes::Nothing, {}},
-    {"SwitchTab", &M::SwitchTab, Changes::Nothing, {}},
-    {"EditSection", &M::EditSection, Changes::Section, kEditor},
-    {"AddSection", &M::AddSection, Changes::Section, kEditor},
-    {"DrawArea", &M::DrawArea, Changes::Design, kDesign},
-    {"DrawBalloon", &M::DrawBalloon, Changes::Design, kDesign},
-    {"DragImage", &M::DragImage, Changes::Design, kDesign},
-    {"RemoveArea", &M::RemoveArea, Changes::Design, kDesign},
-    {"Keys", &M::Keys, Changes::Design, kDesign},
-    {"Undo", &M::Undo, Changes::Anything, {}},
-    {"Redo", &M::Redo, Changes::Anything, {}},
-    {"FollowLink", &M::FollowLink, Changes::Nothing, kDesign},
-    {"Back", &M::Back, Changes::Nothing, kDesign},
-    {"Forward", &M::Forward, Changes::Nothing, kDesign},
-    {"Drop", &M::Drop, Changes::Design, kDesign},
-    {"InsertPicture", &M::InsertPicture, Changes::Design, kDesign},
-    {"FtpOpen", &M::FtpOpen, Changes::Nothing, {}},
-    {"FtpSave", &M::FtpSave, Changes::Nothing, {}},
-    {"DoubleClick", &M::DoubleClick, Changes::Design, kDesign},
-    {"ArmThenNavigate", &M::ArmThenNavigate, Changes::Design, kDesign},
+    {"Open", &M::Open, Changes::Nothing, {}, kAsks},
+    {"New", &M::New, Changes::Nothing, {}, kAsks},
+    {"Save", &M::Save, Changes::Nothing, {}, kAsks},
+    {"SaveAs", &M::SaveAs, Changes::Nothing, {}, kAsks},
+    {"SwitchTab", &M::SwitchTab, Changes::Nothing, {}, kQuiet},
+    {"EditSection", &M::EditSection, Changes::Section, kEditor, kQuiet},
+    {"AddSection", &M::AddSection, Changes::Section, kEditor, kQuiet},
+    {"DrawArea", &M::DrawArea, Changes::Design, kDesign, kQuiet},
+    {"DrawBalloon", &M::DrawBalloon, Changes::Design, kDesign, kQuiet},
+    {"DragImage", &M::DragImage, Changes::Design, kDesign, kAsks},
+    {"RemoveArea", &M::RemoveArea, Changes::Design, kDesign, kQuiet},
+    {"Keys", &M::Keys, Changes::Design, kDesign, kQuiet},
+    {"Undo", &M::Undo, Changes::Anything, {}, kQuiet},
+    {"Redo", &M::Redo, Changes::Anything, {}, kQuiet},
+    {"FollowLink", &M::FollowLink, Changes::Nothing, kDesign, kAsks},
+    {"Back", &M::Back, Changes::Nothing, kDesign, kQuiet},
+    {"Forward", &M::Forward, Changes::Nothing, kDesign, kAsks},
+    {"Drop", &M::Drop, Changes::Design, kDesign, kAsks},
+    {"InsertPicture", &M::InsertPicture, Changes::Design, kDesign, kQuiet},
+    {"FtpOpen", &M::FtpOpen, Changes::Nothing, {}, kAsks},
+    {"FtpSave", &M::FtpSave, Changes::Nothing, {}, kAsks},
+    {"DoubleClick", &M::DoubleClick, Changes::Design, kDesign, kAsks},
+    {"ArmThenNavigate", &M::ArmThenNavigate, Changes::Design, kDesign, kQuiet},
 };
 constexpr size_t kCommandCount = std::size(kCommands);
 
@@ -588,13 +591,15 @@ void SessionMachine::Perform(const Command& command, uint32_t choice) {
     if (command.tab) {
         EnsureTab(*command.tab);
     }
+    if (command.asks) {
+        QueueAnswers(choice);
+    }
     (this->*command.run)(choice);
 }
 
 void SessionMachine::Open(uint32_t choice) {
     const std::string path = mWorld.Site() + (choice % 6 < 4 ? kPages[choice % 6] : "missing.html");
-    mWorld.dialogs.fileAnswers.push_back(path);
-    QueueAnswers(choice);
+    mWorld.dialogs.fileAnswers.push_front(path);  // before the names Save As is given
     if (mSession.DocumentSource() == kLocalDocument) {
         mChosenPath = path;  // a remote document opens from the server's chooser
     }
@@ -605,17 +610,14 @@ void SessionMachine::New(uint32_t choice) {
     if (choice % 4 != 0) {
         mWorld.dialogs.folderAnswers.push_back(mWorld.Site());
     }
-    QueueAnswers(choice);
     mSession.NewLocalDocument();
 }
 
-void SessionMachine::Save(uint32_t choice) {
-    QueueAnswers(choice);
+void SessionMachine::Save(uint32_t) {
     mSaved = mSession.SaveCommand();
 }
 
-void SessionMachine::SaveAs(uint32_t choice) {
-    QueueAnswers(choice);
+void SessionMachine::SaveAs(uint32_t) {
     mSaved = mSession.SaveAsCommand();
 }
 
@@ -722,7 +724,6 @@ void SessionMachine::DrawBalloon(uint32_t choice) {
 
 // A drag of image 1; a quick one is a click, which may follow an area's link.
 void SessionMachine::DragImage(uint32_t choice) {
-    QueueAnswers(choice);
     const bool click = (choice >> 28) % 4 == 0;
     LeftDrag(kImageLeft + static_cast<float>(choice % 200),
              kImageTop + static_cast<float>((choice >> 8) % 150),
@@ -733,7 +734,6 @@ void SessionMachine::DragImage(uint32_t choice) {
 // A double click on image 1, now and then with a drawing armed: its second press starts
 // nothing, so it follows at most the one link its first click reaches, and none while drawing.
 void SessionMachine::DoubleClick(uint32_t choice) {
-    QueueAnswers(choice);
     const bool drawing = ((choice >> 29) & 1) != 0 && Arm("mnuPalDefineClickableArea", choice >> 1);
     const auto [x, y] = PointOnImage(choice);
     const auto loads = mWindow.Loads();
@@ -803,7 +803,6 @@ void SessionMachine::Redo(uint32_t) {
 
 void SessionMachine::FollowLink(uint32_t choice) {
     static const char* const kLinks[] = {"new page.html", "", "javascript:history.back()"};
-    QueueAnswers(choice);
     const size_t pick = choice % (kPageCount + std::size(kLinks));
     mWindow.Interaction().GetNavigation().FollowLink(pick < kPageCount ? kPages[pick]
                                                                        : kLinks[pick - kPageCount]);
@@ -813,14 +812,12 @@ void SessionMachine::Back(uint32_t) {
     mWindow.Interaction().GetNavigation().Back();
 }
 
-void SessionMachine::Forward(uint32_t choice) {
-    QueueAnswers(choice);
+void SessionMachine::Forward(uint32_t) {
     mWindow.Interaction().GetNavigation().Forward();
 }
 
 // Pictures, a page, or both, dropped on the surface.
 void SessionMachine::Drop(uint32_t choice) {
-    QueueAnswers(choice);
     const std::string picture = mWorld.folder.File("new picture.png");
     const std::string page = mWorld.Site() + kPages[(choice >> 4) % kPageCount];
     switch (choice % 3) {
@@ -879,9 +876,8 @@ void SessionMachine::FtpOpen(uint32_t choice) {
         FakeFtpClient::Login((choice >> 20) % 8 == 0 ? "wrong" : "secret"));
     const std::string path =
         kRemoteSite + std::string(choice % 6 < 4 ? kPages[choice % 6] : "missing.html");
-    mWorld.ftpDialogs.fileAnswers.push_back(path);
+    mWorld.ftpDialogs.fileAnswers.push_front(path);  // before the names Save As is given
     mWorld.ftpDialogs.folderAnswers.push_back(kRemoteSite);
-    QueueAnswers(choice);
     InjectFailure(choice, true);
     mChosenPath = path;
     mSession.OpenFtpFileCommand();
@@ -890,7 +886,6 @@ void SessionMachine::FtpOpen(uint32_t choice) {
 void SessionMachine::FtpSave(uint32_t choice) {
     mWorld.ftpDialogs.connectionAnswers.push_back(FakeFtpClient::Login());
     mWorld.ftpDialogs.folderAnswers.push_back(kRemoteSite);
-    QueueAnswers(choice);
     InjectFailure(choice, true);
     mSaved = mSession.DocumentSource() == kFtpDocument ? mSession.SaveCommand()
                                                        : mSession.SaveAsFtpFileCommand();

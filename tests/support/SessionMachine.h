@@ -110,8 +110,6 @@ class SessionMachine {
     SessionMachine(MachineWorld& world, MachineWindow& window, std::vector<bool> enabled = {});
     // Runs the steps; the first broken rule, with the step it broke at, or nullopt.
     std::optional<std::string> Run(const MachineSequence& sequence);
-    // The text last opened or created, as the session holds it.
-    const std::string& OpenedText() const { return mOpenedText; }
     const Counts& Tally() const { return mCounts; }
 
     struct Before;

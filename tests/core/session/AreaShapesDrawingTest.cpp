@@ -6,19 +6,14 @@ namespace htmlsim::testing {
 namespace {
 
 // Circles and polygons drawn on the image map of DesignTest (at 100,50, 200 x 150).
-class AreaShapesDrawing : public DesignTest {
-  protected:
-    const ClickableArea& Current() { return *session.Design().CurrentClickableArea; }
-    static std::vector<ShapePoint> Points(std::initializer_list<ShapePoint> points) {
-        return points;
-    }
-};
+using AreaShapesDrawing = DesignTest;
+using Points = std::vector<ShapePoint>;
 
 TEST_F(AreaShapesDrawing, ACircleIsDraggedFromItsCentreAndStaysRoundWhenResized) {
     ASSERT_TRUE(Choose(250, 150, "mnuImageDrawCircle"));
     LeftDrag(162, 168, 171.4f, 175.2f, 1.0);  // 9.4 and 7.2 off: radius 11.84
     EXPECT_FALSE(Mouse().DrawMode());
-    const ClickableArea& circle = Current();
+    const ClickableArea& circle = CurrentArea();
     EXPECT_EQ(circle.Shape.Kind(), AreaShapeKind::Circle);
     EXPECT_EQ(circle.Box(), (ShapeBox{150, 156, 24, 24}));
     EXPECT_EQ(surface.outlines.at(circle.Index), (FakeSurface::Outline{true, 150, 156, 24, 24}));
@@ -41,7 +36,7 @@ TEST_F(AreaShapesDrawing, ACircleIsDraggedFromItsCentreAndStaysRoundWhenResized)
     // Pressed without a drag it is still a small ring.
     ASSERT_TRUE(Choose(250, 150, "mnuImageDrawCircle"));
     ClickAt(250, 150);
-    EXPECT_EQ(Current().Box(), (ShapeBox{247, 147, 6, 6}));
+    EXPECT_EQ(CurrentArea().Box(), (ShapeBox{247, 147, 6, 6}));
 }
 
 TEST_F(AreaShapesDrawing, APolygonTakesAPointPerClickAndClosesWithEnterOrADoubleClick) {
@@ -49,7 +44,7 @@ TEST_F(AreaShapesDrawing, APolygonTakesAPointPerClickAndClosesWithEnterOrADouble
     ClickAt(150, 100);
     Mouse().MouseMove(0, 200.4f, 99.6f);
     // The edge to the pointer follows it before the point is placed.
-    EXPECT_EQ(surface.shapes.at(Current().Index).Points, Points({{150, 100}, {200, 100}}));
+    EXPECT_EQ(surface.shapes.at(CurrentArea().Index).Points, Points({{150, 100}, {200, 100}}));
     ClickAt(200, 100);
     ClickAt(175, 140);
     EXPECT_TRUE(Mouse().DrawMode());
@@ -59,7 +54,7 @@ TEST_F(AreaShapesDrawing, APolygonTakesAPointPerClickAndClosesWithEnterOrADouble
     Key(SurfaceKey::Enter);
     EXPECT_FALSE(Mouse().DrawingPolygon());
     EXPECT_FALSE(Mouse().DrawMode());
-    const ClickableArea& triangle = Current();
+    const ClickableArea& triangle = CurrentArea();
     EXPECT_EQ(triangle.Shape.Kind(), AreaShapeKind::Polygon);
     EXPECT_EQ(triangle.Box(), (ShapeBox{150, 100, 50, 40}));
     EXPECT_EQ(surface.shapes.at(triangle.Index).Points,
@@ -76,7 +71,7 @@ TEST_F(AreaShapesDrawing, APolygonTakesAPointPerClickAndClosesWithEnterOrADouble
     Mouse().MouseUp(kLeftButton, 140, 190);
     Mouse().Click();
     EXPECT_FALSE(Mouse().DrawMode());
-    EXPECT_EQ(surface.shapes.at(Current().Index).Points,
+    EXPECT_EQ(surface.shapes.at(CurrentArea().Index).Points,
               Points({{110, 150}, {140, 150}, {140, 190}}));
     EXPECT_EQ(session.Design().Areas.Count(), 5u);
     // The next press grabs the image again.
@@ -89,7 +84,7 @@ TEST_F(AreaShapesDrawing, EscapeOrTooFewPointsLeaveNoPolygonBehind) {
     ASSERT_TRUE(Choose(250, 150, "mnuImageDrawPolygon"));
     ClickAt(150, 100);
     ClickAt(200, 100);
-    const int index = Current().Index;
+    const int index = CurrentArea().Index;
     Key(SurfaceKey::Escape);
     EXPECT_FALSE(Mouse().DrawMode());
     EXPECT_EQ(surface.outlines.count(index), 0u);

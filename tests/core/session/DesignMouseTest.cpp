@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "../remote/DataTable.h"
 #include "DesignTestSupport.h"
 #include "surface/HitTest.h"
 
@@ -124,27 +125,17 @@ TEST_F(DesignMouseTest, AnImageStaysInsideTheDeadZoneAndJumpsBeyondIt) {
     EXPECT_EQ(surface.paints.size(), paints + 2);
 }
 
-// A press held 0.3 seconds or less is a click: it follows the link under the pointer.
+// tests/data/session/quick-clicks.txt
 TEST_F(DesignMouseTest, AQuickClickFollowsTheLinkUnderThePointerForItsButton) {
-    struct Click {
-        int button;
-        float x, y;
-        double held;
-        const char* page;
-    };
-    for (const Click& click : {Click{kLeftButton, 450, 100, 0.31, "index.html"},  // hyperlink
-                               Click{kLeftButton, 450, 100, 0.3, "linked.html"},
-                               Click{kLeftButton, 160, 130, 0, "index.html"},  // beside the area
-                               Click{kLeftButton, 160, 320, 0, "index.html"},  // right-click area
-                               Click{kMiddleButton, 120, 320, 0, "index.html"},
-                               Click{kLeftButton, 120, 320, 0, "left.html"},
-                               Click{kLeftButton, 110, 60, 0, "next.html"}}) {  // corners count
+    for (const auto& row : DataTable("session/quick-clicks.txt")) {
+        const int button = row.at(0) == "middle" ? kMiddleButton : kLeftButton;
+        const float x = std::stof(row.at(1)), y = std::stof(row.at(2));
         session.OpenDocument(File("index.html"));
         session.SwitchTab(kImageDesignTab);
-        Mouse().MouseDown(click.button, click.x, click.y);
-        now += click.held;
-        Mouse().MouseUp(click.button, click.x, click.y);
-        EXPECT_EQ(session.PathAndName(), File(click.page)) << click.x << "," << click.y;
+        Mouse().MouseDown(button, x, y);
+        now += std::stod(row.at(3));
+        Mouse().MouseUp(button, x, y);
+        EXPECT_EQ(session.PathAndName(), File(row.at(4))) << x << "," << y;
     }
 }
 

@@ -4,12 +4,14 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
 #include "ScopedVariable.h"
 #include "SessionTestSupport.h"
 #include "document/DocumentTemplate.h"
+#include "session/RecentFiles.h"
 #include "session/TemporaryFolder.h"
 
 namespace htmlsim::testing {
@@ -120,14 +122,6 @@ TEST_F(Documents, SaveAsPreselectsTheFilterOfTheExtension) {
     EXPECT_EQ(dialogs.asked.at(1).request.filterIndex, 0);
 }
 
-TEST_F(Documents, NothingReportsASaveThatDidNotHappen) {
-    session.Start("");
-    session.SetDocumentText("<HTML>typed</HTML>");
-    EXPECT_FALSE(session.SaveAsCommand());  // the chooser was cancelled
-    EXPECT_FALSE(session.SaveDocument());   // no file name to write to
-    EXPECT_TRUE(session.ChangedSinceSaved());
-}
-
 TEST_F(Documents, NewAsksForTheWorkingFolder) {
     session.Start("");
     session.SetDocumentText("changed");
@@ -152,9 +146,14 @@ TEST_F(Documents, ClosingKeepsTheWork) {
     EXPECT_TRUE(session.PrepareToClose());
     EXPECT_TRUE(dialogs.asked.empty());
 
+    // Nothing reports a save that did not happen.
+    session.SetDocumentText("<HTML>typed</HTML>");
+    EXPECT_FALSE(session.SaveAsCommand());  // the chooser was cancelled
+    EXPECT_FALSE(session.SaveDocument());   // no file name to write to
+    EXPECT_TRUE(session.ChangedSinceSaved());
+
     // A document never saved: Save, Discard or Cancel; Save offers Save As, and cancelling that
     // cancels the close.
-    session.SetDocumentText("<HTML>typed</HTML>");
     dialogs.saveChoiceAnswers = {SaveChoice::Cancel, SaveChoice::Save, SaveChoice::Discard,
                                  SaveChoice::Save};
     EXPECT_FALSE(session.PrepareToClose());
@@ -168,8 +167,8 @@ TEST_F(Documents, ClosingKeepsTheWork) {
     for (const auto& question : dialogs.asked) {
         kinds.push_back(question.kind);
     }
-    EXPECT_EQ(kinds, (std::vector<std::string>{"savechanges", "savechanges", "save", "savechanges",
-                                               "savechanges", "save"}));
+    EXPECT_EQ(kinds, (std::vector<std::string>{"save", "savechanges", "savechanges", "save",
+                                               "savechanges", "savechanges", "save"}));
 
     // One with a file is saved silently.
     session.SetDocumentText("<HTML>more</HTML>");
@@ -187,6 +186,18 @@ TEST(TemporaryFolder, IsBesideTheProgramOrInTheUserCache) {
     const ScopedVariable cache("XDG_CACHE_HOME", folder.File("cache").c_str());
     EXPECT_EQ(PrepareTemporaryFolder(folder.File("file")), folder.File("cache/htmlsim/Temp"));
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("cache/htmlsim/Temp")));
+}
+
+TEST(RecentFiles, KeepsTenNewestFirstWithoutRepeats) {
+    std::vector<std::string> recent;
+    for (int k = 0; k < 12; ++k) {
+        recent = WithRecentFile(recent, "/p" + std::to_string(k));
+    }
+    recent = WithRecentFile(recent, "/p5");
+    ASSERT_EQ(recent.size(), 10u);
+    EXPECT_EQ(recent[0], "/p5");
+    EXPECT_EQ(recent[1], "/p11");
+    EXPECT_EQ(std::count(recent.begin(), recent.end(), "/p5"), 1);
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ class SessionFtp : public SessionTest {
 
 // Writing the template, support files and opening elsewhere are also run against a real server;
 // here: what the session adds around them.
-TEST_F(SessionFtp, SupportFilesAreWrittenOnceAndMissingPagesAreCreated) {
+TEST_F(SessionFtp, SupportFilesAreWrittenOnceAndMissingPagesAreCreatedOrFoundInTheirUpload) {
     session.Start("");
     EnterFtpModeAt("/www/site/");
     EXPECT_EQ(view.captions.back(), "ftp://ann@example.org:21/www/site/");
@@ -62,12 +62,9 @@ TEST_F(SessionFtp, SupportFilesAreWrittenOnceAndMissingPagesAreCreated) {
     EXPECT_EQ(ftp.files["/www/other/c.html"], NewDocumentTemplate());
     EXPECT_EQ(session.PathAndName(), "/www/other/c.html");
     EXPECT_TRUE(dialogs.messages.empty());
-}
 
-// A save cut off after the old page was removed left only the whole temporary copy.
-TEST_F(SessionFtp, APageFoundOnlyAsItsTemporaryUploadIsOpenedFromItWithANote) {
-    session.Start("");
-    EnterFtpModeAt("/www/site/");
+    // A save cut off after the old page was removed left only the whole temporary copy: it is
+    // opened, with a note.
     ftp.PutFile("/www/site/.lost.html.part", "<HTML>saved</HTML>\r\n");
     session.OpenDocument("/www/site/lost.html");
     EXPECT_EQ(session.DocumentText(), "<HTML>saved</HTML>\r\n");
@@ -139,30 +136,16 @@ TEST_F(SessionFtp, TheWindowShowsTheTabOfTheOpenedOrSavedPage) {
     EXPECT_EQ(view.shownTab, session.CurrentTab());
 }
 
-// A failed or cancelled step changes nothing and reports no save that did not happen.
-TEST_F(SessionFtp, AFailedOpenOrCancelledSaveAsLeavesTheDocumentWhereItLives) {
+// A failed or cancelled open or Save As leaves the document's name, mode and caption as they
+// were and reports no save that did not happen; the edits stay, still unsaved, and a failure is
+// told once.
+TEST_F(SessionFtp, AFailedStepKeepsTheNameAndModeTheDocumentHad) {
     Write("local.html", "<HTML>local</HTML>\r\n");
     session.Start(File("local.html"));
     ftp.unreadable.insert("/www/site/index.html");
     OpenFtpFile("/www/site/index.html");
-    EXPECT_EQ(session.DocumentSource(), kLocalDocument);
-    EXPECT_EQ(session.PathAndName(), File("local.html"));
     EXPECT_EQ(session.HistoryIndex(), 1);
-
-    session.SetDocumentText("<HTML>edited</HTML>");
-    session.SaveCommand();
-    EXPECT_EQ(Read("local.html"), "<HTML>edited</HTML>\r\n");
-    EXPECT_EQ(ftp.files["/www/site/index.html"], "<HTML>index</HTML>");
-
-    EXPECT_FALSE(session.SaveAsFtpFileCommand());  // the chooser was cancelled
-}
-
-// A Save As that could not write leaves the document's name, mode and caption as they were; the
-// edits stay, still unsaved, and the failure is told once.
-TEST_F(SessionFtp, AFailedSaveAsKeepsTheNameAndModeTheDocumentHad) {
-    Write("local.html", "<HTML>local</HTML>\r\n");
-    session.Start(File("local.html"));
-    ASSERT_TRUE(ftp.ConnectTo(FakeFtpClient::Login()));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
     session.SetDocumentText("<HTML>edited</HTML>");
     const auto expectUnmoved = [&](const std::string& step) {
         EXPECT_EQ(session.PathAndName(), File("local.html")) << step;
@@ -173,20 +156,25 @@ TEST_F(SessionFtp, AFailedSaveAsKeepsTheNameAndModeTheDocumentHad) {
         EXPECT_EQ(session.DocumentText(), "<HTML>edited</HTML>") << step;
         EXPECT_TRUE(session.ChangedSinceSaved()) << step;
     };
+    expectUnmoved("failed open");
+    EXPECT_FALSE(session.SaveAsFtpFileCommand());  // the chooser was cancelled
+    expectUnmoved("cancelled Save As FTP File");
+
     dialogs.fileAnswers.push_back(File("no such folder/copy.html"));
     EXPECT_FALSE(session.SaveAsCommand());
     expectUnmoved("local Save As");
-    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages.size(), 2u);
 
     ftp.readOnly = true;
     ftpDialogs.fileAnswers.push_back("/www/site/copy.html");
     EXPECT_FALSE(session.SaveAsFtpFileCommand());
     expectUnmoved("Save As FTP File");
-    EXPECT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages.size(), 3u);
 
     EXPECT_TRUE(session.SaveCommand());  // to the file the document still has
     EXPECT_EQ(Read("local.html"), "<HTML>edited</HTML>\r\n");
     EXPECT_FALSE(ftp.files.contains("/www/site/copy.html"));
+    EXPECT_EQ(ftp.files["/www/site/index.html"], "<HTML>index</HTML>");
 
     // The first save of a page new on the server asks for its name.
     ftp.readOnly = false;
@@ -198,7 +186,7 @@ TEST_F(SessionFtp, AFailedSaveAsKeepsTheNameAndModeTheDocumentHad) {
     EXPECT_EQ(ftp.File().RemoteFilePath, "");
     EXPECT_EQ(session.PathAndName(), File("local.html"));
     EXPECT_EQ(view.captions.back(), "ftp://ann@example.org:21/www/site/");
-    EXPECT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_EQ(dialogs.messages.size(), 4u);
 }
 
 TEST_F(SessionFtp, RemotePicturesAreDownloadedOnceIntoTheTemporaryFolder) {
@@ -209,13 +197,8 @@ TEST_F(SessionFtp, RemotePicturesAreDownloadedOnceIntoTheTemporaryFolder) {
     const std::string cacheFile = session.TemporaryFolder() + "/a.jpg";
     pictures.Add(cacheFile, 40, 30);
     ftp.PutFile("/www/site/img/a.jpg", "JPEG a");
-    ftp.PutFile(
-        "/www/site/pics.html",
-        "<!-- Section: Images -->\r\n"
-        "<IMG SRC='./img/a.jpg' Name='a' STYLE='position:absolute; left:0px; top:0px;'/>\r\n"
-        "<IMG SRC='./img/none.jpg' Name='b' STYLE='position:absolute; left:0px; "
-        "top:0px;'/>\r\n"
-        "<!-- Section End -->\r\n");
+    ftp.PutFile("/www/site/pics.html",
+                ReadFileBytes(HTMLSIM_TEST_DATA "/session/pictures-a-and-none.html"));
     session.Start("");
     EnterFtpModeAt("/www/site/");
     OpenFtpFile("/www/site/pics.html");

@@ -1,11 +1,61 @@
 #include <gtest/gtest.h>
 
-#include "ControlsSessionTest.h"
+#include <filesystem>
+
+#include "FakeDesignForms.h"
+#include "FakeDesignMouseView.h"
+#include "FakeTextMeasurer.h"
 #include "PageDocument.h"
+#include "SessionTestSupport.h"
 #include "document/SectionDocument.h"
+#include "session/DesignInteraction.h"
+#include "session/PageControlCommands.h"
+#include "session/SessionSectionWriter.h"
 
 namespace htmlsim::testing {
 namespace {
+
+// A session whose design surface carries page controls, as the editor's does.
+class ControlsSessionTest : public SessionTest {
+  protected:
+    ControlsSessionTest()
+        : interaction(session, mouseView, forms),
+          controls(measurer, dialogs, SessionSectionWriter(session)) {
+        ConnectPageControls(interaction, controls);
+    }
+
+    FakeDesignMouseView mouseView;
+    FakeDesignForms forms;
+    FakeTextMeasurer measurer;
+    DesignInteraction interaction;
+    PageControls controls;
+};
+
+using BrokenDocuments = ControlsSessionTest;
+
+// Every broken or hostile document of the corpus is opened, read into the design with its
+// page controls, listed in the Document Editor and saved unchanged: the same bytes come back.
+TEST_F(BrokenDocuments, AreReadAndSavedBackByteForByte) {
+    const std::filesystem::path corpus = std::filesystem::path(HTMLSIM_TEST_DATA) / "broken";
+    size_t documents = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
+        if (entry.path().extension() != ".html") {
+            continue;
+        }
+        ++documents;
+        const std::string name = entry.path().filename().string();
+        const std::string original = ReadFileBytes(entry.path());
+        Write(name, original);
+        session.Start(File(name));
+        session.SwitchTab(kDocumentEditorTab);
+        session.SwitchTab(kImageDesignTab);
+        ASSERT_EQ(session.PathAndName(), File(name));
+        EXPECT_FALSE(session.ChangedSinceSaved()) << name;
+        ASSERT_TRUE(session.SaveDocument()) << name;
+        EXPECT_TRUE(Read(name) == original) << name;
+    }
+    EXPECT_GE(documents, 50u);
+}
 
 // A page with two anchors (the second linking to next.html), one label and one input.
 class SessionPageControlsTest : public ControlsSessionTest {

@@ -6,10 +6,7 @@ namespace htmlsim::testing {
 namespace {
 
 // The page of DesignTest, worked with the keyboard after areas are pressed or drawn.
-class SurfaceKeyboardTest : public DesignTest {
-  protected:
-    ClickableAreaPtr Selected() { return interaction.Selection().Selected(); }
-};
+using SurfaceKeyboardTest = DesignTest;
 
 TEST_F(SurfaceKeyboardTest, NudgingAnAreaWritesWhatDrawingItThereWouldHave) {
     DrawArea(150, 100, 180, 120);
