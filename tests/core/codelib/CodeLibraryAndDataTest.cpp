@@ -26,11 +26,8 @@ class CodeLibraryTest : public ::testing::Test {
     std::unique_ptr<CodeLibrary> library;
 };
 
+// The bytes of the tables are pinned by the corpus case snippets-list-creates-the-tables.
 TEST_F(CodeLibraryTest, FirstStartMakesTheThreeTablesWithTheirFirstRows) {
-    EXPECT_EQ(File("SnippetTypes.dat"),
-              "2,\"HTML\"\r\n3,\"PHP\"\r\n4,\"JavaScript\"\r\n5,\"ASP\"\r\n6,\"VB6\"\r\n");
-    EXPECT_EQ(File("Authors.dat"), "2,\"Brenx\"\r\n");
-    EXPECT_EQ(File("ProcedureLib.dat"), "");
     EXPECT_EQ(library->FillListFromQuery("select * from SnippetTypes order by name", "name", "id"),
               (std::vector<ListEntry>{
                   {"ASP", 5}, {"HTML", 2}, {"JavaScript", 4}, {"PHP", 3}, {"VB6", 6}}));
