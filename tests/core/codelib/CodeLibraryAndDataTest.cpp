@@ -1,43 +1,24 @@
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "FakeDialogs.h"
+#include "CodeLibraryTestSupport.h"
 #include "ScopedVariable.h"
-#include "TempFolder.h"
-#include "codelib/CodeLibrary.h"
 #include "codelib/DataFolder.h"
 #include "codelib/LineBreaks.h"
 #include "codelib/SnippetDate.h"
 
-namespace htmlsim {
+namespace htmlsim::testing {
 namespace {
-
-using testing::FakeDialogs;
-using testing::ReadFileBytes;
-using testing::TempFolder;
-using testing::WriteFileBytes;
-
-constexpr int64_t kHtml = 2;
-constexpr int64_t kPhp = 3;
-constexpr int64_t kBrenx = 2;
-const std::string kDate = "03/05/2026";
 
 class CodeLibraryTest : public ::testing::Test {
   protected:
     CodeLibraryTest() { Open(); }
 
-    // Opens the library as the window does: tables first, then the queries.
-    void Open() {
-        library = std::make_unique<CodeLibrary>(dialogs, folder.Path() / "Data");
-        library->CreateLibraryTables();
-        library->OpenLibraryQueries();
-    }
+    void Open() { library = OpenCodeLibrary(dialogs, folder.Path() / "Data"); }
     std::string File(const std::string& name) {
         return ReadFileBytes(folder.Path() / "Data" / name);
     }
     ListEntry Add(const std::string& name, int64_t author = kBrenx, int64_t type = kHtml) {
-        return library->AddSnippet(name, author, type, kDate).value();
+        return library->AddSnippet(name, author, type, kSnippetDate).value();
     }
 
     TempFolder folder;
@@ -45,11 +26,8 @@ class CodeLibraryTest : public ::testing::Test {
     std::unique_ptr<CodeLibrary> library;
 };
 
+// The bytes of the tables are pinned by the corpus case snippets-list-creates-the-tables.
 TEST_F(CodeLibraryTest, FirstStartMakesTheThreeTablesWithTheirFirstRows) {
-    EXPECT_EQ(File("SnippetTypes.dat"),
-              "2,\"HTML\"\r\n3,\"PHP\"\r\n4,\"JavaScript\"\r\n5,\"ASP\"\r\n6,\"VB6\"\r\n");
-    EXPECT_EQ(File("Authors.dat"), "2,\"Brenx\"\r\n");
-    EXPECT_EQ(File("ProcedureLib.dat"), "");
     EXPECT_EQ(library->FillListFromQuery("select * from SnippetTypes order by name", "name", "id"),
               (std::vector<ListEntry>{
                   {"ASP", 5}, {"HTML", 2}, {"JavaScript", 4}, {"PHP", 3}, {"VB6", 6}}));
@@ -89,7 +67,7 @@ TEST_F(CodeLibraryTest, AddingAnExistingNameAddsNoRecordAndSelectsIt) {
     EXPECT_EQ(Add("First", kBrenx, kPhp), (ListEntry{"First", 1}));
     EXPECT_EQ(library->CurrentProcID(), 1);
     EXPECT_EQ(File("ProcedureLib.dat"), bytes);
-    EXPECT_FALSE(library->AddSnippet("  ", kBrenx, kHtml, kDate).has_value());
+    EXPECT_FALSE(library->AddSnippet("  ", kBrenx, kHtml, kSnippetDate).has_value());
 }
 
 TEST_F(CodeLibraryTest, DeletingEitherOfTwoSnippetsOfOneNameDeletesTheFirst) {
@@ -97,7 +75,7 @@ TEST_F(CodeLibraryTest, DeletingEitherOfTwoSnippetsOfOneNameDeletesTheFirst) {
     Add("Other");
     Add("Keep");
     library->SelectProcedure(2);
-    ASSERT_TRUE(library->StoreSnippet({2, "Twin", "second twin", kDate, kBrenx, kHtml}));
+    ASSERT_TRUE(library->StoreSnippet({2, "Twin", "second twin", kSnippetDate, kBrenx, kHtml}));
 
     EXPECT_EQ(library->ProcedureEntries(kHtml, kBrenx),
               (std::vector<ListEntry>{{"Twin", 1}, {"Twin", 2}, {"Keep", 3}}));
@@ -122,7 +100,7 @@ TEST_F(CodeLibraryTest, StoringWhileTheQueryIsElsewhereIsRefused) {
     library->SelectProcedure(1);
     library->ProcedureEntries(kHtml, kBrenx);  // walks the query past its records
     const auto bytes = File("ProcedureLib.dat");
-    EXPECT_FALSE(library->StoreSnippet({1, "x", "", kDate, kBrenx, kHtml}));
+    EXPECT_FALSE(library->StoreSnippet({1, "x", "", kSnippetDate, kBrenx, kHtml}));
     EXPECT_EQ(dialogs.MessageTexts(),
               std::vector<std::string>{"Procedures Query is not on the correct record."});
     EXPECT_EQ(File("ProcedureLib.dat"), bytes);
@@ -147,7 +125,7 @@ TEST_F(CodeLibraryTest, ACorruptLibraryFileIsReportedOnceAndAddingChangesNothing
     WriteFileBytes(file, "1\xFD\xFCunclosed");
     Open();
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_FALSE(library->AddSnippet("New", kBrenx, kHtml, kDate).has_value());
+    EXPECT_FALSE(library->AddSnippet("New", kBrenx, kHtml, kSnippetDate).has_value());
     EXPECT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(ReadFileBytes(file), "1\xFD\xFCunclosed");
 }
@@ -160,11 +138,9 @@ TEST_F(CodeLibraryTest, ALibraryFileWithoutItsDefinitionIsAdopted) {
         "2\xFD"
         "2\xFF\xFE";
     WriteFileBytes(other.Path() / "ProcedureLib.dat", record);
-    CodeLibrary adopted(dialogs, other.Path());
-    adopted.CreateLibraryTables();
-    adopted.OpenLibraryQueries();
+    const auto adopted = OpenCodeLibrary(dialogs, other.Path());
     EXPECT_EQ(ReadFileBytes(other.Path() / "ProcedureLib.dat"), record);
-    EXPECT_EQ(adopted.ProcedureEntries(kHtml, kBrenx), (std::vector<ListEntry>{{"Old", 1}}));
+    EXPECT_EQ(adopted->ProcedureEntries(kHtml, kBrenx), (std::vector<ListEntry>{{"Old", 1}}));
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -180,23 +156,23 @@ TEST(SnippetDate, IsMonthFirstWithSlashes) {
 }
 
 TEST(DataFolder, OverrideThenWritableProgramFolderThenUserDataFolder) {
-    testing::TempFolder program;
+    TempFolder program;
     {
-        testing::ScopedVariable chosen("HTMLSIM_DATA_DIR", "/chosen/data");
+        ScopedVariable chosen("HTMLSIM_DATA_DIR", "/chosen/data");
         EXPECT_EQ(ResolveDataFolder(program.Path()), "/chosen/data");
     }
-    testing::ScopedVariable noOverride("HTMLSIM_DATA_DIR", nullptr);
+    ScopedVariable noOverride("HTMLSIM_DATA_DIR", nullptr);
     EXPECT_EQ(ResolveDataFolder(program.Path()), program.Path());
 
     const std::filesystem::path readOnly = "/proc/self";  // never writable as a folder
     {
-        testing::ScopedVariable dataHome("XDG_DATA_HOME", "/home/u/data");
+        ScopedVariable dataHome("XDG_DATA_HOME", "/home/u/data");
         EXPECT_EQ(ResolveDataFolder(readOnly), "/home/u/data/htmlsim/Data");
     }
-    testing::ScopedVariable noDataHome("XDG_DATA_HOME", nullptr);
-    testing::ScopedVariable home("HOME", "/home/u");
+    ScopedVariable noDataHome("XDG_DATA_HOME", nullptr);
+    ScopedVariable home("HOME", "/home/u");
     EXPECT_EQ(ResolveDataFolder(readOnly), "/home/u/.local/share/htmlsim/Data");
 }
 
 }  // namespace
-}  // namespace htmlsim
+}  // namespace htmlsim::testing

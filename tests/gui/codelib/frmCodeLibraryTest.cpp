@@ -16,46 +16,31 @@
 #include <filesystem>
 #include <memory>
 
-#include "FakeDialogs.h"
-#include "TempFolder.h"
+#include "../../core/codelib/CodeLibraryTestSupport.h"
 #include "codelib/SnippetViewer.h"
 
 namespace htmlsim::gui {
 namespace {
 
-using testing::FakeDialogs;
-using testing::ReadFileBytes;
-using testing::TempFolder;
-using testing::WriteFileBytes;
+using namespace htmlsim::testing;
 
-constexpr int64_t kBrenx = 2;
-constexpr int64_t kHtml = 2;
-constexpr int64_t kPhp = 3;
 const std::string kAbacusCode = "<b>\r\n  'x', \"y\"\r\n</b>";
 
 class CodeLibraryWindowTest : public ::testing::Test {
   protected:
     CodeLibraryWindowTest() {
         FakeDialogs quiet;
-        CodeLibrary library(quiet, folder.Path());
-        library.CreateLibraryTables();
-        library.OpenLibraryQueries();
-        AddSnippet(library, "Abacus", kHtml, kAbacusCode);
-        AddSnippet(library, "Beta", kHtml, "beta");
-        AddSnippet(library, "Php one", kPhp, "<?php ?>");
-        library.Close();
+        const auto library = OpenCodeLibrary(quiet, folder.Path());
+        AddSnippetWithCode(*library, "Abacus", kHtml, kAbacusCode);
+        AddSnippetWithCode(*library, "Beta", kHtml, "beta");
+        AddSnippetWithCode(*library, "Php one", kPhp, "<?php ?>");
+        library->Close();
         ShowWindow();
     }
 
     void ShowWindow() {
         window = std::make_unique<frmCodeLibrary>(dialogs, folder.Path());
         window->show();
-    }
-
-    static void AddSnippet(CodeLibrary& library, const std::string& name, int64_t type,
-                           const std::string& code) {
-        library.AddSnippet(name, kBrenx, type, "03/05/2026");
-        library.StoreSnippet({library.CurrentProcID(), name, code, "03/05/2026", kBrenx, type});
     }
 
     template <typename T>
@@ -264,14 +249,13 @@ class CodeLibraryWindowMoreTest : public CodeLibraryWindowTest {
         const auto authors = folder.Path() / "Authors.dat";
         WriteFileBytes(authors, ReadFileBytes(authors) + "3,\"Ann\"\r\n");
         FakeDialogs quiet;
-        CodeLibrary library(quiet, folder.Path());
-        library.OpenLibraryQueries();
+        const auto library = OpenCodeLibrary(quiet, folder.Path());
         std::string wide;
         for (int line = 0; line < 200; ++line) {
             wide += "line " + std::to_string(line) + "\r\n";
         }
-        AddSnippet(library, "Wide", kPhp, wide + std::string(300, 'w'));
-        library.Close();
+        AddSnippetWithCode(*library, "Wide", kPhp, wide + std::string(300, 'w'));
+        library->Close();
         ShowWindow();
     }
     void Choose(const char* combo, const QString& entry) {
