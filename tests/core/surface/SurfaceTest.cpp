@@ -3,6 +3,7 @@
 #include <map>
 
 #include "../controls/MouseGestures.h"
+#include "../import/ImportFixture.h"
 #include "DesignBuilder.h"
 #include "FakeDialogs.h"
 #include "FakeSurface.h"
@@ -110,7 +111,8 @@ TEST(DesignOperations, ClearDesignEmptiesEverythingButKeepsElementZero) {
 
 // The template's MyStyle.css, read after the page's own style: its missing semicolon and all.
 std::string TemplateSheet() {
-    return testing::ReadFileBytes(std::string(HTMLSIM_TEST_DATA) + "/templates/MyStyle.css");
+    return testing::CorpusFile(
+        "cli/new-writes-the-template-with-its-support-files/after/site/MyStyle.css");
 }
 
 TEST(PageBackground, TheLastBodyRuleOfTheLastSheetWinsAndOthersDoNotCount) {
