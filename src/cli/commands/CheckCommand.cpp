@@ -75,7 +75,9 @@ int RunCheck(const std::vector<std::string>& args) {
         return kExitFailure;
     }
     if (json) {
-        std::cout << ReportJson(report).dump(2) << '\n';
+        // Page names are file names, which need not be UTF-8: such bytes show as U+FFFD.
+        std::cout << ReportJson(report).dump(2, ' ', false, Json::error_handler_t::replace)
+                  << '\n';
     } else {
         for (const LinkProblem& problem : report.problems) {
             std::cout << problem.page << '\t' << problem.element << '\t' << problem.text << '\n';
