@@ -22,6 +22,14 @@ namespace htmlsim::gui::testing {
 
 using htmlsim::testing::FakeDialogs;
 
+// Replaces the text of a box as the user does: all selected, then typed over.
+template <typename Box>
+void Retype(Box* box, const QString& text) {
+    ASSERT_NE(box, nullptr);
+    box->selectAll();
+    QTest::keyClicks(box, text);
+}
+
 // The editor's window on ThreeImagesPage; a second picture "other.png" (60 x 40) lies beside it.
 class DesignedPageWindow : public htmlsim::testing::EditorWindow {
   protected:

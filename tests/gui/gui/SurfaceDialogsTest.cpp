@@ -2,31 +2,22 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "../Pictures.h"
 #include "DesignedPageWindow.h"
 #include "QtDialogs.h"
 #include "QtTextMeasurer.h"
-#include "controls/PageControlWidget.h"
 #include "properties/frmProperties.h"
 
 namespace htmlsim::gui::testing {
 namespace {
 
 using SurfaceDialogs = DesignedPageWindow;
-
-void Retype(QLineEdit* box, const QString& text) {
-    ASSERT_NE(box, nullptr);
-    box->selectAll();
-    QTest::keyClicks(box, text);
-}
 
 // Typing into a combo box the user has clicked into: only a box with the focus completes.
 void TypeInto(QComboBox* combo, const QString& text) {
@@ -394,8 +385,7 @@ TEST_F(DesignedPageWindow, TheBalloonDialogShowsTheDrawnBalloonAndWritesItsConte
                                "</br><center>Message Goes</br>Here</center>");
                      EXPECT_EQ(Find<QLineEdit>(dialog, "txtBackgroundColor")->text(), "salmon");
                      EXPECT_TRUE(Find<QLineEdit>(dialog, "txtBackgroundColor")->isReadOnly());
-                     content->selectAll();
-                     QTest::keyClicks(content, "Press <b>Save</b>");
+                     Retype(content, "Press <b>Save</b>");
                  },
                  [button](QDialog& dialog) { PushButton(dialog, button); });
         if (std::string(button) == "cmdCancel") {
@@ -407,101 +397,6 @@ TEST_F(DesignedPageWindow, TheBalloonDialogShowsTheDrawnBalloonAndWritesItsConte
               "width:60; height:40px;background-color:salmon; border-radius:5px;' "
               "OnMouseDown=this.style.visibility='hidden'; "
               "OnMouseOut=this.style.visibility='visible';>Press <b>Save</b></div>");
-}
-
-// One command of a surface menu: where the menu is opened and the caption chosen in it, what
-// the test does before (a dialog to answer) and after (the drawing), and what must be written.
-struct SurfaceMenuCase {
-    QPoint at;
-    QString caption;
-    std::function<void()> before, after;
-    std::string section, written;
-    bool present = true;
-};
-
-TEST_F(DesignedPageWindow, EveryCommandOfTheSurfaceAndControlMenusWritesWhatItSays) {
-    QString caption;
-    bool offered = false;  // the caption was an enabled item of the menu shown
-    window.Menus().SetChooser([&](QMenu& menu, const QPoint&) {
-        for (QAction* action : menu.actions()) {
-            if (action->text() == caption && action->isVisible() && action->isEnabled()) {
-                offered = true;
-                return action->objectName();
-            }
-        }
-        return QString();
-    });
-    const auto drag = [this](QPoint from, QPoint to) {
-        return [=, this] { LeftDrag(from, to, 0.5); };
-    };
-    const auto retype = [this](const char* box, const char* text) {
-        return [=, this] {
-            WhenDialogOpens([=](QDialog& dialog) { Retype(Find<QLineEdit>(dialog, box), text); },
-                            [](QDialog& dialog) { PushButton(dialog, "cmdOK"); });
-        };
-    };
-    const auto imageMap = drag({200, 100}, {240, 130}), circle = drag({160, 170}, {172, 170});
-    const auto several = [&] {
-        drag({210, 140}, {230, 160})();
-        drag({250, 140}, {270, 160})();
-        QTest::keyClick(Pallet(), Qt::Key_Escape);
-    };
-    const auto polygon = [this] {
-        QTest::mouseClick(Pallet(), Qt::LeftButton, {}, QPoint(120, 150));
-        QTest::mouseClick(Pallet(), Qt::LeftButton, {}, QPoint(140, 150));
-        QTest::mouseDClick(Pallet(), Qt::LeftButton, {}, QPoint(130, 190));
-    };
-    const auto balloon = drag({420, 60}, {470, 90});
-    const auto goOn = retype("txtTitle", "Go on"), start = retype("txtTitle", "Start");
-    const QPoint map(285, 185), link(450, 120), area(120, 70);
-    const std::vector<SurfaceMenuCase> cases = {
-        {map, "Draw an Image Map", {}, imageMap, "Images", "COORDS='100,50,140,80'"},
-        {map, "Draw Several Areas", {}, several, "Images", "COORDS='150,90,170,110'"},
-        {map, "Draw a Circle", {}, circle, "Images", "SHAPE='circle' COORDS='60,120,12'"},
-        {map, "Draw a Polygon", {}, polygon, "Images", "COORDS='20,100,40,100,30,140'"},
-        {link, "Draw a Balloon", {}, balloon, "Balloons", "top:60px; width:50; height:30px"},
-        {link, "Properties", goOn, {}, "Images", "TITLE='Go on'"},
-        {area, "Properties", start, {}, "Images", "COORDS='10,10,60,40' Title='Start'"},
-        {area, "Remove", {}, {}, "Images", "COORDS='10,10,60,40'", false},
-        {{600, 400}, "Add Anchor", {}, {}, "Anchors", "left:600px; top:400px"},
-        {{600, 450}, "Add Input Control", {}, {}, "Inputs", "left:600px; top:450px"},
-        {{600, 500}, "Add Label", {}, {}, "Labels", "left:600px; top:500px'>Label 1</Label>"},
-        // The right-click area leads to right.html, a new page; Back and Forward go between.
-        {{160, 320}, "Perform Right Click", {}, {}, "Images", "Name='Map1'", false},
-        {{700, 600}, "Back", {}, {}, "Images", "Name='Map1'"},
-        {{700, 600}, "Forward", {}, {}, "Images", "Name='Map1'", false},
-        {{700, 600}, "Back", {}, {}, "Images", "Name='Map1'"},
-    };
-    for (const SurfaceMenuCase& command : cases) {
-        const std::string row = command.caption.toStdString() + " in " + command.section;
-        caption = command.caption;
-        offered = false;
-        if (command.before) {
-            command.before();
-        }
-        QTest::mouseClick(Pallet(), Qt::RightButton, {}, command.at);
-        ASSERT_TRUE(offered) << row;
-        if (command.after) {
-            command.after();
-        }
-        EXPECT_EQ(Section(command.section).find(command.written) != std::string::npos,
-                  command.present)
-            << row << "\n"
-            << Section(command.section);
-    }
-
-    // Without the pop-up menu (the menu bar, the toolbar) a control goes below the others.
-    ASSERT_TRUE(window.Interaction().RunCommand("mnuPalAddLabel"));
-    EXPECT_TRUE(SectionHolds("Labels", "'position:absolute; left:50px; top:"));
-
-    // A page control's own menu, chosen by caption too.
-    InDialog(
-        [this] { ControlCommand("Label1_0", "Properties"); },
-        [](QDialog& dialog) { Retype(static_cast<frmProperties&>(dialog).txtValue(2), "Hello"); });
-    EXPECT_TRUE(SectionHolds("Labels", ">Hello</Label>"));
-    ControlCommand("Anchor1_0", "Remove");
-    QCoreApplication::processEvents();  // the removal is queued: it deletes the menu's widget
-    EXPECT_EQ(Section("Anchors"), "");
 }
 
 }  // namespace
