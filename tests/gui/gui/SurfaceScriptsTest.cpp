@@ -1,6 +1,9 @@
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <algorithm>
 #include <cctype>
@@ -9,7 +12,9 @@
 #include <map>
 #include <sstream>
 
+#include "../Pictures.h"
 #include "DesignedPageWindow.h"
+#include "QtTextMeasurer.h"
 #include "properties/frmProperties.h"
 
 namespace htmlsim::gui::testing {
@@ -17,9 +22,12 @@ namespace {
 
 using htmlsim::testing::ReadFileBytes;
 
-// Gestures on the window's real surface and what they must leave, one case a folder here:
-// script.txt, a step a line (the commands of SurfaceScripts::Commands; `#` starts a comment),
-// and page.html when the page is not DesignedPageWindow's. Points on the surface read "x,y".
+// Gestures on the window's real surface and in its dialogs, and what they must leave, one case
+// a folder here: script.txt, a step a line (the commands of SurfaceScripts::Commands; `#`
+// starts a comment), page.html when the page is not DesignedPageWindow's, and the files the
+// script names after an "@". Points on the surface read "x,y". The steps between
+// "dialog X,Y ITEM" (or "dialog control NAME") and "end [BUTTON|escape]" run in the dialog
+// the menu's item opens, which the end closes (accepted unless it names how).
 const std::filesystem::path kCases = HTMLSIM_SOURCE_DIR "/tests/data/gui-surface-scripts";
 
 // A line of a script: its words, and the text after some of them.
@@ -58,6 +66,8 @@ struct Step {
     std::string text;
     std::vector<std::string> words;
 };
+
+using Command = std::function<void(const Step&)>;
 
 class SurfaceScripts : public DesignedPageWindow,
                        public ::testing::WithParamInterface<std::string> {
@@ -112,19 +122,111 @@ class SurfaceScripts : public DesignedPageWindow,
             QTest::keyClick(Pallet(), key.key(), key.keyboardModifiers());
         }
     }
-    // Has the next dialog's box (the Properties' row of that number) retyped, then pushes OK.
-    void RetypeInNextDialog(const std::string& box, const std::string& text) {
-        WhenDialogOpens(
-            [=](QDialog& dialog) {
-                Retype(std::isdigit(box[0]) != 0
-                           ? static_cast<frmProperties&>(dialog).txtValue(std::stoi(box))
-                           : Find<QLineEdit>(dialog, box.c_str()),
-                       QString::fromStdString(text));
-            },
-            [](QDialog& dialog) { PushButton(dialog, "cmdOK"); });
+    // A box of the dialog shown (the Properties' row of that number; a combo box's text) or,
+    // when none is shown, of the surface.
+    QWidget* Box(const std::string& name) {
+        if (shown != nullptr && std::isdigit(name[0]) != 0) {
+            return static_cast<frmProperties*>(shown)->txtValue(std::stoi(name));
+        }
+        auto* widget = Find<QWidget>(shown != nullptr ? *shown : *Pallet(), name.c_str());
+        auto* combo = qobject_cast<QComboBox*>(widget);
+        return combo != nullptr ? combo->lineEdit() : widget;
+    }
+    static QString TextOf(const QWidget* box) {
+        if (const auto* line = qobject_cast<const QLineEdit*>(box)) {
+            return line->text();
+        }
+        if (const auto* label = qobject_cast<const QLabel*>(box)) {
+            return label->text();
+        }
+        return qobject_cast<const QPlainTextEdit*>(box)->toPlainText();
+    }
+    // Types the text at the end of a box as a keyboard would, one character a key.
+    static void TypeAtEnd(QWidget* box, const QString& text) {
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_End);  // a line edit's text may be selected whole
+        for (const QChar c : text) {
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+    // Replaces a box's text; `focused` as in a box the user has clicked into, where only a
+    // combo box with the focus completes.
+    void TypeOver(QWidget* box, const QString& text, bool focused) {
+        if (focused) {
+            box->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(box->window()));
+            box->setFocus();
+            ASSERT_TRUE(box->hasFocus());
+        }
+        if (auto* line = qobject_cast<QLineEdit*>(box)) {
+            Retype(line, text);
+        } else {
+            Retype(qobject_cast<QPlainTextEdit*>(box), text);
+        }
+    }
+    // A box's state: enabled, disabled, visible, hidden, checked, unchecked, invalid, read-only
+    // or missing; "dialog" is the dialog shown.
+    bool Is(const std::string& name, const std::string& state) {
+        const QString found = QString::fromStdString(name);
+        QWidget* box = name == "dialog" ? shown : shown->findChild<QWidget*>(found);
+        if (box == nullptr || state == "missing") {
+            return box == nullptr && state == "missing";
+        }
+        const auto* button = qobject_cast<const QAbstractButton*>(box);
+        const auto* line = qobject_cast<const QLineEdit*>(box);
+        const bool visible = box == shown ? box->isVisible() : box->isVisibleTo(shown);
+        const std::map<std::string, bool> states{
+            {"enabled", box->isEnabled()},
+            {"disabled", !box->isEnabled()},
+            {"visible", visible},
+            {"hidden", !visible},
+            {"checked", button != nullptr && button->isChecked()},
+            {"unchecked", button != nullptr && !button->isChecked()},
+            {"invalid", box->property("invalid").toBool()},
+            {"read-only", line != nullptr && line->isReadOnly()}};
+        return states.at(state);
+    }
+    // Runs the steps; those between "dialog" and "end" in the dialog the first opens.
+    void Run(const std::vector<Step>& steps, const std::map<std::string, Command>& commands) {
+        for (auto step = steps.begin(); step != steps.end(); ++step) {
+            SCOPED_TRACE(step->text);
+            if ((*step)[0] != "dialog") {
+                ASSERT_TRUE(commands.contains((*step)[0])) << (*step)[0];
+                commands.at((*step)[0])(*step);
+                continue;
+            }
+            const auto end =
+                std::find_if(step, steps.end(), [](const Step& s) { return s[0] == "end"; });
+            ASSERT_NE(end, steps.end());
+            const std::vector<Step> inside(step + 1, end);
+            InDialog(
+                [&] {
+                    if ((*step)[1] == "control") {
+                        ControlCommand((*step)[2].c_str(), "Properties");
+                    } else {
+                        commands.at("choose")(*step);
+                    }
+                },
+                [&](QDialog& dialog) {
+                    shown = &dialog;
+                    Run(inside, commands);
+                    shown = nullptr;
+                },
+                [how = (*end)[1]](QDialog& dialog) {
+                    if (how == "escape") {
+                        QTest::keyClick(&dialog, Qt::Key_Escape);
+                        EXPECT_TRUE(dialog.isHidden() && dialog.result() == QDialog::Rejected);
+                    } else if (!how.empty()) {
+                        PushButton(dialog, how.c_str());
+                    } else {
+                        dialog.accept();
+                    }
+                });
+            step = end;
+        }
     }
 
-    using Command = std::function<void(const Step&)>;
     std::map<std::string, Command> Commands() {
         return {
             // Gestures.
@@ -142,7 +244,69 @@ class SurfaceScripts : public DesignedPageWindow,
                  Choose(step.Point(1), QString::fromStdString(step.Rest(2)));
                  EXPECT_EQ(items[chosen], std::make_pair(true, true)) << chosen.toStdString();
              }},
-            {"retype", [this](const Step& step) { RetypeInNextDialog(step[1], step.Rest(2)); }},
+            {"file", [this](const Step& step) { WriteFileBytes(folder.File(step[1]), ""); }},
+            {"answer-file",  // the name the next file chooser answers
+             [this](const Step& step) { dialogs.fileAnswers.push_back(folder.File(step[1])); }},
+            {"window-key",  // pressed on the window once it is active again
+             [this](const Step& step) {
+                 window.activateWindow();
+                 ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+                 const QKeyCombination key = QKeySequence(QString::fromStdString(step[1]))[0];
+                 QTest::keyClick(&window, key.key(), key.keyboardModifiers());
+             }},
+            // In a dialog, or on the surface's controls.
+            {"type",
+             [this](const Step& step) { TypeOver(Box(step[1]), Text(step, 2).c_str(), false); }},
+            {"complete",  // typed into the box with the focus
+             [this](const Step& step) { TypeOver(Box(step[1]), Text(step, 2).c_str(), true); }},
+            {"append",
+             [this](const Step& step) { TypeAtEnd(Box(step[1]), Text(step, 2).c_str()); }},
+            {"clear",
+             [this](const Step& step) { qobject_cast<QLineEdit*>(Box(step[1]))->clear(); }},
+            {"tick",  // a check box or radio button
+             [this](const Step& step) { Find<QAbstractButton>(*shown, step[1].c_str())->click(); }},
+            {"push", [this](const Step& step) { PushButton(*shown, step[1].c_str()); }},
+            {"activate",  // a combo box's entry of that index
+             [this](const Step& step) {
+                 emit Find<QComboBox>(*shown, step[1].c_str())->activated(step.Number(2));
+             }},
+            {"title",
+             [this](const Step& step) {
+                 EXPECT_EQ(shown->windowTitle().toStdString(), step.Rest(1));
+             }},
+            {"is", [this](const Step& step) { EXPECT_TRUE(Is(step[1], step[2])); }},
+            {"text",
+             [this](const Step& step) {
+                 EXPECT_EQ(TextOf(Box(step[1])).toStdString(), Text(step, 2));
+             }},
+            {"mentions",
+             [this](const Step& step) {
+                 EXPECT_NE(TextOf(Box(step[1])).toStdString().find(Text(step, 2)),
+                           std::string::npos);
+             }},
+            {"offers",  // a combo box's entry, at the index when one follows
+             [this](const Step& step) {
+                 const auto* combo = Find<QComboBox>(*shown, step[1].c_str());
+                 const int found = combo->findText(QString::fromStdString(step[2]));
+                 EXPECT_TRUE(step[3].empty() ? found >= 0 : found == step.Number(3)) << found;
+             }},
+            {"count",
+             [this](const Step& step) {
+                 EXPECT_EQ(Find<QComboBox>(*shown, step[1].c_str())->count(), step.Number(2));
+             }},
+            {"row-name",  // of the Properties' row of that number
+             [this](const Step& step) {
+                 EXPECT_EQ(static_cast<frmProperties*>(shown)
+                               ->lblName(step.Number(1))
+                               ->text()
+                               .toStdString(),
+                           step.Rest(2));
+             }},
+            {"unlike",  // two boxes drawn in other colours
+             [this](const Step& step) {
+                 EXPECT_NE(Box(step[1])->palette().color(QPalette::Base),
+                           Box(step[2])->palette().color(QPalette::Base));
+             }},
             {"control",  // a page control's command, by caption
              [this](const Step& step) {
                  ControlCommand(step[1].c_str(), QString::fromStdString(step.Rest(2)));
@@ -159,7 +323,32 @@ class SurfaceScripts : public DesignedPageWindow,
                  EXPECT_EQ(Section(step[1]).find(Text(step, 2)), std::string::npos)
                      << Section(step[1]);
              }},
+            {"section", [this](const Step& step) { EXPECT_EQ(Section(step[1]), Text(step, 2)); }},
             {"document", [this](const Step& step) { EXPECT_EQ(Document(), Text(step, 1)); }},
+            {"saved",  // by Save, into the page's file
+             [this](const Step& step) {
+                 Trigger("mnuFileSave");
+                 EXPECT_EQ(ReadFileBytes(folder.File("index.html")), Text(step, 1));
+             }},
+            {"messages",  // shown since the last check: the one that follows, or none
+             [this](const Step& step) {
+                 const std::string message = Text(step, 1);
+                 EXPECT_EQ(dialogs.MessageTexts(),
+                           message.empty() ? std::vector<std::string>{} : std::vector{message});
+                 dialogs.messages.clear();
+             }},
+            {"asked",  // the kinds of the questions asked
+             [this](const Step& step) {
+                 std::vector<std::string> kinds;
+                 for (const auto& asked : dialogs.asked) {
+                     kinds.push_back(asked.kind);
+                 }
+                 EXPECT_EQ(kinds, std::vector(step.words.begin() + 1, step.words.end()));
+             }},
+            {"area",  // the name of the page's n-th area
+             [this](const Step& step) {
+                 EXPECT_EQ(Design().Areas.Item(step.Number(1))->Name, step[2]);
+             }},
             {"unchanged",  // the section named, or the whole document, as it was opened
              [this](const Step& step) {
                  EXPECT_EQ(step[1].empty() ? Document() : Section(step[1]),
@@ -191,6 +380,18 @@ class SurfaceScripts : public DesignedPageWindow,
                            step[2]);
                  EXPECT_TRUE(step[3].empty() || action->toolTip().toStdString() == step.Rest(3))
                      << action->toolTip().toStdString();
+             }},
+            {"shows",  // a page control painted with the colour, or ("!" before it) without
+             [this](const Step& step) {
+                 const bool without = step[2].starts_with('!');
+                 const QColor color(QString::fromStdString(step[2].substr(without ? 1 : 0)));
+                 EXPECT_NE(htmlsim::testing::HasColor(Box(step[1])->grab().toImage(), color.rgb()),
+                           without);
+             }},
+            {"sized",  // a page control as wide as the text that follows in its font
+             [this](const Step& step) {
+                 const double width = QtTextMeasurer().Measure(step.Rest(2), TextFont()).Width;
+                 EXPECT_NEAR(Box(step[1])->width(), width, 1.0);
              }},
             {"highlighted",
              [this](const Step& step) { EXPECT_EQ(Canvas().Highlighted(), step.Number(1)); }},
@@ -229,29 +430,30 @@ class SurfaceScripts : public DesignedPageWindow,
              }},
             {"images",
              [this](const Step& step) { EXPECT_EQ(Design().ImageCount(), step.Number(1)); }},
-            {"image",  // the n-th image's left and top
+            {"image",  // the n-th image's left and top, and its kind when one follows
              [this](const Step& step) {
                  const auto& image = Design().Image(step.Number(1));
                  EXPECT_EQ(QPoint(image.Left, image.Top), step.Point(2));
+                 const std::map<std::string, ImageKind> kinds{
+                     {"hyperlink", kImageHyperlink}, {"map", kImageMap}, {"canvas", kImageCanvas}};
+                 EXPECT_TRUE(step[3].empty() || kinds.at(step[3]) == image.ImageType);
              }},
         };
     }
 
     const std::string opened = Document();
+    QDialog* shown = nullptr;  // the dialog the steps run in
 };
 
 TEST_P(SurfaceScripts, LeaveWhatTheScriptSays) {
-    const std::map<std::string, Command> commands = Commands();
+    std::vector<Step> steps;
     std::istringstream script(ReadFileBytes(kCases / GetParam() / "script.txt"));
     for (std::string line; std::getline(script, line);) {
-        const Step step(line);
-        if (step.words.empty() || step[0].starts_with('#')) {
-            continue;
+        if (const Step step(line); !step.words.empty() && !step[0].starts_with('#')) {
+            steps.push_back(step);
         }
-        SCOPED_TRACE(line);
-        ASSERT_TRUE(commands.contains(step[0])) << step[0];
-        commands.at(step[0])(step);
     }
+    Run(steps, Commands());
 }
 
 std::vector<std::string> CaseNames() {
