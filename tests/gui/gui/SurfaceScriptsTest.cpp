@@ -15,12 +15,14 @@
 #include "../Pictures.h"
 #include "DesignedPageWindow.h"
 #include "QtTextMeasurer.h"
+#include "ScriptStep.h"
 #include "properties/frmProperties.h"
 
 namespace htmlsim::gui::testing {
 namespace {
 
 using htmlsim::testing::ReadFileBytes;
+using htmlsim::testing::WriteFileBytes;
 
 // Gestures on the window's real surface and in its dialogs, and what they must leave, one case
 // a folder here: script.txt, a step a line (the commands of SurfaceScripts::Commands; `#`
@@ -29,43 +31,6 @@ using htmlsim::testing::ReadFileBytes;
 // "dialog X,Y ITEM" (or "dialog control NAME") and "end [BUTTON|escape]" run in the dialog
 // the menu's item opens, which the end closes (accepted unless it names how).
 const std::filesystem::path kCases = HTMLSIM_SOURCE_DIR "/tests/data/gui-surface-scripts";
-
-// A line of a script: its words, and the text after some of them.
-struct Step {
-    explicit Step(const std::string& line) : text(line) {
-        std::istringstream in(line);
-        for (std::string word; in >> word;) {
-            words.push_back(word);
-        }
-    }
-    std::string operator[](size_t index) const {
-        return index < words.size() ? words[index] : std::string();
-    }
-    // The text after the first `count` words.
-    std::string Rest(size_t count) const {
-        size_t at = 0;
-        for (size_t word = 0; word < count; ++word) {
-            at = text.find(words.at(word), at) + words.at(word).size();
-        }
-        return text.substr(std::min(text.find_first_not_of(' ', at), text.size()));
-    }
-    QPoint Point(size_t index) const {
-        int x = -1, y = -1;
-        std::sscanf((*this)[index].c_str(), "%d,%d", &x, &y);
-        return {x, y};
-    }
-    std::vector<QPoint> Points(size_t from) const {
-        std::vector<QPoint> points;
-        for (size_t index = from; index < words.size(); ++index) {
-            points.push_back(Point(index));
-        }
-        return points;
-    }
-    int Number(size_t index) const { return std::stoi((*this)[index]); }
-
-    std::string text;
-    std::vector<std::string> words;
-};
 
 using Command = std::function<void(const Step&)>;
 
@@ -357,9 +322,9 @@ class SurfaceScripts : public DesignedPageWindow,
             // What the window shows.
             {"outline",  // of an area: x,y,width,height
              [this](const Step& step) {
-                 QRect rect;
-                 std::sscanf(step[2].c_str(), "%d,%d,%d,%d", &rect.rx(), &rect.ry(), &rect.rwidth(),
-                             &rect.rheight());
+                 int x = 0, y = 0, width = 0, height = 0;
+                 std::sscanf(step[2].c_str(), "%d,%d,%d,%d", &x, &y, &width, &height);
+                 const QRect rect(x, y, width, height);
                  EXPECT_EQ(Canvas().Outlines().at(OutlineIndex(step[1])).rect, rect);
              }},
             {"pixels",  // of a colour ("!" before it: of any other) at each point
