@@ -59,66 +59,6 @@ TEST_F(IncompleteImportOnTheSurface, ADragAddLabelAKeyAndAnInsertionEachSayWhyAn
     EXPECT_EQ(window.DesignTab()->Canvas().Outlines().at(0).rect, QRect(110, 60, 50, 30));
 }
 
-using SurfaceKeyboard = DesignedPageWindow;
-
-TEST_F(SurfaceKeyboard, TheStatusBarNeverDescribesTheSelectionOfThePageLeft) {
-    Pallet()->setFocus();
-    QTest::keyClick(Pallet(), Qt::Key_Tab);
-    ASSERT_NE(Selection(), "");
-    dialogs.fileAnswers.push_back(folder.File("second"));
-    QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier | Qt::AltModifier);  // File > New
-    ASSERT_EQ(GetSession().PathAndName(), folder.File("second.html"));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(Selection(), "");
-}
-
-using UndoThroughTheWindow = DesignedPageWindow;
-
-TEST_F(UndoThroughTheWindow, ThreeActionsUndoToTheOriginalBytesAndRedoOneByOne) {
-    std::vector<std::string> texts{Document()};
-    Choose(QPoint(250, 150), "mnuPalDefineClickableArea");
-    LeftDrag(QPoint(150, 100), QPoint(180, 120), 1.0);
-    texts.push_back(Document());
-    LeftDrag(QPoint(150, 350), QPoint(160, 360), 1.0);  // the canvas moves
-    texts.push_back(Document());
-    ChooseInDialog(QPoint(120, 70), "mnuAreaProperties", [&](QDialog& dialog) {
-        Retype(Find<QLineEdit>(dialog, "txtTitle"), "Go on");
-        PushButton(dialog, "cmdApply");
-    });
-    texts.push_back(Document());
-    ASSERT_NE(texts[3].find("Title='Go on'"), std::string::npos);
-    // As on a desktop, the window is active again once its dialog has closed.
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-
-    for (int step = 2; step >= 0; --step) {
-        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
-        EXPECT_EQ(Document(), texts[static_cast<size_t>(step)]) << step;
-    }
-    EXPECT_EQ(Design().Image(3).Left, 100);
-    for (size_t step = 1; step <= 3; ++step) {
-        QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
-        EXPECT_EQ(Document(), texts[step]) << step;
-    }
-    EXPECT_EQ(Design().Image(3).Left, 110);
-}
-
-TEST_F(UndoThroughTheWindow, UndoingBackToTheSavePointLeavesNothingToSaveOnClose) {
-    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
-    const std::string path = folder.File("index.html");
-    ASSERT_FALSE(GetSession().ChangedSinceSaved());
-    // Any write on close would replace this.
-    htmlsim::testing::WriteFileBytes(path, "untouched");
-
-    LeftDrag(QPoint(150, 350), QPoint(160, 360), 1.0);
-    ASSERT_TRUE(GetSession().ChangedSinceSaved());
-    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_FALSE(GetSession().ChangedSinceSaved());
-    EXPECT_TRUE(window.close());
-    EXPECT_EQ(htmlsim::testing::ReadFileBytes(path), "untouched");
-    EXPECT_TRUE(dialogs.asked.empty());
-}
-
 // The editor as a new user meets it: the toolbar's commands, the changed mark in the title.
 class ToolbarSimulation : public DesignedPageWindow {
   protected:

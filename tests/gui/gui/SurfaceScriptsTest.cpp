@@ -55,10 +55,13 @@ class SurfaceScripts : public DesignedPageWindow,
     }
     ~SurfaceScripts() override { QSettings().clear(); }
 
-    // The text after `count` words, or the case's file it names after an "@".
+    // The text after `count` words: the case's file it names after an "@", the document kept
+    // under the name after an "=", or itself.
     std::string Text(const Step& step, size_t count) {
         const std::string text = step.Rest(count);
-        return text.starts_with('@') ? CaseFile(GetParam(), text.substr(1)) : text;
+        return text.starts_with('@')   ? CaseFile(GetParam(), text.substr(1))
+               : text.starts_with('=') ? kept[text.substr(1)]
+                                       : text;
     }
     const ImageSurface& Canvas() { return window.DesignTab()->Canvas(); }
     // An outline's index: a number, "current" (the area worked on) or "areaN" (the page's N-th).
@@ -209,7 +212,8 @@ class SurfaceScripts : public DesignedPageWindow,
                  Choose(step.Point(1), QString::fromStdString(step.Rest(2)));
                  EXPECT_EQ(items[chosen], std::make_pair(true, true)) << chosen.toStdString();
              }},
-            {"file", [this](const Step& step) { WriteFileBytes(folder.File(step[1]), ""); }},
+            {"file",  // written into the page's folder with the text that follows
+             [this](const Step& step) { WriteFileBytes(folder.File(step[1]), Text(step, 2)); }},
             {"answer-file",  // the name the next file chooser answers
              [this](const Step& step) { dialogs.fileAnswers.push_back(folder.File(step[1])); }},
             {"window-key",  // pressed on the window once it is active again
@@ -290,11 +294,16 @@ class SurfaceScripts : public DesignedPageWindow,
              }},
             {"section", [this](const Step& step) { EXPECT_EQ(Section(step[1]), Text(step, 2)); }},
             {"document", [this](const Step& step) { EXPECT_EQ(Document(), Text(step, 1)); }},
-            {"saved",  // by Save, into the page's file
+            {"keep", [this](const Step& step) { kept[step[1]] = Document(); }},
+            {"bytes",  // of a file of the page's folder
              [this](const Step& step) {
-                 Trigger("mnuFileSave");
-                 EXPECT_EQ(ReadFileBytes(folder.File("index.html")), Text(step, 1));
+                 EXPECT_EQ(ReadFileBytes(folder.File(step[1])), Text(step, 2));
              }},
+            {"changed",  // since the page was saved: yes or no
+             [this](const Step& step) {
+                 EXPECT_EQ(GetSession().ChangedSinceSaved(), step[1] == "yes");
+             }},
+            {"close", [this](const Step&) { EXPECT_TRUE(window.close()); }},
             {"messages",  // shown since the last check: the one that follows, or none
              [this](const Step& step) {
                  const std::string message = Text(step, 1);
@@ -407,7 +416,8 @@ class SurfaceScripts : public DesignedPageWindow,
     }
 
     const std::string opened = Document();
-    QDialog* shown = nullptr;  // the dialog the steps run in
+    QDialog* shown = nullptr;                 // the dialog the steps run in
+    std::map<std::string, std::string> kept;  // documents by name
 };
 
 TEST_P(SurfaceScripts, LeaveWhatTheScriptSays) {
