@@ -12,53 +12,6 @@
 namespace htmlsim::gui::testing {
 namespace {
 
-// The page with a link around no image at the end of its Images section (line 18): reading
-// stops there, the design holds what came before.
-class IncompleteImportOnTheSurface : public DesignedPageWindow {
-  protected:
-    IncompleteImportOnTheSurface() {
-        std::string page = htmlsim::testing::ReadFileBytes(folder.File("index.html"));
-        const std::string canvasEnd = "</canvas>\r\n";
-        page.insert(page.find(canvasEnd) + canvasEnd.size(),
-                    "<a href='x.html'><span>no image</span></a>\r\n");
-        htmlsim::testing::WriteFileBytes(folder.File("broken.html"), page);
-        GetSession().OpenDocument(folder.File("broken.html"));
-        GetSession().SwitchTab(kImageDesignTab);
-        EXPECT_EQ(dialogs.MessageTexts(),
-                  std::vector<std::string>{"IMG HTML Not Properly Parsed."});
-        Pallet()->setFocus();
-    }
-};
-
-TEST_F(IncompleteImportOnTheSurface, ADragAddLabelAKeyAndAnInsertionEachSayWhyAndChangeNothing) {
-    ASSERT_EQ(Design().ImageCount(), 3);
-    const std::string bytes = htmlsim::testing::ReadFileBytes(folder.File("broken.html"));
-    const std::string text = Document();
-    const std::vector<std::string> why{
-        "The Images section could not be read completely (line 18): repair it in the Document "
-        "Editor before changing the design."};
-    const std::map<std::string, std::function<void()>> changes{
-        {"drag", [&] { LeftDrag(QPoint(150, 100), QPoint(170, 130), 1.0); }},
-        {"Add Label", [&] { Choose(QPoint(10, 10), "mnuPalAddLabel"); }},
-        {"keyboard move",
-         [&] {
-             QTest::keyClick(Pallet(), Qt::Key_Tab);
-             QTest::keyClick(Pallet(), Qt::Key_Right);
-         }},
-        {"insertion", [&] { Choose(QPoint(10, 10), "mnuFileAddImage"); }},
-    };
-    for (const auto& [change, make] : changes) {
-        dialogs.messages.clear();
-        make();
-        EXPECT_EQ(dialogs.MessageTexts(), why) << change;
-        EXPECT_EQ(Document(), text) << change;
-    }
-    window.close();  // nothing to save
-    EXPECT_EQ(htmlsim::testing::ReadFileBytes(folder.File("broken.html")), bytes);
-    EXPECT_EQ(Design().Image(1).Left, 100);
-    EXPECT_EQ(window.DesignTab()->Canvas().Outlines().at(0).rect, QRect(110, 60, 50, 30));
-}
-
 // The editor as a new user meets it: the toolbar's commands, the changed mark in the title.
 class ToolbarSimulation : public DesignedPageWindow {
   protected:
