@@ -428,6 +428,7 @@ TEST_P(SurfaceScripts, LeaveWhatTheScriptSays) {
             steps.push_back(step);
         }
     }
+    ASSERT_FALSE(steps.empty());
     Run(steps, Commands());
 }
 
