@@ -1,8 +1,12 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTimer>
 
-#include "DesignedPageWindow.h"
 #include "QtDialogs.h"
+#include "TempFolder.h"
 
 namespace htmlsim::gui::testing {
 namespace {
