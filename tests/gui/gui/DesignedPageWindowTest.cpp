@@ -80,11 +80,6 @@ class InsertedPictures : public DesignedPageWindow {
         dialogs.fileAnswers.push_back(folder.File(name));
         Choose(QPoint(800, 650), "mnuFileAddImage");
     }
-    // Draws an area from `from` to `to` on the image under `from`.
-    void DrawArea(const QPoint& from, const QPoint& to) {
-        Choose(from, "mnuPalDefineClickableArea");
-        LeftDrag(from, to, 0.5);
-    }
     static std::string OnTemplate(const std::string& designPage) {
         std::string page = NewDocumentTemplate();
         FakeDialogs quiet;
@@ -155,25 +150,6 @@ TEST_F(EmptyPage, AnInsertedPictureIsWrittenAsACanvasAtOnce) {
     EXPECT_TRUE(SectionHolds("CanvasScript_Bottom", "background.src = 'other.png';"));
     ASSERT_TRUE(GetSession().SaveCommand());
     KeepPagesForBrowser(folder.Path(), "inserted");
-}
-
-TEST_F(EmptyPage, EveryPagesFirstAreaLeadsToAPageOfItsOwn) {
-    InsertFromFile("other.png");
-    DrawArea(QPoint(10, 10), QPoint(30, 30));
-    const std::string first = Design().CurrentClickableArea->LinkAddress;
-    EXPECT_EQ(first, "Canvas_1_Area_0.html");
-    EXPECT_TRUE(SectionHolds("CanvasScript_Top", "," + first + ",left"));
-
-    // Follow it: the new page's first area cannot lead to the page itself.
-    LeftDrag(QPoint(20, 20), QPoint(20, 20), 0.1);
-    ASSERT_EQ(GetSession().PathAndName(), folder.File(first));
-    InsertFromFile("other.png");
-    DrawArea(QPoint(10, 10), QPoint(30, 30));
-    const std::string second = Design().CurrentClickableArea->LinkAddress;
-    EXPECT_EQ(second, "Canvas_1_Area_0_Area_0.html");
-    EXPECT_FALSE(std::filesystem::exists(folder.File(second)));
-    EXPECT_TRUE(SectionHolds("CanvasScript_Top", "," + second + ",left"));
-    EXPECT_NE(Selection().find("'Canvas_1_Area_0_Area_0'"), std::string::npos) << Selection();
 }
 
 }  // namespace

@@ -299,6 +299,10 @@ class SurfaceScripts : public DesignedPageWindow,
              [this](const Step& step) {
                  EXPECT_EQ(ReadFileBytes(folder.File(step[1])), Text(step, 2));
              }},
+            {"absent",  // a file of the page's folder
+             [this](const Step& step) {
+                 EXPECT_FALSE(std::filesystem::exists(folder.File(step[1])));
+             }},
             {"changed",  // since the page was saved: yes or no
              [this](const Step& step) {
                  EXPECT_EQ(GetSession().ChangedSinceSaved(), step[1] == "yes");
@@ -382,11 +386,12 @@ class SurfaceScripts : public DesignedPageWindow,
                  EXPECT_EQ(step[2], step[2].ends_with("abled") ? (enabled ? "enabled" : "disabled")
                                                                : (visible ? "shown" : "hidden"));
              }},
-            {"selection",  // how the status bar's description ends; none when nothing follows
+            {"selection",  // what the status bar's description holds; none when nothing follows
              [this](const Step& step) {
                  QCoreApplication::processEvents();  // the last key's release is handled
-                 const std::string end = step.Rest(1);
-                 EXPECT_TRUE(end.empty() ? Selection().empty() : Selection().ends_with(end))
+                 const std::string part = step.Rest(1);
+                 EXPECT_TRUE(part.empty() ? Selection().empty()
+                                          : Selection().find(part) != std::string::npos)
                      << Selection();
              }},
             {"pointer",
