@@ -25,15 +25,20 @@ class EditorWindow : public ::testing::Test {
     // A window that shows its page from the start: shown by the test once it is open.
     struct ShownLater {};
     explicit EditorWindow(ShownLater) {
-        window.Menus().SetChooser([this](QMenu& menu, const QPoint&) {
+        window.Menus().SetChooser([this](QMenu& menu, const QPoint& at) {
             shownMenu = menu.objectName();
+            menuAt = at;
             items.clear();
+            chosen = answer;
             for (QAction* action : menu.actions()) {
                 if (!action->isSeparator()) {
                     items[action->objectName()] = {action->isVisible(), action->isEnabled()};
+                    if (action->text() == answer && action->isVisible() && action->isEnabled()) {
+                        chosen = action->objectName();
+                    }
                 }
             }
-            return answer;
+            return chosen;
         });
     }
 
@@ -54,7 +59,8 @@ class EditorWindow : public ::testing::Test {
         action->trigger();
     }
     QWidget* Pallet() { return window.DesignTab()->pctPallet(); }
-    // A right click on the design surface that chooses `item` from the menu it opens.
+    // A right click on the design surface that chooses `item` (its object name, or the caption
+    // of an enabled item) from the menu it opens.
     void Choose(const QPoint& at, const QString& item) {
         answer = item;
         QTest::mouseClick(Pallet(), Qt::RightButton, {}, at);
@@ -67,6 +73,8 @@ class EditorWindow : public ::testing::Test {
     gui::frmHTMLImage window{dialogs, folder.File("program"), nullptr, [this] { return now; }};
     QString answer;
     QString shownMenu;
+    QPoint menuAt;                                   // on the screen
+    QString chosen;                                  // the object name of the item chosen last
     std::map<QString, std::pair<bool, bool>> items;  // of the menu shown: visible, enabled
 };
 

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "PageDocument.h"
 #include "Pictures.h"
 
 namespace htmlsim::testing {
@@ -23,21 +22,8 @@ std::string WriteOverlappingPage(const TempFolder& folder) {
     EXPECT_TRUE(WritePicture(folder.File("red.png"), 50, 40, kRed));
     EXPECT_TRUE(WritePicture(folder.File("green.png"), 100, 80, kGreen));
     EXPECT_TRUE(WritePicture(folder.File("pictures/blue.png"), 80, 60, kBlue));
-    WriteFileBytes(
-        folder.File("page.html"),
-        DesignDocument(
-            "<IMG SRC='red.png' Width='100' Height='80' STYLE='position:absolute; left:0px; "
-            "top:0px' UseMap='#M1'/>\r\n"
-            "<map name='M1'>\r\n"
-            "<AREA SHAPE='rect' COORDS='10,10,30,30' Title='' HREF='next.htm'/> \r\n"
-            "</map>\r\n"
-            "<IMG SRC='green.png' Width='100' Height='80' STYLE='position:absolute; "
-            "left:50px; top:40px'/>\r\n"
-            "<IMG SRC='./pictures/blue.png' Width='80' Height='60' STYLE='position:absolute; "
-            "left:120px; top:100px'/>\r\n",
-            "",
-            "<div id='Balloon_1' style='position:absolute; left:20px; top:50px; width:20px; "
-            "height:20px;background-color:salmon; border-radius:5px;'>Hi</div>\r\n"));
+    WriteFileBytes(folder.File("page.html"),
+                   ReadFileBytes(HTMLSIM_SOURCE_DIR "/tests/data/gui-overlapping-page/page.html"));
     return folder.File("page.html");
 }
 

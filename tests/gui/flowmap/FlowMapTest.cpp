@@ -8,9 +8,8 @@
 #include <QTreeWidget>
 #include <cmath>
 
-#include "FakeDialogs.h"
+#include "../EditorWindow.h"
 #include "LinkSimulation.h"
-#include "TempFolder.h"
 #include "flowmap/FlowMapNode.h"
 #include "flowmap/FlowMapScene.h"
 #include "flowmap/frmFlowMap.h"
@@ -19,15 +18,10 @@
 namespace htmlsim::gui {
 namespace {
 
-using testing::FakeDialogs;
-using testing::TempFolder;
+using FlowMap = testing::EditorWindow;
 
-TEST(FlowMap, ShowsEveryPageAndLinkOpensADoubleClickedPageAndExports) {
-    TempFolder folder;
+TEST_F(FlowMap, ShowsEveryPageAndLinkOpensADoubleClickedPageAndExports) {
     testing::WriteFlawedSimulation(folder.Path());
-    FakeDialogs dialogs;
-    frmHTMLImage window(dialogs, folder.File("program"));
-    window.show();
     window.Start(folder.File("start.html"));
     window.MenuItem("mnuToolsCheckLinks")->trigger();
     auto* map = window.findChild<frmFlowMap*>();
@@ -54,7 +48,7 @@ TEST(FlowMap, ShowsEveryPageAndLinkOpensADoubleClickedPageAndExports) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST(FlowMap, ClickTypeLabelsLieOverNoPageEvenWhereTheirArrowPassesOverOne) {
+TEST(FlowMapScene, ClickTypeLabelsLieOverNoPageEvenWhereTheirArrowPassesOverOne) {
     // A row of four pages under the start page; two arrows of the row's first page pass over
     // the pages beside it.
     LinkReport report;

@@ -11,7 +11,6 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <initializer_list>
 #include <memory>
 
 #include "../EditorWindow.h"
@@ -21,6 +20,14 @@
 namespace htmlsim::gui::testing {
 
 using htmlsim::testing::FakeDialogs;
+
+// Replaces the text of a box as the user does: all selected, then typed over.
+template <typename Box>
+void Retype(Box* box, const QString& text) {
+    ASSERT_NE(box, nullptr);
+    box->selectAll();
+    QTest::keyClicks(box, text);
+}
 
 // The editor's window on ThreeImagesPage; a second picture "other.png" (60 x 40) lies beside it.
 class DesignedPageWindow : public htmlsim::testing::EditorWindow {
@@ -74,48 +81,25 @@ class DesignedPageWindow : public htmlsim::testing::EditorWindow {
         QTest::mouseRelease(Pallet(), Qt::LeftButton, {}, to);
     }
 
-    // Left clicks at each point in turn.
-    void ClickAt(std::initializer_list<QPoint> points) {
-        for (const QPoint& at : points) {
-            QTest::mouseClick(Pallet(), Qt::LeftButton, {}, at);
-        }
-    }
-    // Ctrl+Z `steps` times on the focused surface.
-    void Undo(int steps) {
-        for (int step = 0; step < steps; ++step) {
-            QTest::keyClick(Pallet(), Qt::Key_Z, Qt::ControlModifier);
-        }
-    }
-
-    // Runs `script` on the next modal dialog once it is open, then closes it with `close`. The
-    // dialog is looked for until it shows, so the script runs inside the dialog's own loop.
-    void WhenDialogOpens(
-        std::function<void(QDialog&)> script,
-        std::function<void(QDialog&)> close = [](QDialog& dialog) { dialog.accept(); }) {
-        auto* poll = new QTimer(&window);
-        QObject::connect(
-            poll, &QTimer::timeout, poll,
-            [poll, script = std::move(script), close = std::move(close)] {
-                if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                    poll->stop();
-                    poll->deleteLater();
-                    script(*dialog);
-                    close(*dialog);
-                }
-            });
-        poll->start(5);
-    }
     // Runs `open`, then `script` and `close` on the dialog it opened; fails when none opened.
+    // The dialog is looked for until it shows, so the script runs inside the dialog's own loop.
     void InDialog(
         const std::function<void()>& open, std::function<void(QDialog&)> script,
         std::function<void(QDialog&)> close = [](QDialog& dialog) { dialog.accept(); }) {
         auto ran = std::make_shared<bool>(false);  // a dialog opening late finds it still there
-        WhenDialogOpens(
-            [ran, script = std::move(script)](QDialog& dialog) {
-                script(dialog);
-                *ran = true;
-            },
-            std::move(close));
+        auto* poll = new QTimer(&window);
+        QObject::connect(
+            poll, &QTimer::timeout, poll,
+            [poll, ran, script = std::move(script), close = std::move(close)] {
+                if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                    poll->stop();
+                    poll->deleteLater();
+                    script(*dialog);
+                    *ran = true;
+                    close(*dialog);
+                }
+            });
+        poll->start(5);
         open();
         EXPECT_TRUE(*ran) << "no dialog opened";
     }

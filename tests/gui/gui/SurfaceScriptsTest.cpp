@@ -1,0 +1,457 @@
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+#include "../Pictures.h"
+#include "DesignedPageWindow.h"
+#include "QtTextMeasurer.h"
+#include "ScriptStep.h"
+#include "properties/frmProperties.h"
+
+namespace htmlsim::gui::testing {
+namespace {
+
+using htmlsim::testing::ReadFileBytes;
+using htmlsim::testing::WriteFileBytes;
+
+// Gestures on the window's real surface and in its dialogs, and what they must leave, one case
+// a folder here: script.txt, a step a line (the commands of SurfaceScripts::Commands; `#`
+// starts a comment), page.html when the page is not DesignedPageWindow's, and the files the
+// script names after an "@". Points on the surface read "x,y". The steps between
+// "dialog X,Y ITEM" (or "dialog control NAME") and "end [BUTTON|escape]" run in the dialog
+// the menu's item opens, which the end closes (accepted unless it names how).
+const std::filesystem::path kCases = HTMLSIM_SOURCE_DIR "/tests/data/gui-surface-scripts";
+
+using Command = std::function<void(const Step&)>;
+
+class SurfaceScripts : public DesignedPageWindow,
+                       public ::testing::WithParamInterface<std::string> {
+  protected:
+    SurfaceScripts() : DesignedPageWindow(PageOf(GetParam())) {}
+
+    // The case's page, opened with the settings of its settings.txt ("key value" a line) as a
+    // previous run left them.
+    static std::string PageOf(const std::string& name) {
+        std::istringstream settings(CaseFile(name, "settings.txt"));
+        for (std::string key, value; settings >> key >> value;) {
+            QSettings().setValue(QString::fromStdString(key), QString::fromStdString(value));
+        }
+        const std::string page = CaseFile(name, "page.html");
+        return page.empty() ? htmlsim::testing::ThreeImagesPage() : page;
+    }
+    static std::string CaseFile(const std::string& name, const std::string& file) {
+        const std::filesystem::path path = kCases / name / file;
+        return std::filesystem::exists(path) ? ReadFileBytes(path) : "";
+    }
+    ~SurfaceScripts() override { QSettings().clear(); }
+
+    // The text after `count` words: the case's file it names after an "@", the document kept
+    // under the name after an "=", or itself.
+    std::string Text(const Step& step, size_t count) {
+        const std::string text = step.Rest(count);
+        return text.starts_with('@')   ? CaseFile(GetParam(), text.substr(1))
+               : text.starts_with('=') ? kept[text.substr(1)]
+                                       : text;
+    }
+    const ImageSurface& Canvas() { return window.DesignTab()->Canvas(); }
+    // An outline's index: a number, "current" (the area worked on) or "areaN" (the page's N-th).
+    int OutlineIndex(const std::string& name) {
+        return name == "current"          ? Design().CurrentClickableArea->Index
+               : name.starts_with("area") ? Design().Areas.Item(std::stoi(name.substr(4)))->Index
+                                          : std::stoi(name);
+    }
+    // Whether the surface shows the colour named (shot, highlight or Qt's name).
+    bool Painted(const QPoint& at, const std::string& color) {
+        return Pallet()->grab().toImage().pixel(at) ==
+               (color == "shot"        ? kShotColor
+                : color == "highlight" ? ImageSurface::kHighlightColor
+                                       : QColor(QString::fromStdString(color)).rgb());
+    }
+    void Click(const Step& step, Qt::MouseButton button, bool twice = false) {
+        for (const QPoint& at : step.Points(1)) {
+            twice ? QTest::mouseDClick(Pallet(), button, {}, at)
+                  : QTest::mouseClick(Pallet(), button, {}, at);
+        }
+    }
+    void PressKey(const Step& step) {  // Qt's name of the key, and how many times
+        const QKeyCombination key = QKeySequence(QString::fromStdString(step[1]))[0];
+        for (int times = step[2].empty() ? 1 : step.Number(2); times > 0; --times) {
+            Pallet()->setFocus();
+            QTest::keyClick(Pallet(), key.key(), key.keyboardModifiers());
+        }
+    }
+    // A box of the dialog shown (the Properties' row of that number; a combo box's text) or,
+    // when none is shown, of the surface.
+    QWidget* Box(const std::string& name) {
+        if (shown != nullptr && std::isdigit(name[0]) != 0) {
+            return static_cast<frmProperties*>(shown)->txtValue(std::stoi(name));
+        }
+        auto* widget = Find<QWidget>(shown != nullptr ? *shown : *Pallet(), name.c_str());
+        auto* combo = qobject_cast<QComboBox*>(widget);
+        return combo != nullptr ? combo->lineEdit() : widget;
+    }
+    static QString TextOf(const QWidget* box) {
+        if (const auto* line = qobject_cast<const QLineEdit*>(box)) {
+            return line->text();
+        }
+        if (const auto* label = qobject_cast<const QLabel*>(box)) {
+            return label->text();
+        }
+        return qobject_cast<const QPlainTextEdit*>(box)->toPlainText();
+    }
+    // Types the text at the end of a box as a keyboard would, one character a key.
+    static void TypeAtEnd(QWidget* box, const QString& text) {
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_End);  // a line edit's text may be selected whole
+        for (const QChar c : text) {
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+    // Replaces a box's text; `focused` as in a box the user has clicked into, where only a
+    // combo box with the focus completes.
+    void TypeOver(QWidget* box, const QString& text, bool focused) {
+        if (focused) {
+            box->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(box->window()));
+            box->setFocus();
+            ASSERT_TRUE(box->hasFocus());
+        }
+        if (auto* line = qobject_cast<QLineEdit*>(box)) {
+            Retype(line, text);
+        } else {
+            Retype(qobject_cast<QPlainTextEdit*>(box), text);
+        }
+    }
+    // A box's state: enabled, disabled, visible, hidden, checked, unchecked, invalid, read-only
+    // or missing; "dialog" is the dialog shown.
+    bool Is(const std::string& name, const std::string& state) {
+        const QString found = QString::fromStdString(name);
+        QWidget* box = name == "dialog" ? shown : shown->findChild<QWidget*>(found);
+        if (box == nullptr || state == "missing") {
+            return box == nullptr && state == "missing";
+        }
+        const auto* button = qobject_cast<const QAbstractButton*>(box);
+        const auto* line = qobject_cast<const QLineEdit*>(box);
+        const bool visible = box == shown ? box->isVisible() : box->isVisibleTo(shown);
+        const std::map<std::string, bool> states{
+            {"enabled", box->isEnabled()},
+            {"disabled", !box->isEnabled()},
+            {"visible", visible},
+            {"hidden", !visible},
+            {"checked", button != nullptr && button->isChecked()},
+            {"unchecked", button != nullptr && !button->isChecked()},
+            {"invalid", box->property("invalid").toBool()},
+            {"read-only", line != nullptr && line->isReadOnly()}};
+        return states.at(state);
+    }
+    // Runs the steps; those between "dialog" and "end" in the dialog the first opens.
+    void Run(const std::vector<Step>& steps, const std::map<std::string, Command>& commands) {
+        for (auto step = steps.begin(); step != steps.end(); ++step) {
+            SCOPED_TRACE(step->text);
+            if ((*step)[0] != "dialog") {
+                ASSERT_TRUE(commands.contains((*step)[0])) << (*step)[0];
+                commands.at((*step)[0])(*step);
+                continue;
+            }
+            const auto end =
+                std::find_if(step, steps.end(), [](const Step& s) { return s[0] == "end"; });
+            ASSERT_NE(end, steps.end());
+            const std::vector<Step> inside(step + 1, end);
+            InDialog(
+                [&] {
+                    if ((*step)[1] == "control") {
+                        ControlCommand((*step)[2].c_str(), "Properties");
+                    } else {
+                        commands.at("choose")(*step);
+                    }
+                },
+                [&](QDialog& dialog) {
+                    shown = &dialog;
+                    Run(inside, commands);
+                    shown = nullptr;
+                },
+                [how = (*end)[1]](QDialog& dialog) {
+                    if (how == "escape") {
+                        QTest::keyClick(&dialog, Qt::Key_Escape);
+                        EXPECT_TRUE(dialog.isHidden() && dialog.result() == QDialog::Rejected);
+                    } else if (!how.empty()) {
+                        PushButton(dialog, how.c_str());
+                    } else {
+                        dialog.accept();
+                    }
+                });
+            step = end;
+        }
+    }
+
+    std::map<std::string, Command> Commands() {
+        return {
+            // Gestures.
+            {"click", [this](const Step& step) { Click(step, Qt::LeftButton); }},
+            {"dclick", [this](const Step& step) { Click(step, Qt::LeftButton, true); }},
+            {"right", [this](const Step& step) { Click(step, Qt::RightButton); }},
+            {"move", [this](const Step& step) { QTest::mouseMove(Pallet(), step.Point(1)); }},
+            {"drag",  // from, to, and the seconds between (one unless given)
+             [this](const Step& step) {
+                 LeftDrag(step.Point(1), step.Point(2), step[3].empty() ? 1.0 : std::stod(step[3]));
+             }},
+            {"key", [this](const Step& step) { PressKey(step); }},
+            {"choose",  // at a point, an enabled item of the menu there: object name or caption
+             [this](const Step& step) {
+                 Choose(step.Point(1), QString::fromStdString(step.Rest(2)));
+                 EXPECT_EQ(items[chosen], std::make_pair(true, true)) << chosen.toStdString();
+             }},
+            {"file",  // written into the page's folder with the text that follows
+             [this](const Step& step) { WriteFileBytes(folder.File(step[1]), Text(step, 2)); }},
+            {"answer-file",  // the name the next file chooser answers
+             [this](const Step& step) { dialogs.fileAnswers.push_back(folder.File(step[1])); }},
+            {"window-key",  // pressed on the window once it is active again
+             [this](const Step& step) {
+                 window.activateWindow();
+                 ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+                 const QKeyCombination key = QKeySequence(QString::fromStdString(step[1]))[0];
+                 QTest::keyClick(&window, key.key(), key.keyboardModifiers());
+             }},
+            // In a dialog, or on the surface's controls.
+            {"type",
+             [this](const Step& step) { TypeOver(Box(step[1]), Text(step, 2).c_str(), false); }},
+            {"complete",  // typed into the box with the focus
+             [this](const Step& step) { TypeOver(Box(step[1]), Text(step, 2).c_str(), true); }},
+            {"append",
+             [this](const Step& step) { TypeAtEnd(Box(step[1]), Text(step, 2).c_str()); }},
+            {"clear",
+             [this](const Step& step) { qobject_cast<QLineEdit*>(Box(step[1]))->clear(); }},
+            {"tick",  // a check box or radio button
+             [this](const Step& step) { Find<QAbstractButton>(*shown, step[1].c_str())->click(); }},
+            {"push", [this](const Step& step) { PushButton(*shown, step[1].c_str()); }},
+            {"activate",  // a combo box's entry of that index
+             [this](const Step& step) {
+                 emit Find<QComboBox>(*shown, step[1].c_str())->activated(step.Number(2));
+             }},
+            {"title",
+             [this](const Step& step) {
+                 EXPECT_EQ(shown->windowTitle().toStdString(), step.Rest(1));
+             }},
+            {"is", [this](const Step& step) { EXPECT_TRUE(Is(step[1], step[2])); }},
+            {"text",
+             [this](const Step& step) {
+                 EXPECT_EQ(TextOf(Box(step[1])).toStdString(), Text(step, 2));
+             }},
+            {"mentions",
+             [this](const Step& step) {
+                 EXPECT_NE(TextOf(Box(step[1])).toStdString().find(Text(step, 2)),
+                           std::string::npos);
+             }},
+            {"offers",  // a combo box's entry, at the index when one follows
+             [this](const Step& step) {
+                 const auto* combo = Find<QComboBox>(*shown, step[1].c_str());
+                 const int found = combo->findText(QString::fromStdString(step[2]));
+                 EXPECT_TRUE(step[3].empty() ? found >= 0 : found == step.Number(3)) << found;
+             }},
+            {"count",
+             [this](const Step& step) {
+                 EXPECT_EQ(Find<QComboBox>(*shown, step[1].c_str())->count(), step.Number(2));
+             }},
+            {"row-name",  // of the Properties' row of that number
+             [this](const Step& step) {
+                 EXPECT_EQ(static_cast<frmProperties*>(shown)
+                               ->lblName(step.Number(1))
+                               ->text()
+                               .toStdString(),
+                           step.Rest(2));
+             }},
+            {"unlike",  // two boxes drawn in other colours
+             [this](const Step& step) {
+                 EXPECT_NE(Box(step[1])->palette().color(QPalette::Base),
+                           Box(step[2])->palette().color(QPalette::Base));
+             }},
+            {"control",  // a page control's command, by caption
+             [this](const Step& step) {
+                 ControlCommand(step[1].c_str(), QString::fromStdString(step.Rest(2)));
+                 QCoreApplication::processEvents();  // a removal is queued
+             }},
+            {"run",  // a command as the menu bar runs it
+             [this](const Step& step) { EXPECT_TRUE(window.Interaction().RunCommand(step[1])); }},
+            {"trigger", [this](const Step& step) { Trigger(step[1].c_str()); }},
+            // What the document holds.
+            {"holds",
+             [this](const Step& step) { EXPECT_TRUE(SectionHolds(step[1], Text(step, 2))); }},
+            {"lacks",
+             [this](const Step& step) {
+                 EXPECT_EQ(Section(step[1]).find(Text(step, 2)), std::string::npos)
+                     << Section(step[1]);
+             }},
+            {"section", [this](const Step& step) { EXPECT_EQ(Section(step[1]), Text(step, 2)); }},
+            {"document", [this](const Step& step) { EXPECT_EQ(Document(), Text(step, 1)); }},
+            {"keep", [this](const Step& step) { kept[step[1]] = Document(); }},
+            {"bytes",  // of a file of the page's folder
+             [this](const Step& step) {
+                 EXPECT_EQ(ReadFileBytes(folder.File(step[1])), Text(step, 2));
+             }},
+            {"absent",  // a file of the page's folder
+             [this](const Step& step) {
+                 EXPECT_FALSE(std::filesystem::exists(folder.File(step[1])));
+             }},
+            {"changed",  // since the page was saved: yes or no
+             [this](const Step& step) {
+                 EXPECT_EQ(GetSession().ChangedSinceSaved(), step[1] == "yes");
+             }},
+            {"close", [this](const Step&) { EXPECT_TRUE(window.close()); }},
+            {"messages",  // shown since the last check: the one that follows, or none
+             [this](const Step& step) {
+                 const std::string message = Text(step, 1);
+                 EXPECT_EQ(dialogs.MessageTexts(),
+                           message.empty() ? std::vector<std::string>{} : std::vector{message});
+                 dialogs.messages.clear();
+             }},
+            {"asked",  // the kinds of the questions asked
+             [this](const Step& step) {
+                 std::vector<std::string> kinds;
+                 for (const auto& asked : dialogs.asked) {
+                     kinds.push_back(asked.kind);
+                 }
+                 EXPECT_EQ(kinds, std::vector(step.words.begin() + 1, step.words.end()));
+             }},
+            {"area",  // the name of the page's n-th area
+             [this](const Step& step) {
+                 EXPECT_EQ(Design().Areas.Item(step.Number(1))->Name, step[2]);
+             }},
+            {"unchanged",  // the section named, or the whole document, as it was opened
+             [this](const Step& step) {
+                 EXPECT_EQ(step[1].empty() ? Document() : Section(step[1]),
+                           step[1].empty() ? opened : GetSectionText(opened, step[1]));
+             }},
+            // What the window shows.
+            {"outline",  // of an area: x,y,width,height
+             [this](const Step& step) {
+                 int x = 0, y = 0, width = 0, height = 0;
+                 std::sscanf(step[2].c_str(), "%d,%d,%d,%d", &x, &y, &width, &height);
+                 const QRect rect(x, y, width, height);
+                 EXPECT_EQ(Canvas().Outlines().at(OutlineIndex(step[1])).rect, rect);
+             }},
+            {"pixels",  // of a colour ("!" before it: of any other) at each point
+             [this](const Step& step) {
+                 const bool other = step[1].starts_with('!');
+                 for (const QPoint& at : step.Points(2)) {
+                     EXPECT_NE(Painted(at, step[1].substr(other ? 1 : 0)), other)
+                         << at.x() << "," << at.y();
+                 }
+             }},
+            {"command",  // of the window: (un)checked or (dis)enabled, then its tooltip if given
+             [this](const Step& step) {
+                 QCoreApplication::processEvents();  // a gesture's own turn ends first
+                 const QAction* action = window.MenuItem(step[1].c_str());
+                 EXPECT_EQ(step[2].ends_with("checked")
+                               ? (action->isChecked() ? "checked" : "unchecked")
+                               : (action->isEnabled() ? "enabled" : "disabled"),
+                           step[2]);
+                 EXPECT_TRUE(step[3].empty() || action->toolTip().toStdString() == step.Rest(3))
+                     << action->toolTip().toStdString();
+             }},
+            {"shows",  // a page control painted with the colour, or ("!" before it) without
+             [this](const Step& step) {
+                 const bool without = step[2].starts_with('!');
+                 const QColor color(QString::fromStdString(step[2].substr(without ? 1 : 0)));
+                 EXPECT_NE(htmlsim::testing::HasColor(Box(step[1])->grab().toImage(), color.rgb()),
+                           without);
+             }},
+            {"sized",  // a page control as wide as the text that follows in its font
+             [this](const Step& step) {
+                 const double width = QtTextMeasurer().Measure(step.Rest(2), TextFont()).Width;
+                 EXPECT_NEAR(Box(step[1])->width(), width, 1.0);
+             }},
+            {"highlighted",
+             [this](const Step& step) { EXPECT_EQ(Canvas().Highlighted(), step.Number(1)); }},
+            {"not-drawing",
+             [this](const Step&) { EXPECT_FALSE(window.Interaction().Mouse().DrawMode()); }},
+            {"menu",  // shown last, and where on the surface when a point follows
+             [this](const Step& step) {
+                 EXPECT_EQ(shownMenu.toStdString(), step[1]);
+                 EXPECT_TRUE(step[2].empty() || menuAt == Pallet()->mapToGlobal(step.Point(2)));
+             }},
+            {"item",  // of the menu shown last: shown, hidden, enabled or disabled
+             [this](const Step& step) {
+                 const auto [visible, enabled] = items.at(QString::fromStdString(step[1]));
+                 EXPECT_EQ(step[2], step[2].ends_with("abled") ? (enabled ? "enabled" : "disabled")
+                                                               : (visible ? "shown" : "hidden"));
+             }},
+            {"selection",  // what the status bar's description holds; none when nothing follows
+             [this](const Step& step) {
+                 QCoreApplication::processEvents();  // the last key's release is handled
+                 const std::string part = step.Rest(1);
+                 EXPECT_TRUE(part.empty() ? Selection().empty()
+                                          : Selection().find(part) != std::string::npos)
+                     << Selection();
+             }},
+            {"pointer",
+             [this](const Step& step) {
+                 EXPECT_EQ(window.findChild<QLabel*>("lblPointer")->text().toStdString(),
+                           step.Rest(1));
+             }},
+            // The session.
+            {"page",  // the page open now, written to its file and named in the title
+             [this](const Step& step) {
+                 const std::string path = folder.File(step[1]);
+                 EXPECT_EQ(GetSession().PathAndName(), path);
+                 EXPECT_TRUE(std::filesystem::exists(path));
+                 EXPECT_EQ(window.windowTitle().toStdString(), path);
+             }},
+            {"images",
+             [this](const Step& step) { EXPECT_EQ(Design().ImageCount(), step.Number(1)); }},
+            {"image",  // the n-th image's left and top, and its kind when one follows
+             [this](const Step& step) {
+                 const auto& image = Design().Image(step.Number(1));
+                 EXPECT_EQ(QPoint(image.Left, image.Top), step.Point(2));
+                 const std::map<std::string, ImageKind> kinds{
+                     {"hyperlink", kImageHyperlink}, {"map", kImageMap}, {"canvas", kImageCanvas}};
+                 EXPECT_TRUE(step[3].empty() || kinds.at(step[3]) == image.ImageType);
+             }},
+        };
+    }
+
+    const std::string opened = Document();
+    QDialog* shown = nullptr;                 // the dialog the steps run in
+    std::map<std::string, std::string> kept;  // documents by name
+};
+
+TEST_P(SurfaceScripts, LeaveWhatTheScriptSays) {
+    std::vector<Step> steps;
+    std::istringstream script(ReadFileBytes(kCases / GetParam() / "script.txt"));
+    for (std::string line; std::getline(script, line);) {
+        if (const Step step(line); !step.words.empty() && !step[0].starts_with('#')) {
+            steps.push_back(step);
+        }
+    }
+    ASSERT_FALSE(steps.empty());
+    Run(steps, Commands());
+}
+
+std::vector<std::string> CaseNames() {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(kCases)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SurfaceScripts, ::testing::ValuesIn(CaseNames()),
+                         [](const auto& info) {
+                             std::string name = info.param;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
+
+}  // namespace
+}  // namespace htmlsim::gui::testing
