@@ -23,11 +23,4 @@ inline std::unique_ptr<CodeLibrary> OpenCodeLibrary(Dialogs& dialogs,
     return library;
 }
 
-// Adds a snippet of Brenx's and stores its code.
-inline void AddSnippetWithCode(CodeLibrary& library, const std::string& name, int64_t type,
-                               const std::string& code) {
-    library.AddSnippet(name, kBrenx, type, kSnippetDate);
-    library.StoreSnippet({library.CurrentProcID(), name, code, kSnippetDate, kBrenx, type});
-}
-
 }  // namespace htmlsim::testing
