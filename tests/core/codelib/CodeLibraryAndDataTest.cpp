@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "CodeLibraryTestSupport.h"
+#include "FakeDialogs.h"
 #include "ScopedVariable.h"
+#include "TempFolder.h"
+#include "codelib/CodeLibrary.h"
 #include "codelib/DataFolder.h"
 #include "codelib/LineBreaks.h"
 #include "codelib/SnippetDate.h"
@@ -9,11 +11,22 @@
 namespace htmlsim::testing {
 namespace {
 
+// The IDs of the first rows a new library's tables get, and the date its snippets are added on.
+constexpr int64_t kBrenx = 2;
+constexpr int64_t kHtml = 2;
+constexpr int64_t kPhp = 3;
+const std::string kSnippetDate = "03/05/2026";
+
 class CodeLibraryTest : public ::testing::Test {
   protected:
     CodeLibraryTest() { Open(); }
 
-    void Open() { library = OpenCodeLibrary(dialogs, folder.Path() / "Data"); }
+    // Opens the library as the window does: tables first, then the queries.
+    void Open() {
+        library = std::make_unique<CodeLibrary>(dialogs, folder.Path() / "Data");
+        library->CreateLibraryTables();
+        library->OpenLibraryQueries();
+    }
     std::string File(const std::string& name) {
         return ReadFileBytes(folder.Path() / "Data" / name);
     }
