@@ -132,9 +132,8 @@ TEST_F(CodeLibraryWindowTest, ShowPrintsCaptionsAndCodeAndCopyTakesTheCode) {
 }
 
 TEST_F(CodeLibraryWindowTest, LeavingTheModifyTabStoresPendingEditsWithoutAsking) {
-    Child<QListWidget>("lstProcedures")->setCurrentRow(0);
+    EditSnippet(0);
     auto* tabs = Child<QTabWidget>("SSTab1");
-    tabs->setCurrentIndex(1);
     EXPECT_EQ(Child<QLineEdit>("txtName")->text(), "Abacus");
     EXPECT_EQ(Child<QPlainTextEdit>("txtWindow")->toPlainText(), "<b>\n  'x', \"y\"\n</b>");
     EXPECT_FALSE(Pending());
@@ -171,9 +170,8 @@ TEST_F(CodeLibraryWindowTest, AddAsksAboutPendingChangesThenForTheName) {
     EXPECT_EQ(StoredCode("Gamma"), "");
 
     // No keeps the edits unstored and still asks for the name; an empty name adds nothing.
-    Child<QListWidget>("lstProcedures")->setCurrentRow(0);
     Child<QTabWidget>("SSTab1")->setCurrentIndex(0);
-    Child<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    EditSnippet(0);
     Child<QPlainTextEdit>("txtWindow")->setPlainText("unsaved");
     dialogs.asked.clear();
     dialogs.yesNoAnswers = {false};
