@@ -59,13 +59,15 @@ class RecoveryAfterCrash : public ::testing::Test {
         return copies;
     }
 
-    // Starts a scripted editor and waits for its recovery copy.
-    QProcess& StartEditor(const QStringList& script) {
+    // Starts a scripted editor on the file or folder, typing the text into "Main Body 1", and
+    // waits for its recovery copy.
+    QProcess& StartEditor(const std::string& name, const QString& text, const QString& draw = "") {
         editors.push_back(std::make_unique<QProcess>());
         QProcess& editor = *editors.back();
         editor.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         editor.start(QCoreApplication::applicationFilePath(),
-                     QStringList{kScriptedEditorOption} + script);
+                     {kScriptedEditorOption, QString::fromStdString(folder.File(name)),
+                      "Main Body 1", text, draw});
         while (!editor.canReadLine() && editor.waitForReadyRead(60'000)) {
         }
         EXPECT_EQ(editor.readLine().trimmed(), "ready");
@@ -112,8 +114,7 @@ TEST_F(RecoveryAfterCrash, DrawingAndTypingKilledMidWayAreOfferedAndSavedWhereTh
     WriteFileBytes(folder.File("login.html"), original);
     ASSERT_TRUE(htmlsim::testing::WritePicture(folder.File("shot.png"), 200, 150));
 
-    Crash(StartEditor({QString::fromStdString(folder.File("login.html")), "Main Body 1",
-                       "<P>Typed before the crash</P>", "draw"}));
+    Crash(StartEditor("login.html", "<P>Typed before the crash</P>", "draw"));
     ASSERT_EQ(Copies().size(), 1u);
     EXPECT_EQ(ReadFileBytes(folder.File("login.html")), original);
 
@@ -153,8 +154,7 @@ TEST_F(RecoveryAfterCrash, DrawingAndTypingKilledMidWayAreOfferedAndSavedWhereTh
 TEST_F(RecoveryAfterCrash, AWindows1252PageIsNotOfferedWhileItsEditorRunsAndKeepsItsBytes) {
     const std::string original = ReadFileBytes(kPages / "windows-1252.html");
     WriteFileBytes(folder.File("cafe.html"), original);
-    QProcess& editor = StartEditor(
-        {QString::fromStdString(folder.File("cafe.html")), "Main Body 1", "<P>Crème brûlée</P>"});
+    QProcess& editor = StartEditor("cafe.html", "<P>Crème brûlée</P>");
     EXPECT_EQ(OfferedRow(*StartWindow()), "(nothing offered)");
 
     Crash(editor);
@@ -175,8 +175,7 @@ TEST_F(RecoveryAfterCrash, AWindows1252PageIsNotOfferedWhileItsEditorRunsAndKeep
 
 TEST_F(RecoveryAfterCrash, ANewDocumentPutOffIsOfferedAgainAndSavedUnderAName) {
     std::filesystem::create_directories(folder.File("site"));
-    Crash(StartEditor(
-        {QString::fromStdString(folder.File("site")), "Main Body 1", "<P>Never saved</P>"}));
+    Crash(StartEditor("site", "<P>Never saved</P>"));
     {
         auto window = StartWindow();
         EXPECT_TRUE(OfferedRow(*window).startsWith("New document in " +
