@@ -29,6 +29,15 @@ class FakeScreen : public CountdownClock, public ScreenCapture {
     std::vector<int> shown;
 };
 
+// A screen of 320 x 200 whose "PNG" names the screen, so a test sees which one was saved where.
+RecordedPicture Screen(const std::string& label) {
+    return {320, 200, [label](const std::string& path) { WriteFileBytes(path, label); }};
+}
+
+RecordedPress Press(int x, int y, bool right = false) {
+    return {x, y, right, std::nullopt};
+}
+
 class RecaptureTest : public ::testing::Test {
   protected:
     bool Recapture(const std::string& picture = "page.png", const std::string& page = "page.html") {
@@ -47,8 +56,7 @@ TEST_F(RecaptureTest, ARecordedPageIsTakenAgainFromItsRegionAfterTheCountdown) {
     // The recording writes the region beside each page; the page itself is not touched again.
     Recording recording(mFolder.Path().string(), "rec", mDialogs);
     recording.SetRegion({5, 6, 320, 200});
-    recording.Press({320, 200, [](const std::string& path) { WriteFileBytes(path, "old"); }},
-                    {100, 50, false, std::nullopt});
+    recording.Press(Screen("old"), Press(100, 50));
     const std::string page = recording.PagePath(1);
     const std::string before = ReadFileBytes(page);
     EXPECT_EQ(ReadFileBytes(mFolder.Path() / "rec001.region"), "5,6,320,200\n");
@@ -99,15 +107,6 @@ TEST_F(RecaptureTest, CancelledBadOrUnsuitableAnswersReplaceNothing) {
             "'10,20,0,150' is not a region: give X,Y,Width,Height, for example 0,0,800,600.",
             "Only a PNG picture can be re-captured; '" + mFolder.File("page.jpg") + "' is not one.",
             "The page has no picture to re-capture."}));
-}
-
-// A screen of 320 x 200 whose "PNG" names the screen, so a test sees which one was saved where.
-RecordedPicture Screen(const std::string& label) {
-    return {320, 200, [label](const std::string& path) { WriteFileBytes(path, label); }};
-}
-
-RecordedPress Press(int x, int y, bool right = false) {
-    return {x, y, right, std::nullopt};
 }
 
 RecordedPress PressOn(const AccessibleControl& control, bool right = false) {
