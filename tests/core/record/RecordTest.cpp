@@ -38,13 +38,17 @@ RecordedPress Press(int x, int y, bool right = false) {
     return {x, y, right, std::nullopt};
 }
 
+// Each test starts from a page without a region whose picture is "old".
 class RecaptureTest : public ::testing::Test {
   protected:
+    RecaptureTest() {
+        WriteFileBytes(mFolder.File("page.html"), "<html/>");
+        WriteFileBytes(mFolder.Path() / "page.png", "old");
+    }
     bool Recapture(const std::string& picture = "page.png", const std::string& page = "page.html") {
         return RecapturePicture(mFolder.File(page), mFolder.File(picture), mDialogs, mScreen,
                                 mScreen, [this](int left) { mScreen.shown.push_back(left); });
     }
-    std::string Page() { return mFolder.File("page.html"); }
     std::string Picture() { return ReadFileBytes(mFolder.Path() / "page.png"); }
 
     TempFolder mFolder;
@@ -69,8 +73,6 @@ TEST_F(RecaptureTest, ARecordedPageIsTakenAgainFromItsRegionAfterTheCountdown) {
 }
 
 TEST_F(RecaptureTest, APageWithoutARegionAsksForTheWholeScreenOrARegionItKeeps) {
-    WriteFileBytes(Page(), "<html/>");
-    WriteFileBytes(mFolder.Path() / "page.png", "old");
     mDialogs.yesNoAnswers = {true};
     EXPECT_TRUE(Recapture());
     EXPECT_EQ(Picture(), "whole screen after 3s");
@@ -88,15 +90,14 @@ TEST_F(RecaptureTest, APageWithoutARegionAsksForTheWholeScreenOrARegionItKeeps) 
 }
 
 TEST_F(RecaptureTest, CancelledBadOrUnsuitableAnswersReplaceNothing) {
-    WriteFileBytes(Page(), "<html/>");
-    WriteFileBytes(mFolder.Path() / "page.png", "old");
     WriteFileBytes(mFolder.Path() / "page.region", "not a region");  // asked as if none
     mDialogs.yesNoAnswers = {false, false};
     mDialogs.inputAnswers = {"", "10,20,0,150"};
     EXPECT_FALSE(Recapture());
     EXPECT_FALSE(Recapture());
     EXPECT_FALSE(Recapture("page.jpg"));
-    EXPECT_FALSE(RecapturePicture(Page(), "", mDialogs, mScreen, mScreen, [](int) {}));
+    EXPECT_FALSE(
+        RecapturePicture(mFolder.File("page.html"), "", mDialogs, mScreen, mScreen, [](int) {}));
 
     EXPECT_EQ(Picture(), "old");
     EXPECT_EQ(ReadFileBytes(mFolder.Path() / "page.region"), "not a region");
