@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 
 #include "../Pictures.h"
@@ -49,14 +50,10 @@ class RecoveryAfterCrash : public ::testing::Test {
     }
 
     std::string RecoveryFolderPath() const { return folder.File("data/htmlsim/recovery"); }
-    std::vector<std::string> Copies() const {
-        std::vector<std::string> copies;
-        for (const auto& entry : std::filesystem::directory_iterator(RecoveryFolderPath())) {
-            if (entry.path().extension() == ".html") {
-                copies.push_back(entry.path().string());
-            }
-        }
-        return copies;
+    long Copies() const {
+        return std::ranges::count_if(
+            std::filesystem::directory_iterator(RecoveryFolderPath()),
+            [](const auto& entry) { return entry.path().extension() == ".html"; });
     }
 
     // Starts a scripted editor on the file or folder, typing the text into "Main Body 1", and
@@ -115,7 +112,7 @@ TEST_F(RecoveryAfterCrash, DrawingAndTypingKilledMidWayAreOfferedAndSavedWhereTh
     ASSERT_TRUE(htmlsim::testing::WritePicture(folder.File("shot.png"), 200, 150));
 
     Crash(StartEditor("login.html", "<P>Typed before the crash</P>", "draw"));
-    ASSERT_EQ(Copies().size(), 1u);
+    ASSERT_EQ(Copies(), 1);
     EXPECT_EQ(ReadFileBytes(folder.File("login.html")), original);
 
     auto window = StartWindow();
@@ -148,7 +145,7 @@ TEST_F(RecoveryAfterCrash, DrawingAndTypingKilledMidWayAreOfferedAndSavedWhereTh
     EXPECT_EQ(images.rfind(GetSectionText(original, "Images").substr(0, 40), 0), 0u) << images;
     EXPECT_NE(images.find("<AREA SHAPE='rect' COORDS='50,50,120,90'"), std::string::npos) << images;
     window->close();
-    EXPECT_TRUE(Copies().empty());
+    EXPECT_EQ(Copies(), 0);
 }
 
 TEST_F(RecoveryAfterCrash, AWindows1252PageIsNotOfferedWhileItsEditorRunsAndKeepsItsBytes) {
@@ -184,7 +181,7 @@ TEST_F(RecoveryAfterCrash, ANewDocumentPutOffIsOfferedAgainAndSavedUnderAName) {
         Click(*window, "cmdLater");
         EXPECT_EQ(window->Recovery().Offer(), nullptr);
     }
-    ASSERT_EQ(Copies().size(), 1u);
+    ASSERT_EQ(Copies(), 1);
 
     auto window = StartWindow();
     Click(*window, "cmdOpen");
@@ -203,7 +200,7 @@ TEST_F(RecoveryAfterCrash, DiscardingANewDocumentAtCloseRemovesItsCopy) {
     QApplication::processEvents();
     now += 2;
     window->Recovery().WriteIfDue();
-    ASSERT_EQ(Copies().size(), 1u);
+    ASSERT_EQ(Copies(), 1);
     // Discard at the close question leaves the document unsaved.
     dialogs.saveChoiceAnswers.push_back(SaveChoice::Discard);
     window->close();
