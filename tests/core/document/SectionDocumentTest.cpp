@@ -113,7 +113,7 @@ TEST(AddSection, InsertsAnEmptySectionBeforeTheBodyEndIgnoringCase) {
     EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"Does Not Exist: '<Body>'"});
 }
 
-TEST(ReplaceSectionBody, ReplacesTheFirstBodyWhole) {
+TEST(ReplaceSectionBody, ReplacesTheFirstBodyWholeOrFailsWithoutChangingTheDocument) {
     FakeDialogs dialogs;
     std::string document =
         "<BODY>\r\n<!-- Section: A -->\r\nold\r\n<!-- Section End -->\r\n"
@@ -123,10 +123,8 @@ TEST(ReplaceSectionBody, ReplacesTheFirstBodyWhole) {
               "<BODY>\r\n<!-- Section: A -->\r\nnew 1\r\nnew 2\r\n<!-- Section End -->\r\n"
               "<!-- Section: A -->\r\nsecond\r\n<!-- Section End -->\r\n</BODY>");
     EXPECT_TRUE(dialogs.messages.empty());
-}
 
-TEST(ReplaceSectionBody, FailsWithoutChangingTheDocument) {
-    FakeDialogs dialogs;
+    // Without a body to replace it fails, the document unchanged.
     std::string headless = "<HTML></HTML>";
     EXPECT_THROW(ReplaceSectionBody(headless, "Images", "x", dialogs), RuntimeError);
     EXPECT_EQ(headless, "<HTML></HTML>");
