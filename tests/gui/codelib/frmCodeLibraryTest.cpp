@@ -108,7 +108,6 @@ TEST_F(CodeLibraryWindowTest, FilterListsChooseTheSnippetsShown) {
 }
 
 TEST_F(CodeLibraryWindowTest, ShowPrintsCaptionsAndCodeAndCopyTakesTheCode) {
-    auto* frame1 = Child<QGroupBox>("Frame1");
     auto* frame2 = Child<QGroupBox>("Frame2");
     EXPECT_FALSE(frame2->isVisible());
     SelectAndShow(0);
@@ -123,7 +122,7 @@ TEST_F(CodeLibraryWindowTest, ShowPrintsCaptionsAndCodeAndCopyTakesTheCode) {
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), kAbacusCode);
 
     // A click on the index frame folds the viewer away; a key in the list shows again.
-    QTest::mouseClick(frame1, Qt::LeftButton, {}, QPoint(20, 8));
+    QTest::mouseClick(Child<QGroupBox>("Frame1"), Qt::LeftButton, {}, QPoint(20, 8));
     EXPECT_FALSE(frame2->isVisible());
     Child<QListWidget>("lstProcedures")->setCurrentRow(1);
     QTest::keyClick(Child<QListWidget>("lstProcedures"), Qt::Key_Space);
@@ -191,8 +190,7 @@ TEST_F(CodeLibraryWindowTest, DoubleClickDeletesAfterConfirming) {
     EXPECT_EQ(StoredCode("Beta"), "<none>");
 }
 
-// A library file written by an older program in Windows-1252, in place of the fixture's: one
-// snippet "Café" whose code is "x = 'é';" and "y = 1;" on two lines.
+// The fixture's library file replaced by that of tests/data/codelib/windows-1252 (its README).
 class CodeLibraryWindows1252Test : public CodeLibraryWindowTest {
   protected:
     CodeLibraryWindows1252Test() {
