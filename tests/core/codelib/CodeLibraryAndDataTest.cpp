@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "CodeLibraryTestSupport.h"
+#include "FakeDialogs.h"
 #include "ScopedVariable.h"
+#include "TempFolder.h"
+#include "codelib/CodeLibrary.h"
 #include "codelib/DataFolder.h"
 #include "codelib/LineBreaks.h"
 #include "codelib/SnippetDate.h"
@@ -9,11 +11,22 @@
 namespace htmlsim::testing {
 namespace {
 
+// The IDs of the first rows a new library's tables get, and the date its snippets are added on.
+constexpr int64_t kBrenx = 2;
+constexpr int64_t kHtml = 2;
+constexpr int64_t kPhp = 3;
+const std::string kSnippetDate = "03/05/2026";
+
 class CodeLibraryTest : public ::testing::Test {
   protected:
     CodeLibraryTest() { Open(); }
 
-    void Open() { library = OpenCodeLibrary(dialogs, folder.Path() / "Data"); }
+    // Opens the library as the window does: tables first, then the queries.
+    void Open() {
+        library = std::make_unique<CodeLibrary>(dialogs, folder.Path() / "Data");
+        library->CreateLibraryTables();
+        library->OpenLibraryQueries();
+    }
     std::string File(const std::string& name) {
         return ReadFileBytes(folder.Path() / "Data" / name);
     }
@@ -26,32 +39,21 @@ class CodeLibraryTest : public ::testing::Test {
     std::unique_ptr<CodeLibrary> library;
 };
 
-// The bytes of the tables are pinned by the corpus case snippets-list-creates-the-tables.
+// The tables' bytes, at the first start and after another, are pinned by the corpus cases
+// snippets-list-creates-the-tables and snippets-list.
 TEST_F(CodeLibraryTest, FirstStartMakesTheThreeTablesWithTheirFirstRows) {
     EXPECT_EQ(library->FillListFromQuery("select * from SnippetTypes order by name", "name", "id"),
               (std::vector<ListEntry>{
                   {"ASP", 5}, {"HTML", 2}, {"JavaScript", 4}, {"PHP", 3}, {"VB6", 6}}));
     EXPECT_EQ(library->GetSnippetTypeName(4), "JavaScript");
-
-    // A second start changes nothing.
-    Open();
-    EXPECT_EQ(File("Authors.dat"), "2,\"Brenx\"\r\n");
-    EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(CodeLibraryTest, AwkwardCodeIsStoredInTheLibraryFormatAndReadBackUnchanged) {
+// Its bytes are pinned by the corpus case snippets-add-keeps-awkward-code-in-the-library-format.
+TEST_F(CodeLibraryTest, AwkwardCodeIsReadBackUnchanged) {
     const std::string code =
         "Function Q(a, b)\r\n  Q = \"it's\" & 'x' & chr$(253)\r\nEnd Function, done;\r\n";
-    const auto entry = Add("Quote  ");
-    EXPECT_EQ(entry, (ListEntry{"Quote", 1}));
-    Snippet edited{1, "Quote", code, "12/31/2025", kBrenx, kPhp};
-    ASSERT_TRUE(library->StoreSnippet(edited));
-
-    EXPECT_EQ(File("ProcedureLib.dat"), "1\xFD\xFCQuote\xFC\xFD\xFC" + code +
-                                            "\xFC\xFD\xFC"
-                                            "12/31/2025\xFC\xFD"
-                                            "2\xFD"
-                                            "3\xFF\xFE");
+    EXPECT_EQ(Add("Quote  "), (ListEntry{"Quote", 1}));
+    ASSERT_TRUE(library->StoreSnippet({1, "Quote", code, "12/31/2025", kBrenx, kPhp}));
     Open();
     const auto listed = library->ProcedureEntries(kPhp, kBrenx);
     ASSERT_EQ(listed, (std::vector<ListEntry>{{"Quote", 1}}));
@@ -85,11 +87,9 @@ TEST_F(CodeLibraryTest, DeletingEitherOfTwoSnippetsOfOneNameDeletesTheFirst) {
     EXPECT_FALSE(library->DeleteSnippet("Nobody"));
 }
 
-TEST_F(CodeLibraryTest, SnippetWithoutAuthorAndTypeGetsMinusOneAndNoFilterShowsIt) {
+// Its -1 for both is pinned by the corpus case snippets-add-name-only.
+TEST_F(CodeLibraryTest, NoFilterShowsASnippetWithoutAuthorAndType) {
     Add("Loose", CodeLibrary::kNoChoice, CodeLibrary::kNoChoice);
-    const auto snippet = library->AllSnippets().at(0);
-    EXPECT_EQ(snippet.authorsId, -1);
-    EXPECT_EQ(snippet.snippetTypesId, -1);
     EXPECT_TRUE(library->ProcedureEntries(kHtml, kBrenx).empty());
     EXPECT_TRUE(library->ProcedureEntries(0, 0).empty());
 }
@@ -106,18 +106,12 @@ TEST_F(CodeLibraryTest, StoringWhileTheQueryIsElsewhereIsRefused) {
     EXPECT_EQ(File("ProcedureLib.dat"), bytes);
 }
 
-TEST_F(CodeLibraryTest, UnreadableTablesAreReportedAndKept) {
-    const auto data = folder.Path() / "Data";
-    WriteFileBytes(data / "Authors.dat", "2,\"Brenx\r\n");
-    WriteFileBytes(data / "SnippetTypes.dat", "");
+// The messages and the files kept are pinned by the corpus case snippets-reports-unreadable-tables.
+TEST_F(CodeLibraryTest, ATableThatCannotBeMadeIsReportedAsCritical) {
+    WriteFileBytes(folder.Path() / "Data" / "Authors.dat", "2,\"Brenx\r\n");
     Open();
-    EXPECT_EQ(dialogs.MessageTexts(),
-              (std::vector<std::string>{"The table file '" + (data / "Authors.dat").string() +
-                                            "' is corrupt at line 1: a text is not closed.",
-                                        "Failed to Initialize the Authors table.",
-                                        "Failed to Initialize the SnippetTypes table."}));
+    ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[1].icon, MessageIcon::Critical);
-    EXPECT_EQ(ReadFileBytes(data / "Authors.dat"), "2,\"Brenx\r\n");
 }
 
 TEST_F(CodeLibraryTest, ACorruptLibraryFileIsReportedOnceAndAddingChangesNothing) {
@@ -128,20 +122,6 @@ TEST_F(CodeLibraryTest, ACorruptLibraryFileIsReportedOnceAndAddingChangesNothing
     EXPECT_FALSE(library->AddSnippet("New", kBrenx, kHtml, kSnippetDate).has_value());
     EXPECT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(ReadFileBytes(file), "1\xFD\xFCunclosed");
-}
-
-TEST_F(CodeLibraryTest, ALibraryFileWithoutItsDefinitionIsAdopted) {
-    TempFolder other;
-    const std::string record =
-        "7\xFD\xFCOld\xFC\xFD\xFC\x63ode\xFC\xFD\xFC"
-        "01/02/2003\xFC\xFD"
-        "2\xFD"
-        "2\xFF\xFE";
-    WriteFileBytes(other.Path() / "ProcedureLib.dat", record);
-    const auto adopted = OpenCodeLibrary(dialogs, other.Path());
-    EXPECT_EQ(ReadFileBytes(other.Path() / "ProcedureLib.dat"), record);
-    EXPECT_EQ(adopted->ProcedureEntries(kHtml, kBrenx), (std::vector<ListEntry>{{"Old", 1}}));
-    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST(LineBreaks, EditedCodeGetsBackTheLineBreaksItWasStoredWith) {
@@ -155,12 +135,10 @@ TEST(SnippetDate, IsMonthFirstWithSlashes) {
     EXPECT_EQ(FormatSnippetDate({987, 12, 31}), "12/31/0987");
 }
 
-TEST(DataFolder, OverrideThenWritableProgramFolderThenUserDataFolder) {
+// The override comes first: the corpus case
+// snippets-list-uses-the-data-folder-the-environment-names.
+TEST(DataFolder, WritableProgramFolderThenUserDataFolder) {
     TempFolder program;
-    {
-        ScopedVariable chosen("HTMLSIM_DATA_DIR", "/chosen/data");
-        EXPECT_EQ(ResolveDataFolder(program.Path()), "/chosen/data");
-    }
     ScopedVariable noOverride("HTMLSIM_DATA_DIR", nullptr);
     EXPECT_EQ(ResolveDataFolder(program.Path()), program.Path());
 

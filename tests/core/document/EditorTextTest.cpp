@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../remote/DataTable.h"
+
 namespace htmlsim {
 namespace {
 
@@ -49,22 +51,11 @@ TEST(EditorText, EachLineKeepsItsBreakAndTypedLinesTakeTheDocuments) {
     EXPECT_EQ(FromEditorText(ToEditorText(withSymbol, symbol), symbol, withSymbol), withSymbol);
 }
 
+// tests/data/util/utf-8.txt
 TEST(EditorText, RecognisesMalformedUtf8) {
-    EXPECT_TRUE(IsValidUtf8("plain \xF0\x9F\x98\x80"));
-    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));          // overlong
-    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));      // surrogate
-    EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80"));  // beyond U+10FFFF
-    // Bad bytes after, between and straddling runs of eight ASCII bytes.
-    EXPECT_FALSE(IsValidUtf8("12345678\xC0\xAF"));
-    EXPECT_FALSE(IsValidUtf8("1234567\xC3"));
-    EXPECT_FALSE(
-        IsValidUtf8("1234567\xC3\xA9"
-                    "abcdefgh\xFF"));
-    EXPECT_FALSE(IsValidUtf8("abcdefghijklmno\xE2\x82"));
-    EXPECT_TRUE(
-        IsValidUtf8("1234567\xC3\xA9"
-                    "abcdefgh\xE2\x82\xAC"
-                    "12345678"));
+    for (const auto& row : testing::DataTable("util/utf-8.txt")) {
+        EXPECT_EQ(IsValidUtf8(row.at(0)), row.at(1) == "valid") << row.at(2);
+    }
 }
 
 }  // namespace

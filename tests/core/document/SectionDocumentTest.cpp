@@ -2,65 +2,56 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "FakeDialogs.h"
+#include "TempFolder.h"
 #include "util/RuntimeError.h"
 
 namespace htmlsim {
 namespace {
 
 using testing::FakeDialogs;
+using testing::ReadFileBytes;
 
-const std::string kDocument =
-    "<HTML>\r\n<BODY>\r\n"
-    "<!-- Section: Images -->\r\n<IMG src='a.jpg'>\r\n<!-- Section End -->\r\n"
-    "<!-- Section:Tight-->\r\n<!-- Section End -->\r\n"
-    "<!-- section: Lower -->\r\nx\r\n<!-- Section End -->\r\n"
-    "</BODY>\r\n</HTML>\r\n";
+namespace fs = std::filesystem;
 
-void ExpectEntriesRebuildTheDocument(const SectionTable& table, const std::string& document) {
-    for (size_t k = 0; k < table.Count(); ++k) {
-        EXPECT_EQ(
-            std::string(table.Before(k)) + std::string(table.Body(k)) + std::string(table.After(k)),
-            document)
-            << "entry " << k;
+const fs::path kListings = fs::path(HTMLSIM_TEST_DATA) / "section-listings";
+
+// The cases of tests/data/section-listings (its README).
+TEST(ListSections, ListsEachCaseAsItsFilesSay) {
+    size_t cases = 0;
+    for (const auto& folder : fs::directory_iterator(kListings)) {
+        if (!folder.is_directory()) {
+            continue;
+        }
+        SCOPED_TRACE(folder.path().filename().string());
+        ++cases;
+        FakeDialogs dialogs;
+        const std::string document = ReadFileBytes(folder.path() / "document.html");
+        const SectionTable table = ListSections(document, dialogs);
+        std::string names;
+        for (size_t k = 0; k < table.Count(); ++k) {
+            EXPECT_EQ(std::string(table.Before(k)) + std::string(table.Body(k)) +
+                          std::string(table.After(k)),
+                      document)
+                << "entry " << k;
+            names += table.Names()[k] + "\n";
+            if (k > 0) {
+                EXPECT_EQ(table.Body(k),
+                          ReadFileBytes(folder.path() / (std::to_string(k) + ".body")));
+            }
+        }
+        EXPECT_EQ(names, ReadFileBytes(folder.path() / "names.txt"));
+        EXPECT_TRUE(dialogs.messages.empty());
     }
+    EXPECT_EQ(cases, 6u);
 }
 
-TEST(ListSections, ListsEveryStartMarkerInOrderAndEachEntryRebuildsTheDocument) {
+// A start marker without its "-->" is the corpus case sections-stop-at-a-marker-without-its-end.
+TEST(ListSections, ASectionWithoutItsEndEndsTheListingWithItsMessage) {
     FakeDialogs dialogs;
-    const SectionTable table = ListSections(kDocument, dialogs);
-    EXPECT_EQ(table.Names(), (std::vector<std::string>{"Entire Document", "Images", "Tight"}));
-    EXPECT_EQ(table.Body(1), "<IMG src='a.jpg'>\r\n");
-    EXPECT_TRUE(dialogs.messages.empty());
-    ExpectEntriesRebuildTheDocument(table, kDocument);
-
-    EXPECT_EQ(ListSections("<HTML></HTML>", dialogs).Names(),
-              std::vector<std::string>{"Entire Document"});
-}
-
-TEST(ListSections, NestedAndDuplicateStartMarkersAreEntriesOfTheirOwn) {
-    FakeDialogs dialogs;
-    const std::string document =
-        "<!-- Section: A -->\r\n<!-- Section: B -->\r\nb\r\n<!-- Section End -->\r\n"
-        "<!-- Section: A -->\r\n<!-- Section End -->\r\n";
-    const SectionTable table = ListSections(document, dialogs);
-    EXPECT_EQ(table.Names(), (std::vector<std::string>{"Entire Document", "A", "B", "A"}));
-    EXPECT_EQ(table.Body(2), "b\r\n");
-    ExpectEntriesRebuildTheDocument(table, document);
-}
-
-TEST(ListSections, MissingMarkersEndTheListingWithTheirMessages) {
-    FakeDialogs dialogs;
-    SectionTable table = ListSections(
-        "<!-- Section: A -->\r\n<!-- Section End -->\r\n"
-        "<!-- Section: Broken\r\n",
-        dialogs);
-    EXPECT_EQ(table.Names(), (std::vector<std::string>{"Entire Document", "A"}));
-    EXPECT_EQ(dialogs.MessageTexts(),
-              std::vector<std::string>{"Section Ending Comment Marker Not Found: '-->'"});
-
-    dialogs.messages.clear();
-    table = ListSections(
+    const SectionTable table = ListSections(
         "<!-- Section: A -->\r\n<!-- Section End -->\r\n"
         "<!-- Section: Open -->\r\ntext\r\n<!-- Section: Later -->\r\n",
         dialogs);
@@ -75,28 +66,16 @@ TEST(ListSections, MissingMarkersEndTheListingWithTheirMessages) {
               "<!-- Section: Open -->\r\ntext\r\n<!-- Section: Later -->\r\n");
 }
 
-TEST(ListSections, TheBodyStartsAfterTheMarkersLineBreakOfEitherKind) {
-    FakeDialogs dialogs;
-    for (const auto& [document, body] : std::vector<std::pair<std::string, std::string>>{
-             {"<!-- Section: A -->\r<!-- Section End -->", "\r"},
-             {"<!-- Section: A -->\nx\n<!-- Section End -->", "x\n"},
-             {"<!-- Section: A -->ab<!-- Section End -->", "ab"}}) {
-        const SectionTable table = ListSections(document, dialogs);
-        ASSERT_EQ(table.Count(), 2u);
-        EXPECT_EQ(table.Body(1), body);
-        ExpectEntriesRebuildTheDocument(table, document);
-    }
-}
-
 TEST(GetSectionText, FindsOnlyTheExactMarkerAndTrimsBlankLinesOfEitherKind) {
+    const std::string document = ReadFileBytes(kListings / "markers-of-every-kind/document.html");
     SectionPositions where;
-    EXPECT_EQ(GetSectionText(kDocument, "Images", &where), "<IMG src='a.jpg'>");
-    EXPECT_EQ(kDocument.substr(0, where.start).substr(where.start - 26),
+    EXPECT_EQ(GetSectionText(document, "Images", &where), "<IMG src='a.jpg'>");
+    EXPECT_EQ(document.substr(0, where.start).substr(where.start - 26),
               "<!-- Section: Images -->\r\n");
-    EXPECT_EQ(kDocument.substr(where.end - 1, 20), "<!-- Section End -->");
+    EXPECT_EQ(document.substr(where.end - 1, 20), "<!-- Section End -->");
 
-    EXPECT_EQ(GetSectionText(kDocument, "Lower"), "");
-    EXPECT_EQ(GetSectionText(kDocument, "images"), "");
+    EXPECT_EQ(GetSectionText(document, "Lower"), "");
+    EXPECT_EQ(GetSectionText(document, "images"), "");
 
     const std::string noBreak = "<!-- Section: N -->x<!-- Section End -->";
     EXPECT_EQ(GetSectionText(noBreak, "N"), "x");
@@ -134,7 +113,7 @@ TEST(AddSection, InsertsAnEmptySectionBeforeTheBodyEndIgnoringCase) {
     EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"Does Not Exist: '<Body>'"});
 }
 
-TEST(ReplaceSectionBody, ReplacesTheFirstBodyWhole) {
+TEST(ReplaceSectionBody, ReplacesTheFirstBodyWholeOrFailsWithoutChangingTheDocument) {
     FakeDialogs dialogs;
     std::string document =
         "<BODY>\r\n<!-- Section: A -->\r\nold\r\n<!-- Section End -->\r\n"
@@ -144,10 +123,8 @@ TEST(ReplaceSectionBody, ReplacesTheFirstBodyWhole) {
               "<BODY>\r\n<!-- Section: A -->\r\nnew 1\r\nnew 2\r\n<!-- Section End -->\r\n"
               "<!-- Section: A -->\r\nsecond\r\n<!-- Section End -->\r\n</BODY>");
     EXPECT_TRUE(dialogs.messages.empty());
-}
 
-TEST(ReplaceSectionBody, FailsWithoutChangingTheDocument) {
-    FakeDialogs dialogs;
+    // Without a body to replace it fails, the document unchanged.
     std::string headless = "<HTML></HTML>";
     EXPECT_THROW(ReplaceSectionBody(headless, "Images", "x", dialogs), RuntimeError);
     EXPECT_EQ(headless, "<HTML></HTML>");

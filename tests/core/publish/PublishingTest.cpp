@@ -18,13 +18,8 @@ class PublishSessionTest : public SessionTest {
         pictures.Add(File("shot.png"), 400, 300);
     }
 
-    PublishRequest To(const std::string& out) const {
-        PublishRequest request;
-        request.outFolder = File(out);
-        return request;
-    }
-
     FakePictures pictures;
+    const PublishRequest toOut{.startPath = "", .outFolder = File("out"), .settings = {}};
 };
 
 TEST_F(PublishSessionTest, TheOpenPageIsSavedFirstAndTheUserToldWhereItWent) {
@@ -32,7 +27,7 @@ TEST_F(PublishSessionTest, TheOpenPageIsSavedFirstAndTheUserToldWhereItWent) {
     session.Start(File("a.html"));
     session.SetDocumentText(DesignDocument(MapImage("shot.png", "Map1", 0, 0, {})));
     dialogs.messages.clear();
-    EXPECT_TRUE(PublishOpenDocument(session, To("out"), pictures));
+    EXPECT_TRUE(PublishOpenDocument(session, toOut, pictures));
     EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"The simulation has been published "
                                                                "to '" +
                                                                File("out") + "'."});
@@ -43,7 +38,7 @@ TEST_F(PublishSessionTest, TheOpenPageIsSavedFirstAndTheUserToldWhereItWent) {
 TEST_F(PublishSessionTest, ADocumentNeverSavedIsNotPublishedWhenSaveAsIsCancelled) {
     session.Start(folder.Path().string());
     session.SetDocumentText(DesignDocument(MapImage("shot.png", "Map1", 0, 0, {})));
-    EXPECT_FALSE(PublishOpenDocument(session, To("out"), pictures));
+    EXPECT_FALSE(PublishOpenDocument(session, toOut, pictures));
     EXPECT_EQ(PublishPreview(session, pictures), "");
     EXPECT_FALSE(std::filesystem::exists(File("out")));
     EXPECT_TRUE(dialogs.messages.empty());
@@ -55,7 +50,7 @@ TEST_F(PublishSessionTest, ARefusalIsShownWithAnExclamationMark) {
     Write("a.html", DesignDocument(MapImage("shot.png", "Map1", 0, 0, {{"0,0,9,9", "gone.html"}})));
     session.Start(File("a.html"));
     dialogs.messages.clear();
-    EXPECT_FALSE(PublishOpenDocument(session, To("out"), pictures));
+    EXPECT_FALSE(PublishOpenDocument(session, toOut, pictures));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
 }

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <map>
 
+#include "../remote/DataTable.h"
 #include "TempFolder.h"
 #include "util/FileFilter.h"
 #include "util/Numbers.h"
@@ -12,7 +15,7 @@
 namespace htmlsim {
 namespace {
 
-TEST(FileFilter, ParsesChoicesWithTheirPatterns) {
+TEST(FileFilter, ParsesChoicesWithTheirPatternsAndMatchesWildcardsIgnoringCase) {
     const auto choices = ParseFileFilter(
         "All Files (*.*)|*.*|HTML Documents|*.html;*.htm|Images|*.jpg;*.gif;*.ico;*.bmp");
     ASSERT_EQ(choices.size(), 3u);
@@ -22,47 +25,30 @@ TEST(FileFilter, ParsesChoicesWithTheirPatterns) {
     const auto open = ParseFileFilter("JPEG|*.jpg|Anything");
     ASSERT_EQ(open.size(), 2u);
     EXPECT_TRUE(MatchesFileFilterChoice("notes", open[1]));
-}
 
-TEST(FileFilter, MatchesWildcardsIgnoringCase) {
-    EXPECT_TRUE(MatchesFilePattern("Page.HTML", "*.html"));
-    EXPECT_FALSE(MatchesFilePattern("page.html.bak", "*.html"));
-    EXPECT_TRUE(MatchesFilePattern("img1.jpg", "img?.jpg"));
-    EXPECT_FALSE(MatchesFilePattern("img10.jpg", "img?.jpg"));
-    EXPECT_TRUE(MatchesFilePattern("README", "*.*"));
-    EXPECT_FALSE(MatchesFilePattern("x.jpgx", "*.jpg"));
-    const FileFilterChoice pages{"HTML", {"*.html", "*.htm"}};
-    EXPECT_TRUE(MatchesFileFilterChoice("index.htm", pages));
-}
-
-TEST(RoundToInt16, HalvesGoToEvenAndOverflowIsAnError) {
-    EXPECT_EQ(RoundToInt16(12.5), 12);
-    EXPECT_EQ(RoundToInt16(13.5), 14);
-    EXPECT_EQ(RoundToInt16(-2.5), -2);
-    EXPECT_EQ(RoundToInt16(32767.4), 32767);
-    EXPECT_EQ(RoundToInt16(-32768.5), -32768);
-    EXPECT_THROW(RoundToInt16(32767.5), OverflowError);
-    EXPECT_THROW(RoundToInt16(1e300), OverflowError);
-}
-
-TEST(LeadingNumber, ReadsThePrefixThatFormsANumber) {
-    EXPECT_EQ(LeadingNumber("12px"), 12);
-    EXPECT_EQ(LeadingNumber("1 2 3"), 123);  // blanks inside are skipped
-    EXPECT_EQ(LeadingNumber("1.5.6"), 1.5);
-    EXPECT_EQ(LeadingNumber("2e3x"), 2000);
-    EXPECT_EQ(LeadingNumber("7e"), 7);
-    EXPECT_EQ(LeadingNumber("px12"), 0);
-    EXPECT_EQ(LeadingNumber("-"), 0);
-}
-
-TEST(TextToNumber, TakesWholeNumbersWithBlanksAroundAndRefusesTheRest) {
-    EXPECT_EQ(TextToNumber(" -3.5 "), -3.5);
-    EXPECT_EQ(TextToNumber("+.5"), 0.5);
-    EXPECT_EQ(TextToNumber("1e2"), 100);
-    for (const char* bad : {"", " ", "7PX", "12px", "abc", "inf", "-nan", "1 2", "--1"}) {
-        EXPECT_THROW(TextToNumber(bad), RuntimeError) << bad;
+    // tests/data/util/file-patterns.txt
+    for (const auto& row : testing::DataTable("util/file-patterns.txt")) {
+        EXPECT_EQ(MatchesFilePattern(row.at(0), row.at(1)), row.at(2) == "yes") << row.at(0);
     }
-    EXPECT_THROW(TextToNumber("1e999"), OverflowError);
+    EXPECT_TRUE(MatchesFileFilterChoice("index.htm", choices[1]));
+}
+
+// tests/data/util/numbers.txt
+TEST(Numbers, RoundToInt16LeadingNumberAndTextToNumberReadTheirTable) {
+    const std::map<std::string, std::function<double(const std::string&)>> functions{
+        {"RoundToInt16", [](const std::string& text) { return RoundToInt16(std::stod(text)); }},
+        {"LeadingNumber", [](const std::string& text) { return LeadingNumber(text); }},
+        {"TextToNumber", [](const std::string& text) { return TextToNumber(text); }}};
+    for (const auto& row : testing::DataTable("util/numbers.txt")) {
+        const auto& convert = functions.at(row.at(0));
+        if (row.at(2) == "overflow") {
+            EXPECT_THROW(convert(row.at(1)), OverflowError) << row.at(1);
+        } else if (row.at(2) == "refused") {
+            EXPECT_THROW(convert(row.at(1)), RuntimeError) << row.at(1);
+        } else {
+            EXPECT_EQ(convert(row.at(1)), std::stod(row.at(2))) << row.at(0) << " " << row.at(1);
+        }
+    }
 }
 
 using testing::TempFolder;

@@ -16,7 +16,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "../../core/codelib/CodeLibraryTestSupport.h"
+#include "FakeDialogs.h"
+#include "TempFolder.h"
 #include "codelib/SnippetViewer.h"
 
 namespace htmlsim::gui {
@@ -24,17 +25,16 @@ namespace {
 
 using namespace htmlsim::testing;
 
+const std::filesystem::path kSamples =
+    std::filesystem::path(HTMLSIM_SOURCE_DIR) / "tests/data/codelib";
 const std::string kAbacusCode = "<b>\r\n  'x', \"y\"\r\n</b>";
 
+// The library of tests/data/codelib/four-snippets (its README): Brenx's HTML snippets "Abacus"
+// (kAbacusCode) and "Beta", PHP snippets "Php one" and "Wide", and a second author, Ann.
 class CodeLibraryWindowTest : public ::testing::Test {
   protected:
     CodeLibraryWindowTest() {
-        FakeDialogs quiet;
-        const auto library = OpenCodeLibrary(quiet, folder.Path());
-        AddSnippetWithCode(*library, "Abacus", kHtml, kAbacusCode);
-        AddSnippetWithCode(*library, "Beta", kHtml, "beta");
-        AddSnippetWithCode(*library, "Php one", kPhp, "<?php ?>");
-        library->Close();
+        std::filesystem::copy(kSamples / "four-snippets", folder.Path());
         ShowWindow();
     }
 
@@ -77,6 +77,12 @@ class CodeLibraryWindowTest : public ::testing::Test {
         return "<none>";
     }
     bool Pending() { return !Child<QPushButton>("cmdUpdate")->isHidden(); }
+    void Choose(const char* combo, const QString& entry) {
+        auto* box = Child<QComboBox>(combo);
+        box->setCurrentIndex(box->findText(entry));
+        ASSERT_GE(box->currentIndex(), 0) << combo << ' ' << entry.toStdString();
+        emit box->activated(box->currentIndex());
+    }
     // A click and a double click on the list's row, as a user deletes a snippet.
     void DoubleClick(int row) {
         auto* list = Child<QListWidget>("lstProcedures");
@@ -96,13 +102,12 @@ TEST_F(CodeLibraryWindowTest, FilterListsChooseTheSnippetsShown) {
     EXPECT_EQ(types->currentText(), "HTML");
     EXPECT_EQ(ListTexts(), (QStringList{"Abacus", "Beta"}));
     types->setCurrentIndex(types->findText("PHP"));
-    EXPECT_EQ(ListTexts(), (QStringList{"Php one"}));
+    EXPECT_EQ(ListTexts(), (QStringList{"Php one", "Wide"}));
     types->setCurrentIndex(types->findText("VB6"));
     EXPECT_TRUE(ListTexts().isEmpty());
 }
 
 TEST_F(CodeLibraryWindowTest, ShowPrintsCaptionsAndCodeAndCopyTakesTheCode) {
-    auto* frame1 = Child<QGroupBox>("Frame1");
     auto* frame2 = Child<QGroupBox>("Frame2");
     EXPECT_FALSE(frame2->isVisible());
     SelectAndShow(0);
@@ -117,7 +122,7 @@ TEST_F(CodeLibraryWindowTest, ShowPrintsCaptionsAndCodeAndCopyTakesTheCode) {
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), kAbacusCode);
 
     // A click on the index frame folds the viewer away; a key in the list shows again.
-    QTest::mouseClick(frame1, Qt::LeftButton, {}, QPoint(20, 8));
+    QTest::mouseClick(Child<QGroupBox>("Frame1"), Qt::LeftButton, {}, QPoint(20, 8));
     EXPECT_FALSE(frame2->isVisible());
     Child<QListWidget>("lstProcedures")->setCurrentRow(1);
     QTest::keyClick(Child<QListWidget>("lstProcedures"), Qt::Key_Space);
@@ -126,9 +131,8 @@ TEST_F(CodeLibraryWindowTest, ShowPrintsCaptionsAndCodeAndCopyTakesTheCode) {
 }
 
 TEST_F(CodeLibraryWindowTest, LeavingTheModifyTabStoresPendingEditsWithoutAsking) {
-    Child<QListWidget>("lstProcedures")->setCurrentRow(0);
+    EditSnippet(0);
     auto* tabs = Child<QTabWidget>("SSTab1");
-    tabs->setCurrentIndex(1);
     EXPECT_EQ(Child<QLineEdit>("txtName")->text(), "Abacus");
     EXPECT_EQ(Child<QPlainTextEdit>("txtWindow")->toPlainText(), "<b>\n  'x', \"y\"\n</b>");
     EXPECT_FALSE(Pending());
@@ -165,9 +169,8 @@ TEST_F(CodeLibraryWindowTest, AddAsksAboutPendingChangesThenForTheName) {
     EXPECT_EQ(StoredCode("Gamma"), "");
 
     // No keeps the edits unstored and still asks for the name; an empty name adds nothing.
-    Child<QListWidget>("lstProcedures")->setCurrentRow(0);
     Child<QTabWidget>("SSTab1")->setCurrentIndex(0);
-    Child<QTabWidget>("SSTab1")->setCurrentIndex(1);
+    EditSnippet(0);
     Child<QPlainTextEdit>("txtWindow")->setPlainText("unsaved");
     dialogs.asked.clear();
     dialogs.yesNoAnswers = {false};
@@ -187,8 +190,7 @@ TEST_F(CodeLibraryWindowTest, DoubleClickDeletesAfterConfirming) {
     EXPECT_EQ(StoredCode("Beta"), "<none>");
 }
 
-// A library file written by an older program in Windows-1252, in place of the fixture's: one
-// snippet "Café" whose code is "x = 'é';" and "y = 1;" on two lines.
+// The fixture's library file replaced by that of tests/data/codelib/windows-1252 (its README).
 class CodeLibraryWindows1252Test : public CodeLibraryWindowTest {
   protected:
     CodeLibraryWindows1252Test() {
@@ -197,8 +199,7 @@ class CodeLibraryWindows1252Test : public CodeLibraryWindowTest {
         ShowWindow();
     }
 
-    const std::filesystem::path samples =
-        std::filesystem::path(HTMLSIM_SOURCE_DIR) / "tests/data/codelib/windows-1252";
+    const std::filesystem::path samples = kSamples / "windows-1252";
     const std::string adopted = ReadFileBytes(samples / "ProcedureLib.dat");
     const std::filesystem::path file = folder.Path() / "ProcedureLib.dat";
 };
@@ -240,33 +241,7 @@ TEST_F(CodeLibraryWindows1252Test, TheFileIsShownEditedAndDeletedInItsOwnEncodin
     EXPECT_EQ(ReadFileBytes(file), "");
 }
 
-// The fixture's library with a second author, Ann, and a PHP snippet "Wide" of 200 numbered
-// lines and one of 300 characters: taller and wider than the viewer.
-class CodeLibraryWindowMoreTest : public CodeLibraryWindowTest {
-  protected:
-    CodeLibraryWindowMoreTest() {
-        window.reset();  // its queries let go of the tables before they change
-        const auto authors = folder.Path() / "Authors.dat";
-        WriteFileBytes(authors, ReadFileBytes(authors) + "3,\"Ann\"\r\n");
-        FakeDialogs quiet;
-        const auto library = OpenCodeLibrary(quiet, folder.Path());
-        std::string wide;
-        for (int line = 0; line < 200; ++line) {
-            wide += "line " + std::to_string(line) + "\r\n";
-        }
-        AddSnippetWithCode(*library, "Wide", kPhp, wide + std::string(300, 'w'));
-        library->Close();
-        ShowWindow();
-    }
-    void Choose(const char* combo, const QString& entry) {
-        auto* box = Child<QComboBox>(combo);
-        box->setCurrentIndex(box->findText(entry));
-        ASSERT_GE(box->currentIndex(), 0) << combo << ' ' << entry.toStdString();
-        emit box->activated(box->currentIndex());
-    }
-};
-
-TEST_F(CodeLibraryWindowMoreTest, ASnippetMovedToAnotherTypeAndAuthorIsListedThereOnly) {
+TEST_F(CodeLibraryWindowTest, ASnippetMovedToAnotherTypeAndAuthorIsListedThereOnly) {
     EditSnippet(0);
     Choose("cboauthors2", "Ann");
     Choose("cboSnippetTypes2", "PHP");
@@ -283,7 +258,7 @@ TEST_F(CodeLibraryWindowMoreTest, ASnippetMovedToAnotherTypeAndAuthorIsListedThe
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(CodeLibraryWindowMoreTest, EnterInTheNameBoxCompletesFromTheSelectedSnippet) {
+TEST_F(CodeLibraryWindowTest, EnterInTheNameBoxCompletesFromTheSelectedSnippet) {
     EditSnippet(0);
     auto* name = Child<QLineEdit>("txtName");
     name->setText("aB");
@@ -295,7 +270,7 @@ TEST_F(CodeLibraryWindowMoreTest, EnterInTheNameBoxCompletesFromTheSelectedSnipp
     EXPECT_EQ(Child<QListWidget>("lstProcedures")->currentItem()->text(), "Beta");
 }
 
-TEST_F(CodeLibraryWindowMoreTest, ArrowKeysScrollTheViewerWithinItsLimits) {
+TEST_F(CodeLibraryWindowTest, ArrowKeysScrollTheViewerWithinItsLimits) {
     Choose("cboSnippetTypes", "PHP");
     SelectAndShow(1);
     auto* viewer = Child<SnippetViewer>("pctOutput");

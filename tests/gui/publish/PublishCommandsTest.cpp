@@ -102,17 +102,31 @@ TEST_F(PublishWindow, PreviewPublishedSavesThePageAndOpensAFreshPlayer) {
 
 // The browser is a recording launcher: it writes the one argument it got ("%s" stands for the
 // page, or it comes last) into a file.
-TEST_F(PublishWindow, PreviewInBrowserSaysWhenTheBrowserDidNotStartAndHowToChooseOne) {
-    Open("a.html", testing::DesignDocument(""));
+TEST_F(PublishWindow, PreviewInBrowserSavesThePageAndSaysWhenTheBrowserDidNotStart) {
+    Open("my page.html", testing::DesignDocument(""));
+    const std::string page = folder.File("my page.html");
+    const std::string edited = testing::DesignDocument("<!-- edited -->\r\n");
+    window.GetSession().SetDocumentText(edited);
     dialogs.messages.clear();
     QAction* preview = window.MenuItem("mnuPreviewInBrowser");
+    const std::string recorded = folder.File("recorded.txt");
+    {
+        const testing::ScopedVariable recorder("BROWSER",
+                                               ("sh -c \"echo $0 > " + recorded + "\"").c_str());
+        preview->trigger();
+    }
+    EXPECT_EQ(ReadFileBytes(page), edited);  // saved before the browser started
+    ASSERT_TRUE(Recorded(recorded, page + "\n"));
+    EXPECT_FALSE(window.GetSession().ChangedSinceSaved());
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text;
+
     {
         const testing::ScopedVariable missing("BROWSER", "/nonexistent/browser --new-window");
         preview->trigger();
     }
     EXPECT_EQ(dialogs.MessageTexts(),
               std::vector<std::string>{
-                  "No web browser could be started for '" + folder.File("a.html") +
+                  "No web browser could be started for '" + page +
                   "'. Name one in the BROWSER variable (for example BROWSER=chromium) or choose "
                   "a default web browser in the desktop's settings."});
 
@@ -124,24 +138,7 @@ TEST_F(PublishWindow, PreviewInBrowserSaysWhenTheBrowserDidNotStartAndHowToChoos
         preview->trigger();
     }
     EXPECT_EQ(dialogs.messages.size(), 1u);
-    ASSERT_TRUE(Recorded(opened, folder.File("a.html") + "\n"));
-}
-
-TEST_F(PublishWindow, PreviewInBrowserSavesTheEditedPageAndHandsTheBrowserItsPath) {
-    Open("my page.html", testing::DesignDocument(""));
-    const std::string page = folder.File("my page.html");
-    const std::string edited = testing::DesignDocument("<!-- edited -->\r\n");
-    window.GetSession().SetDocumentText(edited);
-    const std::string recorded = folder.File("recorded.txt");
-    {
-        const testing::ScopedVariable recorder("BROWSER",
-                                               ("sh -c \"echo $0 > " + recorded + "\"").c_str());
-        window.MenuItem("mnuPreviewInBrowser")->trigger();
-    }
-    EXPECT_EQ(ReadFileBytes(page), edited);  // saved before the browser started
-    ASSERT_TRUE(Recorded(recorded, page + "\n"));
-    EXPECT_FALSE(window.GetSession().ChangedSinceSaved());
-    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text;
+    ASSERT_TRUE(Recorded(opened, page + "\n"));
 }
 
 }  // namespace

