@@ -109,8 +109,6 @@ void FtpServerFixture::Start() {
     std::vector<std::string> arguments{Root().string(),
                                        "--port",
                                        std::to_string(mPort),
-                                       "--read-limit",
-                                       std::to_string(mOptions.uploadBytesPerSecond),
                                        "--tls",
                                        TlsMode(mOptions.protocol),
                                        "--certificate",

@@ -67,7 +67,6 @@ std::unique_ptr<RemoteServerFixture> MakeServerFixture(RemoteProtocol protocol,
 // How the FTP test server runs.
 struct FtpServerOptions {
     RemoteProtocol protocol = RemoteProtocol::Ftp;  // FTP, or FTPS explicit or implicit
-    int uploadBytesPerSecond = 0;                   // > 0 throttles uploads
     int cutUploadAfter = 0;       // > 0 cuts an upload's connection after that many bytes
     bool machineListings = true;  // false: folders are listed as older servers do (no MLSD)
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <ranges>
 #include <set>
 #include <sstream>
@@ -146,54 +147,60 @@ enum class Changes { Nothing, Section, Design, Anything };
 // whether it may ask the questions QueueAnswers answers.
 struct SessionMachine::Command {
     const char* name;
-    void (SessionMachine::*run)(uint32_t);
     Changes changes;
     std::optional<int> tab;
     bool asks;
+    std::function<void(SessionMachine&, uint32_t)> run;
 };
 
 namespace {
-
 using M = SessionMachine;
 constexpr int kDesign = kImageDesignTab, kEditor = kDocumentEditorTab;
 constexpr bool kAsks = true, kQuiet = false;
-const M::Command kCommands[] = {
-    {"Open", &M::Open, Changes::Nothing, {}, kAsks},
-    {"New", &M::New, Changes::Nothing, {}, kAsks},
-    {"Save", &M::Save, Changes::Nothing, {}, kAsks},
-    {"SaveAs", &M::SaveAs, Changes::Nothing, {}, kAsks},
-    {"SwitchTab", &M::SwitchTab, Changes::Nothing, {}, kQuiet},
-    {"EditSection", &M::EditSection, Changes::Section, kEditor, kQuiet},
-    {"AddSection", &M::AddSection, Changes::Section, kEditor, kQuiet},
-    {"DrawArea", &M::DrawArea, Changes::Design, kDesign, kQuiet},
-    {"DrawBalloon", &M::DrawBalloon, Changes::Design, kDesign, kQuiet},
-    {"DragImage", &M::DragImage, Changes::Design, kDesign, kAsks},
-    {"RemoveArea", &M::RemoveArea, Changes::Design, kDesign, kQuiet},
-    {"Keys", &M::Keys, Changes::Design, kDesign, kQuiet},
-    {"Undo", &M::Undo, Changes::Anything, {}, kQuiet},
-    {"Redo", &M::Redo, Changes::Anything, {}, kQuiet},
-    {"FollowLink", &M::FollowLink, Changes::Nothing, kDesign, kAsks},
-    {"Back", &M::Back, Changes::Nothing, kDesign, kQuiet},
-    {"Forward", &M::Forward, Changes::Nothing, kDesign, kAsks},
-    {"Drop", &M::Drop, Changes::Design, kDesign, kAsks},
-    {"InsertPicture", &M::InsertPicture, Changes::Design, kDesign, kQuiet},
-    {"FtpOpen", &M::FtpOpen, Changes::Nothing, {}, kAsks},
-    {"FtpSave", &M::FtpSave, Changes::Nothing, {}, kAsks},
-    {"DoubleClick", &M::DoubleClick, Changes::Design, kDesign, kAsks},
-    {"ArmThenNavigate", &M::ArmThenNavigate, Changes::Design, kDesign, kQuiet},
-};
-constexpr size_t kCommandCount = std::size(kCommands);
-
-const M::Command& CommandNamed(std::string_view name) {
-    return *std::find_if(std::begin(kCommands), std::end(kCommands),
-                         [name](const M::Command& command) { return command.name == name; });
-}
-
+constexpr std::optional<int> kHere;  // the tab the user is on
 }  // namespace
+
+const std::vector<M::Command>& SessionMachine::Commands() {
+    static const std::vector<Command> commands = {
+        {"Open", Changes::Nothing, kHere, kAsks, &M::Open},
+        {"New", Changes::Nothing, kHere, kAsks, &M::New},
+        {"Save", Changes::Nothing, kHere, kAsks,
+         [](M& m, uint32_t) { m.mSaved = m.mSession.SaveCommand(); }},
+        {"SaveAs", Changes::Nothing, kHere, kAsks,
+         [](M& m, uint32_t) { m.mSaved = m.mSession.SaveAsCommand(); }},
+        {"SwitchTab", Changes::Nothing, kHere, kQuiet,
+         [](M& m, uint32_t choice) { m.mWindow.ClickTab(static_cast<int>(choice % 2)); }},
+        {"EditSection", Changes::Section, kEditor, kQuiet, &M::EditSection},
+        {"AddSection", Changes::Section, kEditor, kQuiet, &M::AddSection},
+        {"DrawArea", Changes::Design, kDesign, kQuiet,
+         [](M& m, uint32_t choice) { m.DrawOnImage("mnuPalDefineClickableArea", choice); }},
+        {"DrawBalloon", Changes::Design, kDesign, kQuiet,
+         [](M& m, uint32_t choice) { m.DrawOnImage("mnuImageDrawBalloon", choice); }},
+        {"DragImage", Changes::Design, kDesign, kAsks, &M::DragImage},
+        {"RemoveArea", Changes::Design, kDesign, kQuiet, &M::RemoveArea},
+        {"Keys", Changes::Design, kDesign, kQuiet, &M::Keys},
+        {"Undo", Changes::Anything, kHere, kQuiet,
+         [](M& m, uint32_t) { m.mSession.UndoCommand(); }},
+        {"Redo", Changes::Anything, kHere, kQuiet,
+         [](M& m, uint32_t) { m.mSession.RedoCommand(); }},
+        {"FollowLink", Changes::Nothing, kDesign, kAsks, &M::FollowLink},
+        {"Back", Changes::Nothing, kDesign, kQuiet,
+         [](M& m, uint32_t) { m.mWindow.Interaction().GetNavigation().Back(); }},
+        {"Forward", Changes::Nothing, kDesign, kAsks,
+         [](M& m, uint32_t) { m.mWindow.Interaction().GetNavigation().Forward(); }},
+        {"Drop", Changes::Design, kDesign, kAsks, &M::Drop},
+        {"InsertPicture", Changes::Design, kDesign, kQuiet, &M::InsertPicture},
+        {"FtpOpen", Changes::Nothing, kHere, kAsks, &M::FtpOpen},
+        {"FtpSave", Changes::Nothing, kHere, kAsks, &M::FtpSave},
+        {"DoubleClick", Changes::Design, kDesign, kAsks, &M::DoubleClick},
+        {"ArmThenNavigate", Changes::Design, kDesign, kQuiet, &M::ArmThenNavigate},
+    };
+    return commands;
+}
 
 const std::vector<std::string>& MachineCommandNames() {
     static const std::vector<std::string> names = [] {
-        const auto all = kCommands | std::views::transform(&M::Command::name);
+        const auto all = M::Commands() | std::views::transform(&M::Command::name);
         return std::vector<std::string>(all.begin(), all.end());
     }();
     return names;
@@ -202,8 +209,8 @@ const std::vector<std::string>& MachineCommandNames() {
 std::string CaseText(const MachineCase& machineCase) {
     std::string text = "Start " + std::to_string(machineCase.startPage) + "\n";
     for (const auto& step : machineCase.steps) {
-        text +=
-            std::string(kCommands[step.command].name) + " " + std::to_string(step.choice) + "\n";
+        text += std::string(M::Commands()[step.command].name) + " " + std::to_string(step.choice) +
+                "\n";
     }
     return text;
 }
@@ -292,7 +299,7 @@ struct SessionMachine::Before {
 SessionMachine::SessionMachine(MachineWorld& world, MachineWindow& window,
                                std::vector<bool> enabled)
     : mWorld(world), mWindow(window), mSession(window.GetSession()), mEnabled(std::move(enabled)) {
-    mEnabled.resize(kCommandCount, mEnabled.empty());
+    mEnabled.resize(Commands().size(), mEnabled.empty());
     mSession.SetFtpClient(mWorld.ftp);
     mFiles = Files();
     NoteOpened();
@@ -309,7 +316,7 @@ void SessionMachine::NoteOpened() {
 std::optional<std::string> SessionMachine::Run(const MachineSequence& sequence) {
     for (size_t k = 0; k < sequence.size(); ++k) {
         if (auto broken = Step(sequence[k])) {
-            return "step " + std::to_string(k + 1) + " (" + kCommands[sequence[k].command].name +
+            return "step " + std::to_string(k + 1) + " (" + Commands()[sequence[k].command].name +
                    " " + std::to_string(sequence[k].choice) + "): " + *broken;
         }
     }
@@ -320,8 +327,8 @@ std::optional<std::string> SessionMachine::Run(const MachineSequence& sequence) 
 }
 
 std::optional<std::string> SessionMachine::Step(const MachineStep& step) {
-    const Command& command = kCommands[step.command % kCommandCount];
-    if (!mEnabled[step.command % kCommandCount]) {
+    const Command& command = Commands()[step.command % Commands().size()];
+    if (!mEnabled[step.command % Commands().size()]) {
         return std::nullopt;
     }
     Before before;
@@ -594,7 +601,7 @@ void SessionMachine::Perform(const Command& command, uint32_t choice) {
     if (command.asks) {
         QueueAnswers(choice);
     }
-    (this->*command.run)(choice);
+    command.run(*this, choice);
 }
 
 void SessionMachine::Open(uint32_t choice) {
@@ -611,18 +618,6 @@ void SessionMachine::New(uint32_t choice) {
         mWorld.dialogs.folderAnswers.push_back(mWorld.Site());
     }
     mSession.NewLocalDocument();
-}
-
-void SessionMachine::Save(uint32_t) {
-    mSaved = mSession.SaveCommand();
-}
-
-void SessionMachine::SaveAs(uint32_t) {
-    mSaved = mSession.SaveAsCommand();
-}
-
-void SessionMachine::SwitchTab(uint32_t choice) {
-    mWindow.ClickTab(static_cast<int>(choice % 2));
 }
 
 // Chooses a section and types a line into it, or deletes one of its lines.
@@ -714,14 +709,6 @@ void SessionMachine::DrawOnImage(const char* menuItem, uint32_t choice) {
              5 + static_cast<float>((choice >> 26) % 30), 0.5);
 }
 
-void SessionMachine::DrawArea(uint32_t choice) {
-    DrawOnImage("mnuPalDefineClickableArea", choice);
-}
-
-void SessionMachine::DrawBalloon(uint32_t choice) {
-    DrawOnImage("mnuImageDrawBalloon", choice);
-}
-
 // A drag of image 1; a quick one is a click, which may follow an area's link.
 void SessionMachine::DragImage(uint32_t choice) {
     const bool click = (choice >> 28) % 4 == 0;
@@ -758,7 +745,8 @@ void SessionMachine::ArmThenNavigate(uint32_t choice) {
     }
     const auto loads = mWindow.Loads();
     static const std::string_view kNavigations[] = {"Back", "Forward", "Open", "Drop"};
-    Perform(CommandNamed(kNavigations[(choice >> 2) % std::size(kNavigations)]), choice);
+    const std::string_view navigation = kNavigations[(choice >> 2) % std::size(kNavigations)];
+    Perform(*std::ranges::find(Commands(), navigation, &Command::name), choice);
     if (!loads || mWindow.Loads() == loads) {
         return;  // the same page: the drawing is still armed
     }
@@ -793,14 +781,6 @@ void SessionMachine::Keys(uint32_t choice) {
     mWindow.Interaction().KeyDown(kKeys[choice % std::size(kKeys)], modifiers);
 }
 
-void SessionMachine::Undo(uint32_t) {
-    mSession.UndoCommand();
-}
-
-void SessionMachine::Redo(uint32_t) {
-    mSession.RedoCommand();
-}
-
 void SessionMachine::FollowLink(uint32_t choice) {
     static const char* const kLinks[] = {"new page.html", "", "javascript:history.back()"};
     const size_t pick = choice % (kPageCount + std::size(kLinks));
@@ -808,33 +788,16 @@ void SessionMachine::FollowLink(uint32_t choice) {
                                                                        : kLinks[pick - kPageCount]);
 }
 
-void SessionMachine::Back(uint32_t) {
-    mWindow.Interaction().GetNavigation().Back();
-}
-
-void SessionMachine::Forward(uint32_t) {
-    mWindow.Interaction().GetNavigation().Forward();
-}
-
 // Pictures, a page, or both, dropped on the surface.
 void SessionMachine::Drop(uint32_t choice) {
     const std::string picture = mWorld.folder.File("new picture.png");
     const std::string page = mWorld.Site() + kPages[(choice >> 4) % kPageCount];
-    switch (choice % 3) {
-        case 0:
-            DropFiles(mSession, {picture});
-            break;
-        case 1:
-            DropFiles(mSession, {page});
-            break;
-        default:
-            // A picture dropped on a page without a file asks for Save As; its cancel ends
-            // the picture's insertion, and the page is still opened.
-            DropFiles(mSession, std::filesystem::is_regular_file(mSession.PathAndName())
-                                    ? std::vector<std::string>{picture, page}
-                                    : std::vector<std::string>{page, picture});
-            break;
-    }
+    // A picture dropped on a page without a file asks for Save As; its cancel ends the picture's
+    // insertion, and the page is still opened.
+    const bool pageFirst = !std::filesystem::is_regular_file(mSession.PathAndName());
+    const std::vector<std::vector<std::string>> drops = {
+        {picture}, {page}, pageFirst ? std::vector{page, picture} : std::vector{picture, page}};
+    DropFiles(mSession, drops[choice % 3]);
 }
 
 namespace {

@@ -114,25 +114,18 @@ class SessionMachine {
 
     struct Before;
     struct Command;
+    // The commands in table order, each drawing its choices from one number.
+    static const std::vector<Command>& Commands();
 
-    // The commands of the table, each drawing its choices from one number.
+  private:
     void Open(uint32_t choice);
     void New(uint32_t choice);
-    void Save(uint32_t choice);
-    void SaveAs(uint32_t choice);
-    void SwitchTab(uint32_t choice);
     void EditSection(uint32_t choice);
     void AddSection(uint32_t choice);
-    void DrawArea(uint32_t choice);
-    void DrawBalloon(uint32_t choice);
     void DragImage(uint32_t choice);
     void RemoveArea(uint32_t choice);
     void Keys(uint32_t choice);
-    void Undo(uint32_t choice);
-    void Redo(uint32_t choice);
     void FollowLink(uint32_t choice);
-    void Back(uint32_t choice);
-    void Forward(uint32_t choice);
     void Drop(uint32_t choice);
     void InsertPicture(uint32_t choice);
     void FtpOpen(uint32_t choice);
@@ -140,7 +133,6 @@ class SessionMachine {
     void DoubleClick(uint32_t choice);
     void ArmThenNavigate(uint32_t choice);
 
-  private:
     std::optional<std::string> Step(const MachineStep& step);
     std::optional<std::string> CheckFiles(const Before& before,
                                           const std::set<std::string>& changed);

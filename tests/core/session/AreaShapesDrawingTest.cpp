@@ -79,25 +79,5 @@ TEST_F(AreaShapesDrawing, APolygonTakesAPointPerClickAndClosesWithEnterOrADouble
     EXPECT_EQ(Mouse().DragImageIndex(), 1);
 }
 
-TEST_F(AreaShapesDrawing, EscapeOrTooFewPointsLeaveNoPolygonBehind) {
-    const std::string before = session.DocumentText();
-    ASSERT_TRUE(Choose(250, 150, "mnuImageDrawPolygon"));
-    ClickAt(150, 100);
-    ClickAt(200, 100);
-    const int index = CurrentArea().Index;
-    Key(SurfaceKey::Escape);
-    EXPECT_FALSE(Mouse().DrawMode());
-    EXPECT_EQ(surface.outlines.count(index), 0u);
-    EXPECT_EQ(session.Design().Areas.Count(), 3u);
-
-    ASSERT_TRUE(Choose(250, 150, "mnuImageDrawPolygon"));
-    ClickAt(150, 100);
-    ClickAt(200, 100);
-    Key(SurfaceKey::Enter);  // two points make no area
-    EXPECT_EQ(session.Design().Areas.Count(), 3u);
-    EXPECT_EQ(session.DocumentText(), before);
-    EXPECT_TRUE(dialogs.messages.empty());
-}
-
 }  // namespace
 }  // namespace htmlsim::testing

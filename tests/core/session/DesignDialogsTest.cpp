@@ -39,20 +39,6 @@ TEST_F(DesignDialogs, ApplyOffersThePagesOfTheFolderAndRewritesTheSection) {
     EXPECT_EQ(session.Design().Areas.Item(1)->ClickType(), "left");
 }
 
-TEST_F(DesignDialogs, TextThatIsNoWhole16BitNumberIsRefusedAndNotWritten) {
-    forms.onArea = [&](AreaPropertiesModel& model) {
-        model.Boxes = {"", "12.5", "40000", "7px"};
-        EXPECT_FALSE(model.IsValid(kAreaWidth));
-        model.Boxes[kAreaHeight] = "-7";
-        model.Apply();
-        EXPECT_EQ(model.Boxes[kAreaTop], "12.5");  // left for the user to mend
-        EXPECT_EQ(model.Boxes[kAreaHeight], "5");
-    };
-    Choose(120, 70, "mnuAreaProperties");
-    ASSERT_EQ(forms.areaDialogs, 1);
-    EXPECT_NE(Section("Images").find("COORDS='10,10,60,15'"), std::string::npos);
-}
-
 TEST_F(DesignDialogs, SavedValueSetsAreRecalledInLaterDialogsAndReplacedByName) {
     forms.onArea = [&](AreaPropertiesModel& model) {
         model.Name = "Button";
@@ -101,19 +87,6 @@ TEST_F(DesignDialogs, CanvasAreasChooseTheirClickTypeAndBrowsingLinksRelatively)
     ASSERT_EQ(dialogs.asked.size(), 2u);
     EXPECT_EQ(dialogs.asked[1].kind, "save");  // a chooser that takes a new name
     EXPECT_FALSE(dialogs.asked[1].request.confirmOverwrite);
-}
-
-TEST_F(DesignDialogs, RemovingAnAreaDropsItsOutlineAndItsLine) {
-    Choose(120, 70, "mnuAreaRemove");  // shown by element 0
-    EXPECT_FALSE(surface.outlines.at(0).visible);
-    EXPECT_EQ(session.Design().Areas.Count(), 2u);
-    EXPECT_EQ(Section("Images").find("<AREA"), std::string::npos);
-
-    Choose(120, 320, "mnuAreaRemove");  // element 1
-    EXPECT_EQ(surface.outlines.count(1), 0u);
-    // The freed elements are reused lowest first.
-    DrawArea(250, 150, 260, 160);
-    EXPECT_EQ(session.Design().CurrentClickableArea->Index, 0);
 }
 
 TEST_F(DesignDialogs, TheImageDialogChangesTheImageOnlyWhenTheUserDoes) {

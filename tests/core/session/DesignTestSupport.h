@@ -26,7 +26,6 @@ class DesignTest : public SessionTest {
 
     DesignMouse& Mouse() { return interaction.Mouse(); }
     const ClickableArea& CurrentArea() { return *session.Design().CurrentClickableArea; }
-    ClickableAreaPtr Selected() { return interaction.Selection().Selected(); }
     std::string Section(const std::string& name) const {
         return GetSectionText(session.DocumentText(), name);
     }

@@ -44,25 +44,13 @@ TEST(UndoHistory, KeepsTwoHundredStepsOfARepeatingText) {
     EXPECT_EQ(text.size(), 4u + 50u);
 }
 
-// Drawing an area, undoing and redoing it: the text comes back and the design follows it.
-TEST_F(DesignTest, UndoAndRedoOfADrawnAreaRebuildTheDesign) {
-    const std::string opened = session.DocumentText();
-    const size_t areas = session.Design().Areas.Count();
+// Another document starts a history of its own.
+TEST_F(DesignTest, OpeningADocumentStartsANewHistory) {
     Choose(250, 150, "mnuPalDefineClickableArea");
     LeftDrag(200, 100, 260, 130, 1);
     session.RecordEdit();
-    const std::string drawn = session.DocumentText();
-
-    session.UndoCommand();
-    EXPECT_EQ(session.DocumentText(), opened);
-    EXPECT_EQ(session.Design().Areas.Count(), areas);
-    EXPECT_FALSE(session.ChangedSinceSaved());
-    session.RedoCommand();
-    EXPECT_EQ(session.DocumentText(), drawn);
-    EXPECT_EQ(session.Design().Areas.Count(), areas + 1);
-    EXPECT_TRUE(session.ChangedSinceSaved());
-
-    session.OpenDocument(File("index.html"));  // another document: a new history
+    ASSERT_TRUE(session.CanUndo());
+    session.OpenDocument(File("index.html"));
     EXPECT_FALSE(session.CanUndo());
 }
 

@@ -10,7 +10,7 @@ import argparse
 import logging
 
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import DTPHandler, FTPHandler, ThrottledDTPHandler
+from pyftpdlib.handlers import DTPHandler, FTPHandler
 from pyftpdlib.servers import FTPServer
 
 
@@ -18,7 +18,6 @@ def parse_arguments():
     parser = argparse.ArgumentParser()
     parser.add_argument("root")
     parser.add_argument("--port", type=int, default=0)
-    parser.add_argument("--read-limit", type=int, default=0)
     parser.add_argument("--tls", choices=["none", "explicit", "implicit"], default="none")
     parser.add_argument("--certificate", help="PEM with key; made, self-signed, when missing")
     parser.add_argument("--command-log")
@@ -73,8 +72,6 @@ def handler_class(args):
                 return self._ssl_accepting or super().readable()
 
         base, dtp = TLS_FTPHandler, HandshakingDTPHandler
-    if args.read_limit:
-        dtp = type("Throttled", (ThrottledDTPHandler,), {"read_limit": args.read_limit})
     if args.cut_after:
         dtp = cutting(dtp, args.cut_after)
 
