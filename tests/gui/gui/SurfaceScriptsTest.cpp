@@ -5,6 +5,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSettings>
+#include <QTabWidget>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -24,12 +27,13 @@ namespace {
 using htmlsim::testing::ReadFileBytes;
 using htmlsim::testing::WriteFileBytes;
 
-// Gestures on the window's real surface and in its dialogs, and what they must leave, one case
-// a folder here: script.txt, a step a line (the commands of SurfaceScripts::Commands; `#`
-// starts a comment), page.html when the page is not DesignedPageWindow's, and the files the
-// script names after an "@". Points on the surface read "x,y". The steps between
-// "dialog X,Y ITEM" (or "dialog control NAME") and "end [BUTTON|escape]" run in the dialog
-// the menu's item opens, which the end closes (accepted unless it names how).
+// Gestures on the window's real surface, in its dialogs and its editor, and what they must
+// leave, one case a folder here: script.txt, a step a line (the commands of
+// SurfaceScripts::Commands; `#` starts a comment), page.html when the page is not
+// DesignedPageWindow's, and the files the script names after an "@". Points on the surface read
+// "x,y", places in the editor's text "line,column". The steps between "dialog X,Y ITEM" (or
+// "dialog control NAME") and "end [BUTTON|escape]" run in the dialog the menu's item opens,
+// which the end closes (accepted unless it names how).
 const std::filesystem::path kCases = HTMLSIM_SOURCE_DIR "/tests/data/gui-surface-scripts";
 
 using Command = std::function<void(const Step&)>;
@@ -91,12 +95,16 @@ class SurfaceScripts : public DesignedPageWindow,
         }
     }
     // A box of the dialog shown (the Properties' row of that number; a combo box's text) or,
-    // when none is shown, of the surface.
+    // when none is shown, of the surface or else of the window.
     QWidget* Box(const std::string& name) {
         if (shown != nullptr && std::isdigit(name[0]) != 0) {
             return static_cast<frmProperties*>(shown)->txtValue(std::stoi(name));
         }
-        auto* widget = Find<QWidget>(shown != nullptr ? *shown : *Pallet(), name.c_str());
+        QWidget* onSurface =
+            shown == nullptr ? Pallet()->findChild<QWidget*>(name.c_str()) : nullptr;
+        auto* widget = onSurface != nullptr
+                           ? onSurface
+                           : Find<QWidget>(shown != nullptr ? *shown : *Scope(), name.c_str());
         auto* combo = qobject_cast<QComboBox*>(widget);
         return combo != nullptr ? combo->lineEdit() : widget;
     }
@@ -109,11 +117,23 @@ class SurfaceScripts : public DesignedPageWindow,
         }
         return qobject_cast<const QPlainTextEdit*>(box)->toPlainText();
     }
-    // Types the text at the end of a box as a keyboard would, one character a key.
-    static void TypeAtEnd(QWidget* box, const QString& text) {
+    // The format the editor gives its text at a line and column.
+    QTextCharFormat FormatAt(const QPoint& at) {
+        const QTextBlock block = window.txtDocument()->document()->findBlockByNumber(at.x());
+        for (const auto& range : block.layout()->formats()) {
+            if (at.y() >= range.start && at.y() < range.start + range.length) {
+                return range.format;
+            }
+        }
+        return {};
+    }
+    // The dialog shown, or else the window.
+    QWidget* Scope() { return shown != nullptr ? static_cast<QWidget*>(shown) : &window; }
+    // Types the text at an end (Home or End) of a box as a keyboard would, one character a key.
+    static void TypeAt(QWidget* box, const QString& text, Qt::Key end = Qt::Key_End) {
         box->setFocus();
-        QTest::keyClick(box, Qt::Key_End, Qt::ControlModifier);
-        QTest::keyClick(box, Qt::Key_End);  // a line edit's text may be selected whole
+        QTest::keyClick(box, end, Qt::ControlModifier);
+        QTest::keyClick(box, end);  // a line edit's text may be selected whole
         for (const QChar c : text) {
             QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
         }
@@ -134,16 +154,18 @@ class SurfaceScripts : public DesignedPageWindow,
         }
     }
     // A box's state: enabled, disabled, visible, hidden, checked, unchecked, invalid, read-only
-    // or missing; "dialog" is the dialog shown.
+    // or missing; "dialog" is the dialog shown, "window" the window.
     bool Is(const std::string& name, const std::string& state) {
         const QString found = QString::fromStdString(name);
-        QWidget* box = name == "dialog" ? shown : shown->findChild<QWidget*>(found);
+        QWidget* box = name == "dialog"   ? shown
+                       : name == "window" ? &window
+                                          : Scope()->findChild<QWidget*>(found);
         if (box == nullptr || state == "missing") {
             return box == nullptr && state == "missing";
         }
         const auto* button = qobject_cast<const QAbstractButton*>(box);
         const auto* line = qobject_cast<const QLineEdit*>(box);
-        const bool visible = box == shown ? box->isVisible() : box->isVisibleTo(shown);
+        const bool visible = box == Scope() ? box->isVisible() : box->isVisibleTo(Scope());
         const std::map<std::string, bool> states{
             {"enabled", box->isEnabled()},
             {"disabled", !box->isEnabled()},
@@ -216,6 +238,18 @@ class SurfaceScripts : public DesignedPageWindow,
              [this](const Step& step) { WriteFileBytes(folder.File(step[1]), Text(step, 2)); }},
             {"answer-file",  // the name the next file chooser answers
              [this](const Step& step) { dialogs.fileAnswers.push_back(folder.File(step[1])); }},
+            {"press",  // a key, given as Qt names it, on the widget with the focus
+             [](const Step& step) {
+                 const QKeyCombination key = QKeySequence(QString::fromStdString(step[1]))[0];
+                 QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+             }},
+            {"tab",  // of the window, active: editor or design
+             [this](const Step& step) {
+                 window.activateWindow();
+                 ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+                 window.SSTab1()->setCurrentIndex(step[1] == "editor" ? kDocumentEditorTab
+                                                                      : kImageDesignTab);
+             }},
             {"window-key",  // pressed on the window once it is active again
              [this](const Step& step) {
                  window.activateWindow();
@@ -228,8 +262,11 @@ class SurfaceScripts : public DesignedPageWindow,
              [this](const Step& step) { TypeOver(Box(step[1]), Text(step, 2).c_str(), false); }},
             {"complete",  // typed into the box with the focus
              [this](const Step& step) { TypeOver(Box(step[1]), Text(step, 2).c_str(), true); }},
-            {"append",
-             [this](const Step& step) { TypeAtEnd(Box(step[1]), Text(step, 2).c_str()); }},
+            {"append", [this](const Step& step) { TypeAt(Box(step[1]), Text(step, 2).c_str()); }},
+            {"prepend",
+             [this](const Step& step) {
+                 TypeAt(Box(step[1]), Text(step, 2).c_str(), Qt::Key_Home);
+             }},
             {"clear",
              [this](const Step& step) { qobject_cast<QLineEdit*>(Box(step[1]))->clear(); }},
             {"tick",  // a check box or radio button
@@ -394,6 +431,29 @@ class SurfaceScripts : public DesignedPageWindow,
                                           : Selection().find(part) != std::string::npos)
                      << Selection();
              }},
+            {"focus",  // the widget with the keyboard's focus
+             [](const Step& step) {
+                 EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), step[1]);
+             }},
+            {"found",  // where the editor's selection starts, and what it holds when given
+             [this](const Step& step) {
+                 const QTextCursor cursor = window.txtDocument()->textCursor();
+                 EXPECT_EQ(cursor.selectionStart(), step.Number(1));
+                 EXPECT_TRUE(step[2].empty() || cursor.selectedText().toStdString() == step[2]);
+             }},
+            {"format",  // at line,column: bold, plain, styled, or same as or other than at another
+             [this](const Step& step) {
+                 const QTextCharFormat format = FormatAt(step.Point(1));
+                 if (step[2] == "bold") {
+                     EXPECT_EQ(format.fontWeight(), QFont::Bold);
+                 } else if (step[2] == "plain" || step[2] == "styled") {
+                     EXPECT_EQ(format == QTextCharFormat(), step[2] == "plain");
+                 } else {
+                     EXPECT_EQ(format == FormatAt(step.Point(3)), step[2] == "same");
+                 }
+             }},
+            {"editor",  // the editor's text as the user sees it
+             [this](const Step& step) { EXPECT_EQ(window.EditorText(), Text(step, 1)); }},
             {"pointer",
              [this](const Step& step) {
                  EXPECT_EQ(window.findChild<QLabel*>("lblPointer")->text().toStdString(),

@@ -177,29 +177,6 @@ TEST_F(ImageDesignTab, OpeningAnotherPageClearsTheSurfaceAndScrollsHome) {
     }
 }
 
-// Keys pressed on the window as on a desktop.
-class MenuKeys : public EditorWindow {
-  protected:
-    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
-        QTest::keyClick(&window, key, modifiers);
-    }
-};
-
-// Each File shortcut reaches its command: the command's first question shows it.
-TEST_F(MenuKeys, NewOpenSaveAsAndQuitAnswerTheirKeys) {
-    window.Start("");
-    Press(Qt::Key_N);
-    Press(Qt::Key_O);
-    Press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    std::vector<std::string> kinds;
-    for (const auto& asked : dialogs.asked) {
-        kinds.push_back(asked.kind);
-    }
-    EXPECT_EQ(kinds, (std::vector<std::string>{"folder", "open", "save"}));
-    Press(Qt::Key_Q);
-    EXPECT_FALSE(window.isVisible());
-}
-
 TEST(RecentFiles, DocumentsOpenedAndSavedAreOfferedAgainAcrossWindows) {
     QSettings().remove("recentFiles");
     TempFolder folder;
