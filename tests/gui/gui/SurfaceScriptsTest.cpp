@@ -1,13 +1,18 @@
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QUrl>
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -74,12 +79,32 @@ class SurfaceScripts : public DesignedPageWindow,
                : name.starts_with("area") ? Design().Areas.Item(std::stoi(name.substr(4)))->Index
                                           : std::stoi(name);
     }
-    // Whether the surface shows the colour named (shot, highlight or Qt's name).
+    // Whether the surface shows the colour named (shot, highlight or Qt's name; "~" before it:
+    // near it, as a JPEG keeps it).
     bool Painted(const QPoint& at, const std::string& color) {
-        return Pallet()->grab().toImage().pixel(at) ==
-               (color == "shot"        ? kShotColor
-                : color == "highlight" ? ImageSurface::kHighlightColor
-                                       : QColor(QString::fromStdString(color)).rgb());
+        const bool near = color.starts_with('~');
+        const std::string name = color.substr(near ? 1 : 0);
+        const QRgb shown = Pallet()->grab().toImage().pixel(at);
+        const QRgb wanted = name == "shot"        ? kShotColor
+                            : name == "highlight" ? ImageSurface::kHighlightColor
+                                                  : QColor(QString::fromStdString(name)).rgb();
+        const int far = std::max({std::abs(qRed(shown) - qRed(wanted)),
+                                  std::abs(qGreen(shown) - qGreen(wanted)),
+                                  std::abs(qBlue(shown) - qBlue(wanted))});
+        return near ? far <= 16 : shown == wanted;
+    }
+    // What the file manager does when the folder's files named are dropped on the surface.
+    void Drop(const Step& step) {
+        QMimeData data;
+        for (size_t word = 1; word < step.words.size(); ++word) {
+            data.setUrls(data.urls() << QUrl::fromLocalFile(folder.File(step[word]).c_str()));
+        }
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(Pallet(), &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(Pallet(), &drop);
+        QCoreApplication::processEvents();
     }
     void Click(const Step& step, Qt::MouseButton button, bool twice = false) {
         for (const QPoint& at : step.Points(1)) {
@@ -235,7 +260,19 @@ class SurfaceScripts : public DesignedPageWindow,
                  EXPECT_EQ(items[chosen], std::make_pair(true, true)) << chosen.toStdString();
              }},
             {"file",  // written into the page's folder with the text that follows
-             [this](const Step& step) { WriteFileBytes(folder.File(step[1]), Text(step, 2)); }},
+             [this](const Step& step) {
+                 std::filesystem::create_directories(
+                     std::filesystem::path(folder.File(step[1])).parent_path());
+                 WriteFileBytes(folder.File(step[1]), Text(step, 2));
+             }},
+            {"drop", [this](const Step& step) { Drop(step); }},
+            {"clipboard",  // a picture of that width, height and colour
+             [](const Step& step) {
+                 QGuiApplication::clipboard()->setImage(htmlsim::testing::Filled(
+                     step.Number(1), step.Number(2), QColor(QString::fromStdString(step[3]))));
+             }},
+            {"answer-input",  // the text the next question for one answers
+             [this](const Step& step) { dialogs.inputAnswers.push_back(step.Rest(1)); }},
             {"answer-file",  // the name the next file chooser answers
              [this](const Step& step) { dialogs.fileAnswers.push_back(folder.File(step[1])); }},
             {"press",  // a key, given as Qt names it, on the widget with the focus
@@ -335,6 +372,11 @@ class SurfaceScripts : public DesignedPageWindow,
             {"bytes",  // of a file of the page's folder
              [this](const Step& step) {
                  EXPECT_EQ(ReadFileBytes(folder.File(step[1])), Text(step, 2));
+             }},
+            {"saved",  // a file of the page's folder holding the text that follows
+             [this](const Step& step) {
+                 EXPECT_NE(ReadFileBytes(folder.File(step[1])).find(Text(step, 2)),
+                           std::string::npos);
              }},
             {"absent",  // a file of the page's folder
              [this](const Step& step) {

@@ -1,19 +1,13 @@
 #include <gtest/gtest.h>
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QCoreApplication>
-#include <QDropEvent>
-#include <QGuiApplication>
 #include <QImage>
 #include <QMenu>
-#include <QMimeData>
 #include <QProgressDialog>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
-#include <QUrl>
 #include <filesystem>
 
 #include "../EditorWindow.h"
@@ -74,66 +68,6 @@ TEST(DesignSurface, ScrollBarsRunFromTheNearEdgesToTheFarEdgesAndFollowTheWindow
 }
 
 using testing::EditorWindow;
-
-// The editor's window on a new document in the working folder, its menus answered by the test.
-class SurfaceInsert : public EditorWindow {
-  protected:
-    SurfaceInsert() { window.Start(folder.Path().string()); }
-
-    // What the file manager does when files are dropped on the surface.
-    void Drop(const QList<QUrl>& files) {
-        QMimeData data;
-        data.setUrls(files);
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(Pallet(), &enter);
-        ASSERT_TRUE(enter.isAccepted());
-        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(Pallet(), &drop);
-        QCoreApplication::processEvents();
-    }
-    QUrl Url(const std::string& name) {
-        return QUrl::fromLocalFile(QString::fromStdString(folder.File(name)));
-    }
-};
-
-// The order of the questions and the refusals are the core's; here the clipboard, the menu
-// and the painting are Qt's.
-TEST_F(SurfaceInsert, APastedPictureIsSavedBesideTheDocumentAndPainted) {
-    QGuiApplication::clipboard()->setImage(htmlsim::testing::Filled(40, 30, qRgb(0, 0, 255)));
-    dialogs.fileAnswers.push_back(folder.File("new.html"));
-    dialogs.inputAnswers.push_back("shot");
-    Choose(QPoint(600, 400), "mnuPalAddImageFromClipboard");
-    EXPECT_TRUE(items.at("mnuPalAddImageFromClipboard").second);
-    EXPECT_FALSE(items.at("mnuFileAddImageFromFTP").second);  // at(): a missing item fails
-    EXPECT_TRUE(std::filesystem::exists(folder.File("shot.jpg")));
-    EXPECT_EQ(Section("Images").find("<canvas id='Canvas_1' SRC='shot.jpg' width='40' Height='30'"),
-              0u);
-    const QColor painted = window.DesignTab()->Canvas().RenderImage().pixel(20, 15);
-    EXPECT_GT(painted.blue(), 240);
-}
-
-TEST_F(SurfaceInsert, DroppedPicturesGoIntoThePageAndADroppedPageIsOpenedAfterThem) {
-    std::filesystem::create_directories(folder.File("other"));
-    // Qt writes no GIF files: a one-pixel GIF kept as test data.
-    const std::string gif =
-        ReadFileBytes(std::string(HTMLSIM_SOURCE_DIR) + "/tests/data/pictures/one-pixel.gif");
-    WriteFileBytes(folder.File("other/one.gif"), gif);
-    WriteFileBytes(folder.File("other/two.gif"), gif);
-    WriteFileBytes(folder.File("page.html"), DesignDocument(""));
-    WriteFileBytes(folder.File("next.html"), DesignDocument(""));
-    window.GetSession().OpenDocument(folder.File("page.html"));
-    window.GetSession().SwitchTab(kImageDesignTab);
-
-    Drop({Url("other/one.gif"), Url("other/readme.txt"), Url("other/two.gif"), Url("next.html")});
-    // The first picture is the page's canvas; a page holds one.
-    EXPECT_EQ(dialogs.MessageTexts(),
-              std::vector<std::string>{"This page has a canvas already and a page holds one: the "
-                                       "picture is inserted as an image map."});
-    EXPECT_TRUE(std::filesystem::exists(folder.File("one.gif")));
-    EXPECT_NE(ReadFileBytes(folder.File("page.html")).find("two.gif"), std::string::npos);
-    EXPECT_EQ(window.GetSession().PathAndName(), folder.File("next.html"));
-    EXPECT_EQ(window.windowTitle().toStdString(), folder.File("next.html"));
-}
 
 class ImageDesignTab : public EditorWindow {
   protected:
