@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QComboBox>
-#include <QFocusEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -65,34 +63,6 @@ TEST_F(DocumentEditor, TheLineNumberGutterWidensWithTheLineCountAndNumbersTheLin
     const std::vector<int> four = InkedColumns(*gutter, lineHeight);
     ASSERT_FALSE(four.empty());
     EXPECT_LT(four.front(), gutter->width() - padding - 3 * digit);  // the top line's is 19xx
-}
-
-// What choosing an entry with the mouse does: the list takes the focus, then the choice.
-void ChooseEntry(QComboBox* sections, int index) {
-    QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
-    QApplication::sendEvent(sections, &focusIn);
-    while (sections->currentIndex() < index) {
-        QTest::keyClick(sections, Qt::Key_Down);
-    }
-}
-
-TEST_F(DocumentEditor, EditingTheWholeDocumentThenChoosingAnEntryCommitsTheEditFirst) {
-    window.Start("");
-    window.SSTab1()->setCurrentIndex(kDocumentEditorTab);
-    EXPECT_EQ(window.cboSections()->count(), 10);
-    EXPECT_EQ(window.cboSections()->currentText(), "Entire Document");
-    editor()->selectAll();
-    for (const char* line : {"<BODY>", "<!-- Section: Only -->", "body", "<!-- Section End -->"}) {
-        QTest::keyClicks(editor(), line);
-        QTest::keyClick(editor(), Qt::Key_Return);
-    }
-    QTest::keyClicks(editor(), "</BODY>");
-    ChooseEntry(window.cboSections(), 1);
-    EXPECT_EQ(Document(),
-              "<BODY>\r\n<!-- Section: Only -->\r\nbody\r\n<!-- Section End -->\r\n</BODY>");
-    EXPECT_EQ(window.cboSections()->count(), 2);
-    EXPECT_EQ(window.cboSections()->currentText(), "Only");
-    EXPECT_EQ(editor()->toPlainText(), "body\n");
 }
 
 TEST_F(DocumentEditor, GivesBackExactlyWhatItShows) {

@@ -21,12 +21,18 @@ namespace htmlsim::gui::testing {
 
 using htmlsim::testing::FakeDialogs;
 
-// Replaces the text of a box as the user does: all selected, then typed over.
+// Replaces the text of a box as the user does: all selected, then typed over, a line at a time.
 template <typename Box>
 void Retype(Box* box, const QString& text) {
     ASSERT_NE(box, nullptr);
     box->selectAll();
-    QTest::keyClicks(box, text);
+    const QStringList lines = text.split('\n');
+    for (qsizetype at = 0; at < lines.size(); ++at) {
+        if (at > 0) {
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+        QTest::keyClicks(box, lines[at]);
+    }
 }
 
 // The editor's window on ThreeImagesPage; a second picture "other.png" (60 x 40) lies beside it.

@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
@@ -131,7 +132,7 @@ class SurfaceScripts : public DesignedPageWindow,
                            ? onSurface
                            : Find<QWidget>(shown != nullptr ? *shown : *Scope(), name.c_str());
         auto* combo = qobject_cast<QComboBox*>(widget);
-        return combo != nullptr ? combo->lineEdit() : widget;
+        return combo != nullptr && combo->isEditable() ? combo->lineEdit() : widget;
     }
     static QString TextOf(const QWidget* box) {
         if (const auto* line = qobject_cast<const QLineEdit*>(box)) {
@@ -139,6 +140,9 @@ class SurfaceScripts : public DesignedPageWindow,
         }
         if (const auto* label = qobject_cast<const QLabel*>(box)) {
             return label->text();
+        }
+        if (const auto* combo = qobject_cast<const QComboBox*>(box)) {
+            return combo->currentText();
         }
         return qobject_cast<const QPlainTextEdit*>(box)->toPlainText();
     }
@@ -333,9 +337,18 @@ class SurfaceScripts : public DesignedPageWindow,
                  const int found = combo->findText(QString::fromStdString(step[2]));
                  EXPECT_TRUE(step[3].empty() ? found >= 0 : found == step.Number(3)) << found;
              }},
+            {"entry",  // of a combo box, chosen with the mouse: the list takes the focus first
+             [this](const Step& step) {
+                 auto* combo = Find<QComboBox>(*Scope(), step[1].c_str());
+                 QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
+                 QApplication::sendEvent(combo, &focusIn);
+                 while (combo->currentIndex() < step.Number(2)) {
+                     QTest::keyClick(combo, Qt::Key_Down);
+                 }
+             }},
             {"count",
              [this](const Step& step) {
-                 EXPECT_EQ(Find<QComboBox>(*shown, step[1].c_str())->count(), step.Number(2));
+                 EXPECT_EQ(Find<QComboBox>(*Scope(), step[1].c_str())->count(), step.Number(2));
              }},
             {"row-name",  // of the Properties' row of that number
              [this](const Step& step) {
