@@ -10,9 +10,11 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QToolBar>
 #include <QUrl>
 #include <algorithm>
 #include <cctype>
@@ -23,8 +25,10 @@
 
 #include "../Pictures.h"
 #include "DesignedPageWindow.h"
+#include "KeptPages.h"
 #include "QtTextMeasurer.h"
 #include "ScriptStep.h"
+#include "document/DocumentTemplate.h"
 #include "properties/frmProperties.h"
 
 namespace htmlsim::gui::testing {
@@ -44,32 +48,42 @@ const std::filesystem::path kCases = HTMLSIM_SOURCE_DIR "/tests/data/gui-surface
 
 using Command = std::function<void(const Step&)>;
 
-class SurfaceScripts : public DesignedPageWindow,
-                       public ::testing::WithParamInterface<std::string> {
+// The window on the page of the case in `folder`, and the script's commands.
+class ScriptedWindow : public DesignedPageWindow {
   protected:
-    SurfaceScripts() : DesignedPageWindow(PageOf(GetParam())) {}
+    explicit ScriptedWindow(std::filesystem::path folder)
+        : DesignedPageWindow(PageOf(folder)), caseFolder(std::move(folder)) {}
 
     // The case's page, opened with the settings of its settings.txt ("key value" a line) as a
-    // previous run left them.
-    static std::string PageOf(const std::string& name) {
-        std::istringstream settings(CaseFile(name, "settings.txt"));
+    // previous run left them: page.html, or the template with the sections of on-template.html.
+    static std::string PageOf(const std::filesystem::path& folder) {
+        std::istringstream settings(CaseFile(folder, "settings.txt"));
         for (std::string key, value; settings >> key >> value;) {
             QSettings().setValue(QString::fromStdString(key), QString::fromStdString(value));
         }
-        const std::string page = CaseFile(name, "page.html");
+        if (std::filesystem::exists(folder / "on-template.html")) {
+            std::string page = NewDocumentTemplate();
+            FakeDialogs quiet;
+            const SectionTable sections = ListSections(CaseFile(folder, "on-template.html"), quiet);
+            for (size_t index = 1; index < sections.Count(); ++index) {
+                ReplaceSectionBody(page, sections.Name(index), std::string(sections.Body(index)),
+                                   quiet);
+            }
+            return page;
+        }
+        const std::string page = CaseFile(folder, "page.html");
         return page.empty() ? htmlsim::testing::ThreeImagesPage() : page;
     }
-    static std::string CaseFile(const std::string& name, const std::string& file) {
-        const std::filesystem::path path = kCases / name / file;
-        return std::filesystem::exists(path) ? ReadFileBytes(path) : "";
+    static std::string CaseFile(const std::filesystem::path& folder, const std::string& file) {
+        return std::filesystem::exists(folder / file) ? ReadFileBytes(folder / file) : "";
     }
-    ~SurfaceScripts() override { QSettings().clear(); }
+    ~ScriptedWindow() override { QSettings().clear(); }
 
     // The text after `count` words: the case's file it names after an "@", the document kept
     // under the name after an "=", or itself.
     std::string Text(const Step& step, size_t count) {
         const std::string text = step.Rest(count);
-        return text.starts_with('@')   ? CaseFile(GetParam(), text.substr(1))
+        return text.starts_with('@')   ? CaseFile(caseFolder, text.substr(1))
                : text.starts_with('=') ? kept[text.substr(1)]
                                        : text;
     }
@@ -400,6 +414,10 @@ class SurfaceScripts : public DesignedPageWindow,
                  EXPECT_EQ(GetSession().ChangedSinceSaved(), step[1] == "yes");
              }},
             {"close", [this](const Step&) { EXPECT_TRUE(window.close()); }},
+            {"keep-for-browser",  // the page's folder, under the name of the case
+             [this](const Step&) {
+                 KeepPagesForBrowser(folder.Path(), caseFolder.filename().string());
+             }},
             {"messages",  // shown since the last check: the one that follows, or none
              [this](const Step& step) {
                  const std::string message = Text(step, 1);
@@ -509,6 +527,35 @@ class SurfaceScripts : public DesignedPageWindow,
              }},
             {"editor",  // the editor's text as the user sees it
              [this](const Step& step) { EXPECT_EQ(window.EditorText(), Text(step, 1)); }},
+            {"toolbar",  // a click on the command's button, enabled
+             [this](const Step& step) {
+                 QWidget* button = Find<QToolBar>(window, "tbMain")
+                                       ->widgetForAction(Find<QAction>(window, step[1].c_str()));
+                 ASSERT_TRUE(button != nullptr && button->isEnabled()) << step[1];
+                 QTest::mouseClick(button, Qt::LeftButton);
+                 QCoreApplication::processEvents();
+             }},
+            {"caption",  // of the window: the path of the folder's file, then what follows it
+             [this](const Step& step) {
+                 EXPECT_EQ(window.windowTitle().toStdString(),
+                           folder.File(step[1]) + (step[2].empty() ? "" : " " + step.Rest(2)));
+             }},
+            {"status",  // the status bar's message, the folder's path for a "~/" before a name
+             [this](const Step& step) {
+                 std::string message = step.Rest(1);
+                 for (size_t at; (at = message.find("~/")) != std::string::npos;) {
+                     message.replace(at, 2, folder.Path().string() + "/");
+                 }
+                 EXPECT_EQ(window.statusBar()->currentMessage().toStdString(), message);
+             }},
+            {"balloon",  // on the image of that number at that left and top, read back
+             [this](const Step& step) {
+                 const auto on = [&step](const ClickableAreaPtr& area) {
+                     return area->AreaType == kAreaBalloon && area->ImageID == step.Number(1) &&
+                            QPoint(area->Left, area->Top) == step.Point(2);
+                 };
+                 EXPECT_EQ(std::count_if(Design().Areas.begin(), Design().Areas.end(), on), 1);
+             }},
             {"pointer",
              [this](const Step& step) {
                  EXPECT_EQ(window.findChild<QLabel*>("lblPointer")->text().toStdString(),
@@ -524,6 +571,8 @@ class SurfaceScripts : public DesignedPageWindow,
              }},
             {"images",
              [this](const Step& step) { EXPECT_EQ(Design().ImageCount(), step.Number(1)); }},
+            {"areas",
+             [this](const Step& step) { EXPECT_EQ(Design().Areas.Count(), step.Number(1)); }},
             {"image",  // the n-th image's left and top, and its kind when one follows
              [this](const Step& step) {
                  const auto& image = Design().Image(step.Number(1));
@@ -535,21 +584,32 @@ class SurfaceScripts : public DesignedPageWindow,
         };
     }
 
+    // Runs the case's script.txt.
+    void RunScript() {
+        std::vector<Step> steps;
+        std::istringstream script(CaseFile(caseFolder, "script.txt"));
+        for (std::string line; std::getline(script, line);) {
+            if (const Step step(line); !step.words.empty() && !step[0].starts_with('#')) {
+                steps.push_back(step);
+            }
+        }
+        ASSERT_FALSE(steps.empty());
+        Run(steps, Commands());
+    }
+
+    const std::filesystem::path caseFolder;
     const std::string opened = Document();
     QDialog* shown = nullptr;                 // the dialog the steps run in
     std::map<std::string, std::string> kept;  // documents by name
 };
 
+class SurfaceScripts : public ScriptedWindow, public ::testing::WithParamInterface<std::string> {
+  protected:
+    SurfaceScripts() : ScriptedWindow(kCases / GetParam()) {}
+};
+
 TEST_P(SurfaceScripts, LeaveWhatTheScriptSays) {
-    std::vector<Step> steps;
-    std::istringstream script(ReadFileBytes(kCases / GetParam() / "script.txt"));
-    for (std::string line; std::getline(script, line);) {
-        if (const Step step(line); !step.words.empty() && !step[0].starts_with('#')) {
-            steps.push_back(step);
-        }
-    }
-    ASSERT_FALSE(steps.empty());
-    Run(steps, Commands());
+    RunScript();
 }
 
 std::vector<std::string> CaseNames() {
@@ -567,6 +627,34 @@ INSTANTIATE_TEST_SUITE_P(Cases, SurfaceScripts, ::testing::ValuesIn(CaseNames())
                              std::replace(name.begin(), name.end(), '-', '_');
                              return name;
                          });
+
+// The scripts that make the pages the browser's test clicks through: it runs these tests by
+// name (see KeptPages.h), and each script ends by keeping its folder under the name of its case.
+const std::filesystem::path kBrowserCases = HTMLSIM_SOURCE_DIR "/tests/data/gui-browser-pages";
+
+class EmptyPage : public ScriptedWindow {
+  protected:
+    EmptyPage() : ScriptedWindow(kBrowserCases / "inserted") {}
+};
+TEST_F(EmptyPage, AnInsertedPictureIsWrittenAsACanvasAtOnce) {
+    RunScript();
+}
+
+class InsertedPictures : public ScriptedWindow {
+  protected:
+    InsertedPictures() : ScriptedWindow(kBrowserCases / "canvas-page") {}
+};
+TEST_F(InsertedPictures, APictureInsertedIntoACanvasPageBecomesAnImageMapAndNothingIsLost) {
+    RunScript();
+}
+
+class ToolbarSimulation : public ScriptedWindow {
+  protected:
+    ToolbarSimulation() : ScriptedWindow(kBrowserCases / "toolbar") {}
+};
+TEST_F(ToolbarSimulation, TwoPagesAreMadeWithTheToolbarAlone) {
+    RunScript();
+}
 
 }  // namespace
 }  // namespace htmlsim::gui::testing
