@@ -109,12 +109,6 @@ class DesignedPageWindow : public htmlsim::testing::EditorWindow {
         open();
         EXPECT_TRUE(*ran) << "no dialog opened";
     }
-    // Chooses `item` at `at` and runs `script` on the dialog it opens; fails when none opened.
-    void ChooseInDialog(const QPoint& at, const QString& item,
-                        std::function<void(QDialog&)> script) {
-        SCOPED_TRACE(item.toStdString());
-        InDialog([&] { Choose(at, item); }, std::move(script));
-    }
     template <typename Child>
     static Child* Find(QObject& parent, const char* name) {
         auto* child = parent.findChild<Child*>(name);
