@@ -284,6 +284,20 @@ class ScriptedWindow : public DesignedPageWindow {
                  WriteFileBytes(folder.File(step[1]), Text(step, 2));
              }},
             {"drop", [this](const Step& step) { Drop(step); }},
+            {"picture",  // of one colour written into the page's folder: name, width, height,
+                         // colour
+             [this](const Step& step) {
+                 std::filesystem::create_directories(
+                     std::filesystem::path(folder.File(step[1])).parent_path());
+                 EXPECT_TRUE(htmlsim::testing::WritePicture(
+                     folder.File(step[1]), step.Number(2), step.Number(3),
+                     QColor(QString::fromStdString(step[4]))));
+             }},
+            {"scroll",  // the surface's bars to these values
+             [this](const Step& step) {
+                 window.DesignTab()->HScroll1()->setValue(step.Number(1));
+                 window.DesignTab()->VScroll1()->setValue(step.Number(2));
+             }},
             {"clipboard",  // a picture of that width, height and colour
              [](const Step& step) {
                  QGuiApplication::clipboard()->setImage(htmlsim::testing::Filled(
@@ -480,6 +494,18 @@ class ScriptedWindow : public DesignedPageWindow {
              [this](const Step& step) {
                  const double width = QtTextMeasurer().Measure(step.Rest(2), TextFont()).Width;
                  EXPECT_NEAR(Box(step[1])->width(), width, 1.0);
+             }},
+            {"outlines",  // how many the surface has, or ("hidden") that none shows
+             [this](const Step& step) {
+                 for (const auto& [index, outline] : Canvas().Outlines()) {
+                     EXPECT_TRUE(step[1] != "hidden" || !outline.visible) << index;
+                 }
+                 EXPECT_TRUE(step[1] == "hidden" ||
+                             Canvas().Outlines().size() == static_cast<size_t>(step.Number(1)));
+             }},
+            {"pallet",  // at the point in its container, or off it
+             [this](const Step& step) {
+                 EXPECT_EQ(Pallet()->pos() == step.Point(2), step[1] == "at");
              }},
             {"highlighted",
              [this](const Step& step) { EXPECT_EQ(Canvas().Highlighted(), step.Number(1)); }},
