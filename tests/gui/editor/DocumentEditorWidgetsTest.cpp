@@ -65,12 +65,5 @@ TEST_F(DocumentEditor, TheLineNumberGutterWidensWithTheLineCountAndNumbersTheLin
     EXPECT_LT(four.front(), gutter->width() - padding - 3 * digit);  // the top line's is 19xx
 }
 
-TEST_F(DocumentEditor, GivesBackExactlyWhatItShows) {
-    for (const std::string text : {"\xC2\xA0nbsp\t\xE2\x80\xA8line\n\n", "\xE2\x90\x8D\n", ""}) {
-        window.ShowEditorText(text);
-        EXPECT_EQ(window.EditorText(), text);
-    }
-}
-
 }  // namespace
 }  // namespace htmlsim::gui

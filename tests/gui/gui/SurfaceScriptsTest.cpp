@@ -170,6 +170,11 @@ class ScriptedWindow : public DesignedPageWindow {
         }
         return {};
     }
+    // The path of a file of the page's folder about to be written, its own folder made.
+    std::string NewFile(const std::string& name) {
+        std::filesystem::create_directories(std::filesystem::path(folder.File(name)).parent_path());
+        return folder.File(name);
+    }
     // The dialog shown, or else the window.
     QWidget* Scope() { return shown != nullptr ? static_cast<QWidget*>(shown) : &window; }
     // Types the text at an end (Home or End) of a box as a keyboard would, one character a key.
@@ -278,19 +283,13 @@ class ScriptedWindow : public DesignedPageWindow {
                  EXPECT_EQ(items[chosen], std::make_pair(true, true)) << chosen.toStdString();
              }},
             {"file",  // written into the page's folder with the text that follows
-             [this](const Step& step) {
-                 std::filesystem::create_directories(
-                     std::filesystem::path(folder.File(step[1])).parent_path());
-                 WriteFileBytes(folder.File(step[1]), Text(step, 2));
-             }},
+             [this](const Step& step) { WriteFileBytes(NewFile(step[1]), Text(step, 2)); }},
             {"drop", [this](const Step& step) { Drop(step); }},
             {"picture",  // of one colour written into the page's folder: name, width, height,
                          // colour
              [this](const Step& step) {
-                 std::filesystem::create_directories(
-                     std::filesystem::path(folder.File(step[1])).parent_path());
                  EXPECT_TRUE(htmlsim::testing::WritePicture(
-                     folder.File(step[1]), step.Number(2), step.Number(3),
+                     NewFile(step[1]), step.Number(2), step.Number(3),
                      QColor(QString::fromStdString(step[4]))));
              }},
             {"scroll",  // the surface's bars to these values
@@ -551,6 +550,8 @@ class ScriptedWindow : public DesignedPageWindow {
                      EXPECT_EQ(format == FormatAt(step.Point(3)), step[2] == "same");
                  }
              }},
+            {"show",  // the text in the editor, as the program puts it there
+             [this](const Step& step) { window.ShowEditorText(Text(step, 1)); }},
             {"editor",  // the editor's text as the user sees it
              [this](const Step& step) { EXPECT_EQ(window.EditorText(), Text(step, 1)); }},
             {"toolbar",  // a click on the command's button, enabled
