@@ -306,10 +306,11 @@ class ScriptedWindow : public DesignedPageWindow {
              [this](const Step& step) { dialogs.inputAnswers.push_back(step.Rest(1)); }},
             {"answer-file",  // the name the next file chooser answers
              [this](const Step& step) { dialogs.fileAnswers.push_back(folder.File(step[1])); }},
-            {"press",  // a key, given as Qt names it, on the widget with the focus
-             [](const Step& step) {
+            {"press",  // a key, given as Qt names it, on the box named or the widget with the focus
+             [this](const Step& step) {
                  const QKeyCombination key = QKeySequence(QString::fromStdString(step[1]))[0];
-                 QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+                 QTest::keyClick(step[2].empty() ? QApplication::focusWidget() : Box(step[2]),
+                                 key.key(), key.keyboardModifiers());
              }},
             {"tab",  // of the window, active: editor or design
              [this](const Step& step) {
@@ -389,6 +390,27 @@ class ScriptedWindow : public DesignedPageWindow {
              [this](const Step& step) {
                  EXPECT_NE(Box(step[1])->palette().color(QPalette::Base),
                            Box(step[2])->palette().color(QPalette::Base));
+             }},
+            {"control-drag",  // a page control, from and to points of its own
+             [this](const Step& step) {
+                 QWidget* control = Box(step[1]);
+                 QTest::mousePress(control, Qt::LeftButton, {}, step.Point(2));
+                 QTest::mouseMove(control, step.Point(3));
+                 QTest::mouseRelease(control, Qt::LeftButton, {}, step.Point(3));
+             }},
+            {"control-click",
+             [this](const Step& step) {
+                 QTest::mouseClick(Box(step[1]), Qt::LeftButton, {}, step.Point(2));
+             }},
+            {"placed",  // a page control shown at the point on the surface
+             [this](const Step& step) {
+                 const QWidget* control = Box(step[1]);
+                 EXPECT_TRUE(control->isVisible() && control->pos() == step.Point(2));
+             }},
+            {"labels",
+             [this](const Step& step) {
+                 QCoreApplication::processEvents();  // a removal is queued
+                 EXPECT_EQ(window.Controls().LabelCount(), step.Number(1));
              }},
             {"control",  // a page control's command, by caption
              [this](const Step& step) {
