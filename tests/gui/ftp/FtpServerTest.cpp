@@ -34,9 +34,13 @@ using platform::FtpTimeouts;
 // Short timeouts keep the fault tests quick; libcurl counts the login in the connect time.
 constexpr FtpTimeouts kTimeouts{5, 5, 5};
 
-// One client with its own scripted dialogs, as a fresh run of the program would have.
+// One client with its own scripted dialogs, as a fresh run of the program would have; told
+// whether to trust a host new to it, when it is to be asked.
 struct Client {
     Client() { CollectErrors(client, errors); }
+    explicit Client(bool trustsNewHost) : Client() {
+        dialogs.trustAnswers.push_back(trustsNewHost);
+    }
 
     bool ConnectAs(const FtpConnectionDetails& details) {
         dialogs.connectionAnswers.push_back(details);
@@ -73,8 +77,7 @@ class SftpTrust : public ::testing::Test {
 // that line, and the program reads OpenSSH's hashed form of it. A changed key is refused.
 TEST_F(SftpTrust, ANewHostIsAppendedOnceAndAChangedKeyIsRefused) {
     const std::string before = ReadFileBytes(home.KnownHosts());
-    Client declining;
-    declining.dialogs.trustAnswers.push_back(false);
+    Client declining(false);
     EXPECT_FALSE(declining.ConnectAs(server.Writer()));
     ASSERT_EQ(declining.dialogs.hostsShown.size(), 1u);
     const HostIdentity shown = declining.dialogs.hostsShown[0];
@@ -91,8 +94,7 @@ TEST_F(SftpTrust, ANewHostIsAppendedOnceAndAChangedKeyIsRefused) {
     ASSERT_EQ(declining.errors.size(), 1u);
     EXPECT_NE(declining.errors[0].find(shown.fingerprint), std::string::npos);
 
-    Client accepting;
-    accepting.dialogs.trustAnswers.push_back(true);
+    Client accepting(true);
     ASSERT_TRUE(accepting.ConnectAs(server.Writer())) << ::testing::PrintToString(accepting.errors);
     EXPECT_EQ(ReadFileBytes(home.KnownHosts()), before + ExpectedKnownHostsLine(server));
     EXPECT_NE(RunShell("ssh-keygen -F '[127.0.0.1]:" + std::to_string(server.Port()) + "' -f '" +
@@ -109,8 +111,7 @@ TEST_F(SftpTrust, ANewHostIsAppendedOnceAndAChangedKeyIsRefused) {
 
     server.ChangeHostKey();
     server.Start();
-    Client fooled;
-    fooled.dialogs.trustAnswers.push_back(true);
+    Client fooled(true);
     EXPECT_FALSE(fooled.ConnectAs(server.Writer()));
     EXPECT_TRUE(fooled.dialogs.hostsShown.empty());  // never offered to override
     ASSERT_EQ(fooled.errors.size(), 1u);
@@ -156,8 +157,7 @@ TEST_F(SftpTrust, KeysFromTheAgentAndFromAFileWithAPassphrase) {
         auto viaAgent = server.Writer();
         viaAgent.password.clear();
         viaAgent.sshLogin = SshLogin::Agent;
-        Client agentClient;
-        agentClient.dialogs.trustAnswers.push_back(true);
+        Client agentClient(true);
         EXPECT_TRUE(agentClient.ConnectAs(viaAgent))
             << ::testing::PrintToString(agentClient.errors);
         EXPECT_TRUE(agentClient.client.WriteRemoteText("/site/by-agent.html", "agent"));
@@ -187,8 +187,7 @@ TEST(FtpsTrust, ASelfSignedCertificateIsRefusedPinnedAndForgotten) {
     options.protocol = RemoteProtocol::FtpExplicitTls;
     FtpServerFixture server(options);
 
-    Client declining;
-    declining.dialogs.trustAnswers.push_back(false);
+    Client declining(false);
     EXPECT_FALSE(declining.ConnectAs(server.Writer()));
     ASSERT_EQ(declining.dialogs.hostsShown.size(), 1u);
     EXPECT_EQ(declining.dialogs.hostsShown[0].kind, "TLS certificate");
@@ -200,8 +199,7 @@ TEST(FtpsTrust, ASelfSignedCertificateIsRefusedPinnedAndForgotten) {
     EXPECT_EQ(server.CommandLog().find("USER"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(home.Config() / "htmlsim" / "pinned-certificates"));
 
-    Client accepting;
-    accepting.dialogs.trustAnswers.push_back(true);
+    Client accepting(true);
     ASSERT_TRUE(accepting.ConnectAs(server.Writer())) << ::testing::PrintToString(accepting.errors);
     EXPECT_NE(server.CommandLog().find("USER"), std::string::npos);
     EXPECT_TRUE(ReadFileBytes(home.Config() / "htmlsim" / "pinned-certificates")
@@ -227,9 +225,8 @@ TEST(RememberedPassword, AFreshSessionConnectsWithoutAskingAndNoFileHoldsIt) {
     auto remembered = server.Writer();
     remembered.remember = true;
     {
-        Client first;
+        Client first(true);
         first.client.SetSecretStore(&secrets);
-        first.dialogs.trustAnswers.push_back(true);
         ASSERT_TRUE(first.ConnectAs(remembered)) << ::testing::PrintToString(first.errors);
     }
     EXPECT_EQ(secrets.secrets.size(), 1u);
