@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -11,20 +10,7 @@
 namespace htmlsim::gui {
 namespace {
 
-class DocumentEditor : public testing::EditorWindow {
-  protected:
-    DocumentEditor() {
-        window.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-
-    void OpenInEditor(const std::string& text) {
-        Open("page.html", text);
-        window.SSTab1()->setCurrentIndex(kDocumentEditorTab);
-        EXPECT_EQ(QApplication::focusWidget(), editor());  // the tab hands its keys to the text
-    }
-    QPlainTextEdit* editor() const { return window.txtDocument(); }
-};
+using DocumentEditor = testing::EditorWindow;
 
 // Columns of the gutter's top line band painted in another colour than its background.
 std::vector<int> InkedColumns(QWidget& gutter, int lineHeight) {
@@ -42,13 +28,15 @@ std::vector<int> InkedColumns(QWidget& gutter, int lineHeight) {
 }
 
 TEST_F(DocumentEditor, TheLineNumberGutterWidensWithTheLineCountAndNumbersTheLinesInView) {
-    OpenInEditor("<HTML>\r\n</HTML>\r\n");
-    auto* gutter = editor()->findChild<QWidget*>("lineNumbers");
+    Open("page.html", "<HTML>\r\n</HTML>\r\n");
+    window.SSTab1()->setCurrentIndex(kDocumentEditorTab);
+    QPlainTextEdit* editor = window.txtDocument();
+    auto* gutter = editor->findChild<QWidget*>("lineNumbers");
     ASSERT_NE(gutter, nullptr);
-    const int digit = editor()->fontMetrics().horizontalAdvance(u'9');
-    const int lineHeight = editor()->fontMetrics().height();
+    const int digit = editor->fontMetrics().horizontalAdvance(u'9');
+    const int lineHeight = editor->fontMetrics().height();
     const int padding = 4;
-    const int twoDigits = editor()->viewport()->x();
+    const int twoDigits = editor->viewport()->x();
     EXPECT_EQ(gutter->geometry().right() + 1, twoDigits);
     // Line 1's number stands right-aligned before the padding.
     const std::vector<int> one = InkedColumns(*gutter, lineHeight);
@@ -56,10 +44,10 @@ TEST_F(DocumentEditor, TheLineNumberGutterWidensWithTheLineCountAndNumbersTheLin
     EXPECT_GE(one.front(), gutter->width() - padding - digit);
     EXPECT_LT(one.back(), gutter->width() - padding);
 
-    editor()->setPlainText(QString("line\n").repeated(2000));  // 2001 lines: four digits
-    EXPECT_EQ(editor()->viewport()->x(), twoDigits + 2 * digit);
-    EXPECT_EQ(gutter->geometry().right() + 1, editor()->viewport()->x());
-    editor()->verticalScrollBar()->setValue(editor()->verticalScrollBar()->maximum());
+    editor->setPlainText(QString("line\n").repeated(2000));  // 2001 lines: four digits
+    EXPECT_EQ(editor->viewport()->x(), twoDigits + 2 * digit);
+    EXPECT_EQ(gutter->geometry().right() + 1, editor->viewport()->x());
+    editor->verticalScrollBar()->setValue(editor->verticalScrollBar()->maximum());
     const std::vector<int> four = InkedColumns(*gutter, lineHeight);
     ASSERT_FALSE(four.empty());
     EXPECT_LT(four.front(), gutter->width() - padding - 3 * digit);  // the top line's is 19xx
