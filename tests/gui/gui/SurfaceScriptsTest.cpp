@@ -19,13 +19,13 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <sstream>
 
 #include "../Pictures.h"
 #include "DesignedPageWindow.h"
-#include "KeptPages.h"
 #include "QtTextMeasurer.h"
 #include "ScriptStep.h"
 #include "document/DocumentTemplate.h"
@@ -449,9 +449,18 @@ class ScriptedWindow : public DesignedPageWindow {
                  EXPECT_EQ(GetSession().ChangedSinceSaved(), step[1] == "yes");
              }},
             {"close", [this](const Step&) { EXPECT_TRUE(window.close()); }},
-            {"keep-for-browser",  // the page's folder, under the name of the case
+            {"keep-for-browser",  // the folder's files, when HTMLSIM_KEEP_PAGES names where
              [this](const Step&) {
-                 KeepPagesForBrowser(folder.Path(), caseFolder.filename().string());
+                 const char* keep = std::getenv("HTMLSIM_KEEP_PAGES");
+                 const auto kept = std::filesystem::path(keep ? keep : "") / caseFolder.filename();
+                 for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+                     if (keep != nullptr && *keep != '\0' && entry.is_regular_file()) {
+                         std::filesystem::create_directories(kept);
+                         std::filesystem::copy_file(
+                             entry.path(), kept / entry.path().filename(),
+                             std::filesystem::copy_options::overwrite_existing);
+                     }
+                 }
              }},
             {"messages",  // shown since the last check: the one that follows, or none
              [this](const Step& step) {
@@ -678,7 +687,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, SurfaceScripts, ::testing::ValuesIn(CaseNames())
                          });
 
 // The scripts that make the pages the browser's test clicks through: it runs these tests by
-// name (see KeptPages.h), and each script ends by keeping its folder under the name of its case.
+// name with HTMLSIM_KEEP_PAGES naming a folder, and each script ends by copying its page's
+// folder into a subfolder there named as its case.
 const std::filesystem::path kBrowserCases = HTMLSIM_SOURCE_DIR "/tests/data/gui-browser-pages";
 
 class EmptyPage : public ScriptedWindow {
