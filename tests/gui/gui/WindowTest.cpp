@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QCoreApplication>
-#include <QImage>
 #include <QMenu>
 #include <QProgressDialog>
 #include <QSettings>
@@ -10,7 +9,6 @@
 #include <QTest>
 #include <filesystem>
 
-#include "../EditorWindow.h"
 #include "../Pictures.h"
 #include "DesignSurface.h"
 #include "FakeDialogs.h"
@@ -22,7 +20,6 @@
 namespace htmlsim::gui {
 namespace {
 
-using testing::DesignDocument;
 using testing::FakeDialogs;
 using testing::ReadFileBytes;
 using testing::TempFolder;
@@ -113,7 +110,7 @@ TEST(CreateSimJs, TheToolsMenuWalksThePagesAndComesBackToTheStartingPage) {
     dialogs.window = &window;
     window.show();
     ASSERT_TRUE(testing::WritePicture(folder.File("a.jpg"), 40, 30));
-    WriteFileBytes(folder.File("a.html"), DesignDocument(testing::MapImage(
+    WriteFileBytes(folder.File("a.html"), testing::DesignDocument(testing::MapImage(
                                               "a.jpg", "Map1", 0, 0, {{"0,0,9,9", "b.html"}})));
     window.Start(folder.File("a.html"));
     dialogs.messages.clear();
