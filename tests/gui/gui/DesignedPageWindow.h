@@ -15,7 +15,6 @@
 
 #include "../EditorWindow.h"
 #include "../Pictures.h"
-#include "PageDocument.h"
 
 namespace htmlsim::gui::testing {
 
@@ -35,14 +34,12 @@ void Retype(Box* box, const QString& text) {
     }
 }
 
-// The editor's window on ThreeImagesPage; a second picture "other.png" (60 x 40) lies beside it.
+// The editor's window on a page saved as index.html, whose pictures are "shot.png"; a second
+// picture "other.png" (60 x 40) lies beside it.
 class DesignedPageWindow : public htmlsim::testing::EditorWindow {
   protected:
     static constexpr QRgb kShotColor = 0xFF3060A0;
 
-    DesignedPageWindow() : DesignedPageWindow(htmlsim::testing::ThreeImagesPage()) {}
-
-    // The window on another page, whose pictures are "shot.png".
     explicit DesignedPageWindow(const std::string& page) : EditorWindow(ShownLater()) {
         EXPECT_TRUE(htmlsim::testing::WritePicture(folder.File("shot.png"), 200, 150, kShotColor));
         EXPECT_TRUE(htmlsim::testing::WritePicture(folder.File("other.png"), 60, 40, Qt::green));

@@ -26,6 +26,7 @@
 
 #include "../Pictures.h"
 #include "DesignedPageWindow.h"
+#include "PageDocument.h"
 #include "QtTextMeasurer.h"
 #include "ScriptStep.h"
 #include "document/DocumentTemplate.h"
