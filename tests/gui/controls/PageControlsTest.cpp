@@ -18,17 +18,12 @@
 #include <map>
 #include <memory>
 
-#include "../EditorWindow.h"
 #include "../Pictures.h"
-#include "DesignSurface.h"
 #include "FakeDialogs.h"
 #include "QtTextMeasurer.h"
-#include "TempFolder.h"
 #include "controls/InputWidget.h"
 #include "controls/PageControlViews.h"
 #include "controls/PageControlWidget.h"
-#include "document/SectionDocument.h"
-#include "frmHTMLImage.h"
 #include "properties/ColorPaletteWidget.h"
 #include "properties/frmProperties.h"
 #include "surface/PageControls.h"
@@ -41,15 +36,6 @@ void SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, QPoin
     QMouseEvent event(type, at, widget->mapToGlobal(at),
                       type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
-}
-
-// Presses at `from` inside the widget and lets go after moving by `by`.
-void Drag(QWidget* widget, QPointF from, QPointF by) {
-    SendMouse(widget, QEvent::MouseButtonPress, Qt::LeftButton, from);
-    SendMouse(widget, QEvent::MouseMove, Qt::LeftButton, from + by / 2);
-    // The widget has moved under the pointer by the first half.
-    SendMouse(widget, QEvent::MouseMove, Qt::LeftButton, from + by / 2);
-    SendMouse(widget, QEvent::MouseButtonRelease, Qt::LeftButton, from + by / 2);
 }
 
 // The page's controls shown on a surface, each section they write kept by name.
@@ -98,34 +84,6 @@ TEST_F(PageControlWidgetsTest, TheInputShowsTheMiniatureOfItsType) {
     view->Check1()->click();
     EXPECT_TRUE(input.Checked());
     EXPECT_NE(sections["Inputs"].find("Checked='Checked'"), std::string::npos);
-}
-
-using EditorPageControls = testing::EditorWindow;
-
-TEST_F(EditorPageControls, APagesControlsShowOnTheSurfaceAndADragRewritesTheirSection) {
-    Open("page.html",
-         "<HTML>\r\n<BODY>\r\n<!-- Section: Labels -->\r\n"
-         "<Label style='position:absolute; left:30px; top:40px'>Hi</Label>\r\n"
-         "<!-- Section End -->\r\n</BODY>\r\n</HTML>\r\n");
-    ASSERT_EQ(window.Controls().LabelCount(), 1);
-    auto* label = window.DesignTab()->pctPallet()->findChild<QWidget*>("Label1_0");
-    ASSERT_NE(label, nullptr);
-    EXPECT_TRUE(label->isVisible());
-    EXPECT_EQ(label->pos(), QPoint(30, 40));
-
-    Drag(label, QPointF(3, 3), QPointF(20, 10));
-    EXPECT_EQ(Section("Labels"),
-              "<Label style='position:absolute; left:50px; top:50px'>Hi</Label>");
-    EXPECT_TRUE(window.GetSession().ChangedSinceSaved());
-
-    // A click selects the label, saying nothing; Delete takes its line out of the section.
-    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(3, 3));
-    QTest::keyClick(label, Qt::Key_Delete);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(Section("Labels"), "");
-    EXPECT_EQ(window.Controls().LabelCount(), 0);
-
-    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST(QtTextMeasurer, MeasuresWithTheControlsFont) {

@@ -34,9 +34,13 @@ using platform::FtpTimeouts;
 // Short timeouts keep the fault tests quick; libcurl counts the login in the connect time.
 constexpr FtpTimeouts kTimeouts{5, 5, 5};
 
-// One client with its own scripted dialogs, as a fresh run of the program would have.
+// One client with its own scripted dialogs, as a fresh run of the program would have; told
+// whether to trust a host new to it, when it is to be asked.
 struct Client {
     Client() { CollectErrors(client, errors); }
+    explicit Client(bool trustsNewHost) : Client() {
+        dialogs.trustAnswers.push_back(trustsNewHost);
+    }
 
     bool ConnectAs(const FtpConnectionDetails& details) {
         dialogs.connectionAnswers.push_back(details);
@@ -73,8 +77,7 @@ class SftpTrust : public ::testing::Test {
 // that line, and the program reads OpenSSH's hashed form of it. A changed key is refused.
 TEST_F(SftpTrust, ANewHostIsAppendedOnceAndAChangedKeyIsRefused) {
     const std::string before = ReadFileBytes(home.KnownHosts());
-    Client declining;
-    declining.dialogs.trustAnswers.push_back(false);
+    Client declining(false);
     EXPECT_FALSE(declining.ConnectAs(server.Writer()));
     ASSERT_EQ(declining.dialogs.hostsShown.size(), 1u);
     const HostIdentity shown = declining.dialogs.hostsShown[0];
@@ -91,8 +94,7 @@ TEST_F(SftpTrust, ANewHostIsAppendedOnceAndAChangedKeyIsRefused) {
     ASSERT_EQ(declining.errors.size(), 1u);
     EXPECT_NE(declining.errors[0].find(shown.fingerprint), std::string::npos);
 
-    Client accepting;
-    accepting.dialogs.trustAnswers.push_back(true);
+    Client accepting(true);
     ASSERT_TRUE(accepting.ConnectAs(server.Writer())) << ::testing::PrintToString(accepting.errors);
     EXPECT_EQ(ReadFileBytes(home.KnownHosts()), before + ExpectedKnownHostsLine(server));
     EXPECT_NE(RunShell("ssh-keygen -F '[127.0.0.1]:" + std::to_string(server.Port()) + "' -f '" +
@@ -109,8 +111,7 @@ TEST_F(SftpTrust, ANewHostIsAppendedOnceAndAChangedKeyIsRefused) {
 
     server.ChangeHostKey();
     server.Start();
-    Client fooled;
-    fooled.dialogs.trustAnswers.push_back(true);
+    Client fooled(true);
     EXPECT_FALSE(fooled.ConnectAs(server.Writer()));
     EXPECT_TRUE(fooled.dialogs.hostsShown.empty());  // never offered to override
     ASSERT_EQ(fooled.errors.size(), 1u);
@@ -156,8 +157,7 @@ TEST_F(SftpTrust, KeysFromTheAgentAndFromAFileWithAPassphrase) {
         auto viaAgent = server.Writer();
         viaAgent.password.clear();
         viaAgent.sshLogin = SshLogin::Agent;
-        Client agentClient;
-        agentClient.dialogs.trustAnswers.push_back(true);
+        Client agentClient(true);
         EXPECT_TRUE(agentClient.ConnectAs(viaAgent))
             << ::testing::PrintToString(agentClient.errors);
         EXPECT_TRUE(agentClient.client.WriteRemoteText("/site/by-agent.html", "agent"));
@@ -187,8 +187,7 @@ TEST(FtpsTrust, ASelfSignedCertificateIsRefusedPinnedAndForgotten) {
     options.protocol = RemoteProtocol::FtpExplicitTls;
     FtpServerFixture server(options);
 
-    Client declining;
-    declining.dialogs.trustAnswers.push_back(false);
+    Client declining(false);
     EXPECT_FALSE(declining.ConnectAs(server.Writer()));
     ASSERT_EQ(declining.dialogs.hostsShown.size(), 1u);
     EXPECT_EQ(declining.dialogs.hostsShown[0].kind, "TLS certificate");
@@ -200,8 +199,7 @@ TEST(FtpsTrust, ASelfSignedCertificateIsRefusedPinnedAndForgotten) {
     EXPECT_EQ(server.CommandLog().find("USER"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(home.Config() / "htmlsim" / "pinned-certificates"));
 
-    Client accepting;
-    accepting.dialogs.trustAnswers.push_back(true);
+    Client accepting(true);
     ASSERT_TRUE(accepting.ConnectAs(server.Writer())) << ::testing::PrintToString(accepting.errors);
     EXPECT_NE(server.CommandLog().find("USER"), std::string::npos);
     EXPECT_TRUE(ReadFileBytes(home.Config() / "htmlsim" / "pinned-certificates")
@@ -227,9 +225,8 @@ TEST(RememberedPassword, AFreshSessionConnectsWithoutAskingAndNoFileHoldsIt) {
     auto remembered = server.Writer();
     remembered.remember = true;
     {
-        Client first;
+        Client first(true);
         first.client.SetSecretStore(&secrets);
-        first.dialogs.trustAnswers.push_back(true);
         ASSERT_TRUE(first.ConnectAs(remembered)) << ::testing::PrintToString(first.errors);
     }
     EXPECT_EQ(secrets.secrets.size(), 1u);
@@ -371,25 +368,20 @@ TEST(CurlFtpClientTimeouts, AServerThatNeverAnswersIsGivenUp) {
     close(silent);
 }
 
-// The session and the libcurl client against a real server of a protocol. The server is new to
-// the client: the first connection asks to trust it, once.
-class SessionOn : public ::testing::Test {
+// The session and the libcurl client against a real server of each protocol, pictures decoded
+// as in the editor. The server is new to the client: the first connection asks to trust it, once.
+class SessionOnServer : public ::testing::TestWithParam<RemoteProtocol> {
   protected:
-    explicit SessionOn(RemoteProtocol protocol)
-        : server(MakeServerFixture(protocol)), session(dialogs, program.File("program")) {
-        std::filesystem::create_directories(server->LocalPath("/site"));
-        std::filesystem::create_directories(server->LocalPath("/other"));
+    SessionOnServer()
+        : server(MakeServerFixture(GetParam())), session(dialogs, program.File("program")) {
+        for (const char* folder : {"/site", "/other", "/pics"}) {
+            std::filesystem::create_directories(server->LocalPath(folder));
+        }
         WriteFileBytes(server->LocalPath("/other/b.html"), "<HTML>b</HTML>\r\n");
         session.SetFtpClient(client);
         session.AttachDesignServices(surface, pictures);
         session.Start("");
         ftpDialogs.trustAnswers.push_back(true);
-    }
-
-    void EnterFtpModeAs(const FtpConnectionDetails& details, const std::string& folder) {
-        ftpDialogs.connectionAnswers.push_back(details);
-        ftpDialogs.folderAnswers.push_back(folder);
-        session.NewFtpProjectCommand();
     }
 
     std::string Remote(const std::string& path) const {
@@ -407,57 +399,13 @@ class SessionOn : public ::testing::Test {
     Session session;
 };
 
-// A page saved in /site on an FTP server, with pictures decoded as in the editor.
-class PicturesOnFtpServer : public SessionOn {
-  protected:
-    PicturesOnFtpServer() : SessionOn(RemoteProtocol::Ftp) {
-        std::filesystem::create_directories(server->LocalPath("/pics"));
-        EnterFtpModeAs(server->Writer(), "/site/");
-        ftpDialogs.fileAnswers.push_back("/site/page.html");
-        session.SaveCommand();
-    }
-
-    std::string Images() const { return GetSectionText(session.DocumentText(), "Images"); }
-};
-
-TEST_F(PicturesOnFtpServer, ALocalPictureIsUploadedAndARemoteOneDownloadedOnce) {
-    ASSERT_TRUE(WritePicture(program.File("shot.png"), 40, 30));
-    dialogs.fileAnswers.push_back(program.File("shot.png"));
-    InsertImageFromFile(session);
-    EXPECT_EQ(Remote("/site/shot.png"), ReadFileBytes(program.File("shot.png")));
-    EXPECT_NE(Images().find("<canvas id='Canvas_1' SRC='shot.png' width='40' Height='30'"),
-              std::string::npos);
-
-    ASSERT_TRUE(WritePicture(server->LocalPath("/pics/photo.jpg"), 20, 10));
-    ftpDialogs.fileAnswers.push_back("/pics/photo.jpg");
-    InsertImageFromFtp(session);
-    EXPECT_NE(Images().find("<IMG SRC='../pics/photo.jpg'"), std::string::npos);
-
-    // Gone from the server, the picture fetched before still serves.
-    std::filesystem::remove(server->LocalPath("/pics/photo.jpg"));
-    ftpDialogs.fileAnswers.push_back("/pics/photo.jpg");
-    InsertImageFromFtp(session);
-    EXPECT_EQ(session.Design().ImageCount(), 3);
-    EXPECT_EQ(session.Design().Image(3).Width, 20);
-    // The first picture is the page's canvas; the others become image maps, said each time.
-    EXPECT_EQ(dialogs.MessageTexts(),
-              std::vector<std::string>(2,
-                                       "This page has a canvas already and a page holds one: "
-                                       "the picture is inserted as an image map."));
-
-    InsertImageFromFtp(session);  // the chooser cancelled: nothing happens
-    EXPECT_EQ(session.Design().ImageCount(), 3);
-}
-
-class SessionOnServer : public SessionOn, public ::testing::WithParamInterface<RemoteProtocol> {
-  protected:
-    SessionOnServer() : SessionOn(GetParam()) {}
-};
-
-// A new page with its support files, a local picture put beside it, a link creating the next
-// page, Back and Forward, an edit saved, and a page opened in another folder.
+// A new page with its support files, a local picture uploaded beside it and a remote one
+// downloaded once, a link creating the next page, Back and Forward, an edit saved, and a page
+// opened in another folder.
 TEST_P(SessionOnServer, PagesPicturesLinksAndHistoryLiveOnTheServer) {
-    EnterFtpModeAs(server->Writer(), "/site/");
+    ftpDialogs.connectionAnswers.push_back(server->Writer());
+    ftpDialogs.folderAnswers.push_back("/site/");
+    session.NewFtpProjectCommand();
     ASSERT_EQ(session.DocumentSource(), kFtpDocument) << dialogs.messages[0].text;
     ftpDialogs.fileAnswers.push_back("/site/page.html");
     session.SaveCommand();
@@ -469,9 +417,28 @@ TEST_P(SessionOnServer, PagesPicturesLinksAndHistoryLiveOnTheServer) {
     dialogs.fileAnswers.push_back(program.File("shot.png"));
     InsertImageFromFile(session);
     EXPECT_EQ(Remote("/site/shot.png"), ReadFileBytes(program.File("shot.png")));
+    ASSERT_TRUE(WritePicture(server->LocalPath("/pics/photo.jpg"), 20, 10));
+    ftpDialogs.fileAnswers.push_back("/pics/photo.jpg");
+    InsertImageFromFtp(session);
+    // Gone from the server, the picture fetched before still serves.
+    std::filesystem::remove(server->LocalPath("/pics/photo.jpg"));
+    ftpDialogs.fileAnswers.push_back("/pics/photo.jpg");
+    InsertImageFromFtp(session);
+    EXPECT_EQ(session.Design().ImageCount(), 3);
+    EXPECT_EQ(session.Design().Image(3).Width, 20);
+    InsertImageFromFtp(session);  // the chooser cancelled: nothing happens
+    EXPECT_EQ(session.Design().ImageCount(), 3);
     const std::string withPicture = session.DocumentText();
-    EXPECT_NE(GetSectionText(withPicture, "Images").find("<canvas id='Canvas_1' SRC='shot.png'"),
+    const std::string images = GetSectionText(withPicture, "Images");
+    EXPECT_NE(images.find("<canvas id='Canvas_1' SRC='shot.png' width='40' Height='30'"),
               std::string::npos);
+    EXPECT_NE(images.find("<IMG SRC='../pics/photo.jpg'"), std::string::npos);
+    // The first picture is the page's canvas; the others become image maps, said each time.
+    EXPECT_EQ(dialogs.MessageTexts(),
+              std::vector<std::string>(2,
+                                       "This page has a canvas already and a page holds one: "
+                                       "the picture is inserted as an image map."));
+    dialogs.messages.clear();
 
     Navigation navigation(session);
     navigation.FollowLink("next.html");

@@ -15,28 +15,31 @@
 
 #include "../EditorWindow.h"
 #include "../Pictures.h"
-#include "PageDocument.h"
 
 namespace htmlsim::gui::testing {
 
 using htmlsim::testing::FakeDialogs;
 
-// Replaces the text of a box as the user does: all selected, then typed over.
+// Replaces the text of a box as the user does: all selected, then typed over, a line at a time.
 template <typename Box>
 void Retype(Box* box, const QString& text) {
     ASSERT_NE(box, nullptr);
     box->selectAll();
-    QTest::keyClicks(box, text);
+    const QStringList lines = text.split('\n');
+    for (qsizetype at = 0; at < lines.size(); ++at) {
+        if (at > 0) {
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+        QTest::keyClicks(box, lines[at]);
+    }
 }
 
-// The editor's window on ThreeImagesPage; a second picture "other.png" (60 x 40) lies beside it.
+// The editor's window on a page saved as index.html, whose pictures are "shot.png"; a second
+// picture "other.png" (60 x 40) lies beside it.
 class DesignedPageWindow : public htmlsim::testing::EditorWindow {
   protected:
     static constexpr QRgb kShotColor = 0xFF3060A0;
 
-    DesignedPageWindow() : DesignedPageWindow(htmlsim::testing::ThreeImagesPage()) {}
-
-    // The window on another page, whose pictures are "shot.png".
     explicit DesignedPageWindow(const std::string& page) : EditorWindow(ShownLater()) {
         EXPECT_TRUE(htmlsim::testing::WritePicture(folder.File("shot.png"), 200, 150, kShotColor));
         EXPECT_TRUE(htmlsim::testing::WritePicture(folder.File("other.png"), 60, 40, Qt::green));
@@ -102,12 +105,6 @@ class DesignedPageWindow : public htmlsim::testing::EditorWindow {
         poll->start(5);
         open();
         EXPECT_TRUE(*ran) << "no dialog opened";
-    }
-    // Chooses `item` at `at` and runs `script` on the dialog it opens; fails when none opened.
-    void ChooseInDialog(const QPoint& at, const QString& item,
-                        std::function<void(QDialog&)> script) {
-        SCOPED_TRACE(item.toStdString());
-        InDialog([&] { Choose(at, item); }, std::move(script));
     }
     template <typename Child>
     static Child* Find(QObject& parent, const char* name) {

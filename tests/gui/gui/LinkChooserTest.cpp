@@ -18,19 +18,23 @@ TEST(LinkChooser, TakesAnExistingPageWithoutAskingToReplaceIt) {
     htmlsim::testing::WriteFileBytes(folder.File("next.html"), "kept");
     int chosen = 0;
     int asked = 0;
+    bool accepting = false;  // the chooser's accept is queued and has not returned yet
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             ++asked;
             box->reject();
-        } else if (auto* chooser = qobject_cast<QFileDialog*>(modal)) {
+        } else if (auto* chooser = qobject_cast<QFileDialog*>(modal); chooser && !accepting) {
             if (chosen++ == 0) {
                 chooser->selectFile(QString::fromStdString(folder.File("next.html")));
                 // As its Save button does, once this poll has returned: a question it asks
                 // must find the poll running.
-                QTimer::singleShot(0, chooser,
-                                   [chooser] { static_cast<QDialog*>(chooser)->accept(); });
+                accepting = true;
+                QTimer::singleShot(0, chooser, [chooser, &accepting] {
+                    static_cast<QDialog*>(chooser)->accept();
+                    accepting = false;
+                });
             } else {
                 chooser->reject();  // still open after a question: leave it
             }

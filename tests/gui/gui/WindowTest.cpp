@@ -1,23 +1,14 @@
 #include <gtest/gtest.h>
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QCoreApplication>
-#include <QDropEvent>
-#include <QGuiApplication>
-#include <QImage>
 #include <QMenu>
-#include <QMimeData>
 #include <QProgressDialog>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
-#include <QUrl>
 #include <filesystem>
 
-#include "../EditorWindow.h"
-#include "../OverlappingPage.h"
 #include "../Pictures.h"
 #include "DesignSurface.h"
 #include "FakeDialogs.h"
@@ -29,7 +20,6 @@
 namespace htmlsim::gui {
 namespace {
 
-using testing::DesignDocument;
 using testing::FakeDialogs;
 using testing::ReadFileBytes;
 using testing::TempFolder;
@@ -71,133 +61,6 @@ TEST(DesignSurface, ScrollBarsRunFromTheNearEdgesToTheFarEdgesAndFollowTheWindow
     const Shown none = ShownAt(surface, 50, 50);
     EXPECT_EQ(none.container.size(), QSize(0, 0));
     EXPECT_EQ(none.pallet.size(), QSize(0, 0));
-}
-
-using testing::EditorWindow;
-
-// The editor's window on a new document in the working folder, its menus answered by the test.
-class SurfaceInsert : public EditorWindow {
-  protected:
-    SurfaceInsert() { window.Start(folder.Path().string()); }
-
-    // What the file manager does when files are dropped on the surface.
-    void Drop(const QList<QUrl>& files) {
-        QMimeData data;
-        data.setUrls(files);
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(Pallet(), &enter);
-        ASSERT_TRUE(enter.isAccepted());
-        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(Pallet(), &drop);
-        QCoreApplication::processEvents();
-    }
-    QUrl Url(const std::string& name) {
-        return QUrl::fromLocalFile(QString::fromStdString(folder.File(name)));
-    }
-};
-
-// The order of the questions and the refusals are the core's; here the clipboard, the menu
-// and the painting are Qt's.
-TEST_F(SurfaceInsert, APastedPictureIsSavedBesideTheDocumentAndPainted) {
-    QGuiApplication::clipboard()->setImage(htmlsim::testing::Filled(40, 30, qRgb(0, 0, 255)));
-    dialogs.fileAnswers.push_back(folder.File("new.html"));
-    dialogs.inputAnswers.push_back("shot");
-    Choose(QPoint(600, 400), "mnuPalAddImageFromClipboard");
-    EXPECT_TRUE(items.at("mnuPalAddImageFromClipboard").second);
-    EXPECT_FALSE(items.at("mnuFileAddImageFromFTP").second);  // at(): a missing item fails
-    EXPECT_TRUE(std::filesystem::exists(folder.File("shot.jpg")));
-    EXPECT_EQ(Section("Images").find("<canvas id='Canvas_1' SRC='shot.jpg' width='40' Height='30'"),
-              0u);
-    const QColor painted = window.DesignTab()->Canvas().RenderImage().pixel(20, 15);
-    EXPECT_GT(painted.blue(), 240);
-}
-
-TEST_F(SurfaceInsert, DroppedPicturesGoIntoThePageAndADroppedPageIsOpenedAfterThem) {
-    std::filesystem::create_directories(folder.File("other"));
-    // Qt writes no GIF files: a one-pixel GIF kept as test data.
-    const std::string gif =
-        ReadFileBytes(std::string(HTMLSIM_SOURCE_DIR) + "/tests/data/pictures/one-pixel.gif");
-    WriteFileBytes(folder.File("other/one.gif"), gif);
-    WriteFileBytes(folder.File("other/two.gif"), gif);
-    WriteFileBytes(folder.File("page.html"), DesignDocument(""));
-    WriteFileBytes(folder.File("next.html"), DesignDocument(""));
-    window.GetSession().OpenDocument(folder.File("page.html"));
-    window.GetSession().SwitchTab(kImageDesignTab);
-
-    Drop({Url("other/one.gif"), Url("other/readme.txt"), Url("other/two.gif"), Url("next.html")});
-    // The first picture is the page's canvas; a page holds one.
-    EXPECT_EQ(dialogs.MessageTexts(),
-              std::vector<std::string>{"This page has a canvas already and a page holds one: the "
-                                       "picture is inserted as an image map."});
-    EXPECT_TRUE(std::filesystem::exists(folder.File("one.gif")));
-    EXPECT_NE(ReadFileBytes(folder.File("page.html")).find("two.gif"), std::string::npos);
-    EXPECT_EQ(window.GetSession().PathAndName(), folder.File("next.html"));
-    EXPECT_EQ(window.windowTitle().toStdString(), folder.File("next.html"));
-}
-
-class ImageDesignTab : public EditorWindow {
-  protected:
-    QImage Shown() const { return window.DesignTab()->pctPallet()->grab().toImage(); }
-};
-
-TEST_F(ImageDesignTab, ShowsTheOpenedPageAndFollowsEditsOfItsText) {
-    const std::string page = testing::WriteOverlappingPage(folder);
-    window.Start(page);
-    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text;
-    EXPECT_EQ(window.SSTab1()->currentIndex(), kImageDesignTab);
-    testing::ExpectOverlappingPage(Shown());
-    EXPECT_EQ(window.DesignTab()->Canvas().Outlines().size(), 2u);
-
-    // Without the green image the red one shows where they overlapped.
-    window.SSTab1()->setCurrentIndex(kDocumentEditorTab);
-    std::string text = Document();
-    const size_t green = text.find("<IMG SRC='green.png'");
-    ASSERT_NE(green, std::string::npos);
-    text.erase(green, text.find("\r\n", green) + 2 - green);
-    window.GetSession().SetDocumentText(text);
-    window.SSTab1()->setCurrentIndex(kImageDesignTab);
-    EXPECT_EQ(Shown().pixel(99, 79), qRgb(255, 0, 0));
-    EXPECT_EQ(Shown().pixel(110, 60), qRgb(255, 255, 255));
-    EXPECT_EQ(window.DesignTab()->Canvas().Outlines().size(), 2u);
-}
-
-TEST_F(ImageDesignTab, OpeningAnotherPageClearsTheSurfaceAndScrollsHome) {
-    window.Start(testing::WriteOverlappingPage(folder));
-    window.DesignTab()->HScroll1()->setValue(100);
-    window.DesignTab()->VScroll1()->setValue(60);
-    ASSERT_NE(window.DesignTab()->pctPallet()->pos(), QPoint(0, 0));
-
-    WriteFileBytes(folder.File("empty.html"), "<HTML>\r\n</HTML>\r\n");
-    window.GetSession().OpenDocument(folder.File("empty.html"));
-    window.SSTab1()->setCurrentIndex(kImageDesignTab);
-    EXPECT_EQ(window.DesignTab()->pctPallet()->pos(), QPoint(0, 0));
-    EXPECT_EQ(Shown().pixel(5, 5), qRgb(255, 255, 255));
-    for (const auto& [index, outline] : window.DesignTab()->Canvas().Outlines()) {
-        EXPECT_FALSE(outline.visible) << index;
-    }
-}
-
-// Keys pressed on the window as on a desktop.
-class MenuKeys : public EditorWindow {
-  protected:
-    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
-        QTest::keyClick(&window, key, modifiers);
-    }
-};
-
-// Each File shortcut reaches its command: the command's first question shows it.
-TEST_F(MenuKeys, NewOpenSaveAsAndQuitAnswerTheirKeys) {
-    window.Start("");
-    Press(Qt::Key_N);
-    Press(Qt::Key_O);
-    Press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-    std::vector<std::string> kinds;
-    for (const auto& asked : dialogs.asked) {
-        kinds.push_back(asked.kind);
-    }
-    EXPECT_EQ(kinds, (std::vector<std::string>{"folder", "open", "save"}));
-    Press(Qt::Key_Q);
-    EXPECT_FALSE(window.isVisible());
 }
 
 TEST(RecentFiles, DocumentsOpenedAndSavedAreOfferedAgainAcrossWindows) {
@@ -247,7 +110,7 @@ TEST(CreateSimJs, TheToolsMenuWalksThePagesAndComesBackToTheStartingPage) {
     dialogs.window = &window;
     window.show();
     ASSERT_TRUE(testing::WritePicture(folder.File("a.jpg"), 40, 30));
-    WriteFileBytes(folder.File("a.html"), DesignDocument(testing::MapImage(
+    WriteFileBytes(folder.File("a.html"), testing::DesignDocument(testing::MapImage(
                                               "a.jpg", "Map1", 0, 0, {{"0,0,9,9", "b.html"}})));
     window.Start(folder.File("a.html"));
     dialogs.messages.clear();
