@@ -61,16 +61,15 @@ export function launch() {
   });
 }
 
-// A folder (and any extra pages, path -> text) served on 127.0.0.1 to headless Chromium for the
-// tests of one file: `start` in their `before`, `stop` in their `after`, which removes the folder
-// too unless it is to be kept.
+// A folder served on 127.0.0.1 to headless Chromium for the tests of one file: `start` in their
+// `before`, `stop` in their `after`, which removes the folder too unless it is to be kept.
 export class ServedSite {
-  async start(folder, { pages = {}, keep = false } = {}) {
+  async start(folder, { keep = false } = {}) {
     Object.assign(this, { folder, keep });
     this.server = createServer((request, response) => {
       const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
       try {
-        const body = pages[path] ?? readFileSync(join(folder, path));
+        const body = readFileSync(join(folder, path));
         response.writeHead(200, { 'Content-Type': types[extname(path)] || 'application/octet-stream' });
         response.end(body);
       } catch {
