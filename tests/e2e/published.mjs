@@ -22,15 +22,20 @@ const types = {
   '.xml': 'text/xml',
 };
 
-// A scratch folder holding the example, the test pages beside it, and nothing published yet.
+// The example written by htmlsim-cli into the folder, with the test pages beside it.
+export function writeExample(folder) {
+  assert.ok(cli, 'HTMLSIM_CLI names the htmlsim-cli to write the example with');
+  execFileSync(cli, ['example', folder]);
+  for (const name of readdirSync(join(here, 'pages')).filter((file) => file.endsWith('.html'))) {
+    copyFileSync(join(here, 'pages', name), join(folder, name));
+  }
+}
+
+// A scratch folder holding the example with the test pages, and nothing published yet.
 export function exampleFolder() {
-  assert.ok(cli, 'HTMLSIM_CLI names the htmlsim-cli to publish with');
   const root = mkdtempSync(join(tmpdir(), 'htmlsim-publish-'));
   const example = join(root, 'example');
-  execFileSync(cli, ['example', example]);
-  for (const name of readdirSync(join(here, 'pages')).filter((file) => file.endsWith('.html'))) {
-    copyFileSync(join(here, 'pages', name), join(example, name));
-  }
+  writeExample(example);
   return { root, example };
 }
 
