@@ -41,26 +41,12 @@ before(async () => {
 
 after(() => site.stop());
 
-describe('package', () => {
-  // What a manifest names is pinned by the cli corpus (e2e-publish-scorm-*).
-  test('each manifest in a zip is well-formed and the one published beside the zip', () => {
-    for (const version of Object.keys(versions)) {
-      const manifest = join(site.folder, `lms-${version}`, 'imsmanifest.xml');
-      execFileSync('xmllint', ['--noout', manifest]);
-      const published = join(site.folder, `out-${version}`, 'imsmanifest.xml');
-      assert.ok(readFileSync(manifest).equals(readFileSync(published)), version);
-    }
-  });
-
-  test('the zip holds the files at its root, nothing from outside, and is the same every time', () => {
-    const zip = join(site.folder, 'out-1.2', 'simulation.zip');
-    const names = execFileSync('unzip', ['-Z1', zip], { encoding: 'utf8' }).trim().split('\n');
-    assert.deepEqual(names, ['Sim.js', 'dashboard.png', 'imsmanifest.xml', 'index.html', 'login.png',
-      'player.css', 'player.js', 'settings.png', 'simulation.json']);
-    const again = publish(join(site.folder, 'example', 'login.html'), join(site.folder, 'again'),
-      '--scorm', '1.2', '--title', 'Acme & Co');
-    assert.ok(readFileSync(zip).equals(readFileSync(join(again, 'simulation.zip'))));
-  });
+// What a manifest names and what a zip holds, byte for byte, are pinned by the cli corpus
+// (e2e-publish-scorm-*).
+test('the manifest in each zip is well-formed', () => {
+  for (const version of Object.keys(versions)) {
+    execFileSync('xmllint', ['--noout', join(site.folder, `lms-${version}`, 'imsmanifest.xml')]);
+  }
 });
 
 // Opens the fake LMS on the package of `version`; resolves with the page and the course's frame.
