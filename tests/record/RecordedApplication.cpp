@@ -49,16 +49,6 @@ ControlBoxes ReadScreen(ChildProcess& application, int number) {
     }
 }
 
-// Lines of the recorder are read until a screen grabbed after `time` is reported.
-void WaitForFrameAfter(ChildProcess& recorder, unsigned long time) {
-    for (;;) {
-        const std::string line = recorder.ReadLineStartingWith("frame ");
-        if (std::stoul(line.substr(6)) > time) {
-            return;
-        }
-    }
-}
-
 }  // namespace
 
 std::vector<std::string> RecordedApplication::RecorderArguments(const fs::path& folder,
@@ -101,7 +91,10 @@ std::pair<QImage, Click> RecordedApplication::Press(const std::string& control, 
     mRecorder.ReadLineStartingWith("rest " + std::to_string(click.x) + "," +
                                    std::to_string(click.y) + " ");
     QImage screen = Screen();
-    WaitForFrameAfter(mRecorder, mDisplay.ServerTime());
+    // The recorder reports each screen it grabs with its server time.
+    const unsigned long now = mDisplay.ServerTime();
+    while (std::stoul(mRecorder.ReadLineStartingWith("frame ").substr(6)) <= now) {
+    }
     mDisplay.Press(button);
     if (!mFields.contains(control)) {
         mControls = ReadScreen(mApplication, ++mScreen);
