@@ -220,17 +220,11 @@ describe('pages the editor wrote', () => {
     });
   });
 
-  // Where their elements stand and how large they are, upright: a picture saved right after its
-  // insertion at its natural size, and a second picture on a canvas page as an image map.
-  for (const [path, placed] of Object.entries({
-    'editor/inserted/index.html': { canvas: [0, 0, 60, 40] },
-    'editor/canvas-page/index.html': {
-      "img[name='other']": [0, 0, 60, 40],
-      "img[name='Map1']": [100, 50, 200, 150],
-      canvas: [100, 300, 200, 100],
-    },
-    'editor/toolbar/welcome.html': { canvas: [0, 0, 60, 40] },
-  })) {
+  // Where their elements stand and how large they are, upright (pages/editor-pages.json): a
+  // picture saved right after its insertion at its natural size, and a second picture on a
+  // canvas page as an image map.
+  const placements = readFileSync(new URL('pages/editor-pages.json', import.meta.url), 'utf8');
+  for (const [path, placed] of Object.entries(JSON.parse(placements))) {
     test(`${path}: every picture upright in its place`, async () => {
       const page = await site.open(path);
       for (const [selector, box] of Object.entries(placed)) {
