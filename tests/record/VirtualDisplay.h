@@ -16,8 +16,6 @@ class VirtualDisplay {
   public:
     explicit VirtualDisplay(const std::string& screen = "640x480x24");
     ~VirtualDisplay();
-    VirtualDisplay(const VirtualDisplay&) = delete;
-    VirtualDisplay& operator=(const VirtualDisplay&) = delete;
 
     const std::string& Name() const { return mName; }  // ":N"
     unsigned long Root() const;
