@@ -22,15 +22,20 @@ const types = {
   '.xml': 'text/xml',
 };
 
-// A scratch folder holding the example, the test pages beside it, and nothing published yet.
+// The example written by htmlsim-cli into the folder, with the test pages beside it.
+export function writeExample(folder) {
+  assert.ok(cli, 'HTMLSIM_CLI names the htmlsim-cli to write the example with');
+  execFileSync(cli, ['example', folder]);
+  for (const name of readdirSync(join(here, 'pages')).filter((file) => file.endsWith('.html'))) {
+    copyFileSync(join(here, 'pages', name), join(folder, name));
+  }
+}
+
+// A scratch folder holding the example with the test pages, and nothing published yet.
 export function exampleFolder() {
-  assert.ok(cli, 'HTMLSIM_CLI names the htmlsim-cli to publish with');
   const root = mkdtempSync(join(tmpdir(), 'htmlsim-publish-'));
   const example = join(root, 'example');
-  execFileSync(cli, ['example', example]);
-  for (const name of readdirSync(join(here, 'pages')).filter((file) => file.endsWith('.html'))) {
-    copyFileSync(join(here, 'pages', name), join(example, name));
-  }
+  writeExample(example);
   return { root, example };
 }
 
@@ -61,16 +66,15 @@ export function launch() {
   });
 }
 
-// A folder (and any extra pages, path -> text) served on 127.0.0.1 to headless Chromium for the
-// tests of one file: `start` in their `before`, `stop` in their `after`, which removes the folder
-// too unless it is to be kept.
+// A folder served on 127.0.0.1 to headless Chromium for the tests of one file: `start` in their
+// `before`, `stop` in their `after`, which removes the folder too unless it is to be kept.
 export class ServedSite {
-  async start(folder, { pages = {}, keep = false } = {}) {
+  async start(folder, { keep = false } = {}) {
     Object.assign(this, { folder, keep });
     this.server = createServer((request, response) => {
       const path = normalize(decodeURIComponent(new URL(request.url, 'http://x').pathname));
       try {
-        const body = pages[path] ?? readFileSync(join(folder, path));
+        const body = readFileSync(join(folder, path));
         response.writeHead(200, { 'Content-Type': types[extname(path)] || 'application/octet-stream' });
         response.end(body);
       } catch {

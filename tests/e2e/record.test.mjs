@@ -1,6 +1,6 @@
-// A recorded simulation (left, right and left presses on a small application, recorded under a
-// virtual display by the record_under_xvfb test) followed in headless Chromium with the button
-// each page asks for.
+// A recorded simulation (left, right, left and left presses on a small application, recorded
+// under a virtual display by the record_under_xvfb test) followed in headless Chromium with the
+// button each page asks for.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { canvasScale, ServedSite } from './published.mjs';
@@ -26,7 +26,7 @@ async function areaMiddle(page) {
   }, canvasScale);
 }
 
-test('pages 1 to 4 are followed with left, right and left clicks', async () => {
+test('pages 1 to 5 are followed with left, right, left and left clicks', async () => {
   const page = await site.open('demo001.html');
   // A click in the middle of the page's area, and the page it leads to once loaded.
   const clickArea = async (button, next) => {
@@ -42,6 +42,7 @@ test('pages 1 to 4 are followed with left, right and left clicks', async () => {
   await clickArea('right', 'demo003.html');
   assert.equal(await page.locator('#Balloon_1').innerText(), 'Type: hello');
   await clickArea('left', 'demo004.html');
+  await clickArea('left', 'demo005.html');
   assert.equal(await page.locator('area').count(), 0);
   assert.deepEqual(page.errors, []);
 });

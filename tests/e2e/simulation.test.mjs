@@ -5,14 +5,13 @@ import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { canvasScale, cli, newPage, onCanvas, ServedSite } from './published.mjs';
+import { canvasScale, cli, onCanvas, ServedSite, writeExample } from './published.mjs';
 
 const site = new ServedSite();
 
 before(async () => {
-  assert.ok(cli, 'HTMLSIM_CLI names the htmlsim-cli to write the pages with');
   const folder = mkdtempSync(join(tmpdir(), 'htmlsim-e2e-'));
-  execFileSync(cli, ['example', folder]);
+  writeExample(folder);
   // A second copy whose dashboard canvas the editor drags by (20, 10), from a point on no area.
   execFileSync(cli, ['example', join(folder, 'moved')]);
   execFileSync(cli, ['drag', join(folder, 'moved', 'dashboard.html'), '600', '420', '620', '430']);
@@ -21,7 +20,9 @@ before(async () => {
 
 after(() => site.stop());
 
-const designOf = (path) => JSON.parse(execFileSync(cli, ['design', path], { encoding: 'utf8' }));
+// The design htmlsim-cli reads from the served page.
+const designOf = (page) =>
+  JSON.parse(execFileSync(cli, ['design', join(site.folder, page)], { encoding: 'utf8' }));
 
 // The boxes (left, top, width, height) of the elements the selector matches.
 const boxes = (page, selector) =>
@@ -140,16 +141,7 @@ describe('canvas', () => {
 
 describe('balloon', () => {
   test('stands where the surface shows it on a page whose picture is not at 0,0', async () => {
-    const path = join(site.folder, 'balloon-offset.html');
-    newPage(path, {
-      Images: "<IMG SRC='login.png' Name='Map1' BORDER='0' Width='300' Height='200' " +
-        "STYLE='position:absolute; left:100px; top:50px' UseMap='#Map1'/>\r\n<map name='Map1'>\r\n</map>\r\n",
-      Balloons: "<div id='Balloon_1' style='position:absolute; z-index:1; left:150px; top:80px; " +
-        "width:100; height:40px;background-color:salmon; border-radius:5px;' " +
-        "OnMouseDown=this.style.visibility='hidden'; " +
-        "OnMouseOut=this.style.visibility='visible';>Hi</div>\r\n",
-    });
-    const balloon = designOf(path).areas.find((area) => area.AreaType === 1);
+    const balloon = designOf('balloon-offset.html').areas.find((area) => area.AreaType === 1);
     const page = await site.open('balloon-offset.html');
     assert.deepEqual([[balloon.Left, balloon.Top, balloon.Width, balloon.Height]],
       await boxes(page, '#Balloon_1'));
@@ -192,13 +184,7 @@ test('the label, the anchor and the inputs stand where their styles place them',
 
 test("labels of three styles stand on the design surface within 2 pixels of the browser's boxes",
   async () => {
-    const path = join(site.folder, 'labels.html');
-    newPage(path, { Labels: [
-      "<Label style='position:absolute; left:20px; top:30px'>Default label</Label>",
-      "<Label style='position:absolute; left:20px; top:80px; font-size:24'>Large label</Label>",
-      "<Label style='position:absolute; left:20px; top:150px; font-weight:Bold'>Bold label</Label>",
-    ].map((label) => `${label}\r\n`).join('') });
-    const surface = designOf(path).labels.map((label) => {
+    const surface = designOf('labels.html').labels.map((label) => {
       const [left, top] = [/left:(\d+)/, /top:(\d+)/].map((at) => Number(label.Style.match(at)[1]));
       return [left, top, label.ShownWidth, label.ShownHeight];
     });
@@ -234,17 +220,11 @@ describe('pages the editor wrote', () => {
     });
   });
 
-  // Where their elements stand and how large they are, upright: a picture saved right after its
-  // insertion at its natural size, and a second picture on a canvas page as an image map.
-  for (const [path, placed] of Object.entries({
-    'editor/inserted/index.html': { canvas: [0, 0, 60, 40] },
-    'editor/canvas-page/index.html': {
-      "img[name='other']": [0, 0, 60, 40],
-      "img[name='Map1']": [100, 50, 200, 150],
-      canvas: [100, 300, 200, 100],
-    },
-    'editor/toolbar/welcome.html': { canvas: [0, 0, 60, 40] },
-  })) {
+  // Where their elements stand and how large they are, upright (pages/editor-pages.json): a
+  // picture saved right after its insertion at its natural size, and a second picture on a
+  // canvas page as an image map.
+  const placements = readFileSync(new URL('pages/editor-pages.json', import.meta.url), 'utf8');
+  for (const [path, placed] of Object.entries(JSON.parse(placements))) {
     test(`${path}: every picture upright in its place`, async () => {
       const page = await site.open(path);
       for (const [selector, box] of Object.entries(placed)) {

@@ -19,7 +19,7 @@ constexpr int kPatienceMilliseconds = 30000;
 }  // namespace
 
 ChildProcess::ChildProcess(const std::vector<std::string>& arguments,
-                           const std::map<std::string, std::string>& environment, int inheritedFd) {
+                           const std::map<std::string, std::string>& environment) {
     int output[2];
     if (pipe(output) != 0) {
         throw std::runtime_error("no pipe");
@@ -32,11 +32,7 @@ ChildProcess::ChildProcess(const std::vector<std::string>& arguments,
         for (const auto& [name, value] : environment) {
             setenv(name.c_str(), value.c_str(), 1);
         }
-        for (int fd = 3; fd < 1024; ++fd) {
-            if (fd != inheritedFd) {
-                close(fd);
-            }
-        }
+        close_range(3, ~0U, 0);
         std::vector<char*> argv;
         for (const std::string& argument : arguments) {
             argv.push_back(const_cast<char*>(argument.c_str()));
@@ -57,29 +53,25 @@ ChildProcess::~ChildProcess() {
     close(mOutput);
 }
 
-std::string ReadLineFrom(int fd, std::string& buffer) {
+std::string ChildProcess::ReadLine() {
     for (;;) {
-        const size_t end = buffer.find('\n');
+        const size_t end = mBuffer.find('\n');
         if (end != std::string::npos) {
-            std::string line = buffer.substr(0, end);
-            buffer.erase(0, end + 1);
+            std::string line = mBuffer.substr(0, end);
+            mBuffer.erase(0, end + 1);
             return line;
         }
-        pollfd ready{fd, POLLIN, 0};
+        pollfd ready{mOutput, POLLIN, 0};
         if (poll(&ready, 1, kPatienceMilliseconds) != 1) {
-            throw std::runtime_error("no output for 30 s after: " + buffer);
+            throw std::runtime_error("no output for 30 s after: " + mBuffer);
         }
         char bytes[4096];
-        const ssize_t count = read(fd, bytes, sizeof bytes);
+        const ssize_t count = read(mOutput, bytes, sizeof bytes);
         if (count <= 0) {
-            throw std::runtime_error("output ended after: " + buffer);
+            throw std::runtime_error("output ended after: " + mBuffer);
         }
-        buffer.append(bytes, static_cast<size_t>(count));
+        mBuffer.append(bytes, static_cast<size_t>(count));
     }
-}
-
-std::string ChildProcess::ReadLine() {
-    return ReadLineFrom(mOutput, mBuffer);
 }
 
 std::string ChildProcess::ReadLineStartingWith(const std::string& prefix) {

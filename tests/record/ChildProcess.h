@@ -11,9 +11,9 @@ namespace htmlsim::testing {
 // A program the test runs, with its output read line by line. Killed when the object goes.
 class ChildProcess {
   public:
-    // `environment` is added to the test's own; `inheritedFd` stays open in the child.
+    // `environment` is added to the test's own.
     ChildProcess(const std::vector<std::string>& arguments,
-                 const std::map<std::string, std::string>& environment = {}, int inheritedFd = -1);
+                 const std::map<std::string, std::string>& environment = {});
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
@@ -37,8 +37,5 @@ class ChildProcess {
     int mOutput = -1;
     std::string mBuffer;
 };
-
-// Reads one line from a descriptor with the same patience, for programs that report on one.
-std::string ReadLineFrom(int fd, std::string& buffer);
 
 }  // namespace htmlsim::testing

@@ -12,48 +12,26 @@
 #include <functional>
 
 #include "FakeDialogs.h"
-#include "RecordedApplication.h"
 #include "TempFolder.h"
+#include "VirtualDisplay.h"
 #include "X11ScreenCapture.h"
 #include "frmHTMLImage.h"
 #include "record/HiddenWindows.h"
 #include "record/RecapturePictureCommand.h"
 #include "record/RecordingIndicator.h"
 
-// Last: X11's macros (None, Bool, Status) would change the names in the headers above.
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
-
 namespace htmlsim::testing {
 namespace {
 
+// The virtual display the whole binary runs on.
+VirtualDisplay& Display() {
+    static VirtualDisplay display;
+    return display;
+}
+
 void ClickOnScreen(const QPoint& point) {
-    ::Display* display = XOpenDisplay(nullptr);
-    XTestFakeMotionEvent(display, -1, point.x(), point.y(), CurrentTime);
-    XTestFakeButtonEvent(display, 1, True, CurrentTime);
-    XTestFakeButtonEvent(display, 1, False, CurrentTime);
-    XCloseDisplay(display);
-}
-
-bool IsMapped(const QWidget& window) {
-    ::Display* display = XOpenDisplay(nullptr);
-    XWindowAttributes attributes{};
-    XGetWindowAttributes(display, window.winId(), &attributes);
-    XCloseDisplay(display);
-    return attributes.map_state != IsUnmapped;
-}
-
-// The virtual display's screen without any window of ours.
-QImage BareScreen(QWidget& editor) {
-    editor.hide();
-    gui::SyncWithServer();
-    ::Display* display = XOpenDisplay(nullptr);
-    const int width = DisplayWidth(display, DefaultScreen(display));
-    const int height = DisplayHeight(display, DefaultScreen(display));
-    const QImage screen = WindowImage(display, DefaultRootWindow(display), width, height);
-    XCloseDisplay(display);
-    editor.show();
-    return screen;
+    Display().Move(Display().Root(), point.x(), point.y());
+    Display().Press(1);
 }
 
 // Runs `drive` once the top-level widget named so is shown, inside the event loop that shows it
@@ -83,18 +61,16 @@ class WhenShown : public QObject {
     std::function<void(QWidget&)> mDrive;
 };
 
-// Counts the countdown's seconds without waiting them, and sees the screen as it is meanwhile.
-class CountingClock : public CountdownClock {
+// Counts the countdown's seconds without waiting them, seeing at each whether the window is
+// mapped.
+class WatchingClock : public CountdownClock {
   public:
-    explicit CountingClock(std::function<void()> during) : mDuring(std::move(during)) {}
-    void WaitOneSecond() override {
-        ++seconds;
-        mDuring();
-    }
-    int seconds = 0;
+    explicit WatchingClock(const QWidget& window) : mWindow(window) {}
+    void WaitOneSecond() override { mapped.push_back(Display().IsMapped(mWindow.winId())); }
+    std::vector<bool> mapped;
 
   private:
-    std::function<void()> mDuring;
+    const QWidget& mWindow;
 };
 
 // The editor's Tools > Record Pages...: the dialog's Start hides the editor and shows the
@@ -117,7 +93,7 @@ TEST(RecordIndicator, TheDialogStartsTheIndicatorStopsAndThePageIsRecapturedLate
         auto& indicator = static_cast<gui::RecordingIndicator&>(window);
         auto* count = indicator.findChild<QLabel*>("lblPageCount");
         ASSERT_TRUE(QTest::qWaitFor([&] { return count->text() == "Recording: 0 pages"; }));
-        editorUnmapped = !IsMapped(editor);
+        editorUnmapped = !Display().IsMapped(editor.winId());
         const QPoint desktop(620, 460);
         ASSERT_FALSE(indicator.frameGeometry().contains(desktop));
         ClickOnScreen(desktop);
@@ -143,13 +119,15 @@ TEST(RecordIndicator, TheDialogStartsTheIndicatorStopsAndThePageIsRecapturedLate
     const std::string page = ReadFileBytes(folder.Path() / "gui001.html");
     // An older picture stands in its place, so the new one is seen to replace it.
     QImage(8, 8, QImage::Format_RGB32).save(QString::fromStdString(folder.File("gui001.png")));
-    std::vector<bool> editorMappedDuringCountdown;
-    CountingClock clock([&] { editorMappedDuringCountdown.push_back(IsMapped(editor)); });
+    WatchingClock clock(editor);
     record::X11ScreenCapture screen;
     gui::RecapturePictureCommand(editor.GetSession(), clock, screen);
-    const QImage bare = BareScreen(editor);
-    EXPECT_EQ(clock.seconds, 3);
-    EXPECT_EQ(editorMappedDuringCountdown, std::vector<bool>(3, false));
+    // The virtual display's screen without any window of ours.
+    editor.hide();
+    gui::SyncWithServer();
+    const QImage bare = Display().Screen(Display().Root());
+    editor.show();
+    EXPECT_EQ(clock.mapped, std::vector<bool>(3, false));  // hidden through three seconds
     EXPECT_EQ(ReadPicture(folder.File("gui001.png")), bare);
     EXPECT_EQ(ReadFileBytes(folder.Path() / "gui001.html"), page);
     EXPECT_TRUE(editor.isVisible());
@@ -160,8 +138,7 @@ TEST(RecordIndicator, TheDialogStartsTheIndicatorStopsAndThePageIsRecapturedLate
 }  // namespace htmlsim::testing
 
 int main(int argc, char** argv) {
-    const htmlsim::testing::XvfbDisplay display = htmlsim::testing::StartXvfb();
-    setenv("DISPLAY", display.name.c_str(), 1);
+    setenv("DISPLAY", htmlsim::testing::Display().Name().c_str(), 1);
     setenv("QT_QPA_PLATFORM", "xcb", 1);
     // No accessibility bus: the test is about the window, not the controls under the pointer.
     unsetenv("DBUS_SESSION_BUS_ADDRESS");

@@ -96,7 +96,11 @@ class Screens : public QWidget {
         }
         QTimer::singleShot(0, this, [this, screen] {
             QStringList lines;
-            for (QWidget* control : Pressable(screen)) {
+            // The controls shown, the ones named: the fields and buttons.
+            for (QWidget* control : findChildren<QWidget*>()) {
+                if (!control->isVisible() || control->accessibleName().isEmpty()) {
+                    continue;
+                }
                 const QRect box(control->mapTo(this, QPoint(0, 0)), control->size());
                 lines << QString::asprintf("control %s %d,%d,%d,%d",
                                            qPrintable(control->accessibleName()), box.x(), box.y(),
@@ -104,13 +108,6 @@ class Screens : public QWidget {
             }
             Report((lines << QString("screen %1").arg(screen)).join('\n'));
         });
-    }
-
-    QList<QWidget*> Pressable(int screen) {
-        if (screen < 3) {
-            return {mStack.currentWidget()};
-        }
-        return {&mName, &mPassword, mStack.currentWidget()->findChild<PressButton*>()};
     }
 
     void Report(const QString& line) {

@@ -8,9 +8,8 @@
 #include <string>
 
 #include "ChildProcess.h"
+#include "VirtualDisplay.h"
 #include "model/AreaShape.h"
-
-struct _XDisplay;
 
 namespace htmlsim::testing {
 
@@ -22,20 +21,6 @@ struct Click {
 
 using ControlBoxes = std::map<std::string, ShapeBox>;
 
-// A virtual display of its own, on the first free display number ("-displayfd").
-struct XvfbDisplay {
-    std::unique_ptr<ChildProcess> server;
-    std::string name;  // ":N"
-};
-XvfbDisplay StartXvfb(const std::string& screen = "640x480x24");
-
-// What a window (or the root) of the display shows now, read back through plain Xlib.
-QImage WindowImage(_XDisplay* display, unsigned long window, int width, int height);
-
-// A picture file in the format screens are read back in, so that the two compare.
-QImage ReadPicture(const std::filesystem::path& path);
-
-class VirtualDisplay;
 class SessionBus;
 
 // The test application (record_target) recorded by htmlsim-cli into `folder`, both on a
@@ -68,7 +53,7 @@ class RecordedApplication {
                                                bool wholeScreen) const;
 
     std::unique_ptr<SessionBus> mBus;
-    std::unique_ptr<VirtualDisplay> mDisplay;
+    VirtualDisplay mDisplay;
     std::map<std::string, std::string> mEnvironment;
     ChildProcess mApplication;
     unsigned long mWindow;
