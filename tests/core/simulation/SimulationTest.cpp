@@ -9,30 +9,12 @@
 #include "MapImage.h"
 #include "PageDocument.h"
 #include "components/FileHelper.h"
-#include "simulation/SimulationScript.h"
 #include "simulation/SimulationWalk.h"
-#include "util/RuntimeError.h"
 
 namespace htmlsim::testing {
 namespace {
 
-TEST(SimulationScript, AreaEdgesAreSixteenBitSums) {
-    ClickableArea area;
-    area.Left = -5;
-    area.Width = 10;
-    area.Top = 32000;
-    area.Height = 767;
-    SimulationScript script;
-    script.AddPage("p", "p.png", "p.html", {area});
-    EXPECT_EQ(script.Text(),
-              "function buildSimulation(){\r\n"
-              "  Areas.push(\"-5, 32000, 5, 32767, , left, 0\");\r\n"
-              "  walk.push(new page(1, \"p\", \"p.png\", Areas));\r\n"
-              "}\r\n");
-    script.SimAreas[0].Height = 768;
-    EXPECT_THROW(script.Text(), OverflowError);
-}
-
+// The script's own bytes, area edges to overflows, are pinned by tests/corpus/simjs.
 class RecordingProgress : public SimulationProgress {
   public:
     std::vector<std::pair<int, std::string>> pages;
