@@ -14,7 +14,6 @@
 namespace htmlsim::testing {
 namespace {
 
-// The script's own bytes, area edges to overflows, are pinned by tests/corpus/simjs.
 class RecordingProgress : public SimulationProgress {
   public:
     std::vector<std::pair<int, std::string>> pages;
@@ -51,8 +50,9 @@ class SimulationWalkTest : public SessionTest {
     RecordingProgress progress;
 };
 
-// What the walk writes is pinned by the corpus (tests/corpus/simjs); here what only the session
-// shows: the progress reported, and the window back on the starting page.
+// What the walk writes, area edges to overflows, is pinned by the corpus (tests/corpus/simjs);
+// here what only the session shows: the progress reported, and the window back on the starting
+// page.
 TEST_F(SimulationWalkTest, ReportsEachPageAndEndsOnTheStartingPage) {
     WritePage("index.html", MapImage("shot1.jpg", "Map1", 100, 50, {{"10,20,110,70", "two.html"}}) +
                                 MapImage("shot2.jpg", "Map2", 600, 0, {}));
