@@ -5,6 +5,7 @@
 
 #include "../remote/DataTable.h"
 #include "FakeDialogs.h"
+#include "PageDocument.h"
 #include "TempFolder.h"
 #include "components/DataQuery.h"
 #include "components/FileHelper.h"
@@ -18,6 +19,7 @@ namespace {
 using Texts = std::vector<std::string>;
 using testing::ReadFileBytes;
 using testing::TempFolder;
+using testing::TestDataFile;
 using testing::WriteFileBytes;
 
 // A data folder with a small Authors table, and a query whose errors are collected.
@@ -51,10 +53,7 @@ class DataQueryTest : public ::testing::Test {
 TEST_F(DataQueryTest, CreateWritesTheDefaultFormatAndSelectsSortIgnoringCase) {
     EXPECT_EQ(ReadFileBytes(folder.Path() / "Authors.dat"),
               "3,\"carol\"\r\n2,\"Brenx\"\r\n4,\"alice\"\r\n");
-    EXPECT_EQ(ReadFileBytes(folder.Path() / "Authors.def"),
-              "Create Table Authors [Extension=dat, Delimited, RecordDelimiter=chr$(13) & "
-              "chr$(10), TextQualifier=chr$(34), FieldDelimiter=chr$(44)] (ID Integer, Name "
-              "String(50))\r\n");
+    EXPECT_EQ(ReadFileBytes(folder.Path() / "Authors.def"), TestDataFile("surface/authors.def"));
     EXPECT_FALSE(query.HasRecords());
 
     ASSERT_TRUE(Run("select id, name from AUTHORS order by id"));
@@ -307,10 +306,7 @@ TEST(TableFile, LibraryFormatUsesItsOwnDelimitersAndKeepsAnyText) {
     const std::string code = "a, b;\r\n'single' \"double\" chr$(253)\r\n";
     const std::vector<TableRow> rows = {{"1", "Name, with comma", code, "-1"}, {"2", "", "", "2"}};
     const auto bytes = EncodeTableRows(rows, Library());
-    EXPECT_EQ(bytes, "1\xFD\xFCName, with comma\xFC\xFD\xFC" + code +
-                         "\xFC\xFD-1\xFF\xFE"
-                         "2\xFD\xFC\xFC\xFD\xFC\xFC\xFD"
-                         "2\xFF\xFE");
+    EXPECT_EQ(bytes, TestDataFile("surface/library-rows.dat"));
     EXPECT_EQ(DecodeTableRows(bytes, Library(), "x"), rows);
 }
 
