@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
 #include <functional>
 
+#include "../remote/DataTable.h"
 #include "FakeDialogs.h"
+#include "PageDocument.h"
 #include "TempFolder.h"
 #include "components/DataQuery.h"
 #include "components/FileHelper.h"
@@ -15,8 +16,10 @@
 namespace htmlsim {
 namespace {
 
+using Texts = std::vector<std::string>;
 using testing::ReadFileBytes;
 using testing::TempFolder;
+using testing::TestDataFile;
 using testing::WriteFileBytes;
 
 // A data folder with a small Authors table, and a query whose errors are collected.
@@ -50,10 +53,7 @@ class DataQueryTest : public ::testing::Test {
 TEST_F(DataQueryTest, CreateWritesTheDefaultFormatAndSelectsSortIgnoringCase) {
     EXPECT_EQ(ReadFileBytes(folder.Path() / "Authors.dat"),
               "3,\"carol\"\r\n2,\"Brenx\"\r\n4,\"alice\"\r\n");
-    EXPECT_EQ(ReadFileBytes(folder.Path() / "Authors.def"),
-              "Create Table Authors [Extension=dat, Delimited, RecordDelimiter=chr$(13) & "
-              "chr$(10), TextQualifier=chr$(34), FieldDelimiter=chr$(44)] (ID Integer, Name "
-              "String(50))\r\n");
+    EXPECT_EQ(ReadFileBytes(folder.Path() / "Authors.def"), TestDataFile("surface/authors.def"));
     EXPECT_FALSE(query.HasRecords());
 
     ASSERT_TRUE(Run("select id, name from AUTHORS order by id"));
@@ -139,23 +139,16 @@ TEST_F(DataQueryTest, UpdateAndDeleteRewriteOnlyTheirRecord) {
     EXPECT_EQ(ReadFileBytes(folder.Path() / "Authors.dat"), "3,\"Carla\"\r\n4,\"alice\"\r\n");
 }
 
+// tests/data/surface/query-errors.txt
 TEST_F(DataQueryTest, FailuresRaiseErrorWithTheirDescription) {
-    EXPECT_FALSE(Run("select * from Nobody"));
-    EXPECT_FALSE(Run("select id, age from authors"));
-    EXPECT_FALSE(Run("insert into authors values (1)"));
-    EXPECT_FALSE(Run("insert into authors values ('x', 'y')"));
-    EXPECT_FALSE(Run("insert into authors values (1, '" + std::string(51, 'n') + "')"));
+    for (const auto& row : testing::DataTable("surface/query-errors.txt")) {
+        errors.clear();
+        EXPECT_FALSE(Run(row.at(0)));
+        EXPECT_EQ(errors, Texts{FileHelper::ReplaceText(row.at(1), "<folder>", Folder())});
+    }
+    errors.clear();
     EXPECT_FALSE(query.Execute("select * from authors", Folder() + "/missing"));
-    const auto folderText = Folder();
-    EXPECT_EQ(errors,
-              (std::vector<std::string>{
-                  "The table 'Nobody' does not exist in the data folder '" + folderText + "'.",
-                  "The field 'age' does not exist in the table 'Authors'.",
-                  "Insert Into Authors gives 1 values for 2 fields.",
-                  "The field 'ID' of table 'Authors' holds whole numbers; 'x' is not one.",
-                  "The field 'Name' of table 'Authors' holds at most 50 characters.",
-                  "The data folder '" + folderText + "/missing' does not exist.",
-              }));
+    EXPECT_EQ(errors, Texts{"The data folder '" + Folder() + "/missing' does not exist."});
     EXPECT_EQ(ReadFileBytes(folder.Path() / "Authors.dat"),
               "3,\"carol\"\r\n2,\"Brenx\"\r\n4,\"alice\"\r\n");
 
@@ -215,28 +208,20 @@ TEST(FileHelper, BrowseForFolderAsksTheDialogsAndEndsTheFolderWithASlash) {
     EXPECT_EQ(dialogs.asked.at(0).title, "Set Working Folder");
 }
 
-TEST(FileHelper, SplitPathGivesFolderNameAndExtension) {
-    const std::vector<std::array<std::string, 4>> cases{
-        {"/a/b.c/page.tar.html", "/a/b.c/", "page.tar", "html"},
-        {"/a/b/", "/a/b/", "", ""},
-        {".hidden", "", ".hidden", ""},
-    };
-    for (const auto& [path, folder, name, extension] : cases) {
-        const PathParts parts = FileHelper::SplitPath(path);
-        EXPECT_EQ((std::array<std::string, 3>{parts.folder, parts.name, parts.extension}),
-                  (std::array<std::string, 3>{folder, name, extension}))
-            << path;
+// tests/data/surface/file-paths.txt
+TEST(FileHelper, SplitRelativeAndResolvedPaths) {
+    for (const auto& row : testing::DataTable("surface/file-paths.txt")) {
+        if (row.at(0) == "split") {
+            const PathParts parts = FileHelper::SplitPath(row.at(1));
+            EXPECT_EQ((Texts{parts.folder, parts.name, parts.extension}),
+                      (Texts{row.at(2), row.at(3), row.at(4)}))
+                << row.at(1);
+        } else if (row.at(0) == "relative") {
+            EXPECT_EQ(FileHelper::RelativePath(row.at(1), row.at(2)), row.at(3)) << row.at(2);
+        } else if (row.at(0) == "resolved") {
+            EXPECT_EQ(FileHelper::ResolveLink(row.at(1), row.at(2)), row.at(3)) << row.at(2);
+        }
     }
-}
-
-TEST(FileHelper, RelativePathAndResolveLinkAreInverse) {
-    EXPECT_EQ(FileHelper::RelativePath("/a/b", "/a/b/img/"), "./img/");
-    EXPECT_EQ(FileHelper::RelativePath("/a/b/", "/a/c/"), "../c/");
-    EXPECT_EQ(FileHelper::RelativePath("/a/b/", "/x/y.html"), "../../x/y.html");
-
-    EXPECT_EQ(FileHelper::ResolveLink("/a/b/", ".\\img\\p.jpg"), "/a/b/img/p.jpg");
-    EXPECT_EQ(FileHelper::ResolveLink("/a/b", "../c/d.html"), "/a/c/d.html");
-    EXPECT_EQ(FileHelper::ResolveLink("/a/b/", "/abs/x.html"), "/abs/x.html");
     EXPECT_EQ(FileHelper::ResolveLink("/a/b/", FileHelper::RelativePath("/a/b/", "/x/y.html")),
               "/x/y.html");
 }
@@ -289,24 +274,16 @@ TEST(StatementParser, QuotedTextsKeepLineBreaksAndDoubledQuotes) {
     EXPECT_EQ(row[1].text, "-7");
 }
 
+// tests/data/surface/statement-errors.txt
 TEST(StatementParser, MalformedStatementsAreDescribedWithTheirLine) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"select * from", "1: expected a table name but found the end of the text."},
-        {"select * from a\r\ndrop table a",
-         "2: expected Create, Insert or Select but found \"drop\"."},
-        {"insert into a values ('open", "1: a quoted text is not closed."},
-        {"create table a (x Float)", "1: expected the type Integer or String but found \"Float\"."},
-        {"create table a (x Integer, X String)", "1: the field 'X' is named twice."},
-        {"create table a [def] (x Integer)",
-         "1: the extension \"def\" is kept for table definitions."},
-        {"create table a [FieldDelimiter=chr$(300)] (x Integer)",
-         "1: expected a character code from 0 to 255 but found \"300\"."},
-    };
-    for (const auto& [text, message] : cases) {
-        EXPECT_EQ(ErrorOf([text] { ParseStatements(text); }),
-                  std::string("Malformed statement at line ") + message)
-            << text;
+    for (const auto& row : testing::DataTable("surface/statement-errors.txt")) {
+        EXPECT_EQ(ErrorOf([&] { ParseStatements(row.at(0)); }),
+                  "Malformed statement at line " + row.at(1))
+            << row.at(0);
     }
+    EXPECT_EQ(ErrorOf([] { ParseStatements("select * from a\r\ndrop table a"); }),
+              "Malformed statement at line 2: expected Create, Insert or Select but found "
+              "\"drop\".");
 }
 
 TableDefinition Define(const std::string& createStatement) {
@@ -329,10 +306,7 @@ TEST(TableFile, LibraryFormatUsesItsOwnDelimitersAndKeepsAnyText) {
     const std::string code = "a, b;\r\n'single' \"double\" chr$(253)\r\n";
     const std::vector<TableRow> rows = {{"1", "Name, with comma", code, "-1"}, {"2", "", "", "2"}};
     const auto bytes = EncodeTableRows(rows, Library());
-    EXPECT_EQ(bytes, "1\xFD\xFCName, with comma\xFC\xFD\xFC" + code +
-                         "\xFC\xFD-1\xFF\xFE"
-                         "2\xFD\xFC\xFC\xFD\xFC\xFC\xFD"
-                         "2\xFF\xFE");
+    EXPECT_EQ(bytes, TestDataFile("surface/library-rows.dat"));
     EXPECT_EQ(DecodeTableRows(bytes, Library(), "x"), rows);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "../remote/DataTable.h"
 #include "FakeDialogs.h"
 #include "FakeTextMeasurer.h"
 #include "controls/ColorFromName.h"
@@ -21,40 +22,24 @@ TEST(CssColorTable, HoldsTheNamedColoursWithAgreeingValues) {
     }
 }
 
+// tests/data/surface/color-names.txt
 TEST(ColorFromName, ResolvesNamesInAnyCaseAndNumbers) {
-    EXPECT_EQ(ColorFromName("AliceBlue"), RgbColor(240, 248, 255));
-    EXPECT_EQ(ColorFromName("ALICEBLUE"), RgbColor(240, 248, 255));
-    EXPECT_EQ(ColorFromName("black"), 0);
-    EXPECT_EQ(ColorFromName(" 65280 "), 65280);
-    EXPECT_EQ(ColorFromName("&HFF0000"), 0xFF0000);
-    // A number other than 0 is a colour number even where it rounds to black.
-    EXPECT_EQ(ColorFromName("0.4"), 0);
-    // No colour for hash values, blank-prefixed names and zero.
-    EXPECT_EQ(ColorFromName("#FF0000"), std::nullopt);
-    EXPECT_EQ(ColorFromName(" red"), std::nullopt);
-    EXPECT_EQ(ColorFromName("0"), std::nullopt);
-    EXPECT_EQ(ColorFromName("99999999999"), std::nullopt);
+    for (const auto& row : testing::DataTable("surface/color-names.txt")) {
+        int red = 0, green = 0, blue = 0;
+        const bool names = std::sscanf(row.at(0).c_str(), "%d,%d,%d", &red, &green, &blue) == 3;
+        EXPECT_EQ(ColorFromName(row.at(1)),
+                  names ? std::optional(RgbColor(red, green, blue)) : std::nullopt)
+            << row.at(1);
+    }
 }
 
 using Texts = std::vector<std::string>;
 
+// tests/data/surface/style-wrappers.txt
 TEST(ParseStyle, StripsTheWrapperTheFormAllowsAndSplitsEveryPart) {
-    struct Case {
-        std::string style;
-        StyleForm form;
-        std::string stripped;
-    };
-    const std::vector<Case> cases{
-        {"STYLE='left:10px;top: 20px'", StyleForm::Quoted, "left:10px;top: 20px"},
-        {"", StyleForm::Quoted, "position:absolute; left:0px; top:0px"},
-        {"'", StyleForm::Quoted, "'"},  // one quote is no pair
-        {"style='left:1px'", StyleForm::Input, "left:1px"},
-        {"'left:1px'", StyleForm::Input, "'left:1px'"},
-        {"STYLE='", StyleForm::Input, "STYLE='"},
-    };
-    for (Case c : cases) {
-        ParseStyle(c.style, c.form);
-        EXPECT_EQ(c.style, c.stripped);
+    for (auto row : testing::DataTable("surface/style-wrappers.txt")) {
+        ParseStyle(row.at(0), row.at(1) == "quoted" ? StyleForm::Quoted : StyleForm::Input);
+        EXPECT_EQ(row.at(0), row.at(2));
     }
 
     std::string style = " color:red ;; bold ;";
@@ -122,19 +107,17 @@ TEST(RewriteStylePosition, KeepsEveryDeclarationInOrderAndReplacesOnlyThePositio
     EXPECT_EQ(RewriteStylePosition(ParseStyle(style, StyleForm::Quoted), {4, 5}), "color:red; :");
 }
 
-// A bare size is pixels, as in quirks mode; bold is the names or a weight of 600 up.
+// tests/data/surface/css-font-values.txt
 TEST(CssFont, SizesConvertToPixelsAndWeightsToBold) {
-    EXPECT_EQ(CssFontPixels("24"), 24);
-    EXPECT_EQ(CssFontPixels(" 24PX"), 24);
-    EXPECT_EQ(CssFontPixels("12pt"), 16);
-    EXPECT_EQ(CssFontPixels("1.5em"), 24);
-    EXPECT_EQ(CssFontPixels("150%"), 24);
-    EXPECT_THROW(CssFontPixels("big"), std::exception);
-    for (const char* bold : {"bold", " BOLDER ", "600", "900"}) {
-        EXPECT_TRUE(CssBold(bold)) << bold;
-    }
-    for (const char* plain : {"normal", "lighter", "599", "400", ""}) {
-        EXPECT_FALSE(CssBold(plain)) << plain;
+    for (const auto& row : testing::DataTable("surface/css-font-values.txt")) {
+        const std::string& value = row.at(1);
+        if (row.at(0) == "font-weight") {
+            EXPECT_EQ(CssBold(value), row.at(2) == "bold") << value;
+        } else if (row.at(2) == "refused") {
+            EXPECT_THROW(CssFontPixels(value), std::exception) << value;
+        } else {
+            EXPECT_EQ(CssFontPixels(value), std::stoi(row.at(2))) << value;
+        }
     }
 }
 

@@ -263,10 +263,7 @@ TEST_F(ControlImport, WhatTheWritersProduceReadsBackTheSame) {
 TEST_F(ControlImport, TheFirstLabelOfANewPageAddsItsSectionBeforeTheBody) {
     document = "<HTML>\r\n<BODY>\r\n</BODY>\r\n</HTML>\r\n";
     controls.AddLabel();
-    EXPECT_EQ(document,
-              "<HTML>\r\n<BODY>\r\n<!-- Section: Labels -->\r\n"
-              "<Label style='position:absolute; left:50px; top:50px'>Label 1</Label>\r\n"
-              "<!-- Section End -->\r\n</BODY>\r\n</HTML>\r\n");
+    EXPECT_EQ(document, TestDataFile("section-bodies/first-label-of-a-new-page.html"));
 }
 
 }  // namespace

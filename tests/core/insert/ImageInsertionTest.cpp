@@ -49,12 +49,7 @@ TEST_F(ImageInsertion, TheTagIsAppendedToTheImagesSectionAndTheRecordAdded) {
     InsertImageTag(session, File("pics/a.gif"));
     InsertImageTag(session, File("b.png"));
     EXPECT_EQ(session.DocumentText(),
-              DesignDocument(
-                  "<IMG SRC='b.png' Width='7' Height='9'/>\r\n"
-                  "<IMG SRC='./pics/a.gif' Name='a' BORDER='0' Width='30' Height='20' "
-                  "STYLE='position:absolute; left:0px; top:0px; transform: rotate(90deg);'/>\r\n"
-                  "<IMG SRC='b.png' Name='b' BORDER='0' Width='7' Height='9' "
-                  "STYLE='position:absolute; left:0px; top:0px; transform: rotate(90deg);'/>\r\n"));
+              DesignDocument(TestDataFile("section-bodies/two-inserted-images.html")));
     const PageDesign& design = session.Design();
     ASSERT_EQ(design.ImageCount(), 3);
     EXPECT_EQ(design.Image(2).ImageType, kImageCanvas);

@@ -5,7 +5,9 @@
 #include <functional>
 #include <memory>
 
+#include "../remote/DataTable.h"
 #include "DesignBuilder.h"
+#include "PageDocument.h"
 #include "TempFolder.h"
 #include "model/ClickableAreas.h"
 #include "model/ElementOrigin.h"
@@ -69,23 +71,17 @@ TEST(ClickableAreas, KeyedInsertionOrderedCollection) {
     EXPECT_EQ(areas.Item(3)->Name, "reused");
 }
 
+// tests/data/surface/file-paths.txt
 TEST(ImageProperties, PathAndNameSplitsAtTheLastSeparatorAndDot) {
-    const std::vector<std::array<std::string, 4>> cases{
-        {"/home/u/pics/shot.one.jpg", "/home/u/pics/", "shot.one", "jpg"},
-        {"C:/a/b\\c.png", "C:/a/", "b\\c", "png"},  // a forward slash wins over a later backslash
-        {"C:\\a\\b.gif", "C:\\a\\", "b", "gif"},
-        {"  bare name ", "", "bare name", ""},
-        {"/pics/", "/pics/", "", ""},
-        {"/pics/.hidden", "/pics/", "", "hidden"},
-    };
-    for (const auto& [path, folder, name, extension] : cases) {
-        ImageProperties image;
-        image.SetPathAndName(path);
-        EXPECT_EQ(image.PathAndName(), path);
-        EXPECT_EQ(
-            (std::array<std::string, 3>{image.PathOnly(), image.FileNameOnly(), image.Extension()}),
-            (std::array<std::string, 3>{folder, name, extension}))
-            << path;
+    for (const auto& row : testing::DataTable("surface/file-paths.txt")) {
+        if (row.at(0) == "image") {
+            ImageProperties image;
+            image.SetPathAndName(row.at(1));
+            EXPECT_EQ(image.PathAndName(), row.at(1));
+            EXPECT_EQ((std::array{image.PathOnly(), image.FileNameOnly(), image.Extension()}),
+                      (std::array{row.at(2), row.at(3), row.at(4)}))
+                << row.at(1);
+        }
     }
 }
 
@@ -94,8 +90,7 @@ using testing::AddImage;
 
 // The bytes a writer must give, in tests/data/section-bodies (its README).
 std::string Expected(const std::string& name) {
-    return testing::ReadFileBytes(std::filesystem::path(HTMLSIM_TEST_DATA) / "section-bodies" /
-                                  name);
+    return testing::TestDataFile("section-bodies/" + name);
 }
 
 TEST(SectionBodies, ImagesBodyWritesEveryKindOfElement) {

@@ -9,29 +9,10 @@
 #include "MapImage.h"
 #include "PageDocument.h"
 #include "components/FileHelper.h"
-#include "simulation/SimulationScript.h"
 #include "simulation/SimulationWalk.h"
-#include "util/RuntimeError.h"
 
 namespace htmlsim::testing {
 namespace {
-
-TEST(SimulationScript, AreaEdgesAreSixteenBitSums) {
-    ClickableArea area;
-    area.Left = -5;
-    area.Width = 10;
-    area.Top = 32000;
-    area.Height = 767;
-    SimulationScript script;
-    script.AddPage("p", "p.png", "p.html", {area});
-    EXPECT_EQ(script.Text(),
-              "function buildSimulation(){\r\n"
-              "  Areas.push(\"-5, 32000, 5, 32767, , left, 0\");\r\n"
-              "  walk.push(new page(1, \"p\", \"p.png\", Areas));\r\n"
-              "}\r\n");
-    script.SimAreas[0].Height = 768;
-    EXPECT_THROW(script.Text(), OverflowError);
-}
 
 class RecordingProgress : public SimulationProgress {
   public:
@@ -48,15 +29,17 @@ class SimulationWalkTest : public SessionTest {
   protected:
     SimulationWalkTest() {
         session.AttachDesignServices(surface, pictures);
-        for (const char* picture : {"shot1.jpg", "shot2.jpg"}) {
+        for (const char* picture : {"shot1.png", "shot2.png", "a.png", "shot1.jpg"}) {
             pictures.Add(File(picture), 400, 300);
         }
     }
 
-    void WritePage(const std::string& name, const std::string& images,
-                   const std::string& canvasTop = "") {
-        std::filesystem::create_directories(std::filesystem::path(File(name)).parent_path());
-        Write(name, DesignDocument(images, canvasTop));
+    // Copies the case tests/corpus/simjs/`name` (pictures shot1.png, shot2.png or a.png) here and
+    // opens its start.html.
+    void StartOnCase(const std::string& name) {
+        std::filesystem::copy(std::string(HTMLSIM_TEST_DATA) + "/../corpus/simjs/" + name,
+                              folder.Path(), std::filesystem::copy_options::recursive);
+        session.Start(File("start.html"));
     }
 
     bool Run() {
@@ -69,42 +52,35 @@ class SimulationWalkTest : public SessionTest {
     RecordingProgress progress;
 };
 
-// What the walk writes is pinned by the corpus (tests/corpus/simjs); here what only the session
-// shows: the progress reported, and the window back on the starting page.
+// What the walk writes, area edges to overflows, is pinned by the corpus (tests/corpus/simjs);
+// here what only the session shows: the progress reported, and the window back on the starting
+// page.
 TEST_F(SimulationWalkTest, ReportsEachPageAndEndsOnTheStartingPage) {
-    WritePage("index.html", MapImage("shot1.jpg", "Map1", 100, 50, {{"10,20,110,70", "two.html"}}) +
-                                MapImage("shot2.jpg", "Map2", 600, 0, {}));
-    WritePage("two.html", MapImage("shot2.jpg", "Map1", 0, 0, {{"0,0,5,5", "sub/four.html"}}));
-    WritePage("sub/four.html",
-              MapImage("../shot1.jpg", "Map1", 0, 0, {{"0,0,5,5", "../index.html"}}));
-    session.Start(File("index.html"));
+    StartOnCase("every-page-reached");
     const int imports = view.imports;
 
     EXPECT_TRUE(Run());
     EXPECT_EQ(dialogs.MessageTexts(), std::vector<std::string>{"Sim.js has been created."});
-    EXPECT_EQ(progress.pages.back(), (std::pair<int, std::string>{2, File("sub/four.html")}));
+    EXPECT_EQ(progress.pages.back(), (std::pair<int, std::string>{3, File("sub/four.html")}));
     EXPECT_EQ(progress.ends, 1);
     // Back on the starting page, shown once; the window saw none of the pages walked.
-    EXPECT_EQ(session.PathAndName(), File("index.html"));
+    EXPECT_EQ(session.PathAndName(), File("start.html"));
     EXPECT_EQ(view.imports - imports, 1);
     EXPECT_EQ(surface.paints.size(), 2u);
 }
 
 TEST_F(SimulationWalkTest, ALinkThatCannotBeOpenedStopsTheWalkAndKeepsTheOlderScript) {
-    WritePage("a.html",
-              MapImage("shot1.jpg", "Map1", 0, 0, {{"0,0,1,1", "b.html"}, {"1,1,2,2", "d.html"}}));
-    WritePage("b.html", MapImage("shot2.jpg", "Map1", 0, 0, {{"0,0,1,1", "none/x.html"}}));
     Write("Sim.js", "older");
-    session.Start(File("a.html"));
+    StartOnCase("link-into-a-missing-folder");
 
     EXPECT_FALSE(Run());
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text,
-              "The link 'none/x.html' cannot be opened: there is no folder '" + File("none/") +
+              "The link 'x/b.html' cannot be opened: there is no folder '" + File("x/") +
                   "'. Sim.js has not been created.");
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
     EXPECT_EQ(Read("Sim.js"), "older");
-    EXPECT_EQ(session.PathAndName(), File("a.html"));
+    EXPECT_EQ(session.PathAndName(), File("start.html"));
 }
 
 // The walk reads pages from their files, so the open document's changes are saved first, and
@@ -116,7 +92,7 @@ TEST_F(SimulationWalkTest, TheStartingDocumentIsSavedFirst) {
               std::vector<std::string>{"Save the document before creating Sim.js."});
     EXPECT_FALSE(FileHelper::FileExists(File("Sim.js")));
 
-    WritePage("a.html", "");
+    Write("a.html", DesignDocument(""));
     session.Start(File("a.html"));
     session.SetDocumentText(
         DesignDocument(MapImage("shot1.jpg", "Map1", 0, 0, {{"0,0,1,1", "a.html"}})));

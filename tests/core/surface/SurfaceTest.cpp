@@ -4,6 +4,7 @@
 
 #include "../controls/MouseGestures.h"
 #include "../import/ImportFixture.h"
+#include "../remote/DataTable.h"
 #include "DesignBuilder.h"
 #include "FakeDialogs.h"
 #include "FakeSurface.h"
@@ -267,36 +268,30 @@ TEST(LayoutDocumentEditorTab, FillsTheTabBelowTheSectionChooserWithAFloor) {
     EXPECT_EQ(LayoutDocumentEditorTab({800, 20, 20, 15, 15}, 100, 300).height, 10);
 }
 
-TEST(TwipsPerPixel, IsAnInchOfTwipsOverTheDotsPerInchWithinBounds) {
-    for (const auto& [dpi, twips] :
-         std::vector<std::pair<int, int>>{{96, 15}, {120, 12}, {0, 15}, {5000, 1}}) {
-        EXPECT_EQ(TwipsPerPixel(dpi), twips) << dpi;
-    }
-}
-
-TEST(ScrolledOffset, RunsFromTheNearEdgeToTheFarEdge) {
-    // A 1200-pixel surface in a 1000-pixel window (15000 twips).
-    for (const auto& [value, offset] :
-         std::vector<std::pair<int, int>>{{0, 0}, {50, -100}, {100, -200}, {33, -66}}) {
-        EXPECT_EQ(ScrolledOffset(value, 0, 100, 1200, 15000, 15), offset) << value;
+// tests/data/surface/scales.txt
+TEST(TwipsScrollAndCanvasScale, AsTheTableSays) {
+    const std::string support = "var mScale = .7;\r\n\r\nfunction GetArea(Left, Top){";
+    for (const auto& row : testing::DataTable("surface/scales.txt")) {
+        if (row.at(0) == "twips") {
+            EXPECT_EQ(TwipsPerPixel(std::stoi(row.at(1))), std::stoi(row.at(2))) << row.at(1);
+        } else if (row.at(0) == "offset") {
+            EXPECT_EQ(ScrolledOffset(std::stoi(row.at(1)), 0, 100, 1200, 15000, 15),
+                      std::stoi(row.at(2)))
+                << row.at(1);
+        } else {
+            EXPECT_DOUBLE_EQ(PageCanvasScale(support, row.at(1)), std::stod(row.at(2)))
+                << row.at(1);
+        }
     }
     EXPECT_EQ(ScrolledOffset(7, 5, 5, 1200, 15000, 15), 0);
     EXPECT_EQ(ScrolledOffset(100, 0, 100, 0, 0, 15), 0);
 }
 
-TEST(PageCanvasScale, TheLastReadableAssignmentOfThePageWinsOverTheSupportScript) {
-    const std::string support = "var mScale = .7;\r\n\r\nfunction GetArea(Left, Top){";
-    EXPECT_DOUBLE_EQ(PageCanvasScale(support, "<p>no script</p>"), 0.7);
+// The last readable assignment of the page wins over the support script.
+TEST(PageCanvasScale, ReadsEveryLineOfBothScripts) {
     EXPECT_DOUBLE_EQ(PageCanvasScale("", "var Areas = new Array();\r\nmScale = 0.5;\r\n"), 0.5);
-    EXPECT_DOUBLE_EQ(PageCanvasScale(support, "mScale = .5;\r\nmScale=1.25\r\n"), 1.25);
+    EXPECT_DOUBLE_EQ(PageCanvasScale("var mScale = .7;", "mScale = .5;\r\nmScale=1.25\r\n"), 1.25);
     EXPECT_DOUBLE_EQ(PageCanvasScale("", ""), 1.0);
-
-    // What cannot be read as the value the page ends with is passed over.
-    for (const char* page : {"if (mScale == 2) x();", "mScale = f(2);", "mScale = 2 * k;",
-                             "mScale *= 3;", "myScale = 3;", "mScale2 = 3;", "mScale = 0;",
-                             "mScale = 1e9;", "mScale = 1.2.3;", "mScale ="}) {
-        EXPECT_DOUBLE_EQ(PageCanvasScale(support, page), 0.7) << page;
-    }
 }
 
 TEST(SupportScriptIn, IsTheFoldersOwnScriptElseTheProgramsOwn) {
