@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "../remote/DataTable.h"
+#include "DataTable.h"
 #include "FakeDialogs.h"
 #include "PageDocument.h"
 #include "TempFolder.h"

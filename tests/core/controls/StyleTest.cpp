@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../remote/DataTable.h"
+#include "DataTable.h"
 #include "FakeDialogs.h"
 #include "FakeTextMeasurer.h"
 #include "controls/ColorFromName.h"

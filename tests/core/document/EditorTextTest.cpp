@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../remote/DataTable.h"
+#include "DataTable.h"
 
 namespace htmlsim {
 namespace {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "../remote/DataTable.h"
+#include "DataTable.h"
 #include "DesignBuilder.h"
 #include "PageDocument.h"
 #include "TempFolder.h"

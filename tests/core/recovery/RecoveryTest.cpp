@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <set>
 
-#include "../remote/DataTable.h"
 #include "../session/SessionTestSupport.h"
+#include "DataTable.h"
 #include "FakeFtpClient.h"
 #include "FakeFtpDialogs.h"
 #include "PageDocument.h"

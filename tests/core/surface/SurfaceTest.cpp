@@ -4,7 +4,7 @@
 
 #include "../controls/MouseGestures.h"
 #include "../import/ImportFixture.h"
-#include "../remote/DataTable.h"
+#include "DataTable.h"
 #include "DesignBuilder.h"
 #include "FakeDialogs.h"
 #include "FakeSurface.h"

@@ -4,7 +4,7 @@
 #include <functional>
 #include <map>
 
-#include "../remote/DataTable.h"
+#include "DataTable.h"
 #include "TempFolder.h"
 #include "util/FileFilter.h"
 #include "util/Numbers.h"
