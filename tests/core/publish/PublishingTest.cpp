@@ -33,6 +33,11 @@ TEST_F(PublishSessionTest, TheOpenPageIsSavedFirstAndTheUserToldWhereItWent) {
                                                                File("out") + "'."});
     EXPECT_FALSE(session.ChangedSinceSaved());
     EXPECT_TRUE(std::filesystem::exists(File("out/shot.png")));
+
+    // Preview in Browser publishes into the session's temporary folder.
+    const std::string preview = PublishPreview(session, pictures);
+    EXPECT_TRUE(preview.ends_with("/Published/index.html")) << preview;
+    EXPECT_TRUE(std::filesystem::exists(preview));
 }
 
 TEST_F(PublishSessionTest, ADocumentNeverSavedIsNotPublishedWhenSaveAsIsCancelled) {

@@ -10,6 +10,7 @@
 #include "document/SectionDocument.h"
 #include "session/DesignInteraction.h"
 #include "session/PageControlCommands.h"
+#include "session/PageControlRemoval.h"
 #include "session/SessionSectionWriter.h"
 
 namespace htmlsim::testing {
@@ -102,6 +103,19 @@ TEST_F(SessionPageControlsTest, ControlsAreReadAddedAndClearedWithThePage) {
     session.CreateNewDocument();
     EXPECT_EQ(controls.InputCount(), 0);
     EXPECT_FALSE(controls.Input1.Placement(0).Visible);
+}
+
+TEST_F(SessionPageControlsTest, RemovingAControlRewritesOnlyItsOwnSection) {
+    const std::string labels = Section("Labels");
+    RemovePageControl(session, controls, controls.Anchor1.Name(), 1);
+    EXPECT_NE(Section("Anchors").find(">One<"), std::string::npos);
+    EXPECT_EQ(Section("Anchors").find(">Two<"), std::string::npos);
+    EXPECT_EQ(Section("Labels"), labels);
+
+    const std::string anchors = Section("Anchors");
+    RemovePageControl(session, controls, controls.Label1.Name(), 0);
+    EXPECT_EQ(Section("Labels").find("Hello"), std::string::npos);
+    EXPECT_EQ(Section("Anchors"), anchors);
 }
 
 }  // namespace
