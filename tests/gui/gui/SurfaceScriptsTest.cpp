@@ -674,7 +674,9 @@ TEST_P(SurfaceScripts, LeaveWhatTheScriptSays) {
 std::vector<std::string> CaseNames() {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(kCases)) {
-        names.push_back(entry.path().filename().string());
+        if (entry.is_directory()) {
+            names.push_back(entry.path().filename().string());
+        }
     }
     std::sort(names.begin(), names.end());
     return names;
