@@ -22,8 +22,7 @@ std::string WriteOverlappingPage(const TempFolder& folder) {
     EXPECT_TRUE(WritePicture(folder.File("red.png"), 50, 40, kRed));
     EXPECT_TRUE(WritePicture(folder.File("green.png"), 100, 80, kGreen));
     EXPECT_TRUE(WritePicture(folder.File("pictures/blue.png"), 80, 60, kBlue));
-    WriteFileBytes(folder.File("page.html"),
-                   ReadFileBytes(HTMLSIM_SOURCE_DIR "/tests/data/gui-overlapping-page/page.html"));
+    WriteFileBytes(folder.File("page.html"), TestDataFile("gui-overlapping-page/page.html"));
     return folder.File("page.html");
 }
 

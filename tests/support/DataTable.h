@@ -14,7 +14,7 @@ namespace htmlsim::testing {
 // blank lines and lines starting with '#' are left out. A table that is missing or empty fails.
 inline std::vector<std::vector<std::string>> DataTable(const std::string& name) {
     std::vector<std::vector<std::string>> rows;
-    std::istringstream lines(ReadFileBytes(std::string(HTMLSIM_TEST_DATA) + "/" + name));
+    std::istringstream lines(TestDataFile(name));
     for (std::string line; std::getline(lines, line);) {
         if (line.empty() || line[0] == '#') {
             continue;

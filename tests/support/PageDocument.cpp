@@ -23,10 +23,6 @@ std::string DesignDocument(const std::string& images, const std::string& canvasT
                          {"CanvasScript_Bottom", ""}});
 }
 
-std::string TestDataFile(const std::string& path) {
-    return ReadFileBytes(std::string(HTMLSIM_TEST_SUPPORT_DIR) + "/../data/" + path);
-}
-
 std::string ThreeImagesPage() {
     return TestDataFile("surface/three-images.html");
 }

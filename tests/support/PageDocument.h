@@ -13,9 +13,6 @@ std::string PageDocument(const std::vector<std::pair<std::string, std::string>>&
 std::string DesignDocument(const std::string& images, const std::string& canvasTop = "",
                            const std::string& balloons = "");
 
-// The bytes of a file in tests/data, such as "section-bodies/images.html".
-std::string TestDataFile(const std::string& path);
-
 // tests/data/surface/three-images.html: a design page of three images, pictures "shot.png": 1
 // an image map "Map1" at 100,50 (200 x 150) with one area at 110,60 - 160,90 linking to
 // next.html; 2 a hyperlink image at 400,50 (100 x 100) linking to linked.html; 3 a canvas at

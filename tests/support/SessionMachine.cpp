@@ -37,8 +37,7 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
 // The page of the given encoding and line break (its name says which): an image map whose two
 // areas link to two other pages, and a section of text with letters beyond ASCII.
 std::string PageBytes(int page) {
-    return ReadFileBytes(std::string(HTMLSIM_TEST_SUPPORT_DIR) + "/../data/session-pages/" +
-                         kPages[page]);
+    return TestDataFile(std::string("session-pages/") + kPages[page]);
 }
 
 // What the session writes for a text: blanks and line breaks at the ends go, then the file ends

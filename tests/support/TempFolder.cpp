@@ -44,4 +44,12 @@ void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes)
     }
 }
 
+std::string TestDataFile(const std::string& path) {
+    return ReadFileBytes(std::string(HTMLSIM_TEST_SUPPORT_DIR) + "/../data/" + path);
+}
+
+std::string CorpusFile(const std::string& path) {
+    return ReadFileBytes(std::string(HTMLSIM_TEST_SUPPORT_DIR) + "/../corpus/" + path);
+}
+
 }  // namespace htmlsim::testing

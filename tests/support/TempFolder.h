@@ -27,4 +27,10 @@ class TempFolder {
 std::string ReadFileBytes(const std::filesystem::path& path);
 void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);
 
+// The bytes of a file in tests/data, such as "section-bodies/images.html".
+std::string TestDataFile(const std::string& path);
+// The bytes of a file of the golden cases in tests/corpus, such as
+// "regenerate/area-shapes/input.html".
+std::string CorpusFile(const std::string& path);
+
 }  // namespace htmlsim::testing

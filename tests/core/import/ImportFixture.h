@@ -19,12 +19,6 @@ std::array<int, 4> Box(const Placed& placed) {
     return {placed.Left, placed.Top, placed.Width, placed.Height};
 }
 
-// A file of the golden cases in tests/corpus, such as "regenerate/area-shapes/input.html": the
-// C++ tests change what those pages hold in ways a command cannot.
-inline std::string CorpusFile(const std::string& path) {
-    return ReadFileBytes(std::string(HTMLSIM_TEST_DATA) + "/../corpus/" + path);
-}
-
 // A design, the fakes it is imported through, and a document folder "/doc/" with pictures
 // "/doc/a.jpg" (400 x 300) and "/doc/b.png" (100 x 50).
 class ImportFixture : public ::testing::Test {

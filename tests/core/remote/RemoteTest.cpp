@@ -167,7 +167,7 @@ std::string Blob(const std::string& base64) {
 }
 
 std::string KnownHostsFile() {
-    return testing::ReadFileBytes(std::string(HTMLSIM_TEST_DATA) + "/ssh/known_hosts");
+    return testing::TestDataFile("ssh/known_hosts");
 }
 
 // tests/data/remote/known-hosts.txt

@@ -197,8 +197,7 @@ TEST_F(SessionFtp, RemotePicturesAreDownloadedOnceIntoTheTemporaryFolder) {
     const std::string cacheFile = session.TemporaryFolder() + "/a.jpg";
     pictures.Add(cacheFile, 40, 30);
     ftp.PutFile("/www/site/img/a.jpg", "JPEG a");
-    ftp.PutFile("/www/site/pics.html",
-                ReadFileBytes(HTMLSIM_TEST_DATA "/session/pictures-a-and-none.html"));
+    ftp.PutFile("/www/site/pics.html", TestDataFile("session/pictures-a-and-none.html"));
     session.Start("");
     EnterFtpModeAt("/www/site/");
     OpenFtpFile("/www/site/pics.html");

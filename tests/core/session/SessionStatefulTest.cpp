@@ -164,8 +164,7 @@ TEST(SessionStateful, PlantedFaultsAreFound) {
         std::cout << "Planted fault found after " << run.counts.steps << " steps, " << *run.failure
                   << "\n";
         for (const auto& caseFile : caseFiles) {
-            const auto fixed =
-                ParseCase(ReadFileBytes(HTMLSIM_TEST_DATA "/session-sequences/" + caseFile));
+            const auto fixed = ParseCase(TestDataFile("session-sequences/" + caseFile));
             ASSERT_TRUE(fixed) << caseFile;
             EXPECT_TRUE(RunHeadless(*fixed).broken) << caseFile;
         }

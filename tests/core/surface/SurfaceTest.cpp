@@ -3,7 +3,6 @@
 #include <map>
 
 #include "../controls/MouseGestures.h"
-#include "../import/ImportFixture.h"
 #include "DataTable.h"
 #include "DesignBuilder.h"
 #include "FakeDialogs.h"

@@ -64,8 +64,7 @@ class SftpTrust : public ::testing::Test {
   protected:
     SftpTrust() {
         std::filesystem::create_directories(home.KnownHosts().parent_path());
-        WriteFileBytes(home.KnownHosts(), ReadFileBytes(std::string(HTMLSIM_SOURCE_DIR) +
-                                                        "/tests/data/ssh/known_hosts"));
+        WriteFileBytes(home.KnownHosts(), TestDataFile("ssh/known_hosts"));
         std::filesystem::create_directories(server.LocalPath("/site"));
     }
 
