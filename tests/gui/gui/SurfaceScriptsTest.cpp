@@ -75,6 +75,7 @@ class ScriptedWindow : public DesignedPageWindow {
         const std::string page = CaseFile(folder, "page.html");
         return page.empty() ? htmlsim::testing::ThreeImagesPage() : page;
     }
+    // A file the case may leave out ("" then).
     static std::string CaseFile(const std::filesystem::path& folder, const std::string& file) {
         return std::filesystem::exists(folder / file) ? ReadFileBytes(folder / file) : "";
     }
@@ -84,8 +85,9 @@ class ScriptedWindow : public DesignedPageWindow {
     // under the name after an "=", or itself.
     std::string Text(const Step& step, size_t count) {
         const std::string text = step.Rest(count);
-        return text.starts_with('@')   ? CaseFile(caseFolder, text.substr(1))
-               : text.starts_with('=') ? kept[text.substr(1)]
+        // A file or document named but missing fails the case, never reads as empty.
+        return text.starts_with('@')   ? ReadFileBytes(caseFolder / text.substr(1))
+               : text.starts_with('=') ? kept.at(text.substr(1))
                                        : text;
     }
     const ImageSurface& Canvas() { return window.DesignTab()->Canvas(); }
@@ -646,7 +648,7 @@ class ScriptedWindow : public DesignedPageWindow {
     // Runs the case's script.txt.
     void RunScript() {
         std::vector<Step> steps;
-        std::istringstream script(CaseFile(caseFolder, "script.txt"));
+        std::istringstream script(ReadFileBytes(caseFolder / "script.txt"));
         for (std::string line; std::getline(script, line);) {
             if (const Step step(line); !step.words.empty() && !step[0].starts_with('#')) {
                 steps.push_back(step);
